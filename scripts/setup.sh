@@ -1,0 +1,33 @@
+# Shared by scripts/run and scripts/test: install what is missing, then configure and build.
+# Sourced, not run. Set KELMORA_BUILD_DIR to build elsewhere than ./build.
+
+KELMORA_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+KELMORA_BUILD_DIR=${KELMORA_BUILD_DIR:-$KELMORA_ROOT/build}
+
+kelmora_packages=(cmake g++ make qt6-base-dev xdg-utils fonts-dejavu-core)
+
+kelmora_install_missing() {
+    local missing=()
+    local pkg
+    for pkg in "${kelmora_packages[@]}" "$@"; do
+        dpkg -s "$pkg" >/dev/null 2>&1 || missing+=("$pkg")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+
+    echo "Installing missing packages: ${missing[*]}"
+    if [ "$(id -u)" -ne 0 ]; then
+        echo "error: these Debian packages are needed: ${missing[*]}" >&2
+        echo "       run this script as root, or install them with: sudo apt-get install ${missing[*]}" >&2
+        exit 1
+    fi
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -qq
+    apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+}
+
+kelmora_build() {
+    if [ ! -f "$KELMORA_BUILD_DIR/CMakeCache.txt" ]; then
+        cmake -S "$KELMORA_ROOT" -B "$KELMORA_BUILD_DIR" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    fi
+    cmake --build "$KELMORA_BUILD_DIR" --parallel "$(nproc)" "$@"
+}

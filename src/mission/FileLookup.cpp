@@ -1,0 +1,60 @@
+#include "FileLookup.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace kelmora {
+
+bool MatchesFilePattern(const QString& pattern, const QString& name)
+{
+    if (pattern.isEmpty())
+        return true;
+    if (pattern.size() != name.size())
+        return false;
+    for (qsizetype i = 0; i < pattern.size(); ++i) {
+        if (pattern[i] == u'?')
+            continue;
+        if (pattern[i].toCaseFolded() != name[i].toCaseFolded())
+            return false;
+    }
+    return true;
+}
+
+LookupResult LookUpFiles(const QString& pattern)
+{
+    LookupResult result;
+    if (pattern.contains(QChar(u'\0'))) {
+        result.error = QStringLiteral("Bad file name");
+        return result;
+    }
+
+    const QString path = QDir::fromNativeSeparators(pattern);
+    const qsizetype slash = path.lastIndexOf(u'/');
+    QString folder = slash < 0 ? QStringLiteral(".") : path.left(slash);
+    if (folder.isEmpty() || folder.endsWith(u':'))
+        folder += u'/';
+    const QString namePattern = path.mid(slash + 1);
+
+    // A missing folder holds nothing, but a path that runs through a file cannot be looked at.
+    const QFileInfo folderInfo(folder);
+    QFileInfo existing = folderInfo;
+    while (!existing.exists() && !existing.isRoot())
+        existing.setFile(existing.absolutePath());
+    if (existing.exists() && !existing.isDir()) {
+        result.error = QStringLiteral("Not a directory");
+        return result;
+    }
+    if (existing.absoluteFilePath() != folderInfo.absoluteFilePath())
+        return result;
+
+    QDir dir(folder);
+    // Without QDir::Hidden and QDir::System only ordinary, visible files are listed.
+    const QFileInfoList entries = dir.entryInfoList(QDir::Files, QDir::NoSort);
+    for (const QFileInfo& entry : entries) {
+        if (MatchesFilePattern(namePattern, entry.fileName()))
+            result.files << QDir::toNativeSeparators(entry.filePath());
+    }
+    return result;
+}
+
+} // namespace kelmora

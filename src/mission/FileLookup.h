@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace kelmora {
+
+// Looks for ordinary files: hidden files, folders and devices never count. The name part of the
+// pattern may hold "?" for exactly one character; everything else matches itself, ignoring case.
+// A pattern ending in a separator asks for any file at all in that folder. A missing folder simply
+// holds nothing; a pattern that cannot name a folder (a path through a file, a NUL) is an error.
+struct LookupResult
+{
+    QStringList files; // full paths in native form
+    QString error; // the system's description when the look-up itself failed
+
+    bool failed() const { return !error.isEmpty(); }
+    bool found() const { return !files.isEmpty(); }
+};
+
+LookupResult LookUpFiles(const QString& pattern);
+
+// Does a bare file name match a look-up pattern as above?
+bool MatchesFilePattern(const QString& pattern, const QString& name);
+
+} // namespace kelmora

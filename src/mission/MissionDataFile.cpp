@@ -1,0 +1,74 @@
+#include "MissionDataFile.h"
+
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+
+#include <cstring>
+
+namespace kelmora {
+
+QString MissionDataFilePath(const QString& programFolder)
+{
+    // The separator is always added; at a root the doubled one is harmless.
+    return programFolder + QDir::separator() + QStringLiteral("kelmora.dat");
+}
+
+namespace {
+
+QString WriteRecords(const QString& path, const MissionStatusTable& table)
+{
+    QFile file(path);
+    // ReadWrite creates a missing file and, unlike WriteOnly, does not truncate an existing one.
+    if (!file.open(QIODevice::ReadWrite))
+        return file.errorString();
+    if (file.write(reinterpret_cast<const char*>(table.data()), MissionDataFileSize) != MissionDataFileSize)
+        return file.errorString();
+    file.close();
+    if (file.error() != QFileDevice::NoError)
+        return file.errorString();
+    return {};
+}
+
+QString ReadRecords(const QString& path, MissionStatusTable& table)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return file.errorString();
+    const QByteArray records = file.read(MissionDataFileSize);
+    if (file.error() != QFileDevice::NoError)
+        return file.errorString();
+    // A cut-off file would hand stale bytes to the next save; treat it as unreadable.
+    if (records.size() != MissionDataFileSize)
+        return QStringLiteral("The file is truncated (%1 of %2 bytes)").arg(records.size()).arg(MissionDataFileSize);
+    std::memcpy(table.data(), records.constData(), MissionDataFileSize);
+    return {};
+}
+
+} // namespace
+
+void WriteMissionDataFile(const RunState& state, const Services& services)
+{
+    const QString path = MissionDataFilePath(services.programFolder);
+    const QString error = WriteRecords(path, state.MissionStatus);
+    if (!error.isEmpty()) {
+        services.messages.ShowMessage(
+            QStringLiteral("Could not write to data file '%1' [%2]").arg(QDir::toNativeSeparators(path), error),
+            QStringLiteral("Error!"), MessageIcon::Exclamation);
+    }
+}
+
+bool ReadMissionDataFile(RunState& state, const Services& services)
+{
+    const QString path = MissionDataFilePath(services.programFolder);
+    const QString error = ReadRecords(path, state.MissionStatus);
+    if (!error.isEmpty()) {
+        services.messages.ShowMessage(
+            QStringLiteral("Could not read from data file '%1' [%2]").arg(QDir::toNativeSeparators(path), error),
+            QStringLiteral("Error!"), MessageIcon::Exclamation);
+        return false;
+    }
+    return true;
+}
+
+} // namespace kelmora

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "MissionData.h"
+#include "Services.h"
+
+#include <QString>
+
+namespace kelmora {
+
+// The program data file keeps the template's own mission block, so that every save starts from the
+// template rather than from whatever the factory driver file holds after the last game.
+// Format: 34 records of 5 bytes, record i being MissionStatus[i]; no header.
+inline constexpr qint64 MissionDataFileSize = qint64(MISSION_COUNT) * MissionRecordSize;
+
+QString MissionDataFilePath(const QString& programFolder);
+
+// Both report their failures to the player themselves.
+void WriteMissionDataFile(const RunState& state, const Services& services);
+bool ReadMissionDataFile(RunState& state, const Services& services);
+
+} // namespace kelmora
