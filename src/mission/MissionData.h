@@ -21,7 +21,8 @@ static_assert(sizeof(MissionStatusTable) == MISSION_COUNT * MissionRecordSize);
 // MissionBlockOffset + MissionBlockStride * i + j, so the block spans offsets 245 to 8169.
 inline constexpr qint64 MissionBlockOffset = 245;
 inline constexpr qint64 MissionBlockStride = 240;
-inline constexpr qint64 MissionBlockEnd = MissionBlockOffset + MissionBlockStride * (MISSION_COUNT - 1) + MissionRecordSize;
+inline constexpr qint64 MissionBlockEnd =
+    MissionBlockOffset + MissionBlockStride * (MISSION_COUNT - 1) + MissionRecordSize;
 // Anything shorter cannot be a driver savegame: its block would be cut off.
 inline constexpr qint64 MinimumSavegameSize = MissionBlockEnd;
 

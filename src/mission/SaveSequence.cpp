@@ -28,9 +28,9 @@ void WriteFactoryDriverFile(const RunState& state, const Services& services, Sav
     const QString path = state.SavedataFolder + state.FactoryDriverFile;
     const QString error = WriteMissionBlock(path, state.MissionStatus);
     if (!error.isEmpty()) {
-        services.messages.ShowMessage(
-            QStringLiteral("Could not write to factory driver file '%1' [%2]").arg(QDir::toNativeSeparators(path), error),
-            QStringLiteral("Error! - Write failed"), MessageIcon::Exclamation);
+        services.messages.ShowMessage(QStringLiteral("Could not write to factory driver file '%1' [%2]")
+                                          .arg(QDir::toNativeSeparators(path), error),
+                                      QStringLiteral("Error! - Write failed"), MessageIcon::Exclamation);
         return;
     }
     view.SetSaveStatusText(SaveStatusText(index, services.clock.LongTimeText()));
@@ -43,10 +43,9 @@ void RunSaveSequence(RunState& state, const Services& services, SaveView& view)
     const int index = view.SelectedMissionIndex();
 
     if (!ReadMissionDataFile(state, services)) {
-        services.messages.ShowMessage(
-            QStringLiteral("Could not read in program data file '%1' properly")
-                .arg(QDir::toNativeSeparators(MissionDataFilePath(services.programFolder))),
-            QStringLiteral("Error! - Save failed"), MessageIcon::Exclamation);
+        services.messages.ShowMessage(QStringLiteral("Could not read in program data file '%1' properly")
+                                          .arg(QDir::toNativeSeparators(MissionDataFilePath(services.programFolder))),
+                                      QStringLiteral("Error! - Save failed"), MessageIcon::Exclamation);
         return;
     }
     if (!ApplyMissionSelection(state.MissionStatus, index)) {

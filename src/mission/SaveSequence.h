@@ -27,8 +27,7 @@ public:
         : m_index(index)
         , m_enabled(enabled)
         , m_statusText(std::move(statusText))
-    {
-    }
+    { }
 
     bool SavePanelEnabled() const override { return m_enabled; }
     int SelectedMissionIndex() const override { return m_index; }

@@ -49,8 +49,7 @@ QString ReplaceFactoryDriverFiles(const RunState& state)
 
 bool IsFactoryDriverFileName(const QString& name)
 {
-    return name.size() == FactoryDriverSuffix.size() + 1
-        && name.endsWith(FactoryDriverSuffix, Qt::CaseInsensitive);
+    return name.size() == FactoryDriverSuffix.size() + 1 && name.endsWith(FactoryDriverSuffix, Qt::CaseInsensitive);
 }
 
 QString TemplateDriverText(const QString& templateDriverFile)
@@ -90,7 +89,8 @@ SelectionResult SelectNewTemplateDriver(RunState& state, const Services& service
     // Start where the savegames were last time, if that folder still holds any. A folder that
     // cannot be looked at just leaves the dialog where it would start anyway.
     const LookupResult lastFolder = LookUpFiles(state.SavedataFolder);
-    const QString initialFolder = !state.SavedataFolder.isEmpty() && lastFolder.found() ? state.SavedataFolder : QString();
+    const QString initialFolder =
+        !state.SavedataFolder.isEmpty() && lastFolder.found() ? state.SavedataFolder : QString();
 
     const std::optional<ChosenFile> choice = view.RunOpenDialog(initialFolder);
     if (!choice || choice->FileTitle.isEmpty()) {
@@ -100,8 +100,8 @@ SelectionResult SelectNewTemplateDriver(RunState& state, const Services& service
 
     // Refuse the current factory driver file, and any file named like one: its own name would be
     // the new factory driver file's, and making that file would first delete the template.
-    if (choice->FileTitle.compare(state.FactoryDriverFile, Qt::CaseInsensitive) == 0
-        || IsFactoryDriverFileName(choice->FileTitle)) {
+    if (choice->FileTitle.compare(state.FactoryDriverFile, Qt::CaseInsensitive) == 0 ||
+        IsFactoryDriverFileName(choice->FileTitle)) {
         services.messages.ShowMessage(QStringLiteral("You can't select the factory driver file as your template file!"),
                                       QStringLiteral("Error! - Select New Template Driver failed"),
                                       MessageIcon::Information);

@@ -37,8 +37,7 @@ class HeadlessTemplateSelection final : public TemplateSelectionView
 public:
     explicit HeadlessTemplateSelection(std::optional<ChosenFile> choice)
         : m_choice(std::move(choice))
-    {
-    }
+    { }
 
     void HideMainWindow() override { }
     void ShowMainWindow() override { }

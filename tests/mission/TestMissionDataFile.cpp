@@ -88,10 +88,16 @@ void TestMissionDataFile::testWriteFailures_data()
     QTest::addColumn<QString>("programFolder");
     QTest::addColumn<QString>("obstacle");
     QTest::addColumn<QString>("description");
-    QTest::newRow("missing folder") << "gone" << "" << "No such file or directory";
-    QTest::newRow("folder in the way") << "" << "folder" << "";
+    QTest::newRow("missing folder") << "gone"
+                                    << ""
+                                    << "No such file or directory";
+    QTest::newRow("folder in the way") << ""
+                                       << "folder"
+                                       << "";
 #ifdef Q_OS_LINUX
-    QTest::newRow("disk full") << "" << "/dev/full" << "No space left on device";
+    QTest::newRow("disk full") << ""
+                               << "/dev/full"
+                               << "No space left on device";
 #endif
 }
 
@@ -115,7 +121,8 @@ void TestMissionDataFile::testWriteFailures()
     QCOMPARE(fakes.messages.shown.size(), 1);
     const ShownMessage& shown = fakes.messages.shown.first();
     const QString prefix = "Could not write to data file '" + path + "' [";
-    QVERIFY2(shown.text.startsWith(prefix) && shown.text.endsWith(description + ']') && shown.text.size() > prefix.size() + 1,
+    QVERIFY2(shown.text.startsWith(prefix) && shown.text.endsWith(description + ']') &&
+                 shown.text.size() > prefix.size() + 1,
              qPrintable(shown.text));
     QCOMPARE(shown.title, QStringLiteral("Error!"));
     QCOMPARE(shown.icon, MessageIcon::Exclamation);
@@ -148,7 +155,8 @@ void TestMissionDataFile::testReadFailures()
     QCOMPARE(fakes.messages.shown.size(), 1);
     const ShownMessage& shown = fakes.messages.shown.first();
     const QString prefix = "Could not read from data file '" + dataFile() + "' [";
-    QVERIFY2(shown.text.startsWith(prefix) && shown.text.endsWith(description + ']') && shown.text.size() > prefix.size() + 1,
+    QVERIFY2(shown.text.startsWith(prefix) && shown.text.endsWith(description + ']') &&
+                 shown.text.size() > prefix.size() + 1,
              qPrintable(shown.text));
     QCOMPARE(shown.title, QStringLiteral("Error!"));
     QCOMPARE(shown.icon, MessageIcon::Exclamation);

@@ -174,7 +174,8 @@ void TestSaveSequence::testDataFileUnreadable()
 
     QCOMPARE(save(4), NotSaved);
     const QList<ShownMessage> expected{
-        {"Could not read from data file '" + m_dataPath + "' [" + description + "]", "Error!", MessageIcon::Exclamation},
+        {"Could not read from data file '" + m_dataPath + "' [" + description + "]", "Error!",
+         MessageIcon::Exclamation},
         {"Could not read in program data file '" + m_dataPath + "' properly", "Error! - Save failed",
          MessageIcon::Exclamation},
     };
@@ -196,7 +197,8 @@ void TestSaveSequence::testFactoryFileNotWritable_data()
     QTest::addColumn<int>("obstacle"); // 0: deleted, 1: cut short, 2: a folder in its place
     QTest::addColumn<QString>("description");
     QTest::newRow("deleted") << 0 << "No such file or directory";
-    QTest::newRow("cut short") << 1 << "The file is too short to be a driver savegame (8000 bytes, at least 8170 needed)";
+    QTest::newRow("cut short") << 1
+                               << "The file is too short to be a driver savegame (8000 bytes, at least 8170 needed)";
     QTest::newRow("folder") << 2 << "";
 }
 
@@ -214,7 +216,8 @@ void TestSaveSequence::testFactoryFileNotWritable()
     QCOMPARE(m_fakes->messages.shown.size(), 1);
     const ShownMessage& shown = m_fakes->messages.shown.first();
     const QString prefix = "Could not write to factory driver file '" + m_factoryPath + "' [";
-    QVERIFY2(shown.text.startsWith(prefix) && shown.text.endsWith(description + ']') && shown.text.size() > prefix.size() + 1,
+    QVERIFY2(shown.text.startsWith(prefix) && shown.text.endsWith(description + ']') &&
+                 shown.text.size() > prefix.size() + 1,
              qPrintable(shown.text));
     QCOMPARE(shown.title, QStringLiteral("Error! - Write failed"));
     QCOMPARE(shown.icon, MessageIcon::Exclamation);
@@ -231,9 +234,12 @@ void TestSaveSequence::testLongTimeFormat_data()
 {
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("English (US)") << "en_US" << "9:41:07 PM";
-    QTest::newRow("German") << "de_DE" << "21:41:07";
-    QTest::newRow("English (UK)") << "en_GB" << "21:41:07";
+    QTest::newRow("English (US)") << "en_US"
+                                  << "9:41:07 PM";
+    QTest::newRow("German") << "de_DE"
+                            << "21:41:07";
+    QTest::newRow("English (UK)") << "en_GB"
+                                  << "21:41:07";
 }
 
 void TestSaveSequence::testLongTimeFormat()

@@ -131,7 +131,8 @@ void TestSavegameBlock::testUnreadableTemplate_data()
     QTest::addColumn<QString>("savedataFolder");
     QTest::addColumn<QString>("descriptionPart");
     QTest::newRow("too short") << QString() << "too short to be a driver savegame";
-    QTest::newRow("folder through a file") << "plain.txt/" << "Not a directory";
+    QTest::newRow("folder through a file") << "plain.txt/"
+                                           << "Not a directory";
 }
 
 void TestSavegameBlock::testUnreadableTemplate()

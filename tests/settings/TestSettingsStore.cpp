@@ -50,10 +50,18 @@ void TestSettingsStore::testRoundTrip_data()
     QTest::addColumn<QString>("templateName");
     QTest::addColumn<QString>("factoryName");
     // Folders as an earlier Windows release stored them must load unchanged, separator and all.
-    QTest::newRow("Windows folder") << "C:\\Games\\Save\\" << "Alex.sav" << "AFactMS.sav";
-    QTest::newRow("lower-case template") << "/home/player/Save/" << "alex.sav" << "aFactMS.sav";
-    QTest::newRow("blanks and a digit last") << "/home/my player/Save 2/" << "Driver 9" << "DFactMS.sav";
-    QTest::newRow("non-ASCII") << "/home/jos\u00e9/Sp\u00e4ter/" << "\u00c9mile.sav" << "\u00c9FactMS.sav";
+    QTest::newRow("Windows folder") << "C:\\Games\\Save\\"
+                                    << "Alex.sav"
+                                    << "AFactMS.sav";
+    QTest::newRow("lower-case template") << "/home/player/Save/"
+                                         << "alex.sav"
+                                         << "aFactMS.sav";
+    QTest::newRow("blanks and a digit last") << "/home/my player/Save 2/"
+                                             << "Driver 9"
+                                             << "DFactMS.sav";
+    QTest::newRow("non-ASCII") << "/home/jos\u00e9/Sp\u00e4ter/"
+                               << "\u00c9mile.sav"
+                               << "\u00c9FactMS.sav";
 }
 
 void TestSettingsStore::testRoundTrip()

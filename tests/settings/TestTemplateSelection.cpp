@@ -26,8 +26,7 @@ class RecordingView final : public TemplateSelectionView
 public:
     explicit RecordingView(std::optional<ChosenFile> choice)
         : m_choice(std::move(choice))
-    {
-    }
+    { }
     void HideMainWindow() override { calls << "hide"; }
     void ShowMainWindow() override { calls << "show"; }
     std::optional<ChosenFile> RunOpenDialog(const QString& folder) override
@@ -175,9 +174,12 @@ void TestTemplateSelection::testRefusals_data()
 {
     QTest::addColumn<QString>("currentFactory");
     QTest::addColumn<QString>("chosen");
-    QTest::newRow("current factory file, other case") << "AFactMS.sav" << "afactms.sav";
-    QTest::newRow("named like a factory file") << "" << "ZFACTMS.SAV";
-    QTest::newRow("another template's factory file") << "AFactMS.sav" << "BFactMS.sav";
+    QTest::newRow("current factory file, other case") << "AFactMS.sav"
+                                                      << "afactms.sav";
+    QTest::newRow("named like a factory file") << ""
+                                               << "ZFACTMS.SAV";
+    QTest::newRow("another template's factory file") << "AFactMS.sav"
+                                                     << "BFactMS.sav";
 }
 
 void TestTemplateSelection::testRefusals()
@@ -249,8 +251,8 @@ void TestTemplateSelection::testFolderNamedLikeFactoryFile()
     QCOMPARE(select(choose("Bob.sav")), SelectionResult::Selected);
     QCOMPARE(m_fakes->messages.shown.size(), 1);
     const ShownMessage& shown = m_fakes->messages.shown.first();
-    QVERIFY2(shown.text.startsWith("Could not make factory driver file from template driver file [")
-                 && shown.text.endsWith(']') && !shown.text.endsWith("[]"),
+    QVERIFY2(shown.text.startsWith("Could not make factory driver file from template driver file [") &&
+                 shown.text.endsWith(']') && !shown.text.endsWith("[]"),
              qPrintable(shown.text));
     QCOMPARE(shown.title, QStringLiteral("Error!"));
     QCOMPARE(shown.icon, MessageIcon::Exclamation);

@@ -45,8 +45,7 @@ struct FakeServices
 {
     explicit FakeServices(QString programFolder)
         : services{messages, exit, clock, std::move(programFolder)}
-    {
-    }
+    { }
 
     FakeMessages messages;
     FakeExit exit;

@@ -55,7 +55,8 @@ QByteArray ReadWholeFile(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        QTest::qFail(qPrintable(QStringLiteral("cannot read %1: %2").arg(path, file.errorString())), __FILE__, __LINE__);
+        QTest::qFail(qPrintable(QStringLiteral("cannot read %1: %2").arg(path, file.errorString())), __FILE__,
+                     __LINE__);
         return {};
     }
     return file.readAll();
@@ -65,7 +66,8 @@ void WriteWholeFile(const QString& path, const QByteArray& bytes)
 {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush())
-        QTest::qFail(qPrintable(QStringLiteral("cannot write %1: %2").arg(path, file.errorString())), __FILE__, __LINE__);
+        QTest::qFail(qPrintable(QStringLiteral("cannot write %1: %2").arg(path, file.errorString())), __FILE__,
+                     __LINE__);
 }
 
 } // namespace kelmora::test

@@ -1,0 +1,45 @@
+#include "AboutWindow.h"
+#include "ui_AboutWindow.h"
+
+#include "MainWindow.h"
+#include "Version.h"
+
+namespace kelmora {
+
+AboutWindow::AboutWindow(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                          Qt::CustomizeWindowHint)
+    , m_ui(std::make_unique<Ui::frmAbout>())
+{
+    m_ui->setupUi(this);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setModal(false);
+    setWindowIcon(QIcon(QStringLiteral(":/icons/kelmora-32.xpm")));
+    // OK is the default button; a dialog's Escape closes it as well.
+    connect(m_ui->cmdOK, &QPushButton::clicked, this, &AboutWindow::cmdOK_Click);
+    Form_Load();
+    adjustSize();
+    CentreOnScreen(this);
+}
+
+AboutWindow::~AboutWindow() = default;
+
+void AboutWindow::Form_Load()
+{
+    setWindowTitle(QStringLiteral("About ") + QStringLiteral(KELMORA_TITLE));
+    m_ui->lblVersion->setText(QStringLiteral("Version %1.%2.%3")
+                                  .arg(KELMORA_VERSION_MAJOR)
+                                  .arg(KELMORA_VERSION_MINOR)
+                                  .arg(KELMORA_VERSION_PATCH));
+    m_ui->lblTitle->setText(QStringLiteral(KELMORA_COMMENTS));
+    QFont bold = m_ui->lblTitle->font();
+    bold.setBold(true);
+    m_ui->lblTitle->setFont(bold);
+}
+
+void AboutWindow::cmdOK_Click()
+{
+    close();
+}
+
+} // namespace kelmora

@@ -1,0 +1,86 @@
+#pragma once
+
+#include "UiServices.h"
+#include "mission/MissionData.h"
+#include "mission/SaveSequence.h"
+#include "settings/TemplateSelection.h"
+
+#include <QLabel>
+#include <QMainWindow>
+#include <QPointer>
+
+#include <memory>
+
+namespace Ui {
+class frmMain;
+}
+
+namespace kelmora {
+
+class AboutWindow;
+class StatusPanel;
+
+// The player's window: the two driver files, the result of the last save, the mission list with
+// the chosen mission's details, and the status bar whose first panel saves.
+class MainWindow : public QMainWindow, public SaveView, public TemplateSelectionView
+{
+    Q_OBJECT
+
+public:
+    enum Panel
+    {
+        SavePanel = 1,
+        ExitPanel = 2,
+        ClockPanel = 3,
+    };
+
+    MainWindow(RunState& state, const UiServices& services, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    StatusPanel* panel(int index) const;
+
+    // SaveView
+    bool SavePanelEnabled() const override;
+    int SelectedMissionIndex() const override;
+    void SetSaveStatusText(const QString& text) override;
+
+    // TemplateSelectionView
+    void HideMainWindow() override;
+    void ShowMainWindow() override;
+    std::optional<ChosenFile> RunOpenDialog(const QString& initialFolder) override;
+    void SetTemplateDriverText(const QString& text) override;
+    void SetFactoryDriverText(const QString& text) override;
+    void EnableMissionList() override;
+    void EnableSavePanel() override;
+
+public slots:
+    void cbxMissions_Click();
+    void sbrMain_PanelClick(int panel);
+    void mnuFile_SelectNewTemplateDriver_Click();
+    void mnuFile_Exit_Click();
+    void mnuHelp_about_Click();
+    void mnuHelp_ViewReadme_Click();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void Form_Load();
+    void Form_Unload();
+    void SetValueText(QLabel* label, const QString& text);
+
+    std::unique_ptr<Ui::frmMain> m_ui;
+    RunState& m_state;
+    UiServices m_services;
+    StatusPanel* m_panels[3] = {};
+    QPointer<AboutWindow> m_about;
+    QString m_lastDialogFolder;
+};
+
+// The classic dialog font: MS Sans Serif where it exists, otherwise the system's sans, bold.
+QFont ClassicBoldFont();
+
+// Puts a window in the middle of the screen it would appear on.
+void CentreOnScreen(QWidget* window);
+
+} // namespace kelmora

@@ -1,0 +1,55 @@
+#include "Program.h"
+
+#include "MainWindow.h"
+#include "Version.h"
+#include "WelcomeWindow.h"
+#include "settings/SettingsStore.h"
+#include "settings/TemplateSelection.h"
+
+#include <QApplication>
+#include <QIcon>
+
+namespace kelmora {
+
+void DescribeApplication()
+{
+    QCoreApplication::setOrganizationName(KelmoraSettingsKey().organization);
+    QCoreApplication::setApplicationName(KelmoraSettingsKey().application);
+    QCoreApplication::setApplicationVersion(QStringLiteral(KELMORA_VERSION));
+    QIcon icon(QStringLiteral(":/icons/kelmora-32.xpm"));
+    icon.addFile(QStringLiteral(":/icons/kelmora-16.xpm"));
+    QApplication::setWindowIcon(icon);
+    // The program ends with its main window, not with whichever window happened to close last
+    // (the main window is hidden while the open dialog and its messages are up).
+    QApplication::setQuitOnLastWindowClosed(false);
+}
+
+Program::Program(const UiServices& services)
+    : m_services(services)
+{ }
+
+Program::~Program() = default;
+
+void Program::Main()
+{
+    m_state.SettingsValid = false;
+    m_main = std::make_unique<MainWindow>(m_state, m_services);
+    m_main->SetSaveStatusText(QStringLiteral("Not saved this session"));
+    m_welcome = std::make_unique<WelcomeWindow>([this] { m_main->mnuFile_SelectNewTemplateDriver_Click(); },
+                                                m_services.programExit);
+    LoadSettings(m_state);
+
+    if (m_state.SettingsValid) {
+        m_main->SetTemplateDriverText(TemplateDriverText(m_state.TemplateDriverFile));
+        m_main->SetFactoryDriverText(FactoryDriverText(m_state.FactoryDriverFile));
+        m_main->EnableMissionList();
+        m_main->EnableSavePanel();
+        m_main->show();
+        CentreOnScreen(m_main.get());
+    } else {
+        m_welcome->show();
+        CentreOnScreen(m_welcome.get());
+    }
+}
+
+} // namespace kelmora

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "UiServices.h"
+#include "mission/MissionData.h"
+
+#include <memory>
+
+namespace kelmora {
+
+class MainWindow;
+class WelcomeWindow;
+
+// One run of the program: its state and its two long-lived windows.
+class Program
+{
+public:
+    explicit Program(const UiServices& services);
+    ~Program();
+
+    // Prepares the main window hidden, reads the settings, then shows the main window when they
+    // exist and the welcome window otherwise. Reads nothing from the savegame folder.
+    void Main();
+
+    RunState& state() { return m_state; }
+    MainWindow& mainWindow() { return *m_main; }
+    WelcomeWindow& welcomeWindow() { return *m_welcome; }
+
+private:
+    UiServices m_services;
+    RunState m_state;
+    std::unique_ptr<MainWindow> m_main;
+    std::unique_ptr<WelcomeWindow> m_welcome;
+};
+
+// Names and version that the settings store, the About window and the desktop see.
+void DescribeApplication();
+
+} // namespace kelmora

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "mission/Services.h"
+
+#include <QString>
+
+class QWidget;
+
+namespace kelmora {
+
+// The open dialog, behind a seam so that tests can hand in a choice.
+class OpenFileDialog
+{
+public:
+    virtual ~OpenFileDialog() = default;
+    // The chosen existing file's full path, or an empty text when the player cancelled.
+    virtual QString GetOpenFileName(QWidget* parent, const QString& title, const QString& folder,
+                                    const QString& filter) = 0;
+};
+
+// Starts another program without waiting for it; false when it could not be started.
+class ProgramLauncher
+{
+public:
+    virtual ~ProgramLauncher() = default;
+    virtual bool StartDetached(const QString& program, const QString& argument) = 0;
+};
+
+// Everything the windows reach outside themselves.
+struct UiServices
+{
+    MessageService& messages;
+    ProgramExit& programExit;
+    const Clock& clock;
+    OpenFileDialog& openDialog;
+    ProgramLauncher& launcher;
+    QString programFolder;
+
+    Services core() const { return {messages, programExit, clock, programFolder}; }
+};
+
+// The real ones: a message box, QFileDialog, QProcess, and the end of the event loop.
+class MessageBoxService final : public MessageService
+{
+public:
+    void ShowMessage(const QString& text, const QString& title, MessageIcon icon) override;
+};
+
+class FileDialogService final : public OpenFileDialog
+{
+public:
+    QString GetOpenFileName(QWidget* parent, const QString& title, const QString& folder,
+                            const QString& filter) override;
+};
+
+class ProcessLauncher final : public ProgramLauncher
+{
+public:
+    bool StartDetached(const QString& program, const QString& argument) override;
+};
+
+class ApplicationExit final : public ProgramExit
+{
+public:
+    void EndProgram() override;
+};
+
+} // namespace kelmora

@@ -1,0 +1,87 @@
+#pragma once
+
+#include "Program.h"
+#include "UiServices.h"
+
+#include "support/Fakes.h"
+#include "support/Savegames.h"
+
+#include <QDir>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+namespace kelmora::test {
+
+class FakeOpenDialog final : public OpenFileDialog
+{
+public:
+    QString GetOpenFileName(QWidget*, const QString& title, const QString& folder, const QString& filter) override
+    {
+        ++opened;
+        lastTitle = title;
+        lastFolder = folder;
+        lastFilter = filter;
+        return answer;
+    }
+    QString answer; // empty: the player cancels
+    int opened = 0;
+    QString lastTitle, lastFolder, lastFilter;
+};
+
+class FakeLauncher final : public ProgramLauncher
+{
+public:
+    bool StartDetached(const QString& program, const QString& argument) override
+    {
+        started << program + u'|' + argument;
+        return succeeds;
+    }
+    bool succeeds = true;
+    QStringList started;
+};
+
+// A program folder and a savegame folder of its own, the settings redirected, fakes for every
+// service. Program folders get a blank in their name, as "Program Files" has.
+class UiFixture
+{
+public:
+    UiFixture()
+    {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir.path());
+        QDir(dir.path()).mkpath("Save");
+        QDir(dir.path()).mkpath("Kelmora Program");
+        saveFolder = QDir::toNativeSeparators(dir.filePath("Save")) + QDir::separator();
+        programFolder = QDir::toNativeSeparators(dir.filePath("Kelmora Program"));
+        alex = MakeSavegame(30000, 51);
+        bob = MakeSavegame(12000, 52);
+        WriteWholeFile(saveFolder + "Alex.sav", alex);
+        WriteWholeFile(saveFolder + "Bob.sav", bob);
+    }
+
+    // A fresh run of the program, as a new start would make it.
+    Program& start()
+    {
+        program.reset();
+        program = std::make_unique<Program>(UiServices{messages, exit, clock, openDialog, launcher, programFolder});
+        program->Main();
+        return *program;
+    }
+
+    QTemporaryDir dir;
+    QTemporaryDir settingsDir;
+    QString saveFolder;
+    QString programFolder;
+    QByteArray alex, bob;
+    FakeMessages messages;
+    FakeExit exit;
+    FixedClock clock;
+    FakeOpenDialog openDialog;
+    FakeLauncher launcher;
+    std::unique_ptr<Program> program;
+};
+
+} // namespace kelmora::test
