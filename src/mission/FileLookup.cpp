@@ -47,6 +47,15 @@ LookupResult LookUpFiles(const QString& pattern)
     if (existing.absoluteFilePath() != folderInfo.absoluteFilePath())
         return result;
 
+    // The common case, an exact name that is there, needs no listing of the whole folder.
+    if (!namePattern.isEmpty() && !namePattern.contains(u'?')) {
+        const QFileInfo exact(path);
+        if (exact.isFile() && !exact.isHidden() && exact.fileName() == namePattern) {
+            result.files << QDir::toNativeSeparators(exact.filePath());
+            return result;
+        }
+    }
+
     QDir dir(folder);
     // Without QDir::Hidden and QDir::System only ordinary, visible files are listed.
     const QFileInfoList entries = dir.entryInfoList(QDir::Files, QDir::NoSort);

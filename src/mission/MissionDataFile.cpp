@@ -33,7 +33,7 @@ QString WriteRecords(const QString& path, const MissionStatusTable& table)
 QString ReadRecords(const QString& path, MissionStatusTable& table)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         return file.errorString();
     const QByteArray records = file.read(MissionDataFileSize);
     if (file.error() != QFileDevice::NoError)

@@ -21,7 +21,7 @@ QString TooShortDescription(qint64 size)
 QString ReadMissionBlock(const QString& path, MissionStatusTable& table)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         return file.errorString();
     if (file.size() < MinimumSavegameSize)
         return TooShortDescription(file.size());

@@ -1,0 +1,70 @@
+#include "mission/FileLookup.h"
+
+#include "support/Savegames.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace kelmora;
+using namespace kelmora::test;
+
+class TestFileLookup : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void testLookUp_data();
+    void testLookUp();
+
+private:
+    QTemporaryDir m_dir;
+};
+
+void TestFileLookup::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+    QDir dir(m_dir.path());
+    QVERIFY(dir.mkpath("Save/BFactMS.sav") && dir.mkpath("Empty") && dir.mkpath("Hidden"));
+    for (const char* name : {"Save/Alex.sav", "Save/AFactMS.sav", "Save/.FactMS.sav", "Hidden/.only", "Plain"})
+        WriteWholeFile(dir.filePath(QString::fromLatin1(name)), "x");
+}
+
+void TestFileLookup::testLookUp_data()
+{
+    QTest::addColumn<QString>("pattern");
+    QTest::addColumn<QStringList>("found"); // bare names
+    QTest::addColumn<bool>("fails");
+    const QStringList none;
+    QTest::newRow("exact") << "Save/Alex.sav" << QStringList{"Alex.sav"} << false;
+    QTest::newRow("other case") << "Save/ALEX.SAV" << QStringList{"Alex.sav"} << false;
+    // Neither the hidden file nor the folder named like a factory driver file counts.
+    QTest::newRow("one wildcard") << "Save/?factms.sav" << QStringList{"AFactMS.sav"} << false;
+    QTest::newRow("wildcard is one character") << "Save/?ex.sav" << none << false;
+    QTest::newRow("brackets are plain") << "Save/[A]lex.sav" << none << false;
+    QTest::newRow("any file in a folder") << "Save/" << QStringList{"AFactMS.sav", "Alex.sav"} << false;
+    QTest::newRow("folder without files") << "Empty/" << none << false;
+    QTest::newRow("only hidden files") << "Hidden/" << none << false;
+    QTest::newRow("a folder is no file") << "Empty" << none << false;
+    QTest::newRow("missing folder") << "Gone/Alex.sav" << none << false;
+    QTest::newRow("through a file") << "Plain/Alex.sav" << none << true;
+    QTest::newRow("through a file, deeper") << "Plain/Sub/" << none << true;
+}
+
+void TestFileLookup::testLookUp()
+{
+    QFETCH(QString, pattern);
+    QFETCH(QStringList, found);
+    QFETCH(bool, fails);
+    const LookupResult result = LookUpFiles(QDir::toNativeSeparators(m_dir.filePath(pattern)));
+    QCOMPARE(result.failed(), fails);
+    QStringList names;
+    for (const QString& file : result.files)
+        names << QFileInfo(file).fileName();
+    names.sort();
+    QCOMPARE(names, found);
+}
+
+QTEST_GUILESS_MAIN(TestFileLookup)
+#include "TestFileLookup.moc"
