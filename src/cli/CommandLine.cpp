@@ -1,0 +1,294 @@
+#include "CommandLine.h"
+
+#include "mission/MissionCatalogue.h"
+#include "mission/MissionDataFile.h"
+#include "mission/SaveSequence.h"
+#include "mission/SavegameBlock.h"
+#include "settings/SettingsStore.h"
+#include "settings/TemplateSelection.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+#include <utility>
+
+namespace kelmora {
+namespace {
+
+const QString ProgramName = QStringLiteral("kelmora-cli");
+
+const QString UsageLine =
+    QStringLiteral("Usage: kelmora-cli missions | template PATH | save NUMBER | status   (--help tells more)");
+
+const QString NoTemplateText = QStringLiteral("No template driver chosen yet: run 'kelmora-cli template PATH' first");
+
+const QString Description = QStringLiteral(
+    "Chooses the mission at which Vantor's factory driver mode starts, without a window.\n"
+    "Uses the same settings and program data file (kelmora.dat beside the program) as Kelmora's window.\n"
+    "\n"
+    "Commands:\n"
+    "  missions       Lists the 34 missions, one a line, tab-separated: number, car, location,\n"
+    "                 mission, goal time.\n"
+    "  template PATH  Makes the driver savegame PATH the template driver: stores its folder and name,\n"
+    "                 replaces the factory driver file beside it (the template's first character\n"
+    "                 followed by FactMS.sav) by a fresh copy of it, and keeps its mission progress in\n"
+    "                 kelmora.dat. The template itself is never written.\n"
+    "  save NUMBER    Sets the factory driver file so that mission NUMBER (1 to 34) is the next one to\n"
+    "                 play: earlier missions keep the template's progress, NUMBER and every later one\n"
+    "                 are cleared. Prints the time of the save.\n"
+    "  status         Shows the stored savegame folder and template driver, the factory driver file and\n"
+    "                 the program data file, whether each exists, and the mission choice that the\n"
+    "                 factory driver file matches (\"none\" once it has been played on).\n"
+    "\n"
+    "Exit status: 0 done, 1 a failure or refusal was reported, 2 the command line was wrong.");
+
+// Messages for the player become one line on the error stream: "title: text".
+class StreamMessages final : public MessageService
+{
+public:
+    explicit StreamMessages(QTextStream& err)
+        : m_err(err)
+    { }
+
+    void ShowMessage(const QString& text, const QString& title, MessageIcon) override
+    {
+        m_err << title << ": " << text << Qt::endl;
+        ++m_shownCount;
+    }
+    int shownCount() const { return m_shownCount; }
+
+private:
+    QTextStream& m_err;
+    int m_shownCount = 0;
+};
+
+// There is no event loop to stop: the core returns straight after asking, and says so in its
+// result, so the command ends with a failure status.
+class ReturnToCommand final : public ProgramExit
+{
+public:
+    void EndProgram() override { }
+};
+
+// Only the answer to a question is wanted here, not a report on the error stream.
+class KeptMessage final : public MessageService
+{
+public:
+    void ShowMessage(const QString& shownText, const QString&, MessageIcon) override { text = shownText; }
+    QString text;
+};
+
+// A mission number as the player counts them, or 0 when the text is not one.
+int MissionNumber(const QString& text)
+{
+    static const QRegularExpression digits(QStringLiteral("^[0-9]{1,3}$"));
+    if (!digits.match(text).hasMatch())
+        return 0;
+    const int number = text.toInt();
+    return number >= 1 && number <= MISSION_COUNT ? number : 0;
+}
+
+QString FileState(const QString& path)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        return QStringLiteral("missing");
+    return info.isFile() ? QStringLiteral("exists") : QStringLiteral("not a file");
+}
+
+QString FolderState(const QString& path)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        return QStringLiteral("missing");
+    return info.isDir() ? QStringLiteral("exists") : QStringLiteral("not a folder");
+}
+
+// A stored path with what is found there, or a note that nothing is stored.
+QString PathLine(const QString& label, const QString& storedName, const QString& path, const QString& state)
+{
+    const QString value =
+        storedName.isEmpty() ? QStringLiteral("none stored") : path + QStringLiteral(" (") + state + u')';
+    return (label + u':').leftJustified(21) + value;
+}
+
+} // namespace
+
+CommandLine::CommandLine(QTextStream& out, QTextStream& err, const Clock& clock, QString programFolder)
+    : m_out(out)
+    , m_err(err)
+    , m_clock(clock)
+    , m_programFolder(std::move(programFolder))
+{ }
+
+int CommandLine::Run(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(Description);
+    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("missions, template, save or status."),
+                                 QStringLiteral("<command> [PATH | NUMBER]"));
+    const QCommandLineOption helpOption = parser.addHelpOption();
+    const QCommandLineOption versionOption = parser.addVersionOption();
+    // "save -3" is a wrong number, and a savegame may be named "-x.sav": after the command, no options.
+    parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
+    if (!parser.parse(arguments))
+        return UsageError(parser.errorText());
+    if (parser.isSet(helpOption) || parser.isSet(QStringLiteral("help-all"))) {
+        m_out << parser.helpText() << Qt::flush;
+        return ExitDone;
+    }
+    if (parser.isSet(versionOption)) {
+        m_out << QCoreApplication::applicationName() << ' ' << QCoreApplication::applicationVersion() << Qt::endl;
+        return ExitDone;
+    }
+
+    const QStringList words = parser.positionalArguments();
+    if (words.isEmpty())
+        return UsageError(QStringLiteral("no command given"));
+    const QString& command = words.first();
+    const bool takesArgument = command == QStringLiteral("template") || command == QStringLiteral("save");
+    if (!takesArgument && command != QStringLiteral("missions") && command != QStringLiteral("status"))
+        return UsageError(QStringLiteral("unknown command '%1'").arg(command));
+    if (takesArgument && words.size() < 2)
+        return UsageError(
+            QStringLiteral("'%1' needs %2")
+                .arg(command, command == QStringLiteral("save") ? QStringLiteral("NUMBER") : QStringLiteral("PATH")));
+    if (words.size() > (takesArgument ? 2 : 1))
+        return UsageError(QStringLiteral("unexpected argument '%1'").arg(words.at(takesArgument ? 2 : 1)));
+
+    if (command == QStringLiteral("missions"))
+        return Missions();
+    if (command == QStringLiteral("status"))
+        return Status();
+    if (command == QStringLiteral("save")) {
+        const int number = MissionNumber(words.at(1));
+        if (number == 0)
+            return UsageError(QStringLiteral("NUMBER must be a whole number from 1 to %1, not '%2'")
+                                  .arg(MISSION_COUNT)
+                                  .arg(words.at(1)));
+        return Save(number);
+    }
+    const QFileInfo path(words.at(1));
+    if (!path.isFile())
+        return UsageError(QStringLiteral("'%1' is not an existing file").arg(words.at(1)));
+    return Template(path.filePath());
+}
+
+int CommandLine::UsageError(const QString& problem)
+{
+    m_err << ProgramName << ": " << problem << '\n' << UsageLine << Qt::endl;
+    return ExitUsage;
+}
+
+int CommandLine::Missions()
+{
+    for (int index = 0; index < MISSION_COUNT; ++index) {
+        const MissionDetails details = Details(index);
+        m_out << index + 1 << '\t' << details.Car << '\t' << details.Location << '\t' << details.Mission << '\t'
+              << details.GoalTime << '\n';
+    }
+    m_out << Qt::flush;
+    return ExitDone;
+}
+
+int CommandLine::Template(const QString& path)
+{
+    // The open dialog hands over a full path; a relative one would be stored relative to nothing.
+    const QFileInfo info(path);
+    const ChosenFile choice{QDir::toNativeSeparators(QDir::cleanPath(info.absoluteFilePath())), info.fileName()};
+
+    RunState state;
+    LoadSettings(state);
+    StreamMessages messages(m_err);
+    ReturnToCommand programExit;
+    const Services services{messages, programExit, m_clock, m_programFolder};
+    HeadlessTemplateSelection view(choice);
+    const SelectionResult result = SelectNewTemplateDriver(state, services, view);
+    if (result != SelectionResult::Selected || messages.shownCount() > 0)
+        return ExitFailed;
+
+    m_out << "Template driver:     " << state.SavedataFolder + state.TemplateDriverFile << '\n'
+          << "Factory driver file: " << state.SavedataFolder + state.FactoryDriverFile << Qt::endl;
+    return ExitDone;
+}
+
+int CommandLine::Save(int number)
+{
+    RunState state;
+    LoadSettings(state);
+    // Without settings the save would write to a file named by nothing; the window never offers it.
+    if (!state.SettingsValid) {
+        m_err << ProgramName << ": " << NoTemplateText << Qt::endl;
+        return ExitFailed;
+    }
+
+    StreamMessages messages(m_err);
+    ReturnToCommand programExit;
+    const Services services{messages, programExit, m_clock, m_programFolder};
+    HeadlessSaveView view(number - 1);
+    RunSaveSequence(state, services, view);
+    if (messages.shownCount() > 0 || view.statusText().isEmpty())
+        return ExitFailed;
+    m_out << view.statusText() << Qt::endl;
+    return ExitDone;
+}
+
+int CommandLine::Status()
+{
+    RunState settings;
+    LoadSettings(settings);
+    const QString templatePath = settings.SavedataFolder + settings.TemplateDriverFile;
+    const QString factoryPath = settings.SavedataFolder + settings.FactoryDriverFile;
+    const QString dataPath = QDir::toNativeSeparators(MissionDataFilePath(m_programFolder));
+
+    m_out << PathLine(QStringLiteral("Savegame folder"), settings.SavedataFolder, settings.SavedataFolder,
+                      FolderState(settings.SavedataFolder))
+          << '\n'
+          << PathLine(QStringLiteral("Template driver"), settings.TemplateDriverFile, templatePath,
+                      FileState(templatePath))
+          << '\n'
+          << PathLine(QStringLiteral("Factory driver file"), settings.FactoryDriverFile, factoryPath,
+                      FileState(factoryPath))
+          << '\n'
+          << PathLine(QStringLiteral("Program data file"), dataPath, dataPath, FileState(dataPath)) << '\n'
+          << QStringLiteral("Mission choice:").leftJustified(21) << MissionChoiceText(settings) << Qt::endl;
+    return ExitDone;
+}
+
+QString CommandLine::MissionChoiceText(const RunState& settings)
+{
+    if (settings.FactoryDriverFile.isEmpty())
+        return QStringLiteral("unknown - ") + NoTemplateText;
+
+    const QString factoryPath = settings.SavedataFolder + settings.FactoryDriverFile;
+    MissionStatusTable factoryBlock{};
+    const QString error = ReadMissionBlock(factoryPath, factoryBlock);
+    if (!error.isEmpty())
+        return QStringLiteral("unknown - Could not read factory driver file '%1' [%2]").arg(factoryPath, error);
+
+    KeptMessage message;
+    ReturnToCommand programExit;
+    const Services services{message, programExit, m_clock, m_programFolder};
+    RunState data;
+    if (!ReadMissionDataFile(data, services))
+        return QStringLiteral("unknown - ") + message.text;
+
+    // A save always starts from the template's bytes, so the file shows which saves it could have come from.
+    QStringList matching;
+    for (int index = 0; index < MISSION_COUNT; ++index) {
+        MissionStatusTable saved = data.MissionStatus;
+        ApplyMissionSelection(saved, index);
+        if (saved == factoryBlock)
+            matching << QString::number(index + 1);
+    }
+    if (matching.isEmpty())
+        return QStringLiteral("none (played on or changed since the last save)");
+    if (matching.size() > 1)
+        return matching.join(QStringLiteral(", ")) + QStringLiteral(" (each gives these same bytes)");
+    return matching.first();
+}
+
+} // namespace kelmora

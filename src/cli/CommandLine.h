@@ -1,0 +1,45 @@
+#pragma once
+
+#include "mission/MissionData.h"
+#include "mission/Services.h"
+
+#include <QString>
+#include <QStringList>
+#include <QTextStream>
+
+namespace kelmora {
+
+// Exit statuses, the same for every command.
+enum CommandLineExit
+{
+    ExitDone = 0, // the command did what was asked
+    ExitFailed = 1, // a failure or a refusal was reported on the error stream
+    ExitUsage = 2, // the command line itself was wrong; nothing was read or written
+};
+
+// The commands of kelmora-cli. Each one runs a flow of the windowed program as a single step, with
+// the same settings store and the same program data file, and answers with an exit status.
+class CommandLine
+{
+public:
+    CommandLine(QTextStream& out, QTextStream& err, const Clock& clock, QString programFolder);
+
+    // `arguments` as the program received them, the program's own name first.
+    int Run(const QStringList& arguments);
+
+    int Missions();
+    int Template(const QString& path);
+    int Save(int number);
+    int Status();
+
+private:
+    int UsageError(const QString& problem);
+    QString MissionChoiceText(const RunState& settings);
+
+    QTextStream& m_out;
+    QTextStream& m_err;
+    const Clock& m_clock;
+    QString m_programFolder;
+};
+
+} // namespace kelmora
