@@ -118,14 +118,9 @@ void TestMissionDataFile::testWriteFailures()
     state.MissionStatus[0][0] = 1;
     WriteMissionDataFile(state, fakes.services);
 
-    QCOMPARE(fakes.messages.shown.size(), 1);
-    const ShownMessage& shown = fakes.messages.shown.first();
-    const QString prefix = "Could not write to data file '" + path + "' [";
-    QVERIFY2(shown.text.startsWith(prefix) && shown.text.endsWith(description + ']') &&
-                 shown.text.size() > prefix.size() + 1,
-             qPrintable(shown.text));
-    QCOMPARE(shown.title, QStringLiteral("Error!"));
-    QCOMPARE(shown.icon, MessageIcon::Exclamation);
+    const QString mismatch = ErrorMessageMismatch(fakes.messages.shown, "Could not write to data file '" + path + "' ",
+                                                  description, "Error!", MessageIcon::Exclamation);
+    QVERIFY2(mismatch.isEmpty(), qPrintable(mismatch));
 }
 
 void TestMissionDataFile::testReadFailures_data()
@@ -152,14 +147,10 @@ void TestMissionDataFile::testReadFailures()
     state.MissionStatus[33][4] = 0x42;
     QVERIFY(!ReadMissionDataFile(state, fakes.services));
 
-    QCOMPARE(fakes.messages.shown.size(), 1);
-    const ShownMessage& shown = fakes.messages.shown.first();
-    const QString prefix = "Could not read from data file '" + dataFile() + "' [";
-    QVERIFY2(shown.text.startsWith(prefix) && shown.text.endsWith(description + ']') &&
-                 shown.text.size() > prefix.size() + 1,
-             qPrintable(shown.text));
-    QCOMPARE(shown.title, QStringLiteral("Error!"));
-    QCOMPARE(shown.icon, MessageIcon::Exclamation);
+    const QString mismatch =
+        ErrorMessageMismatch(fakes.messages.shown, "Could not read from data file '" + dataFile() + "' ", description,
+                             "Error!", MessageIcon::Exclamation);
+    QVERIFY2(mismatch.isEmpty(), qPrintable(mismatch));
     // A cut-off file must not leave half of its records behind for the next save.
     QCOMPARE(state.MissionStatus[33][4], quint8(0x42));
 }

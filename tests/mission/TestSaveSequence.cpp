@@ -213,14 +213,10 @@ void TestSaveSequence::testFactoryFileNotWritable()
         QVERIFY(QDir().mkdir(m_factoryPath));
 
     QCOMPARE(save(2), NotSaved);
-    QCOMPARE(m_fakes->messages.shown.size(), 1);
-    const ShownMessage& shown = m_fakes->messages.shown.first();
-    const QString prefix = "Could not write to factory driver file '" + m_factoryPath + "' [";
-    QVERIFY2(shown.text.startsWith(prefix) && shown.text.endsWith(description + ']') &&
-                 shown.text.size() > prefix.size() + 1,
-             qPrintable(shown.text));
-    QCOMPARE(shown.title, QStringLiteral("Error! - Write failed"));
-    QCOMPARE(shown.icon, MessageIcon::Exclamation);
+    const QString mismatch =
+        ErrorMessageMismatch(m_fakes->messages.shown, "Could not write to factory driver file '" + m_factoryPath + "' ",
+                             description, "Error! - Write failed", MessageIcon::Exclamation);
+    QVERIFY2(mismatch.isEmpty(), qPrintable(mismatch));
 
     // A save never makes up a savegame or changes a cut-off one.
     if (obstacle == 0)

@@ -53,6 +53,24 @@ struct FakeServices
     Services services;
 };
 
+// Empty when `shown` is the one error message expected: `prefix`, then "[" and the system's
+// description ending in `description` (empty where the system's words vary), then "]".
+inline QString ErrorMessageMismatch(const QList<ShownMessage>& shown, const QString& prefix, const QString& description,
+                                    const QString& title, MessageIcon icon)
+{
+    if (shown.size() != 1)
+        return QStringLiteral("%1 messages shown, one expected").arg(shown.size());
+    const ShownMessage& message = shown.first();
+    const QString head = prefix + u'[';
+    const bool textMatches = message.text.startsWith(head) && message.text.endsWith(description + u']') &&
+                             message.text.size() > head.size() + 1;
+    if (!textMatches || message.title != title || message.icon != icon)
+        return QStringLiteral("unexpected message: \"%1\" titled \"%2\", icon %3")
+            .arg(message.text, message.title)
+            .arg(static_cast<int>(message.icon));
+    return {};
+}
+
 } // namespace kelmora::test
 
 // Lets QCOMPARE print what was shown when a message list differs.
