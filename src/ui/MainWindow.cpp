@@ -84,6 +84,8 @@ MainWindow::MainWindow(RunState& state, const UiServices& services, QWidget* par
 
     Form_Load();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    adjustSize();
+    CentreOnScreen(this);
 }
 
 MainWindow::~MainWindow() = default;

@@ -45,10 +45,8 @@ void Program::Main()
         m_main->EnableMissionList();
         m_main->EnableSavePanel();
         m_main->show();
-        CentreOnScreen(m_main.get());
     } else {
         m_welcome->show();
-        CentreOnScreen(m_welcome.get());
     }
 }
 

@@ -20,6 +20,8 @@ WelcomeWindow::WelcomeWindow(std::function<void()> selectNewTemplateDriver, Prog
     // Each text keeps its place when the font fits and grows downwards, never clipped, when not.
     for (QLabel* label : {m_ui->lblWelcome1, m_ui->lblWelcome2, m_ui->lblWelcome3})
         label->setMinimumHeight(qMax(label->minimumHeight(), label->heightForWidth(label->minimumWidth())));
+    adjustSize();
+    CentreOnScreen(this);
     connect(m_ui->cmdProceed, &QPushButton::clicked, this, &WelcomeWindow::cmdProceed_Click);
 }
 

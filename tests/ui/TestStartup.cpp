@@ -9,11 +9,19 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 
 using namespace kelmora;
 using namespace kelmora::test;
 
 namespace {
+
+// Within the few pixels that a window frame may add.
+bool IsCentred(const QWidget& window)
+{
+    const QPoint offset = window.frameGeometry().center() - window.screen()->availableGeometry().center();
+    return offset.manhattanLength() <= 40;
+}
 
 QString textOf(QWidget& window, const char* name)
 {
@@ -46,6 +54,7 @@ void TestStartup::testFirstRunShowsWelcome()
     QVERIFY(!main.isVisible());
     QCOMPARE(program.welcomeWindow().windowTitle(), QStringLiteral("Welcome!"));
     QVERIFY(!program.welcomeWindow().windowFlags().testFlag(Qt::WindowCloseButtonHint));
+    QVERIFY(IsCentred(program.welcomeWindow()));
 
     // The hidden main window is ready: list filled, row 0 shown, nothing to save with yet.
     auto* list = main.findChild<QComboBox*>("cbxMissions");
@@ -73,6 +82,7 @@ void TestStartup::testWelcomeToFirstSave()
     QVERIFY(fixture.openDialog.lastFilter.startsWith("Driver Savegames (*.sav)"));
     QVERIFY(!program.welcomeWindow().isVisible());
     QVERIFY(main.isVisible());
+    QVERIFY(IsCentred(main));
     QCOMPARE(textOf(main, "lblTemplateDriverDesc"), QStringLiteral("Alex.sav  [Never gets modified!]"));
     QCOMPARE(textOf(main, "lblFactoryDriverDesc"), QStringLiteral("AFactMS.sav  [Select mission for this driver]"));
     auto* list = main.findChild<QComboBox*>("cbxMissions");
