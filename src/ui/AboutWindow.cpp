@@ -18,6 +18,8 @@ AboutWindow::AboutWindow(QWidget* parent)
     // OK is the default button; a dialog's Escape closes it as well.
     connect(m_ui->cmdOK, &QPushButton::clicked, this, &AboutWindow::cmdOK_Click);
     Form_Load();
+    // The layout would size the paragraph for the column's width, not its own narrower one.
+    m_ui->lblDescription->setMinimumHeight(m_ui->lblDescription->heightForWidth(m_ui->lblDescription->maximumWidth()));
     adjustSize();
     CentreOnScreen(this);
 }

@@ -23,12 +23,19 @@ constexpr int PanelsRightGap = 9;
 
 QFont ClassicBoldFont()
 {
-    QFont font = QFontDatabase::hasFamily(QStringLiteral("MS Sans Serif"))
-                     ? QFont(QStringLiteral("MS Sans Serif"))
-                     : QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    // A family list rather than a look-up: asking whether a family exists loads every font there is.
+    QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    font.setFamilies({QStringLiteral("MS Sans Serif"), font.family()});
     font.setPointSizeF(8.25);
     font.setBold(true);
     return font;
+}
+
+void SetTextColour(QWidget* widget, const QColor& colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    widget->setPalette(palette);
 }
 
 void CentreOnScreen(QWidget* window)
@@ -55,6 +62,11 @@ MainWindow::MainWindow(RunState& state, const UiServices& services, QWidget* par
     const QFont bold = ClassicBoldFont();
     for (QLabel* label : m_ui->centralWidget->findChildren<QLabel*>())
         label->setFont(bold);
+    const QColor darkGreen(0, 64, 0), darkRed(64, 0, 0), navy(0, 0, 128);
+    SetTextColour(m_ui->lblSaveStatusDesc, darkGreen);
+    for (QLabel* label : {m_ui->lblCarDesc, m_ui->lblLocationDesc, m_ui->lblMissionDesc})
+        SetTextColour(label, darkRed);
+    SetTextColour(m_ui->lblGoalTimeDesc, navy);
     m_ui->sbrMain->setFont(bold);
 
     const QString captions[] = {QStringLiteral("Save Factory Driver"), QStringLiteral("Exit"), QString()};

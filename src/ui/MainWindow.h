@@ -80,6 +80,8 @@ private:
 // The classic dialog font: MS Sans Serif where it exists, otherwise the system's sans, bold.
 QFont ClassicBoldFont();
 
+void SetTextColour(QWidget* widget, const QColor& colour);
+
 // Puts a window in the middle of the screen it would appear on.
 void CentreOnScreen(QWidget* window);
 

@@ -5,6 +5,11 @@
 
 int main(int argc, char* argv[])
 {
+#ifndef Q_OS_MACOS
+    // The menu stays in the window, as the program has always had it; asking the desktop for a
+    // global menu bar first costs a D-Bus round trip at every start.
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
+#endif
     QApplication app(argc, argv);
     Q_INIT_RESOURCE(kelmora);
     kelmora::DescribeApplication();
