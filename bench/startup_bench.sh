@@ -1,0 +1,118 @@
+#!/usr/bin/env bash
+# Start-up cost of Kelmora against an empty Qt main window of the same size (kelmora_empty_window),
+# on a virtual display: the time from starting the process to its window being mapped, and the
+# peak memory (maximum resident set size). The two programs take turns, RUNS times each (default
+# 20), after one unmeasured warm-up each; the table shows medians and Kelmora's ratios to the
+# empty window. Kelmora starts with settings present, so its main window is the one that shows.
+#
+#   bench/startup_bench.sh [runs]
+#
+# The moment of mapping is read from the X server's MapNotify events on the root window (xev), not
+# by polling, so neither program pays for a watcher busy beside it. Run by hand; not a CTest test.
+set -euo pipefail
+
+if [ -z "${KELMORA_STARTUP_ON_DISPLAY:-}" ]; then
+    source "$(dirname "$0")/../scripts/setup.sh"
+    # xvfb: the display; x11-utils: xev; xdotool: window names and process ids; time: peak memory.
+    kelmora_install_missing xvfb x11-utils xdotool time
+    # One target a call: a first build may regenerate the build system, and only then is the
+    # second one known to it.
+    kelmora_build --target kelmora >/dev/null
+    kelmora_build --target kelmora_empty_window >/dev/null
+    export KELMORA_STARTUP_ON_DISPLAY=1 KELMORA_STARTUP_BIN="$KELMORA_BUILD_DIR/bin"
+    exec xvfb-run --auto-servernum --server-args="-screen 0 800x600x24" "$0" "$@"
+fi
+
+runs=${1:-20}
+limit=1.15
+bin=$KELMORA_STARTUP_BIN
+work=$(mktemp -d)
+xev_pid=
+cleanup() {
+    [ -n "$xev_pid" ] && kill "$xev_pid" 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+# Settings that lead straight to the main window.
+export XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/runtime LC_ALL=C.UTF-8
+mkdir -p "$XDG_CONFIG_HOME/Quorrick" "$work/save"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+head -c 65536 /dev/zero >"$work/save/Alex.sav"
+cp "$work/save/Alex.sav" "$work/save/AFactMS.sav"
+cat >"$XDG_CONFIG_HOME/Quorrick/Kelmora.conf" <<EOF
+[General]
+Path%20to%20Vantor%20Savedata%20Folder=$work/save/
+Template%20Driver%20File=Alex.sav
+EOF
+
+# Every window mapped on the screen, one report each, as it happens.
+coproc XEV { exec stdbuf -oL xev -root -event substructure; }
+xev_pid=$XEV_PID
+# Give xev time to connect and listen; the warm-up runs below would stall on a deaf one.
+sleep 0.5
+
+# Runs one program; appends "milliseconds kibibytes" to the named file.
+measure() {
+    local program=$1 title=$2 results=$3 line start shown window name pid
+    # Drop whatever xev reported since the last run.
+    while read -r -t 0.01 -u "${XEV[0]}" line; do :; done
+
+    start=$EPOCHREALTIME
+    /usr/bin/time -f %M -o "$work/peak" "$program" >/dev/null 2>&1 &
+    local time_pid=$!
+    while :; do
+        if ! read -r -t 10 -u "${XEV[0]}" line; then
+            echo "error: no window of '$title' was mapped within ten seconds" >&2
+            exit 1
+        fi
+        [[ $line == MapNotify* ]] || continue
+        shown=$EPOCHREALTIME
+        read -r -u "${XEV[0]}" line
+        window=$(sed -n 's/.* window \(0x[0-9a-f]*\), override.*/\1/p' <<<"$line")
+        name=$(xdotool getwindowname "$window" 2>/dev/null || true)
+        [ "$name" = "$title" ] && break
+    done
+
+    # Let the window paint and settle, so that the peak covers it, then end the program.
+    sleep 0.3
+    pid=$(xdotool getwindowpid "$window")
+    kill "$pid"
+    wait "$time_pid" 2>/dev/null || true
+    awk -v s="$start" -v e="$shown" -v kib="$(tail -n 1 "$work/peak")" \
+        'BEGIN { printf "%.3f %d\n", (e - s) * 1000, kib }' >>"$results"
+}
+
+median() {
+    sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
+}
+
+# Timings on a busy machine are slower and more spread out; the load average tells.
+load_before=$(cut -d' ' -f1-3 /proc/loadavg)
+: >"$work/kelmora"
+: >"$work/empty"
+measure "$bin/kelmora" Kelmora /dev/null
+measure "$bin/kelmora_empty_window" Empty /dev/null
+for _ in $(seq "$runs"); do
+    measure "$bin/kelmora" Kelmora "$work/kelmora"
+    measure "$bin/kelmora_empty_window" Empty "$work/empty"
+done
+
+k_ms=$(cut -d' ' -f1 "$work/kelmora" | median)
+e_ms=$(cut -d' ' -f1 "$work/empty" | median)
+k_kib=$(cut -d' ' -f2 "$work/kelmora" | median)
+e_kib=$(cut -d' ' -f2 "$work/empty" | median)
+k_ms_range=$(cut -d' ' -f1 "$work/kelmora" | sort -n | sed -n '1p;$p' | paste -sd- -)
+e_ms_range=$(cut -d' ' -f1 "$work/empty" | sort -n | sed -n '1p;$p' | paste -sd- -)
+
+awk -v runs="$runs" -v limit="$limit" -v km="$k_ms" -v em="$e_ms" -v kk="$k_kib" -v ek="$e_kib" \
+    -v kr="$k_ms_range" -v er="$e_ms_range" -v load0="$load_before" -v load1="$(cut -d' ' -f1-3 /proc/loadavg)" 'BEGIN {
+    tr = km / em; mr = kk / ek
+    printf "Start-up to main window mapped, medians of %d runs each (Xvfb)\n\n", runs
+    printf "%-22s %12s %12s %8s  %s\n", "", "kelmora", "empty", "ratio", "goal <= " limit
+    printf "%-22s %12.1f %12.1f %8.3f  %s\n", "time to shown (ms)", km, em, tr, (tr <= limit ? "met" : "MISSED")
+    printf "%-22s %12d %12d %8.3f  %s\n", "peak memory (KiB)", kk, ek, mr, (mr <= limit ? "met" : "MISSED")
+    printf "\nRange of times (ms): kelmora %s, empty %s\n", kr, er
+    printf "Load average before and after: %s / %s\n", load0, load1
+    exit (tr <= limit && mr <= limit) ? 0 : 2
+}'
