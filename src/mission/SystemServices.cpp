@@ -18,10 +18,14 @@ QString LongTimeFormatWithoutZone(const QLocale& locale)
         if (quoted || c != u't')
             result += c;
     }
-    // The zone usually stands apart from the time ("h:mm:ss AP t"); drop the blank that is left.
-    result = result.trimmed();
-    while (result.contains(QStringLiteral("  ")))
-        result.replace(QStringLiteral("  "), QStringLiteral(" "));
+    // What framed the zone goes with it: "H:mm:ss (t)", "HH:mm:ss, t", "h:mm:ss AP t".
+    result.remove(QStringLiteral("()"));
+    result.remove(QStringLiteral("[]"));
+    const auto dangling = [](QChar c) { return c.isSpace() || c == u','; };
+    while (!result.isEmpty() && dangling(result.back()))
+        result.chop(1);
+    while (!result.isEmpty() && dangling(result.front()))
+        result.remove(0, 1);
     return result;
 }
 

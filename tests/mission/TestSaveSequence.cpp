@@ -236,6 +236,12 @@ void TestSaveSequence::testLongTimeFormat_data()
                             << "21:41:07";
     QTest::newRow("English (UK)") << "en_GB"
                                   << "21:41:07";
+    // Some locales frame the zone: "H:mm:ss (t)", "HH:mm:ss, t", "Bh:mm:ss [t]".
+    QTest::newRow("zone in brackets") << "ca_ES"
+                                      << "21:41:07";
+    QTest::newRow("zone after a comma") << "be_BY"
+                                        << "21:41:07";
+    QTest::newRow("zone in square brackets") << "zh_TW" << QLocale("zh_TW").toString(QTime(21, 41, 7), "Bh:mm:ss");
 }
 
 void TestSaveSequence::testLongTimeFormat()
