@@ -58,6 +58,11 @@ void WriteMissionDataFile(const RunState& state, const Services& services)
     }
 }
 
+void DiscardMissionDataFile(const Services& services)
+{
+    QFile::remove(MissionDataFilePath(services.programFolder));
+}
+
 bool ReadMissionDataFile(RunState& state, const Services& services)
 {
     const QString path = MissionDataFilePath(services.programFolder);

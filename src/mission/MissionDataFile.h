@@ -18,4 +18,7 @@ QString MissionDataFilePath(const QString& programFolder);
 void WriteMissionDataFile(const RunState& state, const Services& services);
 bool ReadMissionDataFile(RunState& state, const Services& services);
 
+// Removes the file, so that no save can use bytes that do not belong to the current template.
+void DiscardMissionDataFile(const Services& services);
+
 } // namespace kelmora

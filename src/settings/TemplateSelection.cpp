@@ -7,7 +7,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 
 namespace kelmora {
 namespace {
@@ -28,13 +27,6 @@ QString ReplaceFactoryDriverFiles(const RunState& state)
         if (!file.remove())
             return file.errorString();
     }
-    // A hidden file of the same name is not among those found above but would block the copy.
-    if (QFileInfo(factoryPath).isFile()) {
-        QFile blocking(factoryPath);
-        if (!blocking.remove())
-            return blocking.errorString();
-    }
-
     QFile source(templatePath);
     if (!source.copy(factoryPath))
         return source.errorString();
@@ -119,9 +111,18 @@ SelectionResult SelectNewTemplateDriver(RunState& state, const Services& service
     WriteSettingValue(key, TemplateDriverFileValue, state.TemplateDriverFile);
 
     MakeFactoryDriverFile(state, services);
-    if (ReadTemplateMissionData(state, services) == TemplateReadResult::ProgramEnded)
+    switch (ReadTemplateMissionData(state, services)) {
+    case TemplateReadResult::ProgramEnded:
         return SelectionResult::ProgramEnded;
-    WriteMissionDataFile(state, services);
+    case TemplateReadResult::Failed:
+        // MissionStatus still holds the previous template's bytes, or none. Kept, they would be
+        // written into this template's copy by every save; without a data file a save says so.
+        DiscardMissionDataFile(services);
+        break;
+    case TemplateReadResult::Read:
+        WriteMissionDataFile(state, services);
+        break;
+    }
 
     view.SetTemplateDriverText(TemplateDriverText(state.TemplateDriverFile));
     view.SetFactoryDriverText(FactoryDriverText(state.FactoryDriverFile));

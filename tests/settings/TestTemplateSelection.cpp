@@ -1,4 +1,5 @@
 #include "mission/MissionDataFile.h"
+#include "mission/SaveSequence.h"
 #include "settings/SettingsStore.h"
 #include "settings/TemplateSelection.h"
 
@@ -66,6 +67,7 @@ private slots:
     void testEarlierFactoryFilesReplaced();
     void testFolderNamedLikeFactoryFile();
     void testTemplateVanishedBeforeCopy();
+    void testUnreadableTemplateLeavesNoStaleData();
     void testReadOnlyTemplateGivesWritableCopy();
     void testDialogStartsInLastFolder();
 
@@ -248,7 +250,14 @@ void TestTemplateSelection::testFolderNamedLikeFactoryFile()
     QVERIFY(QDir(m_saveFolder).mkdir("BFactMS.sav"));
     QVERIFY(QFile::copy(save("Alex.sav"), save("BFactMS.sav/inside.sav")));
 
+    QString storedWhenCopyFailed;
+    m_fakes->messages.onShow = [&storedWhenCopyFailed](const ShownMessage&) {
+        RunState loaded;
+        LoadSettings(loaded);
+        storedWhenCopyFailed = loaded.TemplateDriverFile;
+    };
     QCOMPARE(select(choose("Bob.sav")), SelectionResult::Selected);
+    QCOMPARE(storedWhenCopyFailed, QStringLiteral("Bob.sav"));
     const QString mismatch =
         ErrorMessageMismatch(m_fakes->messages.shown, "Could not make factory driver file from template driver file ",
                              QString(), "Error!", MessageIcon::Exclamation);
@@ -278,6 +287,31 @@ void TestTemplateSelection::testTemplateVanishedBeforeCopy()
     RunState loaded;
     LoadSettings(loaded);
     QCOMPARE(loaded.TemplateDriverFile, QStringLiteral("Gone.sav"));
+}
+
+void TestTemplateSelection::testUnreadableTemplateLeavesNoStaleData()
+{
+    QCOMPARE(select(choose("Alex.sav")), SelectionResult::Selected);
+    const QByteArray shortSavegame = MakeSavegame(8000, 33);
+    WriteWholeFile(save("Short.sav"), shortSavegame);
+
+    QCOMPARE(select(choose("Short.sav")), SelectionResult::Selected);
+    const ShownMessage readFailed{
+        "Could not read in template driver file [The file is too short to be a driver savegame (8000 bytes, at least "
+        "8170 needed)]",
+        "Error!", MessageIcon::Exclamation};
+    QCOMPARE(m_fakes->messages.shown, QList<ShownMessage>{readFailed});
+    QCOMPARE(m_view->calls, (QStringList{"hide", "dialog", "list", "panel", "show"}));
+    QCOMPARE(ReadWholeFile(save("SFactMS.sav")), shortSavegame);
+
+    // Alex's bytes must not find their way into Short's copy: the save fails instead.
+    const QString dataFile = MissionDataFilePath(m_fakes->services.programFolder);
+    QVERIFY(!QFileInfo::exists(dataFile));
+    HeadlessSaveView view(3);
+    RunSaveSequence(m_state, m_fakes->services, view);
+    QCOMPARE(m_fakes->messages.shown.size(), 3);
+    QCOMPARE(m_fakes->messages.shown.last().title, QStringLiteral("Error! - Save failed"));
+    QCOMPARE(ReadWholeFile(save("SFactMS.sav")), shortSavegame);
 }
 
 void TestTemplateSelection::testReadOnlyTemplateGivesWritableCopy()

@@ -5,6 +5,8 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
+
 namespace kelmora::test {
 
 struct ShownMessage
@@ -22,8 +24,12 @@ public:
     void ShowMessage(const QString& text, const QString& title, MessageIcon icon) override
     {
         shown.append({text, title, icon});
+        if (onShow)
+            onShow(shown.last());
     }
     QList<ShownMessage> shown;
+    // Runs while the message is up, to look at what had been done by then.
+    std::function<void(const ShownMessage&)> onShow;
 };
 
 class FakeExit final : public ProgramExit
