@@ -82,6 +82,7 @@ MainWindow::MainWindow(RunState& state, const UiServices& services, QWidget* par
     }
     m_panels[SavePanel - 1]->setEnabled(false);
     m_panels[ClockPanel - 1]->ShowClock();
+    m_panels[ClockPanel - 1]->setFocusPolicy(Qt::NoFocus); // nothing to press
     // Keep the panels together at the right, just short of the edge.
     m_ui->sbrMain->setContentsMargins(0, 0, PanelsRightGap, 0);
 
@@ -91,6 +92,10 @@ MainWindow::MainWindow(RunState& state, const UiServices& services, QWidget* par
     connect(m_ui->mnuFile_Exit, &QAction::triggered, this, &MainWindow::mnuFile_Exit_Click);
     connect(m_ui->mnuHelp_about, &QAction::triggered, this, &MainWindow::mnuHelp_about_Click);
     connect(m_ui->mnuHelp_ViewReadme, &QAction::triggered, this, &MainWindow::mnuHelp_ViewReadme_Click);
+    for (QAction* action : m_ui->mnuFile->actions()) {
+        if (action->isSeparator())
+            action->setObjectName(QStringLiteral("mnuFile_Separator1"));
+    }
     setTabOrder(m_ui->cbxMissions, m_panels[0]);
     setTabOrder(m_panels[0], m_panels[1]);
 
