@@ -232,6 +232,8 @@ void TestMainWindow::testAboutWindow()
     about->trigger();
     auto* window = m_main->findChild<QDialog*>("frmAbout");
     QVERIFY(window && window->isVisible());
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    QCOMPARE(ClippedLabels(*window), QStringList());
     QVERIFY(!window->isModal());
     QCOMPARE(window->windowTitle(), QStringLiteral("About Kelmora"));
     QCOMPARE(window->findChild<QLabel*>("lblVersion")->text(), QStringLiteral("Version 1.0.0"));

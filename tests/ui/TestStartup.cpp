@@ -54,6 +54,8 @@ void TestStartup::testFirstRunShowsWelcome()
     QVERIFY(!main.isVisible());
     QCOMPARE(program.welcomeWindow().windowTitle(), QStringLiteral("Welcome!"));
     QVERIFY(IsCentred(program.welcomeWindow()));
+    QVERIFY(QTest::qWaitForWindowExposed(&program.welcomeWindow()));
+    QCOMPARE(ClippedLabels(program.welcomeWindow()), QStringList());
 
     // The hidden main window is ready: list filled, row 0 shown, nothing to save with yet.
     auto* list = main.findChild<QComboBox*>("cbxMissions");

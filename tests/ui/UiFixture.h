@@ -7,6 +7,7 @@
 #include "support/Savegames.h"
 
 #include <QDir>
+#include <QLabel>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -14,6 +15,17 @@
 #include <memory>
 
 namespace kelmora::test {
+
+// Every word-wrapped label of a shown window has the height its text needs at its width.
+inline QStringList ClippedLabels(const QWidget& window)
+{
+    QStringList clipped;
+    for (const QLabel* label : window.findChildren<QLabel*>()) {
+        if (label->wordWrap() && label->height() < label->heightForWidth(label->width()))
+            clipped << label->objectName();
+    }
+    return clipped;
+}
 
 class FakeOpenDialog final : public OpenFileDialog
 {
