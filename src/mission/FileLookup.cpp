@@ -3,7 +3,21 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <cerrno>
+
 namespace kelmora {
+namespace {
+
+// The system's own words for the two ways a look-up itself can fail.
+#ifdef Q_OS_WIN
+constexpr int InvalidNameError = 123; // ERROR_INVALID_NAME
+constexpr int NotADirectoryError = 267; // ERROR_DIRECTORY
+#else
+constexpr int InvalidNameError = EINVAL;
+constexpr int NotADirectoryError = ENOTDIR;
+#endif
+
+} // namespace
 
 bool MatchesFilePattern(const QString& pattern, const QString& name)
 {
@@ -24,7 +38,7 @@ LookupResult LookUpFiles(const QString& pattern)
 {
     LookupResult result;
     if (pattern.contains(QChar(u'\0'))) {
-        result.error = QStringLiteral("Bad file name");
+        result.error = qt_error_string(InvalidNameError);
         return result;
     }
 
@@ -41,7 +55,7 @@ LookupResult LookUpFiles(const QString& pattern)
     while (!existing.exists() && !existing.isRoot())
         existing.setFile(existing.absolutePath());
     if (existing.exists() && !existing.isDir()) {
-        result.error = QStringLiteral("Not a directory");
+        result.error = qt_error_string(NotADirectoryError);
         return result;
     }
     if (existing.absoluteFilePath() != folderInfo.absoluteFilePath())

@@ -25,7 +25,7 @@ QFont ClassicBoldFont()
 {
     // A family list rather than a look-up: asking whether a family exists loads every font there is.
     QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
-    font.setFamilies({QStringLiteral("MS Sans Serif"), font.family()});
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"), font.family()});
     font.setPointSizeF(8.25);
     font.setBold(true);
     return font;

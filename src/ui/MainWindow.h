@@ -77,7 +77,8 @@ private:
     QString m_lastDialogFolder;
 };
 
-// The classic dialog font: MS Sans Serif where it exists, otherwise the system's sans, bold.
+// The classic dialog font, bold: MS Sans Serif (or its TrueType twin) where it exists, otherwise the
+// system's sans.
 QFont ClassicBoldFont();
 
 void SetTextColour(QWidget* widget, const QColor& colour);
