@@ -8,7 +8,8 @@ namespace {
 
 QSettings OpenStore(const SettingsKey& key)
 {
-    return QSettings(QSettings::NativeFormat, key.root, key.organization, key.application);
+    // The native store, unless tests have sent the default format elsewhere.
+    return QSettings(QSettings::defaultFormat(), key.root, key.organization, key.application);
 }
 
 QString ReadValue(const QSettings& settings, const QString& name)

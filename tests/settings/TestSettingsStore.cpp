@@ -1,10 +1,13 @@
 #include "settings/SettingsStore.h"
 
+#include "support/Fakes.h"
+
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
 using namespace kelmora;
+using namespace kelmora::test;
 
 class TestSettingsStore : public QObject
 {
@@ -26,13 +29,12 @@ private:
 void TestSettingsStore::initTestCase()
 {
     QVERIFY(m_store.isValid());
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_store.path());
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_store.path());
+    RedirectSettings(m_store.path());
 }
 
 void TestSettingsStore::init()
 {
-    QSettings(QSettings::NativeFormat, QSettings::UserScope, "Quorrick", "Kelmora").clear();
+    ClearSettings();
 }
 
 void TestSettingsStore::testNoSettings()

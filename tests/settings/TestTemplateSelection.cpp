@@ -91,13 +91,12 @@ private:
 void TestTemplateSelection::initTestCase()
 {
     QVERIFY(m_store.isValid());
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_store.path());
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_store.path());
+    RedirectSettings(m_store.path());
 }
 
 void TestTemplateSelection::init()
 {
-    QSettings(QSettings::NativeFormat, QSettings::UserScope, "Quorrick", "Kelmora").clear();
+    ClearSettings();
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(QDir(m_dir->path()).mkpath("Save") && QDir(m_dir->path()).mkpath("Program"));
     m_saveFolder = QDir::toNativeSeparators(m_dir->filePath("Save")) + QDir::separator();

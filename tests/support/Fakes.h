@@ -3,6 +3,7 @@
 #include "mission/Services.h"
 
 #include <QList>
+#include <QSettings>
 #include <QString>
 
 #include <functional>
@@ -58,6 +59,20 @@ struct FakeServices
     FixedClock clock;
     Services services;
 };
+
+// Sends every settings store of this process to an INI file in `folder`, on Windows too, where the
+// native store would be the player's registry.
+inline void RedirectSettings(const QString& folder)
+{
+    QSettings::setDefaultFormat(QSettings::IniFormat);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder);
+}
+
+inline void ClearSettings()
+{
+    QSettings(QSettings::defaultFormat(), QSettings::UserScope, QStringLiteral("Quorrick"), QStringLiteral("Kelmora"))
+        .clear();
+}
 
 // Empty when `shown` is the one error message expected: `prefix`, then "[" and the system's
 // description ending in `description` (empty where the system's words vary), then "]".

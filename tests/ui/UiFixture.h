@@ -62,8 +62,7 @@ class UiFixture
 public:
     UiFixture()
     {
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir.path());
+        RedirectSettings(settingsDir.path());
         QDir(dir.path()).mkpath("Save");
         QDir(dir.path()).mkpath("Kelmora Program");
         saveFolder = QDir::toNativeSeparators(dir.filePath("Save")) + QDir::separator();
