@@ -2,7 +2,6 @@
 
 #include "support/Fakes.h"
 
-#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -16,11 +15,9 @@ class TestSettingsStore : public QObject
 private slots:
     void initTestCase();
     void init();
-    void testNoSettings();
     void testRoundTrip_data();
     void testRoundTrip();
-    void testTerminatorDropped();
-    void testOnlyTheFolderStored();
+    void testOneValueStored();
 
 private:
     QTemporaryDir m_store;
@@ -37,33 +34,16 @@ void TestSettingsStore::init()
     ClearSettings();
 }
 
-void TestSettingsStore::testNoSettings()
-{
-    RunState state;
-    state.SettingsValid = true;
-    LoadSettings(state);
-    QVERIFY(!state.SettingsValid);
-    QVERIFY(state.SavedataFolder.isEmpty() && state.TemplateDriverFile.isEmpty() && state.FactoryDriverFile.isEmpty());
-}
-
 void TestSettingsStore::testRoundTrip_data()
 {
     QTest::addColumn<QString>("folder");
     QTest::addColumn<QString>("templateName");
     QTest::addColumn<QString>("factoryName");
     // Folders as an earlier Windows release stored them must load unchanged, separator and all.
-    QTest::newRow("Windows folder") << "C:\\Games\\Save\\"
-                                    << "Alex.sav"
-                                    << "AFactMS.sav";
-    QTest::newRow("lower-case template") << "/home/player/Save/"
-                                         << "alex.sav"
-                                         << "aFactMS.sav";
-    QTest::newRow("blanks and a digit last") << "/home/my player/Save 2/"
-                                             << "Driver 9"
-                                             << "DFactMS.sav";
-    QTest::newRow("non-ASCII") << "/home/jos\u00e9/Sp\u00e4ter/"
-                               << "\u00c9mile.sav"
-                               << "\u00c9FactMS.sav";
+    QTest::newRow("Windows folder") << "C:\\Games\\Save\\" << QString("Alex.sav") << "AFactMS.sav";
+    QTest::newRow("lower-case template") << "/home/player/Save/" << QString("alex.sav") << "aFactMS.sav";
+    QTest::newRow("blanks and a digit last") << "/home/my player/Save 2/" << QString("Driver 9") << "DFactMS.sav";
+    QTest::newRow("non-ASCII") << "/home/jos\u00e9/Sp\u00e4ter/" << QString("\u00c9mile.sav") << "\u00c9FactMS.sav";
 }
 
 void TestSettingsStore::testRoundTrip()
@@ -83,28 +63,31 @@ void TestSettingsStore::testRoundTrip()
     QCOMPARE(state.FactoryDriverFile, factoryName);
 }
 
-void TestSettingsStore::testTerminatorDropped()
+void TestSettingsStore::testOneValueStored()
 {
-    WriteSettingValue(KelmoraSettingsKey(), "Path to Vantor Savedata Folder", QStringLiteral("/save/") + QChar(u'\0'));
-    WriteSettingValue(KelmoraSettingsKey(), "Template Driver File", QStringLiteral("Alex.sav") + QChar(u'\0'));
     RunState state;
-    LoadSettings(state);
-    QCOMPARE(state.SavedataFolder, QStringLiteral("/save/"));
-    QCOMPARE(state.TemplateDriverFile, QStringLiteral("Alex.sav"));
-    QCOMPARE(state.FactoryDriverFile, QStringLiteral("AFactMS.sav"));
-}
-
-void TestSettingsStore::testOnlyTheFolderStored()
-{
-    WriteSettingValue(KelmoraSettingsKey(), "Path to Vantor Savedata Folder", "/save/");
-    RunState state;
+    state.SettingsValid = true;
     state.FactoryDriverFile = "ZFactMS.sav";
     LoadSettings(state);
-    // The store counts as present; an empty template name leaves the factory name as it was.
+    QVERIFY(!state.SettingsValid);
+
+    // Either value makes the settings present. A terminating NUL, as older stores kept, goes; an
+    // empty template name leaves the factory driver file as it was.
+    const QString nul(QChar(u'\0'));
+    WriteSettingValue(KelmoraSettingsKey(), "Path to Vantor Savedata Folder", "/save/" + nul);
+    LoadSettings(state);
     QVERIFY(state.SettingsValid);
     QCOMPARE(state.SavedataFolder, QStringLiteral("/save/"));
     QCOMPARE(state.TemplateDriverFile, QString());
     QCOMPARE(state.FactoryDriverFile, QStringLiteral("ZFactMS.sav"));
+
+    ClearSettings();
+    state = RunState{};
+    WriteSettingValue(KelmoraSettingsKey(), "Template Driver File", "Alex.sav" + nul);
+    LoadSettings(state);
+    QVERIFY(state.SettingsValid);
+    QCOMPARE(state.TemplateDriverFile, QStringLiteral("Alex.sav"));
+    QCOMPARE(state.FactoryDriverFile, QStringLiteral("AFactMS.sav"));
 }
 
 QTEST_GUILESS_MAIN(TestSettingsStore)

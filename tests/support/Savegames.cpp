@@ -1,10 +1,20 @@
 #include "Savegames.h"
 
+#include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QRandomGenerator>
 #include <QTest>
 
 namespace kelmora::test {
+namespace {
+
+constexpr qsizetype At(int mission, int byte)
+{
+    return 245 + 240 * mission + byte;
+}
+
+} // namespace
 
 QByteArray MakeSavegame(qsizetype size, quint32 seed)
 {
@@ -14,9 +24,8 @@ QByteArray MakeSavegame(qsizetype size, quint32 seed)
         byte = static_cast<char>(random.bounded(256));
     for (int mission = 0; mission < MISSION_COUNT; ++mission) {
         for (int byte = 0; byte < MissionRecordSize; ++byte) {
-            const qint64 at = MissionByteOffset(mission, byte);
-            if (at < size)
-                bytes[at] = static_cast<char>(1 + random.bounded(255));
+            if (At(mission, byte) < size)
+                bytes[At(mission, byte)] = static_cast<char>(1 + random.bounded(255));
         }
     }
     return bytes;
@@ -27,7 +36,7 @@ MissionStatusTable BlockOf(const QByteArray& savegame)
     MissionStatusTable table{};
     for (int mission = 0; mission < MISSION_COUNT; ++mission) {
         for (int byte = 0; byte < MissionRecordSize; ++byte)
-            table[mission][byte] = static_cast<quint8>(savegame.at(MissionByteOffset(mission, byte)));
+            table[mission][byte] = static_cast<quint8>(savegame.at(At(mission, byte)));
     }
     return table;
 }
@@ -36,7 +45,7 @@ QByteArray WithBlock(QByteArray savegame, const MissionStatusTable& table)
 {
     for (int mission = 0; mission < MISSION_COUNT; ++mission) {
         for (int byte = 0; byte < MissionRecordSize; ++byte)
-            savegame[MissionByteOffset(mission, byte)] = static_cast<char>(table[mission][byte]);
+            savegame[At(mission, byte)] = static_cast<char>(table[mission][byte]);
     }
     return savegame;
 }
@@ -49,6 +58,21 @@ MissionStatusTable ExpectedAfterSave(const MissionStatusTable& templateBlock, in
             expected[mission] = MissionStatusRecord{};
     }
     return expected;
+}
+
+QByteArray SavedFrom(const QByteArray& savegame, int index)
+{
+    return WithBlock(savegame, ExpectedAfterSave(BlockOf(savegame), index));
+}
+
+QByteArray RecordsOf(const MissionStatusTable& table)
+{
+    QByteArray records;
+    for (const MissionStatusRecord& record : table) {
+        for (const quint8 byte : record)
+            records += static_cast<char>(byte);
+    }
+    return records;
 }
 
 QByteArray ReadWholeFile(const QString& path)
@@ -68,6 +92,18 @@ void WriteWholeFile(const QString& path, const QByteArray& bytes)
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush())
         QTest::qFail(qPrintable(QStringLiteral("cannot write %1: %2").arg(path, file.errorString())), __FILE__,
                      __LINE__);
+}
+
+QMap<QString, QByteArray> Snapshot(const QString& root)
+{
+    QMap<QString, QByteArray> entries;
+    QDirIterator it(root, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        entries.insert(QDir(root).relativeFilePath(path), it.fileInfo().isDir() ? "<folder>" : ReadWholeFile(path));
+    }
+    return entries;
 }
 
 } // namespace kelmora::test

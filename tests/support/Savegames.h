@@ -3,9 +3,13 @@
 #include "mission/MissionData.h"
 
 #include <QByteArray>
+#include <QMap>
 #include <QString>
 
 namespace kelmora::test {
+
+// Mission i's byte j lies at 245 + 240 i + j of a savegame. These helpers spell that out themselves
+// rather than take it from the code under test, so that they can judge it.
 
 // A savegame of `size` random bytes (repeatable for a seed), no byte of its mission block zero, so
 // that a zeroed record always shows.
@@ -20,7 +24,16 @@ QByteArray WithBlock(QByteArray savegame, const MissionStatusTable& table);
 // The table a save of mission `index` must leave, starting from the template's block.
 MissionStatusTable ExpectedAfterSave(const MissionStatusTable& templateBlock, int index);
 
+// What a save of mission `index` must make of a copy of the template `savegame`.
+QByteArray SavedFrom(const QByteArray& savegame, int index);
+
+// The program data file's 170 bytes: the records of `table`, one after the other.
+QByteArray RecordsOf(const MissionStatusTable& table);
+
 QByteArray ReadWholeFile(const QString& path);
 void WriteWholeFile(const QString& path, const QByteArray& bytes);
+
+// Every file and folder below `root` by relative path, with each file's bytes.
+QMap<QString, QByteArray> Snapshot(const QString& root);
 
 } // namespace kelmora::test

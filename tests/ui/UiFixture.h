@@ -27,6 +27,13 @@ inline QStringList ClippedLabels(const QWidget& window)
     return clipped;
 }
 
+// The text of a window's label, or a note that it has none of that name.
+inline QString TextOf(const QWidget& window, const char* name)
+{
+    const auto* label = window.findChild<QLabel*>(QString::fromLatin1(name));
+    return label ? label->text() : QStringLiteral("<no %1>").arg(QString::fromLatin1(name));
+}
+
 class FakeOpenDialog final : public OpenFileDialog
 {
 public:
@@ -81,6 +88,9 @@ public:
         program->Main();
         return *program;
     }
+    // The open dialog's next answer: a file of the savegame folder, as the dialog gives it.
+    void answer(const QString& name) { openDialog.answer = QDir::fromNativeSeparators(saveFolder + name); }
+    QByteArray file(const QString& name) const { return ReadWholeFile(saveFolder + name); }
 
     QTemporaryDir dir;
     QTemporaryDir settingsDir;
