@@ -17,8 +17,7 @@ constexpr int InvalidNameError = EINVAL;
 constexpr int NotADirectoryError = ENOTDIR;
 #endif
 
-} // namespace
-
+// Does a bare file name match a look-up pattern?
 bool MatchesFilePattern(const QString& pattern, const QString& name)
 {
     if (pattern.isEmpty())
@@ -33,6 +32,8 @@ bool MatchesFilePattern(const QString& pattern, const QString& name)
     }
     return true;
 }
+
+} // namespace
 
 LookupResult LookUpFiles(const QString& pattern)
 {

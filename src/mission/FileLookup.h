@@ -20,7 +20,4 @@ struct LookupResult
 
 LookupResult LookUpFiles(const QString& pattern);
 
-// Does a bare file name match a look-up pattern as above?
-bool MatchesFilePattern(const QString& pattern, const QString& name);
-
 } // namespace kelmora

@@ -6,6 +6,14 @@
 #include <QDir>
 
 namespace kelmora {
+namespace {
+
+QString SaveStatusText(int index, const QString& timeText)
+{
+    return QStringLiteral("Saved [Mission #%1] @ %2").arg(index + 1).arg(timeText);
+}
+
+} // namespace
 
 bool ApplyMissionSelection(MissionStatusTable& table, int index)
 {
@@ -16,11 +24,6 @@ bool ApplyMissionSelection(MissionStatusTable& table, int index)
     for (int mission = index; mission < MISSION_COUNT; ++mission)
         table[mission].fill(0);
     return true;
-}
-
-QString SaveStatusText(int index, const QString& timeText)
-{
-    return QStringLiteral("Saved [Mission #%1] @ %2").arg(index + 1).arg(timeText);
 }
 
 void WriteFactoryDriverFile(const RunState& state, const Services& services, SaveView& view, int index)

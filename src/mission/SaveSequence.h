@@ -45,8 +45,6 @@ private:
 // the catalogue, which leaves the table alone.
 bool ApplyMissionSelection(MissionStatusTable& table, int index);
 
-QString SaveStatusText(int index, const QString& timeText);
-
 // Writes MissionStatus into the factory driver file, then reports the save in the view.
 void WriteFactoryDriverFile(const RunState& state, const Services& services, SaveView& view, int index);
 

@@ -13,6 +13,12 @@ namespace {
 
 const QString FactoryDriverSuffix = QStringLiteral("FactMS.sav");
 
+// One character, then "FactMS.sav", in any case.
+bool IsFactoryDriverFileName(const QString& name)
+{
+    return name.size() == FactoryDriverSuffix.size() + 1 && name.endsWith(FactoryDriverSuffix, Qt::CaseInsensitive);
+}
+
 // Removes every earlier factory driver file of the folder, then copies the template in their place.
 QString ReplaceFactoryDriverFiles(const RunState& state)
 {
@@ -38,11 +44,6 @@ QString ReplaceFactoryDriverFiles(const RunState& state)
 }
 
 } // namespace
-
-bool IsFactoryDriverFileName(const QString& name)
-{
-    return name.size() == FactoryDriverSuffix.size() + 1 && name.endsWith(FactoryDriverSuffix, Qt::CaseInsensitive);
-}
 
 QString TemplateDriverText(const QString& templateDriverFile)
 {

@@ -65,9 +65,6 @@ SelectionResult SelectNewTemplateDriver(RunState& state, const Services& service
 
 void MakeFactoryDriverFile(const RunState& state, const Services& services);
 
-// Is this bare name of the factory driver form: one character, then "FactMS.sav", in any case?
-bool IsFactoryDriverFileName(const QString& name);
-
 QString TemplateDriverText(const QString& templateDriverFile);
 QString FactoryDriverText(const QString& factoryDriverFile);
 

@@ -19,6 +19,14 @@ namespace kelmora {
 namespace {
 // The status bar's panels stop this far short of the window's right edge.
 constexpr int PanelsRightGap = 9;
+
+void SetTextColour(QWidget* widget, const QColor& colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    widget->setPalette(palette);
+}
+
 } // namespace
 
 QFont ClassicBoldFont()
@@ -29,13 +37,6 @@ QFont ClassicBoldFont()
     font.setPointSizeF(8.25);
     font.setBold(true);
     return font;
-}
-
-void SetTextColour(QWidget* widget, const QColor& colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    widget->setPalette(palette);
 }
 
 void CentreOnScreen(QWidget* window)

@@ -81,8 +81,6 @@ private:
 // system's sans.
 QFont ClassicBoldFont();
 
-void SetTextColour(QWidget* widget, const QColor& colour);
-
 // Puts a window in the middle of the screen it would appear on.
 void CentreOnScreen(QWidget* window);
 
