@@ -73,14 +73,6 @@ public:
     void EndProgram() override { }
 };
 
-// Only the answer to a question is wanted here, not a report on the error stream.
-class KeptMessage final : public MessageService
-{
-public:
-    void ShowMessage(const QString& shownText, const QString&, MessageIcon) override { text = shownText; }
-    QString text;
-};
-
 // A mission number as the player counts them, or 0 when the text is not one.
 int MissionNumber(const QString& text)
 {
@@ -262,33 +254,22 @@ QString CommandLine::MissionChoiceText(const RunState& settings)
 {
     if (settings.FactoryDriverFile.isEmpty())
         return QStringLiteral("unknown - ") + NoTemplateText;
-
-    const QString factoryPath = settings.SavedataFolder + settings.FactoryDriverFile;
-    MissionStatusTable factoryBlock{};
-    const QString error = ReadMissionBlock(factoryPath, factoryBlock);
-    if (!error.isEmpty())
-        return QStringLiteral("unknown - Could not read factory driver file '%1' [%2]").arg(factoryPath, error);
-
-    KeptMessage message;
-    ReturnToCommand programExit;
-    const Services services{message, programExit, m_clock, m_programFolder};
-    RunState data;
-    if (!ReadMissionDataFile(data, services))
-        return QStringLiteral("unknown - ") + message.text;
-
-    // A save always starts from the template's bytes, so the file shows which saves it could have come from.
-    QStringList matching;
-    for (int index = 0; index < MISSION_COUNT; ++index) {
-        MissionStatusTable saved = data.MissionStatus;
-        ApplyMissionSelection(saved, index);
-        if (saved == factoryBlock)
-            matching << QString::number(index + 1);
-    }
-    if (matching.isEmpty())
+    const MissionChoice choice =
+        FindMissionChoice(settings.SavedataFolder + settings.FactoryDriverFile, MissionDataFilePath(m_programFolder));
+    switch (choice.kind) {
+    case MissionChoice::Kind::Unknown:
+        return QStringLiteral("unknown - ") + choice.reason;
+    case MissionChoice::Kind::PlayedOn:
         return QStringLiteral("none (played on or changed since the last save)");
-    if (matching.size() > 1)
-        return matching.join(QStringLiteral(", ")) + QStringLiteral(" (each gives these same bytes)");
-    return matching.first();
+    case MissionChoice::Kind::Set:
+        break;
+    }
+    QStringList numbers;
+    for (const int index : choice.indexes)
+        numbers << QString::number(index + 1);
+    if (numbers.size() > 1)
+        return numbers.join(QStringLiteral(", ")) + QStringLiteral(" (each gives these same bytes)");
+    return numbers.first();
 }
 
 } // namespace kelmora

@@ -30,7 +30,9 @@ QString WriteRecords(const QString& path, const MissionStatusTable& table)
     return {};
 }
 
-QString ReadRecords(const QString& path, MissionStatusTable& table)
+} // namespace
+
+QString ReadMissionRecords(const QString& path, MissionStatusTable& table)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
@@ -44,8 +46,6 @@ QString ReadRecords(const QString& path, MissionStatusTable& table)
     std::memcpy(table.data(), records.constData(), MissionDataFileSize);
     return {};
 }
-
-} // namespace
 
 void WriteMissionDataFile(const RunState& state, const Services& services)
 {
@@ -66,7 +66,7 @@ void DiscardMissionDataFile(const Services& services)
 bool ReadMissionDataFile(RunState& state, const Services& services)
 {
     const QString path = MissionDataFilePath(services.programFolder);
-    const QString error = ReadRecords(path, state.MissionStatus);
+    const QString error = ReadMissionRecords(path, state.MissionStatus);
     if (!error.isEmpty()) {
         services.messages.ShowMessage(
             QStringLiteral("Could not read from data file '%1' [%2]").arg(QDir::toNativeSeparators(path), error),

@@ -14,6 +14,9 @@ inline constexpr qint64 MissionDataFileSize = qint64(MISSION_COUNT) * MissionRec
 
 QString MissionDataFilePath(const QString& programFolder);
 
+// The file's 34 records, or the system's description of why they could not be read.
+QString ReadMissionRecords(const QString& path, MissionStatusTable& table);
+
 // Both report their failures to the player themselves.
 void WriteMissionDataFile(const RunState& state, const Services& services);
 bool ReadMissionDataFile(RunState& state, const Services& services);

@@ -26,6 +26,39 @@ bool ApplyMissionSelection(MissionStatusTable& table, int index)
     return true;
 }
 
+MissionChoice MatchMissionChoice(const MissionStatusTable& dataFileBlock, const MissionStatusTable& factoryBlock)
+{
+    MissionChoice choice;
+    for (int index = 0; index < MISSION_COUNT; ++index) {
+        MissionStatusTable saved = dataFileBlock;
+        ApplyMissionSelection(saved, index);
+        if (saved == factoryBlock)
+            choice.indexes << index;
+    }
+    choice.kind = choice.indexes.isEmpty() ? MissionChoice::Kind::PlayedOn : MissionChoice::Kind::Set;
+    return choice;
+}
+
+MissionChoice FindMissionChoice(const QString& factoryPath, const QString& dataFilePath)
+{
+    MissionChoice unknown;
+    MissionStatusTable factoryBlock{};
+    QString error = ReadMissionBlock(factoryPath, factoryBlock);
+    if (!error.isEmpty()) {
+        unknown.reason = QStringLiteral("Could not read factory driver file '%1' [%2]")
+                             .arg(QDir::toNativeSeparators(factoryPath), error);
+        return unknown;
+    }
+    MissionStatusTable dataFileBlock{};
+    error = ReadMissionRecords(dataFilePath, dataFileBlock);
+    if (!error.isEmpty()) {
+        unknown.reason = QStringLiteral("Could not read from data file '%1' [%2]")
+                             .arg(QDir::toNativeSeparators(dataFilePath), error);
+        return unknown;
+    }
+    return MatchMissionChoice(dataFileBlock, factoryBlock);
+}
+
 void WriteFactoryDriverFile(const RunState& state, const Services& services, SaveView& view, int index)
 {
     const QString path = state.SavedataFolder + state.FactoryDriverFile;

@@ -3,6 +3,7 @@
 #include "MissionData.h"
 #include "Services.h"
 
+#include <QList>
 #include <QString>
 
 #include <utility>
@@ -44,6 +45,25 @@ private:
 // the chosen mission next. Choosing the last mission changes nothing. False for an index outside
 // the catalogue, which leaves the table alone.
 bool ApplyMissionSelection(MissionStatusTable& table, int index);
+
+// What a factory driver file's mission block says about the last save made into it.
+struct MissionChoice
+{
+    enum class Kind
+    {
+        Unknown, // a file could not be read; `reason` says why
+        Set, // `indexes` holds every mission whose save gives exactly the file's block, lowest first
+        PlayedOn, // no save gives these bytes: the game or someone else changed them since
+    };
+    Kind kind = Kind::Unknown;
+    QList<int> indexes;
+    QString reason;
+};
+
+// Compares the factory driver file's block with what a save of each mission would make of the
+// template's block kept in the program data file.
+MissionChoice MatchMissionChoice(const MissionStatusTable& dataFileBlock, const MissionStatusTable& factoryBlock);
+MissionChoice FindMissionChoice(const QString& factoryPath, const QString& dataFilePath);
 
 // Writes MissionStatus into the factory driver file, then reports the save in the view.
 void WriteFactoryDriverFile(const RunState& state, const Services& services, SaveView& view, int index);
