@@ -6,6 +6,7 @@
 #include "mission/MissionDataFile.h"
 #include "mission/SaveSequence.h"
 #include "mission/SavegameBlock.h"
+#include "support/Fakes.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -39,29 +40,20 @@ constexpr qsizetype SavegameSize = 64 * 1024;
 constexpr double SaveGoalMicroseconds = 1000.0;
 constexpr double SaveGoalRatio = 3.0;
 
-// Timing an operation that failed would time its error path, so any message ends the run.
-class AbortingMessages final : public MessageService
+// Timing an operation that failed would time its error path, so any problem ends the run.
+void DieOn(const Problems& problems)
 {
-public:
-    void ShowMessage(const QString& text, const QString& title, MessageIcon) override
-    {
-        ++count;
-        qFatal("Message %d during the benchmark: %s [%s]", count, qPrintable(title), qPrintable(text));
+    for (const Problem& problem : problems) {
+        const Message message = MessageFor(problem);
+        qFatal("Failure during the benchmark: %s [%s]", qPrintable(message.title), qPrintable(message.text));
     }
-    int count = 0;
-};
+}
 
-class AbortingExit final : public ProgramExit
+void DieOn(const std::optional<Problem>& problem)
 {
-public:
-    void EndProgram() override { qFatal("The program was ended during the benchmark"); }
-};
-
-class FixedClock final : public Clock
-{
-public:
-    QString LongTimeText() const override { return QStringLiteral("12:00:00"); }
-};
+    if (problem)
+        DieOn(Problems{*problem});
+}
 
 struct Figures
 {
@@ -199,10 +191,8 @@ int main(int argc, char** argv)
     WriteFileOrDie(templatePath, savegame);
     WriteFileOrDie(factoryPath, savegame);
 
-    AbortingMessages messages;
-    AbortingExit programExit;
-    FixedClock clock;
-    const Services services{messages, programExit, clock, QDir::toNativeSeparators(programFolder)};
+    test::FixedClock clock;
+    const Services services{clock, QDir::toNativeSeparators(programFolder)};
     RunState state;
     state.SettingsValid = true;
     state.SavedataFolder = QDir::toNativeSeparators(savedataFolder) + QDir::separator();
@@ -210,19 +200,17 @@ int main(int argc, char** argv)
     state.FactoryDriverFile = factoryName;
 
     std::vector<Row> rows(3);
-    rows[0] = {"template read", Measure([&](int) { ReadTemplateMissionData(state, services); }), {}};
-    rows[1] = {"data file write", Measure([&](int) { WriteMissionDataFile(state, services); }), {}};
+    rows[0] = {"template read", Measure([&](int) { DieOn(ReadTemplateMissionData(state)); }), {}};
+    rows[1] = {"data file write",
+               Measure([&](int) { DieOn(WriteMissionDataFile(state.MissionStatus, services.dataFolder)); }),
+               {}};
     rows[2] = {"save sequence",
-               Measure([&](int i) {
-                   HeadlessSaveView view(i % MISSION_COUNT);
-                   RunSaveSequence(state, services, view);
-               }),
+               Measure([&](int i) { DieOn(RunSaveSequence(state, services, true, i % MISSION_COUNT).problems); }),
                {}};
     CheckLastSave(templatePath, factoryPath);
 
 #ifdef Q_OS_UNIX
-    const RawPaths paths{QFile::encodeName(templatePath),
-                         QFile::encodeName(MissionDataFilePath(services.programFolder)),
+    const RawPaths paths{QFile::encodeName(templatePath), QFile::encodeName(MissionDataFilePath(services.dataFolder)),
                          QFile::encodeName(factoryPath)};
     MissionStatusTable rawTable{};
     rows[0].baseline = Measure([&](int) { RawTemplateRead(paths, rawTable); });

@@ -7,11 +7,12 @@
 #include "settings/SettingsStore.h"
 #include "settings/TemplateSelection.h"
 
+#include "Version.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QRegularExpression>
 
 #include <utility>
 
@@ -45,41 +46,18 @@ const QString Description = QStringLiteral(
     "\n"
     "Exit status: 0 done, 1 a failure or refusal was reported, 2 the command line was wrong.");
 
-// Messages for the player become one line on the error stream: "title: text".
-class StreamMessages final : public MessageService
-{
-public:
-    explicit StreamMessages(QTextStream& err)
-        : m_err(err)
-    { }
-
-    void ShowMessage(const QString& text, const QString& title, MessageIcon) override
-    {
-        m_err << title << ": " << text << Qt::endl;
-        ++m_shownCount;
-    }
-    int shownCount() const { return m_shownCount; }
-
-private:
-    QTextStream& m_err;
-    int m_shownCount = 0;
-};
-
-// There is no event loop to stop: the core returns straight after asking, and says so in its
-// result, so the command ends with a failure status.
-class ReturnToCommand final : public ProgramExit
-{
-public:
-    void EndProgram() override { }
-};
-
-// A mission number as the player counts them, or 0 when the text is not one.
+// A mission number as the player counts them, or 0 when the text is not one: ASCII digits only,
+// nothing before or after them.
 int MissionNumber(const QString& text)
 {
-    static const QRegularExpression digits(QStringLiteral("^[0-9]{1,3}$"));
-    if (!digits.match(text).hasMatch())
+    if (text.isEmpty() || text.size() > 2)
         return 0;
-    const int number = text.toInt();
+    int number = 0;
+    for (const QChar c : text) {
+        if (c < u'0' || c > u'9')
+            return 0;
+        number = number * 10 + (c.unicode() - u'0');
+    }
     return number >= 1 && number <= MISSION_COUNT ? number : 0;
 }
 
@@ -109,14 +87,28 @@ QString PathLine(const QString& label, const QString& storedName, const QString&
 
 } // namespace
 
-CommandLine::CommandLine(QTextStream& out, QTextStream& err, const Clock& clock, QString programFolder)
+CommandLine::CommandLine(QTextStream& out, QTextStream& err, const Clock& clock, QString dataFolder)
     : m_out(out)
     , m_err(err)
     , m_clock(clock)
-    , m_programFolder(std::move(programFolder))
+    , m_dataFolder(std::move(dataFolder))
 { }
 
 int CommandLine::Run(const QStringList& arguments)
+{
+    const int status = RunCommand(arguments);
+    // A launcher that reads the output must not take a half-written answer for a whole one.
+    m_out.flush();
+    if (m_out.status() != QTextStream::Ok) {
+        const QIODevice* device = m_out.device();
+        m_err << ProgramName << ": could not write the output ["
+              << (device ? device->errorString() : QStringLiteral("write failed")) << ']' << Qt::endl;
+        return ExitFailed;
+    }
+    return status;
+}
+
+int CommandLine::RunCommand(const QStringList& arguments)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(Description);
@@ -133,7 +125,7 @@ int CommandLine::Run(const QStringList& arguments)
         return ExitDone;
     }
     if (parser.isSet(versionOption)) {
-        m_out << QCoreApplication::applicationName() << ' ' << QCoreApplication::applicationVersion() << Qt::endl;
+        m_out << ProgramName << ' ' << QStringLiteral(KELMORA_VERSION) << Qt::endl;
         return ExitDone;
     }
 
@@ -186,22 +178,26 @@ int CommandLine::Missions()
     return ExitDone;
 }
 
+void CommandLine::Present(const Problems& problems)
+{
+    for (const Problem& problem : problems) {
+        const Message message = MessageFor(problem);
+        m_err << message.title << ": " << message.text << '\n';
+    }
+    m_err << Qt::flush;
+}
+
 int CommandLine::Template(const QString& path)
 {
     // The open dialog hands over a full path; a relative one would be stored relative to nothing.
     const QFileInfo info(path);
     const ChosenFile choice{QDir::toNativeSeparators(QDir::cleanPath(info.absoluteFilePath())), info.fileName()};
-
     RunState state;
     LoadSettings(state);
-    StreamMessages messages(m_err);
-    ReturnToCommand programExit;
-    const Services services{messages, programExit, m_clock, m_programFolder};
-    HeadlessTemplateSelection view(choice);
-    const SelectionResult result = SelectNewTemplateDriver(state, services, view);
-    if (result != SelectionResult::Selected || messages.shownCount() > 0)
+    const SelectionOutcome outcome = SelectNewTemplateDriver(state, services(), choice);
+    Present(outcome.problems);
+    if (outcome.result != SelectionOutcome::Result::Selected || !outcome.problems.isEmpty())
         return ExitFailed;
-
     m_out << "Template driver:     " << state.SavedataFolder + state.TemplateDriverFile << '\n'
           << "Factory driver file: " << state.SavedataFolder + state.FactoryDriverFile << Qt::endl;
     return ExitDone;
@@ -216,15 +212,11 @@ int CommandLine::Save(int number)
         m_err << ProgramName << ": " << NoTemplateText << Qt::endl;
         return ExitFailed;
     }
-
-    StreamMessages messages(m_err);
-    ReturnToCommand programExit;
-    const Services services{messages, programExit, m_clock, m_programFolder};
-    HeadlessSaveView view(number - 1);
-    RunSaveSequence(state, services, view);
-    if (messages.shownCount() > 0 || view.statusText().isEmpty())
+    const SaveOutcome outcome = RunSaveSequence(state, services(), true, number - 1);
+    Present(outcome.problems);
+    if (!outcome.saved())
         return ExitFailed;
-    m_out << view.statusText() << Qt::endl;
+    m_out << outcome.statusText << Qt::endl;
     return ExitDone;
 }
 
@@ -234,7 +226,7 @@ int CommandLine::Status()
     LoadSettings(settings);
     const QString templatePath = settings.SavedataFolder + settings.TemplateDriverFile;
     const QString factoryPath = settings.SavedataFolder + settings.FactoryDriverFile;
-    const QString dataPath = QDir::toNativeSeparators(MissionDataFilePath(m_programFolder));
+    const QString dataPath = QDir::toNativeSeparators(MissionDataFilePath(m_dataFolder));
 
     m_out << PathLine(QStringLiteral("Savegame folder"), settings.SavedataFolder, settings.SavedataFolder,
                       FolderState(settings.SavedataFolder))
@@ -255,7 +247,7 @@ QString CommandLine::MissionChoiceText(const RunState& settings)
     if (settings.FactoryDriverFile.isEmpty())
         return QStringLiteral("unknown - ") + NoTemplateText;
     const MissionChoice choice =
-        FindMissionChoice(settings.SavedataFolder + settings.FactoryDriverFile, MissionDataFilePath(m_programFolder));
+        FindMissionChoice(settings.SavedataFolder + settings.FactoryDriverFile, MissionDataFilePath(m_dataFolder));
     switch (choice.kind) {
     case MissionChoice::Kind::Unknown:
         return QStringLiteral("unknown - ") + choice.reason;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "mission/MissionData.h"
+#include "mission/Outcome.h"
 #include "mission/Services.h"
 
 #include <QString>
@@ -22,7 +23,7 @@ enum CommandLineExit
 class CommandLine
 {
 public:
-    CommandLine(QTextStream& out, QTextStream& err, const Clock& clock, QString programFolder);
+    CommandLine(QTextStream& out, QTextStream& err, const Clock& clock, QString dataFolder);
 
     // `arguments` as the program received them, the program's own name first.
     int Run(const QStringList& arguments);
@@ -33,13 +34,17 @@ public:
     int Status();
 
 private:
+    int RunCommand(const QStringList& arguments);
     int UsageError(const QString& problem);
+    // Each problem as "Title: text", one a line on the error stream.
+    void Present(const Problems& problems);
+    Services services() const { return {m_clock, m_dataFolder}; }
     QString MissionChoiceText(const RunState& settings);
 
     QTextStream& m_out;
     QTextStream& m_err;
     const Clock& m_clock;
-    QString m_programFolder;
+    QString m_dataFolder;
 };
 
 } // namespace kelmora

@@ -1,6 +1,8 @@
 #include "CommandLine.h"
 
+#include "Version.h"
 #include "mission/SystemServices.h"
+#include "settings/SettingsStore.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -10,9 +12,10 @@
 int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("kelmora-cli"));
+    // The same names as the window, so that both find the same per-user folders.
+    QCoreApplication::setOrganizationName(kelmora::KelmoraSettingsKey().organization);
+    QCoreApplication::setApplicationName(kelmora::KelmoraSettingsKey().application);
     QCoreApplication::setApplicationVersion(QStringLiteral(KELMORA_VERSION));
-    QCoreApplication::setOrganizationName(QStringLiteral("Quorrick"));
 
     QTextStream out(stdout);
     QTextStream err(stderr);

@@ -8,10 +8,10 @@
 
 namespace kelmora {
 
-QString MissionDataFilePath(const QString& programFolder)
+QString MissionDataFilePath(const QString& dataFolder)
 {
     // The separator is always added; at a root the doubled one is harmless.
-    return programFolder + QDir::separator() + QStringLiteral("kelmora.dat");
+    return dataFolder + QDir::separator() + QStringLiteral("kelmora.dat");
 }
 
 namespace {
@@ -47,33 +47,27 @@ QString ReadMissionRecords(const QString& path, MissionStatusTable& table)
     return {};
 }
 
-void WriteMissionDataFile(const RunState& state, const Services& services)
+std::optional<Problem> WriteMissionDataFile(const MissionStatusTable& table, const QString& dataFolder)
 {
-    const QString path = MissionDataFilePath(services.programFolder);
-    const QString error = WriteRecords(path, state.MissionStatus);
-    if (!error.isEmpty()) {
-        services.messages.ShowMessage(
-            QStringLiteral("Could not write to data file '%1' [%2]").arg(QDir::toNativeSeparators(path), error),
-            QStringLiteral("Error!"), MessageIcon::Exclamation);
-    }
+    const QString path = MissionDataFilePath(dataFolder);
+    const QString error = WriteRecords(path, table);
+    if (!error.isEmpty())
+        return Problem{Failure::DataFileWrite, QDir::toNativeSeparators(path), error};
+    return std::nullopt;
 }
 
-void DiscardMissionDataFile(const Services& services)
+void DiscardMissionDataFile(const QString& dataFolder)
 {
-    QFile::remove(MissionDataFilePath(services.programFolder));
+    QFile::remove(MissionDataFilePath(dataFolder));
 }
 
-bool ReadMissionDataFile(RunState& state, const Services& services)
+std::optional<Problem> ReadMissionDataFile(MissionStatusTable& table, const QString& dataFolder)
 {
-    const QString path = MissionDataFilePath(services.programFolder);
-    const QString error = ReadMissionRecords(path, state.MissionStatus);
-    if (!error.isEmpty()) {
-        services.messages.ShowMessage(
-            QStringLiteral("Could not read from data file '%1' [%2]").arg(QDir::toNativeSeparators(path), error),
-            QStringLiteral("Error!"), MessageIcon::Exclamation);
-        return false;
-    }
-    return true;
+    const QString path = MissionDataFilePath(dataFolder);
+    const QString error = ReadMissionRecords(path, table);
+    if (!error.isEmpty())
+        return Problem{Failure::DataFileRead, QDir::toNativeSeparators(path), error};
+    return std::nullopt;
 }
 
 } // namespace kelmora

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "MissionData.h"
-#include "Services.h"
+#include "Outcome.h"
 
 #include <QString>
 
@@ -12,16 +12,16 @@ namespace kelmora {
 // Format: 34 records of 5 bytes, record i being MissionStatus[i]; no header.
 inline constexpr qint64 MissionDataFileSize = qint64(MISSION_COUNT) * MissionRecordSize;
 
-QString MissionDataFilePath(const QString& programFolder);
+QString MissionDataFilePath(const QString& dataFolder);
 
 // The file's 34 records, or the system's description of why they could not be read.
 QString ReadMissionRecords(const QString& path, MissionStatusTable& table);
 
-// Both report their failures to the player themselves.
-void WriteMissionDataFile(const RunState& state, const Services& services);
-bool ReadMissionDataFile(RunState& state, const Services& services);
+std::optional<Problem> WriteMissionDataFile(const MissionStatusTable& table, const QString& dataFolder);
+// On failure the table keeps what it held.
+std::optional<Problem> ReadMissionDataFile(MissionStatusTable& table, const QString& dataFolder);
 
 // Removes the file, so that no save can use bytes that do not belong to the current template.
-void DiscardMissionDataFile(const Services& services);
+void DiscardMissionDataFile(const QString& dataFolder);
 
 } // namespace kelmora

@@ -52,44 +52,41 @@ MissionChoice FindMissionChoice(const QString& factoryPath, const QString& dataF
     MissionStatusTable dataFileBlock{};
     error = ReadMissionRecords(dataFilePath, dataFileBlock);
     if (!error.isEmpty()) {
-        unknown.reason = QStringLiteral("Could not read from data file '%1' [%2]")
-                             .arg(QDir::toNativeSeparators(dataFilePath), error);
+        unknown.reason = MessageFor({Failure::DataFileRead, QDir::toNativeSeparators(dataFilePath), error}).text;
         return unknown;
     }
     return MatchMissionChoice(dataFileBlock, factoryBlock);
 }
 
-void WriteFactoryDriverFile(const RunState& state, const Services& services, SaveView& view, int index)
+std::optional<Problem> WriteFactoryDriverFile(const RunState& state)
 {
     const QString path = state.SavedataFolder + state.FactoryDriverFile;
     const QString error = WriteMissionBlock(path, state.MissionStatus);
-    if (!error.isEmpty()) {
-        services.messages.ShowMessage(QStringLiteral("Could not write to factory driver file '%1' [%2]")
-                                          .arg(QDir::toNativeSeparators(path), error),
-                                      QStringLiteral("Error! - Write failed"), MessageIcon::Exclamation);
-        return;
-    }
-    view.SetSaveStatusText(SaveStatusText(index, services.clock.LongTimeText()));
+    if (!error.isEmpty())
+        return Problem{Failure::FactoryWrite, QDir::toNativeSeparators(path), error};
+    return std::nullopt;
 }
 
-void RunSaveSequence(RunState& state, const Services& services, SaveView& view)
+SaveOutcome RunSaveSequence(RunState& state, const Services& services, bool panelEnabled, int index)
 {
-    if (!view.SavePanelEnabled())
-        return;
-    const int index = view.SelectedMissionIndex();
-
-    if (!ReadMissionDataFile(state, services)) {
-        services.messages.ShowMessage(QStringLiteral("Could not read in program data file '%1' properly")
-                                          .arg(QDir::toNativeSeparators(MissionDataFilePath(services.programFolder))),
-                                      QStringLiteral("Error! - Save failed"), MessageIcon::Exclamation);
-        return;
+    SaveOutcome outcome;
+    if (!panelEnabled)
+        return outcome;
+    outcome.attempted = true;
+    if (const auto problem = ReadMissionDataFile(state.MissionStatus, services.dataFolder)) {
+        outcome.problems << *problem << Problem{Failure::SaveDataFileUnreadable, problem->path, {}};
+        return outcome;
     }
     if (!ApplyMissionSelection(state.MissionStatus, index)) {
-        services.messages.ShowMessage(QStringLiteral("Could not successfully manipulate mission selection data array"),
-                                      QStringLiteral("Error! - Save failed"), MessageIcon::Exclamation);
-        return;
+        outcome.problems << Problem{Failure::SelectionRule, {}, {}};
+        return outcome;
     }
-    WriteFactoryDriverFile(state, services, view, index);
+    if (const auto problem = WriteFactoryDriverFile(state)) {
+        outcome.problems << *problem;
+        return outcome;
+    }
+    outcome.statusText = SaveStatusText(index, services.clock.LongTimeText());
+    return outcome;
 }
 
 } // namespace kelmora

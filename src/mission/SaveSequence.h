@@ -1,45 +1,13 @@
 #pragma once
 
 #include "MissionData.h"
+#include "Outcome.h"
 #include "Services.h"
 
 #include <QList>
 #include <QString>
 
-#include <utility>
-
 namespace kelmora {
-
-// What a save needs of the main window.
-class SaveView
-{
-public:
-    virtual ~SaveView() = default;
-    virtual bool SavePanelEnabled() const = 0;
-    virtual int SelectedMissionIndex() const = 0;
-    virtual void SetSaveStatusText(const QString& text) = 0;
-};
-
-// A save without a window: driven by an index and an enabled flag, it keeps the status text.
-class HeadlessSaveView final : public SaveView
-{
-public:
-    HeadlessSaveView(int index, bool enabled = true, QString statusText = {})
-        : m_index(index)
-        , m_enabled(enabled)
-        , m_statusText(std::move(statusText))
-    { }
-
-    bool SavePanelEnabled() const override { return m_enabled; }
-    int SelectedMissionIndex() const override { return m_index; }
-    void SetSaveStatusText(const QString& text) override { m_statusText = text; }
-    const QString& statusText() const { return m_statusText; }
-
-private:
-    int m_index;
-    bool m_enabled;
-    QString m_statusText;
-};
 
 // The selection rule: the chosen mission and every later one get zero bytes, so the game offers
 // the chosen mission next. Choosing the last mission changes nothing. False for an index outside
@@ -65,11 +33,21 @@ struct MissionChoice
 MissionChoice MatchMissionChoice(const MissionStatusTable& dataFileBlock, const MissionStatusTable& factoryBlock);
 MissionChoice FindMissionChoice(const QString& factoryPath, const QString& dataFilePath);
 
-// Writes MissionStatus into the factory driver file, then reports the save in the view.
-void WriteFactoryDriverFile(const RunState& state, const Services& services, SaveView& view, int index);
+// What a save did.
+struct SaveOutcome
+{
+    bool attempted = false; // false when the save panel was disabled: nothing was read or written
+    Problems problems; // in the order the player is to see them
+    QString statusText; // the new save status text, once the file has been written
 
-// The whole save behind the "Save Factory Driver" panel: template bytes from the program data
-// file, the selection rule, then the factory driver file. Every failure is reported to the player.
-void RunSaveSequence(RunState& state, const Services& services, SaveView& view);
+    bool saved() const { return attempted && problems.isEmpty(); }
+};
+
+// Writes MissionStatus into the factory driver file.
+std::optional<Problem> WriteFactoryDriverFile(const RunState& state);
+
+// The whole save behind the "Save Factory Driver" panel: the template's bytes from the program data
+// file, the selection rule for mission `index`, then the factory driver file.
+SaveOutcome RunSaveSequence(RunState& state, const Services& services, bool panelEnabled, int index);
 
 } // namespace kelmora

@@ -64,24 +64,18 @@ QString WriteMissionBlock(const QString& path, const MissionStatusTable& table)
     return {};
 }
 
-TemplateReadResult ReadTemplateMissionData(RunState& state, const Services& services)
+std::optional<Problem> ReadTemplateMissionData(RunState& state)
 {
     const QString path = state.SavedataFolder + state.TemplateDriverFile;
     const LookupResult lookup = LookUpFiles(path);
-    if (!lookup.failed() && !lookup.found()) {
-        services.messages.ShowMessage(QStringLiteral("Could not find driver file at ") + QDir::toNativeSeparators(path),
-                                      QStringLiteral("Fatal Error!"), MessageIcon::Critical);
-        services.programExit.EndProgram();
-        return TemplateReadResult::ProgramEnded;
-    }
-
-    const QString error = lookup.failed() ? lookup.error : ReadMissionBlock(path, state.MissionStatus);
-    if (!error.isEmpty()) {
-        services.messages.ShowMessage(QStringLiteral("Could not read in template driver file [%1]").arg(error),
-                                      QStringLiteral("Error!"), MessageIcon::Exclamation);
-        return TemplateReadResult::Failed;
-    }
-    return TemplateReadResult::Read;
+    if (!lookup.failed() && !lookup.found())
+        return Problem{Failure::TemplateVanished, QDir::toNativeSeparators(path), {}};
+    MissionStatusTable table = state.MissionStatus;
+    const QString error = lookup.failed() ? lookup.error : ReadMissionBlock(path, table);
+    if (!error.isEmpty())
+        return Problem{Failure::TemplateRead, QDir::toNativeSeparators(path), error};
+    state.MissionStatus = table;
+    return std::nullopt;
 }
 
 } // namespace kelmora

@@ -1,21 +1,16 @@
 #pragma once
 
 #include "MissionData.h"
-#include "Services.h"
+#include "Outcome.h"
 
 #include <QString>
 
 namespace kelmora {
 
-enum class TemplateReadResult
-{
-    Read,
-    Failed, // reported to the player; MissionStatus keeps what it held
-    ProgramEnded, // the template had vanished: the player was told and the program was ended
-};
-
-// Reads the template's mission block into MissionStatus, reporting any failure itself.
-TemplateReadResult ReadTemplateMissionData(RunState& state, const Services& services);
+// Reads the template's mission block into MissionStatus. A template that has vanished gives
+// Failure::TemplateVanished, after which the program ends; on any failure MissionStatus keeps what
+// it held.
+std::optional<Problem> ReadTemplateMissionData(RunState& state);
 
 // Writes the mission block into an existing savegame at `path`, touching no other byte and never
 // creating or lengthening a file. Returns the system's description of a failure, or an empty text.

@@ -1,7 +1,11 @@
 #include "SettingsStore.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QTemporaryFile>
+
+#include <cerrno>
 
 namespace kelmora {
 namespace {
@@ -21,6 +25,36 @@ QString ReadValue(const QSettings& settings, const QString& name)
     return text;
 }
 
+QString StoreName(const QSettings& settings)
+{
+    return QDir::toNativeSeparators(settings.fileName());
+}
+
+// Why no new file can be made in `folder` (QSettings writes a new file beside the old one).
+QString FolderError(const QString& folder)
+{
+    QFileInfo info(folder);
+    while (!info.exists() && !info.isRoot())
+        info.setFile(info.absolutePath());
+    if (!info.isDir())
+        return qt_error_string(ENOTDIR);
+    QTemporaryFile probe(folder + QStringLiteral("/.kelmora-probe-XXXXXX"));
+    if (!probe.open())
+        return probe.errorString();
+    return qt_error_string(EACCES);
+}
+
+// QSettings only says that access failed; the file system says why.
+QString StoreError(const QSettings& settings)
+{
+    if (settings.status() == QSettings::FormatError)
+        return QStringLiteral("The settings file is damaged");
+    QFile file(settings.fileName());
+    if (file.exists() && !file.open(QIODevice::ReadWrite | QIODevice::Append | QIODevice::ExistingOnly))
+        return file.errorString();
+    return FolderError(QFileInfo(settings.fileName()).absolutePath());
+}
+
 } // namespace
 
 const SettingsKey& KelmoraSettingsKey()
@@ -31,41 +65,52 @@ const SettingsKey& KelmoraSettingsKey()
 
 QString FactoryDriverFileFor(const QString& templateDriverFile)
 {
-    return templateDriverFile.left(1) + QStringLiteral("FactMS.sav");
+    return templateDriverFile.left(1) + FactoryDriverSuffix;
 }
 
-void LoadSettings(RunState& state, const SettingsKey& key)
+std::optional<Problem> LoadSettings(RunState& state, const SettingsKey& key)
 {
     const QSettings settings = OpenStore(key);
+    if (settings.status() != QSettings::NoError) {
+        state.SettingsValid = false;
+        return Problem{Failure::SettingsRead, StoreName(settings), StoreError(settings)};
+    }
     // The key exists as soon as either value has been stored.
     if (!settings.contains(SavedataFolderValue) && !settings.contains(TemplateDriverFileValue)) {
         state.SettingsValid = false;
-        return;
+        return std::nullopt;
     }
     state.SavedataFolder = ReadValue(settings, SavedataFolderValue);
     state.TemplateDriverFile = ReadValue(settings, TemplateDriverFileValue);
     if (!state.TemplateDriverFile.isEmpty())
         state.FactoryDriverFile = FactoryDriverFileFor(state.TemplateDriverFile);
     state.SettingsValid = true;
+    return std::nullopt;
 }
 
-void CreateSettingsKey(const SettingsKey& key)
+std::optional<Problem> CreateSettingsKey(const SettingsKey& key)
 {
 #ifdef Q_OS_WIN
     // The registry key is created together with its first value.
     Q_UNUSED(key);
 #else
-    // A settings file needs its folder before the first value can be stored.
     const QSettings settings = OpenStore(key);
-    QDir().mkpath(QFileInfo(settings.fileName()).absolutePath());
+    const QString folder = QFileInfo(settings.fileName()).absolutePath();
+    if (!QDir().mkpath(folder))
+        return Problem{Failure::SettingsWrite, StoreName(settings), FolderError(folder)};
 #endif
+    return std::nullopt;
 }
 
-void WriteSettingValue(const SettingsKey& key, const QString& name, const QString& text)
+std::optional<Problem> WriteSettingValues(const SettingsKey& key, const QList<SettingValue>& values)
 {
     QSettings settings = OpenStore(key);
-    settings.setValue(name, text);
+    for (const SettingValue& value : values)
+        settings.setValue(value.name, value.text);
     settings.sync();
+    if (settings.status() != QSettings::NoError)
+        return Problem{Failure::SettingsWrite, StoreName(settings), StoreError(settings)};
+    return std::nullopt;
 }
 
 } // namespace kelmora

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "mission/MissionData.h"
+#include "mission/Outcome.h"
 
 #include <QSettings>
 #include <QString>
@@ -22,14 +23,25 @@ inline const QString SavedataFolderValue = QStringLiteral("Path to Vantor Saveda
 inline const QString TemplateDriverFileValue = QStringLiteral("Template Driver File");
 
 // The factory driver file is named after the template's first character: Alex.sav gives AFactMS.sav.
+inline const QString FactoryDriverSuffix = QStringLiteral("FactMS.sav");
 QString FactoryDriverFileFor(const QString& templateDriverFile);
 
 // Fills the run's settings from the store. SettingsValid says whether the store held them at all;
-// what the values hold, or whether their files exist, is not checked. Silent on every failure.
-void LoadSettings(RunState& state, const SettingsKey& key = KelmoraSettingsKey());
+// what the values hold, or whether their files exist, is not checked. A store that exists but cannot
+// be read gives a problem; the window stays silent about it and starts as on a first run.
+std::optional<Problem> LoadSettings(RunState& state, const SettingsKey& key = KelmoraSettingsKey());
 
-// Store operations that never report a failure: a value that did not stick shows at the next start.
-void CreateSettingsKey(const SettingsKey& key);
-void WriteSettingValue(const SettingsKey& key, const QString& name, const QString& text);
+// Makes sure the store can take values: on Windows the registry key is made with its first value,
+// elsewhere the settings file needs its folder.
+std::optional<Problem> CreateSettingsKey(const SettingsKey& key);
+
+struct SettingValue
+{
+    QString name;
+    QString text;
+};
+
+// Stores the values together and checks that they reached the store.
+std::optional<Problem> WriteSettingValues(const SettingsKey& key, const QList<SettingValue>& values);
 
 } // namespace kelmora

@@ -6,12 +6,11 @@
 #include "mission/SavegameBlock.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 
 namespace kelmora {
 namespace {
-
-const QString FactoryDriverSuffix = QStringLiteral("FactMS.sav");
 
 // One character, then "FactMS.sav", in any case.
 bool IsFactoryDriverFileName(const QString& name)
@@ -55,82 +54,73 @@ QString FactoryDriverText(const QString& factoryDriverFile)
     return factoryDriverFile + QStringLiteral("  [Select mission for this driver]");
 }
 
-void MakeFactoryDriverFile(const RunState& state, const Services& services)
+std::optional<Problem> MakeFactoryDriverFile(const RunState& state)
 {
     const QString templatePath = state.SavedataFolder + state.TemplateDriverFile;
     const LookupResult lookup = LookUpFiles(templatePath);
-    QString error = lookup.error;
-    if (!lookup.failed() && !lookup.found()) {
-        services.messages.ShowMessage(
-            QStringLiteral("Could not find template driver file '%1'").arg(QDir::toNativeSeparators(templatePath)),
-            QStringLiteral("Error!"), MessageIcon::Exclamation);
-        return;
-    }
-    if (error.isEmpty())
-        error = ReplaceFactoryDriverFiles(state);
-    if (!error.isEmpty()) {
-        services.messages.ShowMessage(
-            QStringLiteral("Could not make factory driver file from template driver file [%1]").arg(error),
-            QStringLiteral("Error!"), MessageIcon::Exclamation);
-    }
+    if (!lookup.failed() && !lookup.found())
+        return Problem{Failure::TemplateNotFound, QDir::toNativeSeparators(templatePath), {}};
+    const QString error = lookup.failed() ? lookup.error : ReplaceFactoryDriverFiles(state);
+    if (!error.isEmpty())
+        return Problem{Failure::MakeFactory, QDir::toNativeSeparators(templatePath), error};
+    return std::nullopt;
 }
 
-SelectionResult SelectNewTemplateDriver(RunState& state, const Services& services, TemplateSelectionView& view)
+QString InitialDialogFolder(const RunState& state)
 {
-    view.HideMainWindow();
+    if (state.SavedataFolder.isEmpty())
+        return {};
+    // Only whether the folder holds a file at all: the first one found answers that.
+    QDirIterator files(state.SavedataFolder, QDir::Files);
+    return files.hasNext() ? state.SavedataFolder : QString();
+}
 
-    // Start where the savegames were last time, if that folder still holds any. A folder that
-    // cannot be looked at just leaves the dialog where it would start anyway.
-    const LookupResult lastFolder = LookUpFiles(state.SavedataFolder);
-    const QString initialFolder =
-        !state.SavedataFolder.isEmpty() && lastFolder.found() ? state.SavedataFolder : QString();
-
-    const std::optional<ChosenFile> choice = view.RunOpenDialog(initialFolder);
-    if (!choice || choice->FileTitle.isEmpty()) {
-        view.ShowMainWindow();
-        return SelectionResult::Cancelled;
-    }
-
+SelectionOutcome SelectNewTemplateDriver(RunState& state, const Services& services, const ChosenFile& choice,
+                                         const SettingsKey& key)
+{
+    SelectionOutcome outcome;
     // Refuse the current factory driver file, and any file named like one: its own name would be
     // the new factory driver file's, and making that file would first delete the template.
-    if (choice->FileTitle.compare(state.FactoryDriverFile, Qt::CaseInsensitive) == 0 ||
-        IsFactoryDriverFileName(choice->FileTitle)) {
-        services.messages.ShowMessage(QStringLiteral("You can't select the factory driver file as your template file!"),
-                                      QStringLiteral("Error! - Select New Template Driver failed"),
-                                      MessageIcon::Information);
-        view.ShowMainWindow();
-        return SelectionResult::Refused;
+    if (choice.FileTitle.compare(state.FactoryDriverFile, Qt::CaseInsensitive) == 0 ||
+        IsFactoryDriverFileName(choice.FileTitle)) {
+        outcome.problems << Problem{Failure::FactoryTemplateRefused, {}, {}};
+        return outcome;
     }
 
-    const SettingsKey& key = KelmoraSettingsKey();
-    CreateSettingsKey(key);
-    const QString fileName = QDir::toNativeSeparators(choice->FileName);
-    state.SavedataFolder = fileName.left(fileName.size() - choice->FileTitle.size());
-    state.TemplateDriverFile = choice->FileTitle;
+    const QString fileName = QDir::toNativeSeparators(choice.FileName);
+    const QString folder = fileName.left(fileName.size() - choice.FileTitle.size());
+    // Settings that did not reach the store would name another template at the next start than
+    // the one whose bytes the program data file then holds: stop before any file changes.
+    std::optional<Problem> stored = CreateSettingsKey(key);
+    if (!stored)
+        stored = WriteSettingValues(key, {{SavedataFolderValue, folder}, {TemplateDriverFileValue, choice.FileTitle}});
+    if (stored) {
+        outcome.problems << *stored;
+        return outcome;
+    }
+    state.SavedataFolder = folder;
+    state.TemplateDriverFile = choice.FileTitle;
     state.FactoryDriverFile = FactoryDriverFileFor(state.TemplateDriverFile);
-    WriteSettingValue(key, SavedataFolderValue, state.SavedataFolder);
-    WriteSettingValue(key, TemplateDriverFileValue, state.TemplateDriverFile);
 
-    MakeFactoryDriverFile(state, services);
-    switch (ReadTemplateMissionData(state, services)) {
-    case TemplateReadResult::ProgramEnded:
-        return SelectionResult::ProgramEnded;
-    case TemplateReadResult::Failed:
+    if (const auto made = MakeFactoryDriverFile(state))
+        outcome.problems << *made;
+    if (const auto read = ReadTemplateMissionData(state)) {
+        outcome.problems << *read;
+        if (read->failure == Failure::TemplateVanished) {
+            outcome.result = SelectionOutcome::Result::ProgramEnded;
+            return outcome;
+        }
         // MissionStatus still holds the previous template's bytes, or none. Kept, they would be
         // written into this template's copy by every save; without a data file a save says so.
-        DiscardMissionDataFile(services);
-        break;
-    case TemplateReadResult::Read:
-        WriteMissionDataFile(state, services);
-        break;
+        DiscardMissionDataFile(services.dataFolder);
+    } else if (const auto written = WriteMissionDataFile(state.MissionStatus, services.dataFolder)) {
+        outcome.problems << *written;
     }
 
-    view.SetTemplateDriverText(TemplateDriverText(state.TemplateDriverFile));
-    view.SetFactoryDriverText(FactoryDriverText(state.FactoryDriverFile));
-    view.EnableMissionList();
-    view.EnableSavePanel();
-    view.ShowMainWindow();
-    return SelectionResult::Selected;
+    outcome.result = SelectionOutcome::Result::Selected;
+    outcome.templateText = TemplateDriverText(state.TemplateDriverFile);
+    outcome.factoryText = FactoryDriverText(state.FactoryDriverFile);
+    return outcome;
 }
 
 } // namespace kelmora

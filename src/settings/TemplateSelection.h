@@ -1,11 +1,11 @@
 #pragma once
 
+#include "SettingsStore.h"
 #include "mission/MissionData.h"
+#include "mission/Outcome.h"
 #include "mission/Services.h"
 
 #include <QString>
-
-#include <optional>
 
 namespace kelmora {
 
@@ -16,54 +16,31 @@ struct ChosenFile
     QString FileTitle; // bare name
 };
 
-// What choosing a template needs of the main window.
-class TemplateSelectionView
+// What choosing a template did, and what the window is to do about it.
+struct SelectionOutcome
 {
-public:
-    virtual ~TemplateSelectionView() = default;
-    virtual void HideMainWindow() = 0;
-    virtual void ShowMainWindow() = 0;
-    // Runs the open dialog, starting in `initialFolder` unless that is empty; nothing when cancelled.
-    virtual std::optional<ChosenFile> RunOpenDialog(const QString& initialFolder) = 0;
-    virtual void SetTemplateDriverText(const QString& text) = 0;
-    virtual void SetFactoryDriverText(const QString& text) = 0;
-    virtual void EnableMissionList() = 0;
-    virtual void EnableSavePanel() = 0;
+    enum class Result
+    {
+        Selected, // the template is now current: show the labels below and allow saving
+        Refused, // nothing changed
+        ProgramEnded, // the template vanished before it could be read: the program ends after the messages
+    };
+    Result result = Result::Refused;
+    Problems problems; // in the order the player is to see them, whatever the result
+    QString templateText; // Selected: the two file labels
+    QString factoryText;
 };
 
-// Choosing a template without a window: the choice is handed in, the window operations do nothing.
-class HeadlessTemplateSelection final : public TemplateSelectionView
-{
-public:
-    explicit HeadlessTemplateSelection(std::optional<ChosenFile> choice)
-        : m_choice(std::move(choice))
-    { }
-
-    void HideMainWindow() override { }
-    void ShowMainWindow() override { }
-    std::optional<ChosenFile> RunOpenDialog(const QString&) override { return m_choice; }
-    void SetTemplateDriverText(const QString&) override { }
-    void SetFactoryDriverText(const QString&) override { }
-    void EnableMissionList() override { }
-    void EnableSavePanel() override { }
-
-private:
-    std::optional<ChosenFile> m_choice;
-};
-
-enum class SelectionResult
-{
-    Selected, // the flow ran to its end; any file failures on the way were reported
-    Cancelled,
-    Refused, // the chosen file is, or is named like, a factory driver file
-    ProgramEnded, // the template vanished before it could be read
-};
+// Where the open dialog starts: the savegame folder of the last choice while it still holds a file,
+// otherwise empty (the dialog's own choice).
+QString InitialDialogFolder(const RunState& state);
 
 // Turns the player's chosen savegame into the current template: settings stored, earlier factory
 // driver files replaced by a fresh copy, the template's mission block kept in the program data file.
-SelectionResult SelectNewTemplateDriver(RunState& state, const Services& services, TemplateSelectionView& view);
+SelectionOutcome SelectNewTemplateDriver(RunState& state, const Services& services, const ChosenFile& choice,
+                                         const SettingsKey& key = KelmoraSettingsKey());
 
-void MakeFactoryDriverFile(const RunState& state, const Services& services);
+std::optional<Problem> MakeFactoryDriverFile(const RunState& state);
 
 QString TemplateDriverText(const QString& templateDriverFile);
 QString FactoryDriverText(const QString& factoryDriverFile);

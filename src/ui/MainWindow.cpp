@@ -5,6 +5,7 @@
 #include "StatusPanel.h"
 #include "mission/FileLookup.h"
 #include "mission/MissionCatalogue.h"
+#include "mission/SaveSequence.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -143,9 +144,14 @@ void MainWindow::SetValueText(QLabel* label, const QString& text)
 void MainWindow::sbrMain_PanelClick(int panel)
 {
     switch (panel) {
-    case SavePanel:
-        RunSaveSequence(m_state, m_services.core(), *this);
+    case SavePanel: {
+        const SaveOutcome outcome =
+            RunSaveSequence(m_state, m_services.core(), SavePanelEnabled(), SelectedMissionIndex());
+        m_services.Present(outcome.problems);
+        if (outcome.saved())
+            SetSaveStatusText(outcome.statusText);
         break;
+    }
     case ExitPanel:
         close();
         break;
@@ -156,7 +162,34 @@ void MainWindow::sbrMain_PanelClick(int panel)
 
 void MainWindow::mnuFile_SelectNewTemplateDriver_Click()
 {
-    SelectNewTemplateDriver(m_state, m_services.core(), *this);
+    HideMainWindow();
+    const std::optional<ChosenFile> choice = RunOpenDialog(InitialDialogFolder(m_state));
+    if (!choice || choice->FileTitle.isEmpty()) {
+        // A cancelled dialog changes nothing, and the last save stays as it was.
+        ShowMainWindow();
+        return;
+    }
+    ChooseTemplate(*choice);
+}
+
+void MainWindow::ChooseTemplate(const ChosenFile& choice)
+{
+    const SelectionOutcome outcome = SelectNewTemplateDriver(m_state, m_services.core(), choice);
+    m_services.Present(outcome.problems);
+    switch (outcome.result) {
+    case SelectionOutcome::Result::ProgramEnded:
+        m_services.programExit.EndProgram();
+        return;
+    case SelectionOutcome::Result::Selected:
+        SetTemplateDriverText(outcome.templateText);
+        SetFactoryDriverText(outcome.factoryText);
+        EnableMissionList();
+        EnableSavePanel();
+        break;
+    case SelectionOutcome::Result::Refused:
+        break;
+    }
+    ShowMainWindow();
 }
 
 void MainWindow::mnuFile_Exit_Click()
@@ -179,8 +212,8 @@ void MainWindow::mnuHelp_ViewReadme_Click()
     const QString readme = m_services.programFolder + QDir::separator() + QStringLiteral("Readme-KELMORA.TXT");
     const LookupResult lookup = LookUpFiles(readme);
     if (!lookup.failed() && !lookup.found()) {
-        m_services.messages.ShowMessage(QStringLiteral("Could not open 'Readme-KELMORA.TXT'"), title,
-                                        MessageIcon::Exclamation);
+        m_services.messages.ShowMessage(
+            {QStringLiteral("Could not open 'Readme-KELMORA.TXT'"), title, MessageIcon::Exclamation});
         return;
     }
 #ifdef Q_OS_WIN
@@ -190,8 +223,8 @@ void MainWindow::mnuHelp_ViewReadme_Click()
     const QString editor = QStringLiteral("xdg-open");
 #endif
     if (lookup.failed() || !m_services.launcher.StartDetached(editor, readme)) {
-        m_services.messages.ShowMessage(QStringLiteral("Could not execute '%1'").arg(editor.toUpper()), title,
-                                        MessageIcon::Exclamation);
+        m_services.messages.ShowMessage(
+            {QStringLiteral("Could not execute '%1'").arg(editor.toUpper()), title, MessageIcon::Exclamation});
     }
 }
 

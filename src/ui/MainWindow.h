@@ -2,7 +2,6 @@
 
 #include "UiServices.h"
 #include "mission/MissionData.h"
-#include "mission/SaveSequence.h"
 #include "settings/TemplateSelection.h"
 
 #include <QLabel>
@@ -22,7 +21,7 @@ class StatusPanel;
 
 // The player's window: the two driver files, the result of the last save, the mission list with
 // the chosen mission's details, and the status bar whose first panel saves.
-class MainWindow : public QMainWindow, public SaveView, public TemplateSelectionView
+class MainWindow : public QMainWindow
 {
     Q_OBJECT
 
@@ -39,19 +38,16 @@ public:
 
     StatusPanel* panel(int index) const;
 
-    // SaveView
-    bool SavePanelEnabled() const override;
-    int SelectedMissionIndex() const override;
-    void SetSaveStatusText(const QString& text) override;
+    bool SavePanelEnabled() const;
+    int SelectedMissionIndex() const;
+    void SetSaveStatusText(const QString& text);
+    void SetTemplateDriverText(const QString& text);
+    void SetFactoryDriverText(const QString& text);
+    void EnableMissionList();
+    void EnableSavePanel();
 
-    // TemplateSelectionView
-    void HideMainWindow() override;
-    void ShowMainWindow() override;
-    std::optional<ChosenFile> RunOpenDialog(const QString& initialFolder) override;
-    void SetTemplateDriverText(const QString& text) override;
-    void SetFactoryDriverText(const QString& text) override;
-    void EnableMissionList() override;
-    void EnableSavePanel() override;
+    // Makes `choice` the template as if it had been picked in the open dialog, and shows what came of it.
+    void ChooseTemplate(const ChosenFile& choice);
 
 public slots:
     void cbxMissions_Click();
@@ -67,6 +63,10 @@ protected:
 private:
     void Form_Load();
     void Form_Unload();
+    void HideMainWindow();
+    void ShowMainWindow();
+    // The chosen file, or nothing when the player cancelled.
+    std::optional<ChosenFile> RunOpenDialog(const QString& initialFolder);
     void SetValueText(QLabel* label, const QString& text);
 
     std::unique_ptr<Ui::frmMain> m_ui;

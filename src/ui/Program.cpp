@@ -37,6 +37,7 @@ void Program::Main()
     m_main->SetSaveStatusText(QStringLiteral("Not saved this session"));
     m_welcome = std::make_unique<WelcomeWindow>([this] { m_main->mnuFile_SelectNewTemplateDriver_Click(); },
                                                 m_services.programExit);
+    // Start-up stays silent about a store it cannot read: the welcome window then leads to a new choice.
     LoadSettings(m_state);
 
     if (m_state.SettingsValid) {

@@ -7,10 +7,16 @@
 
 namespace kelmora {
 
-void MessageBoxService::ShowMessage(const QString& text, const QString& title, MessageIcon icon)
+void UiServices::Present(const Problems& problems) const
+{
+    for (const Problem& problem : problems)
+        messages.ShowMessage(MessageFor(problem));
+}
+
+void MessageBoxService::ShowMessage(const Message& message)
 {
     QMessageBox::Icon boxIcon = QMessageBox::Information;
-    switch (icon) {
+    switch (message.icon) {
     case MessageIcon::Critical:
         boxIcon = QMessageBox::Critical;
         break;
@@ -21,7 +27,7 @@ void MessageBoxService::ShowMessage(const QString& text, const QString& title, M
         boxIcon = QMessageBox::Information;
         break;
     }
-    QMessageBox box(boxIcon, title, text, QMessageBox::Ok, QApplication::activeWindow());
+    QMessageBox box(boxIcon, message.title, message.text, QMessageBox::Ok, QApplication::activeWindow());
     box.exec();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "mission/Outcome.h"
 #include "mission/Services.h"
 
 #include <QString>
@@ -7,6 +8,22 @@
 class QWidget;
 
 namespace kelmora {
+
+// Modal message boxes: each call returns once the player has acknowledged the message.
+class MessageService
+{
+public:
+    virtual ~MessageService() = default;
+    virtual void ShowMessage(const Message& message) = 0;
+};
+
+class ProgramExit
+{
+public:
+    virtual ~ProgramExit() = default;
+    // Ends the run. Callers return straight afterwards and do nothing more.
+    virtual void EndProgram() = 0;
+};
 
 // The open dialog, behind a seam so that tests can hand in a choice.
 class OpenFileDialog
@@ -34,16 +51,19 @@ struct UiServices
     const Clock& clock;
     OpenFileDialog& openDialog;
     ProgramLauncher& launcher;
-    QString programFolder;
+    QString programFolder; // where the program and its readme are
+    QString dataFolder; // where the program data file is
 
-    Services core() const { return {messages, programExit, clock, programFolder}; }
+    Services core() const { return {clock, dataFolder}; }
+    // Shows each problem as its message box, in order.
+    void Present(const Problems& problems) const;
 };
 
 // The real ones: a message box, QFileDialog, QProcess, and the end of the event loop.
 class MessageBoxService final : public MessageService
 {
 public:
-    void ShowMessage(const QString& text, const QString& title, MessageIcon icon) override;
+    void ShowMessage(const Message& message) override;
 };
 
 class FileDialogService final : public OpenFileDialog

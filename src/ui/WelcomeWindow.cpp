@@ -2,7 +2,7 @@
 #include "ui_WelcomeWindow.h"
 
 #include "MainWindow.h"
-#include "mission/Services.h"
+#include "UiServices.h"
 
 #include <QCloseEvent>
 #include <QLabel>

@@ -19,7 +19,8 @@ int main(int argc, char* argv[])
     kelmora::SystemClock clock;
     kelmora::FileDialogService openDialog;
     kelmora::ProcessLauncher launcher;
-    kelmora::Program program({messages, programExit, clock, openDialog, launcher, kelmora::ApplicationFolder()});
+    const QString programFolder = kelmora::ApplicationFolder();
+    kelmora::Program program({messages, programExit, clock, openDialog, launcher, programFolder, programFolder});
     program.Main();
     return app.exec();
 }

@@ -1,8 +1,9 @@
+#include "CommandLine.h"
 #include "mission/MissionData.h"
+#include "support/Fakes.h"
 #include "support/Savegames.h"
 
-#include <QDirIterator>
-#include <QMap>
+#include <QDir>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -24,12 +25,16 @@ struct Outcome
 
 } // namespace
 
+// The commands run in-process, their streams captured and the settings store redirected; a few runs
+// of the real executable check what only a process shows: exit codes, streams, a full disk.
 class TestCli : public QObject
 {
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
+    void cleanup();
     void testTemplateThenSave();
     void testUsageErrors_data();
     void testUsageErrors();
@@ -37,6 +42,7 @@ private slots:
     void testStatus();
     void testStatusOfMissingFiles();
     void testMissionsVersionAndHelp();
+    void testExecutable();
 
 private:
     // Command lines are words between blanks; "<save>", "<bin>" and "<root>" stand for the test's folders.
@@ -46,39 +52,68 @@ private:
             .replace(QStringLiteral("<bin>"), QStringLiteral("<root>/bin"))
             .replace(QStringLiteral("<root>"), m_root->path());
     }
-    Outcome Run(const QString& commandLine);
+    Outcome Run(const QString& commandLine) { return RunWords(At(commandLine).split(u' ', Qt::SkipEmptyParts)); }
+    Outcome RunWords(const QStringList& words);
+    // The same command line run by the real executable, with the settings in <root>/config.
+    Outcome RunProcess(const QString& commandLine, const QString& standardOutput = {});
     // The standard output of a command that must succeed without a message.
     QString Ok(const QString& commandLine);
     // What status names as the mission choice.
     QString MissionChoice() { return Ok(QStringLiteral("status")).section(u'\n', 4, 4).section(u':', 1).trimmed(); }
     // Runs a command that must fail with exactly `messages` and print nothing on standard output.
     void Fails(const QString& commandLine, const char* messages, bool touchesNothing);
-    // Every file and folder below the temporary root, with each file's bytes.
-    QMap<QString, QByteArray> Snapshot() const;
 
+    QTemporaryDir m_settings;
     std::unique_ptr<QTemporaryDir> m_root;
+    FixedClock m_clock;
+    QString m_workingFolder;
     QByteArray m_template = MakeSavegame(9000, 17);
 };
 
+void TestCli::initTestCase()
+{
+    QVERIFY(m_settings.isValid());
+    RedirectSettings(m_settings.path());
+    m_workingFolder = QDir::currentPath();
+}
+
 void TestCli::init()
 {
+    ClearSettings();
     m_root = std::make_unique<QTemporaryDir>();
     QVERIFY(m_root->isValid());
     for (const char* folder : {"bin", "config", "home", "Save"})
         QVERIFY(QDir(m_root->path()).mkdir(QString::fromLatin1(folder)));
-    // A copy, so that the program data file lands beside it and not in the build.
-    QVERIFY(QFile::copy(QStringLiteral(KELMORA_CLI_PATH), At("<bin>/kelmora-cli")));
+    // Relative paths on the command line are taken from here, as from a shell.
+    QVERIFY(QDir::setCurrent(At("<root>/home")));
     WriteWholeFile(At("<save>/Alex.sav"), m_template);
 }
 
-Outcome TestCli::Run(const QString& commandLine)
+void TestCli::cleanup()
+{
+    QDir::setCurrent(m_workingFolder);
+}
+
+Outcome TestCli::RunWords(const QStringList& words)
+{
+    QString out, err;
+    QTextStream outStream(&out), errStream(&err);
+    CommandLine commandLine(outStream, errStream, m_clock, At("<bin>"));
+    const int exitCode = commandLine.Run(QStringList{QStringLiteral("kelmora-cli")} + words);
+    outStream.flush();
+    errStream.flush();
+    return {exitCode, out, err.split(u'\n', Qt::SkipEmptyParts)};
+}
+
+Outcome TestCli::RunProcess(const QString& commandLine, const QString& standardOutput)
 {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"), At("<root>/config"));
     environment.insert(QStringLiteral("HOME"), At("<root>/home"));
     process.setProcessEnvironment(environment);
-    process.setWorkingDirectory(At("<root>/home"));
+    if (!standardOutput.isEmpty())
+        process.setStandardOutputFile(standardOutput);
     process.start(At("<bin>/kelmora-cli"), At(commandLine).split(u' ', Qt::SkipEmptyParts));
     if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit)
         return {};
@@ -97,25 +132,13 @@ QString TestCli::Ok(const QString& commandLine)
 
 void TestCli::Fails(const QString& commandLine, const char* messages, bool touchesNothing)
 {
-    const QMap<QString, QByteArray> before = Snapshot();
+    const QMap<QString, QByteArray> before = Snapshot(m_root->path());
     const Outcome outcome = Run(commandLine);
     QCOMPARE(outcome.errLines, At(QString::fromUtf8(messages)).split(u'\n'));
     QCOMPARE(outcome.exitCode, 1);
     QCOMPARE(outcome.out, QString());
     if (touchesNothing)
-        QCOMPARE(Snapshot(), before);
-}
-
-QMap<QString, QByteArray> TestCli::Snapshot() const
-{
-    QMap<QString, QByteArray> entries;
-    QDirIterator it(m_root->path(), QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        entries.insert(path, it.fileInfo().isDir() ? QByteArray("<folder>") : ReadWholeFile(path));
-    }
-    return entries;
+        QCOMPARE(Snapshot(m_root->path()), before);
 }
 
 void TestCli::testTemplateThenSave()
@@ -149,8 +172,8 @@ void TestCli::testUsageErrors_data()
     QTest::newRow("save with two numbers") << true << QStringLiteral("save 12 13");
     QTest::newRow("template of a missing file") << false << QStringLiteral("template <save>/Bob.sav");
     QTest::newRow("template of a folder") << true << QStringLiteral("template <save>");
-    for (const char* number : {"0", "35", "-3", "+5", "12abc", "4294967308"})
-        QTest::addRow("save %s", number) << true << QStringLiteral("save ") + QLatin1String(number);
+    for (const char* number : {"0", "35", "-3", "+5", "12abc", "4294967308", "007", "3\n", " 3", "\u0663"})
+        QTest::addRow("save %s", number) << true << QStringLiteral("save|") + QString::fromUtf8(number);
 }
 
 void TestCli::testUsageErrors()
@@ -160,14 +183,14 @@ void TestCli::testUsageErrors()
     if (templateChosen)
         Ok(QStringLiteral("template <save>/Alex.sav"));
 
-    const QMap<QString, QByteArray> before = Snapshot();
-    const Outcome outcome = Run(commandLine);
+    const QMap<QString, QByteArray> before = Snapshot(m_root->path());
+    // A '|' separates words that hold blanks of their own.
+    const Outcome outcome = commandLine.contains(u'|') ? RunWords(commandLine.split(u'|')) : Run(commandLine);
     QCOMPARE(outcome.exitCode, 2);
     QCOMPARE(outcome.out, QString());
-    QCOMPARE(outcome.errLines.size(), 2);
-    QVERIFY(outcome.errLines[0].startsWith(QStringLiteral("kelmora-cli: ")));
-    QVERIFY(outcome.errLines[1].startsWith(QStringLiteral("Usage: kelmora-cli missions | template PATH")));
-    QCOMPARE(Snapshot(), before);
+    QVERIFY(outcome.errLines.first().startsWith(QStringLiteral("kelmora-cli: ")));
+    QVERIFY(outcome.errLines.last().startsWith(QStringLiteral("Usage: kelmora-cli missions | template PATH")));
+    QCOMPARE(Snapshot(m_root->path()), before);
 }
 
 void TestCli::testFailures()
@@ -269,6 +292,39 @@ void TestCli::testMissionsVersionAndHelp()
     const QString help = Ok(QStringLiteral("--help"));
     for (const char* command : {"missions ", "template PATH ", "save NUMBER ", "status "})
         QVERIFY2(help.contains(QLatin1String(command)), command);
+}
+
+void TestCli::testExecutable()
+{
+    // A copy, so that the program data file lands beside it and not in the build.
+    QVERIFY(QFile::copy(QStringLiteral(KELMORA_CLI_PATH), At("<bin>/kelmora-cli")));
+    const QString factory = At("<save>/AFactMS.sav");
+
+    Outcome outcome = RunProcess(QStringLiteral("template <save>/Alex.sav"));
+    QCOMPARE(outcome.exitCode, 0);
+    outcome = RunProcess(QStringLiteral("save 12"));
+    QCOMPARE(outcome.exitCode, 0);
+    QVERIFY2(outcome.out.startsWith(QStringLiteral("Saved [Mission #12] @ ")), qPrintable(outcome.out));
+    QCOMPARE(ReadWholeFile(factory), SavedFrom(m_template, 11));
+
+    outcome = RunProcess(QStringLiteral("save 35"));
+    QCOMPARE(outcome.exitCode, 2);
+    QCOMPARE(outcome.errLines.size(), 2);
+
+    QVERIFY(QFile::remove(At("<bin>/kelmora.dat")));
+    outcome = RunProcess(QStringLiteral("save 5"));
+    QCOMPARE(outcome.exitCode, 1);
+    QCOMPARE(outcome.errLines,
+             At("Error!: Could not read from data file '<bin>/kelmora.dat' [No such file or directory]\n"
+                "Error! - Save failed: Could not read in program data file '<bin>/kelmora.dat' properly")
+                 .split(u'\n'));
+
+#ifdef Q_OS_LINUX
+    // An answer that cannot be written is no answer: a launcher must not take it for success.
+    outcome = RunProcess(QStringLiteral("missions"), QStringLiteral("/dev/full"));
+    QCOMPARE(outcome.exitCode, 1);
+    QCOMPARE(outcome.errLines, QStringList{"kelmora-cli: could not write the output [No space left on device]"});
+#endif
 }
 
 QTEST_GUILESS_MAIN(TestCli)

@@ -37,16 +37,16 @@ void TestMissionDataFile::init()
 
 void TestMissionDataFile::testRewrite()
 {
-    FakeServices fakes(folder());
-    RunState first, second;
-    first.MissionStatus = BlockOf(MakeSavegame(8170, 1));
-    second.MissionStatus = BlockOf(MakeSavegame(8170, 2));
-    WriteMissionDataFile(first, fakes.services);
-    WriteMissionDataFile(second, fakes.services);
+    const MissionStatusTable first = BlockOf(MakeSavegame(8170, 1));
+    const MissionStatusTable second = BlockOf(MakeSavegame(8170, 2));
+    QCOMPARE(WriteMissionDataFile(first, folder()), std::nullopt);
+    QCOMPARE(WriteMissionDataFile(second, folder()), std::nullopt);
 
     // Exactly 170 bytes, record after record, none of the first file's left.
-    QCOMPARE(ReadWholeFile(m_dir->filePath("kelmora.dat")), RecordsOf(second.MissionStatus));
-    QCOMPARE(fakes.messages.shown, QList<ShownMessage>{});
+    QCOMPARE(ReadWholeFile(m_dir->filePath("kelmora.dat")), RecordsOf(second));
+    MissionStatusTable read{};
+    QCOMPARE(ReadMissionDataFile(read, folder()), std::nullopt);
+    QCOMPARE(RecordsOf(read), RecordsOf(second));
 }
 
 void TestMissionDataFile::testWriteFailures_data()
@@ -74,12 +74,11 @@ void TestMissionDataFile::testWriteFailures()
     else if (!obstacle.isEmpty())
         QVERIFY(QFile::link(obstacle, path));
 
-    FakeServices fakes(folder);
-    RunState state;
-    WriteMissionDataFile(state, fakes.services);
+    const std::optional<Problem> problem = WriteMissionDataFile(MissionStatusTable{}, folder);
+    QVERIFY(problem);
     const QList<ShownMessage> expected{
         {"Could not write to data file '" + path + "' [" + description + "]", "Error!", MessageIcon::Exclamation}};
-    QCOMPARE(Matched(fakes.messages.shown, expected), expected);
+    QCOMPARE(Matched(Shown({*problem}), expected), expected);
 }
 
 QTEST_GUILESS_MAIN(TestMissionDataFile)

@@ -31,13 +31,15 @@ private:
     // Runs a save of `index` and returns the save status text afterwards.
     QString save(int index, bool enabled = true)
     {
-        HeadlessSaveView view(index, enabled, NotSaved);
-        RunSaveSequence(m_state, m_fakes->services, view);
-        return view.statusText();
+        const SaveOutcome outcome = RunSaveSequence(m_state, {m_clock, m_programFolder}, enabled, index);
+        m_shown = Shown(outcome.problems);
+        return outcome.saved() ? outcome.statusText : NotSaved;
     }
 
     std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<FakeServices> m_fakes;
+    FixedClock m_clock;
+    QString m_programFolder;
+    QList<ShownMessage> m_shown;
     RunState m_state;
     QByteArray m_template;
     QString m_factoryPath, m_dataPath;
@@ -54,7 +56,7 @@ void TestSaveSequence::init()
     m_state.FactoryDriverFile = "AFactMS.sav";
     m_factoryPath = m_state.SavedataFolder + "AFactMS.sav";
     m_dataPath = QDir::toNativeSeparators(m_dir->filePath("Program/kelmora.dat"));
-    m_fakes = std::make_unique<FakeServices>(QDir::toNativeSeparators(m_dir->filePath("Program")));
+    m_programFolder = QDir::toNativeSeparators(m_dir->filePath("Program"));
 
     m_template = MakeSavegame(65536, 77);
     WriteWholeFile(m_state.SavedataFolder + "Alex.sav", m_template);
@@ -70,7 +72,7 @@ void TestSaveSequence::testSaves()
         QCOMPARE(save(index), QStringLiteral("Saved [Mission #%1] @ 9:41:07 PM").arg(index + 1));
         QCOMPARE(ReadWholeFile(m_factoryPath), SavedFrom(m_template, index));
     }
-    QCOMPARE(m_fakes->messages.shown, QList<ShownMessage>{});
+    QCOMPARE(m_shown, QList<ShownMessage>{});
     QCOMPARE(ReadWholeFile(m_state.SavedataFolder + "Alex.sav"), m_template);
     QCOMPARE(ReadWholeFile(m_dataPath), RecordsOf(BlockOf(m_template)));
 }
@@ -132,7 +134,7 @@ void TestSaveSequence::testFailures()
     QCOMPARE(save(index, enabled), NotSaved);
     for (ShownMessage& message : expected)
         message.text.replace("<data>", m_dataPath).replace("<factory>", m_factoryPath);
-    QCOMPARE(Matched(m_fakes->messages.shown, expected), expected);
+    QCOMPARE(Matched(m_shown, expected), expected);
     QCOMPARE(Snapshot(m_dir->path()), before);
 }
 

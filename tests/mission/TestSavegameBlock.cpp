@@ -51,12 +51,10 @@ void TestSavegameBlock::testReadAndWrite()
     WriteWholeFile(folder() + "Alex.sav", savegame);
     WriteWholeFile(folder() + "AFactMS.sav", savegame);
 
-    FakeServices fakes(m_dir->path());
     RunState state;
     state.SavedataFolder = folder();
     state.TemplateDriverFile = "Alex.sav";
-    QCOMPARE(ReadTemplateMissionData(state, fakes.services), TemplateReadResult::Read);
-    QCOMPARE(fakes.messages.shown, QList<ShownMessage>{});
+    QCOMPARE(ReadTemplateMissionData(state), std::nullopt);
     QCOMPARE(RecordsOf(state.MissionStatus), RecordsOf(BlockOf(savegame)));
 
     // Into the copy: the block's 170 bytes change, nothing else, and the file keeps its length.
@@ -94,16 +92,18 @@ void TestSavegameBlock::testTemplateNotRead()
     else if (templateSize >= 0)
         WriteWholeFile(folder() + "Alex.sav", MakeSavegame(templateSize, 9));
 
-    FakeServices fakes(m_dir->path());
     RunState state;
     state.SavedataFolder = folder() + QDir::toNativeSeparators(savedataFolder);
     state.TemplateDriverFile = "Alex.sav";
-    const bool ends = expected.first().icon == MessageIcon::Critical;
-    QCOMPARE(ReadTemplateMissionData(state, fakes.services),
-             ends ? TemplateReadResult::ProgramEnded : TemplateReadResult::Failed);
+    state.MissionStatus[3][1] = 0x5a;
+    const MissionStatusTable before = state.MissionStatus;
+    const std::optional<Problem> problem = ReadTemplateMissionData(state);
+    QVERIFY(problem);
+    // Only a vanished template ends the program, and it alone is worded as the critical message.
+    QCOMPARE(problem->failure == Failure::TemplateVanished, expected.first().icon == MessageIcon::Critical);
     expected.first().text.replace("<save>", state.SavedataFolder);
-    QCOMPARE(fakes.messages.shown, expected);
-    QCOMPARE(fakes.exit.endCount, ends ? 1 : 0);
+    QCOMPARE(Shown({*problem}), expected);
+    QCOMPARE(RecordsOf(state.MissionStatus), RecordsOf(before));
 }
 
 QTEST_GUILESS_MAIN(TestSavegameBlock)

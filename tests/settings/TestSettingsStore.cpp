@@ -51,9 +51,10 @@ void TestSettingsStore::testRoundTrip()
     QFETCH(QString, folder);
     QFETCH(QString, templateName);
     QFETCH(QString, factoryName);
-    CreateSettingsKey(KelmoraSettingsKey());
-    WriteSettingValue(KelmoraSettingsKey(), "Path to Vantor Savedata Folder", folder);
-    WriteSettingValue(KelmoraSettingsKey(), "Template Driver File", templateName);
+    QCOMPARE(CreateSettingsKey(KelmoraSettingsKey()), std::nullopt);
+    QCOMPARE(WriteSettingValues(KelmoraSettingsKey(),
+                                {{"Path to Vantor Savedata Folder", folder}, {"Template Driver File", templateName}}),
+             std::nullopt);
 
     RunState state;
     LoadSettings(state);
@@ -74,7 +75,8 @@ void TestSettingsStore::testOneValueStored()
     // Either value makes the settings present. A terminating NUL, as older stores kept, goes; an
     // empty template name leaves the factory driver file as it was.
     const QString nul(QChar(u'\0'));
-    WriteSettingValue(KelmoraSettingsKey(), "Path to Vantor Savedata Folder", "/save/" + nul);
+    QCOMPARE(WriteSettingValues(KelmoraSettingsKey(), {{"Path to Vantor Savedata Folder", "/save/" + nul}}),
+             std::nullopt);
     LoadSettings(state);
     QVERIFY(state.SettingsValid);
     QCOMPARE(state.SavedataFolder, QStringLiteral("/save/"));
@@ -83,7 +85,7 @@ void TestSettingsStore::testOneValueStored()
 
     ClearSettings();
     state = RunState{};
-    WriteSettingValue(KelmoraSettingsKey(), "Template Driver File", "Alex.sav" + nul);
+    QCOMPARE(WriteSettingValues(KelmoraSettingsKey(), {{"Template Driver File", "Alex.sav" + nul}}), std::nullopt);
     LoadSettings(state);
     QVERIFY(state.SettingsValid);
     QCOMPARE(state.TemplateDriverFile, QStringLiteral("Alex.sav"));

@@ -16,35 +16,6 @@
 using namespace kelmora;
 using namespace kelmora::test;
 
-namespace {
-
-// Records what the flow did to the main window, texts and the dialog's initial folder included.
-class RecordingView final : public TemplateSelectionView
-{
-public:
-    explicit RecordingView(std::optional<ChosenFile> choice)
-        : m_choice(std::move(choice))
-    { }
-    void HideMainWindow() override { calls << "hide"; }
-    void ShowMainWindow() override { calls << "show"; }
-    std::optional<ChosenFile> RunOpenDialog(const QString& folder) override
-    {
-        calls << "dialog " + folder;
-        return m_choice;
-    }
-    void SetTemplateDriverText(const QString& text) override { calls << text; }
-    void SetFactoryDriverText(const QString& text) override { calls << text; }
-    void EnableMissionList() override { calls << "list"; }
-    void EnableSavePanel() override { calls << "panel"; }
-
-    QStringList calls;
-
-private:
-    std::optional<ChosenFile> m_choice;
-};
-
-} // namespace
-
 class TestTemplateSelection : public QObject
 {
     Q_OBJECT
@@ -54,8 +25,8 @@ private slots:
     void init();
     void cleanup();
     void testChooseTemplate();
-    void testRefusedOrCancelled_data();
-    void testRefusedOrCancelled();
+    void testRefused_data();
+    void testRefused();
     void testEarlierFactoryFilesReplaced();
     void testFolderNamedLikeFactoryFile();
     void testTemplateVanishedBeforeCopy();
@@ -64,7 +35,8 @@ private slots:
 
 private:
     ChosenFile choose(const QString& name) const;
-    SelectionResult select(const std::optional<ChosenFile>& choice);
+    // Runs the choice; what the player is shown lands in m_shown.
+    SelectionOutcome::Result select(const ChosenFile& choice);
     QString save(const QString& name) const { return m_saveFolder + name; }
     QString dataFile() const { return QDir::toNativeSeparators(m_dir->filePath("Program/kelmora.dat")); }
     QStringList filesInSave() const { return QDir(m_saveFolder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot); }
@@ -78,8 +50,10 @@ private:
 
     QTemporaryDir m_store;
     std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<FakeServices> m_fakes;
-    std::unique_ptr<RecordingView> m_view;
+    FixedClock m_clock;
+    QString m_programFolder;
+    QList<ShownMessage> m_shown;
+    SelectionOutcome m_outcome;
     RunState m_state;
     QString m_saveFolder; // native, with its trailing separator
     QByteArray m_alex, m_bob;
@@ -110,7 +84,7 @@ void TestTemplateSelection::init()
     // As from a disc: read-only. Its copy must be writable all the same.
     QVERIFY(alex.setPermissions(QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther));
 
-    m_fakes = std::make_unique<FakeServices>(QDir::toNativeSeparators(m_dir->filePath("Program")));
+    m_programFolder = QDir::toNativeSeparators(m_dir->filePath("Program"));
     m_state = RunState{};
 }
 
@@ -129,18 +103,19 @@ ChosenFile TestTemplateSelection::choose(const QString& name) const
     return {QDir::fromNativeSeparators(save(name)), name};
 }
 
-SelectionResult TestTemplateSelection::select(const std::optional<ChosenFile>& choice)
+SelectionOutcome::Result TestTemplateSelection::select(const ChosenFile& choice)
 {
-    m_view = std::make_unique<RecordingView>(choice);
-    return SelectNewTemplateDriver(m_state, m_fakes->services, *m_view);
+    m_outcome = SelectNewTemplateDriver(m_state, {m_clock, m_programFolder}, choice);
+    m_shown = Shown(m_outcome.problems);
+    return m_outcome.result;
 }
 
 void TestTemplateSelection::testChooseTemplate()
 {
-    QCOMPARE(select(choose("Alex.sav")), SelectionResult::Selected);
-    QCOMPARE(m_fakes->messages.shown, QList<ShownMessage>{});
-    QCOMPARE(m_view->calls, (QStringList{"hide", "dialog ", "Alex.sav  [Never gets modified!]",
-                                         "AFactMS.sav  [Select mission for this driver]", "list", "panel", "show"}));
+    QCOMPARE(select(choose("Alex.sav")), SelectionOutcome::Result::Selected);
+    QCOMPARE(m_shown, QList<ShownMessage>{});
+    QCOMPARE(m_outcome.templateText, QStringLiteral("Alex.sav  [Never gets modified!]"));
+    QCOMPARE(m_outcome.factoryText, QStringLiteral("AFactMS.sav  [Select mission for this driver]"));
     QCOMPARE(ReadWholeFile(save("AFactMS.sav")), m_alex);
     QVERIFY(QFile::permissions(save("AFactMS.sav")).testFlag(QFileDevice::WriteOwner));
     QCOMPARE(ReadWholeFile(dataFile()), RecordsOf(BlockOf(m_alex)));
@@ -152,35 +127,28 @@ void TestTemplateSelection::testChooseTemplate()
     }
 }
 
-void TestTemplateSelection::testRefusedOrCancelled_data()
+void TestTemplateSelection::testRefused_data()
 {
-    QTest::addColumn<QString>("chosen"); // empty: the dialog is cancelled
+    QTest::addColumn<QString>("chosen");
     QTest::newRow("current factory file, other case") << "afactms.sav";
     QTest::newRow("named like a factory file") << "ZFACTMS.SAV";
-    QTest::newRow("cancelled") << "";
 }
 
-void TestTemplateSelection::testRefusedOrCancelled()
+void TestTemplateSelection::testRefused()
 {
     QFETCH(QString, chosen);
     // Alex.sav is the template and a mission has been saved since; no file, setting or name changes.
-    QCOMPARE(select(choose("Alex.sav")), SelectionResult::Selected);
+    QCOMPARE(select(choose("Alex.sav")), SelectionOutcome::Result::Selected);
     WriteWholeFile(save("AFactMS.sav"), SavedFrom(m_alex, 3));
     if (!chosen.isEmpty())
         WriteWholeFile(save(chosen), MakeSavegame(9000, 40));
-    WriteSettingValue(KelmoraSettingsKey(), "Template Driver File", "Marker.sav");
+    QCOMPARE(WriteSettingValues(KelmoraSettingsKey(), {{"Template Driver File", "Marker.sav"}}), std::nullopt);
     const QMap<QString, QByteArray> before = Snapshot(m_dir->path());
 
-    if (chosen.isEmpty()) {
-        QCOMPARE(select(std::nullopt), SelectionResult::Cancelled);
-        QCOMPARE(m_fakes->messages.shown, QList<ShownMessage>{});
-    } else {
-        QCOMPARE(select(choose(chosen)), SelectionResult::Refused);
-        const ShownMessage refusal{"You can't select the factory driver file as your template file!",
-                                   "Error! - Select New Template Driver failed", MessageIcon::Information};
-        QCOMPARE(m_fakes->messages.shown, QList<ShownMessage>{refusal});
-    }
-    QCOMPARE(m_view->calls, (QStringList{"hide", "dialog " + m_saveFolder, "show"}));
+    QCOMPARE(select(choose(chosen)), SelectionOutcome::Result::Refused);
+    const ShownMessage refusal{"You can't select the factory driver file as your template file!",
+                               "Error! - Select New Template Driver failed", MessageIcon::Information};
+    QCOMPARE(m_shown, QList<ShownMessage>{refusal});
     QCOMPARE(Snapshot(m_dir->path()), before);
     QCOMPARE(Loaded().TemplateDriverFile, QStringLiteral("Marker.sav"));
     QCOMPARE(m_state.TemplateDriverFile, QStringLiteral("Alex.sav"));
@@ -195,8 +163,8 @@ void TestTemplateSelection::testEarlierFactoryFilesReplaced()
     // A folder is no factory driver file: it is never deleted.
     QVERIFY(QDir(m_saveFolder).mkdir("CFactMS.sav"));
 
-    QCOMPARE(select(choose("Bob.sav")), SelectionResult::Selected);
-    QCOMPARE(m_fakes->messages.shown, QList<ShownMessage>{});
+    QCOMPARE(select(choose("Bob.sav")), SelectionOutcome::Result::Selected);
+    QCOMPARE(m_shown, QList<ShownMessage>{});
     QCOMPARE(filesInSave(),
              (QStringList{"AFactMS.sav.bak", "Alex.sav", "BFactMS.sav", "Bob.sav", "CFactMS.sav", "XYFactMS.sav"}));
     QCOMPARE(ReadWholeFile(save("BFactMS.sav")), m_bob);
@@ -208,30 +176,24 @@ void TestTemplateSelection::testFolderNamedLikeFactoryFile()
     // the rest of the choice goes on.
     QVERIFY(QDir(m_saveFolder).mkdir("BFactMS.sav"));
     WriteWholeFile(save("BFactMS.sav/inside.sav"), m_alex);
-    QString storedWhenCopyFailed;
-    m_fakes->messages.onShow = [&storedWhenCopyFailed](const ShownMessage&) {
-        storedWhenCopyFailed = Loaded().TemplateDriverFile;
-    };
 
-    QCOMPARE(select(choose("Bob.sav")), SelectionResult::Selected);
-    QCOMPARE(storedWhenCopyFailed, QStringLiteral("Bob.sav"));
+    QCOMPARE(select(choose("Bob.sav")), SelectionOutcome::Result::Selected);
+    QCOMPARE(Loaded().TemplateDriverFile, QStringLiteral("Bob.sav"));
     const QList<ShownMessage> expected{
         {"Could not make factory driver file from template driver file [*]", "Error!", MessageIcon::Exclamation}};
-    QCOMPARE(Matched(m_fakes->messages.shown, expected), expected);
+    QCOMPARE(Matched(m_shown, expected), expected);
     QCOMPARE(ReadWholeFile(save("BFactMS.sav/inside.sav")), m_alex);
     QCOMPARE(ReadWholeFile(dataFile()), RecordsOf(BlockOf(m_bob)));
 }
 
 void TestTemplateSelection::testTemplateVanishedBeforeCopy()
 {
-    QCOMPARE(select(choose("Gone.sav")), SelectionResult::ProgramEnded);
+    QCOMPARE(select(choose("Gone.sav")), SelectionOutcome::Result::ProgramEnded);
     const QList<ShownMessage> expected{
         {"Could not find template driver file '" + save("Gone.sav") + "'", "Error!", MessageIcon::Exclamation},
         {"Could not find driver file at " + save("Gone.sav"), "Fatal Error!", MessageIcon::Critical},
     };
-    QCOMPARE(m_fakes->messages.shown, expected);
-    QCOMPARE(m_fakes->exit.endCount, 1);
-    QVERIFY(!m_view->calls.contains("show"));
+    QCOMPARE(m_shown, expected);
     QCOMPARE(filesInSave(), (QStringList{"Alex.sav", "Bob.sav"}));
     QVERIFY(!QFileInfo::exists(dataFile()));
     QCOMPARE(Loaded().TemplateDriverFile, QStringLiteral("Gone.sav"));
@@ -239,16 +201,16 @@ void TestTemplateSelection::testTemplateVanishedBeforeCopy()
 
 void TestTemplateSelection::testUnreadableTemplateLeavesNoStaleData()
 {
-    QCOMPARE(select(choose("Alex.sav")), SelectionResult::Selected);
+    QCOMPARE(select(choose("Alex.sav")), SelectionOutcome::Result::Selected);
     const QByteArray shortSavegame = MakeSavegame(8000, 33);
     WriteWholeFile(save("Short.sav"), shortSavegame);
 
-    QCOMPARE(select(choose("Short.sav")), SelectionResult::Selected);
+    QCOMPARE(select(choose("Short.sav")), SelectionOutcome::Result::Selected);
     const ShownMessage readFailed{
         "Could not read in template driver file [The file is too short to be a driver savegame (8000 bytes, at least "
         "8170 needed)]",
         "Error!", MessageIcon::Exclamation};
-    QCOMPARE(m_fakes->messages.shown, QList<ShownMessage>{readFailed});
+    QCOMPARE(m_shown, QList<ShownMessage>{readFailed});
     QCOMPARE(ReadWholeFile(save("SFactMS.sav")), shortSavegame);
     // Alex's bytes must not find their way into Short's copy: without a data file the save fails.
     QVERIFY(!QFileInfo::exists(dataFile()));
@@ -261,8 +223,7 @@ void TestTemplateSelection::testDialogStartsInLastFolder()
     const QString empty = save("Empty") + QDir::separator(), missing = save("Missing") + QDir::separator();
     for (const QString& folder : {QString(), m_saveFolder, empty, missing}) {
         m_state.SavedataFolder = folder;
-        select(std::nullopt);
-        QCOMPARE(m_view->calls.at(1), "dialog " + (folder == m_saveFolder ? folder : QString()));
+        QCOMPARE(InitialDialogFolder(m_state), folder == m_saveFolder ? folder : QString());
     }
 }
 

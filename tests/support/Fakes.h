@@ -1,5 +1,6 @@
 #pragma once
 
+#include "mission/Outcome.h"
 #include "mission/Services.h"
 
 #include <QList>
@@ -7,58 +8,24 @@
 #include <QSettings>
 #include <QString>
 
-#include <functional>
-
 namespace kelmora::test {
 
-struct ShownMessage
-{
-    QString text;
-    QString title;
-    MessageIcon icon;
+// What the player is shown: the message of each problem, in order.
+using ShownMessage = Message;
 
-    friend bool operator==(const ShownMessage&, const ShownMessage&) = default;
-};
-
-class FakeMessages final : public MessageService
+inline QList<ShownMessage> Shown(const Problems& problems)
 {
-public:
-    void ShowMessage(const QString& text, const QString& title, MessageIcon icon) override
-    {
-        shown.append({text, title, icon});
-        if (onShow)
-            onShow(shown.last());
-    }
     QList<ShownMessage> shown;
-    // Runs while the message is up, to look at what had been done by then.
-    std::function<void(const ShownMessage&)> onShow;
-};
-
-class FakeExit final : public ProgramExit
-{
-public:
-    void EndProgram() override { ++endCount; }
-    int endCount = 0;
-};
+    for (const Problem& problem : problems)
+        shown << MessageFor(problem);
+    return shown;
+}
 
 class FixedClock final : public Clock
 {
 public:
     QString LongTimeText() const override { return time; }
     QString time = QStringLiteral("9:41:07 PM");
-};
-
-// Fakes for everything outside the files, bundled for one test.
-struct FakeServices
-{
-    explicit FakeServices(QString programFolder)
-        : services{messages, exit, clock, std::move(programFolder)}
-    { }
-
-    FakeMessages messages;
-    FakeExit exit;
-    FixedClock clock;
-    Services services;
 };
 
 // Sends every settings store of this process to an INI file in `folder`, on Windows too, where the

@@ -34,6 +34,20 @@ inline QString TextOf(const QWidget& window, const char* name)
     return label ? label->text() : QStringLiteral("<no %1>").arg(QString::fromLatin1(name));
 }
 
+class FakeMessages final : public MessageService
+{
+public:
+    void ShowMessage(const Message& message) override { shown.append(message); }
+    QList<ShownMessage> shown;
+};
+
+class FakeExit final : public ProgramExit
+{
+public:
+    void EndProgram() override { ++endCount; }
+    int endCount = 0;
+};
+
 class FakeOpenDialog final : public OpenFileDialog
 {
 public:
@@ -84,7 +98,8 @@ public:
     Program& start()
     {
         program.reset();
-        program = std::make_unique<Program>(UiServices{messages, exit, clock, openDialog, launcher, programFolder});
+        program = std::make_unique<Program>(
+            UiServices{messages, exit, clock, openDialog, launcher, programFolder, programFolder});
         program->Main();
         return *program;
     }

@@ -1,0 +1,50 @@
+#include "Outcome.h"
+
+namespace kelmora {
+
+Message MessageFor(const Problem& problem)
+{
+    const QString error = QStringLiteral("Error!");
+    const QString saveFailed = QStringLiteral("Error! - Save failed");
+    switch (problem.failure) {
+    case Failure::DataFileRead:
+        return {QStringLiteral("Could not read from data file '%1' [%2]").arg(problem.path, problem.reason), error,
+                MessageIcon::Exclamation};
+    case Failure::DataFileWrite:
+        return {QStringLiteral("Could not write to data file '%1' [%2]").arg(problem.path, problem.reason), error,
+                MessageIcon::Exclamation};
+    case Failure::SaveDataFileUnreadable:
+        return {QStringLiteral("Could not read in program data file '%1' properly").arg(problem.path), saveFailed,
+                MessageIcon::Exclamation};
+    case Failure::SelectionRule:
+        return {QStringLiteral("Could not successfully manipulate mission selection data array"), saveFailed,
+                MessageIcon::Exclamation};
+    case Failure::FactoryWrite:
+        return {QStringLiteral("Could not write to factory driver file '%1' [%2]").arg(problem.path, problem.reason),
+                QStringLiteral("Error! - Write failed"), MessageIcon::Exclamation};
+    case Failure::TemplateVanished:
+        return {QStringLiteral("Could not find driver file at ") + problem.path, QStringLiteral("Fatal Error!"),
+                MessageIcon::Critical};
+    case Failure::TemplateRead:
+        return {QStringLiteral("Could not read in template driver file [%1]").arg(problem.reason), error,
+                MessageIcon::Exclamation};
+    case Failure::TemplateNotFound:
+        return {QStringLiteral("Could not find template driver file '%1'").arg(problem.path), error,
+                MessageIcon::Exclamation};
+    case Failure::MakeFactory:
+        return {QStringLiteral("Could not make factory driver file from template driver file [%1]").arg(problem.reason),
+                error, MessageIcon::Exclamation};
+    case Failure::FactoryTemplateRefused:
+        return {QStringLiteral("You can't select the factory driver file as your template file!"),
+                QStringLiteral("Error! - Select New Template Driver failed"), MessageIcon::Information};
+    case Failure::SettingsRead:
+        return {QStringLiteral("Could not read the settings from '%1' [%2]").arg(problem.path, problem.reason), error,
+                MessageIcon::Exclamation};
+    case Failure::SettingsWrite:
+        return {QStringLiteral("Could not store the settings in '%1' [%2]").arg(problem.path, problem.reason), error,
+                MessageIcon::Exclamation};
+    }
+    Q_UNREACHABLE();
+}
+
+} // namespace kelmora

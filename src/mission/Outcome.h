@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+namespace kelmora {
+
+// Everything that can go wrong in the program's flows. The core returns these; the window shows each
+// one as a message box and kelmora-cli prints it, both worded by MessageFor.
+enum class Failure
+{
+    DataFileRead, // path: the program data file
+    DataFileWrite,
+    SaveDataFileUnreadable, // follows DataFileRead when a save stops because of it
+    SelectionRule,
+    FactoryWrite, // path: the factory driver file
+    TemplateVanished, // path: the template; the program ends after this one
+    TemplateRead,
+    TemplateNotFound, // path: the template, missing before the copy
+    MakeFactory,
+    FactoryTemplateRefused,
+    SettingsRead, // path: the settings store
+    SettingsWrite,
+};
+
+struct Problem
+{
+    Failure failure;
+    QString path; // native separators; empty where the message names no file
+    QString reason; // the system's own description of what went wrong
+
+    friend bool operator==(const Problem&, const Problem&) = default;
+};
+
+// In the order the player is to see them.
+using Problems = QList<Problem>;
+
+enum class MessageIcon
+{
+    Critical,
+    Exclamation,
+    Information,
+};
+
+struct Message
+{
+    QString text;
+    QString title;
+    MessageIcon icon;
+
+    friend bool operator==(const Message&, const Message&) = default;
+};
+
+// The one place that words a problem for the player: the window and kelmora-cli show the same text,
+// title and icon.
+Message MessageFor(const Problem& problem);
+
+} // namespace kelmora

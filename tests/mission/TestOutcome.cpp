@@ -1,0 +1,66 @@
+#include "mission/Outcome.h"
+
+#include "support/Fakes.h"
+
+#include <QTest>
+
+using namespace kelmora;
+using namespace kelmora::test;
+
+// The window and kelmora-cli word every problem through MessageFor: these are the program's own texts,
+// titles and icons, which players and their scripts know.
+class TestOutcome : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void testMessages_data();
+    void testMessages();
+};
+
+void TestOutcome::testMessages_data()
+{
+    QTest::addColumn<Problem>("problem");
+    QTest::addColumn<ShownMessage>("expected");
+    const QString path = QStringLiteral("/p/f"), why = QStringLiteral("Why");
+    const QString error = QStringLiteral("Error!");
+    const auto add = [](const char* name, const Problem& problem, const ShownMessage& expected) {
+        QTest::newRow(name) << problem << expected;
+    };
+    add("data file read", {Failure::DataFileRead, path, why},
+        {"Could not read from data file '/p/f' [Why]", error, MessageIcon::Exclamation});
+    add("data file write", {Failure::DataFileWrite, path, why},
+        {"Could not write to data file '/p/f' [Why]", error, MessageIcon::Exclamation});
+    add("save: data file unreadable", {Failure::SaveDataFileUnreadable, path, {}},
+        {"Could not read in program data file '/p/f' properly", "Error! - Save failed", MessageIcon::Exclamation});
+    add("selection rule", {Failure::SelectionRule, {}, {}},
+        {"Could not successfully manipulate mission selection data array", "Error! - Save failed",
+         MessageIcon::Exclamation});
+    add("factory write", {Failure::FactoryWrite, path, why},
+        {"Could not write to factory driver file '/p/f' [Why]", "Error! - Write failed", MessageIcon::Exclamation});
+    add("template vanished", {Failure::TemplateVanished, path, {}},
+        {"Could not find driver file at /p/f", "Fatal Error!", MessageIcon::Critical});
+    add("template read", {Failure::TemplateRead, path, why},
+        {"Could not read in template driver file [Why]", error, MessageIcon::Exclamation});
+    add("template not found", {Failure::TemplateNotFound, path, {}},
+        {"Could not find template driver file '/p/f'", error, MessageIcon::Exclamation});
+    add("make factory", {Failure::MakeFactory, path, why},
+        {"Could not make factory driver file from template driver file [Why]", error, MessageIcon::Exclamation});
+    add("factory file as template", {Failure::FactoryTemplateRefused, {}, {}},
+        {"You can't select the factory driver file as your template file!",
+         "Error! - Select New Template Driver failed", MessageIcon::Information});
+    add("settings read", {Failure::SettingsRead, path, why},
+        {"Could not read the settings from '/p/f' [Why]", error, MessageIcon::Exclamation});
+    add("settings write", {Failure::SettingsWrite, path, why},
+        {"Could not store the settings in '/p/f' [Why]", error, MessageIcon::Exclamation});
+}
+
+void TestOutcome::testMessages()
+{
+    QFETCH(Problem, problem);
+    QFETCH(ShownMessage, expected);
+    QCOMPARE(MessageFor(problem), expected);
+}
+
+QTEST_GUILESS_MAIN(TestOutcome)
+#include "TestOutcome.moc"
