@@ -87,11 +87,12 @@ QString PathLine(const QString& label, const QString& storedName, const QString&
 
 } // namespace
 
-CommandLine::CommandLine(QTextStream& out, QTextStream& err, const Clock& clock, QString dataFolder)
+CommandLine::CommandLine(QTextStream& out, QTextStream& err, const Clock& clock, QString dataFolder, QString userFolder)
     : m_out(out)
     , m_err(err)
     , m_clock(clock)
     , m_dataFolder(std::move(dataFolder))
+    , m_userFolder(std::move(userFolder))
 { }
 
 int CommandLine::Run(const QStringList& arguments)

@@ -23,7 +23,7 @@ enum CommandLineExit
 class CommandLine
 {
 public:
-    CommandLine(QTextStream& out, QTextStream& err, const Clock& clock, QString dataFolder);
+    CommandLine(QTextStream& out, QTextStream& err, const Clock& clock, QString dataFolder, QString userFolder);
 
     // `arguments` as the program received them, the program's own name first.
     int Run(const QStringList& arguments);
@@ -38,13 +38,14 @@ private:
     int UsageError(const QString& problem);
     // Each problem as "Title: text", one a line on the error stream.
     void Present(const Problems& problems);
-    Services services() const { return {m_clock, m_dataFolder}; }
+    Services services() const { return {m_clock, m_dataFolder, m_userFolder}; }
     QString MissionChoiceText(const RunState& settings);
 
     QTextStream& m_out;
     QTextStream& m_err;
     const Clock& m_clock;
     QString m_dataFolder;
+    QString m_userFolder;
 };
 
 } // namespace kelmora

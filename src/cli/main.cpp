@@ -5,12 +5,19 @@
 #include "settings/SettingsStore.h"
 
 #include <QCoreApplication>
+#include <QStandardPaths>
+
 #include <QTextStream>
+#include <csignal>
 
 #include <cstdio>
 
 int main(int argc, char* argv[])
 {
+#ifdef SIGXFSZ
+    // A file-size limit must fail the write with the system's words, not end the program.
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
     QCoreApplication app(argc, argv);
     // The same names as the window, so that both find the same per-user folders.
     QCoreApplication::setOrganizationName(kelmora::KelmoraSettingsKey().organization);
@@ -20,6 +27,7 @@ int main(int argc, char* argv[])
     QTextStream out(stdout);
     QTextStream err(stderr);
     const kelmora::SystemClock clock;
-    kelmora::CommandLine commandLine(out, err, clock, kelmora::ApplicationFolder());
+    kelmora::CommandLine commandLine(out, err, clock, kelmora::ApplicationFolder(),
+                                     QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     return commandLine.Run(QCoreApplication::arguments());
 }

@@ -17,17 +17,18 @@ constexpr int InvalidNameError = EINVAL;
 constexpr int NotADirectoryError = ENOTDIR;
 #endif
 
-// Does a bare file name match a look-up pattern?
+// Does a bare file name match a look-up pattern? Both are compared character by character, a
+// character outside the Basic Multilingual Plane counting as one, as "?" does.
 bool MatchesFilePattern(const QString& pattern, const QString& name)
 {
     if (pattern.isEmpty())
         return true;
-    if (pattern.size() != name.size())
+    const QList<uint> wanted = pattern.toCaseFolded().toUcs4();
+    const QList<uint> found = name.toCaseFolded().toUcs4();
+    if (wanted.size() != found.size())
         return false;
-    for (qsizetype i = 0; i < pattern.size(); ++i) {
-        if (pattern[i] == u'?')
-            continue;
-        if (pattern[i].toCaseFolded() != name[i].toCaseFolded())
+    for (qsizetype i = 0; i < wanted.size(); ++i) {
+        if (wanted[i] != u'?' && wanted[i] != found[i])
             return false;
     }
     return true;
@@ -79,6 +80,17 @@ LookupResult LookUpFiles(const QString& pattern)
             result.files << QDir::toNativeSeparators(entry.filePath());
     }
     return result;
+}
+
+QString FirstCharacter(const QString& text)
+{
+    const bool pair = text.size() >= 2 && text[0].isHighSurrogate() && text[1].isLowSurrogate();
+    return text.left(pair ? 2 : 1);
+}
+
+qsizetype CharacterCount(const QString& text)
+{
+    return text.toUcs4().size();
 }
 
 } // namespace kelmora

@@ -20,4 +20,9 @@ struct LookupResult
 
 LookupResult LookUpFiles(const QString& pattern);
 
+// Characters as a player counts them: one outside the Basic Multilingual Plane (an emoji, say) is
+// one character, not two halves.
+QString FirstCharacter(const QString& text);
+qsizetype CharacterCount(const QString& text);
+
 } // namespace kelmora

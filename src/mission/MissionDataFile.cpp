@@ -1,5 +1,7 @@
 #include "MissionDataFile.h"
 
+#include "SafeFile.h"
+
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
@@ -18,30 +20,20 @@ namespace {
 
 QString WriteRecords(const QString& path, const MissionStatusTable& table)
 {
-    QFile file(path);
-    // ReadWrite creates a missing file and, unlike WriteOnly, does not truncate an existing one.
-    if (!file.open(QIODevice::ReadWrite))
-        return file.errorString();
-    if (file.write(reinterpret_cast<const char*>(table.data()), MissionDataFileSize) != MissionDataFileSize)
-        return file.errorString();
-    file.close();
-    if (file.error() != QFileDevice::NoError)
-        return file.errorString();
-    return {};
+    // One step: a kill or a full disk leaves the old file or the new one, never a mix of templates.
+    return ReplaceFile(path, QByteArray(reinterpret_cast<const char*>(table.data()), MissionDataFileSize), true);
 }
 
 } // namespace
 
 QString ReadMissionRecords(const QString& path, MissionStatusTable& table)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        return file.errorString();
-    const QByteArray records = file.read(MissionDataFileSize);
-    if (file.error() != QFileDevice::NoError)
-        return file.errorString();
+    QByteArray records;
+    const QString error = ReadRegularFile(path, records, 1024 * 1024);
+    if (!error.isEmpty())
+        return error;
     // A cut-off file would hand stale bytes to the next save; treat it as unreadable.
-    if (records.size() != MissionDataFileSize)
+    if (records.size() < MissionDataFileSize)
         return QStringLiteral("The file is truncated (%1 of %2 bytes)").arg(records.size()).arg(MissionDataFileSize);
     std::memcpy(table.data(), records.constData(), MissionDataFileSize);
     return {};
@@ -56,9 +48,20 @@ std::optional<Problem> WriteMissionDataFile(const MissionStatusTable& table, con
     return std::nullopt;
 }
 
-void DiscardMissionDataFile(const QString& dataFolder)
+std::optional<Problem> DiscardMissionDataFile(const QString& dataFolder)
 {
-    QFile::remove(MissionDataFilePath(dataFolder));
+    const QString path = MissionDataFilePath(dataFolder);
+    const EntryKind kind = EntryAt(path);
+    if (kind == EntryKind::Missing)
+        return std::nullopt;
+    // Only the file the program made: a folder or a device of that name is left alone.
+    QString error = kind == EntryKind::RegularFile || kind == EntryKind::Link ? QString() : NotAFileReason(kind);
+    QFile file(path);
+    if (error.isEmpty() && !file.remove())
+        error = file.errorString();
+    if (!error.isEmpty())
+        return Problem{Failure::DataFileWrite, QDir::toNativeSeparators(path), error};
+    return std::nullopt;
 }
 
 std::optional<Problem> ReadMissionDataFile(MissionStatusTable& table, const QString& dataFolder)

@@ -22,6 +22,6 @@ std::optional<Problem> WriteMissionDataFile(const MissionStatusTable& table, con
 std::optional<Problem> ReadMissionDataFile(MissionStatusTable& table, const QString& dataFolder);
 
 // Removes the file, so that no save can use bytes that do not belong to the current template.
-void DiscardMissionDataFile(const QString& dataFolder);
+std::optional<Problem> DiscardMissionDataFile(const QString& dataFolder);
 
 } // namespace kelmora

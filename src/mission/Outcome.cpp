@@ -43,6 +43,20 @@ Message MessageFor(const Problem& problem)
     case Failure::SettingsWrite:
         return {QStringLiteral("Could not store the settings in '%1' [%2]").arg(problem.path, problem.reason), error,
                 MessageIcon::Exclamation};
+    case Failure::NoTemplate:
+        return {QStringLiteral("The settings name no usable template driver ('%1'). Choose a template driver first.")
+                    .arg(problem.path),
+                saveFailed, MessageIcon::Exclamation};
+    case Failure::UnusablePath:
+        return {QStringLiteral("Could not use '%1' [%2]").arg(problem.path, problem.reason), error,
+                MessageIcon::Exclamation};
+    case Failure::Busy:
+        return {QStringLiteral("Another Kelmora is saving or choosing a template driver right now. Try again when it "
+                               "has finished."),
+                QStringLiteral("Error! - Busy"), MessageIcon::Exclamation};
+    case Failure::LockFailed:
+        return {QStringLiteral("Could not lock '%1' [%2]").arg(problem.path, problem.reason), error,
+                MessageIcon::Exclamation};
     }
     Q_UNREACHABLE();
 }

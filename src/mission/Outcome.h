@@ -23,6 +23,10 @@ enum class Failure
     FactoryTemplateRefused,
     SettingsRead, // path: the settings store
     SettingsWrite,
+    NoTemplate, // the stored settings name no usable template; path: what they hold
+    UnusablePath, // a path the file system cannot store
+    Busy, // another save or template choice holds the lock; path: the lock file
+    LockFailed,
 };
 
 struct Problem

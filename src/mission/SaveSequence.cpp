@@ -1,6 +1,7 @@
 #include "SaveSequence.h"
 
 #include "MissionDataFile.h"
+#include "SafeFile.h"
 #include "SavegameBlock.h"
 
 #include <QDir>
@@ -58,13 +59,28 @@ MissionChoice FindMissionChoice(const QString& factoryPath, const QString& dataF
     return MatchMissionChoice(dataFileBlock, factoryBlock);
 }
 
-std::optional<Problem> WriteFactoryDriverFile(const RunState& state)
+std::optional<Problem> WriteFactoryDriverFile(const RunState& state, const Services& services)
 {
     const QString path = state.SavedataFolder + state.FactoryDriverFile;
-    const QString error = WriteMissionBlock(path, state.MissionStatus);
+    const QString templatePath = state.SavedataFolder + state.TemplateDriverFile;
+    QString error;
+    // Through a link, a hard link or a crafted name the factory driver file may be the template.
+    if (IsSameFile(path, templatePath))
+        error = QStringLiteral("It is the template driver file, which is never written");
+    else
+        error = WriteMissionBlock(path, state.MissionStatus, {}, services.interruption);
     if (!error.isEmpty())
         return Problem{Failure::FactoryWrite, QDir::toNativeSeparators(path), error};
     return std::nullopt;
+}
+
+// Settings that cannot be right: saving with them would write a file named by nothing, or one
+// relative to wherever the program was started.
+bool UsableSettings(const RunState& state)
+{
+    return !state.TemplateDriverFile.isEmpty() && !state.FactoryDriverFile.isEmpty() &&
+           QDir::isAbsolutePath(state.SavedataFolder) && !state.TemplateDriverFile.contains(u'/') &&
+           !state.TemplateDriverFile.contains(QDir::separator());
 }
 
 SaveOutcome RunSaveSequence(RunState& state, const Services& services, bool panelEnabled, int index)
@@ -73,6 +89,16 @@ SaveOutcome RunSaveSequence(RunState& state, const Services& services, bool pane
     if (!panelEnabled)
         return outcome;
     outcome.attempted = true;
+    if (!UsableSettings(state)) {
+        outcome.problems << Problem{
+            Failure::NoTemplate, QDir::toNativeSeparators(state.SavedataFolder + state.TemplateDriverFile), {}};
+        return outcome;
+    }
+    FlowLock lock(services.userFolder);
+    if (const auto problem = lock.Acquire()) {
+        outcome.problems << *problem;
+        return outcome;
+    }
     if (const auto problem = ReadMissionDataFile(state.MissionStatus, services.dataFolder)) {
         outcome.problems << *problem << Problem{Failure::SaveDataFileUnreadable, problem->path, {}};
         return outcome;
@@ -81,7 +107,7 @@ SaveOutcome RunSaveSequence(RunState& state, const Services& services, bool pane
         outcome.problems << Problem{Failure::SelectionRule, {}, {}};
         return outcome;
     }
-    if (const auto problem = WriteFactoryDriverFile(state)) {
+    if (const auto problem = WriteFactoryDriverFile(state, services)) {
         outcome.problems << *problem;
         return outcome;
     }

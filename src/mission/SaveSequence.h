@@ -43,11 +43,15 @@ struct SaveOutcome
     bool saved() const { return attempted && problems.isEmpty(); }
 };
 
-// Writes MissionStatus into the factory driver file.
-std::optional<Problem> WriteFactoryDriverFile(const RunState& state);
+// Writes MissionStatus into the factory driver file, which must not be the template.
+std::optional<Problem> WriteFactoryDriverFile(const RunState& state, const Services& services);
+
+// False for stored settings that cannot be right: no template name, or a folder that is not absolute.
+bool UsableSettings(const RunState& state);
 
 // The whole save behind the "Save Factory Driver" panel: the template's bytes from the program data
-// file, the selection rule for mission `index`, then the factory driver file.
+// file, the selection rule for mission `index`, then the factory driver file. Holds the per-user
+// lock throughout, so that two saves never mix their bytes.
 SaveOutcome RunSaveSequence(RunState& state, const Services& services, bool panelEnabled, int index);
 
 } // namespace kelmora

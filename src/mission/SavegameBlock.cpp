@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 namespace kelmora {
 namespace {
@@ -18,50 +19,72 @@ QString TooShortDescription(qint64 size)
 
 } // namespace
 
-QString ReadMissionBlock(const QString& path, MissionStatusTable& table)
+QString ReadSavegame(const QString& path, QByteArray& savegame)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        return file.errorString();
-    if (file.size() < MinimumSavegameSize)
-        return TooShortDescription(file.size());
-
-    // One read of the span that holds all 34 records is far cheaper than 170 single-byte reads.
-    if (!file.seek(MissionBlockOffset))
-        return file.errorString();
-    const QByteArray span = file.read(MissionBlockEnd - MissionBlockOffset);
-    if (span.size() != MissionBlockEnd - MissionBlockOffset)
-        return file.error() != QFileDevice::NoError ? file.errorString() : TooShortDescription(file.size());
-
-    for (int mission = 0; mission < MISSION_COUNT; ++mission) {
-        for (int byte = 0; byte < MissionRecordSize; ++byte) {
-            const qint64 at = MissionByteOffset(mission, byte) - MissionBlockOffset;
-            table[mission][byte] = static_cast<quint8>(span[at]);
-        }
-    }
+    QByteArray bytes;
+    const QString error = ReadRegularFile(path, bytes, MaximumSavegameSize);
+    if (!error.isEmpty())
+        return error;
+    if (bytes.size() < MinimumSavegameSize)
+        return TooShortDescription(bytes.size());
+    savegame = bytes;
     return {};
 }
 
-QString WriteMissionBlock(const QString& path, const MissionStatusTable& table)
+MissionStatusTable MissionBlockIn(const QByteArray& savegame)
 {
-    QFile file(path);
-    // ReadWrite rather than WriteOnly, which would truncate the savegame. ExistingOnly: a save must
-    // never make up a savegame that the game would then load as a blank driver.
-    if (!file.open(QIODevice::ReadWrite | QIODevice::ExistingOnly | QIODevice::Unbuffered))
-        return file.errorString();
-    if (file.size() < MinimumSavegameSize)
-        return TooShortDescription(file.size());
-
+    MissionStatusTable table{};
     for (int mission = 0; mission < MISSION_COUNT; ++mission) {
-        const auto* bytes = reinterpret_cast<const char*>(table[mission].data());
-        if (!file.seek(MissionByteOffset(mission, 0)) || file.write(bytes, MissionRecordSize) != MissionRecordSize)
-            return file.errorString();
+        for (int byte = 0; byte < MissionRecordSize; ++byte)
+            table[mission][byte] = static_cast<quint8>(savegame[MissionByteOffset(mission, byte)]);
     }
-    file.close();
-    // A failure that only shows on closing (a full disk behind a network share, say) is a failure.
-    if (file.error() != QFileDevice::NoError)
-        return file.errorString();
-    return {};
+    return table;
+}
+
+void PutBlock(QByteArray& savegame, const MissionStatusTable& table)
+{
+    for (int mission = 0; mission < MISSION_COUNT; ++mission) {
+        for (int byte = 0; byte < MissionRecordSize; ++byte)
+            savegame[MissionByteOffset(mission, byte)] = static_cast<char>(table[mission][byte]);
+    }
+}
+
+QString ReadMissionBlock(const QString& path, MissionStatusTable& table)
+{
+    QByteArray savegame;
+    const QString error = ReadSavegame(path, savegame);
+    if (error.isEmpty())
+        table = MissionBlockIn(savegame);
+    return error;
+}
+
+QString WriteMissionBlock(const QString& path, const MissionStatusTable& table, const BeforeOverwrite& beforeOverwrite,
+                          const WriteInterruption* interruption)
+{
+    // Never made up or lengthened: the game would load a made-up file as a blank driver.
+    const EntryKind kind = EntryAt(path);
+    if (kind != EntryKind::RegularFile)
+        return NotAFileReason(kind);
+    QByteArray savegame;
+    QString error = ReadSavegame(path, savegame);
+    if (!error.isEmpty())
+        return error;
+    const QByteArray current = savegame;
+    PutBlock(savegame, table);
+    if (savegame == current)
+        return {}; // already holds these bytes
+    if (beforeOverwrite) {
+        error = beforeOverwrite(current);
+        if (!error.isEmpty())
+            return error;
+    }
+    // A folder where no new file can be made still lets the player write the file itself: then
+    // the span that holds the block goes in with one write.
+    const QString folder = QFileInfo(path).absolutePath();
+    if (!CanMakeFilesIn(folder) && QFileInfo(path).isWritable() && !interruption)
+        return WriteSpanInPlace(path, MissionBlockOffset,
+                                savegame.mid(MissionBlockOffset, MissionBlockEnd - MissionBlockOffset));
+    return ReplaceFile(path, savegame, false, interruption);
 }
 
 std::optional<Problem> ReadTemplateMissionData(RunState& state)

@@ -4,6 +4,8 @@
 
 namespace kelmora {
 
+struct WriteInterruption;
+
 class Clock
 {
 public:
@@ -18,6 +20,10 @@ struct Services
     const Clock& clock;
     // Native separators, no trailing one except at a root: the program data file lives here.
     QString dataFolder;
+    // The per-user folder: the lock that keeps two flows apart lives here.
+    QString userFolder;
+    // Tests only: stops the replacement of the factory driver file part way.
+    const WriteInterruption* interruption = nullptr;
 };
 
 } // namespace kelmora

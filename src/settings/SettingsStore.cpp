@@ -1,5 +1,8 @@
 #include "SettingsStore.h"
 
+#include "mission/FileLookup.h"
+#include "mission/SafeFile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -33,11 +36,8 @@ QString StoreName(const QSettings& settings)
 // Why no new file can be made in `folder` (QSettings writes a new file beside the old one).
 QString FolderError(const QString& folder)
 {
-    QFileInfo info(folder);
-    while (!info.exists() && !info.isRoot())
-        info.setFile(info.absolutePath());
-    if (!info.isDir())
-        return qt_error_string(ENOTDIR);
+    if (!QFileInfo(folder).isDir())
+        return FolderProblem(folder);
     QTemporaryFile probe(folder + QStringLiteral("/.kelmora-probe-XXXXXX"));
     if (!probe.open())
         return probe.errorString();
@@ -65,7 +65,7 @@ const SettingsKey& KelmoraSettingsKey()
 
 QString FactoryDriverFileFor(const QString& templateDriverFile)
 {
-    return templateDriverFile.left(1) + FactoryDriverSuffix;
+    return FirstCharacter(templateDriverFile) + FactoryDriverSuffix;
 }
 
 std::optional<Problem> LoadSettings(RunState& state, const SettingsKey& key)
@@ -99,6 +99,21 @@ std::optional<Problem> CreateSettingsKey(const SettingsKey& key)
     if (!QDir().mkpath(folder))
         return Problem{Failure::SettingsWrite, StoreName(settings), FolderError(folder)};
 #endif
+    return std::nullopt;
+}
+
+std::optional<Problem> CheckSettingsWritable(const SettingsKey& key)
+{
+    const QSettings settings = OpenStore(key);
+    if (settings.status() != QSettings::NoError)
+        return Problem{Failure::SettingsWrite, StoreName(settings), StoreError(settings)};
+    if (!settings.isWritable()) {
+        QFile file(settings.fileName());
+        QString reason = FolderError(QFileInfo(settings.fileName()).absolutePath());
+        if (file.exists() && !file.open(QIODevice::ReadWrite | QIODevice::Append | QIODevice::ExistingOnly))
+            reason = file.errorString();
+        return Problem{Failure::SettingsWrite, StoreName(settings), reason};
+    }
     return std::nullopt;
 }
 

@@ -35,6 +35,10 @@ std::optional<Problem> LoadSettings(RunState& state, const SettingsKey& key = Ke
 // elsewhere the settings file needs its folder.
 std::optional<Problem> CreateSettingsKey(const SettingsKey& key);
 
+// Whether values can be stored now (a settings file of another user, a read-only folder), without
+// storing any.
+std::optional<Problem> CheckSettingsWritable(const SettingsKey& key);
+
 struct SettingValue
 {
     QString name;

@@ -3,6 +3,7 @@
 #include "SettingsStore.h"
 #include "mission/FileLookup.h"
 #include "mission/MissionDataFile.h"
+#include "mission/SafeFile.h"
 #include "mission/SavegameBlock.h"
 
 #include <QDir>
@@ -15,31 +16,76 @@ namespace {
 // One character, then "FactMS.sav", in any case.
 bool IsFactoryDriverFileName(const QString& name)
 {
-    return name.size() == FactoryDriverSuffix.size() + 1 && name.endsWith(FactoryDriverSuffix, Qt::CaseInsensitive);
+    return CharacterCount(name) == FactoryDriverSuffix.size() + 1 &&
+           name.endsWith(FactoryDriverSuffix, Qt::CaseInsensitive);
 }
 
-// Removes every earlier factory driver file of the folder, then copies the template in their place.
-QString ReplaceFactoryDriverFiles(const RunState& state)
+// A path the file system cannot store would be written under a look-alike name.
+bool Representable(const QString& path)
+{
+#ifdef Q_OS_WIN
+    return !path.contains(QChar(u'\0'));
+#else
+    return !path.contains(QChar(u'\0')) && QFile::decodeName(QFile::encodeName(path)) == path;
+#endif
+}
+
+// Every file the choice would delete or replace: the earlier factory driver files of the folder
+// (regular files only; links and folders are never removed) and the new factory driver file.
+struct Replaced
+{
+    QStringList earlier;
+    QString error;
+};
+
+Replaced FilesToReplace(const RunState& state)
+{
+    Replaced replaced;
+    const LookupResult earlier = LookUpFiles(state.SavedataFolder + u'?' + FactoryDriverSuffix);
+    replaced.error = earlier.error;
+    for (const QString& path : earlier.files) {
+        if (EntryAt(path) == EntryKind::RegularFile)
+            replaced.earlier << path;
+    }
+    return replaced;
+}
+
+// Why the template must not be used: it is, or leads to, a file that the choice would delete or
+// replace, or the program data file.
+std::optional<Problem> TemplateInTheWay(const RunState& state, const QString& dataFolder)
 {
     const QString templatePath = state.SavedataFolder + state.TemplateDriverFile;
-    const QString factoryPath = state.SavedataFolder + state.FactoryDriverFile;
+    const Replaced replaced = FilesToReplace(state);
+    QStringList doomed = replaced.earlier;
+    doomed << state.SavedataFolder + state.FactoryDriverFile;
+    for (const QString& path : doomed) {
+        if (IsSameFile(templatePath, path))
+            return Problem{Failure::FactoryTemplateRefused, {}, {}};
+    }
+    if (IsSameFile(templatePath, MissionDataFilePath(dataFolder))) {
+        return Problem{Failure::MakeFactory, QDir::toNativeSeparators(templatePath),
+                       QStringLiteral("The chosen file is the program data file")};
+    }
+    return std::nullopt;
+}
 
-    const LookupResult earlier = LookUpFiles(state.SavedataFolder + u'?' + FactoryDriverSuffix);
-    if (earlier.failed())
-        return earlier.error;
-    for (const QString& path : earlier.files) {
+// Removes the earlier factory driver files of the folder and puts a copy of the template's bytes in
+// their place. Returns the system's description of a failure, or an empty text.
+QString ReplaceFactoryDriverFiles(const RunState& state, const QByteArray& templateBytes)
+{
+    const QString factoryPath = state.SavedataFolder + state.FactoryDriverFile;
+    const Replaced replaced = FilesToReplace(state);
+    if (!replaced.error.isEmpty())
+        return replaced.error;
+    for (const QString& path : replaced.earlier) {
+        // The new copy replaces a file of its own name in one step.
+        if (QDir::toNativeSeparators(path).compare(QDir::toNativeSeparators(factoryPath), Qt::CaseSensitive) == 0)
+            continue;
         QFile file(path);
         if (!file.remove())
             return file.errorString();
     }
-    QFile source(templatePath);
-    if (!source.copy(factoryPath))
-        return source.errorString();
-    // A template from a read-only medium would give a copy that no save could ever write.
-    QFile copy(factoryPath);
-    if (!copy.setPermissions(copy.permissions() | QFileDevice::WriteOwner))
-        return copy.errorString();
-    return {};
+    return ReplaceFile(factoryPath, templateBytes, true);
 }
 
 } // namespace
@@ -54,13 +100,17 @@ QString FactoryDriverText(const QString& factoryDriverFile)
     return factoryDriverFile + QStringLiteral("  [Select mission for this driver]");
 }
 
-std::optional<Problem> MakeFactoryDriverFile(const RunState& state)
+std::optional<Problem> MakeFactoryDriverFile(const RunState& state, QByteArray& templateBytes)
 {
     const QString templatePath = state.SavedataFolder + state.TemplateDriverFile;
     const LookupResult lookup = LookUpFiles(templatePath);
     if (!lookup.failed() && !lookup.found())
         return Problem{Failure::TemplateNotFound, QDir::toNativeSeparators(templatePath), {}};
-    const QString error = lookup.failed() ? lookup.error : ReplaceFactoryDriverFiles(state);
+    QString error = lookup.error;
+    if (error.isEmpty())
+        error = ReadRegularFile(templatePath, templateBytes, MaximumSavegameSize);
+    if (error.isEmpty())
+        error = ReplaceFactoryDriverFiles(state, templateBytes);
     if (!error.isEmpty())
         return Problem{Failure::MakeFactory, QDir::toNativeSeparators(templatePath), error};
     return std::nullopt;
@@ -86,33 +136,55 @@ SelectionOutcome SelectNewTemplateDriver(RunState& state, const Services& servic
         outcome.problems << Problem{Failure::FactoryTemplateRefused, {}, {}};
         return outcome;
     }
-
     const QString fileName = QDir::toNativeSeparators(choice.FileName);
-    const QString folder = fileName.left(fileName.size() - choice.FileTitle.size());
-    // Settings that did not reach the store would name another template at the next start than
-    // the one whose bytes the program data file then holds: stop before any file changes.
-    std::optional<Problem> stored = CreateSettingsKey(key);
-    if (!stored)
-        stored = WriteSettingValues(key, {{SavedataFolderValue, folder}, {TemplateDriverFileValue, choice.FileTitle}});
-    if (stored) {
-        outcome.problems << *stored;
+    if (!Representable(fileName)) {
+        outcome.problems << Problem{Failure::UnusablePath, fileName,
+                                    QStringLiteral("The name holds characters that the file system cannot store")};
         return outcome;
     }
-    state.SavedataFolder = folder;
-    state.TemplateDriverFile = choice.FileTitle;
-    state.FactoryDriverFile = FactoryDriverFileFor(state.TemplateDriverFile);
 
-    if (const auto made = MakeFactoryDriverFile(state))
+    RunState chosen = state;
+    chosen.SavedataFolder = fileName.left(fileName.size() - choice.FileTitle.size());
+    chosen.TemplateDriverFile = choice.FileTitle;
+    chosen.FactoryDriverFile = FactoryDriverFileFor(chosen.TemplateDriverFile);
+    FlowLock lock(services.userFolder);
+    std::optional<Problem> problem = lock.Acquire();
+    if (!problem)
+        problem = TemplateInTheWay(chosen, services.dataFolder);
+    // Settings that cannot be stored would name another template at the next start than the one
+    // whose bytes the program data file then holds: stop before any file changes.
+    if (!problem)
+        problem = CreateSettingsKey(key);
+    if (!problem)
+        problem = CheckSettingsWritable(key);
+    // The old template's bytes go first: whatever stops the choice from here on, no save can write
+    // them into the new template's copy.
+    if (!problem)
+        problem = DiscardMissionDataFile(services.dataFolder);
+    if (!problem)
+        problem = WriteSettingValues(
+            key, {{SavedataFolderValue, chosen.SavedataFolder}, {TemplateDriverFileValue, chosen.TemplateDriverFile}});
+    if (problem) {
+        outcome.problems << *problem;
+        return outcome;
+    }
+    state = chosen;
+
+    QByteArray templateBytes;
+    if (const auto made = MakeFactoryDriverFile(state, templateBytes))
         outcome.problems << *made;
-    if (const auto read = ReadTemplateMissionData(state)) {
+    // The block comes from the very bytes that were copied, when they could be read whole.
+    std::optional<Problem> read;
+    if (templateBytes.size() >= MinimumSavegameSize)
+        state.MissionStatus = MissionBlockIn(templateBytes);
+    else
+        read = ReadTemplateMissionData(state);
+    if (read) {
         outcome.problems << *read;
         if (read->failure == Failure::TemplateVanished) {
             outcome.result = SelectionOutcome::Result::ProgramEnded;
             return outcome;
         }
-        // MissionStatus still holds the previous template's bytes, or none. Kept, they would be
-        // written into this template's copy by every save; without a data file a save says so.
-        DiscardMissionDataFile(services.dataFolder);
     } else if (const auto written = WriteMissionDataFile(state.MissionStatus, services.dataFolder)) {
         outcome.problems << *written;
     }

@@ -53,8 +53,9 @@ struct UiServices
     ProgramLauncher& launcher;
     QString programFolder; // where the program and its readme are
     QString dataFolder; // where the program data file is
+    QString userFolder; // per-user: the lock of the save and the template choice
 
-    Services core() const { return {clock, dataFolder}; }
+    Services core() const { return {clock, dataFolder, userFolder}; }
     // Shows each problem as its message box, in order.
     void Present(const Problems& problems) const;
 };

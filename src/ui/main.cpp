@@ -2,6 +2,9 @@
 #include "mission/SystemServices.h"
 
 #include <QApplication>
+#include <QStandardPaths>
+
+#include <csignal>
 
 int main(int argc, char* argv[])
 {
@@ -9,6 +12,10 @@ int main(int argc, char* argv[])
     // The menu stays in the window, as the program has always had it; asking the desktop for a
     // global menu bar first costs a D-Bus round trip at every start.
     QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
+#endif
+#ifdef SIGXFSZ
+    // A file-size limit must fail the write with the system's words, not end the program.
+    std::signal(SIGXFSZ, SIG_IGN);
 #endif
     QApplication app(argc, argv);
     Q_INIT_RESOURCE(kelmora);
@@ -20,7 +27,9 @@ int main(int argc, char* argv[])
     kelmora::FileDialogService openDialog;
     kelmora::ProcessLauncher launcher;
     const QString programFolder = kelmora::ApplicationFolder();
-    kelmora::Program program({messages, programExit, clock, openDialog, launcher, programFolder, programFolder});
+    const QString userFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    kelmora::Program program(
+        {messages, programExit, clock, openDialog, launcher, programFolder, programFolder, userFolder});
     program.Main();
     return app.exec();
 }

@@ -98,7 +98,7 @@ Outcome TestCli::RunWords(const QStringList& words)
 {
     QString out, err;
     QTextStream outStream(&out), errStream(&err);
-    CommandLine commandLine(outStream, errStream, m_clock, At("<bin>"));
+    CommandLine commandLine(outStream, errStream, m_clock, At("<bin>"), At("<root>/user"));
     const int exitCode = commandLine.Run(QStringList{QStringLiteral("kelmora-cli")} + words);
     outStream.flush();
     errStream.flush();

@@ -56,9 +56,11 @@ void TestMissionDataFile::testWriteFailures_data()
     QTest::addColumn<QString>("description");
     QTest::newRow("missing folder") << "gone" << QString() << "No such file or directory";
     QTest::newRow("folder in the way") << "" << QStringLiteral("<folder>") << "*";
-#ifdef Q_OS_LINUX
-    // Shows only when the bytes are flushed.
-    QTest::newRow("disk full") << "" << QStringLiteral("/dev/full") << "No space left on device";
+    // Renaming over a link would replace whatever it leads to.
+    QTest::newRow("link in the way") << "" << QStringLiteral("/dev/full")
+                                     << "It is a link; Kelmora only writes files it made itself";
+#ifdef Q_OS_UNIX
+    QTest::newRow("file-size limit") << "" << QStringLiteral("<limit>") << "File too large";
 #endif
 }
 
@@ -71,10 +73,20 @@ void TestMissionDataFile::testWriteFailures()
     const QString path = MissionDataFilePath(folder);
     if (obstacle == "<folder>")
         QVERIFY(QDir().mkdir(path));
+    else if (obstacle == "<limit>")
+        WriteWholeFile(path, RecordsOf(BlockOf(MakeSavegame(8170, 3))));
     else if (!obstacle.isEmpty())
         QVERIFY(QFile::link(obstacle, path));
+    const QByteArray before = obstacle == "<limit>" ? ReadWholeFile(path) : QByteArray();
 
-    const std::optional<Problem> problem = WriteMissionDataFile(MissionStatusTable{}, folder);
+    std::optional<Problem> problem;
+    {
+        const FileSizeLimit limit(obstacle == "<limit>" ? 100 : 1 << 30);
+        problem = WriteMissionDataFile(MissionStatusTable{}, folder);
+    }
+    // Cut short, the old file stays whole.
+    if (obstacle == "<limit>")
+        QCOMPARE(ReadWholeFile(path), before);
     QVERIFY(problem);
     const QList<ShownMessage> expected{
         {"Could not write to data file '" + path + "' [" + description + "]", "Error!", MessageIcon::Exclamation}};

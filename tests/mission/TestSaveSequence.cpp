@@ -31,12 +31,13 @@ private:
     // Runs a save of `index` and returns the save status text afterwards.
     QString save(int index, bool enabled = true)
     {
-        const SaveOutcome outcome = RunSaveSequence(m_state, {m_clock, m_programFolder}, enabled, index);
+        const SaveOutcome outcome = RunSaveSequence(m_state, {m_clock, m_programFolder, m_user.path()}, enabled, index);
         m_shown = Shown(outcome.problems);
         return outcome.saved() ? outcome.statusText : NotSaved;
     }
 
     std::unique_ptr<QTemporaryDir> m_dir;
+    QTemporaryDir m_user;
     FixedClock m_clock;
     QString m_programFolder;
     QList<ShownMessage> m_shown;

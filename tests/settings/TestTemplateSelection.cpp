@@ -49,6 +49,7 @@ private:
     }
 
     QTemporaryDir m_store;
+    QTemporaryDir m_user;
     std::unique_ptr<QTemporaryDir> m_dir;
     FixedClock m_clock;
     QString m_programFolder;
@@ -105,7 +106,7 @@ ChosenFile TestTemplateSelection::choose(const QString& name) const
 
 SelectionOutcome::Result TestTemplateSelection::select(const ChosenFile& choice)
 {
-    m_outcome = SelectNewTemplateDriver(m_state, {m_clock, m_programFolder}, choice);
+    m_outcome = SelectNewTemplateDriver(m_state, {m_clock, m_programFolder, m_user.path()}, choice);
     m_shown = Shown(m_outcome.problems);
     return m_outcome.result;
 }

@@ -6,6 +6,11 @@
 #include <QRandomGenerator>
 #include <QTest>
 
+#ifdef Q_OS_UNIX
+#include <csignal>
+#include <sys/resource.h>
+#endif
+
 namespace kelmora::test {
 namespace {
 
@@ -105,5 +110,28 @@ QMap<QString, QByteArray> Snapshot(const QString& root)
     }
     return entries;
 }
+
+#ifdef Q_OS_UNIX
+FileSizeLimit::FileSizeLimit(qint64 bytes)
+{
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    m_previous = limit.rlim_cur;
+    limit.rlim_cur = static_cast<rlim_t>(bytes);
+    setrlimit(RLIMIT_FSIZE, &limit);
+}
+
+FileSizeLimit::~FileSizeLimit()
+{
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    limit.rlim_cur = static_cast<rlim_t>(m_previous);
+    setrlimit(RLIMIT_FSIZE, &limit);
+}
+#else
+FileSizeLimit::FileSizeLimit(qint64) { }
+FileSizeLimit::~FileSizeLimit() = default;
+#endif
 
 } // namespace kelmora::test

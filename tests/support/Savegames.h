@@ -36,4 +36,18 @@ void WriteWholeFile(const QString& path, const QByteArray& bytes);
 // Every file and folder below `root` by relative path, with each file's bytes.
 QMap<QString, QByteArray> Snapshot(const QString& root);
 
+// While alive, no file of this process may grow beyond `bytes`: a write past it fails with "File too
+// large", as on a full disk, for root too. SIGXFSZ is ignored, as the programs do.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(qint64 bytes);
+    ~FileSizeLimit();
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    quint64 m_previous = 0;
+};
+
 } // namespace kelmora::test

@@ -98,8 +98,8 @@ public:
     Program& start()
     {
         program.reset();
-        program = std::make_unique<Program>(
-            UiServices{messages, exit, clock, openDialog, launcher, programFolder, programFolder});
+        program = std::make_unique<Program>(UiServices{messages, exit, clock, openDialog, launcher, programFolder,
+                                                       programFolder, QDir(dir.path()).filePath("User")});
         program->Main();
         return *program;
     }

@@ -1,0 +1,261 @@
+#include "SafeFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <cerrno>
+#include <filesystem>
+#include <system_error>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace kelmora {
+namespace {
+
+std::filesystem::path FileSystemPath(const QString& path)
+{
+#ifdef Q_OS_WIN
+    return std::filesystem::path(path.toStdWString());
+#else
+    return std::filesystem::path(QFile::encodeName(path).toStdString());
+#endif
+}
+
+#ifdef Q_OS_UNIX
+// Closes a descriptor on every way out.
+struct Descriptor
+{
+    int fd = -1;
+    ~Descriptor()
+    {
+        if (fd >= 0)
+            ::close(fd);
+    }
+};
+#endif
+
+} // namespace
+
+EntryKind EntryAt(const QString& path)
+{
+    std::error_code error;
+    const std::filesystem::file_status status = std::filesystem::symlink_status(FileSystemPath(path), error);
+    switch (status.type()) {
+    case std::filesystem::file_type::not_found:
+    case std::filesystem::file_type::none:
+        return EntryKind::Missing;
+    case std::filesystem::file_type::regular:
+        return EntryKind::RegularFile;
+    case std::filesystem::file_type::symlink:
+        return EntryKind::Link;
+    case std::filesystem::file_type::directory:
+        return EntryKind::Folder;
+    default:
+        return error ? EntryKind::Missing : EntryKind::Other;
+    }
+}
+
+QString NotAFileReason(EntryKind kind)
+{
+    switch (kind) {
+    case EntryKind::RegularFile:
+        return {};
+    case EntryKind::Missing:
+        return qt_error_string(ENOENT);
+    case EntryKind::Folder:
+        return qt_error_string(EISDIR);
+    case EntryKind::Link:
+        return QStringLiteral("It is a link; Kelmora only writes files it made itself");
+    case EntryKind::Other:
+        break;
+    }
+    return QStringLiteral("It is not a regular file");
+}
+
+bool IsSameFile(const QString& first, const QString& second)
+{
+    std::error_code error;
+    return std::filesystem::equivalent(FileSystemPath(first), FileSystemPath(second), error) && !error;
+}
+
+QString ReadRegularFile(const QString& path, QByteArray& content, qint64 maximumSize)
+{
+#ifdef Q_OS_UNIX
+    // O_NONBLOCK: opening a FIFO must not wait for a writer. The check is made on the descriptor, so
+    // nothing can be swapped in between.
+    Descriptor file{::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)};
+    if (file.fd < 0)
+        return qt_error_string(errno);
+    struct stat info = {};
+    if (::fstat(file.fd, &info) != 0)
+        return qt_error_string(errno);
+    if (S_ISDIR(info.st_mode))
+        return qt_error_string(EISDIR);
+    if (!S_ISREG(info.st_mode))
+        return NotAFileReason(EntryKind::Other);
+    if (info.st_size > maximumSize)
+        return QStringLiteral("The file is too large (%1 bytes, at most %2 expected)")
+            .arg(info.st_size)
+            .arg(maximumSize);
+    QByteArray bytes(static_cast<qsizetype>(info.st_size), Qt::Uninitialized);
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t got = ::read(file.fd, bytes.data() + done, static_cast<size_t>(bytes.size() - done));
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return qt_error_string(errno);
+        if (got == 0)
+            break; // shrunk while being read: keep what is there
+        done += got;
+    }
+    bytes.truncate(done);
+    content = bytes;
+    return {};
+#else
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile())
+        return NotAFileReason(info.isDir() ? EntryKind::Folder : EntryKind::Other);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return file.errorString();
+    if (file.size() > maximumSize)
+        return QStringLiteral("The file is too large (%1 bytes, at most %2 expected)")
+            .arg(file.size())
+            .arg(maximumSize);
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return file.errorString();
+    content = bytes;
+    return {};
+#endif
+}
+
+QString ReplaceFile(const QString& path, const QByteArray& content, bool mayCreate,
+                    const WriteInterruption* interruption)
+{
+    // QSaveFile follows a link and renames over whatever it leads to, a device included: only a
+    // regular file, or nothing, may stand at the path.
+    const EntryKind kind = EntryAt(path);
+    if (kind != EntryKind::RegularFile && !(kind == EntryKind::Missing && mayCreate))
+        return NotAFileReason(kind);
+
+    QSaveFile file(path);
+    // Unbuffered: a write cut short by a full disk or a file-size limit must show here. Through a
+    // buffer, QSaveFile may commit the cut-off file and report success.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return file.errorString();
+    qint64 length = content.size();
+    if (interruption && interruption->afterBytes >= 0)
+        length = qMin(length, interruption->afterBytes);
+    for (qint64 done = 0; done < length;) {
+        const qint64 written = file.write(content.constData() + done, length - done);
+        if (written <= 0) {
+            const QString error = file.errorString();
+            file.cancelWriting();
+            return error;
+        }
+        done += written;
+    }
+    if (file.size() != length) {
+        file.cancelWriting();
+        return qt_error_string(EFBIG);
+    }
+    if (interruption && (interruption->beforeRename || length < content.size())) {
+        file.cancelWriting();
+        return QStringLiteral("Interrupted");
+    }
+    // commit() flushes the new version to disk before it renames it into place.
+    if (!file.commit())
+        return file.errorString();
+    return {};
+}
+
+QString WriteSpanInPlace(const QString& path, qint64 offset, const QByteArray& span)
+{
+    const EntryKind kind = EntryAt(path);
+    if (kind != EntryKind::RegularFile)
+        return NotAFileReason(kind);
+#ifdef Q_OS_UNIX
+    Descriptor file{::open(QFile::encodeName(path).constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC)};
+    if (file.fd < 0)
+        return qt_error_string(errno);
+    const ssize_t written = ::pwrite(file.fd, span.constData(), static_cast<size_t>(span.size()), offset);
+    if (written < 0)
+        return qt_error_string(errno);
+    if (written != span.size())
+        return qt_error_string(ENOSPC);
+    if (::fsync(file.fd) != 0)
+        return qt_error_string(errno);
+    return {};
+#else
+    QFile file(path);
+    if (!file.open(QIODevice::ReadWrite | QIODevice::ExistingOnly | QIODevice::Unbuffered))
+        return file.errorString();
+    if (!file.seek(offset) || file.write(span) != span.size() || !file.flush())
+        return file.errorString();
+    file.close();
+    return file.error() == QFileDevice::NoError ? QString() : file.errorString();
+#endif
+}
+
+QString FolderProblem(const QString& folder)
+{
+    if (folder.isEmpty())
+        return qt_error_string(ENOENT);
+    // The nearest part of the path that exists says why nothing could be made below it.
+    QFileInfo existing(QDir::cleanPath(QFileInfo(folder).absoluteFilePath()));
+    while (!existing.exists()) {
+        const QString parent = existing.absolutePath();
+        if (parent == existing.absoluteFilePath())
+            break;
+        existing.setFile(parent);
+    }
+    if (existing.exists() && !existing.isDir())
+        return qt_error_string(ENOTDIR);
+    return qt_error_string(EACCES);
+}
+
+bool CanMakeFilesIn(const QString& folder)
+{
+#ifdef Q_OS_UNIX
+    // access() answers for root too: only a read-only medium stops it.
+    return ::access(QFile::encodeName(folder).constData(), W_OK | X_OK) == 0;
+#else
+    return QFileInfo(folder).isWritable();
+#endif
+}
+
+FlowLock::FlowLock(const QString& folder)
+    : m_folder(folder)
+{ }
+
+FlowLock::~FlowLock() = default;
+
+std::optional<Problem> FlowLock::Acquire(int waitMs)
+{
+    const QString path = QDir::toNativeSeparators(m_folder + QStringLiteral("/kelmora.lock"));
+    if (m_folder.isEmpty() || !QDir().mkpath(m_folder))
+        return Problem{Failure::LockFailed, path, FolderProblem(m_folder)};
+    m_lock = std::make_unique<QLockFile>(path);
+    // A run that died keeps its lock only as long as its process could still be alive.
+    m_lock->setStaleLockTime(0);
+    if (m_lock->tryLock(waitMs))
+        return std::nullopt;
+    switch (m_lock->error()) {
+    case QLockFile::LockFailedError:
+        return Problem{Failure::Busy, path, {}};
+    case QLockFile::PermissionError:
+        return Problem{Failure::LockFailed, path, qt_error_string(EACCES)};
+    default:
+        return Problem{Failure::LockFailed, path, QStringLiteral("The lock file could not be made")};
+    }
+}
+
+} // namespace kelmora

@@ -1,0 +1,78 @@
+#pragma once
+
+#include "Outcome.h"
+
+#include <QByteArray>
+#include <QLockFile>
+#include <QString>
+
+#include <memory>
+
+namespace kelmora {
+
+// File operations that a player's savegames can trust: nothing here blocks on a FIFO or a device,
+// follows a link into a file it was not asked to write, or leaves a half-written file behind.
+
+// What stands at a path, without following a final link.
+enum class EntryKind
+{
+    Missing,
+    RegularFile,
+    Link,
+    Folder,
+    Other, // a FIFO, a device, a socket
+};
+EntryKind EntryAt(const QString& path);
+
+// The system's words for why `path` cannot be read or written as a file, or empty when it can.
+QString NotAFileReason(EntryKind kind);
+
+// True when both paths lead to the same file (the same device and inode), through links too.
+// False when either is missing.
+bool IsSameFile(const QString& first, const QString& second);
+
+// The whole content of a regular file (a link to one is fine). Refuses anything else at once, and
+// anything larger than `maximumSize`. Returns the system's description of a failure, or empty.
+QString ReadRegularFile(const QString& path, QByteArray& content, qint64 maximumSize);
+
+// Lets a test stop a replacement part way, as a kill or a power cut would.
+struct WriteInterruption
+{
+    qint64 afterBytes = -1; // stop once this many bytes of the new version are written; -1: never
+    bool beforeRename = false; // stop with the new version complete but not yet in place
+};
+
+// Puts `content` at `path` in one step: the new version is written beside the old one, flushed to
+// disk and renamed into place, so that the path holds either all the old bytes or all the new ones.
+// The old file's permissions are kept. `path` must be a regular file, or missing when `mayCreate`.
+QString ReplaceFile(const QString& path, const QByteArray& content, bool mayCreate,
+                    const WriteInterruption* interruption = nullptr);
+
+// Writes `span` at `offset` of the existing regular file with a single write, then flushes it to
+// disk: for a file the player may write in a folder where no new file can be made.
+QString WriteSpanInPlace(const QString& path, qint64 offset, const QByteArray& span);
+
+// The system's words for why no file can be made in `folder` or the folders it would need.
+QString FolderProblem(const QString& folder);
+
+// True when files can be made in `folder` by this user (root included, on a read-only medium not).
+bool CanMakeFilesIn(const QString& folder);
+
+// One flow at a time per user: a save or a template choice holds this for its whole duration.
+// A lock left by a crashed run is taken over.
+class FlowLock
+{
+public:
+    explicit FlowLock(const QString& folder);
+    ~FlowLock();
+    // Waits up to `waitMs` for another flow to finish.
+    std::optional<Problem> Acquire(int waitMs = DefaultWaitMs);
+
+    static constexpr int DefaultWaitMs = 5000;
+
+private:
+    QString m_folder;
+    std::unique_ptr<QLockFile> m_lock;
+};
+
+} // namespace kelmora
