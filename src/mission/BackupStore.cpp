@@ -26,6 +26,14 @@ constexpr int RecordFormat = 1;
 // A record is a few hundred bytes; anything far bigger is not one of ours.
 constexpr qint64 MaxRecordSize = 64 * 1024;
 
+#ifdef Q_OS_WIN
+constexpr int NoSuchFileError = 2; // ERROR_FILE_NOT_FOUND
+constexpr int InvalidNameError = 123; // ERROR_INVALID_NAME
+#else
+constexpr int NoSuchFileError = ENOENT;
+constexpr int InvalidNameError = EINVAL;
+#endif
+
 const QString ContentSuffix = QStringLiteral(".sav");
 const QString RecordSuffix = QStringLiteral(".json");
 
@@ -290,7 +298,7 @@ BackupResult BackupStore::KeepFile(const QString& originalPath)
 {
     const QString path = originalPath.isEmpty() ? QString() : NormalisedPath(originalPath);
     QByteArray content;
-    const QString error = path.isEmpty() ? qt_error_string(ENOENT) : ReadRegularFile(path, content);
+    const QString error = path.isEmpty() ? qt_error_string(NoSuchFileError) : ReadRegularFile(path, content);
     if (!error.isEmpty())
         return {error, path, std::nullopt};
     return Keep(path, content);
@@ -299,7 +307,7 @@ BackupResult BackupStore::KeepFile(const QString& originalPath)
 BackupResult BackupStore::Keep(const QString& originalPath, const QByteArray& content)
 {
     if (originalPath.isEmpty() || originalPath.contains(QChar(u'\0')))
-        return {qt_error_string(EINVAL), originalPath, std::nullopt};
+        return {qt_error_string(InvalidNameError), originalPath, std::nullopt};
     const QString path = NormalisedPath(originalPath);
 
     const FolderError folderError = MakeFolder(m_folder);
@@ -310,9 +318,11 @@ BackupResult BackupStore::Keep(const QString& originalPath, const QByteArray& co
     const QList<Entry> entries = folder.Entries();
     const QByteArray sha256 = Sha256Hex(content);
     QList<Entry> samePath;
+    qint64 sequence = 0;
     for (const Entry& entry : entries) {
         if (SamePath(entry.backup.originalPath, path))
             samePath.append(entry);
+        sequence = std::max(sequence, entry.sequence + 1);
     }
 
     if (!samePath.isEmpty() && samePath.first().backup.size == content.size() && samePath.first().sha256 == sha256) {
@@ -322,13 +332,7 @@ BackupResult BackupStore::Keep(const QString& originalPath, const QByteArray& co
     }
 
     Entry entry;
-    entry.sequence = entries.isEmpty() ? 0
-                                       : std::max_element(
-                                             entries.begin(), entries.end(),
-                                             [](const Entry& a, const Entry& b) {
-                                                 return a.sequence < b.sequence;
-                                             })->sequence +
-                                             1;
+    entry.sequence = sequence;
     entry.sha256 = sha256;
     entry.backup.time = QDateTime::currentDateTimeUtc();
     entry.backup.originalPath = path;
@@ -347,11 +351,9 @@ BackupResult BackupStore::Keep(const QString& originalPath, const QByteArray& co
         return {error, Native(folder.RecordPath(entry.backup.id)), std::nullopt};
     }
 
-    // The new backup is the newest; the list of older ones is what was there before it.
-    for (qsizetype i = BackupsKeptPerFile - 1; i < samePath.size(); ++i) {
-        if (samePath[i].backup.id != entry.backup.id)
-            folder.Drop(samePath[i].backup.id);
-    }
+    // samePath holds only the older ones, so the new backup is never among those dropped.
+    for (qsizetype i = BackupsKeptPerFile - 1; i < samePath.size(); ++i)
+        folder.Drop(samePath[i].backup.id);
     return {{}, {}, entry.backup};
 }
 

@@ -45,6 +45,13 @@ QStringList Ids(const QList<Backup>& backups)
     return ids;
 }
 
+void EditRecord(const QString& record, const QString& key, const QString& value)
+{
+    QJsonObject json = QJsonDocument::fromJson(ReadWholeFile(record)).object();
+    json[key] = value;
+    WriteWholeFile(record, QJsonDocument(json).toJson());
+}
+
 } // namespace
 
 class TestBackupStore : public QObject
@@ -61,8 +68,8 @@ private slots:
     void testBound();
     void testUnusableFolder_data();
     void testUnusableFolder();
-    void testFileSizeLimit_data();
-    void testFileSizeLimit();
+    void testWriteFailures_data();
+    void testWriteFailures();
     void testDamaged_data();
     void testDamaged();
     void testUnknownId_data();
@@ -130,8 +137,13 @@ void TestBackupStore::testNewestFirst()
     QStringList taken;
     for (int i = 0; i < 6; ++i)
         taken.prepend(store.Keep(path(i % 2 ? "A.sav" : "B.sav"), MakeSavegame(300, i)).backup->id);
-    // Taken within the same millisecond or not, the order is the order of taking.
     QCOMPARE(Ids(BackupStore(folder()).List()), taken);
+
+    // Taken while the clock was ahead: a backup taken later is still the newer one, whatever its time.
+    for (const QString& id : taken)
+        EditRecord(folder() + "/" + id + ".json", "time", "2099-01-01T00:00:00.000Z");
+    taken.prepend(store.Keep(path("A.sav"), "after the clock was set back").backup->id);
+    QCOMPARE(Ids(store.List()), taken);
 }
 
 void TestBackupStore::testDuplicates_data()
@@ -207,32 +219,53 @@ void TestBackupStore::testUnusableFolder()
     QVERIFY(store.List().isEmpty());
 }
 
-void TestBackupStore::testFileSizeLimit_data()
+void TestBackupStore::testWriteFailures_data()
 {
+    QTest::addColumn<int>("sizeLimit"); // 0: none
+    QTest::addColumn<QString>("readOnly"); // a folder the writing process may not change
     QTest::addColumn<int>("contentSize");
-    QTest::addColumn<QString>("failingSuffix");
-    // The limit is 100 bytes; a record is a few hundred.
-    QTest::newRow("the bytes do not fit") << 5000 << ".sav";
-    QTest::newRow("the record does not fit") << 10 << ".json";
+    QTest::addColumn<QString>("error");
+    QTest::addColumn<QString>("failing"); // the failing path, or how it ends
+    // A record is a few hundred bytes. A file size limit fails writes as a full disk does.
+    QTest::newRow("bytes beyond the size limit") << 100 << "" << 5000 << "File too large"
+                                                 << ".sav";
+    QTest::newRow("record beyond the size limit") << 100 << "" << 10 << "File too large"
+                                                  << ".json";
+    QTest::newRow("folder not writable") << 0 << "data/Backups" << 10 << "Permission denied"
+                                         << ".sav";
+    QTest::newRow("folder cannot be made") << 0 << "data" << 10 << "Permission denied"
+                                           << "data/Backups";
 }
 
-// A full disk, as far as one process can tell.
-void TestBackupStore::testFileSizeLimit()
+// Each case runs in a child process: the limits it sets must not reach the test itself.
+void TestBackupStore::testWriteFailures()
 {
 #ifndef Q_OS_LINUX
-    QSKIP("needs a file size limit for one process");
+    QSKIP("needs per-process file size limits and users");
 #else
+    QFETCH(int, sizeLimit);
+    QFETCH(QString, readOnly);
     QFETCH(int, contentSize);
-    QFETCH(QString, failingSuffix);
+    QFETCH(QString, error);
+    QFETCH(QString, failing);
+    QVERIFY(QDir().mkpath(readOnly.isEmpty() ? folder() : path(readOnly)));
+    // Root may write anywhere: the child then runs as nobody, who needs a way into the folder.
+    QVERIFY(QFile::setPermissions(m_dir->path(), QFile::permissions(m_dir->path()) | QFile::ExeOther));
+    if (!readOnly.isEmpty())
+        QVERIFY(QFile::setPermissions(path(readOnly),
+                                      QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther));
     BackupStore store(folder());
-    QVERIFY(store.Keep(path("B.sav"), "other file").ok());
     int channel[2];
     QCOMPARE(pipe(channel), 0);
     const pid_t child = fork();
     if (child == 0) {
-        signal(SIGXFSZ, SIG_IGN);
-        const rlimit limit{100, 100};
-        setrlimit(RLIMIT_FSIZE, &limit);
+        if (sizeLimit) {
+            signal(SIGXFSZ, SIG_IGN);
+            const rlimit limit{rlim_t(sizeLimit), rlim_t(sizeLimit)};
+            setrlimit(RLIMIT_FSIZE, &limit);
+        }
+        if (!readOnly.isEmpty() && geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
+            _exit(1);
         const BackupResult result = store.Keep(path("A.sav"), QByteArray(contentSize, 'x'));
         const QByteArray report = (result.error + '\n' + result.errorPath).toUtf8();
         [[maybe_unused]] const auto written = write(channel[1], report.constData(), report.size());
@@ -246,11 +279,15 @@ void TestBackupStore::testFileSizeLimit()
     QCOMPARE(waitpid(child, &status, 0), child);
     QVERIFY2(WIFEXITED(status) && WEXITSTATUS(status) == 0, qPrintable(QString::number(status)));
 
-    QCOMPARE(report.value(0), QString("File too large"));
-    QCOMPARE(QFileInfo(report.value(1)).path(), folder());
-    QVERIFY2(report.value(1).endsWith(failingSuffix), qPrintable(report.value(1)));
-    QCOMPARE(store.List().size(), 1);
-    QCOMPARE(QDir(folder()).entryList(QDir::Files | QDir::Hidden).size(), 2);
+    QCOMPARE(report.value(0), error);
+    if (failing.startsWith('.')) {
+        QCOMPARE(QFileInfo(report.value(1)).path(), folder());
+        QVERIFY2(report.value(1).endsWith(failing), qPrintable(report.value(1)));
+    } else {
+        QCOMPARE(report.value(1), path(failing));
+    }
+    QVERIFY(store.List().isEmpty());
+    QCOMPARE(QDir(folder()).entryList(QDir::Files | QDir::Hidden), QStringList());
 #endif
 }
 
@@ -316,12 +353,9 @@ void TestBackupStore::testDamaged()
     case Damage::RecordCutShort:
         WriteWholeFile(record, changed.first(changed.size() / 2));
         break;
-    case Damage::ChecksumChanged: {
-        QJsonObject json = QJsonDocument::fromJson(changed).object();
-        json["sha256"] = QString(64, 'a');
-        WriteWholeFile(record, QJsonDocument(json).toJson());
+    case Damage::ChecksumChanged:
+        EditRecord(record, "sha256", QString(64, 'a'));
         break;
-    }
     case Damage::Leftovers:
         WriteWholeFile(content + ".Ab12Cd", "half");
         WriteWholeFile(folder() + "/20991231-235959-999-00000000.sav", "bytes whose record was never written");
