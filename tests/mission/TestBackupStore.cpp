@@ -66,8 +66,6 @@ private slots:
     void testDuplicates_data();
     void testDuplicates();
     void testBound();
-    void testUnusableFolder_data();
-    void testUnusableFolder();
     void testWriteFailures_data();
     void testWriteFailures();
     void testDamaged_data();
@@ -196,99 +194,95 @@ void TestBackupStore::testBound()
     QCOMPARE(QDir(folder()).entryList(QDir::Files | QDir::Hidden).size(), 2 * (BackupsKeptPerFile + 1));
 }
 
-void TestBackupStore::testUnusableFolder_data()
-{
-    QTest::addColumn<QString>("fileInTheWay");
-    QTest::newRow("a file where the folder should be") << "data/Backups";
-    QTest::newRow("a file where its parent should be") << "data";
-}
-
-void TestBackupStore::testUnusableFolder()
-{
-    QFETCH(QString, fileInTheWay);
-    QVERIFY(QDir().mkpath(QFileInfo(path(fileInTheWay)).path()));
-    WriteWholeFile(path(fileInTheWay), "not a folder");
-    const auto before = Snapshot(m_dir->path());
-
-    BackupStore store(folder());
-    const BackupResult result = store.Keep(path("A.sav"), "progress");
-    QCOMPARE(result.error, QString("Not a directory"));
-    QCOMPARE(result.errorPath, path(fileInTheWay));
-    QVERIFY(!result.backup);
-    QCOMPARE(Snapshot(m_dir->path()), before);
-    QVERIFY(store.List().isEmpty());
-}
-
 void TestBackupStore::testWriteFailures_data()
 {
-    QTest::addColumn<int>("sizeLimit"); // 0: none
-    QTest::addColumn<QString>("readOnly"); // a folder the writing process may not change
+    QTest::addColumn<QString>("obstacle"); // what is in the way, and where
     QTest::addColumn<int>("contentSize");
     QTest::addColumn<QString>("error");
     QTest::addColumn<QString>("failing"); // the failing path, or how it ends
+    QTest::newRow("a file where the folder should be") << "file data/Backups" << 10 << "Not a directory"
+                                                       << "data/Backups";
+    QTest::newRow("a file where its parent should be") << "file data" << 10 << "Not a directory"
+                                                       << "data";
     // A record is a few hundred bytes. A file size limit fails writes as a full disk does.
-    QTest::newRow("bytes beyond the size limit") << 100 << "" << 5000 << "File too large"
+    QTest::newRow("bytes beyond the size limit") << "limit 100" << 5000 << "File too large"
                                                  << ".sav";
-    QTest::newRow("record beyond the size limit") << 100 << "" << 10 << "File too large"
+    QTest::newRow("record beyond the size limit") << "limit 100" << 10 << "File too large"
                                                   << ".json";
-    QTest::newRow("folder not writable") << 0 << "data/Backups" << 10 << "Permission denied"
+    QTest::newRow("folder not writable") << "read-only data/Backups" << 10 << "Permission denied"
                                          << ".sav";
-    QTest::newRow("folder cannot be made") << 0 << "data" << 10 << "Permission denied"
+    QTest::newRow("folder cannot be made") << "read-only data" << 10 << "Permission denied"
                                            << "data/Backups";
 }
 
-// Each case runs in a child process: the limits it sets must not reach the test itself.
 void TestBackupStore::testWriteFailures()
 {
-#ifndef Q_OS_LINUX
-    QSKIP("needs per-process file size limits and users");
-#else
-    QFETCH(int, sizeLimit);
-    QFETCH(QString, readOnly);
+    QFETCH(QString, obstacle);
     QFETCH(int, contentSize);
     QFETCH(QString, error);
     QFETCH(QString, failing);
-    QVERIFY(QDir().mkpath(readOnly.isEmpty() ? folder() : path(readOnly)));
-    // Root may write anywhere: the child then runs as nobody, who needs a way into the folder.
-    QVERIFY(QFile::setPermissions(m_dir->path(), QFile::permissions(m_dir->path()) | QFile::ExeOther));
-    if (!readOnly.isEmpty())
-        QVERIFY(QFile::setPermissions(path(readOnly),
+    const QString kind = obstacle.section(' ', 0, 0), where = obstacle.section(' ', 1);
+    if (kind == "file") {
+        QVERIFY(QDir().mkpath(QFileInfo(path(where)).path()));
+        WriteWholeFile(path(where), "not a folder");
+    } else if (kind == "read-only") {
+        QVERIFY(QDir().mkpath(path(where)));
+        QVERIFY(QFile::setPermissions(path(where),
                                       QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther));
-    BackupStore store(folder());
-    int channel[2];
-    QCOMPARE(pipe(channel), 0);
-    const pid_t child = fork();
-    if (child == 0) {
-        if (sizeLimit) {
-            signal(SIGXFSZ, SIG_IGN);
-            const rlimit limit{rlim_t(sizeLimit), rlim_t(sizeLimit)};
-            setrlimit(RLIMIT_FSIZE, &limit);
-        }
-        if (!readOnly.isEmpty() && geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
-            _exit(1);
-        const BackupResult result = store.Keep(path("A.sav"), QByteArray(contentSize, 'x'));
-        const QByteArray report = (result.error + '\n' + result.errorPath).toUtf8();
-        [[maybe_unused]] const auto written = write(channel[1], report.constData(), report.size());
-        _exit(0);
-    }
-    close(channel[1]);
-    QFile reading;
-    QVERIFY(reading.open(channel[0], QIODevice::ReadOnly, QFileDevice::AutoCloseHandle));
-    const QStringList report = QString::fromUtf8(reading.readAll()).split('\n');
-    int status = 0;
-    QCOMPARE(waitpid(child, &status, 0), child);
-    QVERIFY2(WIFEXITED(status) && WEXITSTATUS(status) == 0, qPrintable(QString::number(status)));
-
-    QCOMPARE(report.value(0), error);
-    if (failing.startsWith('.')) {
-        QCOMPARE(QFileInfo(report.value(1)).path(), folder());
-        QVERIFY2(report.value(1).endsWith(failing), qPrintable(report.value(1)));
+        // Root may write anywhere: the child runs as nobody, who needs a way in.
+        QVERIFY(QFile::setPermissions(m_dir->path(), QFile::permissions(m_dir->path()) | QFile::ExeOther));
     } else {
-        QCOMPARE(report.value(1), path(failing));
+        QVERIFY(QDir().mkpath(folder()));
     }
-    QVERIFY(store.List().isEmpty());
-    QCOMPARE(QDir(folder()).entryList(QDir::Files | QDir::Hidden), QStringList());
+    const auto before = Snapshot(m_dir->path());
+
+    BackupStore store(folder());
+    BackupResult result;
+    if (kind == "file") {
+        result = store.Keep(path("A.sav"), QByteArray(contentSize, 'x'));
+    } else {
+#ifndef Q_OS_LINUX
+        QSKIP("needs per-process file size limits and users");
+#else
+        // In a child process: the limits it sets must not reach the test itself.
+        int channel[2];
+        QCOMPARE(pipe(channel), 0);
+        const pid_t child = fork();
+        if (child == 0) {
+            if (kind == "limit") {
+                signal(SIGXFSZ, SIG_IGN);
+                const rlimit limit{where.toULong(), where.toULong()};
+                setrlimit(RLIMIT_FSIZE, &limit);
+            } else if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) {
+                _exit(1);
+            }
+            result = store.Keep(path("A.sav"), QByteArray(contentSize, 'x'));
+            const QByteArray report = (result.error + '\n' + result.errorPath).toUtf8();
+            [[maybe_unused]] const auto written = write(channel[1], report.constData(), report.size());
+            _exit(0);
+        }
+        close(channel[1]);
+        QFile reading;
+        QVERIFY(reading.open(channel[0], QIODevice::ReadOnly, QFileDevice::AutoCloseHandle));
+        const QStringList report = QString::fromUtf8(reading.readAll()).split('\n');
+        int status = 0;
+        QCOMPARE(waitpid(child, &status, 0), child);
+        QVERIFY2(WIFEXITED(status) && WEXITSTATUS(status) == 0, qPrintable(QString::number(status)));
+        result.error = report.value(0);
+        result.errorPath = report.value(1);
 #endif
+    }
+
+    QCOMPARE(result.error, error);
+    if (failing.startsWith('.')) {
+        QCOMPARE(QFileInfo(result.errorPath).path(), folder());
+        QVERIFY2(result.errorPath.endsWith(failing), qPrintable(result.errorPath));
+    } else {
+        QCOMPARE(result.errorPath, path(failing));
+    }
+    QVERIFY(!result.backup);
+    QVERIFY(store.List().isEmpty());
+    QCOMPARE(Snapshot(m_dir->path()), before);
 }
 
 enum class Damage
