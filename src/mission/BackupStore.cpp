@@ -284,6 +284,20 @@ public:
             QFile::remove(ContentPath(id));
     }
 
+    // Bytes whose record was never written, as a process killed between the two leaves them; only
+    // old ones, so that another process that is about to write its record keeps its bytes.
+    void DropLeftovers() const
+    {
+        const QDateTime before = QDateTime::currentDateTimeUtc().addDays(-1);
+        const QFileInfoList files =
+            m_dir.entryInfoList({u'*' + ContentSuffix}, QDir::Files | QDir::Hidden, QDir::NoSort);
+        for (const QFileInfo& file : files) {
+            const QString id = file.fileName().chopped(ContentSuffix.size());
+            if (IsBackupId(id) && file.lastModified().toUTC() < before && !QFileInfo::exists(RecordPath(id)))
+                QFile::remove(file.filePath());
+        }
+    }
+
 private:
     QDir m_dir;
 };
@@ -354,6 +368,7 @@ BackupResult BackupStore::Keep(const QString& originalPath, const QByteArray& co
     // samePath holds only the older ones, so the new backup is never among those dropped.
     for (qsizetype i = BackupsKeptPerFile - 1; i < samePath.size(); ++i)
         folder.Drop(samePath[i].backup.id);
+    folder.DropLeftovers();
     return {{}, {}, entry.backup};
 }
 

@@ -22,8 +22,9 @@ namespace kelmora {
 // folder never come from the original path. The bytes are committed before the record, each
 // through a temporary file renamed into place, so a backup exists once its record does; whatever
 // else lies in the folder (half-written files, records without bytes, anything unreadable) is
-// ignored. Order is by sequence, not by time, so that a clock set back cannot make the newest
-// backup look old and have it pruned.
+// ignored, and bytes left without a record for over a day are removed by the next Keep. Order is
+// by sequence, not by time, so that a clock set back cannot make the newest backup look old and
+// have it pruned.
 inline constexpr int BackupsKeptPerFile = 50;
 
 struct Backup

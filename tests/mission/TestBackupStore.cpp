@@ -182,6 +182,15 @@ void TestBackupStore::testBound()
 {
     BackupStore store(folder());
     const QString other = store.Keep(path("B.sav"), "other file").backup->id;
+    // Bytes left without a record by a process killed long ago, and by one that may still be running.
+    const QString oldLeftover = folder() + "/20200101-000000-000-00000000.sav";
+    const QString newLeftover = folder() + "/20200101-000000-000-00000001.sav";
+    WriteWholeFile(oldLeftover, "left behind");
+    WriteWholeFile(newLeftover, "left behind");
+    QFile file(oldLeftover);
+    QVERIFY(file.open(QIODevice::ReadWrite) &&
+            file.setFileTime(QDateTime::currentDateTime().addDays(-2), QFileDevice::FileModificationTime));
+    file.close();
     QStringList taken;
     for (int i = 1; i <= 60; ++i) {
         const BackupResult result = store.Keep(path("A.sav"), MakeSavegame(600, i));
@@ -190,8 +199,9 @@ void TestBackupStore::testBound()
     }
     QCOMPARE(Ids(store.List()), taken.first(BackupsKeptPerFile) << other);
     QCOMPARE(store.Read(*store.Find(taken[BackupsKeptPerFile - 1])).content, MakeSavegame(600, 11));
-    // The dropped ones leave nothing behind.
-    QCOMPARE(QDir(folder()).entryList(QDir::Files | QDir::Hidden).size(), 2 * (BackupsKeptPerFile + 1));
+    // The dropped ones leave nothing behind, and nor do the old leftovers.
+    QCOMPARE(QDir(folder()).entryList(QDir::Files | QDir::Hidden).size(), 2 * (BackupsKeptPerFile + 1) + 1);
+    QVERIFY(!QFile::exists(oldLeftover) && QFile::exists(newLeftover));
 }
 
 void TestBackupStore::testWriteFailures_data()
