@@ -73,6 +73,7 @@ private slots:
     void testUnknownId_data();
     void testUnknownId();
     void testUniqueIds();
+    void testKilledWhileKeeping();
     void testKeepFile_data();
     void testKeepFile();
 
@@ -421,6 +422,42 @@ void TestBackupStore::testUniqueIds()
     }
     QCOMPARE(ids.size(), 100);
     QCOMPARE(first.List().size(), 100);
+}
+
+void TestBackupStore::testKilledWhileKeeping()
+{
+#ifndef Q_OS_LINUX
+    QSKIP("needs fork");
+#else
+    BackupStore store(folder());
+    for (int round = 0; round < 16; ++round) {
+        int channel[2];
+        QCOMPARE(pipe(channel), 0);
+        const pid_t child = fork();
+        if (child == 0) {
+            // Says when each backup is done, and goes on until killed in the middle of the next.
+            for (int i = 0;; ++i) {
+                store.Keep(path(QString("%1.sav").arg(i % 3)), MakeSavegame(20000, round * 1000 + i));
+                [[maybe_unused]] const auto written = write(channel[1], "k", 1);
+            }
+        }
+        close(channel[1]);
+        char done;
+        bool acknowledged = true;
+        for (int kept = 0; kept <= round % 4; ++kept)
+            acknowledged = acknowledged && read(channel[0], &done, 1) == 1;
+        // Not to wait for anything: only to spread the kills over the steps of a backup.
+        usleep(useconds_t(round * 1000));
+        kill(child, SIGKILL);
+        QCOMPARE(waitpid(child, nullptr, 0), child);
+        close(channel[0]);
+        QVERIFY(acknowledged);
+    }
+    const QList<Backup> listed = store.List();
+    QVERIFY(listed.size() >= 16);
+    for (const Backup& backup : listed)
+        QVERIFY2(store.Read(backup).ok(), qPrintable(store.Read(backup).error));
+#endif
 }
 
 void TestBackupStore::testKeepFile_data()
