@@ -1,0 +1,510 @@
+#include "mission/BackupStore.h"
+
+#include "support/Savegames.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+#ifdef Q_OS_LINUX
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
+
+using namespace kelmora;
+using namespace kelmora::test;
+
+namespace {
+
+// One line per backup, so that a list that differs shows how.
+QStringList Described(const QList<Backup>& backups)
+{
+    QStringList lines;
+    for (const Backup& backup : backups)
+        lines << QStringLiteral("%1 %2 %3 %4")
+                     .arg(backup.id, backup.time.toString(Qt::ISODateWithMs), backup.originalPath)
+                     .arg(backup.size);
+    return lines;
+}
+
+QStringList Ids(const QList<Backup>& backups)
+{
+    QStringList ids;
+    for (const Backup& backup : backups)
+        ids << backup.id;
+    return ids;
+}
+
+void EditRecord(const QString& record, const QString& key, const QString& value)
+{
+    QJsonObject json = QJsonDocument::fromJson(ReadWholeFile(record)).object();
+    json[key] = value;
+    WriteWholeFile(record, QJsonDocument(json).toJson());
+}
+
+} // namespace
+
+class TestBackupStore : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void testRoundTrip_data();
+    void testRoundTrip();
+    void testNewestFirst();
+    void testDuplicates_data();
+    void testDuplicates();
+    void testBound();
+    void testWriteFailures_data();
+    void testWriteFailures();
+    void testDamaged_data();
+    void testDamaged();
+    void testUnknownId_data();
+    void testUnknownId();
+    void testUniqueIds();
+    void testKilledWhileKeeping();
+    void testKeepFile_data();
+    void testKeepFile();
+
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QString path(const QString& relative) const { return QDir::toNativeSeparators(m_dir->filePath(relative)); }
+    QString folder() const { return path("data/Backups"); }
+};
+
+void TestBackupStore::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+}
+
+void TestBackupStore::testRoundTrip_data()
+{
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("second");
+    QTest::newRow("plain") << "Save/AFactMS.sav"
+                           << "Save/BFactMS.sav";
+    QTest::newRow("blanks and accents") << "Élodie Ünal/AFactMS.sav"
+                                        << "Zoë's  saves/B FactMS.sav";
+    QTest::newRow("emoji and other scripts") << "🏁 Rennen/🚗.sav"
+                                             << "日本語/ファイル.sav";
+    // Would climb out of the folder, or break a record, if names were made from them.
+    QTest::newRow("separators and dots in names") << "..\\..\\..\\evil.sav"
+                                                  << "x/../../line\nbreak\".sav";
+}
+
+void TestBackupStore::testRoundTrip()
+{
+    QFETCH(QString, first);
+    QFETCH(QString, second);
+    const QByteArray firstBytes = MakeSavegame(8410, 1), secondBytes = MakeSavegame(9000, 2);
+    const QDateTime before = QDateTime::currentDateTimeUtc();
+    BackupStore store(folder());
+    const BackupResult kept1 = store.Keep(path(first), firstBytes);
+    const BackupResult kept2 = store.Keep(path(second), secondBytes);
+    QVERIFY2(kept1.ok() && kept2.ok(), qPrintable(kept1.error + kept2.error));
+
+    const QList<Backup> listed = BackupStore(folder()).List();
+    QCOMPARE(Described(listed), Described({*kept2.backup, *kept1.backup}));
+    QCOMPARE(listed[1].originalPath, QDir::toNativeSeparators(QDir::cleanPath(m_dir->filePath(first))));
+    QCOMPARE(listed[0].originalPath, QDir::toNativeSeparators(QDir::cleanPath(m_dir->filePath(second))));
+    QCOMPARE(listed[1].size, firstBytes.size());
+    QVERIFY(listed[1].time >= before && listed[0].time <= QDateTime::currentDateTimeUtc());
+    QCOMPARE(listed[0].time.timeSpec(), Qt::UTC);
+    QCOMPARE(Described({*store.Find(listed[1].id)}), Described({listed[1]}));
+    QCOMPARE(store.Read(listed[1]).content, firstBytes);
+    QCOMPARE(store.Read(listed[0]).content, secondBytes);
+    // Nothing was made outside the backup folder.
+    for (const QString& entry : Snapshot(m_dir->path()).keys())
+        QVERIFY2(entry == "data" || entry.startsWith("data/Backups"), qPrintable(entry));
+}
+
+void TestBackupStore::testNewestFirst()
+{
+    BackupStore store(folder());
+    QStringList taken;
+    for (int i = 0; i < 6; ++i)
+        taken.prepend(store.Keep(path(i % 2 ? "A.sav" : "B.sav"), MakeSavegame(300, i)).backup->id);
+    QCOMPARE(Ids(BackupStore(folder()).List()), taken);
+
+    // Taken while the clock was ahead: a backup taken later is still the newer one, whatever its time.
+    for (const QString& id : taken)
+        EditRecord(folder() + "/" + id + ".json", "time", "2099-01-01T00:00:00.000Z");
+    taken.prepend(store.Keep(path("A.sav"), "after the clock was set back").backup->id);
+    QCOMPARE(Ids(store.List()), taken);
+}
+
+void TestBackupStore::testDuplicates_data()
+{
+    // Keeps as file:seed; file "a2" is file "a" named another way; seed 0 is no bytes at all.
+    QTest::addColumn<QStringList>("keeps");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<int>("lastIsKeep"); // the earlier keep whose backup the last one returns; -1: a new one
+    QTest::newRow("same bytes, same file") << QStringList{"a:1", "a:1"} << 1 << 0;
+    QTest::newRow("same bytes, other file") << QStringList{"a:1", "b:1"} << 2 << -1;
+    QTest::newRow("other bytes, same size") << QStringList{"a:1", "a:2"} << 2 << -1;
+    QTest::newRow("same as an older backup") << QStringList{"a:1", "a:2", "a:1"} << 3 << -1;
+    QTest::newRow("other file's between") << QStringList{"a:1", "b:2", "a:1"} << 2 << 0;
+    QTest::newRow("same file named another way") << QStringList{"a:1", "a2:1"} << 1 << 0;
+    QTest::newRow("empty twice") << QStringList{"a:0", "a:0"} << 1 << 0;
+}
+
+void TestBackupStore::testDuplicates()
+{
+    QFETCH(QStringList, keeps);
+    QFETCH(int, count);
+    QFETCH(int, lastIsKeep);
+    const QMap<QString, QString> files{{"a", "Save/A.sav"}, {"a2", "Save/x/../A.sav"}, {"b", "Save/B.sav"}};
+    BackupStore store(folder());
+    QStringList ids;
+    for (const QString& keep : keeps) {
+        const int seed = keep.section(':', 1).toInt();
+        const BackupResult result =
+            store.Keep(path(files[keep.section(':', 0, 0)]), seed ? MakeSavegame(4000, seed) : QByteArray());
+        QVERIFY2(result.ok(), qPrintable(result.error));
+        ids << result.backup->id;
+    }
+    QCOMPARE(store.List().size(), count);
+    QCOMPARE(ids.indexOf(ids.last()), lastIsKeep < 0 ? ids.size() - 1 : lastIsKeep);
+}
+
+void TestBackupStore::testBound()
+{
+    BackupStore store(folder());
+    const QString other = store.Keep(path("B.sav"), "other file").backup->id;
+    // Bytes left without a record by a process killed long ago, and by one that may still be running.
+    const QString oldLeftover = folder() + "/20200101-000000-000-00000000.sav";
+    const QString newLeftover = folder() + "/20200101-000000-000-00000001.sav";
+    WriteWholeFile(oldLeftover, "left behind");
+    WriteWholeFile(newLeftover, "left behind");
+    QFile file(oldLeftover);
+    QVERIFY(file.open(QIODevice::ReadWrite) &&
+            file.setFileTime(QDateTime::currentDateTime().addDays(-2), QFileDevice::FileModificationTime));
+    file.close();
+    QStringList taken;
+    for (int i = 1; i <= 60; ++i) {
+        const BackupResult result = store.Keep(path("A.sav"), MakeSavegame(600, i));
+        QVERIFY2(result.ok(), qPrintable(result.error));
+        taken.prepend(result.backup->id);
+    }
+    QCOMPARE(Ids(store.List()), taken.first(BackupsKeptPerFile) << other);
+    QCOMPARE(store.Read(*store.Find(taken[BackupsKeptPerFile - 1])).content, MakeSavegame(600, 11));
+    // The dropped ones leave nothing behind, and nor do the old leftovers.
+    QCOMPARE(QDir(folder()).entryList(QDir::Files | QDir::Hidden).size(), 2 * (BackupsKeptPerFile + 1) + 1);
+    QVERIFY(!QFile::exists(oldLeftover) && QFile::exists(newLeftover));
+}
+
+void TestBackupStore::testWriteFailures_data()
+{
+    QTest::addColumn<QString>("obstacle"); // what is in the way, and where
+    QTest::addColumn<int>("contentSize");
+    QTest::addColumn<QString>("error");
+    QTest::addColumn<QString>("failing"); // the failing path, or how it ends
+    QTest::newRow("a file where the folder should be") << "file data/Backups" << 10 << "Not a directory"
+                                                       << "data/Backups";
+    QTest::newRow("a file where its parent should be") << "file data" << 10 << "Not a directory"
+                                                       << "data";
+    // A record is a few hundred bytes. A file size limit fails writes as a full disk does.
+    QTest::newRow("bytes beyond the size limit") << "limit 100" << 5000 << "File too large"
+                                                 << ".sav";
+    QTest::newRow("record beyond the size limit") << "limit 100" << 10 << "File too large"
+                                                  << ".json";
+    QTest::newRow("folder not writable") << "read-only data/Backups" << 10 << "Permission denied"
+                                         << ".sav";
+    QTest::newRow("folder cannot be made") << "read-only data" << 10 << "Permission denied"
+                                           << "data/Backups";
+}
+
+void TestBackupStore::testWriteFailures()
+{
+    QFETCH(QString, obstacle);
+    QFETCH(int, contentSize);
+    QFETCH(QString, error);
+    QFETCH(QString, failing);
+    const QString kind = obstacle.section(' ', 0, 0), where = obstacle.section(' ', 1);
+    if (kind == "file") {
+        QVERIFY(QDir().mkpath(QFileInfo(path(where)).path()));
+        WriteWholeFile(path(where), "not a folder");
+    } else if (kind == "read-only") {
+        QVERIFY(QDir().mkpath(path(where)));
+        QVERIFY(QFile::setPermissions(path(where),
+                                      QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther));
+        // Root may write anywhere: the child runs as nobody, who needs a way in.
+        QVERIFY(QFile::setPermissions(m_dir->path(), QFile::permissions(m_dir->path()) | QFile::ExeOther));
+    } else {
+        QVERIFY(QDir().mkpath(folder()));
+    }
+    const auto before = Snapshot(m_dir->path());
+
+    BackupStore store(folder());
+    BackupResult result;
+    if (kind == "file") {
+        result = store.Keep(path("A.sav"), QByteArray(contentSize, 'x'));
+    } else {
+#ifndef Q_OS_LINUX
+        QSKIP("needs per-process file size limits and users");
+#else
+        // In a child process: the limits it sets must not reach the test itself.
+        int channel[2];
+        QCOMPARE(pipe(channel), 0);
+        const pid_t child = fork();
+        if (child == 0) {
+            if (kind == "limit") {
+                signal(SIGXFSZ, SIG_IGN);
+                const rlimit limit{where.toULong(), where.toULong()};
+                setrlimit(RLIMIT_FSIZE, &limit);
+            } else if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) {
+                _exit(1);
+            }
+            result = store.Keep(path("A.sav"), QByteArray(contentSize, 'x'));
+            const QByteArray report = (result.error + '\n' + result.errorPath).toUtf8();
+            [[maybe_unused]] const auto written = write(channel[1], report.constData(), report.size());
+            _exit(0);
+        }
+        close(channel[1]);
+        QFile reading;
+        QVERIFY(reading.open(channel[0], QIODevice::ReadOnly, QFileDevice::AutoCloseHandle));
+        const QStringList report = QString::fromUtf8(reading.readAll()).split('\n');
+        int status = 0;
+        QCOMPARE(waitpid(child, &status, 0), child);
+        QVERIFY2(WIFEXITED(status) && WEXITSTATUS(status) == 0, qPrintable(QString::number(status)));
+        result.error = report.value(0);
+        result.errorPath = report.value(1);
+#endif
+    }
+
+    QCOMPARE(result.error, error);
+    if (failing.startsWith('.')) {
+        QCOMPARE(QFileInfo(result.errorPath).path(), folder());
+        QVERIFY2(result.errorPath.endsWith(failing), qPrintable(result.errorPath));
+    } else {
+        QCOMPARE(result.errorPath, path(failing));
+    }
+    QVERIFY(!result.backup);
+    QVERIFY(store.List().isEmpty());
+    QCOMPARE(Snapshot(m_dir->path()), before);
+}
+
+enum class Damage
+{
+    None,
+    NoRecord,
+    NoBytes,
+    BytesChanged,
+    BytesCutShort,
+    RecordCutShort,
+    ChecksumChanged,
+    Leftovers,
+};
+
+void TestBackupStore::testDamaged_data()
+{
+    QTest::addColumn<Damage>("damage");
+    QTest::addColumn<bool>("listed");
+    QTest::addColumn<QString>("readError");
+    QTest::newRow("none") << Damage::None << true << "";
+    QTest::newRow("bytes without record") << Damage::NoRecord << false << "No such file or directory";
+    QTest::newRow("record without bytes") << Damage::NoBytes << false << "No such file or directory";
+    QTest::newRow("bytes changed") << Damage::BytesChanged << true
+                                   << "The backup is damaged: its bytes do not match their checksum";
+    QTest::newRow("checksum changed") << Damage::ChecksumChanged << true
+                                      << "The backup is damaged: its bytes do not match their checksum";
+    QTest::newRow("bytes cut short") << Damage::BytesCutShort << false
+                                     << "The backup is damaged: it holds 2000 bytes instead of 5000";
+    QTest::newRow("record cut short") << Damage::RecordCutShort << false << "The backup's record is damaged";
+    QTest::newRow("temporary files and a FIFO") << Damage::Leftovers << true << "";
+}
+
+void TestBackupStore::testDamaged()
+{
+    QFETCH(Damage, damage);
+    QFETCH(bool, listed);
+    QFETCH(QString, readError);
+    BackupStore store(folder());
+    const Backup other = *store.Keep(path("B.sav"), "other file").backup;
+    const QByteArray bytes = MakeSavegame(5000, 7);
+    const Backup backup = *store.Keep(path("A.sav"), bytes).backup;
+    const QString content = folder() + "/" + backup.id + ".sav", record = folder() + "/" + backup.id + ".json";
+
+    QByteArray changed =
+        ReadWholeFile(damage == Damage::ChecksumChanged || damage == Damage::RecordCutShort ? record : content);
+    switch (damage) {
+    case Damage::None:
+        break;
+    case Damage::NoRecord:
+        QVERIFY(QFile::remove(record));
+        break;
+    case Damage::NoBytes:
+        QVERIFY(QFile::remove(content));
+        break;
+    case Damage::BytesChanged:
+        changed[4321] = char(changed[4321] ^ 1);
+        WriteWholeFile(content, changed);
+        break;
+    case Damage::BytesCutShort:
+        WriteWholeFile(content, changed.first(2000));
+        break;
+    case Damage::RecordCutShort:
+        WriteWholeFile(record, changed.first(changed.size() / 2));
+        break;
+    case Damage::ChecksumChanged:
+        EditRecord(record, "sha256", QString(64, 'a'));
+        break;
+    case Damage::Leftovers:
+        WriteWholeFile(content + ".Ab12Cd", "half");
+        WriteWholeFile(folder() + "/20991231-235959-999-00000000.sav", "bytes whose record was never written");
+#ifdef Q_OS_LINUX
+        QCOMPARE(mkfifo(QFile::encodeName(folder() + "/20991231-235959-999-0000000f.json").constData(), 0600), 0);
+#endif
+        break;
+    }
+
+    const QStringList expected = listed ? QStringList{backup.id, other.id} : QStringList{other.id};
+    QCOMPARE(Ids(store.List()), expected);
+    QCOMPARE(store.Find(backup.id).has_value(), listed);
+    const BackupContent read = store.Read(backup);
+    QCOMPARE(read.error, readError);
+    QCOMPARE(read.content, readError.isEmpty() ? bytes : QByteArray());
+    QCOMPARE(store.Read(other).content, QByteArray("other file"));
+
+    // A damaged newest backup does not count as holding these bytes already.
+    const BackupResult again = store.Keep(path("A.sav"), bytes);
+    QCOMPARE(again.backup->id == backup.id, readError.isEmpty());
+    QCOMPARE(store.Read(*again.backup).content, bytes);
+}
+
+void TestBackupStore::testUnknownId_data()
+{
+    QTest::addColumn<QString>("id"); // "<other>" stands for a backup in another folder
+    QTest::newRow("empty") << "";
+    QTest::newRow("well-formed but absent") << "20261207-105849-123-9f3a0c1e";
+    QTest::newRow("with a file suffix") << "<kept>.sav";
+    QTest::newRow("with a line break") << "<kept>\n";
+    QTest::newRow("a path to another folder's backup") << "../Other/<other>";
+}
+
+void TestBackupStore::testUnknownId()
+{
+    QFETCH(QString, id);
+    BackupStore store(folder());
+    const QString kept = store.Keep(path("A.sav"), "progress").backup->id;
+    const QString other = BackupStore(path("data/Other")).Keep(path("A.sav"), "progress").backup->id;
+    id.replace("<kept>", kept).replace("<other>", other);
+
+    QVERIFY(!store.Find(id));
+    const BackupContent read = store.Read(Backup{id, {}, {}, 0});
+    QVERIFY(!read.ok());
+    QVERIFY(read.content.isEmpty());
+}
+
+void TestBackupStore::testUniqueIds()
+{
+    // Two stores on one folder stand for two processes.
+    BackupStore first(folder()), second(folder());
+    QSet<QString> ids;
+    for (int i = 0; i < 100; ++i) {
+        const BackupResult result =
+            (i % 2 ? first : second).Keep(path(QString("%1.sav").arg(i % 5)), QByteArray::number(i));
+        QVERIFY2(result.ok(), qPrintable(result.error));
+        QVERIFY2(QRegularExpression("^[0-9a-z-]+$").match(result.backup->id).hasMatch(), qPrintable(result.backup->id));
+        ids.insert(result.backup->id);
+    }
+    QCOMPARE(ids.size(), 100);
+    QCOMPARE(first.List().size(), 100);
+}
+
+void TestBackupStore::testKilledWhileKeeping()
+{
+#ifndef Q_OS_LINUX
+    QSKIP("needs fork");
+#else
+    BackupStore store(folder());
+    for (int round = 0; round < 16; ++round) {
+        int channel[2];
+        QCOMPARE(pipe(channel), 0);
+        const pid_t child = fork();
+        if (child == 0) {
+            // Says when each backup is done, and goes on until killed in the middle of the next.
+            for (int i = 0;; ++i) {
+                store.Keep(path(QString("%1.sav").arg(i % 3)), MakeSavegame(20000, round * 1000 + i));
+                [[maybe_unused]] const auto written = write(channel[1], "k", 1);
+            }
+        }
+        close(channel[1]);
+        char done;
+        bool acknowledged = true;
+        for (int kept = 0; kept <= round % 4; ++kept)
+            acknowledged = acknowledged && read(channel[0], &done, 1) == 1;
+        // Not to wait for anything: only to spread the kills over the steps of a backup.
+        usleep(useconds_t(round * 1000));
+        kill(child, SIGKILL);
+        QCOMPARE(waitpid(child, nullptr, 0), child);
+        close(channel[0]);
+        QVERIFY(acknowledged);
+    }
+    const QList<Backup> listed = store.List();
+    QVERIFY(listed.size() >= 16);
+    for (const Backup& backup : listed)
+        QVERIFY2(store.Read(backup).ok(), qPrintable(store.Read(backup).error));
+#endif
+}
+
+void TestBackupStore::testKeepFile_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("error");
+    QTest::newRow("regular file") << "file"
+                                  << "";
+    QTest::newRow("missing") << "missing"
+                             << "No such file or directory";
+    QTest::newRow("folder") << "folder"
+                            << "Is a directory";
+#ifdef Q_OS_LINUX
+    // Opening either plainly would wait for a writer or read forever.
+    QTest::newRow("FIFO") << "fifo"
+                          << "Not a regular file";
+    QTest::newRow("device") << "device"
+                            << "Not a regular file";
+#endif
+}
+
+void TestBackupStore::testKeepFile()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, error);
+    const QString file = path("Save/AFactMS.sav");
+    QVERIFY(QDir().mkpath(path("Save")));
+    const QByteArray bytes = MakeSavegame(8410, 3);
+    if (kind == "file")
+        WriteWholeFile(file, bytes);
+    else if (kind == "folder")
+        QVERIFY(QDir().mkdir(file));
+#ifdef Q_OS_LINUX
+    else if (kind == "fifo")
+        QCOMPARE(mkfifo(QFile::encodeName(file).constData(), 0600), 0);
+    else if (kind == "device")
+        QVERIFY(QFile::link("/dev/zero", file));
+#endif
+
+    BackupStore store(folder());
+    const BackupResult result = store.KeepFile(file);
+    QCOMPARE(result.error, error);
+    QCOMPARE(result.errorPath, error.isEmpty() ? QString() : file);
+    QCOMPARE(store.List().size(), error.isEmpty() ? 1 : 0);
+    if (error.isEmpty())
+        QCOMPARE(store.Read(*result.backup).content, bytes);
+}
+
+QTEST_GUILESS_MAIN(TestBackupStore)
+#include "TestBackupStore.moc"
