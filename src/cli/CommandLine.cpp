@@ -27,7 +27,8 @@ const QString NoTemplateText = QStringLiteral("No template driver chosen yet: ru
 
 const QString Description = QStringLiteral(
     "Chooses the mission at which Vantor's factory driver mode starts, without a window.\n"
-    "Uses the same settings and program data file (kelmora.dat beside the program) as Kelmora's window.\n"
+    "Uses the same settings and program data file (kelmora.dat) as Kelmora's window: beside a portable\n"
+    "copy, in the per-user data folder for an installed one (status tells which).\n"
     "\n"
     "Commands:\n"
     "  missions       Lists the 34 missions, one a line, tab-separated: number, car, location,\n"
@@ -117,11 +118,11 @@ QString PathLine(const QString& label, const QString& storedName, const QString&
 
 } // namespace
 
-CommandLine::CommandLine(QTextStream& out, QTextStream& err, const Clock& clock, QString programFolder)
+CommandLine::CommandLine(QTextStream& out, QTextStream& err, const Clock& clock, DataLocation dataLocation)
     : m_out(out)
     , m_err(err)
     , m_clock(clock)
-    , m_programFolder(std::move(programFolder))
+    , m_dataLocation(std::move(dataLocation))
 { }
 
 int CommandLine::Run(const QStringList& arguments)
@@ -141,7 +142,7 @@ int CommandLine::Run(const QStringList& arguments)
         return ExitDone;
     }
     if (parser.isSet(versionOption)) {
-        m_out << QCoreApplication::applicationName() << ' ' << QCoreApplication::applicationVersion() << Qt::endl;
+        m_out << ProgramName << ' ' << QCoreApplication::applicationVersion() << Qt::endl;
         return ExitDone;
     }
 
@@ -200,11 +201,19 @@ int CommandLine::Template(const QString& path)
     const QFileInfo info(path);
     const ChosenFile choice{QDir::toNativeSeparators(QDir::cleanPath(info.absoluteFilePath())), info.fileName()};
 
+    // Before anything is changed: a selection that cannot keep the template's bytes is no selection.
+    const QString folderError = CreateDataFolder(m_dataLocation);
+    if (!folderError.isEmpty()) {
+        m_err << "Error!: Could not create the program data folder '" << m_dataLocation.folder << "' [" << folderError
+              << ']' << Qt::endl;
+        return ExitFailed;
+    }
+
     RunState state;
     LoadSettings(state);
     StreamMessages messages(m_err);
     ReturnToCommand programExit;
-    const Services services{messages, programExit, m_clock, m_programFolder};
+    const Services services{messages, programExit, m_clock, m_dataLocation.folder};
     HeadlessTemplateSelection view(choice);
     const SelectionResult result = SelectNewTemplateDriver(state, services, view);
     if (result != SelectionResult::Selected || messages.shownCount() > 0)
@@ -227,7 +236,7 @@ int CommandLine::Save(int number)
 
     StreamMessages messages(m_err);
     ReturnToCommand programExit;
-    const Services services{messages, programExit, m_clock, m_programFolder};
+    const Services services{messages, programExit, m_clock, m_dataLocation.folder};
     HeadlessSaveView view(number - 1);
     RunSaveSequence(state, services, view);
     if (messages.shownCount() > 0 || view.statusText().isEmpty())
@@ -242,7 +251,7 @@ int CommandLine::Status()
     LoadSettings(settings);
     const QString templatePath = settings.SavedataFolder + settings.TemplateDriverFile;
     const QString factoryPath = settings.SavedataFolder + settings.FactoryDriverFile;
-    const QString dataPath = QDir::toNativeSeparators(MissionDataFilePath(m_programFolder));
+    const QString dataPath = QDir::toNativeSeparators(MissionDataFilePath(m_dataLocation.folder));
 
     m_out << PathLine(QStringLiteral("Savegame folder"), settings.SavedataFolder, settings.SavedataFolder,
                       FolderState(settings.SavedataFolder))
@@ -254,7 +263,11 @@ int CommandLine::Status()
                       FileState(factoryPath))
           << '\n'
           << PathLine(QStringLiteral("Program data file"), dataPath, dataPath, FileState(dataPath)) << '\n'
-          << QStringLiteral("Mission choice:").leftJustified(21) << MissionChoiceText(settings) << Qt::endl;
+          << QStringLiteral("Mission choice:").leftJustified(21) << MissionChoiceText(settings) << '\n'
+          << QStringLiteral("Data file place:").leftJustified(21)
+          << (m_dataLocation.place == DataPlace::ProgramFolder ? QStringLiteral("beside the program")
+                                                               : QStringLiteral("per-user data folder"))
+          << " (" << m_dataLocation.reason << ')' << Qt::endl;
     return ExitDone;
 }
 
@@ -271,7 +284,7 @@ QString CommandLine::MissionChoiceText(const RunState& settings)
 
     KeptMessage message;
     ReturnToCommand programExit;
-    const Services services{message, programExit, m_clock, m_programFolder};
+    const Services services{message, programExit, m_clock, m_dataLocation.folder};
     RunState data;
     if (!ReadMissionDataFile(data, services))
         return QStringLiteral("unknown - ") + message.text;

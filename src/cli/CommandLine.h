@@ -2,6 +2,7 @@
 
 #include "mission/MissionData.h"
 #include "mission/Services.h"
+#include "settings/DataLocation.h"
 
 #include <QString>
 #include <QStringList>
@@ -22,7 +23,8 @@ enum CommandLineExit
 class CommandLine
 {
 public:
-    CommandLine(QTextStream& out, QTextStream& err, const Clock& clock, QString programFolder);
+    // `dataLocation`: where the program data file kelmora.dat lives.
+    CommandLine(QTextStream& out, QTextStream& err, const Clock& clock, DataLocation dataLocation);
 
     // `arguments` as the program received them, the program's own name first.
     int Run(const QStringList& arguments);
@@ -39,7 +41,7 @@ private:
     QTextStream& m_out;
     QTextStream& m_err;
     const Clock& m_clock;
-    QString m_programFolder;
+    DataLocation m_dataLocation;
 };
 
 } // namespace kelmora

@@ -1,6 +1,7 @@
 #include "CommandLine.h"
 
 #include "mission/SystemServices.h"
+#include "settings/DataLocation.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -10,13 +11,14 @@
 int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("kelmora-cli"));
+    QCoreApplication::setApplicationName(QStringLiteral("Kelmora"));
     QCoreApplication::setApplicationVersion(QStringLiteral(KELMORA_VERSION));
     QCoreApplication::setOrganizationName(QStringLiteral("Quorrick"));
 
     QTextStream out(stdout);
     QTextStream err(stderr);
     const kelmora::SystemClock clock;
-    kelmora::CommandLine commandLine(out, err, clock, kelmora::ApplicationFolder());
+    // The same names as the window: the same settings and the same per-user data folder.
+    kelmora::CommandLine commandLine(out, err, clock, kelmora::ChooseDataLocation(kelmora::SystemDataLocationInputs()));
     return commandLine.Run(QCoreApplication::arguments());
 }

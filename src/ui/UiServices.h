@@ -34,9 +34,10 @@ struct UiServices
     const Clock& clock;
     OpenFileDialog& openDialog;
     ProgramLauncher& launcher;
-    QString programFolder;
+    QString programFolder; // where the readme of a portable copy is
+    QString dataFolder; // where kelmora.dat is
 
-    Services core() const { return {messages, programExit, clock, programFolder}; }
+    Services core() const { return {messages, programExit, clock, dataFolder}; }
 };
 
 // The real ones: a message box, QFileDialog, QProcess, and the end of the event loop.

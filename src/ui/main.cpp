@@ -1,5 +1,6 @@
 #include "Program.h"
 #include "mission/SystemServices.h"
+#include "settings/DataLocation.h"
 
 #include <QApplication>
 
@@ -19,7 +20,15 @@ int main(int argc, char* argv[])
     kelmora::SystemClock clock;
     kelmora::FileDialogService openDialog;
     kelmora::ProcessLauncher launcher;
-    kelmora::Program program({messages, programExit, clock, openDialog, launcher, kelmora::ApplicationFolder()});
+    const kelmora::DataLocation data = kelmora::ChooseDataLocation(kelmora::SystemDataLocationInputs());
+    const QString folderError = kelmora::CreateDataFolder(data);
+    if (!folderError.isEmpty()) {
+        messages.ShowMessage(
+            QStringLiteral("Could not create the program data folder '%1' [%2]").arg(data.folder, folderError),
+            QStringLiteral("Error!"), kelmora::MessageIcon::Exclamation);
+    }
+    kelmora::Program program(
+        {messages, programExit, clock, openDialog, launcher, kelmora::ApplicationFolder(), data.folder});
     program.Main();
     return app.exec();
 }

@@ -211,7 +211,9 @@ void TestCli::testStatus()
                                               "Template driver:     <save>/Alex.sav (exists)\n"
                                               "Factory driver file: <save>/AFactMS.sav (exists)\n"
                                               "Program data file:   <bin>/kelmora.dat (exists)\n"
-                                              "Mission choice:      12\n"));
+                                              "Mission choice:      12\n"
+                                              "Data file place:     beside the program (portable copy: "
+                                              "kelmora.dat is already beside the program)\n"));
 
     // The windowed program saved since.
     WriteWholeFile(factory, WithBlock(m_template, ExpectedAfterSave(BlockOf(m_template), 21 - 1)));
@@ -240,7 +242,9 @@ void TestCli::testStatusOfMissingFiles()
                                               "Factory driver file: none stored\n"
                                               "Program data file:   <bin>/kelmora.dat (missing)\n"
                                               "Mission choice:      unknown - No template driver chosen yet: "
-                                              "run 'kelmora-cli template PATH' first\n"));
+                                              "run 'kelmora-cli template PATH' first\n"
+                                              "Data file place:     beside the program (portable copy: the "
+                                              "program's folder is writable and not a system folder)\n"));
 
     Ok(QStringLiteral("template <save>/Alex.sav"));
     const QString factory = At("<save>/AFactMS.sav");

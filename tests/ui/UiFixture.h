@@ -84,7 +84,8 @@ public:
     Program& start()
     {
         program.reset();
-        program = std::make_unique<Program>(UiServices{messages, exit, clock, openDialog, launcher, programFolder});
+        program = std::make_unique<Program>(
+            UiServices{messages, exit, clock, openDialog, launcher, programFolder, programFolder});
         program->Main();
         return *program;
     }
