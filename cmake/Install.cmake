@@ -54,9 +54,9 @@ else()
     set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT) # kelmora_<version>_<arch>.deb
     set(CPACK_DEBIAN_PACKAGE_SECTION games)
     set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Quorrick <kelmora@quorrick.example>")
+    # CPack puts the summary above this as the first line.
     set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-        "${CPACK_PACKAGE_DESCRIPTION_SUMMARY}
-Kelmora lets a player start the factory driver mode of the racing game Vantor
+        "Kelmora lets a player start the factory driver mode of the racing game Vantor
 at any of its 34 missions instead of only in order. It copies a driver
 savegame, the template, to a factory driver savegame beside it and rewrites
 that copy's mission progress for the chosen mission. The template itself is
