@@ -28,7 +28,8 @@ const QString NoTemplateText = QStringLiteral("No template driver chosen yet: ru
 
 const QString Description = QStringLiteral(
     "Chooses the mission at which Vantor's factory driver mode starts, without a window.\n"
-    "Uses the same settings and program data file (kelmora.dat beside the program) as Kelmora's window.\n"
+    "Uses the same settings and program data file (kelmora.dat) as Kelmora's window: beside a portable\n"
+    "copy, in the per-user data folder for an installed one (status tells which).\n"
     "\n"
     "Commands:\n"
     "  missions       Lists the 34 missions, one a line, tab-separated: number, car, location,\n"
@@ -87,11 +88,12 @@ QString PathLine(const QString& label, const QString& storedName, const QString&
 
 } // namespace
 
-CommandLine::CommandLine(QTextStream& out, QTextStream& err, const Clock& clock, QString dataFolder, QString userFolder)
+CommandLine::CommandLine(QTextStream& out, QTextStream& err, const Clock& clock, DataLocation dataLocation,
+                         QString userFolder)
     : m_out(out)
     , m_err(err)
     , m_clock(clock)
-    , m_dataFolder(std::move(dataFolder))
+    , m_dataLocation(std::move(dataLocation))
     , m_userFolder(std::move(userFolder))
 { }
 
@@ -227,7 +229,7 @@ int CommandLine::Status()
     LoadSettings(settings);
     const QString templatePath = settings.SavedataFolder + settings.TemplateDriverFile;
     const QString factoryPath = settings.SavedataFolder + settings.FactoryDriverFile;
-    const QString dataPath = QDir::toNativeSeparators(MissionDataFilePath(m_dataFolder));
+    const QString dataPath = QDir::toNativeSeparators(MissionDataFilePath(m_dataLocation.folder));
 
     m_out << PathLine(QStringLiteral("Savegame folder"), settings.SavedataFolder, settings.SavedataFolder,
                       FolderState(settings.SavedataFolder))
@@ -239,7 +241,11 @@ int CommandLine::Status()
                       FileState(factoryPath))
           << '\n'
           << PathLine(QStringLiteral("Program data file"), dataPath, dataPath, FileState(dataPath)) << '\n'
-          << QStringLiteral("Mission choice:").leftJustified(21) << MissionChoiceText(settings) << Qt::endl;
+          << QStringLiteral("Mission choice:").leftJustified(21) << MissionChoiceText(settings) << '\n'
+          << QStringLiteral("Data file place:").leftJustified(21)
+          << (m_dataLocation.place == DataPlace::ProgramFolder ? QStringLiteral("beside the program")
+                                                               : QStringLiteral("per-user data folder"))
+          << " (" << m_dataLocation.reason << ')' << Qt::endl;
     return ExitDone;
 }
 
@@ -248,7 +254,7 @@ QString CommandLine::MissionChoiceText(const RunState& settings)
     if (settings.FactoryDriverFile.isEmpty())
         return QStringLiteral("unknown - ") + NoTemplateText;
     const MissionChoice choice =
-        FindMissionChoice(settings.SavedataFolder + settings.FactoryDriverFile, MissionDataFilePath(m_dataFolder));
+        FindMissionChoice(settings.SavedataFolder + settings.FactoryDriverFile, MissionDataFilePath(m_dataLocation.folder));
     switch (choice.kind) {
     case MissionChoice::Kind::Unknown:
         return QStringLiteral("unknown - ") + choice.reason;

@@ -3,6 +3,7 @@
 #include "mission/MissionData.h"
 #include "mission/Outcome.h"
 #include "mission/Services.h"
+#include "settings/DataLocation.h"
 
 #include <QString>
 #include <QStringList>
@@ -23,7 +24,8 @@ enum CommandLineExit
 class CommandLine
 {
 public:
-    CommandLine(QTextStream& out, QTextStream& err, const Clock& clock, QString dataFolder, QString userFolder);
+    // `dataLocation`: where kelmora.dat lives; `userFolder`: the per-user folder (lock, backups).
+    CommandLine(QTextStream& out, QTextStream& err, const Clock& clock, DataLocation dataLocation, QString userFolder);
 
     // `arguments` as the program received them, the program's own name first.
     int Run(const QStringList& arguments);
@@ -38,13 +40,13 @@ private:
     int UsageError(const QString& problem);
     // Each problem as "Title: text", one a line on the error stream.
     void Present(const Problems& problems);
-    Services services() const { return {m_clock, m_dataFolder, m_userFolder}; }
+    Services services() const { return {m_clock, m_dataLocation.folder, m_userFolder}; }
     QString MissionChoiceText(const RunState& settings);
 
     QTextStream& m_out;
     QTextStream& m_err;
     const Clock& m_clock;
-    QString m_dataFolder;
+    DataLocation m_dataLocation;
     QString m_userFolder;
 };
 

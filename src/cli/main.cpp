@@ -3,6 +3,7 @@
 #include "Version.h"
 #include "mission/SystemServices.h"
 #include "settings/SettingsStore.h"
+#include "settings/DataLocation.h"
 
 #include <QCoreApplication>
 #include <QStandardPaths>
@@ -27,7 +28,7 @@ int main(int argc, char* argv[])
     QTextStream out(stdout);
     QTextStream err(stderr);
     const kelmora::SystemClock clock;
-    kelmora::CommandLine commandLine(out, err, clock, kelmora::ApplicationFolder(),
+    kelmora::CommandLine commandLine(out, err, clock, kelmora::ChooseDataLocation(kelmora::SystemDataLocationInputs()),
                                      QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     return commandLine.Run(QCoreApplication::arguments());
 }

@@ -13,6 +13,9 @@ Message MessageFor(const Problem& problem)
     case Failure::DataFileWrite:
         return {QStringLiteral("Could not write to data file '%1' [%2]").arg(problem.path, problem.reason), error,
                 MessageIcon::Exclamation};
+    case Failure::DataFolderCreate:
+        return {QStringLiteral("Could not create the program data folder '%1' [%2]").arg(problem.path, problem.reason),
+                error, MessageIcon::Exclamation};
     case Failure::SaveDataFileUnreadable:
         return {QStringLiteral("Could not read in program data file '%1' properly").arg(problem.path), saveFailed,
                 MessageIcon::Exclamation};

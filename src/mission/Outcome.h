@@ -13,6 +13,7 @@ enum class Failure
 {
     DataFileRead, // path: the program data file
     DataFileWrite,
+    DataFolderCreate, // path: the folder the program data file is to live in
     SaveDataFileUnreadable, // follows DataFileRead when a save stops because of it
     SelectionRule,
     FactoryWrite, // path: the factory driver file

@@ -1,5 +1,6 @@
 #include "TemplateSelection.h"
 
+#include "DataLocation.h"
 #include "SettingsStore.h"
 #include "mission/FileLookup.h"
 #include "mission/MissionDataFile.h"
@@ -151,6 +152,12 @@ SelectionOutcome SelectNewTemplateDriver(RunState& state, const Services& servic
     std::optional<Problem> problem = lock.Acquire();
     if (!problem)
         problem = TemplateInTheWay(chosen, services.dataFolder);
+    // A choice that could not keep the template's bytes is no choice: the data folder comes first.
+    if (!problem) {
+        const QString folderError = CreateDataFolder({services.dataFolder});
+        if (!folderError.isEmpty())
+            problem = Problem{Failure::DataFolderCreate, QDir::toNativeSeparators(services.dataFolder), folderError};
+    }
     // Settings that cannot be stored would name another template at the next start than the one
     // whose bytes the program data file then holds: stop before any file changes.
     if (!problem)

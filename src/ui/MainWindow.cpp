@@ -6,6 +6,7 @@
 #include "mission/FileLookup.h"
 #include "mission/MissionCatalogue.h"
 #include "mission/SaveSequence.h"
+#include "settings/ReadmeLocation.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -209,7 +210,7 @@ void MainWindow::mnuHelp_about_Click()
 void MainWindow::mnuHelp_ViewReadme_Click()
 {
     const QString title = QStringLiteral("Error - Viewing Aborted");
-    const QString readme = m_services.programFolder + QDir::separator() + QStringLiteral("Readme-KELMORA.TXT");
+    const QString readme = ReadmePath(m_services.programFolder);
     const LookupResult lookup = LookUpFiles(readme);
     if (!lookup.failed() && !lookup.found()) {
         m_services.messages.ShowMessage(

@@ -1,5 +1,6 @@
 #include "Program.h"
 #include "mission/SystemServices.h"
+#include "settings/DataLocation.h"
 
 #include <QApplication>
 #include <QStandardPaths>
@@ -26,10 +27,12 @@ int main(int argc, char* argv[])
     kelmora::SystemClock clock;
     kelmora::FileDialogService openDialog;
     kelmora::ProcessLauncher launcher;
-    const QString programFolder = kelmora::ApplicationFolder();
+    // kelmora.dat beside a portable copy, in the per-user folder for an installed one; the folder
+    // is made by the first template choice that needs it.
+    const kelmora::DataLocation data = kelmora::ChooseDataLocation(kelmora::SystemDataLocationInputs());
     const QString userFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     kelmora::Program program(
-        {messages, programExit, clock, openDialog, launcher, programFolder, programFolder, userFolder});
+        {messages, programExit, clock, openDialog, launcher, kelmora::ApplicationFolder(), data.folder, userFolder});
     program.Main();
     return app.exec();
 }

@@ -98,7 +98,8 @@ Outcome TestCli::RunWords(const QStringList& words)
 {
     QString out, err;
     QTextStream outStream(&out), errStream(&err);
-    CommandLine commandLine(outStream, errStream, m_clock, At("<bin>"), At("<root>/user"));
+    CommandLine commandLine(outStream, errStream, m_clock, {At("<bin>"), DataPlace::ProgramFolder, "test"},
+                            At("<root>/user"));
     const int exitCode = commandLine.Run(QStringList{QStringLiteral("kelmora-cli")} + words);
     outStream.flush();
     errStream.flush();
@@ -234,7 +235,8 @@ void TestCli::testStatus()
                                               "Template driver:     <save>/Alex.sav (exists)\n"
                                               "Factory driver file: <save>/AFactMS.sav (exists)\n"
                                               "Program data file:   <bin>/kelmora.dat (exists)\n"
-                                              "Mission choice:      12\n"));
+                                              "Mission choice:      12\n"
+                                              "Data file place:     beside the program (test)\n"));
 
     // The windowed program saved since.
     WriteWholeFile(factory, WithBlock(m_template, ExpectedAfterSave(BlockOf(m_template), 21 - 1)));
@@ -263,7 +265,8 @@ void TestCli::testStatusOfMissingFiles()
                                               "Factory driver file: none stored\n"
                                               "Program data file:   <bin>/kelmora.dat (missing)\n"
                                               "Mission choice:      unknown - No template driver chosen yet: "
-                                              "run 'kelmora-cli template PATH' first\n"));
+                                              "run 'kelmora-cli template PATH' first\n"
+                                              "Data file place:     beside the program (test)\n"));
 
     Ok(QStringLiteral("template <save>/Alex.sav"));
     const QString factory = At("<save>/AFactMS.sav");

@@ -31,6 +31,8 @@ void TestOutcome::testMessages_data()
         {"Could not read from data file '/p/f' [Why]", error, MessageIcon::Exclamation});
     add("data file write", {Failure::DataFileWrite, path, why},
         {"Could not write to data file '/p/f' [Why]", error, MessageIcon::Exclamation});
+    add("data folder", {Failure::DataFolderCreate, path, why},
+        {"Could not create the program data folder '/p/f' [Why]", error, MessageIcon::Exclamation});
     add("save: data file unreadable", {Failure::SaveDataFileUnreadable, path, {}},
         {"Could not read in program data file '/p/f' properly", "Error! - Save failed", MessageIcon::Exclamation});
     add("selection rule", {Failure::SelectionRule, {}, {}},

@@ -1,0 +1,71 @@
+# Install rules and packages. Linux: the GNU layout with a desktop entry, icons, AppStream metadata
+# and man pages, packaged as a .deb (scripts/package). Windows: the same bin/ and doc/ layout with
+# Qt's libraries beside the program, packaged as a ZIP.
+#
+# The prefix given at configure time is compiled in: an installed copy keeps kelmora.dat out of it
+# and looks for its readme in its doc folder. Installing elsewhere with `cmake --install --prefix`
+# still works, as the program also looks for the readme relative to itself.
+
+set(KELMORA_APP_ID com.quorrick.Kelmora)
+set(KELMORA_RESOURCES ${PROJECT_SOURCE_DIR}/resources)
+
+install(TARGETS kelmora kelmora-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES ${KELMORA_RESOURCES}/Readme-KELMORA.TXT DESTINATION ${CMAKE_INSTALL_DOCDIR})
+
+if(UNIX AND NOT APPLE)
+    install(FILES ${KELMORA_RESOURCES}/desktop/${KELMORA_APP_ID}.desktop
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+    install(FILES ${KELMORA_RESOURCES}/desktop/${KELMORA_APP_ID}.metainfo.xml
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+    foreach(size 16 32 48 64 128 256)
+        install(FILES ${KELMORA_RESOURCES}/icons/hicolor/${size}/kelmora.png
+                DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
+                RENAME ${KELMORA_APP_ID}.png)
+    endforeach()
+    install(FILES ${KELMORA_RESOURCES}/icons/kelmora.svg
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
+            RENAME ${KELMORA_APP_ID}.svg)
+    install(FILES ${KELMORA_RESOURCES}/man/kelmora.1 ${KELMORA_RESOURCES}/man/kelmora-cli.1
+            DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+endif()
+
+if(WIN32)
+    # Not built on the project's machines; kept to the documented Qt and CPack calls. The icon and
+    # version resource (resources/kelmora.rc.in) is compiled into kelmora.exe by src/ui. The deploy
+    # script runs windeployqt at install time and puts the Qt libraries and plugins beside the
+    # programs in bin/, which serves kelmora-cli.exe as well.
+    qt_generate_deploy_app_script(TARGET kelmora FILENAME_VARIABLE kelmora_deploy_script
+                                  NO_UNSUPPORTED_PLATFORM_ERROR)
+    install(SCRIPT ${kelmora_deploy_script})
+endif()
+
+set(CPACK_PACKAGE_NAME kelmora)
+set(CPACK_PACKAGE_VENDOR Quorrick)
+set(CPACK_PACKAGE_CONTACT "Quorrick <kelmora@quorrick.example>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "start a racing game's factory driver mode at any mission")
+set(CPACK_PACKAGE_INSTALL_DIRECTORY Kelmora)
+set(CPACK_STRIP_FILES ON)
+if(WIN32)
+    # Unpacked anywhere the player may write, it is a portable copy: kelmora.dat stays beside it.
+    set(CPACK_GENERATOR ZIP)
+    set(CPACK_PACKAGE_FILE_NAME kelmora-${PROJECT_VERSION}-windows)
+else()
+    set(CPACK_GENERATOR DEB)
+    set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT) # kelmora_<version>_<arch>.deb
+    set(CPACK_DEBIAN_PACKAGE_SECTION games)
+    set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Quorrick <kelmora@quorrick.example>")
+    # CPack puts the summary above this as the first line.
+    set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
+        "Kelmora lets a player start the factory driver mode of the racing game Vantor
+at any of its 34 missions instead of only in order. It copies a driver
+savegame, the template, to a factory driver savegame beside it and rewrites
+that copy's mission progress for the chosen mission. The template itself is
+never written to.
+.
+The package holds the window, kelmora, and its command-line twin,
+kelmora-cli, for launchers and scripts.")
+    # The libraries come from dpkg-shlibdeps. The readme is shown with xdg-open.
+    set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+    set(CPACK_DEBIAN_PACKAGE_RECOMMENDS xdg-utils)
+endif()
+include(CPack)

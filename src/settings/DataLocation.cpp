@@ -1,0 +1,131 @@
+#include "DataLocation.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#include <filesystem>
+#include <system_error>
+
+#ifndef Q_OS_WIN
+#include <unistd.h>
+#endif
+
+namespace kelmora {
+namespace {
+
+const QString DataFileName = QStringLiteral("kelmora.dat");
+
+#ifdef Q_OS_WIN
+constexpr Qt::CaseSensitivity PathCase = Qt::CaseInsensitive;
+#else
+constexpr Qt::CaseSensitivity PathCase = Qt::CaseSensitive;
+#endif
+
+// An absolute, clean path with "/" separators; symbolic links resolved where the path exists, so
+// that /usr/bin reached through a link still counts as /usr.
+QString ComparablePath(const QString& path)
+{
+    const QFileInfo info(QDir::fromNativeSeparators(path));
+    const QString canonical = info.canonicalFilePath();
+    return canonical.isEmpty() ? QDir::cleanPath(info.absoluteFilePath()) : canonical;
+}
+
+bool IsInside(const QString& path, const QString& folder)
+{
+    if (path.compare(folder, PathCase) == 0)
+        return true;
+    const QString prefix = folder.endsWith(u'/') ? folder : folder + u'/';
+    return path.startsWith(prefix, PathCase);
+}
+
+QString Native(const QString& path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+} // namespace
+
+DataLocation ChooseDataLocation(const DataLocationInputs& inputs)
+{
+    const QString programFolder = ComparablePath(inputs.programFolder);
+    const QString shownProgramFolder = Native(inputs.programFolder);
+    const DataLocation userData{Native(QDir::cleanPath(inputs.userDataFolder)), DataPlace::UserDataFolder, {}};
+
+    for (const QString& systemFolder : inputs.systemFolders) {
+        if (systemFolder.isEmpty())
+            continue;
+        const QString comparable = ComparablePath(systemFolder);
+        if (IsInside(programFolder, comparable)) {
+            DataLocation location = userData;
+            location.reason = QStringLiteral("installed copy: the program's folder %1 is inside the system folder %2")
+                                  .arg(shownProgramFolder, Native(comparable));
+            return location;
+        }
+    }
+
+    const QString besideProgram = inputs.programFolder + QDir::separator() + DataFileName;
+    // Someone else's kelmora.dat would put their template's bytes into this player's savegames.
+    if (QFileInfo(besideProgram).isFile() && inputs.isWritable(besideProgram)) {
+        return {inputs.programFolder, DataPlace::ProgramFolder,
+                QStringLiteral("portable copy: kelmora.dat is already beside the program")};
+    }
+    if (inputs.isWritable(inputs.programFolder)) {
+        return {inputs.programFolder, DataPlace::ProgramFolder,
+                QStringLiteral("portable copy: the program's folder is writable and not a system folder")};
+    }
+    DataLocation location = userData;
+    location.reason = QStringLiteral("the program's folder %1 is not writable by this user").arg(shownProgramFolder);
+    return location;
+}
+
+QStringList SystemFolders()
+{
+    QStringList folders;
+#ifdef KELMORA_INSTALL_PREFIX
+    folders << QStringLiteral(KELMORA_INSTALL_PREFIX);
+#endif
+#ifdef Q_OS_WIN
+    for (const char* variable : {"ProgramFiles", "ProgramFiles(x86)", "ProgramW6432"})
+        folders << qEnvironmentVariable(variable);
+#else
+    folders << QStringLiteral("/usr") << QStringLiteral("/opt");
+#endif
+    folders.removeAll(QString());
+    folders.removeDuplicates();
+    return folders;
+}
+
+bool IsWritableByUser(const QString& path)
+{
+#ifdef Q_OS_WIN
+    return QFileInfo(path).isWritable();
+#else
+    return ::access(QFile::encodeName(path).constData(), W_OK) == 0;
+#endif
+}
+
+DataLocationInputs SystemDataLocationInputs()
+{
+    return {QDir::toNativeSeparators(QCoreApplication::applicationDirPath()), SystemFolders(),
+            QStandardPaths::writableLocation(QStandardPaths::AppDataLocation), IsWritableByUser};
+}
+
+QString CreateDataFolder(const DataLocation& location)
+{
+    if (location.folder.isEmpty())
+        return QStringLiteral("No per-user data folder is known on this system");
+#ifdef Q_OS_WIN
+    const std::filesystem::path folder(location.folder.toStdWString());
+#else
+    const std::filesystem::path folder(QFile::encodeName(location.folder).toStdString());
+#endif
+    std::error_code error;
+    std::filesystem::create_directories(folder, error);
+    if (!error && !std::filesystem::is_directory(folder, error) && !error)
+        error = std::make_error_code(std::errc::not_a_directory);
+    return error ? QString::fromLocal8Bit(error.message()) : QString();
+}
+
+} // namespace kelmora
