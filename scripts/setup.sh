@@ -4,7 +4,7 @@
 KELMORA_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 KELMORA_BUILD_DIR=${KELMORA_BUILD_DIR:-$KELMORA_ROOT/build}
 
-kelmora_packages=(cmake g++ make qt6-base-dev xdg-utils fonts-dejavu-core)
+kelmora_packages=(cmake g++ make qt6-base-dev qt6-svg-dev xdg-utils fonts-dejavu-core)
 
 kelmora_install_missing() {
     local missing=()
