@@ -39,6 +39,13 @@ public:
 
     StatusPanel* panel(int index) const;
 
+    // Shows which mission the factory driver file is set to: that row is selected (row 0 when
+    // none or unknown) and the save status tells it in its tooltip. Writes nothing.
+    void ShowFactoryDriverChoice(const MissionChoice& choice);
+
+    // A savegame dropped on the window becomes the template as if it had been picked in the dialog.
+    void ChooseDroppedTemplate(const QString& path);
+
     // SaveView
     bool SavePanelEnabled() const override;
     int SelectedMissionIndex() const override;
@@ -63,11 +70,16 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void Form_Load();
     void Form_Unload();
     void SetValueText(QLabel* label, const QString& text);
+    void SetFileText(QLabel* label, const QString& text, const QString& fileName);
+    void ApplyValueColours();
 
     std::unique_ptr<Ui::frmMain> m_ui;
     RunState& m_state;
@@ -75,6 +87,7 @@ private:
     StatusPanel* m_panels[3] = {};
     QPointer<AboutWindow> m_about;
     QString m_lastDialogFolder;
+    QString m_droppedFile; // taken by the next RunOpenDialog instead of asking
 };
 
 // The classic dialog font, bold: MS Sans Serif (or its TrueType twin) where it exists, otherwise the

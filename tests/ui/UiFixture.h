@@ -37,17 +37,20 @@ inline QString TextOf(const QWidget& window, const char* name)
 class FakeOpenDialog final : public OpenFileDialog
 {
 public:
-    QString GetOpenFileName(QWidget*, const QString& title, const QString& folder, const QString& filter) override
+    QString GetOpenFileName(QWidget*, const QString& title, const QString& folder, const QString& filter,
+                            const QStringList& sidebarFolders) override
     {
         ++opened;
         lastTitle = title;
         lastFolder = folder;
         lastFilter = filter;
+        lastSidebar = sidebarFolders;
         return answer;
     }
     QString answer; // empty: the player cancels
     int opened = 0;
     QString lastTitle, lastFolder, lastFilter;
+    QStringList lastSidebar;
 };
 
 class FakeLauncher final : public ProgramLauncher
