@@ -103,6 +103,9 @@ QStringList ExistingSteamRoots(const QString& homeFolder)
 
 QByteArray ReadLibraryFile(const QString& path)
 {
+    // Only a plain file: opening a named pipe left in its place would wait for a writer for ever.
+    if (!QFileInfo(path).isFile())
+        return {};
     QFile file(path);
     if (file.size() > MaxLibraryFileSize || !file.open(QIODevice::ReadOnly))
         return {};

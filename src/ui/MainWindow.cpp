@@ -299,6 +299,8 @@ void MainWindow::ShowFactoryDriverChoice(const MissionChoice& choice)
     QString tip;
     switch (choice.kind) {
     case MissionChoice::Kind::Set:
+        if (choice.indexes.isEmpty())
+            break;
         row = choice.indexes.constFirst();
         tip = QStringLiteral("The factory driver file is set to Mission #%1").arg(row + 1);
         // Missions whose saves give the same bytes follow each other.
@@ -474,6 +476,8 @@ void MainWindow::SetTemplateDriverText(const QString& text)
 void MainWindow::SetFactoryDriverText(const QString& text)
 {
     SetFileText(m_ui->lblFactoryDriverDesc, text, m_state.FactoryDriverFile);
+    // A new factory driver file is a fresh copy: what start-up found was about the old one.
+    m_ui->lblSaveStatusDesc->setToolTip({});
 }
 
 void MainWindow::EnableMissionList()

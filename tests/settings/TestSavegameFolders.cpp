@@ -5,6 +5,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
 using namespace kelmora;
 
 class TestSavegameFolders : public QObject
@@ -116,6 +120,15 @@ void TestSavegameFolders::testNothingInstalled()
     QVERIFY(QDir(home.path()).mkpath(".steam/steam/steamapps/libraryfolders.vdf"));
     QCOMPARE(WindowsPrefixDriveFolders(home.path()), QStringList());
     QCOMPARE(WindowsPrefixDriveFolders(home.filePath("missing")), QStringList());
+#ifdef Q_OS_UNIX
+    // A named pipe as the library file is passed by, not waited on.
+    QTemporaryDir second;
+    QVERIFY(QDir(second.path()).mkpath(".local/share/Steam/steamapps/compatdata/7/pfx/drive_c"));
+    const QByteArray pipe = QFile::encodeName(second.filePath(".local/share/Steam/steamapps/libraryfolders.vdf"));
+    QCOMPARE(mkfifo(pipe.constData(), 0600), 0);
+    QCOMPARE(WindowsPrefixDriveFolders(second.path()),
+             QStringList{second.filePath(".local/share/Steam/steamapps/compatdata/7/pfx/drive_c")});
+#endif
 }
 
 QTEST_GUILESS_MAIN(TestSavegameFolders)

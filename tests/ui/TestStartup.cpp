@@ -197,10 +197,17 @@ void TestStartup::testStartsAtTheFactoryDriversMission()
     QCOMPARE(Snapshot(fixture.dir.path()), before);
     QCOMPARE(fixture.messages.shown.size(), 0);
 
-    // A save of this run makes the start-up's finding out of date.
-    ClickSave(main, 2);
-    if (change != "unreadable" && change != "missing")
-        QCOMPARE(main.findChild<QLabel*>("lblSaveStatusDesc")->toolTip(), QString());
+    // A save or a new template in this run makes the start-up's finding out of date.
+    fixture.answer("Bob.sav");
+    main.mnuFile_SelectNewTemplateDriver_Click();
+    QCOMPARE(main.findChild<QLabel*>("lblSaveStatusDesc")->toolTip(), QString());
+    if (change == "") {
+        Program& third = fixture.start();
+        QCOMPARE(third.mainWindow().findChild<QLabel*>("lblSaveStatusDesc")->toolTip(),
+                 QStringLiteral("The factory driver file is set to Mission #34"));
+        ClickSave(third.mainWindow(), 2);
+        QCOMPARE(third.mainWindow().findChild<QLabel*>("lblSaveStatusDesc")->toolTip(), QString());
+    }
 }
 
 QTEST_MAIN(TestStartup)
