@@ -53,7 +53,6 @@ void TestSavegameFolders::testLibraryPaths_data()
                                          << QStringList{"/a", "/b"};
     QTest::newRow("stray closing braces")
         << QByteArray(R"(} } "libraryfolders" { "0" { "path" "/a" } } } })") << QStringList{"/a"};
-    QTest::newRow("empty") << QByteArray() << QStringList();
 }
 
 void TestSavegameFolders::testLibraryPaths()
