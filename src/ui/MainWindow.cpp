@@ -60,8 +60,9 @@ QString DraggedSavegame(const QMimeData* data)
     return file.absoluteFilePath();
 }
 
-// Qt names a drop-down list on Linux by its current entry, so a screen reader announced the list
-// as "Mission 5". This one is named by its caption and gives the entry as its value.
+// On Linux Qt names a drop-down list by its current entry, so a screen reader heard the chosen
+// mission and never what the list is for. This one is named by its caption (its accessible name)
+// and gives the entry as its value.
 class MissionListAccessible final : public QAccessibleWidget
 {
 public:

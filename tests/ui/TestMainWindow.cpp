@@ -338,18 +338,14 @@ void TestMainWindow::testFirstDialogAtHomeWithPrefixes()
 #else
     // A first run, started from a desktop menu in "/": the dialog starts at home, with the Wine
     // prefix in its side bar.
-    QTemporaryDir home;
-    QVERIFY(QDir(home.path()).mkpath(".wine/drive_c"));
-    const QByteArray oldHome = qgetenv("HOME");
-    qputenv("HOME", QFile::encodeName(home.path()));
+    QVERIFY(QDir(m_fixture->home).mkpath(".wine/drive_c"));
     const QString oldCurrent = QDir::currentPath();
     QDir::setCurrent("/");
     m_main->mnuFile_SelectNewTemplateDriver_Click();
-    qputenv("HOME", oldHome);
     QDir::setCurrent(oldCurrent);
 
-    QCOMPARE(m_fixture->openDialog.lastFolder, home.path());
-    QCOMPARE(m_fixture->openDialog.lastSidebar, QStringList{home.filePath(".wine/drive_c")});
+    QCOMPARE(m_fixture->openDialog.lastFolder, m_fixture->home);
+    QCOMPARE(m_fixture->openDialog.lastSidebar, QStringList{m_fixture->home + "/.wine/drive_c"});
     QCOMPARE(m_fixture->openDialog.lastTitle, QStringLiteral("Select Driver Savegame File"));
     QCOMPARE(m_fixture->openDialog.lastFilter, QStringLiteral("Driver Savegames (*.sav);;All Files (*)"));
 #endif
