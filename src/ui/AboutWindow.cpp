@@ -1,6 +1,7 @@
 #include "AboutWindow.h"
 #include "ui_AboutWindow.h"
 
+#include "Appearance.h"
 #include "MainWindow.h"
 #include "Version.h"
 
@@ -14,7 +15,9 @@ AboutWindow::AboutWindow(QWidget* parent)
     m_ui->setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
-    setWindowIcon(QIcon(QStringLiteral(":/icons/kelmora-32.xpm")));
+    setWindowIcon(ProgramIcon());
+    m_ui->picIcon->setPixmap(
+        ScalablePicture(QStringLiteral(":/icons/trafficlight.svg"), m_ui->picIcon->minimumSize(), devicePixelRatioF()));
     // OK is the default button; a dialog's Escape closes it as well.
     connect(m_ui->cmdOK, &QPushButton::clicked, this, &AboutWindow::cmdOK_Click);
     Form_Load();

@@ -2,19 +2,29 @@
 #include "ui_MainWindow.h"
 
 #include "AboutWindow.h"
+#include "Appearance.h"
 #include "StatusPanel.h"
 #include "mission/FileLookup.h"
 #include "mission/MissionCatalogue.h"
 #include "mission/SaveSequence.h"
 #include "settings/ReadmeLocation.h"
+#include "settings/SavegameFolders.h"
 
+#include <QAbstractItemView>
+#include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QLayout>
+#include <QMimeData>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QStatusBar>
+
+#include <utility>
 
 namespace kelmora {
 
@@ -22,11 +32,98 @@ namespace {
 // The status bar's panels stop this far short of the window's right edge.
 constexpr int PanelsRightGap = 9;
 
-void SetTextColour(QWidget* widget, const QColor& colour)
+const QString NoTemplateHint = QStringLiteral("None yet: choose File, Select New Template Driver");
+
+// The window's palette with a text colour of the label's own. The whole palette, not the one role:
+// this runs before the window passes a new palette on to its children, which would otherwise keep
+// the old background.
+void SetTextColour(QWidget* widget, QPalette palette, const QColor& colour)
 {
-    QPalette palette = widget->palette();
     palette.setColor(QPalette::WindowText, colour);
     widget->setPalette(palette);
+}
+
+// The caption beside a value label, without its colon, for screen readers.
+QString CaptionOf(const QLabel* caption)
+{
+    QString text = caption->text();
+    text.remove(QLatin1Char(':'));
+    return text.trimmed();
+}
+
+// The one local savegame file a drag carries, or nothing.
+QString DraggedSavegame(const QMimeData* data)
+{
+    if (!data || !data->hasUrls() || data->urls().size() != 1 || !data->urls().constFirst().isLocalFile())
+        return {};
+    const QFileInfo file(data->urls().constFirst().toLocalFile());
+    if (!file.isFile() || file.suffix().compare(QStringLiteral("sav"), Qt::CaseInsensitive) != 0)
+        return {};
+    return file.absoluteFilePath();
+}
+
+// On Linux Qt names a drop-down list by its current entry, so a screen reader heard the chosen
+// mission and never what the list is for. This one is named by its caption (its accessible name)
+// and gives the entry as its value.
+class MissionListAccessible final : public QAccessibleWidget
+{
+public:
+    explicit MissionListAccessible(QComboBox* list)
+        : QAccessibleWidget(list, QAccessible::ComboBox)
+    { }
+
+    QString text(QAccessible::Text t) const override
+    {
+        return t == QAccessible::Value ? list()->currentText() : QAccessibleWidget::text(t);
+    }
+    int childCount() const override { return 1; }
+    QAccessibleInterface* child(int index) const override
+    {
+        return index == 0 ? QAccessible::queryAccessibleInterface(list()->view()) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        return child && child->object() == list()->view() ? 0 : -1;
+    }
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.expandable = true;
+        state.expanded = list()->view()->isVisible();
+        state.collapsed = !state.expanded;
+        return state;
+    }
+    QStringList actionNames() const override { return {showMenuAction(), pressAction()}; }
+    void doAction(const QString& actionName) override
+    {
+        if (actionName != showMenuAction() && actionName != pressAction())
+            return QAccessibleWidget::doAction(actionName);
+        if (list()->view()->isVisible())
+            list()->hidePopup();
+        else
+            list()->showPopup();
+    }
+
+private:
+    QComboBox* list() const { return static_cast<QComboBox*>(widget()); }
+};
+
+QAccessibleInterface* MissionListAccessibleFactory(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("QComboBox") && object && object->objectName() == QLatin1String("cbxMissions"))
+        return new MissionListAccessible(static_cast<QComboBox*>(object));
+    return nullptr;
+}
+
+// Where the open dialog starts when the player has no savegame folder yet: never the working
+// folder, which is "/" when the program was started from a desktop menu.
+QString FirstDialogFolder()
+{
+#ifdef Q_OS_WIN
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+#else
+    return QDir::homePath();
+#endif
 }
 
 } // namespace
@@ -65,12 +162,10 @@ MainWindow::MainWindow(RunState& state, const UiServices& services, QWidget* par
     const QFont bold = ClassicBoldFont();
     for (QLabel* label : m_ui->centralWidget->findChildren<QLabel*>())
         label->setFont(bold);
-    const QColor darkGreen(0, 64, 0), darkRed(64, 0, 0), navy(0, 0, 128);
-    SetTextColour(m_ui->lblSaveStatusDesc, darkGreen);
-    for (QLabel* label : {m_ui->lblCarDesc, m_ui->lblLocationDesc, m_ui->lblMissionDesc})
-        SetTextColour(label, darkRed);
-    SetTextColour(m_ui->lblGoalTimeDesc, navy);
+    ApplyValueColours();
     m_ui->sbrMain->setFont(bold);
+    setWindowIcon(ProgramIcon());
+    setAcceptDrops(true);
 
     const QString captions[] = {QStringLiteral("Save Factory Driver"), QStringLiteral("Exit"), QString()};
     const QString tips[] = {QStringLiteral("Save Factory Driver File"), QStringLiteral("Exit Program"),
@@ -79,6 +174,8 @@ MainWindow::MainWindow(RunState& state, const UiServices& services, QWidget* par
         m_panels[i] = new StatusPanel(captions[i], m_ui->sbrMain);
         m_panels[i]->setObjectName(QStringLiteral("sbrMain_Panel%1").arg(i + 1));
         m_panels[i]->setToolTip(tips[i]);
+        m_panels[i]->setAccessibleName(i == ClockPanel - 1 ? tips[i] : captions[i]);
+        m_panels[i]->setAccessibleDescription(tips[i]);
         m_panels[i]->setFont(bold);
         m_ui->sbrMain->addPermanentWidget(m_panels[i]);
         connect(m_panels[i], &StatusPanel::clicked, this, [this, i] { sbrMain_PanelClick(i + 1); });
@@ -102,7 +199,28 @@ MainWindow::MainWindow(RunState& state, const UiServices& services, QWidget* par
     setTabOrder(m_ui->cbxMissions, m_panels[0]);
     setTabOrder(m_panels[0], m_panels[1]);
 
+    // Screen readers read a value with its caption; the list is named by its caption rather than by
+    // whatever it shows.
+    const std::pair<QLabel*, QLabel*> rows[] = {{m_ui->lblTemplateDriver, m_ui->lblTemplateDriverDesc},
+                                                {m_ui->lblFactoryDriver, m_ui->lblFactoryDriverDesc},
+                                                {m_ui->lblSaveStatus, m_ui->lblSaveStatusDesc},
+                                                {m_ui->lblCar, m_ui->lblCarDesc},
+                                                {m_ui->lblLocation, m_ui->lblLocationDesc},
+                                                {m_ui->lblMission, m_ui->lblMissionDesc},
+                                                {m_ui->lblGoalTime, m_ui->lblGoalTimeDesc}};
+    for (const auto& [caption, value] : rows)
+        value->setAccessibleDescription(CaptionOf(caption));
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(MissionListAccessibleFactory);
+        return true;
+    }();
+    Q_UNUSED(factoryInstalled);
+    m_ui->cbxMissions->setAccessibleName(CaptionOf(m_ui->lblSelectMission));
+    m_ui->lblSelectMission->setBuddy(m_ui->cbxMissions);
+    m_ui->sbrMain->setAccessibleName(QStringLiteral("Status bar"));
+
     Form_Load();
+    SetFileText(m_ui->lblTemplateDriverDesc, NoTemplateHint, {});
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     adjustSize();
     CentreOnScreen(this);
@@ -140,6 +258,103 @@ void MainWindow::SetValueText(QLabel* label, const QString& text)
     // One line, growing to the right; what passes the window's edge is cut off there.
     label->setText(text);
     label->resize(qMax(label->sizeHint().width(), label->parentWidget()->maximumWidth() - label->x()), label->height());
+}
+
+void MainWindow::SetFileText(QLabel* label, const QString& text, const QString& fileName)
+{
+    // A long name loses its middle, where names differ least, so that its note stays whole.
+    const int room = label->parentWidget()->maximumWidth() - label->x();
+    const QFontMetrics metrics(label->font());
+    QString shown = text;
+    if (metrics.horizontalAdvance(text) > room) {
+        if (!fileName.isEmpty() && text.startsWith(fileName)) {
+            const QString note = text.mid(fileName.size());
+            shown = metrics.elidedText(fileName, Qt::ElideMiddle, room - metrics.horizontalAdvance(note)) + note;
+        } else {
+            shown = metrics.elidedText(text, Qt::ElideMiddle, room);
+        }
+    }
+    label->setText(shown);
+    label->resize(room, label->height());
+    label->setAccessibleName(text);
+    const QString path = QDir::toNativeSeparators(m_state.SavedataFolder + fileName);
+    label->setToolTip(fileName.isEmpty() ? QString() : path);
+    const QString caption =
+        label == m_ui->lblTemplateDriverDesc ? CaptionOf(m_ui->lblTemplateDriver) : CaptionOf(m_ui->lblFactoryDriver);
+    label->setAccessibleDescription(fileName.isEmpty() ? caption : caption + QStringLiteral(", ") + path);
+}
+
+void MainWindow::ApplyValueColours()
+{
+    if (!m_ui->lblGoalTimeDesc)
+        return; // a change while the form is still being built
+    const QPalette window = palette();
+    const QColor background = window.color(QPalette::Window);
+    SetTextColour(m_ui->lblSaveStatusDesc, window, ReadableOn(SaveStatusColour, background));
+    for (QLabel* label : {m_ui->lblCarDesc, m_ui->lblLocationDesc, m_ui->lblMissionDesc})
+        SetTextColour(label, window, ReadableOn(DetailColour, background));
+    SetTextColour(m_ui->lblGoalTimeDesc, window, ReadableOn(GoalTimeColour, background));
+}
+
+void MainWindow::ShowFactoryDriverChoice(const MissionChoice& choice)
+{
+    int row = 0;
+    QString tip;
+    switch (choice.kind) {
+    case MissionChoice::Kind::Set:
+        if (choice.indexes.isEmpty())
+            break;
+        row = choice.indexes.constFirst();
+        tip = QStringLiteral("The factory driver file is set to Mission #%1").arg(row + 1);
+        // Missions whose saves give the same bytes follow each other.
+        if (choice.indexes.size() > 1)
+            tip += QStringLiteral(" (a save of any mission from #%1 to #%2 gives the same bytes)")
+                       .arg(row + 1)
+                       .arg(choice.indexes.constLast() + 1);
+        break;
+    case MissionChoice::Kind::PlayedOn:
+        tip = QStringLiteral("The factory driver file has been played on or changed since the last save: no mission's "
+                             "save gives its bytes");
+        break;
+    case MissionChoice::Kind::Unknown:
+        tip = QStringLiteral("Which mission the factory driver file is set to cannot be told: ") + choice.reason;
+        break;
+    }
+    m_ui->cbxMissions->setCurrentIndex(row);
+    m_ui->lblSaveStatusDesc->setToolTip(tip);
+}
+
+void MainWindow::ChooseDroppedTemplate(const QString& path)
+{
+    const QFileInfo dropped(path);
+    m_lastDialogFolder = dropped.absolutePath();
+    ChooseTemplate({QDir::toNativeSeparators(dropped.absoluteFilePath()), dropped.fileName()});
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!DraggedSavegame(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event)
+{
+    const QString path = DraggedSavegame(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    // Chosen once the drop is over: the choice may show modal messages, and the program the file
+    // came from waits for the drop's answer.
+    QMetaObject::invokeMethod(
+        this, [this, path] { ChooseDroppedTemplate(path); }, Qt::QueuedConnection);
+}
+
+void MainWindow::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::ApplicationPaletteChange ||
+        event->type() == QEvent::StyleChange)
+        ApplyValueColours();
 }
 
 void MainWindow::sbrMain_PanelClick(int panel)
@@ -253,6 +468,8 @@ int MainWindow::SelectedMissionIndex() const
 void MainWindow::SetSaveStatusText(const QString& text)
 {
     SetValueText(m_ui->lblSaveStatusDesc, text);
+    // What the file was set to at start-up is out of date once the text reports something new.
+    m_ui->lblSaveStatusDesc->setToolTip({});
 }
 
 void MainWindow::HideMainWindow()
@@ -272,9 +489,10 @@ std::optional<ChosenFile> MainWindow::RunOpenDialog(const QString& initialFolder
     // With no usable folder of its own the dialog starts where it last was in this run.
     if (!initialFolder.isEmpty())
         m_lastDialogFolder = initialFolder;
-    const QString path =
-        m_services.openDialog.GetOpenFileName(this, QStringLiteral("Select Driver Savegame File"), m_lastDialogFolder,
-                                              QStringLiteral("Driver Savegames (*.sav);;All Files (*)"));
+    const QString path = m_services.openDialog.GetOpenFileName(
+        this, QStringLiteral("Select Driver Savegame File"),
+        m_lastDialogFolder.isEmpty() ? FirstDialogFolder() : m_lastDialogFolder,
+        QStringLiteral("Driver Savegames (*.sav);;All Files (*)"), WindowsPrefixDriveFolders(QDir::homePath()));
     if (path.isEmpty())
         return std::nullopt;
     const QFileInfo chosen(path);
@@ -284,12 +502,14 @@ std::optional<ChosenFile> MainWindow::RunOpenDialog(const QString& initialFolder
 
 void MainWindow::SetTemplateDriverText(const QString& text)
 {
-    SetValueText(m_ui->lblTemplateDriverDesc, text);
+    SetFileText(m_ui->lblTemplateDriverDesc, text, m_state.TemplateDriverFile);
 }
 
 void MainWindow::SetFactoryDriverText(const QString& text)
 {
-    SetValueText(m_ui->lblFactoryDriverDesc, text);
+    SetFileText(m_ui->lblFactoryDriverDesc, text, m_state.FactoryDriverFile);
+    // A new factory driver file is a fresh copy: what start-up found was about the old one.
+    m_ui->lblSaveStatusDesc->setToolTip({});
 }
 
 void MainWindow::EnableMissionList()

@@ -2,6 +2,7 @@
 
 #include "UiServices.h"
 #include "mission/MissionData.h"
+#include "mission/SaveSequence.h"
 #include "settings/TemplateSelection.h"
 
 #include <QLabel>
@@ -38,6 +39,13 @@ public:
 
     StatusPanel* panel(int index) const;
 
+    // Shows which mission the factory driver file is set to: that row is selected (row 0 when
+    // none or unknown) and the save status tells it in its tooltip. Writes nothing.
+    void ShowFactoryDriverChoice(const MissionChoice& choice);
+
+    // A savegame dropped on the window becomes the template as if it had been picked in the dialog.
+    void ChooseDroppedTemplate(const QString& path);
+
     bool SavePanelEnabled() const;
     int SelectedMissionIndex() const;
     void SetSaveStatusText(const QString& text);
@@ -59,6 +67,9 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void Form_Load();
@@ -68,6 +79,8 @@ private:
     // The chosen file, or nothing when the player cancelled.
     std::optional<ChosenFile> RunOpenDialog(const QString& initialFolder);
     void SetValueText(QLabel* label, const QString& text);
+    void SetFileText(QLabel* label, const QString& text, const QString& fileName);
+    void ApplyValueColours();
 
     std::unique_ptr<Ui::frmMain> m_ui;
     RunState& m_state;

@@ -1,8 +1,11 @@
 #include "Program.h"
 
+#include "Appearance.h"
 #include "MainWindow.h"
 #include "Version.h"
 #include "WelcomeWindow.h"
+#include "mission/MissionDataFile.h"
+#include "mission/SaveSequence.h"
 #include "settings/SettingsStore.h"
 #include "settings/TemplateSelection.h"
 
@@ -16,9 +19,7 @@ void DescribeApplication()
     QCoreApplication::setOrganizationName(KelmoraSettingsKey().organization);
     QCoreApplication::setApplicationName(KelmoraSettingsKey().application);
     QCoreApplication::setApplicationVersion(QStringLiteral(KELMORA_VERSION));
-    QIcon icon(QStringLiteral(":/icons/kelmora-32.xpm"));
-    icon.addFile(QStringLiteral(":/icons/kelmora-16.xpm"));
-    QApplication::setWindowIcon(icon);
+    QApplication::setWindowIcon(ProgramIcon());
     // The program ends with its main window, not with whichever window happened to close last
     // (the main window is hidden while the open dialog and its messages are up).
     QApplication::setQuitOnLastWindowClosed(false);
@@ -49,6 +50,15 @@ void Program::Main()
     } else {
         m_welcome->show();
     }
+    if (m_state.SettingsValid)
+        ShowFactoryDriverChoice();
+}
+
+void Program::ShowFactoryDriverChoice()
+{
+    // Found as kelmora-cli status finds it; reading never changes either file.
+    m_main->ShowFactoryDriverChoice(FindMissionChoice(m_state.SavedataFolder + m_state.FactoryDriverFile,
+                                                      MissionDataFilePath(m_services.dataFolder)));
 }
 
 } // namespace kelmora

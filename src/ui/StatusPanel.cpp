@@ -1,5 +1,6 @@
 #include "StatusPanel.h"
 
+#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QLocale>
 #include <QMouseEvent>
@@ -12,7 +13,59 @@ namespace kelmora {
 
 namespace {
 constexpr int MinimumPanelWidth = 96; // one inch at 96 DPI
+
+// A label to the accessibility tools, yet pressed like a button.
+class StatusPanelAccessible final : public QAccessibleWidget
+{
+public:
+    explicit StatusPanelAccessible(StatusPanel* panel)
+        : QAccessibleWidget(panel)
+    { }
+
+    // Asked each time: the interface may be made before a panel becomes the clock.
+    QAccessible::Role role() const override
+    {
+        return static_cast<StatusPanel*>(widget())->IsClock() ? QAccessible::StaticText : QAccessible::Button;
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        const StatusPanel* panel = static_cast<StatusPanel*>(widget());
+        switch (t) {
+        case QAccessible::Name:
+            return panel->accessibleName().isEmpty() ? panel->text() : panel->accessibleName();
+        case QAccessible::Value:
+            return panel->IsClock() ? panel->text() : QString();
+        default:
+            return QAccessibleWidget::text(t);
+        }
+    }
+
+    QStringList actionNames() const override
+    {
+        if (static_cast<StatusPanel*>(widget())->IsClock())
+            return QAccessibleWidget::actionNames();
+        return QStringList{pressAction()} + QAccessibleWidget::actionNames();
+    }
+
+    void doAction(const QString& actionName) override
+    {
+        auto* panel = static_cast<StatusPanel*>(widget());
+        if (actionName == pressAction() && !panel->IsClock())
+            panel->Press();
+        else
+            QAccessibleWidget::doAction(actionName);
+    }
+};
+
+QAccessibleInterface* StatusPanelAccessibleFactory(const QString& className, QObject* object)
+{
+    if (className == QLatin1String(StatusPanel::staticMetaObject.className()) && object && object->isWidgetType())
+        return new StatusPanelAccessible(static_cast<StatusPanel*>(object));
+    return nullptr;
 }
+
+} // namespace
 
 StatusPanel::StatusPanel(const QString& text, QWidget* parent)
     : QLabel(text, parent)
@@ -24,6 +77,17 @@ StatusPanel::StatusPanel(const QString& text, QWidget* parent)
     setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     setMinimumWidth(MinimumPanelWidth);
     setFocusPolicy(Qt::TabFocus);
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(StatusPanelAccessibleFactory);
+        return true;
+    }();
+    Q_UNUSED(factoryInstalled);
+}
+
+void StatusPanel::Press()
+{
+    if (isEnabled())
+        emit clicked();
 }
 
 void StatusPanel::ShowClock()
@@ -46,7 +110,7 @@ void StatusPanel::UpdateClock()
 void StatusPanel::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-        emit clicked();
+        Press();
     QLabel::mouseReleaseEvent(event);
 }
 
@@ -56,7 +120,7 @@ void StatusPanel::keyPressEvent(QKeyEvent* event)
     case Qt::Key_Space:
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        emit clicked();
+        Press();
         return;
     default:
         QLabel::keyPressEvent(event);

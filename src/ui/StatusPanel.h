@@ -7,7 +7,8 @@ class QTimer;
 namespace kelmora {
 
 // One sunken panel of the main window's status bar: sized to its text, at least 96 pixels wide,
-// clickable with the mouse and, once it has the focus (Tab), with Space or Enter.
+// clickable with the mouse and, once it has the focus (Tab), with Space or Enter. Screen readers
+// see a panel as a button that can be pressed, a clock panel as text.
 class StatusPanel : public QLabel
 {
     Q_OBJECT
@@ -17,6 +18,10 @@ public:
 
     // Turns the panel into a clock that keeps the current time by itself.
     void ShowClock();
+    bool IsClock() const { return m_clock != nullptr; }
+
+    // What a click does: nothing while the panel is disabled.
+    void Press();
 
 signals:
     void clicked();

@@ -32,10 +32,24 @@ void MessageBoxService::ShowMessage(const Message& message)
 }
 
 QString FileDialogService::GetOpenFileName(QWidget* parent, const QString& title, const QString& folder,
-                                           const QString& filter)
+                                           const QString& filter, const QStringList& sidebarFolders)
 {
     // getOpenFileName only accepts files that exist and shows no read-only check box.
-    return QFileDialog::getOpenFileName(parent, title, folder, filter);
+    if (sidebarFolders.isEmpty())
+        return QFileDialog::getOpenFileName(parent, title, folder, filter);
+
+    // Only Qt's own dialog takes extra side bar places; the desktop's would drop them.
+    QFileDialog dialog(parent, title, folder, filter);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    QList<QUrl> places = dialog.sidebarUrls();
+    for (const QString& sidebarFolder : sidebarFolders)
+        places << QUrl::fromLocalFile(sidebarFolder);
+    dialog.setSidebarUrls(places);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
 }
 
 bool ProcessLauncher::StartDetached(const QString& program, const QString& argument)

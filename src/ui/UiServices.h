@@ -4,6 +4,7 @@
 #include "mission/Services.h"
 
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -31,8 +32,9 @@ class OpenFileDialog
 public:
     virtual ~OpenFileDialog() = default;
     // The chosen existing file's full path, or an empty text when the player cancelled.
-    virtual QString GetOpenFileName(QWidget* parent, const QString& title, const QString& folder,
-                                    const QString& filter) = 0;
+    // `sidebarFolders` are offered beside the standard places, one click away.
+    virtual QString GetOpenFileName(QWidget* parent, const QString& title, const QString& folder, const QString& filter,
+                                    const QStringList& sidebarFolders) = 0;
 };
 
 // Starts another program without waiting for it; false when it could not be started.
@@ -70,8 +72,8 @@ public:
 class FileDialogService final : public OpenFileDialog
 {
 public:
-    QString GetOpenFileName(QWidget* parent, const QString& title, const QString& folder,
-                            const QString& filter) override;
+    QString GetOpenFileName(QWidget* parent, const QString& title, const QString& folder, const QString& filter,
+                            const QStringList& sidebarFolders) override;
 };
 
 class ProcessLauncher final : public ProgramLauncher

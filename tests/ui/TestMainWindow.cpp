@@ -4,12 +4,46 @@
 
 #include "UiFixture.h"
 
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
 #include <QLabel>
+#include <QMimeData>
 #include <QStatusBar>
+#include <QUrl>
+
+namespace {
+
+QMimeData* SavegameDrag(const QStringList& paths)
+{
+    auto* data = new QMimeData;
+    QList<QUrl> urls;
+    for (const QString& path : paths)
+        urls << QUrl::fromLocalFile(path);
+    data->setUrls(urls);
+    return data;
+}
+
+// Sends a drag over the window and, when it is taken, drops it there. True when it was taken.
+bool DragAndDrop(QWidget* window, const QStringList& paths)
+{
+    const std::unique_ptr<QMimeData> data(SavegameDrag(paths));
+    const QPoint where = window->rect().center();
+    QDragEnterEvent enter(where, Qt::CopyAction, data.get(), Qt::LeftButton, Qt::NoModifier);
+    enter.ignore();
+    QApplication::sendEvent(window, &enter);
+    if (!enter.isAccepted())
+        return false;
+    QDropEvent drop(where, Qt::CopyAction, data.get(), Qt::LeftButton, Qt::NoModifier);
+    drop.ignore();
+    QApplication::sendEvent(window, &drop);
+    return drop.isAccepted();
+}
+
+} // namespace
 
 using namespace kelmora;
 using namespace kelmora::test;
@@ -28,6 +62,12 @@ private slots:
     void testLongTemplateNameStaysOnOneLine();
     void testAboutWindow();
     void testReadme();
+    void testScreenReaders();
+    void testFirstDialogAtHomeWithPrefixes();
+    void testDragAcceptsOneSavegame_data();
+    void testDragAcceptsOneSavegame();
+    void testDropGoesTheDialogsWay_data();
+    void testDropGoesTheDialogsWay();
 
 private:
     QString text(const char* name) const { return TextOf(*m_main, name); }
@@ -167,15 +207,26 @@ void TestMainWindow::testStatusBarPanels()
 
 void TestMainWindow::testLongTemplateNameStaysOnOneLine()
 {
-    const QString longName = QString(60, u'L') + ".sav";
+    const QString longName = QString(30, u'L') + QString(30, u'R') + ".sav";
     WriteWholeFile(m_fixture->saveFolder + longName, m_fixture->alex);
     m_main->show();
     const QSize before = m_main->size();
     chooseTemplate(longName);
+    // The name loses its middle, its note stays whole, and all of it fits inside the window.
     const auto* label = m_main->findChild<QLabel*>("lblTemplateDriverDesc");
-    QCOMPARE(label->text(), longName + "  [Never gets modified!]");
+    QVERIFY2(label->text().startsWith("LLLL") && label->text().contains(QChar(0x2026)) &&
+                 label->text().endsWith("RRRR.sav  [Never gets modified!]"),
+             qPrintable(label->text()));
+    QVERIFY(label->mapTo(m_main, QPoint(label->fontMetrics().horizontalAdvance(label->text()), 0)).x() <=
+            m_main->width());
     QVERIFY(label->width() >= label->sizeHint().width());
     QCOMPARE(m_main->size(), before);
+    // The whole name and its folder are one hover, or one screen reader question, away.
+    QCOMPARE(label->toolTip(), m_fixture->saveFolder + longName);
+    QCOMPARE(label->accessibleName(), longName + "  [Never gets modified!]");
+    const auto* factory = m_main->findChild<QLabel*>("lblFactoryDriverDesc");
+    QCOMPARE(factory->text(), QStringLiteral("LFactMS.sav  [Select mission for this driver]"));
+    QCOMPARE(factory->toolTip(), m_fixture->saveFolder + "LFactMS.sav");
 }
 
 void TestMainWindow::testAboutWindow()
@@ -223,6 +274,174 @@ void TestMainWindow::testReadme()
     const ShownMessage failed{"Could not execute '" + viewer.toUpper() + "'", "Error - Viewing Aborted",
                               MessageIcon::Exclamation};
     QCOMPARE(m_fixture->messages.shown.last(), failed);
+}
+
+void TestMainWindow::testScreenReaders()
+{
+    // Before a template, the save panel's press does nothing, as its click does.
+    QAccessibleInterface* save = QAccessible::queryAccessibleInterface(m_main->panel(MainWindow::SavePanel));
+    QVERIFY(save && save->actionInterface());
+    save->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(text("lblSaveStatusDesc"), QStringLiteral("Not saved this session"));
+    QCOMPARE(m_fixture->messages.shown, QList<ShownMessage>{});
+
+    chooseTemplate("Alex.sav");
+    list()->setCurrentIndex(4);
+    save = QAccessible::queryAccessibleInterface(m_main->panel(MainWindow::SavePanel));
+    QCOMPARE(save->role(), QAccessible::Button);
+    QCOMPARE(save->text(QAccessible::Name), QStringLiteral("Save Factory Driver"));
+    QVERIFY(save->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
+    save->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(text("lblSaveStatusDesc"), QStringLiteral("Saved [Mission #5] @ 9:41:07 PM"));
+    QCOMPARE(m_fixture->file("AFactMS.sav"), SavedFrom(m_fixture->alex, 4));
+
+    QAccessibleInterface* exitPanel = QAccessible::queryAccessibleInterface(m_main->panel(MainWindow::ExitPanel));
+    QCOMPARE(exitPanel->role(), QAccessible::Button);
+    QCOMPARE(exitPanel->text(QAccessible::Name), QStringLiteral("Exit"));
+    exitPanel->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(m_fixture->exit.endCount, 1);
+
+    // The clock is read, not pressed.
+    QAccessibleInterface* clock = QAccessible::queryAccessibleInterface(m_main->panel(MainWindow::ClockPanel));
+    QCOMPARE(clock->role(), QAccessible::StaticText);
+    QCOMPARE(clock->text(QAccessible::Name), QStringLiteral("Time"));
+    QVERIFY(!clock->actionInterface() ||
+            !clock->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
+
+    QAccessibleInterface* missions = QAccessible::queryAccessibleInterface(list());
+    QCOMPARE(missions->role(), QAccessible::ComboBox);
+    QCOMPARE(missions->text(QAccessible::Name), QStringLiteral("Select Mission"));
+    QCOMPARE(missions->text(QAccessible::Value), ListText(4));
+
+    // Each value is read with its caption.
+    const QStringList captions{"Template Driver", "Factory Driver", "Save Status", "Car",
+                               "Location",        "Mission",        "Goal Time"};
+    for (const QString& caption : captions) {
+        const QString name = "lbl" + QString(caption).remove(' ') + "Desc";
+        QAccessibleInterface* value = QAccessible::queryAccessibleInterface(m_main->findChild<QLabel*>(name));
+        QVERIFY2(value->text(QAccessible::Description).contains(caption), qPrintable(name));
+        QCOMPARE(value->text(QAccessible::Name), text(qPrintable(name)));
+    }
+    // Nothing a screen reader can reach is nameless.
+    for (QWidget* widget : m_main->findChildren<QWidget*>()) {
+        if (!widget->isVisibleTo(m_main) || (widget->focusPolicy() == Qt::NoFocus && !qobject_cast<QLabel*>(widget)))
+            continue;
+        QAccessibleInterface* control = QAccessible::queryAccessibleInterface(widget);
+        QVERIFY2(control && !control->text(QAccessible::Name).isEmpty(), qPrintable(widget->objectName()));
+    }
+}
+
+void TestMainWindow::testFirstDialogAtHomeWithPrefixes()
+{
+#ifdef Q_OS_WIN
+    QSKIP("Wine and Proton prefixes are found on Linux");
+#else
+    // A first run, started from a desktop menu in "/": the dialog starts at home, with the Wine
+    // prefix in its side bar.
+    QVERIFY(QDir(m_fixture->home).mkpath(".wine/drive_c"));
+    const QString oldCurrent = QDir::currentPath();
+    QDir::setCurrent("/");
+    m_main->mnuFile_SelectNewTemplateDriver_Click();
+    QDir::setCurrent(oldCurrent);
+
+    QCOMPARE(m_fixture->openDialog.lastFolder, m_fixture->home);
+    QCOMPARE(m_fixture->openDialog.lastSidebar, QStringList{m_fixture->home + "/.wine/drive_c"});
+    QCOMPARE(m_fixture->openDialog.lastTitle, QStringLiteral("Select Driver Savegame File"));
+    QCOMPARE(m_fixture->openDialog.lastFilter, QStringLiteral("Driver Savegames (*.sav);;All Files (*)"));
+#endif
+}
+
+void TestMainWindow::testDragAcceptsOneSavegame_data()
+{
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<bool>("taken");
+    QTest::newRow("savegame") << QStringList{"Alex.sav"} << true;
+    QTest::newRow("upper case") << QStringList{"CAROL.SAV"} << true;
+    QTest::newRow("other kind of file") << QStringList{"notes.txt"} << false;
+    QTest::newRow("folder named like one") << QStringList{"Folder.sav"} << false;
+    QTest::newRow("gone") << QStringList{"Gone.sav"} << false;
+    QTest::newRow("two at once") << QStringList{"Alex.sav", "Bob.sav"} << false;
+}
+
+void TestMainWindow::testDragAcceptsOneSavegame()
+{
+    QFETCH(QStringList, names);
+    QFETCH(bool, taken);
+    WriteWholeFile(m_fixture->saveFolder + "CAROL.SAV", m_fixture->alex);
+    WriteWholeFile(m_fixture->saveFolder + "notes.txt", "notes");
+    QVERIFY(QDir(m_fixture->saveFolder).mkdir("Folder.sav"));
+    m_main->show();
+    QStringList paths;
+    for (const QString& name : names)
+        paths << m_fixture->saveFolder + name;
+    QCOMPARE(DragAndDrop(m_main, paths), taken);
+    if (taken)
+        QTRY_VERIFY(text("lblTemplateDriverDesc").startsWith(names.first() + "  "));
+    QCOMPARE(m_fixture->openDialog.opened, 0);
+}
+
+void TestMainWindow::testDropGoesTheDialogsWay_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("content");
+    QTest::newRow("template") << "Alex.sav" << QByteArray();
+    QTest::newRow("named like a factory file") << "XFactMS.sav" << QByteArray();
+    QTest::newRow("too short to read") << "Short.sav" << QByteArray("tiny");
+}
+
+void TestMainWindow::testDropGoesTheDialogsWay()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, content);
+
+    // The same choice, once through the dialog and once dropped, in two separate runs.
+    struct Outcome
+    {
+        QList<ShownMessage> shown;
+        QStringList labels;
+        QMap<QString, QByteArray> files;
+        bool visible = false;
+        bool taken = true;
+    };
+    const auto choose = [&](bool drop) {
+        m_fixture.reset();
+        m_fixture = std::make_unique<UiFixture>();
+        m_main = &m_fixture->start().mainWindow();
+        WriteWholeFile(m_fixture->saveFolder + name, content.isNull() ? m_fixture->alex : content);
+        m_main->show();
+        bool taken = true;
+        if (drop) {
+            // The choice runs once the drop is over: wait until it shows something.
+            taken = DragAndDrop(m_main, {m_fixture->saveFolder + name}) && QTest::qWaitFor([&] {
+                        return !m_fixture->messages.shown.isEmpty() ||
+                               !text("lblTemplateDriverDesc").startsWith("None yet");
+                    });
+        } else {
+            chooseTemplate(name);
+        }
+        Outcome outcome{m_fixture->messages.shown,
+                        {text("lblTemplateDriverDesc"), text("lblFactoryDriverDesc")},
+                        Snapshot(m_fixture->dir.path()),
+                        m_main->isVisible(),
+                        taken};
+        for (ShownMessage& message : outcome.shown)
+            message.text.replace(m_fixture->dir.path(), "<dir>")
+                .replace(QDir::toNativeSeparators(m_fixture->dir.path()), "<dir>");
+        return outcome;
+    };
+    const Outcome picked = choose(false);
+    const Outcome dropped = choose(true);
+    QVERIFY(dropped.taken);
+    QCOMPARE(dropped.shown, picked.shown);
+    QCOMPARE(dropped.labels, picked.labels);
+    QCOMPARE(dropped.files, picked.files);
+    QCOMPARE(dropped.visible, picked.visible);
+    QCOMPARE(m_fixture->openDialog.opened, 0);
+    if (name == "XFactMS.sav") {
+        const ShownMessage refusal{"You can't select the factory driver file as your template file!",
+                                   "Error! - Select New Template Driver failed", MessageIcon::Information};
+        QCOMPARE(dropped.shown, QList<ShownMessage>{refusal});
+    }
 }
 
 QTEST_MAIN(TestMainWindow)

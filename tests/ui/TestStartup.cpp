@@ -5,7 +5,10 @@
 
 #include "UiFixture.h"
 
+#include "mission/MissionCatalogue.h"
+
 #include <QComboBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QScreen>
 
@@ -38,6 +41,8 @@ private slots:
     void testWelcomeToFirstSave();
     void testSecondRunSavesAtOnce();
     void testTemplateVanishedFromWelcome();
+    void testStartsAtTheFactoryDriversMission_data();
+    void testStartsAtTheFactoryDriversMission();
 };
 
 void TestStartup::testFirstRunShowsWelcome()
@@ -56,7 +61,9 @@ void TestStartup::testFirstRunShowsWelcome()
     main.sbrMain_PanelClick(MainWindow::SavePanel);
     main.sbrMain_PanelClick(MainWindow::ClockPanel);
     QCOMPARE(TextOf(main, "lblSaveStatusDesc"), QStringLiteral("Not saved this session"));
-    QCOMPARE(TextOf(main, "lblTemplateDriverDesc"), QString());
+    // No dead end: the empty template label says how to choose one.
+    QCOMPARE(TextOf(main, "lblTemplateDriverDesc"),
+             QStringLiteral("None yet: choose File, Select New Template Driver"));
     QCOMPARE(fixture.messages.shown, QList<ShownMessage>{});
 
     // Closing the welcome window, if the window system allows it, ends the program.
@@ -122,6 +129,88 @@ void TestStartup::testTemplateVanishedFromWelcome()
     QCOMPARE(fixture.exit.endCount, 1);
     QVERIFY(!program.mainWindow().isVisible());
     QVERIFY(!QFileInfo::exists(fixture.programFolder + QDir::separator() + "kelmora.dat"));
+}
+
+void TestStartup::testStartsAtTheFactoryDriversMission_data()
+{
+    QTest::addColumn<QString>("change"); // what happens to the files between the runs
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("tip"); // "*" stands for the system's words
+
+    const QString unknown = "Which mission the factory driver file is set to cannot be told: ";
+    QTest::newRow("set by a save") << "" << 11 << "The factory driver file is set to Mission #12";
+    QTest::newRow("played on since") << "played" << 0
+                                     << "The factory driver file has been played on or changed since the last "
+                                        "save: no mission's save gives its bytes";
+    QTest::newRow("factory file missing")
+        << "missing" << 0 << unknown + "Could not read factory driver file '<save>AFactMS.sav' [*]";
+    QTest::newRow("data file unreadable")
+        << "unreadable" << 0 << unknown + "Could not read from data file '<program>kelmora.dat' [*]";
+    // Saves of missions 30 to 34 give the same bytes when the template's last five are all zero.
+    QTest::newRow("several saves match") << "zero tail" << 29
+                                         << "The factory driver file is set to Mission #30 (a save of any mission "
+                                            "from #30 to #34 gives the same bytes)";
+}
+
+void TestStartup::testStartsAtTheFactoryDriversMission()
+{
+    QFETCH(QString, change);
+    QFETCH(int, row);
+    QFETCH(QString, tip);
+
+    UiFixture fixture;
+    if (change == "zero tail") {
+        MissionStatusTable block = BlockOf(fixture.alex);
+        for (int mission = 29; mission < MISSION_COUNT; ++mission)
+            block[mission].fill(0);
+        WriteWholeFile(fixture.saveFolder + "Alex.sav", WithBlock(fixture.alex, block));
+    }
+    fixture.start();
+    fixture.answer("Alex.sav");
+    fixture.program->mainWindow().mnuFile_SelectNewTemplateDriver_Click();
+    ClickSave(fixture.program->mainWindow(), change == "zero tail" ? 29 : 11);
+    const QString factoryPath = fixture.saveFolder + "AFactMS.sav";
+    const QString dataPath = fixture.programFolder + QDir::separator() + "kelmora.dat";
+    if (change == "played") {
+        QByteArray played = fixture.file("AFactMS.sav");
+        played[245 + 240 * 11] = 7; // the game recorded progress in mission 12
+        WriteWholeFile(factoryPath, played);
+    } else if (change == "missing") {
+        QVERIFY(QFile::remove(factoryPath));
+    } else if (change == "unreadable") {
+        QVERIFY(QFile::remove(dataPath));
+        QVERIFY(QDir().mkdir(dataPath));
+    }
+
+    const QMap<QString, QByteArray> before = Snapshot(fixture.dir.path());
+    MainWindow& main = fixture.start().mainWindow();
+    QCOMPARE(main.findChild<QComboBox*>("cbxMissions")->currentIndex(), row);
+    QCOMPARE(TextOf(main, "lblMissionDesc"), Details(row).Mission);
+    QCOMPARE(TextOf(main, "lblSaveStatusDesc"), QStringLiteral("Not saved this session"));
+    const QString toolTip = main.findChild<QLabel*>("lblSaveStatusDesc")->toolTip();
+    const QString expected = QString(tip)
+                                 .replace("<save>", fixture.saveFolder)
+                                 .replace("<program>", fixture.programFolder + QDir::separator());
+    const QString pattern = QRegularExpression::escape(expected).replace(QStringLiteral("\\*"), ".+");
+    QVERIFY2(QRegularExpression(QRegularExpression::anchoredPattern(pattern)).match(toolTip).hasMatch(),
+             qPrintable(toolTip));
+    QCOMPARE(Snapshot(fixture.dir.path()), before);
+    QCOMPARE(fixture.messages.shown.size(), 0);
+
+    // A save or a new template in this run makes the start-up's finding out of date. (A folder in
+    // the data file's place makes a new choice refuse, and then nothing changes.)
+    if (change == "unreadable")
+        return;
+    fixture.answer("Bob.sav");
+    main.mnuFile_SelectNewTemplateDriver_Click();
+    QCOMPARE(main.findChild<QLabel*>("lblSaveStatusDesc")->toolTip(), QString());
+    if (change == "") {
+        Program& third = fixture.start();
+        QCOMPARE(third.mainWindow().findChild<QLabel*>("lblSaveStatusDesc")->toolTip(),
+                 QStringLiteral("The factory driver file is set to Mission #34"));
+        ClickSave(third.mainWindow(), 2);
+        QCOMPARE(third.mainWindow().findChild<QLabel*>("lblSaveStatusDesc")->toolTip(), QString());
+    }
 }
 
 QTEST_MAIN(TestStartup)

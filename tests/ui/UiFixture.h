@@ -51,17 +51,20 @@ public:
 class FakeOpenDialog final : public OpenFileDialog
 {
 public:
-    QString GetOpenFileName(QWidget*, const QString& title, const QString& folder, const QString& filter) override
+    QString GetOpenFileName(QWidget*, const QString& title, const QString& folder, const QString& filter,
+                            const QStringList& sidebarFolders) override
     {
         ++opened;
         lastTitle = title;
         lastFolder = folder;
         lastFilter = filter;
+        lastSidebar = sidebarFolders;
         return answer;
     }
     QString answer; // empty: the player cancels
     int opened = 0;
     QString lastTitle, lastFolder, lastFilter;
+    QStringList lastSidebar;
 };
 
 class FakeLauncher final : public ProgramLauncher
@@ -76,14 +79,19 @@ public:
     QStringList started;
 };
 
-// A program folder and a savegame folder of its own, the settings redirected, fakes for every
-// service. Program folders get a blank in their name, as "Program Files" has.
+// A program folder and a savegame folder of its own, the settings redirected, an empty home folder
+// (where the open dialog looks for Wine and Proton prefixes), fakes for every service. Program
+// folders get a blank in their name, as "Program Files" has.
 class UiFixture
 {
 public:
     UiFixture()
+        : m_realHome(qgetenv("HOME"))
     {
         RedirectSettings(settingsDir.path());
+        QDir(dir.path()).mkpath("home");
+        home = dir.filePath("home");
+        qputenv("HOME", QFile::encodeName(home));
         QDir(dir.path()).mkpath("Save");
         QDir(dir.path()).mkpath("Kelmora Program");
         saveFolder = QDir::toNativeSeparators(dir.filePath("Save")) + QDir::separator();
@@ -118,6 +126,16 @@ public:
     FakeOpenDialog openDialog;
     FakeLauncher launcher;
     std::unique_ptr<Program> program;
+    QString home;
+
+    ~UiFixture()
+    {
+        program.reset();
+        qputenv("HOME", m_realHome);
+    }
+
+private:
+    QByteArray m_realHome;
 };
 
 } // namespace kelmora::test

@@ -1,0 +1,63 @@
+#include "Appearance.h"
+
+#include <QPainter>
+#include <QSvgRenderer>
+
+#include <cmath>
+
+namespace kelmora {
+namespace {
+
+double Linear(double channel)
+{
+    return channel <= 0.04045 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+}
+
+double RelativeLuminance(const QColor& colour)
+{
+    const QColor rgb = colour.toRgb();
+    return 0.2126 * Linear(rgb.redF()) + 0.7152 * Linear(rgb.greenF()) + 0.0722 * Linear(rgb.blueF());
+}
+
+} // namespace
+
+double ContrastRatio(const QColor& a, const QColor& b)
+{
+    const double la = RelativeLuminance(a), lb = RelativeLuminance(b);
+    return (qMax(la, lb) + 0.05) / (qMin(la, lb) + 0.05);
+}
+
+QColor ReadableOn(const QColor& colour, const QColor& background)
+{
+    if (ContrastRatio(colour, background) >= MinimumTextContrast)
+        return colour;
+    const bool darkBackground = ContrastRatio(Qt::white, background) > ContrastRatio(Qt::black, background);
+    const QColor hsl = colour.toHsl();
+    const int hue = hsl.hslHue(), saturation = hsl.hslSaturation();
+    // Walking the lightness keeps hue and saturation: dark green becomes a light green, not grey.
+    for (int lightness = hsl.lightness(); lightness >= 0 && lightness <= 255; lightness += darkBackground ? 3 : -3) {
+        const QColor candidate = QColor::fromHsl(hue, saturation, lightness).toRgb();
+        if (ContrastRatio(candidate, background) >= MinimumTextContrast)
+            return candidate;
+    }
+    return darkBackground ? QColor(Qt::white) : QColor(Qt::black);
+}
+
+QIcon ProgramIcon()
+{
+    return QIcon(QStringLiteral(":/icons/kelmora.svg"));
+}
+
+QPixmap ScalablePicture(const QString& resource, QSize size, qreal devicePixelRatio)
+{
+    QPixmap pixmap(size * devicePixelRatio);
+    pixmap.fill(Qt::transparent);
+    QSvgRenderer renderer(resource);
+    QPainter painter(&pixmap);
+    renderer.render(&painter);
+    painter.end();
+    pixmap.setDevicePixelRatio(devicePixelRatio);
+    return pixmap;
+}
+
+} // namespace kelmora

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QColor>
+#include <QIcon>
+#include <QPixmap>
+
+namespace kelmora {
+
+// The colours of the main window's value labels, as the program has always shown them on a light
+// window background.
+inline const QColor SaveStatusColour(0, 64, 0);
+inline const QColor DetailColour(64, 0, 0);
+inline const QColor GoalTimeColour(0, 0, 128);
+
+// The least contrast between text and its background that the accessibility guidelines accept.
+constexpr double MinimumTextContrast = 4.5;
+
+// Contrast ratio of two colours, 1 to 21, from their relative luminance (WCAG 2).
+double ContrastRatio(const QColor& a, const QColor& b);
+
+// `colour` itself where it reads well enough on `background`; otherwise the same hue, lighter on a
+// dark background and darker on a light one, just far enough to reach the minimum contrast.
+QColor ReadableOn(const QColor& colour, const QColor& background);
+
+// The car seen from behind, drawn from its scalable source at whatever size the desktop asks for.
+QIcon ProgramIcon();
+
+// A scalable picture of the resources at `size` logical pixels, sharp at `devicePixelRatio`.
+QPixmap ScalablePicture(const QString& resource, QSize size, qreal devicePixelRatio);
+
+} // namespace kelmora

@@ -1,0 +1,174 @@
+// The main window's colours in light and dark themes, and the contrast rule behind them.
+#include "Appearance.h"
+#include "MainWindow.h"
+
+#include "UiFixture.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QStyle>
+#include <QStyleFactory>
+
+using namespace kelmora;
+using namespace kelmora::test;
+
+namespace {
+
+// The dark palette many desktops pair with Fusion.
+QPalette DarkPalette()
+{
+    QPalette palette;
+    palette.setColor(QPalette::Window, QColor(53, 53, 53));
+    palette.setColor(QPalette::WindowText, Qt::white);
+    palette.setColor(QPalette::Base, QColor(35, 35, 35));
+    palette.setColor(QPalette::AlternateBase, QColor(53, 53, 53));
+    palette.setColor(QPalette::Text, Qt::white);
+    palette.setColor(QPalette::Button, QColor(53, 53, 53));
+    palette.setColor(QPalette::ButtonText, Qt::white);
+    palette.setColor(QPalette::Highlight, QColor(42, 130, 218));
+    palette.setColor(QPalette::HighlightedText, Qt::black);
+    return palette;
+}
+
+const char* const ValueLabels[] = {"lblSaveStatusDesc", "lblCarDesc", "lblLocationDesc", "lblMissionDesc",
+                                   "lblGoalTimeDesc"};
+
+QColor DescribedColour(const QString& label)
+{
+    if (label == "lblSaveStatusDesc")
+        return SaveStatusColour;
+    return label == "lblGoalTimeDesc" ? GoalTimeColour : DetailColour;
+}
+
+// A new application palette, passed on to the widgets as the running program's event loop would:
+// Qt holds the change back while no event loop runs, as in a test.
+void ChangeApplicationPalette(const QPalette& palette)
+{
+    QApplication::setPalette(palette);
+    for (QWidget* widget : QApplication::allWidgets()) {
+        QEvent change(QEvent::ApplicationPaletteChange);
+        QApplication::sendEvent(widget, &change);
+    }
+}
+
+} // namespace
+
+class TestAppearance : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanup();
+    void testContrastRatio_data();
+    void testContrastRatio();
+    void testReadableOn_data();
+    void testReadableOn();
+    void testFollowsTheTheme();
+
+private:
+    // Each value label's text colour against what is behind it; exact colours where `described`.
+    void checkValueLabels(const QWidget& window, bool described);
+
+    QPalette m_lightPalette;
+};
+
+void TestAppearance::initTestCase()
+{
+    QApplication::setStyle(QStyleFactory::create("Fusion"));
+    m_lightPalette = QApplication::style()->standardPalette();
+    QApplication::setPalette(m_lightPalette);
+}
+
+void TestAppearance::cleanup()
+{
+    QApplication::setPalette(m_lightPalette);
+}
+
+void TestAppearance::testContrastRatio_data()
+{
+    QTest::addColumn<QColor>("a");
+    QTest::addColumn<QColor>("b");
+    QTest::addColumn<double>("ratio");
+    QTest::newRow("black on white") << QColor(Qt::black) << QColor(Qt::white) << 21.0;
+    QTest::newRow("same") << QColor(64, 0, 0) << QColor(64, 0, 0) << 1.0;
+    // Published reference values: #777 on white is 4.48, #767676 the first grey to pass.
+    QTest::newRow("#777777") << QColor(0x77, 0x77, 0x77) << QColor(Qt::white) << 4.48;
+    QTest::newRow("#767676") << QColor(0x76, 0x76, 0x76) << QColor(Qt::white) << 4.54;
+}
+
+void TestAppearance::testContrastRatio()
+{
+    QFETCH(QColor, a);
+    QFETCH(QColor, b);
+    QFETCH(double, ratio);
+    QVERIFY2(qAbs(ContrastRatio(a, b) - ratio) < 0.01, qPrintable(QString::number(ContrastRatio(a, b))));
+}
+
+void TestAppearance::testReadableOn_data()
+{
+    QTest::addColumn<QColor>("background");
+    QTest::addColumn<bool>("described"); // the colours stay exactly as described
+
+    QTest::newRow("white") << QColor(Qt::white) << true;
+    QTest::newRow("classic light grey") << QColor(240, 240, 240) << true;
+    QTest::newRow("Fusion dark") << QColor(53, 53, 53) << false;
+    QTest::newRow("near black") << QColor(20, 20, 24) << false;
+    QTest::newRow("black") << QColor(Qt::black) << false;
+    QTest::newRow("middle grey") << QColor(118, 118, 118) << false;
+    QTest::newRow("dark blue") << QColor(0, 0, 96) << false;
+    QTest::newRow("dark red") << QColor(64, 0, 0) << false;
+}
+
+void TestAppearance::testReadableOn()
+{
+    QFETCH(QColor, background);
+    QFETCH(bool, described);
+    for (const QColor& colour : {SaveStatusColour, DetailColour, GoalTimeColour}) {
+        const QColor shown = ReadableOn(colour, background);
+        const QString what = colour.name() + " on " + background.name() + " gives " + shown.name();
+        QVERIFY2(ContrastRatio(shown, background) >= MinimumTextContrast, qPrintable(what));
+        if (described)
+            QCOMPARE(shown, colour);
+        // Still the same hue: green stays green, red red, blue blue.
+        else if (shown != QColor(Qt::white) && shown != QColor(Qt::black))
+            QVERIFY2(qAbs(shown.hslHue() - colour.hslHue()) <= 2, qPrintable(what));
+    }
+}
+
+void TestAppearance::testFollowsTheTheme()
+{
+    // Started on a dark desktop, then switched to light and back while open.
+    QApplication::setPalette(DarkPalette());
+    UiFixture fixture;
+    MainWindow& main = fixture.start().mainWindow();
+    main.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&main));
+    checkValueLabels(main, false);
+    ChangeApplicationPalette(m_lightPalette);
+    checkValueLabels(main, true);
+    ChangeApplicationPalette(DarkPalette());
+    checkValueLabels(main, false);
+
+    // A palette of the window's own, too.
+    main.setPalette(m_lightPalette);
+    checkValueLabels(main, true);
+}
+
+void TestAppearance::checkValueLabels(const QWidget& window, bool described)
+{
+    for (const char* name : ValueLabels) {
+        const auto* label = window.findChild<QLabel*>(name);
+        QVERIFY(label);
+        const QColor text = label->palette().color(label->foregroundRole());
+        const QColor background = label->palette().color(QPalette::Window);
+        QCOMPARE(background, window.palette().color(QPalette::Window));
+        QVERIFY2(ContrastRatio(text, background) >= MinimumTextContrast,
+                 qPrintable(QStringLiteral("%1: %2 on %3").arg(name, text.name(), background.name())));
+        if (described)
+            QCOMPARE(text, DescribedColour(name));
+    }
+}
+
+QTEST_MAIN(TestAppearance)
+#include "TestAppearance.moc"
