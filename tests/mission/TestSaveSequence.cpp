@@ -1,3 +1,4 @@
+#include "mission/SafeFile.h"
 #include "mission/SaveSequence.h"
 #include "mission/SystemServices.h"
 
@@ -8,6 +9,10 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
 #include <QTime>
 
 #include <memory>
@@ -24,14 +29,20 @@ private slots:
     void testSaves();
     void testFailures_data();
     void testFailures();
+    void testNeverWritesTheTemplate_data();
+    void testNeverWritesTheTemplate();
+    void testInterruptedSaveKeepsTheOldBytes();
+    void testUnusableSettings_data();
+    void testUnusableSettings();
     void testLongTimeFormat_data();
     void testLongTimeFormat();
 
 private:
     // Runs a save of `index` and returns the save status text afterwards.
-    QString save(int index, bool enabled = true)
+    QString save(int index, bool enabled = true, const WriteInterruption* interruption = nullptr)
     {
-        const SaveOutcome outcome = RunSaveSequence(m_state, {m_clock, m_programFolder, m_user.path()}, enabled, index);
+        const SaveOutcome outcome =
+            RunSaveSequence(m_state, {m_clock, m_programFolder, m_user.path(), interruption}, enabled, index);
         m_shown = Shown(outcome.problems);
         return outcome.saved() ? outcome.statusText : NotSaved;
     }
@@ -136,6 +147,108 @@ void TestSaveSequence::testFailures()
     for (ShownMessage& message : expected)
         message.text.replace("<data>", m_dataPath).replace("<factory>", m_factoryPath);
     QCOMPARE(Matched(m_shown, expected), expected);
+    QCOMPARE(Snapshot(m_dir->path()), before);
+}
+
+void TestSaveSequence::testNeverWritesTheTemplate_data()
+{
+    QTest::addColumn<QString>("way"); // how the factory driver file's path leads to the template
+    QTest::newRow("symbolic link") << "symlink";
+    QTest::newRow("hard link") << "hardlink";
+    QTest::newRow("factory name that is the template's") << "name";
+    QTest::newRow("folder link with ..") << "dotdot";
+}
+
+void TestSaveSequence::testNeverWritesTheTemplate()
+{
+    QFETCH(QString, way);
+    const QString templatePath = m_state.SavedataFolder + "Alex.sav";
+    QVERIFY(QFile::remove(m_factoryPath));
+    if (way == "symlink") {
+        QVERIFY(QFile::link(templatePath, m_factoryPath));
+    } else if (way == "hardlink") {
+#ifdef Q_OS_UNIX
+        QCOMPARE(::link(QFile::encodeName(templatePath).constData(), QFile::encodeName(m_factoryPath).constData()), 0);
+#else
+        QSKIP("POSIX only");
+#endif
+    } else if (way == "name") {
+        // Settings edited by hand: the template's own name has the factory form.
+        QVERIFY(QFile::rename(templatePath, m_state.SavedataFolder + "AFactMS.sav"));
+        m_state.TemplateDriverFile = "AFactMS.sav";
+    } else {
+        // The template reached through a link to a folder and back out of it with "..".
+        QVERIFY(QFile::link(m_dir->path(), m_dir->filePath("Save/Up")));
+        QVERIFY(QFile::link("Up/Save/../Save/./Alex.sav", m_factoryPath));
+    }
+    const QMap<QString, QByteArray> before = Snapshot(m_dir->path());
+
+    QCOMPARE(save(3), NotSaved);
+    QCOMPARE(m_shown.size(), 1);
+    QCOMPARE(m_shown.first().title, QStringLiteral("Error! - Write failed"));
+    QCOMPARE(Snapshot(m_dir->path()), before);
+}
+
+void TestSaveSequence::testInterruptedSaveKeepsTheOldBytes()
+{
+    // The player has played on since the last save; a save stopped anywhere leaves that whole.
+    QByteArray played = SavedFrom(m_template, 10);
+    played[245 + 240 * 10] = 9;
+    played[40000] = 'p'; // and the game changed bytes outside the block too
+    WriteWholeFile(m_factoryPath, played);
+    for (const qint64 stop : {qint64(0), qint64(1), qint64(245), qint64(4096), qint64(65535)}) {
+        const WriteInterruption interruption{stop, false};
+        QCOMPARE(save(2, true, &interruption), NotSaved);
+        QCOMPARE(ReadWholeFile(m_factoryPath), played);
+    }
+    const WriteInterruption beforeRename{-1, true};
+    QCOMPARE(save(2, true, &beforeRename), NotSaved);
+    QCOMPARE(ReadWholeFile(m_factoryPath), played);
+#ifdef Q_OS_UNIX
+    {
+        const FileSizeLimit limit(30000);
+        QCOMPARE(save(2), NotSaved);
+    }
+    QCOMPARE(m_shown,
+             (QList<ShownMessage>{{"Could not write to factory driver file '" + m_factoryPath + "' [File too large]",
+                                   "Error! - Write failed", MessageIcon::Exclamation}}));
+    QCOMPARE(ReadWholeFile(m_factoryPath), played);
+#endif
+    QCOMPARE(QDir(m_dir->filePath("Save")).entryList(QDir::Files | QDir::Hidden),
+             (QStringList{"AFactMS.sav", "Alex.sav"}));
+
+    // The bytes outside the block are the game's and stay; the block is the save's.
+    QVERIFY(save(2) != NotSaved);
+    QByteArray expected = WithBlock(played, ExpectedAfterSave(BlockOf(m_template), 2));
+    QCOMPARE(ReadWholeFile(m_factoryPath), expected);
+}
+
+void TestSaveSequence::testUnusableSettings_data()
+{
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<QString>("templateName");
+    QTest::newRow("no template name") << "<save>"
+                                      << "";
+    QTest::newRow("relative folder") << "Save/"
+                                     << "Alex.sav";
+    QTest::newRow("no folder") << ""
+                               << "Alex.sav";
+}
+
+void TestSaveSequence::testUnusableSettings()
+{
+    QFETCH(QString, folder);
+    QFETCH(QString, templateName);
+    m_state.SavedataFolder = folder.replace("<save>", m_state.SavedataFolder);
+    m_state.TemplateDriverFile = templateName;
+    m_state.FactoryDriverFile = templateName.isEmpty() ? QString() : QStringLiteral("AFactMS.sav");
+    QVERIFY(QDir::setCurrent(m_dir->path()));
+    const QMap<QString, QByteArray> before = Snapshot(m_dir->path());
+
+    QCOMPARE(save(4), NotSaved);
+    QCOMPARE(m_shown.size(), 1);
+    QCOMPARE(m_shown.first().title, QStringLiteral("Error! - Save failed"));
+    QVERIFY(m_shown.first().text.startsWith(QStringLiteral("The settings name no usable template driver")));
     QCOMPARE(Snapshot(m_dir->path()), before);
 }
 

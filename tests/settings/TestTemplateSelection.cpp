@@ -8,8 +8,14 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QScopeGuard>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
 
 #include <memory>
 
@@ -32,6 +38,9 @@ private slots:
     void testTemplateVanishedBeforeCopy();
     void testUnreadableTemplateLeavesNoStaleData();
     void testDialogStartsInLastFolder();
+    void testChoiceNeverMixesTemplates_data();
+    void testChoiceNeverMixesTemplates();
+    void testWholeCharacterNames();
 
 private:
     ChosenFile choose(const QString& name) const;
@@ -131,25 +140,60 @@ void TestTemplateSelection::testChooseTemplate()
 void TestTemplateSelection::testRefused_data()
 {
     QTest::addColumn<QString>("chosen");
-    QTest::newRow("current factory file, other case") << "afactms.sav";
-    QTest::newRow("named like a factory file") << "ZFACTMS.SAV";
+    QTest::addColumn<QString>("link"); // what the chosen file is: "" a savegame of its own, else a link to that
+    QTest::addColumn<ShownMessage>("expected");
+    const ShownMessage refusal{"You can't select the factory driver file as your template file!",
+                               "Error! - Select New Template Driver failed", MessageIcon::Information};
+    QTest::newRow("current factory file, other case") << "afactms.sav"
+                                                      << "" << refusal;
+    QTest::newRow("named like a factory file") << "ZFACTMS.SAV"
+                                               << "" << refusal;
+    // Under another name, the choice would delete the very file it is to copy.
+    QTest::newRow("link to the factory file") << "Carl.sav"
+                                              << "symlink AFactMS.sav" << refusal;
+    QTest::newRow("hard link to the factory file") << "Dan.sav"
+                                                   << "hardlink AFactMS.sav" << refusal;
+    QTest::newRow("link to the program data file")
+        << "Eve.sav"
+        << "symlink <data>"
+        << ShownMessage{"Could not make factory driver file from template driver file [The chosen file is the program "
+                        "data file]",
+                        "Error!", MessageIcon::Exclamation};
+    QTest::newRow("name the file system cannot store")
+        << QStringLiteral("Fr") + QChar(0xD800) + QStringLiteral("d.sav") << "none"
+        << ShownMessage{"Could not use '*' [The name holds characters that the file system cannot store]", "Error!",
+                        MessageIcon::Exclamation};
 }
 
 void TestTemplateSelection::testRefused()
 {
     QFETCH(QString, chosen);
+    QFETCH(QString, link);
+    QFETCH(ShownMessage, expected);
     // Alex.sav is the template and a mission has been saved since; no file, setting or name changes.
     QCOMPARE(select(choose("Alex.sav")), SelectionOutcome::Result::Selected);
     WriteWholeFile(save("AFactMS.sav"), SavedFrom(m_alex, 3));
-    if (!chosen.isEmpty())
+    const QString target = link.section(u' ', 1).replace("<data>", dataFile());
+    const QString targetPath = target.startsWith(u'/') ? target : save(target);
+    if (link.isEmpty())
         WriteWholeFile(save(chosen), MakeSavegame(9000, 40));
+    else if (link.startsWith("symlink"))
+        QVERIFY(QFile::link(targetPath, save(chosen)));
+#ifdef Q_OS_UNIX
+    else if (link.startsWith("hardlink"))
+        QCOMPARE(::link(QFile::encodeName(targetPath).constData(), QFile::encodeName(save(chosen)).constData()), 0);
+#endif
     QCOMPARE(WriteSettingValues(KelmoraSettingsKey(), {{"Template Driver File", "Marker.sav"}}), std::nullopt);
     const QMap<QString, QByteArray> before = Snapshot(m_dir->path());
 
     QCOMPARE(select(choose(chosen)), SelectionOutcome::Result::Refused);
-    const ShownMessage refusal{"You can't select the factory driver file as your template file!",
-                               "Error! - Select New Template Driver failed", MessageIcon::Information};
-    QCOMPARE(m_shown, QList<ShownMessage>{refusal});
+    QCOMPARE(m_shown.size(), 1);
+    // A regular expression cannot look at a broken name, so the parts around it are compared.
+    QVERIFY2(m_shown.first().text.startsWith(expected.text.section(u'*', 0, 0)) &&
+                 m_shown.first().text.endsWith(expected.text.section(u'*', -1)),
+             qPrintable(m_shown.first().text));
+    QCOMPARE(m_shown.first().title, expected.title);
+    QCOMPARE(m_shown.first().icon, expected.icon);
     QCOMPARE(Snapshot(m_dir->path()), before);
     QCOMPARE(Loaded().TemplateDriverFile, QStringLiteral("Marker.sav"));
     QCOMPARE(m_state.TemplateDriverFile, QStringLiteral("Alex.sav"));
@@ -226,6 +270,83 @@ void TestTemplateSelection::testDialogStartsInLastFolder()
         m_state.SavedataFolder = folder;
         QCOMPARE(InitialDialogFolder(m_state), folder == m_saveFolder ? folder : QString());
     }
+}
+
+void TestTemplateSelection::testChoiceNeverMixesTemplates_data()
+{
+    QTest::addColumn<QString>("trouble");
+    QTest::addColumn<bool>("selected");
+    QTest::newRow("settings cannot be stored") << "settings" << false;
+    QTest::newRow("data file cannot be removed") << "data folder" << false;
+    QTest::newRow("copy in a folder's way") << "copy" << true;
+    QTest::newRow("template too short") << "short" << true;
+#ifdef Q_OS_UNIX
+    QTest::newRow("file-size limit") << "limit" << true;
+#endif
+}
+
+void TestTemplateSelection::testChoiceNeverMixesTemplates()
+{
+    QFETCH(QString, trouble);
+    QFETCH(bool, selected);
+    QCOMPARE(select(choose("Alex.sav")), SelectionOutcome::Result::Selected);
+    QString chosen = "Bob.sav";
+    const QString settingsFile =
+        QSettings(QSettings::defaultFormat(), QSettings::UserScope, "Quorrick", "Kelmora").fileName();
+    const auto restoreSettingsFile = qScopeGuard([&] { QDir(settingsFile).removeRecursively(); });
+    if (trouble == "settings") {
+        // Where the settings file should be stands a folder: nothing may change at all.
+        QVERIFY(QFile::remove(settingsFile) && QDir().mkdir(settingsFile));
+    } else if (trouble == "data folder") {
+        QVERIFY(QFile::remove(dataFile()) && QDir().mkdir(dataFile()));
+    } else if (trouble == "copy") {
+        QVERIFY(QDir(m_saveFolder).mkdir("BFactMS.sav"));
+    } else if (trouble == "short") {
+        chosen = "Short.sav";
+        WriteWholeFile(save(chosen), MakeSavegame(8000, 34));
+    }
+    const QMap<QString, QByteArray> before = Snapshot(m_dir->path());
+    SelectionOutcome::Result result;
+    {
+        const FileSizeLimit limit(trouble == "limit" ? 1000 : 1 << 30);
+        result = select(choose(chosen));
+    }
+    QCOMPARE(result == SelectionOutcome::Result::Selected, selected);
+    QVERIFY(!m_shown.isEmpty());
+    if (!selected) {
+        QCOMPARE(Snapshot(m_dir->path()), before);
+        QCOMPARE(m_state.TemplateDriverFile, QStringLiteral("Alex.sav"));
+        return;
+    }
+    // Whatever failed on the way, the program data file is gone or holds the bytes of the very
+    // template the stored settings name: a save never writes one driver's progress into another's.
+    const RunState loaded = Loaded();
+    QCOMPARE(loaded.TemplateDriverFile, chosen);
+    if (QFileInfo::exists(dataFile()))
+        QCOMPARE(ReadWholeFile(dataFile()), RecordsOf(BlockOf(ReadWholeFile(save(chosen)))));
+    QCOMPARE(QFileInfo::exists(dataFile()), trouble == "copy" || trouble == "limit");
+}
+
+void TestTemplateSelection::testWholeCharacterNames()
+{
+    // A first character outside the Basic Multilingual Plane stays whole: two such templates get
+    // two factory driver files, each a proper name, and '?' finds the earlier one as one character.
+    const QString grin = QString::fromUtf8("\xF0\x9F\x98\x80"), star = QString::fromUtf8("\xF0\x9F\x8C\x9F");
+    WriteWholeFile(save(grin + "racer.sav"), m_alex);
+    WriteWholeFile(save(star + "racer.sav"), m_bob);
+    QCOMPARE(select(choose(grin + "racer.sav")), SelectionOutcome::Result::Selected);
+    QCOMPARE(m_shown, QList<ShownMessage>{});
+    QCOMPARE(m_state.FactoryDriverFile, grin + "FactMS.sav");
+    QCOMPARE(ReadWholeFile(save(grin + "FactMS.sav")), m_alex);
+
+    QCOMPARE(select(choose(star + "racer.sav")), SelectionOutcome::Result::Selected);
+    QCOMPARE(ReadWholeFile(save(star + "FactMS.sav")), m_bob);
+    QVERIFY(!QFileInfo::exists(save(grin + "FactMS.sav")));
+    // Named like a factory driver file, character for character: refused.
+    WriteWholeFile(save(grin + "FactMS.sav"), m_alex);
+    QCOMPARE(select(choose(grin + "FactMS.sav")), SelectionOutcome::Result::Refused);
+    QCOMPARE(Loaded().FactoryDriverFile, star + "FactMS.sav");
+    QCOMPARE(ReadWholeFile(save(grin + "FactMS.sav")), m_alex);
 }
 
 QTEST_GUILESS_MAIN(TestTemplateSelection)

@@ -1,0 +1,194 @@
+#include "mission/SafeFile.h"
+
+#include "support/Savegames.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
+using namespace kelmora;
+using namespace kelmora::test;
+
+// What a player's savegame may meet on its way to the disk: a kill part way, a full disk, links,
+// FIFOs and devices where a file should be.
+class TestSafeFile : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void testReplaceIsAllOrNothing();
+    void testReplaceRefusesWhatIsNoFile_data();
+    void testReplaceRefusesWhatIsNoFile();
+    void testReadNeverWaits_data();
+    void testReadNeverWaits();
+    void testSameFile();
+    void testLock();
+
+private:
+    QString path(const QString& name) const { return m_dir->filePath(name); }
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+void TestSafeFile::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+}
+
+void TestSafeFile::testReplaceIsAllOrNothing()
+{
+    const QByteArray before = MakeSavegame(9000, 1), after = MakeSavegame(9000, 2);
+    const QString file = path("AFactMS.sav");
+    WriteWholeFile(file, before);
+    QVERIFY(QFile::setPermissions(file, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup));
+
+    // Stopped after any number of bytes, or with the new version complete but not renamed: the old
+    // bytes stay, whole, and nothing is left beside them.
+    for (qint64 stop = 0; stop <= after.size(); stop += stop < 512 ? 1 : 97) {
+        const WriteInterruption interruption{stop, stop == after.size()};
+        QVERIFY(!ReplaceFile(file, after, false, &interruption).isEmpty());
+        QCOMPARE(ReadWholeFile(file), before);
+    }
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden), QStringList{"AFactMS.sav"});
+
+#ifdef Q_OS_UNIX
+    // A file-size limit cuts the write short, as a full disk would; Qt's buffer must not hide that.
+    {
+        const FileSizeLimit limit(4096);
+        QCOMPARE(ReplaceFile(file, after, false), QStringLiteral("File too large"));
+    }
+    QCOMPARE(ReadWholeFile(file), before);
+#endif
+
+    QCOMPARE(ReplaceFile(file, after, false), QString());
+    QCOMPARE(ReadWholeFile(file), after);
+    // The player's permissions stay.
+    QCOMPARE(QFile::permissions(file) & 0x7777, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                    QFileDevice::ReadUser | QFileDevice::WriteUser |
+                                                    QFileDevice::ReadGroup);
+    QCOMPARE(ReplaceFile(path("missing.sav"), after, false), QStringLiteral("No such file or directory"));
+    QVERIFY(!QFile::exists(path("missing.sav")));
+}
+
+void TestSafeFile::testReplaceRefusesWhatIsNoFile_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("reason");
+    const QString link = QStringLiteral("It is a link; Kelmora only writes files it made itself");
+    QTest::newRow("folder") << "folder"
+                            << "Is a directory";
+    // Renaming over a link would replace what it leads to: a savegame, or a device.
+    QTest::newRow("link to a savegame") << "link" << link;
+    QTest::newRow("link to a device") << "device link" << link;
+    QTest::newRow("FIFO") << "fifo"
+                          << "It is not a regular file";
+}
+
+void TestSafeFile::testReplaceRefusesWhatIsNoFile()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, reason);
+    const QString target = path("AFactMS.sav"), other = path("Other.sav");
+    WriteWholeFile(other, MakeSavegame(9000, 3));
+    if (kind == "folder")
+        QVERIFY(QDir().mkdir(target));
+    else if (kind == "link")
+        QVERIFY(QFile::link(other, target));
+    else if (kind == "device link")
+        QVERIFY(QFile::link("/dev/null", target));
+#ifdef Q_OS_UNIX
+    else if (kind == "fifo")
+        QCOMPARE(mkfifo(QFile::encodeName(target).constData(), 0600), 0);
+#endif
+    if (!QFileInfo::exists(target) && !QFileInfo(target).isSymLink())
+        QSKIP("cannot make that here");
+
+    for (const bool mayCreate : {false, true})
+        QCOMPARE(ReplaceFile(target, "new bytes", mayCreate), reason);
+    QCOMPARE(ReadWholeFile(other), MakeSavegame(9000, 3));
+    QVERIFY(QFileInfo(QStringLiteral("/dev/null")).exists() && !QFileInfo(QStringLiteral("/dev/null")).isFile());
+}
+
+void TestSafeFile::testReadNeverWaits_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("FIFO") << "fifo"
+                          << "It is not a regular file";
+    QTest::newRow("device") << "/dev/zero"
+                            << "It is not a regular file";
+    QTest::newRow("folder") << "folder"
+                            << "Is a directory";
+    QTest::newRow("too large") << "large"
+                               << "The file is too large (101 bytes, at most 100 expected)";
+}
+
+void TestSafeFile::testReadNeverWaits()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, reason);
+    QString file = path("kelmora.dat");
+    if (kind == "folder")
+        QVERIFY(QDir().mkdir(file));
+    else if (kind == "large")
+        WriteWholeFile(file, QByteArray(101, 'x'));
+    else if (kind.startsWith(u'/'))
+        file = kind;
+#ifdef Q_OS_UNIX
+    else if (kind == "fifo")
+        QCOMPARE(mkfifo(QFile::encodeName(file).constData(), 0600), 0);
+#else
+    else
+        QSKIP("POSIX only");
+#endif
+    // A FIFO without a writer would block an ordinary open for ever.
+    QByteArray content("untouched");
+    QCOMPARE(ReadRegularFile(file, content, 100), reason);
+    QCOMPARE(content, QByteArray("untouched"));
+}
+
+void TestSafeFile::testSameFile()
+{
+    const QString file = path("Alex.sav");
+    WriteWholeFile(file, "x");
+    WriteWholeFile(path("Twin.sav"), "x");
+    QVERIFY(QDir(m_dir->path()).mkdir("sub"));
+    QVERIFY(QFile::link(file, path("AFactMS.sav")));
+    QVERIFY(IsSameFile(file, path("AFactMS.sav")));
+    QVERIFY(IsSameFile(file, path("sub/../Alex.sav")));
+#ifdef Q_OS_UNIX
+    QCOMPARE(::link(QFile::encodeName(file).constData(), QFile::encodeName(path("Hard.sav")).constData()), 0);
+    QVERIFY(IsSameFile(file, path("Hard.sav")));
+#endif
+    QVERIFY(!IsSameFile(file, path("Twin.sav"))); // equal bytes are not the same file
+    QVERIFY(!IsSameFile(file, path("missing.sav")));
+}
+
+void TestSafeFile::testLock()
+{
+    const QString folder = path("user");
+    FlowLock first(folder);
+    QCOMPARE(first.Acquire(0), std::nullopt);
+    FlowLock second(folder);
+    const std::optional<Problem> busy = second.Acquire(50);
+    QVERIFY(busy);
+    QCOMPARE(busy->failure, Failure::Busy);
+
+    // A folder that cannot be made names the system's reason, and never waits.
+    WriteWholeFile(path("file"), "x");
+    const std::optional<Problem> blocked = FlowLock(path("file/user")).Acquire(0);
+    QVERIFY(blocked);
+    QCOMPARE(blocked->failure, Failure::LockFailed);
+    QCOMPARE(blocked->reason, QStringLiteral("Not a directory"));
+    QCOMPARE(FlowLock(QString()).Acquire(0)->failure, Failure::LockFailed);
+}
+
+QTEST_GUILESS_MAIN(TestSafeFile)
+#include "TestSafeFile.moc"
