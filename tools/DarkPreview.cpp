@@ -1,6 +1,5 @@
 // Starts Kelmora in Fusion with a dark palette, for the screenshots of a dark desktop.
 #include "Program.h"
-#include "mission/SystemServices.h"
 
 #include <QApplication>
 #include <QPalette>
@@ -43,15 +42,5 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setPalette(DarkPalette());
-    Q_INIT_RESOURCE(kelmora);
-    kelmora::DescribeApplication();
-
-    kelmora::MessageBoxService messages;
-    kelmora::ApplicationExit programExit;
-    kelmora::SystemClock clock;
-    kelmora::FileDialogService openDialog;
-    kelmora::ProcessLauncher launcher;
-    kelmora::Program program({messages, programExit, clock, openDialog, launcher, kelmora::ApplicationFolder()});
-    program.Main();
-    return app.exec();
+    return kelmora::RunKelmora(app);
 }

@@ -253,8 +253,8 @@ QString CommandLine::MissionChoiceText(const RunState& settings)
 {
     if (settings.FactoryDriverFile.isEmpty())
         return QStringLiteral("unknown - ") + NoTemplateText;
-    const MissionChoice choice =
-        FindMissionChoice(settings.SavedataFolder + settings.FactoryDriverFile, MissionDataFilePath(m_dataLocation.folder));
+    const MissionChoice choice = FindMissionChoice(settings.SavedataFolder + settings.FactoryDriverFile,
+                                                   MissionDataFilePath(m_dataLocation.folder));
     switch (choice.kind) {
     case MissionChoice::Kind::Unknown:
         return QStringLiteral("unknown - ") + choice.reason;

@@ -2,8 +2,8 @@
 
 #include "Version.h"
 #include "mission/SystemServices.h"
-#include "settings/SettingsStore.h"
 #include "settings/DataLocation.h"
+#include "settings/SettingsStore.h"
 
 #include <QCoreApplication>
 #include <QStandardPaths>

@@ -9,8 +9,18 @@
 #include "settings/SettingsStore.h"
 #include "settings/TemplateSelection.h"
 
+#include "mission/SystemServices.h"
+#include "settings/DataLocation.h"
+
 #include <QApplication>
+#include <QStandardPaths>
 #include <QIcon>
+
+// Q_INIT_RESOURCE declares a function of the global namespace, so it cannot be used inside one.
+static void InitResources()
+{
+    Q_INIT_RESOURCE(kelmora);
+}
 
 namespace kelmora {
 
@@ -59,6 +69,24 @@ void Program::ShowFactoryDriverChoice()
     // Found as kelmora-cli status finds it; reading never changes either file.
     m_main->ShowFactoryDriverChoice(FindMissionChoice(m_state.SavedataFolder + m_state.FactoryDriverFile,
                                                       MissionDataFilePath(m_services.dataFolder)));
+}
+
+int RunKelmora(QApplication& app)
+{
+    InitResources();
+    DescribeApplication();
+    MessageBoxService messages;
+    ApplicationExit programExit;
+    SystemClock clock;
+    FileDialogService openDialog;
+    ProcessLauncher launcher;
+    // kelmora.dat beside a portable copy, in the per-user folder for an installed one; the folder
+    // is made by the first template choice that needs it.
+    const DataLocation data = ChooseDataLocation(SystemDataLocationInputs());
+    const QString userFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    Program program({messages, programExit, clock, openDialog, launcher, ApplicationFolder(), data.folder, userFolder});
+    program.Main();
+    return app.exec();
 }
 
 } // namespace kelmora

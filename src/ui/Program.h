@@ -5,6 +5,8 @@
 
 #include <memory>
 
+class QApplication;
+
 namespace kelmora {
 
 class MainWindow;
@@ -36,5 +38,9 @@ private:
 
 // Names and version that the settings store, the About window and the desktop see.
 void DescribeApplication();
+
+// Describes the application, then runs the program with the real services until it ends: the
+// message boxes, the open dialog, the clock, and the folders of this copy and this user.
+int RunKelmora(QApplication& app);
 
 } // namespace kelmora
