@@ -51,13 +51,14 @@ const QString Description = QStringLiteral(
 // nothing before or after them.
 int MissionNumber(const QString& text)
 {
-    if (text.isEmpty() || text.size() > 2)
+    if (text.isEmpty())
         return 0;
     int number = 0;
     for (const QChar c : text) {
         if (c < u'0' || c > u'9')
             return 0;
-        number = number * 10 + (c.unicode() - u'0');
+        // Leading zeros are fine; anything past the catalogue stops growing here.
+        number = qMin(number * 10 + (c.unicode() - u'0'), 1000);
     }
     return number >= 1 && number <= MISSION_COUNT ? number : 0;
 }

@@ -153,7 +153,7 @@ void TestCli::testTemplateThenSave()
 
     // The first and the last mission, then down and up again: each save starts from the template.
     for (const int number : {1, 34, 2, 33}) {
-        const QString out = Ok(QStringLiteral("save %1").arg(number));
+        const QString out = Ok(QStringLiteral("save %1").arg(number, number == 2 ? 3 : 0, 10, QChar(u'0')));
         const QRegularExpression status(QStringLiteral("^Saved \\[Mission #%1\\] @ \\S.*\n$").arg(number));
         QVERIFY2(status.match(out).hasMatch(), qPrintable(out));
         QCOMPARE(ReadWholeFile(factory), WithBlock(m_template, ExpectedAfterSave(BlockOf(m_template), number - 1)));
@@ -173,7 +173,7 @@ void TestCli::testUsageErrors_data()
     QTest::newRow("save with two numbers") << true << QStringLiteral("save 12 13");
     QTest::newRow("template of a missing file") << false << QStringLiteral("template <save>/Bob.sav");
     QTest::newRow("template of a folder") << true << QStringLiteral("template <save>");
-    for (const char* number : {"0", "35", "-3", "+5", "12abc", "4294967308", "007", "3\n", " 3", "\u0663"})
+    for (const char* number : {"0", "35", "-3", "+5", "12abc", "4294967308", "000", "3\n", " 3", "\u0663"})
         QTest::addRow("save %s", number) << true << QStringLiteral("save|") + QString::fromUtf8(number);
 }
 
