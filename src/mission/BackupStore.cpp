@@ -1,5 +1,8 @@
 #include "BackupStore.h"
 
+#include "SafeFile.h"
+#include "SavegameBlock.h"
+
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -8,15 +11,12 @@
 #include <QJsonObject>
 #include <QRandomGenerator>
 #include <QRegularExpression>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <cerrno>
 
 #ifdef Q_OS_UNIX
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 #endif
 
 namespace kelmora {
@@ -71,11 +71,6 @@ QString Native(const QString& path)
     return QDir::toNativeSeparators(path);
 }
 
-QString NotRegularFileText()
-{
-    return QStringLiteral("Not a regular file");
-}
-
 QByteArray Sha256Hex(const QByteArray& content)
 {
     return QCryptographicHash::hash(content, QCryptographicHash::Sha256).toHex();
@@ -88,72 +83,6 @@ bool SamePath(const QString& a, const QString& b)
 #else
     return a == b;
 #endif
-}
-
-// Reads a whole regular file. Opening a FIFO for reading would wait for a writer, so on Unix the
-// file is opened without waiting and its kind checked on the open handle, not on the name.
-QString ReadRegularFile(const QString& path, QByteArray& content, qint64 maxSize = -1)
-{
-    QFile file;
-#ifdef Q_OS_UNIX
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return qt_error_string(errno);
-    struct stat info;
-    if (::fstat(fd, &info) != 0) {
-        const int error = errno;
-        ::close(fd);
-        return qt_error_string(error);
-    }
-    if (!S_ISREG(info.st_mode)) {
-        ::close(fd);
-        return S_ISDIR(info.st_mode) ? qt_error_string(EISDIR) : NotRegularFileText();
-    }
-    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
-        return file.errorString();
-    }
-#else
-    file.setFileName(path);
-    const QFileInfo info(path);
-    if (info.exists() && !info.isFile())
-        return NotRegularFileText();
-    if (!file.open(QIODevice::ReadOnly))
-        return file.errorString();
-#endif
-    if (maxSize >= 0 && file.size() > maxSize) {
-        return QStringLiteral("The file is too large (%1 bytes)").arg(file.size());
-    }
-    content = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return file.errorString();
-    return {};
-}
-
-// Unbuffered and written in a loop: a buffered QSaveFile that hits a file size limit writes part of
-// the bytes and still commits without an error.
-QString WriteWholeFile(const QString& path, const QByteArray& content)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return file.errorString();
-    for (qint64 written = 0; written < content.size();) {
-        const qint64 chunk = file.write(content.constData() + written, content.size() - written);
-        if (chunk <= 0) {
-            const QString error = file.errorString();
-            file.cancelWriting();
-            return error;
-        }
-        written += chunk;
-    }
-    if (!file.commit())
-        return file.errorString();
-    const qint64 size = QFileInfo(path).size();
-    if (size != content.size()) {
-        QFile::remove(path);
-        return QStringLiteral("The file was not written in full (%1 of %2 bytes)").arg(size).arg(content.size());
-    }
-    return {};
 }
 
 struct FolderError
@@ -274,7 +203,7 @@ public:
             {QStringLiteral("sha256"), QString::fromLatin1(entry.sha256)},
             {QStringLiteral("sequence"), double(entry.sequence)},
         };
-        return WriteWholeFile(RecordPath(entry.backup.id), QJsonDocument(record).toJson());
+        return ReplaceFile(RecordPath(entry.backup.id), QJsonDocument(record).toJson(), true);
     }
 
     // The record goes first: without it the bytes are ignored, never listed half gone.
@@ -312,7 +241,8 @@ BackupResult BackupStore::KeepFile(const QString& originalPath)
 {
     const QString path = originalPath.isEmpty() ? QString() : NormalisedPath(originalPath);
     QByteArray content;
-    const QString error = path.isEmpty() ? qt_error_string(NoSuchFileError) : ReadRegularFile(path, content);
+    const QString error =
+        path.isEmpty() ? qt_error_string(NoSuchFileError) : ReadRegularFile(path, content, MaximumSavegameSize);
     if (!error.isEmpty())
         return {error, path, std::nullopt};
     return Keep(path, content);
@@ -341,7 +271,8 @@ BackupResult BackupStore::Keep(const QString& originalPath, const QByteArray& co
 
     if (!samePath.isEmpty() && samePath.first().backup.size == content.size() && samePath.first().sha256 == sha256) {
         QByteArray kept;
-        if (ReadRegularFile(folder.ContentPath(samePath.first().backup.id), kept).isEmpty() && kept == content)
+        if (ReadRegularFile(folder.ContentPath(samePath.first().backup.id), kept, MaximumSavegameSize).isEmpty() &&
+            kept == content)
             return {{}, {}, samePath.first().backup};
     }
 
@@ -356,7 +287,7 @@ BackupResult BackupStore::Keep(const QString& originalPath, const QByteArray& co
     } while (QFileInfo::exists(folder.ContentPath(entry.backup.id)) ||
              QFileInfo::exists(folder.RecordPath(entry.backup.id)));
 
-    QString error = WriteWholeFile(folder.ContentPath(entry.backup.id), content);
+    QString error = ReplaceFile(folder.ContentPath(entry.backup.id), content, true);
     if (!error.isEmpty())
         return {error, Native(folder.ContentPath(entry.backup.id)), std::nullopt};
     error = folder.WriteRecord(entry);
@@ -398,7 +329,7 @@ BackupContent BackupStore::Read(const Backup& backup) const
 
     result.errorPath = Native(folder.ContentPath(backup.id));
     QByteArray content;
-    result.error = ReadRegularFile(folder.ContentPath(backup.id), content);
+    result.error = ReadRegularFile(folder.ContentPath(backup.id), content, MaximumSavegameSize);
     if (!result.ok())
         return result;
     if (content.size() != entry.backup.size) {

@@ -473,9 +473,9 @@ void TestBackupStore::testKeepFile_data()
 #ifdef Q_OS_LINUX
     // Opening either plainly would wait for a writer or read forever.
     QTest::newRow("FIFO") << "fifo"
-                          << "Not a regular file";
+                          << "It is not a regular file";
     QTest::newRow("device") << "device"
-                            << "Not a regular file";
+                            << "It is not a regular file";
 #endif
 }
 
