@@ -1,5 +1,7 @@
 #include "SafeFile.h"
 
+#include <QDateTime>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -39,6 +41,30 @@ struct Descriptor
     }
 };
 #endif
+
+// A run killed between making the lock file and writing its owner into it leaves the file empty.
+// QLockFile cannot ask such an owner whether it still runs and, with no stale time, would refuse
+// every later flow for ever. A live owner writes its line right after making the file, so one that
+// has stood without an owner this long was left by a dead run.
+constexpr qint64 OwnerlessLockAgeMs = 1000;
+
+void TakeOverOwnerlessLock(QLockFile& lock, const QString& path)
+{
+    const auto ownerless = [&] {
+        qint64 pid = 0;
+        QString hostName, appName;
+        const QFileInfo info(path);
+        return info.exists() && !lock.getLockInfo(&pid, &hostName, &appName) &&
+               qAbs(info.lastModified().msecsTo(QDateTime::currentDateTime())) > OwnerlessLockAgeMs;
+    };
+    if (!ownerless())
+        return;
+    // As QLockFile itself does: one remover at a time, and a second look once it is the one, so that
+    // a lock another run has just made in its place is not removed.
+    QLockFile removal(path + QStringLiteral(".rmlock"));
+    if (removal.tryLock(0) && ownerless())
+        lock.removeStaleLockFile();
+}
 
 } // namespace
 
@@ -246,7 +272,13 @@ std::optional<Problem> FlowLock::Acquire(int waitMs)
     m_lock = std::make_unique<QLockFile>(path);
     // A run that died keeps its lock only as long as its process could still be alive.
     m_lock->setStaleLockTime(0);
-    if (m_lock->tryLock(waitMs))
+    const QDeadlineTimer deadline(waitMs);
+    while (!m_lock->tryLock(static_cast<int>(qMin<qint64>(deadline.remainingTime(), 100)))) {
+        if (m_lock->error() != QLockFile::LockFailedError || deadline.hasExpired())
+            break;
+        TakeOverOwnerlessLock(*m_lock, path);
+    }
+    if (m_lock->isLocked())
         return std::nullopt;
     switch (m_lock->error()) {
     case QLockFile::LockFailedError:

@@ -58,6 +58,19 @@ public:
     }
 };
 
+// True when the format writes seconds: an "s" outside quoted text.
+bool ShowsSeconds(const QString& format)
+{
+    bool quoted = false;
+    for (const QChar c : format) {
+        if (c == u'\'')
+            quoted = !quoted;
+        else if (!quoted && c == u's')
+            return true;
+    }
+    return false;
+}
+
 QAccessibleInterface* StatusPanelAccessibleFactory(const QString& className, QObject* object)
 {
     if (className == QLatin1String(StatusPanel::staticMetaObject.className()) && object && object->isWidgetType())
@@ -66,6 +79,12 @@ QAccessibleInterface* StatusPanelAccessibleFactory(const QString& className, QOb
 }
 
 } // namespace
+
+int ClockWakeInterval(const QString& format, const QTime& now)
+{
+    const int toNextSecond = 1000 - now.msec();
+    return ShowsSeconds(format) ? toNextSecond : (59 - now.second()) * 1000 + toNextSecond;
+}
 
 StatusPanel::StatusPanel(const QString& text, QWidget* parent)
     : QLabel(text, parent)
@@ -94,6 +113,11 @@ void StatusPanel::ShowClock()
 {
     if (!m_clock) {
         m_clock = new QTimer(this);
+        m_clock->setSingleShot(true);
+        // A coarse timer may fire a few percent late: a minute's wait would show the new minute
+        // seconds after it began.
+        m_clock->setTimerType(Qt::PreciseTimer);
+        m_clockFormat = QLocale::system().timeFormat(QLocale::ShortFormat);
         connect(m_clock, &QTimer::timeout, this, &StatusPanel::UpdateClock);
     }
     UpdateClock();
@@ -102,9 +126,10 @@ void StatusPanel::ShowClock()
 void StatusPanel::UpdateClock()
 {
     const QTime now = QTime::currentTime();
-    setText(QLocale::system().toString(now, QLocale::ShortFormat));
-    // Wake up when the minute turns rather than polling.
-    m_clock->start(qMax(1000, (60 - now.second()) * 1000 - now.msec()));
+    setText(QLocale::system().toString(now, m_clockFormat));
+    // Wake up when the text turns rather than polling. Measured from the time just read, so a late
+    // wake-up does not push the next one later too; an early one shows the same text and waits again.
+    m_clock->start(ClockWakeInterval(m_clockFormat, now));
 }
 
 void StatusPanel::mouseReleaseEvent(QMouseEvent* event)

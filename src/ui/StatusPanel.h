@@ -2,9 +2,14 @@
 
 #include <QLabel>
 
+class QTime;
 class QTimer;
 
 namespace kelmora {
+
+// Milliseconds from `now` until a clock that shows the time in `format` (QTime's format letters)
+// must change its text: at the next second when the format shows seconds, else at the next minute.
+int ClockWakeInterval(const QString& format, const QTime& now);
 
 // One sunken panel of the main window's status bar: sized to its text, at least 96 pixels wide,
 // clickable with the mouse and, once it has the focus (Tab), with Space or Enter. Screen readers
@@ -35,6 +40,7 @@ private:
     void UpdateClock();
 
     QTimer* m_clock = nullptr;
+    QString m_clockFormat;
 };
 
 } // namespace kelmora

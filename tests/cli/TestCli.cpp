@@ -4,12 +4,25 @@
 #include "support/Savegames.h"
 
 #include <QDir>
+#include <QDirIterator>
+#include <QElapsedTimer>
+#include <QLockFile>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
+#include <chrono>
 #include <memory>
+#include <thread>
+#include <vector>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 using namespace kelmora;
 using namespace kelmora::test;
@@ -43,6 +56,11 @@ private slots:
     void testStatusOfMissingFiles();
     void testMissionsVersionAndHelp();
     void testExecutable();
+    void testTwoSavesAtOnce();
+    void testKilledSaves();
+    void testLockedOut();
+    void testSaveInPlace_data();
+    void testSaveInPlace();
 
 private:
     // Command lines are words between blanks; "<save>", "<bin>" and "<root>" stand for the test's folders.
@@ -54,8 +72,18 @@ private:
     }
     Outcome Run(const QString& commandLine) { return RunWords(At(commandLine).split(u' ', Qt::SkipEmptyParts)); }
     Outcome RunWords(const QStringList& words);
-    // The same command line run by the real executable, with the settings in <root>/config.
-    Outcome RunProcess(const QString& commandLine, const QString& standardOutput = {});
+    // The same command line run by the real executable, with the settings in <root>/config and the
+    // per-user data folder (where the lock lives) in <root>/data. `runner` goes before the program.
+    Outcome RunProcess(const QString& commandLine, const QString& standardOutput = {}, const QStringList& runner = {});
+    void StartProcess(QProcess& process, const QString& commandLine, const QStringList& runner = {});
+    // Puts a copy of the executable in <bin> and lets it choose <save>/Alex.sav as the template.
+    void InstallExecutable();
+    // The names in the savegame folder, hidden ones too.
+    QStringList SaveFolderEntries() const
+    {
+        return QDir(At("<save>"))
+            .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+    }
     // The standard output of a command that must succeed without a message.
     QString Ok(const QString& commandLine);
     // What status names as the mission choice.
@@ -106,16 +134,24 @@ Outcome TestCli::RunWords(const QStringList& words)
     return {exitCode, out, err.split(u'\n', Qt::SkipEmptyParts)};
 }
 
-Outcome TestCli::RunProcess(const QString& commandLine, const QString& standardOutput)
+void TestCli::StartProcess(QProcess& process, const QString& commandLine, const QStringList& runner)
 {
-    QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"), At("<root>/config"));
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), At("<root>/data"));
     environment.insert(QStringLiteral("HOME"), At("<root>/home"));
     process.setProcessEnvironment(environment);
+    QStringList words = runner;
+    words << At("<bin>/kelmora-cli") << At(commandLine).split(u' ', Qt::SkipEmptyParts);
+    process.start(words.takeFirst(), words);
+}
+
+Outcome TestCli::RunProcess(const QString& commandLine, const QString& standardOutput, const QStringList& runner)
+{
+    QProcess process;
     if (!standardOutput.isEmpty())
         process.setStandardOutputFile(standardOutput);
-    process.start(At("<bin>/kelmora-cli"), At(commandLine).split(u' ', Qt::SkipEmptyParts));
+    StartProcess(process, commandLine, runner);
     if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit)
         return {};
     return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
@@ -297,6 +333,14 @@ void TestCli::testMissionsVersionAndHelp()
         QVERIFY2(help.contains(QLatin1String(command)), command);
 }
 
+void TestCli::InstallExecutable()
+{
+    // A copy, so that the program data file lands beside it and not in the build.
+    QVERIFY(QFile::copy(QStringLiteral(KELMORA_CLI_PATH), At("<bin>/kelmora-cli")));
+    const Outcome outcome = RunProcess(QStringLiteral("template <save>/Alex.sav"));
+    QVERIFY2(outcome.exitCode == 0, qPrintable(outcome.errLines.join(u'\n')));
+}
+
 void TestCli::testExecutable()
 {
     // A copy, so that the program data file lands beside it and not in the build.
@@ -327,6 +371,226 @@ void TestCli::testExecutable()
     outcome = RunProcess(QStringLiteral("missions"), QStringLiteral("/dev/full"));
     QCOMPARE(outcome.exitCode, 1);
     QCOMPARE(outcome.errLines, QStringList{"kelmora-cli: could not write the output [No space left on device]"});
+#endif
+}
+
+void TestCli::testTwoSavesAtOnce()
+{
+    InstallExecutable();
+    const QString factory = At("<save>/AFactMS.sav");
+    const QByteArray five = SavedFrom(m_template, 4);
+    const QByteArray thirty = SavedFrom(m_template, 29);
+    const QStringList entries = SaveFolderEntries();
+    int fiveLast = 0;
+    for (int round = 0; round < 30; ++round) {
+        // Either may start first; the one that finds the lock taken waits for it, then saves too.
+        QProcess first, second;
+        StartProcess(first, round % 2 ? QStringLiteral("save 5") : QStringLiteral("save 30"));
+        StartProcess(second, round % 2 ? QStringLiteral("save 30") : QStringLiteral("save 5"));
+        for (QProcess* process : {&first, &second}) {
+            QVERIFY(process->waitForFinished(30000));
+            QCOMPARE(process->exitStatus(), QProcess::NormalExit);
+            QVERIFY2(process->exitCode() == 0, process->readAllStandardError().constData());
+        }
+        const QByteArray bytes = ReadWholeFile(factory);
+        QVERIFY2(bytes == five || bytes == thirty, qPrintable(QStringLiteral("round %1: a mixed block").arg(round)));
+        fiveLast += bytes == five;
+        QCOMPARE(SaveFolderEntries(), entries);
+    }
+    qInfo("Mission 5 was saved last in %d of 30 rounds", fiveLast);
+}
+
+#ifdef Q_OS_UNIX
+void TestCli::testKilledSaves()
+{
+    InstallExecutable();
+    const QString factory = At("<save>/AFactMS.sav");
+    const QByteArray dataFile = ReadWholeFile(At("<bin>/kelmora.dat"));
+    QByteArray previous = ReadWholeFile(factory);
+    const QStringList entries = SaveFolderEntries();
+    // How long a save takes here, from its start to its exit (the median of five): the kills are
+    // spread over that.
+    std::vector<qint64> runs;
+    for (int run = 0; run < 5; ++run) {
+        QProcess process;
+        StartProcess(process, QStringLiteral("save 30"));
+        QVERIFY(process.waitForStarted());
+        QElapsedTimer timer;
+        timer.start();
+        QVERIFY(process.waitForFinished(30000) && process.exitCode() == 0);
+        runs.push_back(timer.nsecsElapsed() / 1000);
+    }
+    std::sort(runs.begin(), runs.end());
+    const qint64 runUs = runs[2];
+    previous = ReadWholeFile(factory);
+    int finished = 0, killedOld = 0, killedNew = 0, strays = 0;
+    for (int round = 0; round < 60; ++round) {
+        // Alternating, so that every save changes the file.
+        const int number = round % 2 ? 30 : 5;
+        const QByteArray saved = SavedFrom(m_template, number - 1);
+        QProcess process;
+        StartProcess(process, QStringLiteral("save %1").arg(number));
+        QVERIFY(process.waitForStarted());
+        // The delay is what this test varies, not a wait for something: from a fifth of a save's run
+        // to half as long again, in a scattered order.
+        const double share = 0.2 + 1.3 * (round * 37 % 60) / 60.0;
+        std::this_thread::sleep_for(std::chrono::microseconds(qint64(runUs * share)));
+        process.kill();
+        QVERIFY(process.waitForFinished(30000));
+        const bool killed = process.exitStatus() == QProcess::CrashExit;
+        QVERIFY2(killed || process.exitCode() == 0, process.readAllStandardError().constData());
+
+        const QByteArray bytes = ReadWholeFile(factory);
+        QVERIFY2(bytes == saved || (killed && bytes == previous),
+                 qPrintable(QStringLiteral("round %1: neither the old nor the new bytes").arg(round)));
+        finished += !killed;
+        killedOld += killed && bytes == previous;
+        killedNew += killed && bytes != previous;
+        // What a kill may leave beside the file: only ever a whole new version that did not make
+        // it into place, under a name no look-up of the program matches.
+        for (const QString& name : SaveFolderEntries()) {
+            if (entries.contains(name))
+                continue;
+            QVERIFY2(name.startsWith(QStringLiteral("AFactMS.sav.")), qPrintable(name));
+            ++strays;
+            QVERIFY(QFile::remove(At("<save>/") + name));
+        }
+        previous = bytes;
+    }
+    qInfo("A save runs %lld us; of 60, %d finished before the kill; of those killed, %d left the old bytes, %d the "
+          "new ones; %d left a temporary file",
+          static_cast<long long>(runUs), finished, killedOld, killedNew, strays);
+
+    // Whatever the kills left, a stale lock included, the next save and template choice just work.
+    Outcome outcome = RunProcess(QStringLiteral("save 12"));
+    QVERIFY2(outcome.exitCode == 0, qPrintable(outcome.errLines.join(u'\n')));
+    QCOMPARE(ReadWholeFile(factory), SavedFrom(m_template, 11));
+    outcome = RunProcess(QStringLiteral("template <save>/Alex.sav"));
+    QVERIFY2(outcome.exitCode == 0, qPrintable(outcome.errLines.join(u'\n')));
+    QCOMPARE(ReadWholeFile(factory), m_template);
+    QCOMPARE(ReadWholeFile(At("<save>/Alex.sav")), m_template);
+    QCOMPARE(ReadWholeFile(At("<bin>/kelmora.dat")), dataFile);
+    QCOMPARE(SaveFolderEntries(), entries);
+}
+#else
+void TestCli::testKilledSaves()
+{
+    QSKIP("Needs POSIX signals");
+}
+#endif
+
+void TestCli::testLockedOut()
+{
+    InstallExecutable();
+    const QString factory = At("<save>/AFactMS.sav");
+    // Where the program's per-user data folder is with XDG_DATA_HOME set, as QStandardPaths says.
+    const QString lockPath = At("<root>/data/Quorrick/Kelmora/kelmora.lock");
+    QVERIFY(QDir().mkpath(QFileInfo(lockPath).path()));
+    QLockFile lock(lockPath);
+    QVERIFY(lock.tryLock(0));
+
+    const QMap<QString, QByteArray> before = Snapshot(m_root->path());
+    QElapsedTimer waited;
+    waited.start();
+    Outcome outcome = RunProcess(QStringLiteral("save 5"));
+    QVERIFY2(waited.elapsed() >= 4000, "gave up without waiting for the other flow");
+    QCOMPARE(outcome.exitCode, 1);
+    QCOMPARE(outcome.out, QString());
+    QCOMPARE(outcome.errLines, QStringList{"Error! - Busy: Another Kelmora is saving or choosing a template driver "
+                                           "right now. Try again when it has finished."});
+    QCOMPARE(Snapshot(m_root->path()), before);
+
+    // The lock as a run killed while holding it leaves it: its process is gone. And as one killed
+    // between making the file and writing its owner into it: empty, from a moment ago.
+    QFile lockFile(lockPath);
+    QVERIFY(lockFile.open(QIODevice::ReadOnly));
+    QList<QByteArray> lines = lockFile.readAll().split('\n');
+    lockFile.close();
+    lock.unlock();
+    QProcess gone;
+    gone.start(QStringLiteral("true"), {});
+    QVERIFY(gone.waitForStarted());
+    lines[0] = QByteArray::number(gone.processId());
+    QVERIFY(gone.waitForFinished());
+    for (const QByteArray& leftover : {lines.join('\n'), QByteArray()}) {
+        WriteWholeFile(lockPath, leftover);
+        QVERIFY(lockFile.open(QIODevice::ReadWrite));
+        QVERIFY(lockFile.setFileTime(QDateTime::currentDateTime().addSecs(-2), QFileDevice::FileModificationTime));
+        lockFile.close();
+        waited.restart();
+        outcome = RunProcess(QStringLiteral("save %1").arg(leftover.isEmpty() ? 30 : 5));
+        QVERIFY2(outcome.exitCode == 0, qPrintable(outcome.errLines.join(u'\n')));
+        QVERIFY2(waited.elapsed() < 4000, "waited for a lock whose owner is gone");
+        QCOMPARE(ReadWholeFile(factory), SavedFrom(m_template, leftover.isEmpty() ? 29 : 4));
+        QVERIFY(!QFile::exists(lockPath));
+    }
+}
+
+void TestCli::testSaveInPlace_data()
+{
+    QTest::addColumn<bool>("playerOwnsFactory");
+    QTest::newRow("the player's own factory driver file") << true;
+    QTest::newRow("a factory driver file the player may not write") << false;
+}
+
+// A savegame folder where the player may not make files, such as one the game's installer made, still
+// lets the player's own factory driver file be saved: in place, with nothing made beside it.
+void TestCli::testSaveInPlace()
+{
+#ifdef Q_OS_LINUX
+    QFETCH(const bool, playerOwnsFactory);
+    if (::geteuid() != 0)
+        QSKIP("Needs root to hand the files to another user");
+    const QString setpriv = QStandardPaths::findExecutable(QStringLiteral("setpriv"));
+    if (setpriv.isEmpty())
+        QSKIP("setpriv is not installed");
+    constexpr uid_t Player = 65534;
+
+    InstallExecutable();
+    const QString factory = At("<save>/AFactMS.sav");
+    // The player may reach everything, own the program's copy, its settings and data, and
+    // perhaps the factory driver file; the savegame folder and the template stay root's.
+    QVERIFY(QFile::setPermissions(m_root->path(), QFile::permissions(m_root->path()) | QFile::ReadOther |
+                                                      QFile::ExeOther | QFile::ReadGroup | QFile::ExeGroup));
+    QVERIFY(QDir().mkpath(At("<root>/data")));
+    for (const char* folder : {"bin", "config", "data", "home"}) {
+        const QString path = At("<root>/") + QLatin1String(folder);
+        QDirIterator entries(path, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
+                             QDirIterator::Subdirectories);
+        QStringList paths{path};
+        while (entries.hasNext())
+            paths << entries.next();
+        for (const QString& entry : paths)
+            QVERIFY2(::lchown(QFile::encodeName(entry).constData(), Player, Player) == 0, qPrintable(entry));
+    }
+    if (playerOwnsFactory)
+        QVERIFY(::chown(QFile::encodeName(factory).constData(), Player, Player) == 0);
+    struct stat before = {};
+    QVERIFY(::stat(QFile::encodeName(factory).constData(), &before) == 0);
+    const QStringList entries = SaveFolderEntries();
+
+    const Outcome outcome =
+        RunProcess(QStringLiteral("save 7"), {}, {setpriv, "--reuid=65534", "--regid=65534", "--clear-groups"});
+    struct stat after = {};
+    QVERIFY(::stat(QFile::encodeName(factory).constData(), &after) == 0);
+    QCOMPARE(SaveFolderEntries(), entries);
+    QCOMPARE(after.st_ino, before.st_ino);
+    QCOMPARE(after.st_uid, before.st_uid);
+    QCOMPARE(ReadWholeFile(At("<save>/Alex.sav")), m_template);
+    if (playerOwnsFactory) {
+        QVERIFY2(outcome.exitCode == 0, qPrintable(outcome.errLines.join(u'\n')));
+        QVERIFY2(outcome.out.startsWith(QStringLiteral("Saved [Mission #7] @ ")), qPrintable(outcome.out));
+        QCOMPARE(ReadWholeFile(factory), SavedFrom(m_template, 6));
+    } else {
+        QCOMPARE(outcome.exitCode, 1);
+        QCOMPARE(outcome.errLines,
+                 At("Error! - Write failed: Could not write to factory driver file '<save>/AFactMS.sav' "
+                    "[Existing file <save>/AFactMS.sav is not writable]")
+                     .split(u'\n'));
+        QCOMPARE(ReadWholeFile(factory), m_template);
+    }
+#else
+    QSKIP("Runs another user with setpriv, on Linux");
 #endif
 }
 
