@@ -172,6 +172,11 @@ QString ReplaceFile(const QString& path, const QByteArray& content, bool mayCrea
     if (kind != EntryKind::RegularFile && !(kind == EntryKind::Missing && mayCreate))
         return NotAFileReason(kind);
 
+#ifdef Q_OS_UNIX
+    // QSaveFile words this in its own way; the player gets the system's.
+    if (kind == EntryKind::RegularFile && ::access(QFile::encodeName(path).constData(), W_OK) != 0)
+        return qt_error_string(errno);
+#endif
     QSaveFile file(path);
     // Unbuffered: a write cut short by a full disk or a file-size limit must show here. Through a
     // buffer, QSaveFile may commit the cut-off file and report success.

@@ -585,7 +585,7 @@ void TestCli::testSaveInPlace()
         QCOMPARE(outcome.exitCode, 1);
         QCOMPARE(outcome.errLines,
                  At("Error! - Write failed: Could not write to factory driver file '<save>/AFactMS.sav' "
-                    "[Existing file <save>/AFactMS.sav is not writable]")
+                    "[Permission denied]")
                      .split(u'\n'));
         QCOMPARE(ReadWholeFile(factory), m_template);
     }
