@@ -27,7 +27,6 @@ private slots:
     void testMenuItem();
     void testRestoreFromTheKeyboard();
     void testNothingToRestore();
-    void testRefusalIsShown();
 
 private:
     void chooseTemplate(const QString& name)
@@ -174,23 +173,6 @@ void TestRestoreWindow::testNothingToRestore()
     QCOMPARE(m_fixture->messages.shown, QList<ShownMessage>{});
     QTest::mouseClick(dialog->findChild<QPushButton*>("cmdClose"), Qt::LeftButton);
     QTRY_VERIFY(!m_main->findChild<QDialog*>("frmRestore"));
-}
-
-void TestRestoreWindow::testRefusalIsShown()
-{
-    chooseTemplate("Alex.sav");
-    saveMission(3);
-    const QString factory = m_fixture->saveFolder + "AFactMS.sav";
-    QVERIFY(QFile::remove(factory) && QDir().mkdir(factory));
-    m_fixture->messages.shown.clear();
-
-    QDialog* dialog = openRestore();
-    QVERIFY(dialog);
-    QTest::mouseClick(dialog->findChild<QPushButton*>("cmdRestore"), Qt::LeftButton);
-    QCOMPARE(m_fixture->messages.shown, QList<ShownMessage>({{"Could not restore '" + factory + "' [Is a directory]",
-                                                              "Error! - Restore failed", MessageIcon::Exclamation}}));
-    QVERIFY(QFileInfo(factory).isDir());
-    QVERIFY(dialog->isVisible());
 }
 
 QTEST_MAIN(TestRestoreWindow)
