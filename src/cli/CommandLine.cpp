@@ -1,5 +1,6 @@
 #include "CommandLine.h"
 
+#include "mission/Backups.h"
 #include "mission/MissionCatalogue.h"
 #include "mission/MissionDataFile.h"
 #include "mission/SaveSequence.h"
@@ -13,6 +14,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QMap>
 
 #include <utility>
 
@@ -22,7 +24,8 @@ namespace {
 const QString ProgramName = QStringLiteral("kelmora-cli");
 
 const QString UsageLine =
-    QStringLiteral("Usage: kelmora-cli missions | template PATH | save NUMBER | status   (--help tells more)");
+    QStringLiteral("Usage: kelmora-cli missions | template PATH | save NUMBER | status | backups | restore ID   "
+                   "(--help tells more)");
 
 const QString NoTemplateText = QStringLiteral("No template driver chosen yet: run 'kelmora-cli template PATH' first");
 
@@ -44,6 +47,14 @@ const QString Description = QStringLiteral(
     "  status         Shows the stored savegame folder and template driver, the factory driver file and\n"
     "                 the program data file, whether each exists, and the mission choice that the\n"
     "                 factory driver file matches (\"none\" once it has been played on).\n"
+    "  backups        Lists the backups of factory driver files, newest first, one a line,\n"
+    "                 tab-separated: ID, the time it was taken (ISO 8601, local time with its offset),\n"
+    "                 the file's original full path, and the mission choice it holds against the\n"
+    "                 current kelmora.dat (\"Mission 12\", \"played on since a save\" or \"unknown\").\n"
+    "                 A backup is kept before every save, template choice or restore overwrites or\n"
+    "                 removes a factory driver file; the newest 50 of each file are kept.\n"
+    "  restore ID     Puts the backup ID back at its original path, after keeping what is there now\n"
+    "                 as a backup of its own. Never writes the template or anywhere else.\n"
     "\n"
     "Exit status: 0 done, 1 a failure or refusal was reported, 2 the command line was wrong.");
 
@@ -89,6 +100,18 @@ QString PathLine(const QString& label, const QString& storedName, const QString&
 
 } // namespace
 
+QString IsoLocalTime(const QDateTime& time)
+{
+    // Qt leaves the offset out of a local time's ISO text; scripts need it to compare times.
+    const QDateTime local = time.toLocalTime();
+    const int offset = local.offsetFromUtc();
+    const int minutes = qAbs(offset) / 60;
+    return local.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")) + (offset < 0 ? u'-' : u'+') +
+           QStringLiteral("%1:%2")
+               .arg(minutes / 60, 2, 10, QLatin1Char('0'))
+               .arg(minutes % 60, 2, 10, QLatin1Char('0'));
+}
+
 CommandLine::CommandLine(QTextStream& out, QTextStream& err, const Clock& clock, DataLocation dataLocation,
                          QString userFolder)
     : m_out(out)
@@ -116,8 +139,9 @@ int CommandLine::RunCommand(const QStringList& arguments)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(Description);
-    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("missions, template, save or status."),
-                                 QStringLiteral("<command> [PATH | NUMBER]"));
+    parser.addPositionalArgument(QStringLiteral("command"),
+                                 QStringLiteral("missions, template, save, status, backups or restore."),
+                                 QStringLiteral("<command> [PATH | NUMBER | ID]"));
     const QCommandLineOption helpOption = parser.addHelpOption();
     const QCommandLineOption versionOption = parser.addVersionOption();
     // "save -3" is a wrong number, and a savegame may be named "-x.sav": after the command, no options.
@@ -137,13 +161,15 @@ int CommandLine::RunCommand(const QStringList& arguments)
     if (words.isEmpty())
         return UsageError(QStringLiteral("no command given"));
     const QString& command = words.first();
-    const bool takesArgument = command == QStringLiteral("template") || command == QStringLiteral("save");
-    if (!takesArgument && command != QStringLiteral("missions") && command != QStringLiteral("status"))
+    const QMap<QString, QString> argumentOf = {{QStringLiteral("template"), QStringLiteral("PATH")},
+                                               {QStringLiteral("save"), QStringLiteral("NUMBER")},
+                                               {QStringLiteral("restore"), QStringLiteral("ID")}};
+    const bool takesArgument = argumentOf.contains(command);
+    if (!takesArgument && command != QStringLiteral("missions") && command != QStringLiteral("status") &&
+        command != QStringLiteral("backups"))
         return UsageError(QStringLiteral("unknown command '%1'").arg(command));
     if (takesArgument && words.size() < 2)
-        return UsageError(
-            QStringLiteral("'%1' needs %2")
-                .arg(command, command == QStringLiteral("save") ? QStringLiteral("NUMBER") : QStringLiteral("PATH")));
+        return UsageError(QStringLiteral("'%1' needs %2").arg(command, argumentOf.value(command)));
     if (words.size() > (takesArgument ? 2 : 1))
         return UsageError(QStringLiteral("unexpected argument '%1'").arg(words.at(takesArgument ? 2 : 1)));
 
@@ -151,6 +177,10 @@ int CommandLine::RunCommand(const QStringList& arguments)
         return Missions();
     if (command == QStringLiteral("status"))
         return Status();
+    if (command == QStringLiteral("backups"))
+        return Backups();
+    if (command == QStringLiteral("restore"))
+        return Restore(words.at(1));
     if (command == QStringLiteral("save")) {
         const int number = MissionNumber(words.at(1));
         if (number == 0)
@@ -247,6 +277,28 @@ int CommandLine::Status()
           << (m_dataLocation.place == DataPlace::ProgramFolder ? QStringLiteral("beside the program")
                                                                : QStringLiteral("per-user data folder"))
           << " (" << m_dataLocation.reason << ')' << Qt::endl;
+    return ExitDone;
+}
+
+int CommandLine::Backups()
+{
+    for (const ListedBackup& listed : ListBackups(services())) {
+        m_out << listed.backup.id << '\t' << IsoLocalTime(listed.backup.time) << '\t' << listed.backup.originalPath
+              << '\t' << listed.missionChoice << '\n';
+    }
+    m_out << Qt::flush;
+    return ExitDone;
+}
+
+int CommandLine::Restore(const QString& id)
+{
+    RunState state;
+    LoadSettings(state);
+    const RestoreOutcome outcome = RestoreBackup(state, services(), id);
+    Present(outcome.problems);
+    if (!outcome.done())
+        return ExitFailed;
+    m_out << RestoredMessage(*outcome.restored, IsoLocalTime(outcome.restored->time)).text << Qt::endl;
     return ExitDone;
 }
 

@@ -5,6 +5,7 @@
 #include "mission/Services.h"
 #include "settings/DataLocation.h"
 
+#include <QDateTime>
 #include <QString>
 #include <QStringList>
 #include <QTextStream>
@@ -21,6 +22,9 @@ enum CommandLineExit
 
 // The commands of kelmora-cli. Each one runs a flow of the windowed program as a single step, with
 // the same settings store and the same program data file, and answers with an exit status.
+// ISO 8601 in local time with its offset from UTC, e.g. 2026-12-07T11:40:05+01:00.
+QString IsoLocalTime(const QDateTime& time);
+
 class CommandLine
 {
 public:
@@ -34,6 +38,8 @@ public:
     int Template(const QString& path);
     int Save(int number);
     int Status();
+    int Backups();
+    int Restore(const QString& id);
 
 private:
     int RunCommand(const QStringList& arguments);

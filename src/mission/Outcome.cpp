@@ -6,6 +6,7 @@ Message MessageFor(const Problem& problem)
 {
     const QString error = QStringLiteral("Error!");
     const QString saveFailed = QStringLiteral("Error! - Save failed");
+    const QString restoreFailed = QStringLiteral("Error! - Restore failed");
     switch (problem.failure) {
     case Failure::DataFileRead:
         return {QStringLiteral("Could not read from data file '%1' [%2]").arg(problem.path, problem.reason), error,
@@ -59,6 +60,14 @@ Message MessageFor(const Problem& problem)
                 QStringLiteral("Error! - Busy"), MessageIcon::Exclamation};
     case Failure::LockFailed:
         return {QStringLiteral("Could not lock '%1' [%2]").arg(problem.path, problem.reason), error,
+                MessageIcon::Exclamation};
+    case Failure::BackupFailed:
+        return {QStringLiteral("Could not back up '%1' before changing it [%2]").arg(problem.path, problem.reason),
+                error, MessageIcon::Exclamation};
+    case Failure::BackupUnknown:
+        return {QStringLiteral("There is no backup '%1'").arg(problem.path), restoreFailed, MessageIcon::Exclamation};
+    case Failure::RestoreFailed:
+        return {QStringLiteral("Could not restore '%1' [%2]").arg(problem.path, problem.reason), restoreFailed,
                 MessageIcon::Exclamation};
     }
     Q_UNREACHABLE();

@@ -28,6 +28,9 @@ enum class Failure
     UnusablePath, // a path the file system cannot store
     Busy, // another save or template choice holds the lock; path: the lock file
     LockFailed,
+    BackupFailed, // path: the file that was to change; reason: why no backup of it could be kept
+    BackupUnknown, // path: the id asked for
+    RestoreFailed, // path: where the backup was to go back to
 };
 
 struct Problem

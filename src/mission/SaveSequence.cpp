@@ -1,5 +1,6 @@
 #include "SaveSequence.h"
 
+#include "Backups.h"
 #include "MissionDataFile.h"
 #include "SafeFile.h"
 #include "SavegameBlock.h"
@@ -64,11 +65,19 @@ std::optional<Problem> WriteFactoryDriverFile(const RunState& state, const Servi
     const QString path = state.SavedataFolder + state.FactoryDriverFile;
     const QString templatePath = state.SavedataFolder + state.TemplateDriverFile;
     QString error;
+    std::optional<Problem> backupProblem;
+    // The player's progress in the file is kept before it is overwritten: no backup, no change.
+    const BeforeOverwrite keepFirst = [&](const QByteArray& current) {
+        backupProblem = BackUpBeforeChange(services, path, current);
+        return backupProblem ? backupProblem->reason : QString();
+    };
     // Through a link, a hard link or a crafted name the factory driver file may be the template.
     if (IsSameFile(path, templatePath))
         error = QStringLiteral("It is the template driver file, which is never written");
     else
-        error = WriteMissionBlock(path, state.MissionStatus, {}, services.interruption);
+        error = WriteMissionBlock(path, state.MissionStatus, keepFirst, services.interruption);
+    if (backupProblem)
+        return backupProblem;
     if (!error.isEmpty())
         return Problem{Failure::FactoryWrite, QDir::toNativeSeparators(path), error};
     return std::nullopt;

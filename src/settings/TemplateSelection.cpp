@@ -2,6 +2,7 @@
 
 #include "DataLocation.h"
 #include "SettingsStore.h"
+#include "mission/Backups.h"
 #include "mission/FileLookup.h"
 #include "mission/MissionDataFile.h"
 #include "mission/SafeFile.h"
@@ -152,9 +153,13 @@ SelectionOutcome SelectNewTemplateDriver(RunState& state, const Services& servic
     std::optional<Problem> problem = lock.Acquire();
     if (!problem)
         problem = TemplateInTheWay(chosen, services.dataFolder);
+    // Every file the choice removes or replaces is kept first, before anything changes: no backup,
+    // no change.
+    if (!problem)
+        problem = BackUpFilesBeforeChange(services, FilesToReplace(chosen).earlier);
     // A choice that could not keep the template's bytes is no choice: the data folder comes first.
     if (!problem) {
-        const QString folderError = CreateDataFolder({services.dataFolder});
+        const QString folderError = CreateDataFolder({services.dataFolder, DataPlace::ProgramFolder, {}});
         if (!folderError.isEmpty())
             problem = Problem{Failure::DataFolderCreate, QDir::toNativeSeparators(services.dataFolder), folderError};
     }

@@ -3,6 +3,7 @@
 
 #include "AboutWindow.h"
 #include "Appearance.h"
+#include "RestoreWindow.h"
 #include "StatusPanel.h"
 #include "mission/FileLookup.h"
 #include "mission/MissionCatalogue.h"
@@ -189,6 +190,8 @@ MainWindow::MainWindow(RunState& state, const UiServices& services, QWidget* par
     connect(m_ui->cbxMissions, &QComboBox::currentIndexChanged, this, &MainWindow::cbxMissions_Click);
     connect(m_ui->mnuFile_SelectNewTemplateDriver, &QAction::triggered, this,
             &MainWindow::mnuFile_SelectNewTemplateDriver_Click);
+    connect(m_ui->mnuFile_RestoreFactoryDriver, &QAction::triggered, this,
+            &MainWindow::mnuFile_RestoreFactoryDriver_Click);
     connect(m_ui->mnuFile_Exit, &QAction::triggered, this, &MainWindow::mnuFile_Exit_Click);
     connect(m_ui->mnuHelp_about, &QAction::triggered, this, &MainWindow::mnuHelp_about_Click);
     connect(m_ui->mnuHelp_ViewReadme, &QAction::triggered, this, &MainWindow::mnuHelp_ViewReadme_Click);
@@ -406,6 +409,18 @@ void MainWindow::ChooseTemplate(const ChosenFile& choice)
         break;
     }
     ShowMainWindow();
+}
+
+void MainWindow::mnuFile_RestoreFactoryDriver_Click()
+{
+    // Restoring touches only the file it restores: the labels, the list and the run's state stay.
+    if (!m_restore) {
+        m_restore = new RestoreWindow(m_state, m_services, this);
+        m_restore->setModal(true);
+    }
+    m_restore->show();
+    m_restore->raise();
+    m_restore->activateWindow();
 }
 
 void MainWindow::mnuFile_Exit_Click()

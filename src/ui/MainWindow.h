@@ -18,6 +18,7 @@ class frmMain;
 namespace kelmora {
 
 class AboutWindow;
+class RestoreWindow;
 class StatusPanel;
 
 // The player's window: the two driver files, the result of the last save, the mission list with
@@ -61,6 +62,7 @@ public slots:
     void cbxMissions_Click();
     void sbrMain_PanelClick(int panel);
     void mnuFile_SelectNewTemplateDriver_Click();
+    void mnuFile_RestoreFactoryDriver_Click();
     void mnuFile_Exit_Click();
     void mnuHelp_about_Click();
     void mnuHelp_ViewReadme_Click();
@@ -87,6 +89,7 @@ private:
     UiServices m_services;
     StatusPanel* m_panels[3] = {};
     QPointer<AboutWindow> m_about;
+    QPointer<RestoreWindow> m_restore;
     QString m_lastDialogFolder;
 };
 

@@ -6,6 +6,8 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QElapsedTimer>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLockFile>
 #include <QProcess>
 #include <QRegularExpression>
@@ -61,6 +63,9 @@ private slots:
     void testLockedOut();
     void testSaveInPlace_data();
     void testSaveInPlace();
+    void testBackupsAndRestore();
+    void testBackupTimes_data();
+    void testBackupTimes();
 
 private:
     // Command lines are words between blanks; "<save>", "<bin>" and "<root>" stand for the test's folders.
@@ -74,8 +79,10 @@ private:
     Outcome RunWords(const QStringList& words);
     // The same command line run by the real executable, with the settings in <root>/config and the
     // per-user data folder (where the lock lives) in <root>/data. `runner` goes before the program.
-    Outcome RunProcess(const QString& commandLine, const QString& standardOutput = {}, const QStringList& runner = {});
-    void StartProcess(QProcess& process, const QString& commandLine, const QStringList& runner = {});
+    Outcome RunProcess(const QString& commandLine, const QString& standardOutput = {}, const QStringList& runner = {},
+                       const QString& timeZone = {});
+    void StartProcess(QProcess& process, const QString& commandLine, const QStringList& runner = {},
+                      const QString& timeZone = {});
     // Puts a copy of the executable in <bin> and lets it choose <save>/Alex.sav as the template.
     void InstallExecutable();
     // The names in the savegame folder, hidden ones too.
@@ -134,24 +141,28 @@ Outcome TestCli::RunWords(const QStringList& words)
     return {exitCode, out, err.split(u'\n', Qt::SkipEmptyParts)};
 }
 
-void TestCli::StartProcess(QProcess& process, const QString& commandLine, const QStringList& runner)
+void TestCli::StartProcess(QProcess& process, const QString& commandLine, const QStringList& runner,
+                           const QString& timeZone)
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"), At("<root>/config"));
     environment.insert(QStringLiteral("XDG_DATA_HOME"), At("<root>/data"));
     environment.insert(QStringLiteral("HOME"), At("<root>/home"));
+    if (!timeZone.isEmpty())
+        environment.insert(QStringLiteral("TZ"), timeZone);
     process.setProcessEnvironment(environment);
     QStringList words = runner;
     words << At("<bin>/kelmora-cli") << At(commandLine).split(u' ', Qt::SkipEmptyParts);
     process.start(words.takeFirst(), words);
 }
 
-Outcome TestCli::RunProcess(const QString& commandLine, const QString& standardOutput, const QStringList& runner)
+Outcome TestCli::RunProcess(const QString& commandLine, const QString& standardOutput, const QStringList& runner,
+                            const QString& timeZone)
 {
     QProcess process;
     if (!standardOutput.isEmpty())
         process.setStandardOutputFile(standardOutput);
-    StartProcess(process, commandLine, runner);
+    StartProcess(process, commandLine, runner, timeZone);
     if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit)
         return {};
     return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
@@ -209,6 +220,9 @@ void TestCli::testUsageErrors_data()
     QTest::newRow("save with two numbers") << true << QStringLiteral("save 12 13");
     QTest::newRow("template of a missing file") << false << QStringLiteral("template <save>/Bob.sav");
     QTest::newRow("template of a folder") << true << QStringLiteral("template <save>");
+    QTest::newRow("restore without ID") << true << QStringLiteral("restore");
+    QTest::newRow("restore with two IDs") << true << QStringLiteral("restore a b");
+    QTest::newRow("backups with an argument") << true << QStringLiteral("backups all");
     for (const char* number : {"0", "35", "-3", "+5", "12abc", "4294967308", "000", "3\n", " 3", "\u0663"})
         QTest::addRow("save %s", number) << true << QStringLiteral("save|") + QString::fromUtf8(number);
 }
@@ -329,7 +343,7 @@ void TestCli::testMissionsVersionAndHelp()
 
     QCOMPARE(Ok(QStringLiteral("--version")), QStringLiteral("kelmora-cli 1.0.0\n"));
     const QString help = Ok(QStringLiteral("--help"));
-    for (const char* command : {"missions ", "template PATH ", "save NUMBER ", "status "})
+    for (const char* command : {"missions ", "template PATH ", "save NUMBER ", "status ", "backups ", "restore ID "})
         QVERIFY2(help.contains(QLatin1String(command)), command);
 }
 
@@ -592,6 +606,89 @@ void TestCli::testSaveInPlace()
 #else
     QSKIP("Runs another user with setpriv, on Linux");
 #endif
+}
+
+void TestCli::testBackupsAndRestore()
+{
+    const QString factory = At("<save>/AFactMS.sav");
+    QCOMPARE(Ok(QStringLiteral("backups")), QString());
+    Ok(QStringLiteral("template <save>/Alex.sav"));
+    Ok(QStringLiteral("save 12"));
+    QByteArray played = ReadWholeFile(factory);
+    played[MissionByteOffset(11, 0)] = 9;
+    WriteWholeFile(factory, played);
+    Ok(QStringLiteral("save 3"));
+
+    QStringList lines = Ok(QStringLiteral("backups")).split(u'\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 2);
+    const QRegularExpression line(
+        QStringLiteral("^[0-9a-z-]+\t\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d[+-]\\d\\d:\\d\\d\t") +
+        QRegularExpression::escape(factory) + QStringLiteral("\t(.+)$"));
+    QStringList choices, ids;
+    for (const QString& text : lines) {
+        const QRegularExpressionMatch match = line.match(text);
+        QVERIFY2(match.hasMatch(), qPrintable(text));
+        choices << match.captured(1);
+        ids << text.section(u'\t', 0, 0);
+    }
+    QCOMPARE(choices, QStringList({"played on since a save", "Mission 34"}));
+
+    const QString time = lines[0].section(u'\t', 1, 1);
+    QCOMPARE(Ok(QStringLiteral("restore ") + ids[0]), At("Restored '<save>/AFactMS.sav' as it was at ") + time + u'\n');
+    QCOMPARE(ReadWholeFile(factory), played);
+    QCOMPARE(Ok(QStringLiteral("backups")).split(u'\n', Qt::SkipEmptyParts).first().section(u'\t', 3),
+             QStringLiteral("Mission 3"));
+
+    Fails(QStringLiteral("restore 20261207-000000-000-00000000"),
+          "Error! - Restore failed: There is no backup '20261207-000000-000-00000000'", true);
+    // No backup, no change: the backup folder's place is taken by a file.
+    QVERIFY(QDir(At("<root>/user/Backups")).removeRecursively());
+    WriteWholeFile(At("<root>/user/Backups"), "in the way");
+    const Outcome failed = Run(QStringLiteral("save 1"));
+    QCOMPARE(failed.exitCode, 1);
+    QCOMPARE(failed.errLines.size(), 1);
+    QVERIFY2(failed.errLines[0].startsWith(
+                 At("Error!: Could not back up '<save>/AFactMS.sav' before changing it [<root>/user/Backups: ")),
+             qPrintable(failed.errLines[0]));
+    QCOMPARE(ReadWholeFile(factory), played);
+}
+
+void TestCli::testBackupTimes_data()
+{
+    QTest::addColumn<QString>("timeZone");
+    QTest::addColumn<QString>("offset");
+    // POSIX zones, which need no zone database: the sign is the other way round.
+    QTest::newRow("UTC") << "UTC0"
+                         << "+00:00";
+    QTest::newRow("east") << "KST-01"
+                          << "+01:00";
+    QTest::newRow("half hour east") << "KST-05:30"
+                                    << "+05:30";
+    QTest::newRow("west, half hour") << "KST03:30"
+                                     << "-03:30";
+}
+
+void TestCli::testBackupTimes()
+{
+    QFETCH(const QString, timeZone);
+    QFETCH(const QString, offset);
+    QVERIFY(QFile::copy(QStringLiteral(KELMORA_CLI_PATH), At("<bin>/kelmora-cli")));
+    QCOMPARE(RunProcess(QStringLiteral("template <save>/Alex.sav")).exitCode, 0);
+    QCOMPARE(RunProcess(QStringLiteral("save 2")).exitCode, 0);
+    const Outcome listed = RunProcess(QStringLiteral("backups"), {}, {}, timeZone);
+    QCOMPARE(listed.exitCode, 0);
+    const QString id = listed.out.section(u'\t', 0, 0);
+    const QString time = listed.out.section(u'\t', 1, 1);
+
+    // The record keeps the time in UTC with milliseconds; the list gives it to the second.
+    QFile record(At("<root>/data/Quorrick/Kelmora/Backups/") + id + QStringLiteral(".json"));
+    QVERIFY2(record.open(QIODevice::ReadOnly), qPrintable(record.fileName()));
+    const QDateTime taken = QDateTime::fromString(
+        QJsonDocument::fromJson(record.readAll()).object().value(QStringLiteral("time")).toString(), Qt::ISODateWithMs);
+    QVERIFY(taken.isValid());
+    QCOMPARE(time.size(), 25);
+    QCOMPARE(time.right(6), offset);
+    QCOMPARE(QDateTime::fromString(time, Qt::ISODate).toUTC(), taken.addMSecs(-taken.time().msec()).toUTC());
 }
 
 QTEST_GUILESS_MAIN(TestCli)

@@ -55,6 +55,12 @@ void TestOutcome::testMessages_data()
         {"Could not read the settings from '/p/f' [Why]", error, MessageIcon::Exclamation});
     add("settings write", {Failure::SettingsWrite, path, why},
         {"Could not store the settings in '/p/f' [Why]", error, MessageIcon::Exclamation});
+    add("backup failed", {Failure::BackupFailed, path, why},
+        {"Could not back up '/p/f' before changing it [Why]", error, MessageIcon::Exclamation});
+    add("unknown backup", {Failure::BackupUnknown, "2026-x", {}},
+        {"There is no backup '2026-x'", "Error! - Restore failed", MessageIcon::Exclamation});
+    add("restore failed", {Failure::RestoreFailed, path, why},
+        {"Could not restore '/p/f' [Why]", "Error! - Restore failed", MessageIcon::Exclamation});
 }
 
 void TestOutcome::testMessages()

@@ -1,0 +1,158 @@
+#include "Backups.h"
+
+#include "MissionDataFile.h"
+#include "SafeFile.h"
+#include "SaveSequence.h"
+#include "SavegameBlock.h"
+
+#include <QDir>
+
+namespace kelmora {
+namespace {
+
+// The store names the file or folder that failed; the player learns where the backups go.
+QString BackupReason(const BackupResult& result, const QString& path)
+{
+    if (result.errorPath.isEmpty() || result.errorPath == path)
+        return result.error;
+    return QStringLiteral("%1: %2").arg(result.errorPath, result.error);
+}
+
+QString MissionChoiceText(const BackupStore& store, const Backup& backup, const std::optional<MissionStatusTable>& data)
+{
+    const QString unknown = QStringLiteral("unknown");
+    if (!data)
+        return unknown;
+    const BackupContent kept = store.Read(backup);
+    if (!kept.ok() || kept.content.size() < MinimumSavegameSize)
+        return unknown;
+    const MissionChoice choice = MatchMissionChoice(*data, MissionBlockIn(kept.content));
+    if (choice.kind == MissionChoice::Kind::PlayedOn)
+        return QStringLiteral("played on since a save");
+    if (choice.kind != MissionChoice::Kind::Set || choice.indexes.isEmpty())
+        return unknown;
+    return QStringLiteral("Mission %1").arg(choice.indexes.constFirst() + 1);
+}
+
+bool SamePathText(const QString& a, const QString& b)
+{
+    const auto normal = [](const QString& path) { return QDir::cleanPath(QDir::fromNativeSeparators(path)); };
+#ifdef Q_OS_WIN
+    return normal(a).compare(normal(b), Qt::CaseInsensitive) == 0;
+#else
+    return normal(a) == normal(b);
+#endif
+}
+
+// Why nothing may be written at `target`, or empty.
+QString RestoreRefusal(const RunState& state, const Services& services, const QString& target)
+{
+    if (!state.TemplateDriverFile.isEmpty()) {
+        // The template may be missing right now; its name alone is enough to refuse.
+        const QString templatePath = state.SavedataFolder + state.TemplateDriverFile;
+        if (IsSameFile(target, templatePath) || SamePathText(target, templatePath))
+            return QStringLiteral("It is the template driver file, which is never written");
+    }
+    if (IsSameFile(target, MissionDataFilePath(services.dataFolder)))
+        return QStringLiteral("It is the program data file");
+    const EntryKind kind = EntryAt(target);
+    if (kind != EntryKind::RegularFile && kind != EntryKind::Missing)
+        return NotAFileReason(kind);
+    return {};
+}
+
+} // namespace
+
+QString BackupFolder(const Services& services)
+{
+    if (services.userFolder.isEmpty())
+        return {};
+    return QDir::toNativeSeparators(QDir(services.userFolder).filePath(QStringLiteral("Backups")));
+}
+
+std::optional<Problem> BackUpBeforeChange(const Services& services, const QString& path, const QByteArray& content)
+{
+    const QString nativePath = QDir::toNativeSeparators(path);
+    const QString folder = BackupFolder(services);
+    // Without a per-user folder the backups would land wherever an empty path leads.
+    if (folder.isEmpty())
+        return Problem{Failure::BackupFailed, nativePath, QStringLiteral("There is no per-user folder to keep it in")};
+    const BackupResult result = BackupStore(folder).Keep(path, content);
+    if (!result.ok())
+        return Problem{Failure::BackupFailed, nativePath, BackupReason(result, nativePath)};
+    return std::nullopt;
+}
+
+std::optional<Problem> BackUpFilesBeforeChange(const Services& services, const QStringList& paths)
+{
+    for (const QString& path : paths) {
+        QByteArray content;
+        const QString error = ReadRegularFile(path, content, MaximumSavegameSize);
+        if (!error.isEmpty())
+            return Problem{Failure::BackupFailed, QDir::toNativeSeparators(path), error};
+        if (auto problem = BackUpBeforeChange(services, path, content))
+            return problem;
+    }
+    return std::nullopt;
+}
+
+QList<ListedBackup> ListBackups(const Services& services)
+{
+    QList<ListedBackup> listed;
+    const QString folder = BackupFolder(services);
+    if (folder.isEmpty())
+        return listed;
+    std::optional<MissionStatusTable> data;
+    MissionStatusTable records{};
+    if (ReadMissionRecords(MissionDataFilePath(services.dataFolder), records).isEmpty())
+        data = records;
+    const BackupStore store(folder);
+    for (const Backup& backup : store.List())
+        listed.append({backup, MissionChoiceText(store, backup, data)});
+    return listed;
+}
+
+RestoreOutcome RestoreBackup(const RunState& state, const Services& services, const QString& id)
+{
+    RestoreOutcome outcome;
+    FlowLock lock(services.userFolder);
+    if (const auto problem = lock.Acquire()) {
+        outcome.problems << *problem;
+        return outcome;
+    }
+    const BackupStore store(BackupFolder(services));
+    const std::optional<Backup> backup = BackupFolder(services).isEmpty() ? std::nullopt : store.Find(id.trimmed());
+    if (!backup) {
+        outcome.problems << Problem{Failure::BackupUnknown, id, {}};
+        return outcome;
+    }
+    const QString target = backup->originalPath;
+    const auto fail = [&](const QString& reason) {
+        outcome.problems << Problem{Failure::RestoreFailed, target, reason};
+        return outcome;
+    };
+    if (const QString refusal = RestoreRefusal(state, services, target); !refusal.isEmpty())
+        return fail(refusal);
+    // Read before what stands there is kept: keeping it may drop this very backup as the oldest.
+    const BackupContent kept = store.Read(*backup);
+    if (!kept.ok())
+        return fail(kept.errorPath.isEmpty() ? kept.error : QStringLiteral("%1: %2").arg(kept.errorPath, kept.error));
+    if (EntryAt(target) == EntryKind::RegularFile) {
+        if (const auto problem = BackUpFilesBeforeChange(services, {target})) {
+            outcome.problems << *problem;
+            return outcome;
+        }
+    }
+    if (const QString error = ReplaceFile(target, kept.content, true); !error.isEmpty())
+        return fail(error);
+    outcome.restored = backup;
+    return outcome;
+}
+
+Message RestoredMessage(const Backup& backup, const QString& timeText)
+{
+    return {QStringLiteral("Restored '%1' as it was at %2").arg(backup.originalPath, timeText),
+            QStringLiteral("Restore Factory Driver"), MessageIcon::Information};
+}
+
+} // namespace kelmora

@@ -1,0 +1,102 @@
+#include "RestoreWindow.h"
+#include "ui_RestoreWindow.h"
+
+#include "Appearance.h"
+#include "MainWindow.h"
+#include "mission/Backups.h"
+#include "mission/SystemServices.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QLocale>
+
+namespace kelmora {
+namespace {
+
+enum Column
+{
+    TimeColumn,
+    FileColumn,
+    FolderColumn,
+    MissionColumn,
+};
+
+constexpr int IdRole = Qt::UserRole;
+
+} // namespace
+
+RestoreWindow::RestoreWindow(const RunState& state, const UiServices& services, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint)
+    , m_ui(std::make_unique<Ui::frmRestore>())
+    , m_state(state)
+    , m_services(services)
+{
+    m_ui->setupUi(this);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowIcon(ProgramIcon());
+    m_ui->lvwBackups->setAccessibleName(QStringLiteral("Backups"));
+    m_ui->lvwBackups->header()->setStretchLastSection(false);
+    m_ui->lvwBackups->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_ui->lvwBackups->header()->setSectionResizeMode(FolderColumn, QHeaderView::Stretch);
+    connect(m_ui->cmdRestore, &QPushButton::clicked, this, &RestoreWindow::cmdRestore_Click);
+    connect(m_ui->cmdClose, &QPushButton::clicked, this, &RestoreWindow::cmdClose_Click);
+    Form_Load();
+    m_ui->lvwBackups->setFocus();
+    resize(qMax(width(), 760), height());
+    CentreOnScreen(this);
+}
+
+RestoreWindow::~RestoreWindow() = default;
+
+QString RestoreWindow::LocalTimeText(const QDateTime& time)
+{
+    const QLocale locale;
+    const QDateTime local = time.toLocalTime();
+    return locale.toString(local.date(), QLocale::ShortFormat) + u' ' +
+           locale.toString(local.time(), LongTimeFormatWithoutZone(locale));
+}
+
+void RestoreWindow::Form_Load(const QString& selectedId)
+{
+    QTreeWidget* list = m_ui->lvwBackups;
+    list->clear();
+    QTreeWidgetItem* selected = nullptr;
+    for (const ListedBackup& listed : ListBackups(m_services.core())) {
+        const QFileInfo original(QDir::fromNativeSeparators(listed.backup.originalPath));
+        auto* item = new QTreeWidgetItem(list, {LocalTimeText(listed.backup.time), original.fileName(),
+                                                QDir::toNativeSeparators(original.path()), listed.missionChoice});
+        item->setData(TimeColumn, IdRole, listed.backup.id);
+        item->setToolTip(FolderColumn, listed.backup.originalPath);
+        if (!selected || listed.backup.id == selectedId)
+            selected = item;
+    }
+    const bool any = selected != nullptr;
+    if (any)
+        list->setCurrentItem(selected);
+    m_ui->cmdRestore->setEnabled(any);
+    m_ui->lblBackups->setText(any ? QStringLiteral("&Backups of factory driver files, newest first:")
+                                  : QStringLiteral("No factory driver file has been backed up yet."));
+}
+
+void RestoreWindow::cmdRestore_Click()
+{
+    const QTreeWidgetItem* item = m_ui->lvwBackups->currentItem();
+    if (!item)
+        return;
+    const QString id = item->data(TimeColumn, IdRole).toString();
+    const RestoreOutcome outcome = RestoreBackup(m_state, m_services.core(), id);
+    m_services.Present(outcome.problems);
+    if (outcome.done())
+        m_services.messages.ShowMessage(RestoredMessage(*outcome.restored, LocalTimeText(outcome.restored->time)));
+    // A restore keeps what it replaced as a new backup; a failed one may find a backup gone.
+    Form_Load(id);
+    m_ui->lvwBackups->setFocus();
+}
+
+void RestoreWindow::cmdClose_Click()
+{
+    close();
+}
+
+} // namespace kelmora

@@ -1,0 +1,179 @@
+// File, Restore Factory Driver: the backups listed, one put back, driven as a player would.
+#include "MainWindow.h"
+#include "RestoreWindow.h"
+#include "StatusPanel.h"
+#include "mission/BackupStore.h"
+
+#include "UiFixture.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QMenu>
+#include <QPushButton>
+#include <QTreeWidget>
+
+using namespace kelmora;
+using namespace kelmora::test;
+
+class TestRestoreWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanupTestCase();
+    void testMenuItem();
+    void testRestoreFromTheKeyboard();
+    void testNothingToRestore();
+
+private:
+    void chooseTemplate(const QString& name)
+    {
+        m_fixture->answer(name);
+        m_main->findChild<QAction*>("mnuFile_SelectNewTemplateDriver")->trigger();
+    }
+    void saveMission(int number)
+    {
+        m_main->findChild<QComboBox*>("cbxMissions")->setCurrentIndex(number - 1);
+        QTest::mouseClick(m_main->panel(MainWindow::SavePanel), Qt::LeftButton);
+    }
+    // Opens the dialog with Ctrl+R, as the player would.
+    QDialog* openRestore();
+    QTreeWidget* backups(QDialog* dialog) const { return dialog->findChild<QTreeWidget*>("lvwBackups"); }
+    QStringList row(QDialog* dialog, int index) const
+    {
+        const QTreeWidgetItem* item = backups(dialog)->topLevelItem(index);
+        return item ? QStringList{item->text(0), item->text(1), item->text(2), item->text(3)} : QStringList{};
+    }
+    // What the main window shows and knows, which a restore must leave alone.
+    QStringList mainWindowState() const
+    {
+        const RunState& state = m_fixture->program->state();
+        return {TextOf(*m_main, "lblTemplateDriverDesc"),
+                TextOf(*m_main, "lblFactoryDriverDesc"),
+                TextOf(*m_main, "lblSaveStatusDesc"),
+                QString::number(m_main->findChild<QComboBox*>("cbxMissions")->currentIndex()),
+                QString::number(m_main->SavePanelEnabled()),
+                state.SavedataFolder + u'|' + state.TemplateDriverFile + u'|' + state.FactoryDriverFile,
+                QString::fromLatin1(RecordsOf(state.MissionStatus).toHex())};
+    }
+
+    std::unique_ptr<UiFixture> m_fixture;
+    MainWindow* m_main = nullptr;
+};
+
+void TestRestoreWindow::initTestCase()
+{
+    Q_INIT_RESOURCE(kelmora);
+    // A locale whose date and time are easy to spell out: dd.MM.yy HH:mm:ss.
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+}
+
+void TestRestoreWindow::cleanupTestCase()
+{
+    QLocale::setDefault(QLocale::c());
+}
+
+void TestRestoreWindow::init()
+{
+    m_fixture.reset();
+    m_fixture = std::make_unique<UiFixture>();
+    m_main = &m_fixture->start().mainWindow();
+}
+
+QDialog* TestRestoreWindow::openRestore()
+{
+    m_main->show();
+    m_main->activateWindow();
+    if (!QTest::qWaitForWindowActive(m_main))
+        return nullptr;
+    QTest::keyClick(m_main, Qt::Key_R, Qt::ControlModifier);
+    auto* dialog = m_main->findChild<QDialog*>("frmRestore");
+    // A dialog's window counts as active while its parent is: wait for the dialog itself.
+    if (dialog && !QTest::qWaitFor([dialog] { return QApplication::activeWindow() == dialog; }))
+        return nullptr;
+    return dialog;
+}
+
+void TestRestoreWindow::testMenuItem()
+{
+    QStringList items;
+    for (const QAction* action : m_main->findChild<QMenu*>("mnuFile")->actions())
+        items << action->objectName() + u' ' + action->text() + u' ' + action->shortcut().toString();
+    QCOMPARE(items, QStringList({"mnuFile_SelectNewTemplateDriver &Select New Template Driver Ctrl+S",
+                                 "mnuFile_RestoreFactoryDriver &Restore Factory Driver... Ctrl+R",
+                                 "mnuFile_Separator1  ", "mnuFile_Exit E&xit Ctrl+X"}));
+}
+
+void TestRestoreWindow::testRestoreFromTheKeyboard()
+{
+    chooseTemplate("Alex.sav");
+    saveMission(5);
+    QByteArray played = m_fixture->file("AFactMS.sav");
+    played[MissionByteOffset(4, 1)] = 42;
+    WriteWholeFile(m_fixture->saveFolder + "AFactMS.sav", played);
+    saveMission(1);
+    saveMission(9);
+    m_fixture->messages.shown.clear();
+    const QStringList before = mainWindowState();
+
+    QDialog* dialog = openRestore();
+    QVERIFY(dialog);
+    QCOMPARE(QApplication::focusWidget(), backups(dialog));
+    const QString folder = m_fixture->saveFolder.chopped(1);
+    const QList<Backup> kept = BackupStore(QDir(m_fixture->dir.path()).filePath("User/Backups")).List();
+    QCOMPARE(kept.size(), 3);
+    const auto timeOf = [](const Backup& backup) {
+        return backup.time.toLocalTime().toString(QStringLiteral("dd.MM.yy HH:mm:ss"));
+    };
+    QCOMPARE(backups(dialog)->topLevelItemCount(), 3);
+    QCOMPARE(row(dialog, 0), QStringList({timeOf(kept[0]), "AFactMS.sav", folder, "Mission 1"}));
+    QCOMPARE(row(dialog, 1), QStringList({timeOf(kept[1]), "AFactMS.sav", folder, "played on since a save"}));
+    QCOMPARE(row(dialog, 2), QStringList({timeOf(kept[2]), "AFactMS.sav", folder, "Mission 34"}));
+    QCOMPARE(backups(dialog)->currentItem(), backups(dialog)->topLevelItem(0));
+
+    // Down to the played-on file; Enter restores it.
+    QTest::keyClick(backups(dialog), Qt::Key_Down);
+    QTest::keyClick(backups(dialog), Qt::Key_Return);
+    QCOMPARE(m_fixture->file("AFactMS.sav"), played);
+    QCOMPARE(m_fixture->messages.shown, QList<ShownMessage>({{"Restored '" + m_fixture->saveFolder +
+                                                                  "AFactMS.sav' as it was at " + timeOf(kept[1]),
+                                                              "Restore Factory Driver", MessageIcon::Information}}));
+    QCOMPARE(mainWindowState(), before);
+    QCOMPARE(m_fixture->file("Alex.sav"), m_fixture->alex);
+
+    // What it replaced is listed first now; the restored one stays chosen.
+    QCOMPARE(backups(dialog)->topLevelItemCount(), 4);
+    QCOMPARE(row(dialog, 0).last(), QStringLiteral("Mission 9"));
+    QCOMPARE(backups(dialog)->currentItem(), backups(dialog)->topLevelItem(2));
+    QCOMPARE(QApplication::focusWidget(), backups(dialog));
+
+    // Tab goes to Restore, then Close; Escape closes from anywhere.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), dialog->findChild<QPushButton*>("cmdRestore"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), dialog->findChild<QPushButton*>("cmdClose"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QTRY_VERIFY(!m_main->findChild<QDialog*>("frmRestore"));
+    QCOMPARE(m_fixture->messages.shown.size(), 1);
+    QCOMPARE(m_fixture->file("AFactMS.sav"), played);
+}
+
+void TestRestoreWindow::testNothingToRestore()
+{
+    chooseTemplate("Alex.sav");
+    QDialog* dialog = openRestore();
+    QVERIFY(dialog);
+    QCOMPARE(backups(dialog)->topLevelItemCount(), 0);
+    QCOMPARE(TextOf(*dialog, "lblBackups"), QStringLiteral("No factory driver file has been backed up yet."));
+    QVERIFY(!dialog->findChild<QPushButton*>("cmdRestore")->isEnabled());
+    QTest::keyClick(backups(dialog), Qt::Key_Return);
+    QCOMPARE(m_fixture->messages.shown, QList<ShownMessage>{});
+    QTest::mouseClick(dialog->findChild<QPushButton*>("cmdClose"), Qt::LeftButton);
+    QTRY_VERIFY(!m_main->findChild<QDialog*>("frmRestore"));
+}
+
+QTEST_MAIN(TestRestoreWindow)
+#include "TestRestoreWindow.moc"
