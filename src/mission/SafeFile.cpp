@@ -48,21 +48,28 @@ struct Descriptor
 // has stood without an owner this long was left by a dead run.
 constexpr qint64 OwnerlessLockAgeMs = 1000;
 
+bool OwnerlessAndOld(const QString& path)
+{
+    qint64 pid = 0;
+    QString hostName, appName;
+    const QFileInfo info(path);
+    return info.exists() && !QLockFile(path).getLockInfo(&pid, &hostName, &appName) &&
+           qAbs(info.lastModified().msecsTo(QDateTime::currentDateTime())) > OwnerlessLockAgeMs;
+}
+
 void TakeOverOwnerlessLock(QLockFile& lock, const QString& path)
 {
-    const auto ownerless = [&] {
-        qint64 pid = 0;
-        QString hostName, appName;
-        const QFileInfo info(path);
-        return info.exists() && !lock.getLockInfo(&pid, &hostName, &appName) &&
-               qAbs(info.lastModified().msecsTo(QDateTime::currentDateTime())) > OwnerlessLockAgeMs;
-    };
-    if (!ownerless())
+    // QLockFile removes a stale lock under a second lock, "<lock>.rmlock"; a run killed while it
+    // held that one leaves it without an owner too, and then no stale lock would ever be removed.
+    const QString removalPath = path + QStringLiteral(".rmlock");
+    if (OwnerlessAndOld(removalPath))
+        QFile::remove(removalPath);
+    if (!OwnerlessAndOld(path))
         return;
     // As QLockFile itself does: one remover at a time, and a second look once it is the one, so that
     // a lock another run has just made in its place is not removed.
-    QLockFile removal(path + QStringLiteral(".rmlock"));
-    if (removal.tryLock(0) && ownerless())
+    QLockFile removal(removalPath);
+    if (removal.tryLock(0) && OwnerlessAndOld(path))
         lock.removeStaleLockFile();
 }
 

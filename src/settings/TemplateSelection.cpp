@@ -73,10 +73,9 @@ std::optional<Problem> TemplateInTheWay(const RunState& state, const QString& da
 
 // Removes the earlier factory driver files of the folder and puts a copy of the template's bytes in
 // their place. Returns the system's description of a failure, or an empty text.
-QString ReplaceFactoryDriverFiles(const RunState& state, const QByteArray& templateBytes)
+QString ReplaceFactoryDriverFiles(const RunState& state, const Replaced& replaced, const QByteArray& templateBytes)
 {
     const QString factoryPath = state.SavedataFolder + state.FactoryDriverFile;
-    const Replaced replaced = FilesToReplace(state);
     if (!replaced.error.isEmpty())
         return replaced.error;
     for (const QString& path : replaced.earlier) {
@@ -90,6 +89,23 @@ QString ReplaceFactoryDriverFiles(const RunState& state, const QByteArray& templ
     return ReplaceFile(factoryPath, templateBytes, true);
 }
 
+// Only the files in `replaced` are removed: those that were backed up. One that turned up since stays.
+std::optional<Problem> MakeFactoryDriverFile(const RunState& state, const Replaced& replaced, QByteArray& templateBytes)
+{
+    const QString templatePath = state.SavedataFolder + state.TemplateDriverFile;
+    const LookupResult lookup = LookUpFiles(templatePath);
+    if (!lookup.failed() && !lookup.found())
+        return Problem{Failure::TemplateNotFound, QDir::toNativeSeparators(templatePath), {}};
+    QString error = lookup.error;
+    if (error.isEmpty())
+        error = ReadRegularFile(templatePath, templateBytes, MaximumSavegameSize);
+    if (error.isEmpty())
+        error = ReplaceFactoryDriverFiles(state, replaced, templateBytes);
+    if (!error.isEmpty())
+        return Problem{Failure::MakeFactory, QDir::toNativeSeparators(templatePath), error};
+    return std::nullopt;
+}
+
 } // namespace
 
 QString TemplateDriverText(const QString& templateDriverFile)
@@ -100,22 +116,6 @@ QString TemplateDriverText(const QString& templateDriverFile)
 QString FactoryDriverText(const QString& factoryDriverFile)
 {
     return factoryDriverFile + QStringLiteral("  [Select mission for this driver]");
-}
-
-std::optional<Problem> MakeFactoryDriverFile(const RunState& state, QByteArray& templateBytes)
-{
-    const QString templatePath = state.SavedataFolder + state.TemplateDriverFile;
-    const LookupResult lookup = LookUpFiles(templatePath);
-    if (!lookup.failed() && !lookup.found())
-        return Problem{Failure::TemplateNotFound, QDir::toNativeSeparators(templatePath), {}};
-    QString error = lookup.error;
-    if (error.isEmpty())
-        error = ReadRegularFile(templatePath, templateBytes, MaximumSavegameSize);
-    if (error.isEmpty())
-        error = ReplaceFactoryDriverFiles(state, templateBytes);
-    if (!error.isEmpty())
-        return Problem{Failure::MakeFactory, QDir::toNativeSeparators(templatePath), error};
-    return std::nullopt;
 }
 
 QString InitialDialogFolder(const RunState& state)
@@ -151,12 +151,13 @@ SelectionOutcome SelectNewTemplateDriver(RunState& state, const Services& servic
     chosen.FactoryDriverFile = FactoryDriverFileFor(chosen.TemplateDriverFile);
     FlowLock lock(services.userFolder);
     std::optional<Problem> problem = lock.Acquire();
+    const Replaced replaced = problem ? Replaced{} : FilesToReplace(chosen);
     if (!problem)
         problem = TemplateInTheWay(chosen, services.dataFolder);
     // Every file the choice removes or replaces is kept first, before anything changes: no backup,
     // no change.
     if (!problem)
-        problem = BackUpFilesBeforeChange(services, FilesToReplace(chosen).earlier);
+        problem = BackUpFilesBeforeChange(services, replaced.earlier);
     // A choice that could not keep the template's bytes is no choice: the data folder comes first.
     if (!problem) {
         const QString folderError = CreateDataFolder({services.dataFolder, DataPlace::ProgramFolder, {}});
@@ -183,7 +184,7 @@ SelectionOutcome SelectNewTemplateDriver(RunState& state, const Services& servic
     state = chosen;
 
     QByteArray templateBytes;
-    if (const auto made = MakeFactoryDriverFile(state, templateBytes))
+    if (const auto made = MakeFactoryDriverFile(state, replaced, templateBytes))
         outcome.problems << *made;
     // The block comes from the very bytes that were copied, when they could be read whole.
     std::optional<Problem> read;

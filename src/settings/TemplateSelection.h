@@ -40,10 +40,6 @@ QString InitialDialogFolder(const RunState& state);
 SelectionOutcome SelectNewTemplateDriver(RunState& state, const Services& services, const ChosenFile& choice,
                                          const SettingsKey& key = KelmoraSettingsKey());
 
-// Replaces the earlier factory driver files of the folder by a copy of the template, whose bytes it
-// leaves in `templateBytes`.
-std::optional<Problem> MakeFactoryDriverFile(const RunState& state, QByteArray& templateBytes);
-
 QString TemplateDriverText(const QString& templateDriverFile);
 QString FactoryDriverText(const QString& factoryDriverFile);
 

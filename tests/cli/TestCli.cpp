@@ -526,17 +526,21 @@ void TestCli::testLockedOut()
     QVERIFY(gone.waitForStarted());
     lines[0] = QByteArray::number(gone.processId());
     QVERIFY(gone.waitForFinished());
+    // Both times with the empty removal lock ("<lock>.rmlock") of a run killed while it was taking a
+    // stale lock away: that must not keep the stale lock in place either.
     for (const QByteArray& leftover : {lines.join('\n'), QByteArray()}) {
-        WriteWholeFile(lockPath, leftover);
-        QVERIFY(lockFile.open(QIODevice::ReadWrite));
-        QVERIFY(lockFile.setFileTime(QDateTime::currentDateTime().addSecs(-2), QFileDevice::FileModificationTime));
-        lockFile.close();
+        for (const QString& path : {lockPath, lockPath + ".rmlock"}) {
+            QFile file(path);
+            WriteWholeFile(path, path == lockPath ? leftover : QByteArray());
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-2), QFileDevice::FileModificationTime));
+        }
         waited.restart();
         outcome = RunProcess(QStringLiteral("save %1").arg(leftover.isEmpty() ? 30 : 5));
         QVERIFY2(outcome.exitCode == 0, qPrintable(outcome.errLines.join(u'\n')));
         QVERIFY2(waited.elapsed() < 4000, "waited for a lock whose owner is gone");
         QCOMPARE(ReadWholeFile(factory), SavedFrom(m_template, leftover.isEmpty() ? 29 : 4));
-        QVERIFY(!QFile::exists(lockPath));
+        QVERIFY(!QFile::exists(lockPath) && !QFile::exists(lockPath + ".rmlock"));
     }
 }
 
