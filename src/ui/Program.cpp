@@ -13,8 +13,8 @@
 #include "settings/DataLocation.h"
 
 #include <QApplication>
-#include <QStandardPaths>
 #include <QIcon>
+#include <QStandardPaths>
 
 // Q_INIT_RESOURCE declares a function of the global namespace, so it cannot be used inside one.
 static void InitResources()
