@@ -55,6 +55,36 @@ QString StoreError(const QSettings& settings)
     return FolderError(QFileInfo(settings.fileName()).absolutePath());
 }
 
+// QSettings reads its files as soon as it is made, and an ordinary open of a FIFO waits for a writer
+// for ever. So the files it would read, the key's own and the organization's, in the user's and the
+// system's folders, are looked at first. Their folders come from a store of a name nobody uses.
+std::optional<Problem> StoreFileInTheWay(const SettingsKey& key, Failure failure)
+{
+#ifdef Q_OS_WIN
+    Q_UNUSED(key);
+    Q_UNUSED(failure);
+#else
+    for (const QSettings::Scope scope : {QSettings::UserScope, QSettings::SystemScope}) {
+        const QFileInfo probe(
+            QSettings(QSettings::defaultFormat(), scope, QStringLiteral(".kelmora-probe"), QStringLiteral("probe"))
+                .fileName());
+        const QString base = QFileInfo(probe.absolutePath()).absolutePath() + u'/';
+        const QString suffix = u'.' + probe.suffix();
+        for (const QString& file :
+             {base + key.organization + u'/' + key.application + suffix, base + key.organization + suffix}) {
+            const QFileInfo info(file);
+            if (info.exists() && !info.isFile()) {
+                return Problem{failure, QDir::toNativeSeparators(file),
+                               NotAFileReason(info.isDir() ? EntryKind::Folder : EntryKind::Other)};
+            }
+        }
+        if (key.root == QSettings::SystemScope)
+            break;
+    }
+#endif
+    return std::nullopt;
+}
+
 } // namespace
 
 const SettingsKey& KelmoraSettingsKey()
@@ -70,6 +100,10 @@ QString FactoryDriverFileFor(const QString& templateDriverFile)
 
 std::optional<Problem> LoadSettings(RunState& state, const SettingsKey& key)
 {
+    if (auto problem = StoreFileInTheWay(key, Failure::SettingsRead)) {
+        state.SettingsValid = false;
+        return problem;
+    }
     const QSettings settings = OpenStore(key);
     if (settings.status() != QSettings::NoError) {
         state.SettingsValid = false;
@@ -94,6 +128,8 @@ std::optional<Problem> CreateSettingsKey(const SettingsKey& key)
     // The registry key is created together with its first value.
     Q_UNUSED(key);
 #else
+    if (auto problem = StoreFileInTheWay(key, Failure::SettingsWrite))
+        return problem;
     const QSettings settings = OpenStore(key);
     const QString folder = QFileInfo(settings.fileName()).absolutePath();
     if (!QDir().mkpath(folder))
@@ -104,6 +140,8 @@ std::optional<Problem> CreateSettingsKey(const SettingsKey& key)
 
 std::optional<Problem> CheckSettingsWritable(const SettingsKey& key)
 {
+    if (auto problem = StoreFileInTheWay(key, Failure::SettingsWrite))
+        return problem;
     const QSettings settings = OpenStore(key);
     if (settings.status() != QSettings::NoError)
         return Problem{Failure::SettingsWrite, StoreName(settings), StoreError(settings)};
@@ -119,6 +157,8 @@ std::optional<Problem> CheckSettingsWritable(const SettingsKey& key)
 
 std::optional<Problem> WriteSettingValues(const SettingsKey& key, const QList<SettingValue>& values)
 {
+    if (auto problem = StoreFileInTheWay(key, Failure::SettingsWrite))
+        return problem;
     QSettings settings = OpenStore(key);
     for (const SettingValue& value : values)
         settings.setValue(value.name, value.text);

@@ -2,8 +2,14 @@
 
 #include "support/Fakes.h"
 
+#include <QDir>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 
 using namespace kelmora;
 using namespace kelmora::test;
@@ -18,6 +24,8 @@ private slots:
     void testRoundTrip_data();
     void testRoundTrip();
     void testOneValueStored();
+    void testStoreThatIsNoFile_data();
+    void testStoreThatIsNoFile();
 
 private:
     QTemporaryDir m_store;
@@ -90,6 +98,46 @@ void TestSettingsStore::testOneValueStored()
     QVERIFY(state.SettingsValid);
     QCOMPARE(state.TemplateDriverFile, QStringLiteral("Alex.sav"));
     QCOMPARE(state.FactoryDriverFile, QStringLiteral("AFactMS.sav"));
+}
+
+void TestSettingsStore::testStoreThatIsNoFile_data()
+{
+    QTest::addColumn<QString>("file"); // below the store: the key's own file or the organization's
+    QTest::addColumn<bool>("fifo");
+    QTest::newRow("the key's file a FIFO") << "Quorrick/Kelmora.ini" << true;
+    QTest::newRow("the organization's file a FIFO") << "Quorrick.ini" << true;
+    QTest::newRow("the key's file a folder") << "Quorrick/Kelmora.ini" << false;
+}
+
+void TestSettingsStore::testStoreThatIsNoFile()
+{
+#ifdef Q_OS_UNIX
+    QFETCH(QString, file);
+    QFETCH(bool, fifo);
+    // Reading a FIFO would wait for a writer for ever: refused at once instead, both ways.
+    const QString path = m_store.filePath(file);
+    QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()));
+    QFile::remove(path);
+    if (fifo)
+        QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    else
+        QVERIFY(QDir().mkdir(path));
+    const auto cleanup = qScopeGuard([&] { fifo ? QFile::remove(path) : QDir().rmdir(path); });
+
+    RunState state;
+    const std::optional<Problem> read = LoadSettings(state);
+    QVERIFY(read);
+    QCOMPARE(read->failure, Failure::SettingsRead);
+    QCOMPARE(read->reason, fifo ? QStringLiteral("It is not a regular file") : QStringLiteral("Is a directory"));
+    QVERIFY(!state.SettingsValid);
+    for (const std::optional<Problem>& written :
+         {CheckSettingsWritable(KelmoraSettingsKey()), WriteSettingValues(KelmoraSettingsKey(), {{"a", "b"}})}) {
+        QVERIFY(written);
+        QCOMPARE(written->failure, Failure::SettingsWrite);
+    }
+#else
+    QSKIP("POSIX only");
+#endif
 }
 
 QTEST_GUILESS_MAIN(TestSettingsStore)
