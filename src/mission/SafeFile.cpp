@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QThread>
 
 #include <cerrno>
 #include <filesystem>
@@ -13,6 +14,7 @@
 
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -42,6 +44,7 @@ struct Descriptor
 };
 #endif
 
+#ifndef Q_OS_UNIX
 // A run killed between making the lock file and writing its owner into it leaves the file empty.
 // QLockFile cannot ask such an owner whether it still runs and, with no stale time, would refuse
 // every later flow for ever. A live owner writes its line right after making the file, so one that
@@ -72,6 +75,8 @@ void TakeOverOwnerlessLock(QLockFile& lock, const QString& path)
     if (removal.tryLock(0) && OwnerlessAndOld(path))
         lock.removeStaleLockFile();
 }
+
+#endif
 
 } // namespace
 
@@ -274,6 +279,42 @@ FlowLock::FlowLock(const QString& folder)
     : m_folder(folder)
 { }
 
+#ifdef Q_OS_UNIX
+FlowLock::~FlowLock()
+{
+    if (m_fd >= 0)
+        ::close(m_fd); // lets go of the lock; the file stays for the next run
+}
+
+std::optional<Problem> FlowLock::Acquire(int waitMs)
+{
+    const QString path = QDir::toNativeSeparators(m_folder + QStringLiteral("/kelmora.lock"));
+    if (m_folder.isEmpty() || !QDir().mkpath(m_folder))
+        return Problem{Failure::LockFailed, path, FolderProblem(m_folder)};
+    // flock() rather than QLockFile: the system lets go of it when its process ends, however it
+    // ends. A QLockFile of a killed run, or its ".rmlock" helper, can be left without an owner and
+    // then refuse every later run. The file's content means nothing, so it is never removed.
+    const int fd =
+        ::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return Problem{Failure::LockFailed, path, qt_error_string(errno)};
+    m_fd = fd;
+    struct stat info = {};
+    if (::fstat(fd, &info) != 0)
+        return Problem{Failure::LockFailed, path, qt_error_string(errno)};
+    if (!S_ISREG(info.st_mode))
+        return Problem{Failure::LockFailed, path, NotAFileReason(EntryKind::Other)};
+    const QDeadlineTimer deadline(waitMs);
+    while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        if (errno != EWOULDBLOCK && errno != EINTR)
+            return Problem{Failure::LockFailed, path, qt_error_string(errno)};
+        if (deadline.hasExpired())
+            return Problem{Failure::Busy, path, {}};
+        QThread::msleep(static_cast<unsigned long>(qBound(qint64(1), deadline.remainingTime(), qint64(20))));
+    }
+    return std::nullopt;
+}
+#else
 FlowLock::~FlowLock() = default;
 
 std::optional<Problem> FlowLock::Acquire(int waitMs)
@@ -301,5 +342,6 @@ std::optional<Problem> FlowLock::Acquire(int waitMs)
         return Problem{Failure::LockFailed, path, QStringLiteral("The lock file could not be made")};
     }
 }
+#endif
 
 } // namespace kelmora

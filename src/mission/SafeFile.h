@@ -58,13 +58,17 @@ QString FolderProblem(const QString& folder);
 // True when files can be made in `folder` by this user (root included, on a read-only medium not).
 bool CanMakeFilesIn(const QString& folder);
 
-// One flow at a time per user: a save or a template choice holds this for its whole duration.
-// A lock left by a crashed run is taken over.
+// One flow at a time per user: a save, a template choice or a restore holds this for its whole
+// duration, on "kelmora.lock" in `folder`. A crashed run never keeps it: on Unix the system lets go
+// of the lock with the process (flock), and a QLockFile elsewhere is taken over once its owner is
+// gone.
 class FlowLock
 {
 public:
     explicit FlowLock(const QString& folder);
     ~FlowLock();
+    FlowLock(const FlowLock&) = delete;
+    FlowLock& operator=(const FlowLock&) = delete;
     // Waits up to `waitMs` for another flow to finish.
     std::optional<Problem> Acquire(int waitMs = DefaultWaitMs);
 
@@ -72,7 +76,11 @@ public:
 
 private:
     QString m_folder;
+#ifdef Q_OS_UNIX
+    int m_fd = -1;
+#else
     std::unique_ptr<QLockFile> m_lock;
+#endif
 };
 
 } // namespace kelmora
