@@ -121,6 +121,11 @@ CommandLine::CommandLine(QTextStream& out, QTextStream& err, const Clock& clock,
     , m_userFolder(std::move(userFolder))
 { }
 
+Services CommandLine::services() const
+{
+    return {m_clock, m_dataLocation.folder, m_userFolder, nullptr, [](RunState& state) { LoadSettings(state); }};
+}
+
 int CommandLine::Run(const QStringList& arguments)
 {
     const int status = RunCommand(arguments);
