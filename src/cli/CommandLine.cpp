@@ -121,6 +121,11 @@ CommandLine::CommandLine(QTextStream& out, QTextStream& err, const Clock& clock,
     , m_userFolder(std::move(userFolder))
 { }
 
+Services CommandLine::services() const
+{
+    return {m_clock, m_dataLocation.folder, m_userFolder, nullptr, [](RunState& state) { LoadSettings(state); }};
+}
+
 int CommandLine::Run(const QStringList& arguments)
 {
     const int status = RunCommand(arguments);
@@ -225,7 +230,13 @@ int CommandLine::Template(const QString& path)
 {
     // The open dialog hands over a full path; a relative one would be stored relative to nothing.
     const QFileInfo info(path);
-    const ChosenFile choice{QDir::toNativeSeparators(QDir::cleanPath(info.absoluteFilePath())), info.fileName()};
+    // The system takes ".." from where a folder link leads, but cleaning the text takes it from the link
+    // itself: the folder would be another one, with a look-alike template or none.
+    QString folder = info.path();
+    if (QDir::fromNativeSeparators(folder).split(u'/').contains(QStringLiteral("..")))
+        folder = QFileInfo(folder).canonicalFilePath();
+    const QString full = QDir::cleanPath(QDir(folder).absoluteFilePath(info.fileName()));
+    const ChosenFile choice{QDir::toNativeSeparators(full), info.fileName()};
     RunState state;
     LoadSettings(state);
     const SelectionOutcome outcome = SelectNewTemplateDriver(state, services(), choice);

@@ -46,7 +46,7 @@ private:
     int UsageError(const QString& problem);
     // Each problem as "Title: text", one a line on the error stream.
     void Present(const Problems& problems);
-    Services services() const { return {m_clock, m_dataLocation.folder, m_userFolder}; }
+    Services services() const;
     QString MissionChoiceText(const RunState& settings);
 
     QTextStream& m_out;

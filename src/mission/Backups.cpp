@@ -1,11 +1,13 @@
 #include "Backups.h"
 
+#include "FileLookup.h"
 #include "MissionDataFile.h"
 #include "SafeFile.h"
 #include "SaveSequence.h"
 #include "SavegameBlock.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 namespace kelmora {
 namespace {
@@ -55,6 +57,10 @@ QString RestoreRefusal(const RunState& state, const Services& services, const QS
     }
     if (IsSameFile(target, MissionDataFilePath(services.dataFolder)))
         return QStringLiteral("It is the program data file");
+    // Backups are only ever taken of factory driver files; a record naming anything else was not
+    // written by Kelmora, and the file there is not one it made.
+    if (!IsFactoryDriverFileName(QFileInfo(target).fileName()))
+        return QStringLiteral("It is not a factory driver file");
     const EntryKind kind = EntryAt(target);
     if (kind != EntryKind::RegularFile && kind != EntryKind::Missing)
         return NotAFileReason(kind);

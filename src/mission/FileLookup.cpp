@@ -93,4 +93,10 @@ qsizetype CharacterCount(const QString& text)
     return text.toUcs4().size();
 }
 
+bool IsFactoryDriverFileName(const QString& name)
+{
+    return CharacterCount(name) == FactoryDriverSuffix.size() + 1 &&
+           name.endsWith(FactoryDriverSuffix, Qt::CaseInsensitive);
+}
+
 } // namespace kelmora

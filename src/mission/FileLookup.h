@@ -25,4 +25,8 @@ LookupResult LookUpFiles(const QString& pattern);
 QString FirstCharacter(const QString& text);
 qsizetype CharacterCount(const QString& text);
 
+inline const QString FactoryDriverSuffix = QStringLiteral("FactMS.sav");
+// One character, then "FactMS.sav", in any case: the name of a factory driver file.
+bool IsFactoryDriverFileName(const QString& name);
+
 } // namespace kelmora

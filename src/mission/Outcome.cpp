@@ -69,6 +69,11 @@ Message MessageFor(const Problem& problem)
     case Failure::RestoreFailed:
         return {QStringLiteral("Could not restore '%1' [%2]").arg(problem.path, problem.reason), restoreFailed,
                 MessageIcon::Exclamation};
+    case Failure::TemplateChanged:
+        return {QStringLiteral("Another Kelmora has chosen '%1' as the template driver since this one started; nothing "
+                               "was saved. Start Kelmora again to save for that template driver.")
+                    .arg(problem.path),
+                saveFailed, MessageIcon::Exclamation};
     }
     Q_UNREACHABLE();
 }

@@ -31,6 +31,7 @@ enum class Failure
     BackupFailed, // path: the file that was to change; reason: why no backup of it could be kept
     BackupUnknown, // path: the id asked for
     RestoreFailed, // path: where the backup was to go back to
+    TemplateChanged, // another run chose a new template since this one loaded its settings; path: it
 };
 
 struct Problem

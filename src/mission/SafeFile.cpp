@@ -322,6 +322,13 @@ std::optional<Problem> FlowLock::Acquire(int waitMs)
     const QString path = QDir::toNativeSeparators(m_folder + QStringLiteral("/kelmora.lock"));
     if (m_folder.isEmpty() || !QDir().mkpath(m_folder))
         return Problem{Failure::LockFailed, path, FolderProblem(m_folder)};
+    // QLockFile reads an existing lock file with an ordinary open, which waits for ever on a FIFO, and
+    // takes a folder for a lock that another run holds.
+    for (const QString& file : {path, path + QStringLiteral(".rmlock")}) {
+        const EntryKind kind = EntryAt(file);
+        if (kind != EntryKind::Missing && kind != EntryKind::RegularFile)
+            return Problem{Failure::LockFailed, QDir::toNativeSeparators(file), NotAFileReason(kind)};
+    }
     m_lock = std::make_unique<QLockFile>(path);
     // A run that died keeps its lock only as long as its process could still be alive.
     m_lock->setStaleLockTime(0);

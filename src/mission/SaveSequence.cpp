@@ -108,6 +108,16 @@ SaveOutcome RunSaveSequence(RunState& state, const Services& services, bool pane
         outcome.problems << *problem;
         return outcome;
     }
+    if (services.loadStoredSettings) {
+        RunState stored;
+        services.loadStoredSettings(stored);
+        if (stored.SavedataFolder != state.SavedataFolder || stored.TemplateDriverFile != state.TemplateDriverFile) {
+            outcome.problems << Problem{Failure::TemplateChanged,
+                                        QDir::toNativeSeparators(stored.SavedataFolder + stored.TemplateDriverFile),
+                                        {}};
+            return outcome;
+        }
+    }
     if (const auto problem = ReadMissionDataFile(state.MissionStatus, services.dataFolder)) {
         outcome.problems << *problem << Problem{Failure::SaveDataFileUnreadable, problem->path, {}};
         return outcome;

@@ -1,6 +1,10 @@
 #pragma once
 
+#include "MissionData.h"
+
 #include <QString>
+
+#include <functional>
 
 namespace kelmora {
 
@@ -24,6 +28,10 @@ struct Services
     QString userFolder;
     // Tests only: stops the replacement of the factory driver file part way.
     const WriteInterruption* interruption = nullptr;
+    // The settings as they are stored now. A save reads them once it holds the lock: another run may
+    // have chosen a new template since, and the program data file then holds that template's bytes.
+    // Unset: not checked.
+    std::function<void(RunState&)> loadStoredSettings = {};
 };
 
 } // namespace kelmora

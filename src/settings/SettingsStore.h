@@ -1,5 +1,6 @@
 #pragma once
 
+#include "mission/FileLookup.h"
 #include "mission/MissionData.h"
 #include "mission/Outcome.h"
 
@@ -23,7 +24,6 @@ inline const QString SavedataFolderValue = QStringLiteral("Path to Vantor Saveda
 inline const QString TemplateDriverFileValue = QStringLiteral("Template Driver File");
 
 // The factory driver file is named after the template's first character: Alex.sav gives AFactMS.sav.
-inline const QString FactoryDriverSuffix = QStringLiteral("FactMS.sav");
 QString FactoryDriverFileFor(const QString& templateDriverFile);
 
 // Fills the run's settings from the store. SettingsValid says whether the store held them at all;

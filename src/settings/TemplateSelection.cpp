@@ -15,13 +15,6 @@
 namespace kelmora {
 namespace {
 
-// One character, then "FactMS.sav", in any case.
-bool IsFactoryDriverFileName(const QString& name)
-{
-    return CharacterCount(name) == FactoryDriverSuffix.size() + 1 &&
-           name.endsWith(FactoryDriverSuffix, Qt::CaseInsensitive);
-}
-
 // A path the file system cannot store would be written under a look-alike name.
 bool Representable(const QString& path)
 {

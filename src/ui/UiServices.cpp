@@ -1,11 +1,18 @@
 #include "UiServices.h"
 
+#include "settings/SettingsStore.h"
+
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QProcess>
 
 namespace kelmora {
+
+Services UiServices::core() const
+{
+    return {clock, dataFolder, userFolder, nullptr, [](RunState& state) { LoadSettings(state); }};
+}
 
 void UiServices::Present(const Problems& problems) const
 {

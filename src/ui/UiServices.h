@@ -57,7 +57,7 @@ struct UiServices
     QString dataFolder; // where the program data file is
     QString userFolder; // per-user: the lock of the save and the template choice
 
-    Services core() const { return {clock, dataFolder, userFolder}; }
+    Services core() const;
     // Shows each problem as its message box, in order.
     void Present(const Problems& problems) const;
 };

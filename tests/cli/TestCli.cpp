@@ -59,6 +59,8 @@ private slots:
     void testUsageErrors_data();
     void testUsageErrors();
     void testFailures();
+    void testTemplateThroughFolderLinks_data();
+    void testTemplateThroughFolderLinks();
     void testStatus();
     void testStatusOfMissingFiles();
     void testMissionsVersionAndHelp();
@@ -279,6 +281,37 @@ void TestCli::testFailures()
     QVERIFY(QDir().mkdir(dataFile));
     Fails(QStringLiteral("template <save>/Alex.sav"),
           "Error!: Could not write to data file '<bin>/kelmora.dat' [Is a directory]", false);
+}
+
+void TestCli::testTemplateThroughFolderLinks_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("chosen");
+    QTest::newRow("..") << "<save>/../Save/Alex.sav"
+                        << "<save>/Alex.sav";
+    QTest::newRow(".. after a folder link") << "<root>/link/../Bob.sav"
+                                            << "<root>/deep/Bob.sav";
+    QTest::newRow("relative, .. after a folder link") << "../link/../Bob.sav"
+                                                      << "<root>/deep/Bob.sav";
+}
+
+// The system takes ".." from where a folder link leads; the template is the file a shell would open,
+// not a look-alike in the folder the text names.
+void TestCli::testTemplateThroughFolderLinks()
+{
+    QFETCH(QString, path);
+    QFETCH(QString, chosen);
+    QVERIFY(QDir().mkpath(At("<root>/deep/inner")));
+    QVERIFY(QFile::link(At("<root>/deep/inner"), At("<root>/link")));
+    WriteWholeFile(At("<root>/deep/Bob.sav"), MakeSavegame(9000, 5));
+    WriteWholeFile(At("<root>/Bob.sav"), MakeSavegame(9000, 6));
+    WriteWholeFile(At("<root>/BFactMS.sav"), MakeSavegame(9000, 7));
+
+    const QString factory = QFileInfo(At(chosen)).path() + u'/' + QFileInfo(chosen).fileName().left(1) + "FactMS.sav";
+    QCOMPARE(Ok(QStringLiteral("template ") + path),
+             At("Template driver:     %1\nFactory driver file: %2\n").arg(At(chosen), factory));
+    QCOMPARE(ReadWholeFile(factory), ReadWholeFile(At(chosen)));
+    QCOMPARE(ReadWholeFile(At("<root>/BFactMS.sav")), MakeSavegame(9000, 7));
 }
 
 void TestCli::testStatus()

@@ -61,6 +61,10 @@ void TestOutcome::testMessages_data()
         {"There is no backup '2026-x'", "Error! - Restore failed", MessageIcon::Exclamation});
     add("restore failed", {Failure::RestoreFailed, path, why},
         {"Could not restore '/p/f' [Why]", "Error! - Restore failed", MessageIcon::Exclamation});
+    add("template changed elsewhere", {Failure::TemplateChanged, path, {}},
+        {"Another Kelmora has chosen '/p/f' as the template driver since this one started; nothing was saved. Start "
+         "Kelmora again to save for that template driver.",
+         "Error! - Save failed", MessageIcon::Exclamation});
 }
 
 void TestOutcome::testMessages()

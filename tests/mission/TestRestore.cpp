@@ -8,6 +8,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -224,6 +226,8 @@ void TestRestore::testRestoreRefuses_data()
     QTest::newRow("folder") << "folder" << refused.arg("Is a directory");
     QTest::newRow("FIFO") << "fifo" << refused.arg("It is not a regular file");
     QTest::newRow("damaged backup") << "damaged" << refused.arg("*The backup is damaged*");
+    QTest::newRow("record naming another file")
+        << "record" << QStringLiteral("Could not restore '<save>Other.sav' [It is not a factory driver file]");
     QTest::newRow("unknown id") << "unknown" << QStringLiteral("There is no backup '20261207-000000-000-00000000'");
 }
 
@@ -258,6 +262,12 @@ void TestRestore::testRestoreRefuses()
         bytes[300] = char(bytes[300] ^ 1);
         QVERIFY(QFile::remove(kept));
         WriteWholeFile(kept, bytes);
+    } else if (whatIsThere == "record") {
+        const QString record = QDir(BackupFolder(services())).filePath(id + ".json");
+        QJsonObject fields = QJsonDocument::fromJson(ReadWholeFile(record)).object();
+        fields["path"] = save("Other.sav");
+        QVERIFY(QFile::remove(record));
+        WriteWholeFile(record, QJsonDocument(fields).toJson());
     } else {
         id = "20261207-000000-000-00000000";
     }
@@ -269,8 +279,8 @@ void TestRestore::testRestoreRefuses()
     const QList<QVariant> before = untouched();
 
     const RestoreOutcome outcome = RestoreBackup(m_state, services(), id);
-    const ShownMessage message = {QString(expected).replace("<factory>", factory), "Error! - Restore failed",
-                                  MessageIcon::Exclamation};
+    const ShownMessage message = {QString(expected).replace("<factory>", factory).replace("<save>", m_saveFolder),
+                                  "Error! - Restore failed", MessageIcon::Exclamation};
     QCOMPARE(Matched(Shown(outcome.problems), {message}), QList<ShownMessage>{message});
     QVERIFY(!outcome.done());
     QCOMPARE(untouched(), before);

@@ -3,6 +3,7 @@
 #include "support/Savegames.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -29,6 +30,8 @@ private slots:
     void testReadNeverWaits();
     void testSameFile();
     void testLock();
+    void testLockRefusesWhatIsNoFile_data();
+    void testLockRefusesWhatIsNoFile();
 
 private:
     QString path(const QString& name) const { return m_dir->filePath(name); }
@@ -188,6 +191,57 @@ void TestSafeFile::testLock()
     QCOMPARE(blocked->failure, Failure::LockFailed);
     QCOMPARE(blocked->reason, QStringLiteral("Not a directory"));
     QCOMPARE(FlowLock(QString()).Acquire(0)->failure, Failure::LockFailed);
+}
+
+void TestSafeFile::testLockRefusesWhatIsNoFile_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("FIFO") << "kelmora.lock"
+                          << "fifo"
+                          << "It is not a regular file";
+    QTest::newRow("folder") << "kelmora.lock"
+                            << "folder"
+                            << "Is a directory";
+    QTest::newRow("link") << "kelmora.lock"
+                          << "link"
+                          << "It is a link; Kelmora only writes files it made itself";
+    QTest::newRow("FIFO as the removal lock") << "kelmora.lock.rmlock"
+                                              << "fifo"
+                                              << "It is not a regular file";
+}
+
+// Such a lock file would hold every flow for ever, or have it wait and then call itself busy.
+void TestSafeFile::testLockRefusesWhatIsNoFile()
+{
+#ifdef Q_OS_UNIX
+    QFETCH(QString, name);
+    QFETCH(QString, kind);
+    QFETCH(QString, reason);
+    const QString folder = path("user");
+    QVERIFY(QDir().mkpath(folder));
+    const QString file = folder + u'/' + name;
+    if (kind == "fifo")
+        QCOMPARE(mkfifo(QFile::encodeName(file).constData(), 0600), 0);
+    else if (kind == "folder")
+        QVERIFY(QDir().mkdir(file));
+    else
+        QVERIFY(QFile::link(path("elsewhere"), file));
+    if (name != "kelmora.lock")
+        WriteWholeFile(folder + "/kelmora.lock", QByteArray()); // an ownerless lock, to be taken over
+
+    QElapsedTimer waited;
+    waited.start();
+    const std::optional<Problem> problem = FlowLock(folder).Acquire(3000);
+    QVERIFY(waited.elapsed() < 1000);
+    QVERIFY(problem);
+    QCOMPARE(problem->failure, Failure::LockFailed);
+    QCOMPARE(problem->path, QDir::toNativeSeparators(file));
+    QCOMPARE(problem->reason, reason);
+#else
+    QSKIP("POSIX only");
+#endif
 }
 
 QTEST_GUILESS_MAIN(TestSafeFile)

@@ -3,6 +3,7 @@
 #include "StatusPanel.h"
 
 #include "UiFixture.h"
+#include "settings/TemplateSelection.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
@@ -68,6 +69,7 @@ private slots:
     void testDragAcceptsOneSavegame();
     void testDropGoesTheDialogsWay_data();
     void testDropGoesTheDialogsWay();
+    void testTemplateChosenElsewhere();
 
 private:
     QString text(const char* name) const { return TextOf(*m_main, name); }
@@ -442,6 +444,34 @@ void TestMainWindow::testDropGoesTheDialogsWay()
                                    "Error! - Select New Template Driver failed", MessageIcon::Information};
         QCOMPARE(dropped.shown, QList<ShownMessage>{refusal});
     }
+}
+
+// A second Kelmora, or kelmora-cli, chooses a template in another folder while this window is open:
+// the program data file then holds that template's bytes, which must never go into this window's
+// factory driver file.
+void TestMainWindow::testTemplateChosenElsewhere()
+{
+    chooseTemplate("Alex.sav");
+    const QString otherFolder = QDir(m_fixture->dir.path()).filePath("Other");
+    QVERIFY(QDir().mkpath(otherFolder));
+    const QString bob = QDir::toNativeSeparators(otherFolder + "/Bob.sav");
+    WriteWholeFile(bob, m_fixture->bob);
+    RunState other;
+    const SelectionOutcome elsewhere = SelectNewTemplateDriver(
+        other, {m_fixture->clock, m_fixture->programFolder, QDir(m_fixture->dir.path()).filePath("User")},
+        {bob, "Bob.sav"});
+    QCOMPARE(elsewhere.problems, Problems{});
+
+    list()->setCurrentIndex(3);
+    clickSave();
+    QCOMPARE(m_fixture->file("AFactMS.sav"), m_fixture->alex);
+    const ShownMessage refused{QStringLiteral("Another Kelmora has chosen '%1' as the template driver since this one "
+                                              "started; nothing was saved. Start Kelmora again to save for that "
+                                              "template driver.")
+                                   .arg(bob),
+                               "Error! - Save failed", MessageIcon::Exclamation};
+    QCOMPARE(m_fixture->messages.shown, QList<ShownMessage>{refused});
+    QVERIFY(!text("lblSaveStatusDesc").startsWith("Saved"));
 }
 
 QTEST_MAIN(TestMainWindow)
