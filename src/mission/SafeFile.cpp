@@ -296,8 +296,11 @@ std::optional<Problem> FlowLock::Acquire(int waitMs)
     // then refuse every later run. The file's content means nothing, so it is never removed.
     const int fd =
         ::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600);
-    if (fd < 0)
-        return Problem{Failure::LockFailed, path, qt_error_string(errno)};
+    if (fd < 0) {
+        // O_NOFOLLOW answers a link with ELOOP, which would tell the player nothing.
+        const QString reason = errno == ELOOP ? NotAFileReason(EntryKind::Link) : qt_error_string(errno);
+        return Problem{Failure::LockFailed, path, reason};
+    }
     m_fd = fd;
     struct stat info = {};
     if (::fstat(fd, &info) != 0)
