@@ -73,8 +73,9 @@ QString ReplaceFactoryDriverFiles(const RunState& state, const Replaced& replace
         return replaced.error;
     for (const QString& path : replaced.earlier) {
         // The new copy replaces a file of its own name in one step.
-        if (QDir::toNativeSeparators(path).compare(QDir::toNativeSeparators(factoryPath), Qt::CaseSensitive) == 0)
+        if (QDir::toNativeSeparators(path).compare(QDir::toNativeSeparators(factoryPath), Qt::CaseSensitive) == 0) {
             continue;
+        }
         QFile file(path);
         if (!file.remove())
             return file.errorString();
@@ -82,8 +83,23 @@ QString ReplaceFactoryDriverFiles(const RunState& state, const Replaced& replace
     return ReplaceFile(factoryPath, templateBytes, true);
 }
 
+// After a failed copy, an earlier copy of the same name (another template's, already backed up) must
+// not stay: every save would write the new template's progress into another driver's savegame.
+bool RemoveEarlierCopyOfTheSameName(const RunState& state, const Replaced& replaced)
+{
+    const QString factoryPath = QDir::toNativeSeparators(state.SavedataFolder + state.FactoryDriverFile);
+    for (const QString& path : replaced.earlier) {
+        if (QDir::toNativeSeparators(path).compare(factoryPath, Qt::CaseSensitive) == 0)
+            return QFile::remove(path);
+    }
+    return true;
+}
+
 // Only the files in `replaced` are removed: those that were backed up. One that turned up since stays.
-std::optional<Problem> MakeFactoryDriverFile(const RunState& state, const Replaced& replaced, QByteArray& templateBytes)
+// `foreignCopyLeft` tells that another template's copy may still stand under the factory driver
+// file's name.
+std::optional<Problem> MakeFactoryDriverFile(const RunState& state, const Replaced& replaced, QByteArray& templateBytes,
+                                             bool& foreignCopyLeft)
 {
     const QString templatePath = state.SavedataFolder + state.TemplateDriverFile;
     const LookupResult lookup = LookUpFiles(templatePath);
@@ -92,8 +108,10 @@ std::optional<Problem> MakeFactoryDriverFile(const RunState& state, const Replac
     QString error = lookup.error;
     if (error.isEmpty())
         error = ReadRegularFile(templatePath, templateBytes, MaximumSavegameSize);
-    if (error.isEmpty())
+    if (error.isEmpty()) {
         error = ReplaceFactoryDriverFiles(state, replaced, templateBytes);
+        foreignCopyLeft = !error.isEmpty() && !RemoveEarlierCopyOfTheSameName(state, replaced);
+    }
     if (!error.isEmpty())
         return Problem{Failure::MakeFactory, QDir::toNativeSeparators(templatePath), error};
     return std::nullopt;
@@ -177,7 +195,8 @@ SelectionOutcome SelectNewTemplateDriver(RunState& state, const Services& servic
     state = chosen;
 
     QByteArray templateBytes;
-    if (const auto made = MakeFactoryDriverFile(state, replaced, templateBytes))
+    bool foreignCopyLeft = false;
+    if (const auto made = MakeFactoryDriverFile(state, replaced, templateBytes, foreignCopyLeft))
         outcome.problems << *made;
     // The block comes from the very bytes that were copied, when they could be read whole.
     std::optional<Problem> read;
@@ -191,6 +210,9 @@ SelectionOutcome SelectNewTemplateDriver(RunState& state, const Services& servic
             outcome.result = SelectionOutcome::Result::ProgramEnded;
             return outcome;
         }
+    } else if (foreignCopyLeft) {
+        // Then no program data file: a save says so rather than write this template's progress
+        // into another driver's savegame.
     } else if (const auto written = WriteMissionDataFile(state.MissionStatus, services.dataFolder)) {
         outcome.problems << *written;
     }

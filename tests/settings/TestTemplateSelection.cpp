@@ -282,6 +282,8 @@ void TestTemplateSelection::testChoiceNeverMixesTemplates_data()
     QTest::newRow("template too short") << "short" << true;
 #ifdef Q_OS_UNIX
     QTest::newRow("file-size limit") << "limit" << true;
+    // The earlier copy of the same name, another template's, is backed up; the new copy fails.
+    QTest::newRow("copy fails over a copy of the same name") << "same name" << true;
 #endif
 }
 
@@ -307,11 +309,14 @@ void TestTemplateSelection::testChoiceNeverMixesTemplates()
     } else if (trouble == "limit") {
         // No earlier copy to back up, so the limit strikes the new copy itself.
         QVERIFY(QFile::remove(save("AFactMS.sav")));
+    } else if (trouble == "same name") {
+        chosen = "Anna.sav";
+        WriteWholeFile(save(chosen), MakeSavegame(60000, 35));
     }
     const QMap<QString, QByteArray> before = Snapshot(m_dir->path());
     SelectionOutcome::Result result;
     {
-        const FileSizeLimit limit(trouble == "limit" ? 1000 : 1 << 30);
+        const FileSizeLimit limit(trouble == "limit" ? 1000 : trouble == "same name" ? 40000 : 1 << 30);
         result = select(choose(chosen));
     }
     QCOMPARE(result == SelectionOutcome::Result::Selected, selected);
@@ -327,7 +332,11 @@ void TestTemplateSelection::testChoiceNeverMixesTemplates()
     QCOMPARE(loaded.TemplateDriverFile, chosen);
     if (QFileInfo::exists(dataFile()))
         QCOMPARE(ReadWholeFile(dataFile()), RecordsOf(BlockOf(ReadWholeFile(save(chosen)))));
-    QCOMPARE(QFileInfo::exists(dataFile()), trouble == "copy" || trouble == "limit");
+    // Nor does a copy of another template stand where a save would write this one's progress.
+    const QString factory = save(FactoryDriverFileFor(chosen));
+    if (QFileInfo(factory).isFile() && QFileInfo::exists(dataFile()))
+        QCOMPARE(ReadWholeFile(factory), ReadWholeFile(save(chosen)));
+    QCOMPARE(QFileInfo::exists(dataFile()), trouble == "copy" || trouble == "limit" || trouble == "same name");
 }
 
 void TestTemplateSelection::testWholeCharacterNames()
