@@ -7,24 +7,21 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRandomGenerator>
-#include <QRegularExpression>
 
 #include <algorithm>
 #include <cerrno>
 
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
+#include <unistd.h>
 #endif
 
 namespace kelmora {
 namespace {
-
-constexpr int RecordFormat = 1;
-// A record is a few hundred bytes; anything far bigger is not one of ours.
-constexpr qint64 MaxRecordSize = 64 * 1024;
 
 #ifdef Q_OS_WIN
 constexpr int NoSuchFileError = 2; // ERROR_FILE_NOT_FOUND
@@ -34,30 +31,40 @@ constexpr int NoSuchFileError = ENOENT;
 constexpr int InvalidNameError = EINVAL;
 #endif
 
+constexpr qsizetype IdLength = 28; // yyyyMMdd-HHmmss-zzz-xxxxxxxx
+constexpr qsizetype KeyLength = 8;
+constexpr qsizetype MaxSequenceDigits = 18;
+// A path file holds one path; anything far bigger is not one of ours.
+constexpr qint64 MaxSmallFileSize = 64 * 1024;
+
 const QString ContentSuffix = QStringLiteral(".sav");
-const QString RecordSuffix = QStringLiteral(".json");
+const QString PathSuffix = QStringLiteral(".path");
+const QString OldRecordSuffix = QStringLiteral(".json");
 
-struct Entry
+bool IsDigits(QStringView text)
 {
-    Backup backup;
-    qint64 sequence = 0;
-    QByteArray sha256; // hex
-};
+    return !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+}
 
-bool IsNewer(const Entry& a, const Entry& b)
+bool IsLowerHex(QStringView text)
 {
-    if (a.sequence != b.sequence)
-        return a.sequence > b.sequence;
-    if (a.backup.time != b.backup.time)
-        return a.backup.time > b.backup.time;
-    return a.backup.id > b.backup.id;
+    return !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar c) {
+        return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f');
+    });
 }
 
 // Also what keeps a typed ID from naming anything outside the folder.
-bool IsBackupId(const QString& id)
+bool IsBackupId(QStringView id)
 {
-    static const QRegularExpression pattern(QStringLiteral("^[0-9]{8}-[0-9]{6}-[0-9]{3}-[0-9a-f]{8}$"));
-    return pattern.match(id).hasMatch();
+    return id.size() == IdLength && IsDigits(id.mid(0, 8)) && id[8] == u'-' && IsDigits(id.mid(9, 6)) &&
+           id[15] == u'-' && IsDigits(id.mid(16, 3)) && id[19] == u'-' && IsLowerHex(id.mid(20, 8));
+}
+
+QDateTime TimeOfId(QStringView id)
+{
+    const auto number = [&](qsizetype from, qsizetype length) { return id.mid(from, length).toInt(); };
+    return QDateTime(QDate(number(0, 4), number(4, 2), number(6, 2)),
+                     QTime(number(9, 2), number(11, 2), number(13, 2), number(16, 3)), Qt::UTC);
 }
 
 QString NewId(const QDateTime& time)
@@ -71,11 +78,6 @@ QString Native(const QString& path)
     return QDir::toNativeSeparators(path);
 }
 
-QByteArray Sha256Hex(const QByteArray& content)
-{
-    return QCryptographicHash::hash(content, QCryptographicHash::Sha256).toHex();
-}
-
 bool SamePath(const QString& a, const QString& b)
 {
 #ifdef Q_OS_WIN
@@ -83,6 +85,11 @@ bool SamePath(const QString& a, const QString& b)
 #else
     return a == b;
 #endif
+}
+
+QString NormalisedPath(const QString& path)
+{
+    return Native(QDir::cleanPath(QFileInfo(path).absoluteFilePath()));
 }
 
 struct FolderError
@@ -124,9 +131,70 @@ FolderError MakeFolder(const QString& folder)
 #endif
 }
 
-QString NormalisedPath(const QString& path)
+// The original becomes the backup: a second name for the file in the backup folder. Only when
+// nothing can reach the backup's bytes afterwards: the file has no other name, and the caller
+// replaces or removes this one without writing into it. False leaves nothing behind.
+bool TakeOver(const QString& original, const QByteArray& content, const QString& target)
 {
-    return Native(QDir::cleanPath(QFileInfo(path).absoluteFilePath()));
+#ifdef Q_OS_UNIX
+    const QByteArray from = QFile::encodeName(original), to = QFile::encodeName(target);
+    struct stat before = {};
+    if (::lstat(from.constData(), &before) != 0 || !S_ISREG(before.st_mode) || before.st_nlink != 1 ||
+        before.st_size != content.size())
+        return false;
+    // Fails across file systems, and for a file that this user may not link; a copy does then.
+    if (::link(from.constData(), to.constData()) != 0)
+        return false;
+    // What was linked must be the file looked at, still with no other name, holding exactly the
+    // bytes to keep: nothing may have replaced or changed it since it was read.
+    struct stat after = {};
+    QByteArray linked;
+    if (::lstat(to.constData(), &after) == 0 && after.st_dev == before.st_dev && after.st_ino == before.st_ino &&
+        after.st_nlink == 2 && ReadRegularFile(target, linked, content.size()).isEmpty() && linked == content)
+        return true;
+    ::unlink(to.constData());
+    return false;
+#else
+    Q_UNUSED(original);
+    Q_UNUSED(content);
+    Q_UNUSED(target);
+    return false;
+#endif
+}
+
+// A backup as its name tells it.
+struct Named
+{
+    QString id;
+    QString key;
+    qint64 sequence = 0;
+    QString fileName;
+};
+
+bool IsNewer(const Named& a, const Named& b)
+{
+    if (a.sequence != b.sequence)
+        return a.sequence > b.sequence;
+    return a.id > b.id; // starts with the time
+}
+
+QString FileNameOf(const QString& id, const QString& key, qint64 sequence)
+{
+    return QStringLiteral("%1-%2-%3").arg(id, key).arg(sequence) + ContentSuffix;
+}
+
+std::optional<Named> ParseName(const QString& fileName)
+{
+    if (!fileName.endsWith(ContentSuffix))
+        return std::nullopt;
+    const QStringView stem = QStringView(fileName).chopped(ContentSuffix.size());
+    const qsizetype sequenceAt = IdLength + 1 + KeyLength + 1;
+    if (stem.size() <= sequenceAt || stem.size() > sequenceAt + MaxSequenceDigits ||
+        !IsBackupId(stem.first(IdLength)) || stem[IdLength] != u'-' || !IsLowerHex(stem.mid(IdLength + 1, KeyLength)) ||
+        stem[sequenceAt - 1] != u'-' || !IsDigits(stem.mid(sequenceAt)))
+        return std::nullopt;
+    return Named{stem.first(IdLength).toString(), stem.mid(IdLength + 1, KeyLength).toString(),
+                 stem.mid(sequenceAt).toLongLong(), fileName};
 }
 
 class Folder
@@ -136,99 +204,133 @@ public:
         : m_dir(path)
     { }
 
-    QString ContentPath(const QString& id) const { return m_dir.filePath(id + ContentSuffix); }
-    QString RecordPath(const QString& id) const { return m_dir.filePath(id + RecordSuffix); }
+    QString FilePath(const QString& name) const { return m_dir.filePath(name); }
 
-    // The record of `id`, or why there is none that can be used.
-    QString LoadRecord(const QString& id, Entry& entry, QString& errorPath) const
+    // Every backup in the folder, newest first; backups of the earlier layout are moved in first.
+    QList<Named> Names()
     {
-        errorPath = Native(RecordPath(id));
-        if (!IsBackupId(id)) {
-            errorPath = Native(m_dir.path());
-            return QStringLiteral("There is no backup with the ID '%1'").arg(id);
+        QList<Named> names;
+        QStringList oldIds;
+        const QStringList files = m_dir.entryList(QDir::Files | QDir::Hidden | QDir::NoSymLinks, QDir::NoSort);
+        for (const QString& file : files) {
+            if (std::optional<Named> named = ParseName(file))
+                names.append(std::move(*named));
+            else if (const QString stem = QFileInfo(file).completeBaseName(); IsBackupId(stem))
+                oldIds.append(stem);
         }
+        oldIds.removeDuplicates();
+        if (!oldIds.isEmpty() && MoveOldLayout(oldIds))
+            return Names();
+        std::sort(names.begin(), names.end(), IsNewer);
+        return names;
+    }
+
+    // The original path behind `key`, or empty when its path file is missing or unusable.
+    QString Origin(const QString& key)
+    {
+        const auto cached = m_origins.constFind(key);
+        if (cached != m_origins.constEnd())
+            return *cached;
         QByteArray bytes;
-        const QString error = ReadRegularFile(RecordPath(id), bytes, MaxRecordSize);
-        if (!error.isEmpty())
-            return error;
-        const QJsonObject record = QJsonDocument::fromJson(bytes).object();
-        const QDateTime time = QDateTime::fromString(record.value(u"time").toString(), Qt::ISODateWithMs);
-        const double size = record.value(u"size").toDouble(-1);
-        const double sequence = record.value(u"sequence").toDouble(-1);
-        const QByteArray sha256 = record.value(u"sha256").toString().toLatin1();
-        const QString path = record.value(u"path").toString();
-        if (record.value(u"format").toInt() != RecordFormat || !time.isValid() || size < 0 || size != qint64(size) ||
-            sequence < 0 || sequence != qint64(sequence) || sha256.size() != 64 ||
-            QByteArray::fromHex(sha256).toHex() != sha256 || path.isEmpty() || !QFileInfo(path).isAbsolute())
-            return QStringLiteral("The backup's record is damaged");
-        entry.backup = Backup{id, time.toUTC(), path, qint64(size)};
-        entry.sequence = qint64(sequence);
-        entry.sha256 = sha256;
-        return {};
-    }
-
-    // A backup counts once its record is sound and its bytes are there in full; only their size is
-    // looked at here.
-    std::optional<Entry> Complete(const QString& id) const
-    {
-        Entry entry;
-        QString errorPath;
-        if (!LoadRecord(id, entry, errorPath).isEmpty())
-            return std::nullopt;
-        const QFileInfo content(ContentPath(id));
-        if (!content.isFile() || content.size() != entry.backup.size)
-            return std::nullopt;
-        return entry;
-    }
-
-    QList<Entry> Entries() const
-    {
-        QList<Entry> entries;
-        const QStringList names = m_dir.entryList({u'*' + RecordSuffix}, QDir::Files | QDir::Hidden, QDir::NoSort);
-        for (const QString& name : names) {
-            if (std::optional<Entry> entry = Complete(name.chopped(RecordSuffix.size())))
-                entries.append(std::move(*entry));
+        QString path;
+        if (ReadRegularFile(FilePath(key + PathSuffix), bytes, MaxSmallFileSize).isEmpty()) {
+            path = QString::fromUtf8(bytes);
+            if (path.isEmpty() || !QFileInfo(path).isAbsolute() || path.contains(QChar(u'\0')))
+                path.clear();
         }
-        std::sort(entries.begin(), entries.end(), IsNewer);
-        return entries;
+        m_origins.insert(key, path);
+        return path;
     }
 
-    QString WriteRecord(const Entry& entry) const
+    // The key of `path`: taken from its hash, and the next part of the hash while another path holds
+    // it. A new key's path file is written, flushed, before any backup uses it; `madeNow` tells.
+    FolderError KeyFor(const QString& path, QString& key, bool* madeNow = nullptr)
     {
-        const QJsonObject record{
-            {QStringLiteral("format"), RecordFormat},
-            {QStringLiteral("path"), entry.backup.originalPath},
-            {QStringLiteral("time"), entry.backup.time.toString(Qt::ISODateWithMs)},
-            {QStringLiteral("size"), double(entry.backup.size)},
-            {QStringLiteral("sha256"), QString::fromLatin1(entry.sha256)},
-            {QStringLiteral("sequence"), double(entry.sequence)},
-        };
-        return ReplaceFile(RecordPath(entry.backup.id), QJsonDocument(record).toJson(), true);
-    }
-
-    // The record goes first: without it the bytes are ignored, never listed half gone.
-    void Drop(const QString& id) const
-    {
-        if (QFile::remove(RecordPath(id)))
-            QFile::remove(ContentPath(id));
-    }
-
-    // Bytes whose record was never written, as a process killed between the two leaves them; only
-    // old ones, so that another process that is about to write its record keeps its bytes.
-    void DropLeftovers() const
-    {
-        const QDateTime before = QDateTime::currentDateTimeUtc().addDays(-1);
-        const QFileInfoList files =
-            m_dir.entryInfoList({u'*' + ContentSuffix}, QDir::Files | QDir::Hidden, QDir::NoSort);
-        for (const QFileInfo& file : files) {
-            const QString id = file.fileName().chopped(ContentSuffix.size());
-            if (IsBackupId(id) && file.lastModified().toUTC() < before && !QFileInfo::exists(RecordPath(id)))
-                QFile::remove(file.filePath());
+        QString folded = path;
+#ifdef Q_OS_WIN
+        folded = folded.toCaseFolded();
+#endif
+        const QByteArray hash = QCryptographicHash::hash(folded.toUtf8(), QCryptographicHash::Sha256).toHex();
+        for (qsizetype at = 0; at + KeyLength <= hash.size(); at += KeyLength) {
+            const QString candidate = QString::fromLatin1(hash.mid(at, KeyLength));
+            const QString origin = Origin(candidate);
+            if (!origin.isEmpty()) {
+                if (SamePath(origin, path)) {
+                    key = candidate;
+                    return {};
+                }
+                continue;
+            }
+            const QString pathFile = FilePath(candidate + PathSuffix);
+            if (EntryAt(pathFile) != EntryKind::Missing)
+                continue; // something unusable stands there: leave it alone
+            if (const QString error = ReplaceFile(pathFile, path.toUtf8(), true); !error.isEmpty())
+                return {error, Native(pathFile)};
+            m_origins.insert(candidate, path);
+            key = candidate;
+            if (madeNow)
+                *madeNow = true;
+            return {};
         }
+        return {qt_error_string(EEXIST), Native(m_dir.path())};
+    }
+
+    std::optional<Backup> BackupOf(const Named& named)
+    {
+        const QString origin = Origin(named.key);
+        if (origin.isEmpty())
+            return std::nullopt;
+        return Backup{named.id, TimeOfId(named.id), origin, QFileInfo(FilePath(named.fileName)).size()};
     }
 
 private:
+    // Backups from before one file per backup: <id>.sav, and its record <id>.json written after it.
+    // Each becomes a backup of this layout under the same ID. What is not plainly one of ours stays
+    // as it is, never listed. Returns whether anything was moved or removed.
+    bool MoveOldLayout(const QStringList& oldIds)
+    {
+        bool changed = false;
+        const QDateTime dayAgo = QDateTime::currentDateTimeUtc().addDays(-1);
+        for (const QString& id : oldIds) {
+            const QString content = FilePath(id + ContentSuffix), record = FilePath(id + OldRecordSuffix);
+            QByteArray recordBytes;
+            if (!ReadRegularFile(record, recordBytes, MaxSmallFileSize).isEmpty()) {
+                // Bytes whose record was never written, as a process killed between the two left them;
+                // only old ones, so that one still writing its record keeps its bytes.
+                if (EntryAt(record) == EntryKind::Missing && EntryAt(content) == EntryKind::RegularFile &&
+                    QFileInfo(content).lastModified().toUTC() < dayAgo)
+                    changed = QFile::remove(content) || changed;
+                continue;
+            }
+            const QJsonObject json = QJsonDocument::fromJson(recordBytes).object();
+            const QString path = json.value(u"path").toString();
+            const double size = json.value(u"size").toDouble(-1);
+            const double sequence = json.value(u"sequence").toDouble(-1);
+            if (json.value(u"format").toInt() != 1 || path.isEmpty() || !QFileInfo(path).isAbsolute() || size < 0 ||
+                sequence < 0 || sequence != qint64(sequence))
+                continue;
+            if (EntryAt(content) == EntryKind::Missing) {
+                changed = QFile::remove(record) || changed; // a record whose bytes never came
+                continue;
+            }
+            QByteArray bytes;
+            if (!ReadRegularFile(content, bytes, MaximumSavegameSize).isEmpty() || bytes.size() != qint64(size) ||
+                QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex() !=
+                    json.value(u"sha256").toString().toLatin1())
+                continue;
+            QString key;
+            if (!KeyFor(NormalisedPath(path), key).error.isEmpty())
+                continue;
+            if (QFile::rename(content, FilePath(FileNameOf(id, key, qint64(sequence))))) {
+                QFile::remove(record);
+                changed = true;
+            }
+        }
+        return changed;
+    }
+
     QDir m_dir;
+    QHash<QString, QString> m_origins;
 };
 
 } // namespace
@@ -237,7 +339,7 @@ BackupStore::BackupStore(QString folder)
     : m_folder(std::move(folder))
 { }
 
-BackupResult BackupStore::KeepFile(const QString& originalPath)
+BackupResult BackupStore::KeepFile(const QString& originalPath, KeepMode mode)
 {
     const QString path = originalPath.isEmpty() ? QString() : NormalisedPath(originalPath);
     QByteArray content;
@@ -245,105 +347,116 @@ BackupResult BackupStore::KeepFile(const QString& originalPath)
         path.isEmpty() ? qt_error_string(NoSuchFileError) : ReadRegularFile(path, content, MaximumSavegameSize);
     if (!error.isEmpty())
         return {error, path, std::nullopt};
-    return Keep(path, content);
+    return Keep(path, content, mode);
 }
 
-BackupResult BackupStore::Keep(const QString& originalPath, const QByteArray& content)
+BackupResult BackupStore::Keep(const QString& originalPath, const QByteArray& content, KeepMode mode)
 {
     if (originalPath.isEmpty() || originalPath.contains(QChar(u'\0')))
         return {qt_error_string(InvalidNameError), originalPath, std::nullopt};
     const QString path = NormalisedPath(originalPath);
 
-    const FolderError folderError = MakeFolder(m_folder);
-    if (!folderError.error.isEmpty())
-        return {folderError.error, folderError.path, std::nullopt};
+    if (const FolderError error = MakeFolder(m_folder); !error.error.isEmpty())
+        return {error.error, error.path, std::nullopt};
 
-    const Folder folder(m_folder);
-    const QList<Entry> entries = folder.Entries();
-    const QByteArray sha256 = Sha256Hex(content);
-    QList<Entry> samePath;
+    Folder folder(m_folder);
+    const QList<Named> names = folder.Names();
+    QString key;
+    bool newKey = false;
+    if (const FolderError error = folder.KeyFor(path, key, &newKey); !error.error.isEmpty())
+        return {error.error, error.path, std::nullopt};
+    QList<Named> samePath; // newest first, as the names are
     qint64 sequence = 0;
-    for (const Entry& entry : entries) {
-        if (SamePath(entry.backup.originalPath, path))
-            samePath.append(entry);
-        sequence = std::max(sequence, entry.sequence + 1);
+    for (const Named& named : names) {
+        if (named.key == key)
+            samePath.append(named);
+        sequence = std::max(sequence, named.sequence + 1);
     }
 
-    if (!samePath.isEmpty() && samePath.first().backup.size == content.size() && samePath.first().sha256 == sha256) {
-        QByteArray kept;
-        if (ReadRegularFile(folder.ContentPath(samePath.first().backup.id), kept, MaximumSavegameSize).isEmpty() &&
-            kept == content)
-            return {{}, {}, samePath.first().backup};
+    if (!samePath.isEmpty()) {
+        const QString newest = folder.FilePath(samePath.first().fileName);
+        bool holdsThese = false;
+        if (IsSameFile(newest, path)) {
+            // Taken over by a change that then did not happen: it is the file itself, so it holds
+            // what is there now, and stays a backup once the file is replaced or removed. A file
+            // about to be written into needs a copy of its own.
+            holdsThese = mode == KeepMode::TakeOver;
+        } else if (QFileInfo(newest).size() == content.size()) {
+            QByteArray kept;
+            holdsThese = ReadRegularFile(newest, kept, MaximumSavegameSize).isEmpty() && kept == content;
+        }
+        if (holdsThese) {
+            if (std::optional<Backup> backup = folder.BackupOf(samePath.first()))
+                return {{}, {}, backup};
+        }
     }
 
-    Entry entry;
-    entry.sequence = sequence;
-    entry.sha256 = sha256;
-    entry.backup.time = QDateTime::currentDateTimeUtc();
-    entry.backup.originalPath = path;
-    entry.backup.size = content.size();
+    Backup backup;
+    backup.time = QDateTime::currentDateTimeUtc();
+    backup.originalPath = path;
+    backup.size = content.size();
+    QString target;
     do {
-        entry.backup.id = NewId(entry.backup.time);
-    } while (QFileInfo::exists(folder.ContentPath(entry.backup.id)) ||
-             QFileInfo::exists(folder.RecordPath(entry.backup.id)));
+        backup.id = NewId(backup.time);
+        target = folder.FilePath(FileNameOf(backup.id, key, sequence));
+    } while (std::any_of(names.begin(), names.end(), [&](const Named& named) { return named.id == backup.id; }) ||
+             EntryAt(target) != EntryKind::Missing);
 
-    QString error = ReplaceFile(folder.ContentPath(entry.backup.id), content, true);
-    if (!error.isEmpty())
-        return {error, Native(folder.ContentPath(entry.backup.id)), std::nullopt};
-    error = folder.WriteRecord(entry);
-    if (!error.isEmpty()) {
-        QFile::remove(folder.ContentPath(entry.backup.id));
-        return {error, Native(folder.RecordPath(entry.backup.id)), std::nullopt};
+    if (mode != KeepMode::TakeOver || !TakeOver(path, content, target)) {
+        if (const QString error = ReplaceFile(target, content, true); !error.isEmpty()) {
+            if (newKey)
+                QFile::remove(folder.FilePath(key + PathSuffix));
+            return {error, Native(target), std::nullopt};
+        }
     }
 
     // samePath holds only the older ones, so the new backup is never among those dropped.
     for (qsizetype i = BackupsKeptPerFile - 1; i < samePath.size(); ++i)
-        folder.Drop(samePath[i].backup.id);
-    folder.DropLeftovers();
-    return {{}, {}, entry.backup};
+        QFile::remove(folder.FilePath(samePath[i].fileName));
+    return {{}, {}, backup};
 }
 
 QList<Backup> BackupStore::List() const
 {
     QList<Backup> backups;
-    for (const Entry& entry : Folder(m_folder).Entries())
-        backups.append(entry.backup);
+    if (!QFileInfo(m_folder).isDir())
+        return backups;
+    Folder folder(m_folder);
+    for (const Named& named : folder.Names()) {
+        if (std::optional<Backup> backup = folder.BackupOf(named))
+            backups.append(std::move(*backup));
+    }
     return backups;
 }
 
 std::optional<Backup> BackupStore::Find(const QString& id) const
 {
-    if (const std::optional<Entry> entry = Folder(m_folder).Complete(id))
-        return entry->backup;
+    if (!IsBackupId(id))
+        return std::nullopt;
+    for (const Backup& backup : List()) {
+        if (backup.id == id)
+            return backup;
+    }
     return std::nullopt;
 }
 
 BackupContent BackupStore::Read(const Backup& backup) const
 {
-    const Folder folder(m_folder);
-    Entry entry;
     BackupContent result;
-    result.error = folder.LoadRecord(backup.id, entry, result.errorPath);
-    if (!result.ok())
-        return result;
-
-    result.errorPath = Native(folder.ContentPath(backup.id));
-    QByteArray content;
-    result.error = ReadRegularFile(folder.ContentPath(backup.id), content, MaximumSavegameSize);
-    if (!result.ok())
-        return result;
-    if (content.size() != entry.backup.size) {
-        result.error = QStringLiteral("The backup is damaged: it holds %1 bytes instead of %2")
-                           .arg(content.size())
-                           .arg(entry.backup.size);
-        return result;
+    if (IsBackupId(backup.id) && QFileInfo(m_folder).isDir()) {
+        Folder folder(m_folder);
+        for (const Named& named : folder.Names()) {
+            if (named.id != backup.id || folder.Origin(named.key).isEmpty())
+                continue;
+            const QString path = folder.FilePath(named.fileName);
+            result.error = ReadRegularFile(path, result.content, MaximumSavegameSize);
+            if (!result.ok())
+                result.errorPath = Native(path);
+            return result;
+        }
     }
-    if (Sha256Hex(content) != entry.sha256) {
-        result.error = QStringLiteral("The backup is damaged: its bytes do not match their checksum");
-        return result;
-    }
-    result.errorPath.clear();
-    result.content = content;
+    result.error = QStringLiteral("There is no backup with the ID '%1'").arg(backup.id);
+    result.errorPath = Native(m_folder);
     return result;
 }
 

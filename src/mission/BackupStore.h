@@ -12,19 +12,20 @@ namespace kelmora {
 // Copies of factory driver files, kept before the program overwrites or removes one, so that a
 // wrong click never loses a player's progress.
 //
-// Folder format, one flat folder, two files per backup:
-//   <id>.sav   the kept bytes, exactly as they were
-//   <id>.json  its record: {"format": 1, "path": original full path (native separators),
-//              "time": UTC, ISO 8601 with milliseconds, "size": bytes, "sha256": hex of the bytes,
-//              "sequence": one more than the highest sequence in the folder when it was taken}
-// An id is the UTC time taken plus a random suffix, e.g. 20261207-105849-123-9f3a0c1e: unique across
-// processes, and only digits, lower-case letters and dashes, so a player can type it. Names in the
-// folder never come from the original path. The bytes are committed before the record, each
-// through a temporary file renamed into place, so a backup exists once its record does; whatever
-// else lies in the folder (half-written files, records without bytes, anything unreadable) is
-// ignored, and bytes left without a record for over a day are removed by the next Keep. Order is
-// by sequence, not by time, so that a clock set back cannot make the newest backup look old and
-// have it pruned.
+// Folder format, one flat folder, one file per backup holding the kept bytes exactly as they were:
+//   <id>-<key>-<sequence>.sav
+//     id        the UTC time taken plus a random suffix, e.g. 20261207-105849-123-9f3a0c1e: unique
+//               across processes, and only digits, lower-case letters and dashes, so a player can
+//               type it
+//     key       8 lower-case hex digits standing for the original file, whose full path (native
+//               separators, UTF-8) is in <key>.path, written before the first backup with that key
+//     sequence  one more than the highest in the folder when it was taken; backups are ordered by
+//               it, not by time, so that a clock set back cannot make the newest one look old and
+//               have it pruned
+// Names in the folder never come from the original path. Everything a listing needs is in the
+// names, so neither taking a backup nor listing them reads a kept file. A backup appears in one
+// step (a rename or a hard link), complete; anything else in the folder is ignored. Backups of the
+// earlier layout (<id>.sav beside its record <id>.json) are moved into this one, their IDs kept.
 inline constexpr int BackupsKeptPerFile = 50;
 
 struct Backup
@@ -54,6 +55,17 @@ struct BackupContent
     bool ok() const { return error.isEmpty(); }
 };
 
+enum class KeepMode
+{
+    // The backup is a copy of `content`, flushed to disk.
+    Copy,
+    // The caller replaces the original with a new file, or removes it, right after and never
+    // writes into it. Then the original itself can become the backup: a hard link in the backup
+    // folder, with no copy and no flush. Only a regular file on the same file system, with no other
+    // name, that holds exactly `content` is taken over; anything else is copied.
+    TakeOver,
+};
+
 class BackupStore
 {
 public:
@@ -62,16 +74,15 @@ public:
     // Keeps `content` as the newest backup of `originalPath`, unless the newest backup of that path
     // holds the same bytes already; then drops the oldest backups of that path beyond
     // BackupsKeptPerFile. Creates the folder when needed. A failure to drop old ones is not reported.
-    BackupResult Keep(const QString& originalPath, const QByteArray& content);
+    BackupResult Keep(const QString& originalPath, const QByteArray& content, KeepMode mode = KeepMode::Copy);
     // Reads the file first. Anything but a regular file is refused without waiting on it, and a
     // missing file is an error too: the caller decides whether nothing to keep is fine.
-    BackupResult KeepFile(const QString& originalPath);
+    BackupResult KeepFile(const QString& originalPath, KeepMode mode = KeepMode::Copy);
 
-    // Every complete backup, newest first. Reads the small records only, never the kept bytes.
+    // Every backup, newest first. Reads names and the small path files only, never the kept bytes.
     QList<Backup> List() const;
     std::optional<Backup> Find(const QString& id) const;
-    // The kept bytes, checked against the size and checksum recorded when they were taken, so a
-    // damaged backup is refused rather than restored.
+    // The kept bytes.
     BackupContent Read(const Backup& backup) const;
 
     const QString& folder() const { return m_folder; }

@@ -76,14 +76,15 @@ QString BackupFolder(const Services& services)
     return QDir::toNativeSeparators(QDir(services.userFolder).filePath(QStringLiteral("Backups")));
 }
 
-std::optional<Problem> BackUpBeforeChange(const Services& services, const QString& path, const QByteArray& content)
+std::optional<Problem> BackUpBeforeChange(const Services& services, const QString& path, const QByteArray& content,
+                                          KeepMode mode)
 {
     const QString nativePath = QDir::toNativeSeparators(path);
     const QString folder = BackupFolder(services);
     // Without a per-user folder the backups would land wherever an empty path leads.
     if (folder.isEmpty())
         return Problem{Failure::BackupFailed, nativePath, QStringLiteral("There is no per-user folder to keep it in")};
-    const BackupResult result = BackupStore(folder).Keep(path, content);
+    const BackupResult result = BackupStore(folder).Keep(path, content, mode);
     if (!result.ok())
         return Problem{Failure::BackupFailed, nativePath, BackupReason(result, nativePath)};
     return std::nullopt;
@@ -96,7 +97,7 @@ std::optional<Problem> BackUpFilesBeforeChange(const Services& services, const Q
         const QString error = ReadRegularFile(path, content, MaximumSavegameSize);
         if (!error.isEmpty())
             return Problem{Failure::BackupFailed, QDir::toNativeSeparators(path), error};
-        if (auto problem = BackUpBeforeChange(services, path, content))
+        if (auto problem = BackUpBeforeChange(services, path, content, KeepMode::TakeOver))
             return problem;
     }
     return std::nullopt;

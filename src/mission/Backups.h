@@ -18,9 +18,12 @@ namespace kelmora {
 QString BackupFolder(const Services& services);
 
 // Keeps what a factory driver file holds before it is overwritten or removed. A failure means the
-// caller must leave the file as it is: no backup, no change.
-std::optional<Problem> BackUpBeforeChange(const Services& services, const QString& path, const QByteArray& content);
-// The same for files still to be read; all are kept before the first failure stops it.
+// caller must leave the file as it is: no backup, no change. KeepMode::TakeOver only when the
+// caller then replaces or removes the file and never writes into it.
+std::optional<Problem> BackUpBeforeChange(const Services& services, const QString& path, const QByteArray& content,
+                                          KeepMode mode);
+// The same for files still to be read, which the caller then replaces or removes; all are kept
+// before the first failure stops it.
 std::optional<Problem> BackUpFilesBeforeChange(const Services& services, const QStringList& paths);
 
 struct ListedBackup

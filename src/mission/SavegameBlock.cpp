@@ -73,15 +73,16 @@ QString WriteMissionBlock(const QString& path, const MissionStatusTable& table, 
     PutBlock(savegame, table);
     if (savegame == current)
         return {}; // already holds these bytes
+    // A folder where no new file can be made still lets the player write the file itself: then
+    // the span that holds the block goes in with one write.
+    const bool inPlace =
+        !interruption && !CanMakeFilesIn(QFileInfo(path).absolutePath()) && QFileInfo(path).isWritable();
     if (beforeOverwrite) {
-        error = beforeOverwrite(current);
+        error = beforeOverwrite(current, inPlace);
         if (!error.isEmpty())
             return error;
     }
-    // A folder where no new file can be made still lets the player write the file itself: then
-    // the span that holds the block goes in with one write.
-    const QString folder = QFileInfo(path).absolutePath();
-    if (!CanMakeFilesIn(folder) && QFileInfo(path).isWritable() && !interruption)
+    if (inPlace)
         return WriteSpanInPlace(path, MissionBlockOffset,
                                 savegame.mid(MissionBlockOffset, MissionBlockEnd - MissionBlockOffset));
     return ReplaceFile(path, savegame, false, interruption);

@@ -26,9 +26,10 @@ void PutBlock(QByteArray& savegame, const MissionStatusTable& table);
 // it held.
 std::optional<Problem> ReadTemplateMissionData(RunState& state);
 
-// Called with the savegame's bytes as they are, before anything is written; a non-empty answer
-// (the system's words) stops the write.
-using BeforeOverwrite = std::function<QString(const QByteArray& current)>;
+// Called with the savegame's bytes as they are, before anything is written, and whether the file
+// itself will be written into (else a new version replaces it); a non-empty answer (the system's
+// words) stops the write.
+using BeforeOverwrite = std::function<QString(const QByteArray& current, bool inPlace)>;
 
 // Writes the mission block into the existing savegame at `path`, touching no other byte and never
 // creating or lengthening a file. The file holds either its old bytes or the new ones, whatever

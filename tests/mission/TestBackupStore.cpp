@@ -1,7 +1,9 @@
 #include "mission/BackupStore.h"
+#include "mission/SafeFile.h"
 
 #include "support/Savegames.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QJsonDocument>
@@ -45,12 +47,22 @@ QStringList Ids(const QList<Backup>& backups)
     return ids;
 }
 
-void EditRecord(const QString& record, const QString& key, const QString& value)
+// The one file in `folder` that keeps the backup `id`.
+QString KeptFile(const QString& folder, const QString& id)
 {
-    QJsonObject json = QJsonDocument::fromJson(ReadWholeFile(record)).object();
-    json[key] = value;
-    WriteWholeFile(record, QJsonDocument(json).toJson());
+    const QStringList names = QDir(folder).entryList({id + "-*.sav"}, QDir::Files);
+    return names.size() == 1 ? QDir(folder).filePath(names.first()) : QString();
 }
+
+#ifdef Q_OS_LINUX
+bool SameInode(const QString& a, const QString& b)
+{
+    struct stat first = {}, second = {};
+    return ::stat(QFile::encodeName(a).constData(), &first) == 0 &&
+           ::stat(QFile::encodeName(b).constData(), &second) == 0 && first.st_dev == second.st_dev &&
+           first.st_ino == second.st_ino;
+}
+#endif
 
 } // namespace
 
@@ -68,8 +80,11 @@ private slots:
     void testBound();
     void testWriteFailures_data();
     void testWriteFailures();
-    void testDamaged_data();
-    void testDamaged();
+    void testUnusable_data();
+    void testUnusable();
+    void testTakeOver_data();
+    void testTakeOver();
+    void testEarlierLayoutMovedIn();
     void testUnknownId_data();
     void testUnknownId();
     void testUniqueIds();
@@ -139,10 +154,15 @@ void TestBackupStore::testNewestFirst()
     QCOMPARE(Ids(BackupStore(folder()).List()), taken);
 
     // Taken while the clock was ahead: a backup taken later is still the newer one, whatever its time.
-    for (const QString& id : taken)
-        EditRecord(folder() + "/" + id + ".json", "time", "2099-01-01T00:00:00.000Z");
+    for (QString& id : taken) {
+        const QString ahead = "20990101-000000-000" + id.mid(19);
+        const QString file = KeptFile(folder(), id);
+        QVERIFY(QFile::rename(file, QString(file).replace(id, ahead)));
+        id = ahead;
+    }
     taken.prepend(store.Keep(path("A.sav"), "after the clock was set back").backup->id);
     QCOMPARE(Ids(store.List()), taken);
+    QCOMPARE(store.List()[1].time, QDateTime(QDate(2099, 1, 1), QTime(0, 0), Qt::UTC));
 }
 
 void TestBackupStore::testDuplicates_data()
@@ -183,15 +203,6 @@ void TestBackupStore::testBound()
 {
     BackupStore store(folder());
     const QString other = store.Keep(path("B.sav"), "other file").backup->id;
-    // Bytes left without a record by a process killed long ago, and by one that may still be running.
-    const QString oldLeftover = folder() + "/20200101-000000-000-00000000.sav";
-    const QString newLeftover = folder() + "/20200101-000000-000-00000001.sav";
-    WriteWholeFile(oldLeftover, "left behind");
-    WriteWholeFile(newLeftover, "left behind");
-    QFile file(oldLeftover);
-    QVERIFY(file.open(QIODevice::ReadWrite) &&
-            file.setFileTime(QDateTime::currentDateTime().addDays(-2), QFileDevice::FileModificationTime));
-    file.close();
     QStringList taken;
     for (int i = 1; i <= 60; ++i) {
         const BackupResult result = store.Keep(path("A.sav"), MakeSavegame(600, i));
@@ -200,9 +211,8 @@ void TestBackupStore::testBound()
     }
     QCOMPARE(Ids(store.List()), taken.first(BackupsKeptPerFile) << other);
     QCOMPARE(store.Read(*store.Find(taken[BackupsKeptPerFile - 1])).content, MakeSavegame(600, 11));
-    // The dropped ones leave nothing behind, and nor do the old leftovers.
-    QCOMPARE(QDir(folder()).entryList(QDir::Files | QDir::Hidden).size(), 2 * (BackupsKeptPerFile + 1) + 1);
-    QVERIFY(!QFile::exists(oldLeftover) && QFile::exists(newLeftover));
+    // The dropped ones leave nothing behind: a file per backup, and one per original for its path.
+    QCOMPARE(QDir(folder()).entryList(QDir::Files | QDir::Hidden).size(), BackupsKeptPerFile + 1 + 2);
 }
 
 void TestBackupStore::testWriteFailures_data()
@@ -218,10 +228,10 @@ void TestBackupStore::testWriteFailures_data()
     // A record is a few hundred bytes. A file size limit fails writes as a full disk does.
     QTest::newRow("bytes beyond the size limit") << "limit 100" << 5000 << "File too large"
                                                  << ".sav";
-    QTest::newRow("record beyond the size limit") << "limit 100" << 10 << "File too large"
-                                                  << ".json";
+    QTest::newRow("path file beyond the size limit") << "limit 20" << 10 << "File too large"
+                                                     << ".path";
     QTest::newRow("folder not writable") << "read-only data/Backups" << 10 << "Permission denied"
-                                         << ".sav";
+                                         << ".path";
     QTest::newRow("folder cannot be made") << "read-only data" << 10 << "Permission denied"
                                            << "data/Backups";
 }
@@ -296,92 +306,147 @@ void TestBackupStore::testWriteFailures()
     QCOMPARE(Snapshot(m_dir->path()), before);
 }
 
-enum class Damage
+void TestBackupStore::testUnusable_data()
 {
-    None,
-    NoRecord,
-    NoBytes,
-    BytesChanged,
-    BytesCutShort,
-    RecordCutShort,
-    ChecksumChanged,
-    Leftovers,
-};
-
-void TestBackupStore::testDamaged_data()
-{
-    QTest::addColumn<Damage>("damage");
+    // What has become of the backup's file, or of its original's path file, or what lies beside.
+    QTest::addColumn<QString>("damage");
     QTest::addColumn<bool>("listed");
-    QTest::addColumn<QString>("readError");
-    QTest::newRow("none") << Damage::None << true << "";
-    QTest::newRow("bytes without record") << Damage::NoRecord << false << "No such file or directory";
-    QTest::newRow("record without bytes") << Damage::NoBytes << false << "No such file or directory";
-    QTest::newRow("bytes changed") << Damage::BytesChanged << true
-                                   << "The backup is damaged: its bytes do not match their checksum";
-    QTest::newRow("checksum changed") << Damage::ChecksumChanged << true
-                                      << "The backup is damaged: its bytes do not match their checksum";
-    QTest::newRow("bytes cut short") << Damage::BytesCutShort << false
-                                     << "The backup is damaged: it holds 2000 bytes instead of 5000";
-    QTest::newRow("record cut short") << Damage::RecordCutShort << false << "The backup's record is damaged";
-    QTest::newRow("temporary files and a FIFO") << Damage::Leftovers << true << "";
+    QTest::newRow("none") << "none" << true;
+    QTest::newRow("bytes gone") << "no bytes" << false;
+    QTest::newRow("a folder in the bytes' place") << "folder" << false;
+    QTest::newRow("path file gone") << "no path" << false;
+    QTest::newRow("path file not a full path") << "relative path" << false;
+    QTest::newRow("temporary files, a FIFO and a link") << "leftovers" << true;
 }
 
-void TestBackupStore::testDamaged()
+void TestBackupStore::testUnusable()
 {
-    QFETCH(Damage, damage);
+    QFETCH(QString, damage);
     QFETCH(bool, listed);
-    QFETCH(QString, readError);
     BackupStore store(folder());
     const Backup other = *store.Keep(path("B.sav"), "other file").backup;
     const QByteArray bytes = MakeSavegame(5000, 7);
     const Backup backup = *store.Keep(path("A.sav"), bytes).backup;
-    const QString content = folder() + "/" + backup.id + ".sav", record = folder() + "/" + backup.id + ".json";
+    const QString content = KeptFile(folder(), backup.id);
+    const QString key = QFileInfo(content).completeBaseName().section('-', 4, 4);
+    const QString pathFile = folder() + "/" + key + ".path";
+    QVERIFY(QFile::exists(pathFile));
 
-    QByteArray changed =
-        ReadWholeFile(damage == Damage::ChecksumChanged || damage == Damage::RecordCutShort ? record : content);
-    switch (damage) {
-    case Damage::None:
-        break;
-    case Damage::NoRecord:
-        QVERIFY(QFile::remove(record));
-        break;
-    case Damage::NoBytes:
+    if (damage == "no bytes" || damage == "folder") {
         QVERIFY(QFile::remove(content));
-        break;
-    case Damage::BytesChanged:
-        changed[4321] = char(changed[4321] ^ 1);
-        WriteWholeFile(content, changed);
-        break;
-    case Damage::BytesCutShort:
-        WriteWholeFile(content, changed.first(2000));
-        break;
-    case Damage::RecordCutShort:
-        WriteWholeFile(record, changed.first(changed.size() / 2));
-        break;
-    case Damage::ChecksumChanged:
-        EditRecord(record, "sha256", QString(64, 'a'));
-        break;
-    case Damage::Leftovers:
+        if (damage == "folder")
+            QVERIFY(QDir().mkdir(content));
+    } else if (damage == "no path") {
+        QVERIFY(QFile::remove(pathFile));
+    } else if (damage == "relative path") {
+        WriteWholeFile(pathFile, "A.sav");
+    } else if (damage == "leftovers") {
         WriteWholeFile(content + ".Ab12Cd", "half");
-        WriteWholeFile(folder() + "/20991231-235959-999-00000000.sav", "bytes whose record was never written");
+        WriteWholeFile(folder() + "/" + backup.id + ".path.Zz9", "half");
 #ifdef Q_OS_LINUX
-        QCOMPARE(mkfifo(QFile::encodeName(folder() + "/20991231-235959-999-0000000f.json").constData(), 0600), 0);
+        QCOMPARE(mkfifo(QFile::encodeName(folder() + "/20991231-235959-999-0000000f-" + key + "-99.sav").constData(),
+                        0600),
+                 0);
+        QVERIFY(QFile::link("/dev/zero", folder() + "/20991231-235959-999-0000000e-" + key + "-98.sav"));
 #endif
-        break;
     }
 
     const QStringList expected = listed ? QStringList{backup.id, other.id} : QStringList{other.id};
     QCOMPARE(Ids(store.List()), expected);
     QCOMPARE(store.Find(backup.id).has_value(), listed);
     const BackupContent read = store.Read(backup);
-    QCOMPARE(read.error, readError);
-    QCOMPARE(read.content, readError.isEmpty() ? bytes : QByteArray());
+    QCOMPARE(read.ok(), listed);
+    QCOMPARE(read.content, listed ? bytes : QByteArray());
     QCOMPARE(store.Read(other).content, QByteArray("other file"));
 
-    // A damaged newest backup does not count as holding these bytes already.
+    // A backup that cannot be used does not count as holding these bytes already. One whose path
+    // file is gone is found again once the path is written anew.
     const BackupResult again = store.Keep(path("A.sav"), bytes);
-    QCOMPARE(again.backup->id == backup.id, readError.isEmpty());
+    QVERIFY2(again.ok(), qPrintable(again.error));
+    QCOMPARE(again.backup->id == backup.id, listed || damage == "no path");
     QCOMPARE(store.Read(*again.backup).content, bytes);
+}
+
+void TestBackupStore::testTakeOver_data()
+{
+    QTest::addColumn<QString>("situation");
+    QTest::addColumn<bool>("takenOver"); // the backup is the file itself, not a copy
+    QTest::newRow("a file about to be replaced") << "plain" << true;
+    QTest::newRow("a copy asked for") << "copy" << false;
+    QTest::newRow("the file has another name") << "hard link" << false;
+    QTest::newRow("the file holds other bytes than those read") << "changed" << false;
+    QTest::newRow("the file is gone") << "missing" << false;
+}
+
+void TestBackupStore::testTakeOver()
+{
+#ifndef Q_OS_LINUX
+    QSKIP("hard links and inodes");
+#else
+    QFETCH(QString, situation);
+    QFETCH(bool, takenOver);
+    const QString file = path("Save/AFactMS.sav");
+    QVERIFY(QDir().mkpath(path("Save")));
+    const QByteArray bytes = MakeSavegame(8410, 5);
+    WriteWholeFile(file, situation == "changed" ? MakeSavegame(8410, 6) : bytes);
+    if (situation == "hard link")
+        QCOMPARE(::link(QFile::encodeName(file).constData(), QFile::encodeName(path("Save/other.sav")).constData()), 0);
+    if (situation == "missing")
+        QVERIFY(QFile::remove(file));
+
+    BackupStore store(folder());
+    const BackupResult kept = store.Keep(file, bytes, situation == "copy" ? KeepMode::Copy : KeepMode::TakeOver);
+    QVERIFY2(kept.ok(), qPrintable(kept.error));
+    const QString backup = KeptFile(folder(), kept.backup->id);
+    QCOMPARE(SameInode(backup, file), takenOver);
+    QCOMPARE(QDir(folder()).entryList({"*.sav"}, QDir::Files | QDir::Hidden).size(), 1);
+
+    // The file is replaced, as a save or a restore does it: the backup still holds what was read.
+    QCOMPARE(ReplaceFile(file, MakeSavegame(8410, 9), true), QString());
+    QCOMPARE(store.Read(*kept.backup).content, bytes);
+    QCOMPARE(ReadWholeFile(file), MakeSavegame(8410, 9));
+    if (situation == "hard link")
+        QCOMPARE(ReadWholeFile(path("Save/other.sav")), bytes);
+#endif
+}
+
+void TestBackupStore::testEarlierLayoutMovedIn()
+{
+    // Backups as the earlier layout kept them: the bytes, and a record beside them.
+    QVERIFY(QDir().mkpath(folder()));
+    const auto keepTheEarlierWay = [&](const QString& id, const QString& original, const QByteArray& bytes,
+                                       int sequence, const QByteArray& checksum) {
+        WriteWholeFile(folder() + "/" + id + ".sav", bytes);
+        const QJsonObject record{{"format", 1},
+                                 {"path", original},
+                                 {"time", "2026-12-07T10:58:49.123Z"},
+                                 {"size", double(bytes.size())},
+                                 {"sha256", QString::fromLatin1(checksum)},
+                                 {"sequence", sequence}};
+        WriteWholeFile(folder() + "/" + id + ".json", QJsonDocument(record).toJson());
+    };
+    const QByteArray older = MakeSavegame(3000, 1), newer = MakeSavegame(3000, 2);
+    const auto sha = [](const QByteArray& bytes) { return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex(); };
+    keepTheEarlierWay("20261207-105849-123-0000000a", path("Save/AFactMS.sav"), older, 0, sha(older));
+    keepTheEarlierWay("20261207-105850-000-0000000b", path("Save/AFactMS.sav"), newer, 1, sha(newer));
+    // Damaged bytes stay where they are, unlisted; a record whose bytes never came goes.
+    keepTheEarlierWay("20261207-105851-000-0000000c", path("Save/BFactMS.sav"), older, 2, sha(newer));
+    keepTheEarlierWay("20261207-105852-000-0000000d", path("Save/CFactMS.sav"), older, 3, sha(older));
+    QVERIFY(QFile::remove(folder() + "/20261207-105852-000-0000000d.sav"));
+
+    BackupStore store(folder());
+    const BackupResult kept = store.Keep(path("Save/AFactMS.sav"), "taken now");
+    QVERIFY2(kept.ok(), qPrintable(kept.error));
+    QCOMPARE(Ids(store.List()),
+             QStringList({kept.backup->id, "20261207-105850-000-0000000b", "20261207-105849-123-0000000a"}));
+    const Backup moved = *store.Find("20261207-105849-123-0000000a");
+    QCOMPARE(moved.time, QDateTime(QDate(2026, 12, 7), QTime(10, 58, 49, 123), Qt::UTC));
+    QCOMPARE(moved.originalPath, path("Save/AFactMS.sav"));
+    QCOMPARE(store.Read(moved).content, older);
+    QCOMPARE(store.Read(*store.Find("20261207-105850-000-0000000b")).content, newer);
+    QStringList left = QDir(folder()).entryList({"2026*"}, QDir::Files);
+    left.removeIf([](const QString& name) { return name.count('-') == 5; }); // moved in
+    QCOMPARE(left, QStringList({"20261207-105851-000-0000000c.json", "20261207-105851-000-0000000c.sav"}));
 }
 
 void TestBackupStore::testUnknownId_data()

@@ -8,8 +8,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -225,9 +223,8 @@ void TestRestore::testRestoreRefuses_data()
         << "link" << refused.arg("It is a link; Kelmora only writes files it made itself");
     QTest::newRow("folder") << "folder" << refused.arg("Is a directory");
     QTest::newRow("FIFO") << "fifo" << refused.arg("It is not a regular file");
-    QTest::newRow("damaged backup") << "damaged" << refused.arg("*The backup is damaged*");
-    QTest::newRow("record naming another file")
-        << "record" << QStringLiteral("Could not restore '<save>Other.sav' [It is not a factory driver file]");
+    QTest::newRow("path file naming another file")
+        << "path file" << QStringLiteral("Could not restore '<save>Other.sav' [It is not a factory driver file]");
     QTest::newRow("unknown id") << "unknown" << QStringLiteral("There is no backup '20261207-000000-000-00000000'");
 }
 
@@ -256,18 +253,13 @@ void TestRestore::testRestoreRefuses()
         QVERIFY(QDir().mkdir(factory));
     } else if (whatIsThere == "fifo") {
         QCOMPARE(::mkfifo(path.constData(), 0600), 0);
-    } else if (whatIsThere == "damaged") {
-        const QString kept = QDir(BackupFolder(services())).filePath(id + ".sav");
-        QByteArray bytes = ReadWholeFile(kept);
-        bytes[300] = char(bytes[300] ^ 1);
-        QVERIFY(QFile::remove(kept));
-        WriteWholeFile(kept, bytes);
-    } else if (whatIsThere == "record") {
-        const QString record = QDir(BackupFolder(services())).filePath(id + ".json");
-        QJsonObject fields = QJsonDocument::fromJson(ReadWholeFile(record)).object();
-        fields["path"] = save("Other.sav");
-        QVERIFY(QFile::remove(record));
-        WriteWholeFile(record, QJsonDocument(fields).toJson());
+    } else if (whatIsThere == "path file") {
+        // Every backup of the factory driver file names its original through one path file.
+        const QStringList pathFiles = QDir(BackupFolder(services())).entryList({"*.path"}, QDir::Files);
+        QCOMPARE(pathFiles.size(), 1);
+        const QString pathFile = QDir(BackupFolder(services())).filePath(pathFiles.first());
+        QVERIFY(QFile::remove(pathFile));
+        WriteWholeFile(pathFile, save("Other.sav").toUtf8());
     } else {
         id = "20261207-000000-000-00000000";
     }
