@@ -16,8 +16,15 @@
 #include <cerrno>
 
 #ifdef Q_OS_UNIX
+#include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <string_view>
+#else
+#include <filesystem>
+#include <system_error>
 #endif
 
 namespace kelmora {
@@ -46,11 +53,14 @@ bool IsDigits(QStringView text)
     return !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
 }
 
+bool IsLowerHex(QChar c)
+{
+    return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f');
+}
+
 bool IsLowerHex(QStringView text)
 {
-    return !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar c) {
-        return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f');
-    });
+    return !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar c) { return IsLowerHex(c); });
 }
 
 // Also what keeps a typed ID from naming anything outside the folder.
@@ -211,8 +221,7 @@ public:
     {
         QList<Named> names;
         QStringList oldIds;
-        const QStringList files = m_dir.entryList(QDir::Files | QDir::Hidden | QDir::NoSymLinks, QDir::NoSort);
-        for (const QString& file : files) {
+        for (const QString& file : FileNames()) {
             if (std::optional<Named> named = ParseName(file))
                 names.append(std::move(*named));
             else if (const QString stem = QFileInfo(file).completeBaseName(); IsBackupId(stem))
@@ -284,6 +293,51 @@ public:
     }
 
 private:
+    // The names of the regular files in the folder (not links) that may be backups, their path
+    // files or the earlier layout's files: all start with a digit or a lower-case hex letter and
+    // are plain ASCII. Taken from the directory entries alone, without looking at each file.
+    QStringList FileNames() const
+    {
+        QStringList names;
+        const auto add = [&](const auto& name) {
+            if (name.empty() || !IsLowerHex(QChar(char16_t(name.front()))) ||
+                !std::all_of(name.begin(), name.end(), [](auto c) { return c > 0x20 && c < 0x7f; }))
+                return;
+            QString text(qsizetype(name.size()), Qt::Uninitialized);
+            std::transform(name.begin(), name.end(), text.begin(), [](auto c) { return QChar(char16_t(c)); });
+            names.append(text);
+        };
+#ifdef Q_OS_UNIX
+        // readdir() rather than a directory iterator: a save lists the folder every time, and the
+        // iterators build a path, or a file info, for each of its entries.
+        DIR* const folder = ::opendir(QFile::encodeName(m_dir.path()).constData());
+        if (!folder)
+            return names;
+        while (const dirent* entry = ::readdir(folder)) {
+            const std::string_view name(entry->d_name);
+            if (entry->d_type == DT_UNKNOWN) {
+                struct stat info = {};
+                if (::fstatat(::dirfd(folder), entry->d_name, &info, AT_SYMLINK_NOFOLLOW) != 0 ||
+                    !S_ISREG(info.st_mode))
+                    continue;
+            } else if (entry->d_type != DT_REG) {
+                continue;
+            }
+            add(name);
+        }
+        ::closedir(folder);
+#else
+        std::error_code error;
+        const std::filesystem::path folder(m_dir.path().toStdWString());
+        for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+            std::error_code typeError;
+            if (!it->is_symlink(typeError) && it->is_regular_file(typeError) && !typeError)
+                add(it->path().filename().native());
+        }
+#endif
+        return names;
+    }
+
     // Backups from before one file per backup: <id>.sav, and its record <id>.json written after it.
     // Each becomes a backup of this layout under the same ID. What is not plainly one of ours stays
     // as it is, never listed. Returns whether anything was moved or removed.

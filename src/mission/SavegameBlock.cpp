@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <cstring>
+
 namespace kelmora {
 namespace {
 
@@ -33,20 +35,19 @@ QString ReadSavegame(const QString& path, QByteArray& savegame)
 
 MissionStatusTable MissionBlockIn(const QByteArray& savegame)
 {
+    Q_ASSERT(savegame.size() >= MinimumSavegameSize);
     MissionStatusTable table{};
-    for (int mission = 0; mission < MISSION_COUNT; ++mission) {
-        for (int byte = 0; byte < MissionRecordSize; ++byte)
-            table[mission][byte] = static_cast<quint8>(savegame[MissionByteOffset(mission, byte)]);
-    }
+    for (int mission = 0; mission < MISSION_COUNT; ++mission)
+        std::memcpy(table[mission].data(), savegame.constData() + MissionByteOffset(mission, 0), MissionRecordSize);
     return table;
 }
 
 void PutBlock(QByteArray& savegame, const MissionStatusTable& table)
 {
-    for (int mission = 0; mission < MISSION_COUNT; ++mission) {
-        for (int byte = 0; byte < MissionRecordSize; ++byte)
-            savegame[MissionByteOffset(mission, byte)] = static_cast<char>(table[mission][byte]);
-    }
+    Q_ASSERT(savegame.size() >= MinimumSavegameSize);
+    char* const bytes = savegame.data();
+    for (int mission = 0; mission < MISSION_COUNT; ++mission)
+        std::memcpy(bytes + MissionByteOffset(mission, 0), table[mission].data(), MissionRecordSize);
 }
 
 QString ReadMissionBlock(const QString& path, MissionStatusTable& table)

@@ -630,6 +630,11 @@ void TestCli::testSaveInPlace()
         QVERIFY2(outcome.exitCode == 0, qPrintable(outcome.errLines.join(u'\n')));
         QVERIFY2(outcome.out.startsWith(QStringLiteral("Saved [Mission #7] @ ")), qPrintable(outcome.out));
         QCOMPARE(ReadWholeFile(factory), SavedFrom(m_template, 6));
+        // Written into, the file cannot be its own backup: the backup is a copy of what it held.
+        const QDir backups(At("<root>/data/Quorrick/Kelmora/Backups"));
+        const QStringList kept = backups.entryList({QStringLiteral("*.sav")}, QDir::Files);
+        QCOMPARE(kept.size(), 1);
+        QCOMPARE(ReadWholeFile(backups.filePath(kept.first())), m_template);
     } else {
         QCOMPARE(outcome.exitCode, 1);
         QCOMPARE(outcome.errLines,

@@ -84,6 +84,7 @@ private slots:
     void testUnusable();
     void testTakeOver_data();
     void testTakeOver();
+    void testTakenOverThenWrittenInPlace();
     void testEarlierLayoutMovedIn();
     void testUnknownId_data();
     void testUnknownId();
@@ -407,6 +408,32 @@ void TestBackupStore::testTakeOver()
     QCOMPARE(ReadWholeFile(file), MakeSavegame(8410, 9));
     if (situation == "hard link")
         QCOMPARE(ReadWholeFile(path("Save/other.sav")), bytes);
+#endif
+}
+
+// A change that took the file over as its backup and then failed leaves the backup sharing the
+// file. A later change that writes into the file must not count that as a backup.
+void TestBackupStore::testTakenOverThenWrittenInPlace()
+{
+#ifndef Q_OS_LINUX
+    QSKIP("hard links and inodes");
+#else
+    const QString file = path("Save/AFactMS.sav");
+    QVERIFY(QDir().mkpath(path("Save")));
+    const QByteArray bytes = MakeSavegame(8410, 5);
+    WriteWholeFile(file, bytes);
+    BackupStore store(folder());
+    const Backup takenOver = *store.Keep(file, bytes, KeepMode::TakeOver).backup;
+    QVERIFY(SameInode(KeptFile(folder(), takenOver.id), file));
+    // Taking it over again is no new backup: the file will still be replaced.
+    QCOMPARE(store.Keep(file, bytes, KeepMode::TakeOver).backup->id, takenOver.id);
+
+    const BackupResult copied = store.Keep(file, bytes, KeepMode::Copy);
+    QVERIFY2(copied.ok(), qPrintable(copied.error));
+    QVERIFY(copied.backup->id != takenOver.id);
+    QVERIFY(!SameInode(KeptFile(folder(), copied.backup->id), file));
+    QCOMPARE(WriteSpanInPlace(file, 245, QByteArray(7925, '\0')), QString());
+    QCOMPARE(store.Read(*copied.backup).content, bytes);
 #endif
 }
 
