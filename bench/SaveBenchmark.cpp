@@ -249,7 +249,8 @@ struct Row
 
 // kelmora-cli's `save` against its own `--version`, both from process start to exit, taking turns.
 // Its own copy in `root`, with settings and data there, so that nothing lands beside the build.
-void MeasureCommandLine(const QTemporaryDir& root, const QByteArray& savegame)
+// `durableUs` is the raw baseline's save: no whole `save` can take less above `--version`.
+void MeasureCommandLine(const QTemporaryDir& root, const QByteArray& savegame, double durableUs)
 {
     const QString cli = root.filePath(QStringLiteral("cli/kelmora-cli"));
     const QString players = root.filePath(QStringLiteral("players"));
@@ -286,6 +287,10 @@ void MeasureCommandLine(const QTemporaryDir& root, const QByteArray& savegame)
     std::printf("  save NUMBER %.2f ms, --version %.2f ms\n", saveMs, versionMs);
     std::printf("Goal: save within %.2fx of --version: %s (%.3fx)\n", ProcessGoalRatio,
                 ratio <= ProcessGoalRatio ? "met" : "MISSED", ratio);
+    // The goal leaves (ratio - 1) of --version for everything a save adds; the durable write alone
+    // (the raw baseline above) may need more than that on this disk.
+    std::printf("  save adds %.2f ms to --version; the goal leaves %.2f ms, the raw durable save alone takes %.2f ms\n",
+                saveMs - versionMs, (ProcessGoalRatio - 1) * versionMs, durableUs / 1000);
 }
 
 } // namespace
@@ -361,7 +366,7 @@ int main(int argc, char** argv)
     std::printf("\nGoal: save sequence within %.1fx of the baseline: %s (%.2fx)\n", SaveGoalRatio,
                 ratio <= SaveGoalRatio ? "met" : "MISSED", ratio);
 
-    MeasureCommandLine(root, savegame);
+    MeasureCommandLine(root, savegame, save.baseline.medianUs);
 
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
