@@ -173,7 +173,8 @@ int CommandLine::RunCommand(const QStringList& arguments)
     if (!takesArgument && command != QStringLiteral("missions") && command != QStringLiteral("status") &&
         command != QStringLiteral("backups"))
         return UsageError(QStringLiteral("unknown command '%1'").arg(command));
-    if (takesArgument && words.size() < 2)
+    // An empty word, as "" on a shell line gives it, names nothing either.
+    if (takesArgument && (words.size() < 2 || words.at(1).isEmpty()))
         return UsageError(QStringLiteral("'%1' needs %2").arg(command, argumentOf.value(command)));
     if (words.size() > (takesArgument ? 2 : 1))
         return UsageError(QStringLiteral("unexpected argument '%1'").arg(words.at(takesArgument ? 2 : 1)));

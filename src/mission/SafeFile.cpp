@@ -275,6 +275,24 @@ bool CanMakeFilesIn(const QString& folder)
 #endif
 }
 
+bool CanReplaceFile(const QString& path)
+{
+    const QFileInfo file(path);
+    if (!CanMakeFilesIn(file.absolutePath()))
+        return false;
+#ifdef Q_OS_UNIX
+    // In a folder with the sticky bit, such as one shared by every user, only the owner of a file or
+    // of the folder may rename over it (root may anyway).
+    struct stat folder = {}, existing = {};
+    const uid_t me = ::geteuid();
+    if (me != 0 && ::stat(QFile::encodeName(file.absolutePath()).constData(), &folder) == 0 &&
+        (folder.st_mode & S_ISVTX) && folder.st_uid != me &&
+        ::lstat(QFile::encodeName(path).constData(), &existing) == 0 && existing.st_uid != me)
+        return false;
+#endif
+    return true;
+}
+
 FlowLock::FlowLock(const QString& folder)
     : m_folder(folder)
 { }

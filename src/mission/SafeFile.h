@@ -58,6 +58,10 @@ QString FolderProblem(const QString& folder);
 // True when files can be made in `folder` by this user (root included, on a read-only medium not).
 bool CanMakeFilesIn(const QString& folder);
 
+// True when this user may put a new version in place of the file at `path` by a rename: files can
+// be made beside it, and no sticky bit on the folder keeps another user's file from being replaced.
+bool CanReplaceFile(const QString& path);
+
 // One flow at a time per user: a save, a template choice or a restore holds this for its whole
 // duration, on "kelmora.lock" in `folder`. A crashed run never keeps it: on Unix the system lets go
 // of the lock with the process (flock), and a QLockFile elsewhere is taken over once its owner is

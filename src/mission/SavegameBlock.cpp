@@ -74,10 +74,10 @@ QString WriteMissionBlock(const QString& path, const MissionStatusTable& table, 
     PutBlock(savegame, table);
     if (savegame == current)
         return {}; // already holds these bytes
-    // A folder where no new file can be made still lets the player write the file itself: then
-    // the span that holds the block goes in with one write.
-    const bool inPlace =
-        !interruption && !CanMakeFilesIn(QFileInfo(path).absolutePath()) && QFileInfo(path).isWritable();
+    // A folder where no new file can be made, or a shared one where another user's file may not be
+    // replaced, still lets the player write the file itself: then the span that holds the block
+    // goes in with one write.
+    const bool inPlace = !interruption && !CanReplaceFile(path) && QFileInfo(path).isWritable();
     if (beforeOverwrite) {
         error = beforeOverwrite(current, inPlace);
         if (!error.isEmpty())

@@ -227,6 +227,8 @@ void TestCli::testUsageErrors_data()
     QTest::newRow("template of a folder") << true << QStringLiteral("template <save>");
     QTest::newRow("restore without ID") << true << QStringLiteral("restore");
     QTest::newRow("restore with two IDs") << true << QStringLiteral("restore a b");
+    QTest::newRow("restore with an empty ID") << true << QStringLiteral("restore|");
+    QTest::newRow("template with an empty PATH") << true << QStringLiteral("template|");
     QTest::newRow("backups with an argument") << true << QStringLiteral("backups all");
     for (const char* number : {"0", "35", "-3", "+5", "12abc", "4294967308", "000", "3\n", " 3", "\u0663"})
         QTest::addRow("save %s", number) << true << QStringLiteral("save|") + QString::fromUtf8(number);
@@ -578,16 +580,20 @@ void TestCli::testLockedOut()
 void TestCli::testSaveInPlace_data()
 {
     QTest::addColumn<bool>("playerOwnsFactory");
-    QTest::newRow("the player's own factory driver file") << true;
-    QTest::newRow("a factory driver file the player may not write") << false;
+    QTest::addColumn<bool>("sharedFolder"); // sticky and writable by all, as /tmp
+    QTest::newRow("the player's own factory driver file") << true << false;
+    QTest::newRow("a factory driver file the player may not write") << false << false;
+    QTest::newRow("another user's factory driver file in a shared folder") << false << true;
 }
 
 // A savegame folder where the player may not make files, such as one the game's installer made, still
-// lets the player's own factory driver file be saved: in place, with nothing made beside it.
+// lets the player's own factory driver file be saved: in place, with nothing made beside it. So does
+// a shared folder, where the player may make files but not replace another user's.
 void TestCli::testSaveInPlace()
 {
 #ifdef Q_OS_LINUX
     QFETCH(const bool, playerOwnsFactory);
+    QFETCH(const bool, sharedFolder);
     if (::geteuid() != 0)
         QSKIP("Needs root to hand the files to another user");
     const QString setpriv = QStandardPaths::findExecutable(QStringLiteral("setpriv"));
@@ -614,6 +620,10 @@ void TestCli::testSaveInPlace()
     }
     if (playerOwnsFactory)
         QVERIFY(::chown(QFile::encodeName(factory).constData(), Player, Player) == 0);
+    if (sharedFolder) {
+        QCOMPARE(::chmod(QFile::encodeName(At("<save>")).constData(), 01777), 0);
+        QCOMPARE(::chmod(QFile::encodeName(factory).constData(), 0666), 0);
+    }
     struct stat before = {};
     QVERIFY(::stat(QFile::encodeName(factory).constData(), &before) == 0);
     const QStringList entries = SaveFolderEntries();
@@ -626,7 +636,7 @@ void TestCli::testSaveInPlace()
     QCOMPARE(after.st_ino, before.st_ino);
     QCOMPARE(after.st_uid, before.st_uid);
     QCOMPARE(ReadWholeFile(At("<save>/Alex.sav")), m_template);
-    if (playerOwnsFactory) {
+    if (playerOwnsFactory || sharedFolder) {
         QVERIFY2(outcome.exitCode == 0, qPrintable(outcome.errLines.join(u'\n')));
         QVERIFY2(outcome.out.startsWith(QStringLiteral("Saved [Mission #7] @ ")), qPrintable(outcome.out));
         QCOMPARE(ReadWholeFile(factory), SavedFrom(m_template, 6));
