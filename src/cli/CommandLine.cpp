@@ -126,9 +126,14 @@ Services CommandLine::services() const
     return {m_clock, m_dataLocation.folder, m_userFolder, nullptr, [](RunState& state) { LoadSettings(state); }};
 }
 
-int CommandLine::Run(const QStringList& arguments)
+int CommandLine::Run(const QStringList& arguments, const QStringList& undecodable)
 {
-    const int status = RunCommand(arguments);
+    // Decoded, such a word names another file than the one meant, perhaps one that exists.
+    const int status = undecodable.isEmpty()
+                           ? RunCommand(arguments)
+                           : UsageError(QStringLiteral("'%1' holds bytes that are not text in this system's encoding; "
+                                                       "Kelmora cannot name a file by it")
+                                            .arg(undecodable.first()));
     // A launcher that reads the output must not take a half-written answer for a whole one.
     m_out.flush();
     if (m_out.status() != QTextStream::Ok) {

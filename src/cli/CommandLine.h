@@ -31,8 +31,9 @@ public:
     // `dataLocation`: where kelmora.dat lives; `userFolder`: the per-user folder (lock, backups).
     CommandLine(QTextStream& out, QTextStream& err, const Clock& clock, DataLocation dataLocation, QString userFolder);
 
-    // `arguments` as the program received them, the program's own name first.
-    int Run(const QStringList& arguments);
+    // `arguments` as the program received them, the program's own name first. `undecodable`: those
+    // whose bytes are no text in the system's encoding, so that no file can be named by them.
+    int Run(const QStringList& arguments, const QStringList& undecodable = {});
 
     int Missions();
     int Template(const QString& path);

@@ -6,6 +6,7 @@
 #include "settings/SettingsStore.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QStandardPaths>
 
 #include <QTextStream>
@@ -19,6 +20,11 @@ int main(int argc, char* argv[])
     // A file-size limit must fail the write with the system's words, not end the program.
     std::signal(SIGXFSZ, SIG_IGN);
 #endif
+    QStringList undecodable;
+    for (int i = 1; i < argc; ++i) {
+        if (QFile::encodeName(QFile::decodeName(argv[i])) != QByteArray(argv[i]))
+            undecodable << QFile::decodeName(argv[i]);
+    }
     QCoreApplication app(argc, argv);
     // The same names as the window, so that both find the same per-user folders.
     QCoreApplication::setOrganizationName(kelmora::KelmoraSettingsKey().organization);
@@ -30,5 +36,5 @@ int main(int argc, char* argv[])
     const kelmora::SystemClock clock;
     kelmora::CommandLine commandLine(out, err, clock, kelmora::ChooseDataLocation(kelmora::SystemDataLocationInputs()),
                                      QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
-    return commandLine.Run(QCoreApplication::arguments());
+    return commandLine.Run(QCoreApplication::arguments(), undecodable);
 }

@@ -81,7 +81,7 @@ private:
             .replace(QStringLiteral("<root>"), m_root->path());
     }
     Outcome Run(const QString& commandLine) { return RunWords(At(commandLine).split(u' ', Qt::SkipEmptyParts)); }
-    Outcome RunWords(const QStringList& words);
+    Outcome RunWords(const QStringList& words, const QStringList& undecodable = {});
     // The same command line run by the real executable, with the settings in <root>/config and the
     // per-user data folder (where the lock lives) in <root>/data. `runner` goes before the program.
     Outcome RunProcess(const QString& commandLine, const QString& standardOutput = {}, const QStringList& runner = {},
@@ -134,13 +134,13 @@ void TestCli::cleanup()
     QDir::setCurrent(m_workingFolder);
 }
 
-Outcome TestCli::RunWords(const QStringList& words)
+Outcome TestCli::RunWords(const QStringList& words, const QStringList& undecodable)
 {
     QString out, err;
     QTextStream outStream(&out), errStream(&err);
     CommandLine commandLine(outStream, errStream, m_clock, {At("<bin>"), DataPlace::ProgramFolder, "test"},
                             At("<root>/user"));
-    const int exitCode = commandLine.Run(QStringList{QStringLiteral("kelmora-cli")} + words);
+    const int exitCode = commandLine.Run(QStringList{QStringLiteral("kelmora-cli")} + words, undecodable);
     outStream.flush();
     errStream.flush();
     return {exitCode, out, err.split(u'\n', Qt::SkipEmptyParts)};
@@ -229,6 +229,8 @@ void TestCli::testUsageErrors_data()
     QTest::newRow("restore with two IDs") << true << QStringLiteral("restore a b");
     QTest::newRow("restore with an empty ID") << true << QStringLiteral("restore|");
     QTest::newRow("template with an empty PATH") << true << QStringLiteral("template|");
+    // Bytes that are no UTF-8 text: decoded, the name would stand for another file, here an existing one.
+    QTest::newRow("template of a name that is no text") << false << QStringLiteral("template|<save>/\uFFFD.sav");
     QTest::newRow("backups with an argument") << true << QStringLiteral("backups all");
     for (const char* number : {"0", "35", "-3", "+5", "12abc", "4294967308", "000", "3\n", " 3", "\u0663"})
         QTest::addRow("save %s", number) << true << QStringLiteral("save|") + QString::fromUtf8(number);
@@ -241,12 +243,18 @@ void TestCli::testUsageErrors()
     if (templateChosen)
         Ok(QStringLiteral("template <save>/Alex.sav"));
 
+    // A '|' separates words that hold blanks of their own. A word with U+FFFD stands for one whose
+    // bytes were no text, which is all the program learns of it.
+    if (commandLine.contains(u'\uFFFD'))
+        WriteWholeFile(At("<save>/\uFFFD.sav"), m_template);
     const QMap<QString, QByteArray> before = Snapshot(m_root->path());
-    // A '|' separates words that hold blanks of their own.
-    const Outcome outcome = commandLine.contains(u'|') ? RunWords(commandLine.split(u'|')) : Run(commandLine);
+    const QStringList words = At(commandLine).split(u'|');
+    const QStringList undecodable = words.filter(QChar(u'\uFFFD'));
+    const Outcome outcome = commandLine.contains(u'|') ? RunWords(words, undecodable) : Run(commandLine);
     QCOMPARE(outcome.exitCode, 2);
     QCOMPARE(outcome.out, QString());
     QVERIFY(outcome.errLines.first().startsWith(QStringLiteral("kelmora-cli: ")));
+    QVERIFY(outcome.errLines.first().contains(QStringLiteral("not text")) == commandLine.contains(u'\uFFFD'));
     QVERIFY(outcome.errLines.last().startsWith(QStringLiteral("Usage: kelmora-cli missions | template PATH")));
     QCOMPARE(Snapshot(m_root->path()), before);
 }

@@ -345,9 +345,9 @@ void TestBackupStore::testUnusable()
         WriteWholeFile(content + ".Ab12Cd", "half");
         WriteWholeFile(folder() + "/" + backup.id + ".path.Zz9", "half");
 #ifdef Q_OS_LINUX
-        QCOMPARE(mkfifo(QFile::encodeName(folder() + "/20991231-235959-999-0000000f-" + key + "-99.sav").constData(),
-                        0600),
-                 0);
+        QCOMPARE(
+            mkfifo(QFile::encodeName(folder() + "/20991231-235959-999-0000000f-" + key + "-99.sav").constData(), 0600),
+            0);
         QVERIFY(QFile::link("/dev/zero", folder() + "/20991231-235959-999-0000000e-" + key + "-98.sav"));
 #endif
     }
@@ -453,7 +453,9 @@ void TestBackupStore::testEarlierLayoutMovedIn()
         WriteWholeFile(folder() + "/" + id + ".json", QJsonDocument(record).toJson());
     };
     const QByteArray older = MakeSavegame(3000, 1), newer = MakeSavegame(3000, 2);
-    const auto sha = [](const QByteArray& bytes) { return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex(); };
+    const auto sha = [](const QByteArray& bytes) {
+        return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex();
+    };
     keepTheEarlierWay("20261207-105849-123-0000000a", path("Save/AFactMS.sav"), older, 0, sha(older));
     keepTheEarlierWay("20261207-105850-000-0000000b", path("Save/AFactMS.sav"), newer, 1, sha(newer));
     // Damaged bytes stay where they are, unlisted; a record whose bytes never came goes.
