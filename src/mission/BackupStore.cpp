@@ -41,6 +41,8 @@ constexpr int InvalidNameError = EINVAL;
 constexpr qsizetype IdLength = 28; // yyyyMMdd-HHmmss-zzz-xxxxxxxx
 constexpr qsizetype KeyLength = 8;
 constexpr qsizetype MaxSequenceDigits = 18;
+// A backup numbered beyond this would get a name that no listing reads.
+constexpr qint64 MaxSequence = 999'999'999'999'999'999;
 // A path file holds one path; anything far bigger is not one of ours.
 constexpr qint64 MaxSmallFileSize = 64 * 1024;
 
@@ -360,8 +362,9 @@ private:
             const QString path = json.value(u"path").toString();
             const double size = json.value(u"size").toDouble(-1);
             const double sequence = json.value(u"sequence").toDouble(-1);
+            // Compared as a double first: a number past the names' range has no qint64 to be.
             if (json.value(u"format").toInt() != 1 || path.isEmpty() || !QFileInfo(path).isAbsolute() || size < 0 ||
-                sequence < 0 || sequence != qint64(sequence))
+                !(sequence >= 0 && sequence < double(MaxSequence)) || sequence != qint64(sequence))
                 continue;
             if (EntryAt(content) == EntryKind::Missing) {
                 changed = QFile::remove(record) || changed; // a record whose bytes never came
@@ -415,16 +418,18 @@ BackupResult BackupStore::Keep(const QString& originalPath, const QByteArray& co
 
     Folder folder(m_folder);
     const QList<Named> names = folder.Names();
+    const qint64 sequence = names.isEmpty() ? 0 : names.first().sequence + 1;
+    if (sequence > MaxSequence)
+        return {QStringLiteral("A backup in it already has the highest number a backup can have"), Native(m_folder),
+                std::nullopt};
     QString key;
     bool newKey = false;
     if (const FolderError error = folder.KeyFor(path, key, &newKey); !error.error.isEmpty())
         return {error.error, error.path, std::nullopt};
     QList<Named> samePath; // newest first, as the names are
-    qint64 sequence = 0;
     for (const Named& named : names) {
         if (named.key == key)
             samePath.append(named);
-        sequence = std::max(sequence, named.sequence + 1);
     }
 
     if (!samePath.isEmpty()) {

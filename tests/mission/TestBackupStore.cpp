@@ -86,6 +86,8 @@ private slots:
     void testTakeOver();
     void testTakenOverThenWrittenInPlace();
     void testEarlierLayoutMovedIn();
+    void testSequenceBeyondNames_data();
+    void testSequenceBeyondNames();
     void testUnknownId_data();
     void testUnknownId();
     void testUniqueIds();
@@ -345,9 +347,9 @@ void TestBackupStore::testUnusable()
         WriteWholeFile(content + ".Ab12Cd", "half");
         WriteWholeFile(folder() + "/" + backup.id + ".path.Zz9", "half");
 #ifdef Q_OS_LINUX
-        QCOMPARE(mkfifo(QFile::encodeName(folder() + "/20991231-235959-999-0000000f-" + key + "-99.sav").constData(),
-                        0600),
-                 0);
+        QCOMPARE(
+            mkfifo(QFile::encodeName(folder() + "/20991231-235959-999-0000000f-" + key + "-99.sav").constData(), 0600),
+            0);
         QVERIFY(QFile::link("/dev/zero", folder() + "/20991231-235959-999-0000000e-" + key + "-98.sav"));
 #endif
     }
@@ -453,7 +455,9 @@ void TestBackupStore::testEarlierLayoutMovedIn()
         WriteWholeFile(folder() + "/" + id + ".json", QJsonDocument(record).toJson());
     };
     const QByteArray older = MakeSavegame(3000, 1), newer = MakeSavegame(3000, 2);
-    const auto sha = [](const QByteArray& bytes) { return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex(); };
+    const auto sha = [](const QByteArray& bytes) {
+        return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex();
+    };
     keepTheEarlierWay("20261207-105849-123-0000000a", path("Save/AFactMS.sav"), older, 0, sha(older));
     keepTheEarlierWay("20261207-105850-000-0000000b", path("Save/AFactMS.sav"), newer, 1, sha(newer));
     // Damaged bytes stay where they are, unlisted; a record whose bytes never came goes.
@@ -474,6 +478,66 @@ void TestBackupStore::testEarlierLayoutMovedIn()
     QStringList left = QDir(folder()).entryList({"2026*"}, QDir::Files);
     left.removeIf([](const QString& name) { return name.count('-') == 5; }); // moved in
     QCOMPARE(left, QStringList({"20261207-105851-000-0000000c.json", "20261207-105851-000-0000000c.sav"}));
+}
+
+void TestBackupStore::testSequenceBeyondNames_data()
+{
+    // A backup whose sequence has as many digits as a name holds, or an earlier record with more:
+    // the next backup's name would be one that no listing reads.
+    QTest::addColumn<QString>("found");
+    QTest::addColumn<QString>("sequence");
+    QTest::addColumn<bool>("keeps"); // a new backup can still be taken
+    QTest::newRow("a name one below the last") << "name"
+                                               << "999999999999999998" << true;
+    QTest::newRow("a name at the last") << "name"
+                                        << "999999999999999999" << false;
+    QTest::newRow("a record past the names") << "record"
+                                             << "1000000000000000000" << true;
+    QTest::newRow("a record past any number") << "record"
+                                              << "1e300" << true;
+    QTest::newRow("a record with a word") << "record"
+                                          << "\"7\"" << true;
+}
+
+void TestBackupStore::testSequenceBeyondNames()
+{
+    QFETCH(QString, found);
+    QFETCH(QString, sequence);
+    QFETCH(bool, keeps);
+    const QString id = "20261207-105849-123-0000000a";
+    const QByteArray old = MakeSavegame(3000, 1);
+    BackupStore store(folder());
+    const Backup first = *store.Keep(path("Save/AFactMS.sav"), "first").backup;
+    if (found == "name") {
+        const QString key = QFileInfo(KeptFile(folder(), first.id)).completeBaseName().section('-', 4, 4);
+        WriteWholeFile(folder() + "/" + id + "-" + key + "-" + sequence + ".sav", old);
+    } else {
+        WriteWholeFile(folder() + "/" + id + ".sav", old);
+        WriteWholeFile(folder() + "/" + id + ".json",
+                       QString(R"({"format": 1, "path": "%1", "size": %2, "sha256": "%3", "sequence": %4})")
+                           .arg(path("Save/BFactMS.sav"))
+                           .arg(old.size())
+                           .arg(QCryptographicHash::hash(old, QCryptographicHash::Sha256).toHex(), sequence)
+                           .toUtf8());
+    }
+
+    const auto before = Snapshot(folder());
+    const QStringList listedBefore = Ids(store.List());
+    const BackupResult result = store.Keep(path("Save/AFactMS.sav"), "second");
+    // Either a backup that is listed and read back, or a failure that changed nothing: never one
+    // that is reported kept and then cannot be found.
+    QCOMPARE(result.ok(), keeps);
+    if (keeps) {
+        QVERIFY(store.Find(result.backup->id));
+        QCOMPARE(store.Read(*result.backup).content, QByteArray("second"));
+    } else {
+        QCOMPARE(result.errorPath, folder());
+        QCOMPARE(Snapshot(folder()), before);
+        QCOMPARE(Ids(store.List()), listedBefore);
+    }
+    // The earlier record's bytes are listed, or stay where they were.
+    QVERIFY(store.Find(id) || QFile::exists(folder() + "/" + id + ".sav"));
+    QCOMPARE(Ids(store.List()).contains(first.id), true);
 }
 
 void TestBackupStore::testUnknownId_data()
