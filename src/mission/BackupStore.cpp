@@ -174,6 +174,26 @@ bool TakeOver(const QString& original, const QByteArray& content, const QString&
 #endif
 }
 
+int LinkCount(const QString& path)
+{
+#ifdef Q_OS_UNIX
+    struct stat info = {};
+    return ::lstat(QFile::encodeName(path).constData(), &info) == 0 ? int(info.st_nlink) : 0;
+#else
+    Q_UNUSED(path);
+    return 1;
+#endif
+}
+
+// Gives a backup that is still a name of its original a file of its own, holding the same bytes.
+QString Detach(const QString& backup)
+{
+    QByteArray bytes;
+    if (QString error = ReadRegularFile(backup, bytes, MaximumSavegameSize); !error.isEmpty())
+        return error;
+    return ReplaceFile(backup, bytes, false);
+}
+
 // A backup as its name tells it.
 struct Named
 {
@@ -437,10 +457,16 @@ BackupResult BackupStore::Keep(const QString& originalPath, const QByteArray& co
         bool holdsThese = false;
         if (IsSameFile(newest, path)) {
             // Taken over by a change that then did not happen: it is the file itself, so it holds
-            // what is there now, and stays a backup once the file is replaced or removed. A file
-            // about to be written into needs a copy of its own.
-            holdsThese = mode == KeepMode::TakeOver;
-        } else if (QFileInfo(newest).size() == content.size()) {
+            // what is there now, and stays a backup once the file is replaced or removed. Not when
+            // the file is about to be written into, or has a name besides these two: whatever is
+            // written there would change the backup too, so it gets a copy of its own first.
+            if (mode == KeepMode::TakeOver && LinkCount(newest) == 2) {
+                holdsThese = true;
+            } else if (const QString error = Detach(newest); !error.isEmpty()) {
+                return {error, Native(newest), std::nullopt};
+            }
+        }
+        if (!holdsThese && QFileInfo(newest).size() == content.size()) {
             QByteArray kept;
             holdsThese = ReadRegularFile(newest, kept, MaximumSavegameSize).isEmpty() && kept == content;
         }

@@ -84,6 +84,7 @@ private slots:
     void testUnusable();
     void testTakeOver_data();
     void testTakeOver();
+    void testTakenOverThenWrittenInPlace_data();
     void testTakenOverThenWrittenInPlace();
     void testEarlierLayoutMovedIn();
     void testSequenceBeyondNames_data();
@@ -414,13 +415,22 @@ void TestBackupStore::testTakeOver()
 }
 
 // A change that took the file over as its backup and then failed leaves the backup sharing the
-// file. A later change that writes into the file must not count that as a backup.
+// file. Whatever writes into the file next, by this program or through another name, must not
+// reach any backup.
+void TestBackupStore::testTakenOverThenWrittenInPlace_data()
+{
+    QTest::addColumn<QString>("next"); // the next change to the file
+    QTest::newRow("written into by a save") << "write";
+    QTest::newRow("given another name, then replaced") << "other name";
+}
+
 void TestBackupStore::testTakenOverThenWrittenInPlace()
 {
 #ifndef Q_OS_LINUX
     QSKIP("hard links and inodes");
 #else
-    const QString file = path("Save/AFactMS.sav");
+    QFETCH(QString, next);
+    const QString file = path("Save/AFactMS.sav"), otherName = path("Save/copy.sav");
     QVERIFY(QDir().mkpath(path("Save")));
     const QByteArray bytes = MakeSavegame(8410, 5);
     WriteWholeFile(file, bytes);
@@ -430,12 +440,23 @@ void TestBackupStore::testTakenOverThenWrittenInPlace()
     // Taking it over again is no new backup: the file will still be replaced.
     QCOMPARE(store.Keep(file, bytes, KeepMode::TakeOver).backup->id, takenOver.id);
 
-    const BackupResult copied = store.Keep(file, bytes, KeepMode::Copy);
-    QVERIFY2(copied.ok(), qPrintable(copied.error));
-    QVERIFY(copied.backup->id != takenOver.id);
-    QVERIFY(!SameInode(KeptFile(folder(), copied.backup->id), file));
-    QCOMPARE(WriteSpanInPlace(file, 245, QByteArray(7925, '\0')), QString());
-    QCOMPARE(store.Read(*copied.backup).content, bytes);
+    if (next == "write") {
+        const BackupResult copied = store.Keep(file, bytes, KeepMode::Copy);
+        QVERIFY2(copied.ok(), qPrintable(copied.error));
+        QCOMPARE(WriteSpanInPlace(file, 245, QByteArray(7925, '\0')), QString());
+    } else {
+        QCOMPARE(::link(QFile::encodeName(file).constData(), QFile::encodeName(otherName).constData()), 0);
+        const BackupResult kept = store.Keep(file, bytes, KeepMode::TakeOver);
+        QVERIFY2(kept.ok(), qPrintable(kept.error));
+        QCOMPARE(ReplaceFile(file, MakeSavegame(8410, 9), true), QString());
+        QCOMPARE(WriteSpanInPlace(otherName, 245, QByteArray(7925, '\0')), QString());
+    }
+    const QList<Backup> listed = store.List();
+    QVERIFY(!listed.isEmpty());
+    for (const Backup& backup : listed) {
+        QVERIFY(!SameInode(KeptFile(folder(), backup.id), file));
+        QCOMPARE(store.Read(backup).content, bytes);
+    }
 #endif
 }
 
