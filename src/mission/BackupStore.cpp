@@ -154,6 +154,11 @@ bool TakeOver(const QString& original, const QByteArray& content, const QString&
     if (::lstat(from.constData(), &before) != 0 || !S_ISREG(before.st_mode) || before.st_nlink != 1 ||
         before.st_size != content.size())
         return false;
+    // The backup stays the same file, with the same owner and mode: whoever else may write it, or
+    // owns it and may give itself the right, could change the backup afterwards.
+    if (before.st_uid != ::geteuid() || (before.st_mode & S_IWOTH) ||
+        ((before.st_mode & S_IWGRP) && before.st_gid != ::getegid()))
+        return false;
     // Fails across file systems, and for a file that this user may not link; a copy does then.
     if (::link(from.constData(), to.constData()) != 0)
         return false;

@@ -62,7 +62,8 @@ enum class KeepMode
     // The caller replaces the original with a new file, or removes it, right after and never
     // writes into it. Then the original itself can become the backup: a hard link in the backup
     // folder, with no copy and no flush. Only a regular file on the same file system, with no other
-    // name, that holds exactly `content` is taken over; anything else is copied.
+    // name, that holds exactly `content`, is this user's and no other user may write, is taken over;
+    // anything else is copied.
     TakeOver,
 };
 

@@ -380,6 +380,11 @@ void TestBackupStore::testTakeOver_data()
     QTest::newRow("the file has another name") << "hard link" << false;
     QTest::newRow("the file holds other bytes than those read") << "changed" << false;
     QTest::newRow("the file is gone") << "missing" << false;
+    // Whoever else may write the file could change the backup once it is the file.
+    QTest::newRow("another user's file") << "owner 65534" << false;
+    QTest::newRow("a file others may write") << "mode 0646" << false;
+    QTest::newRow("a file another group may write") << "group 65534" << false;
+    QTest::newRow("a file only its group may read") << "mode 0640" << true;
 }
 
 void TestBackupStore::testTakeOver()
@@ -397,6 +402,17 @@ void TestBackupStore::testTakeOver()
         QCOMPARE(::link(QFile::encodeName(file).constData(), QFile::encodeName(path("Save/other.sav")).constData()), 0);
     if (situation == "missing")
         QVERIFY(QFile::remove(file));
+    const QByteArray name = QFile::encodeName(file);
+    if (situation.startsWith("owner") && geteuid() != 0)
+        QSKIP("needs root to give the file away");
+    if (situation == "owner 65534")
+        QCOMPARE(::chown(name.constData(), 65534, 65534), 0);
+    if (situation.startsWith("mode"))
+        QCOMPARE(::chmod(name.constData(), situation.section(' ', 1).toUInt(nullptr, 8)), 0);
+    if (situation == "group 65534") {
+        QCOMPARE(::chown(name.constData(), geteuid(), 65534), 0);
+        QCOMPARE(::chmod(name.constData(), 0660), 0);
+    }
 
     BackupStore store(folder());
     const BackupResult kept = store.Keep(file, bytes, situation == "copy" ? KeepMode::Copy : KeepMode::TakeOver);
