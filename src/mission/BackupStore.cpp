@@ -506,6 +506,18 @@ BackupResult BackupStore::Keep(const QString& originalPath, const QByteArray& co
     return {{}, {}, backup};
 }
 
+void BackupStore::Release(const QString& originalPath)
+{
+    if (originalPath.isEmpty() || originalPath.contains(QChar(u'\0')) || !QFileInfo(m_folder).isDir())
+        return;
+    const QString path = NormalisedPath(originalPath);
+    Folder folder(m_folder);
+    for (const Named& named : folder.Names()) {
+        if (SamePath(folder.Origin(named.key), path) && IsSameFile(folder.FilePath(named.fileName), path))
+            QFile::remove(folder.FilePath(named.fileName));
+    }
+}
+
 QList<Backup> BackupStore::List() const
 {
     QList<Backup> backups;

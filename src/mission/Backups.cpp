@@ -103,6 +103,16 @@ std::optional<Problem> BackUpFilesBeforeChange(const Services& services, const Q
     return std::nullopt;
 }
 
+void ReleaseBackups(const Services& services, const QStringList& paths)
+{
+    const QString folder = BackupFolder(services);
+    if (folder.isEmpty())
+        return;
+    BackupStore store(folder);
+    for (const QString& path : paths)
+        store.Release(path);
+}
+
 QList<ListedBackup> ListBackups(const Services& services)
 {
     QList<ListedBackup> listed;
@@ -150,8 +160,10 @@ RestoreOutcome RestoreBackup(const RunState& state, const Services& services, co
             return outcome;
         }
     }
-    if (const QString error = ReplaceFile(target, kept.content, true); !error.isEmpty())
+    if (const QString error = ReplaceFile(target, kept.content, true); !error.isEmpty()) {
+        ReleaseBackups(services, {target});
         return fail(error);
+    }
     outcome.restored = backup;
     return outcome;
 }
