@@ -9,7 +9,11 @@
 #include <QTest>
 
 #ifdef Q_OS_UNIX
+#include <csignal>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #endif
 
 using namespace kelmora;
@@ -26,6 +30,7 @@ private slots:
     void testReplaceIsAllOrNothing();
     void testReplaceRefusesWhatIsNoFile_data();
     void testReplaceRefusesWhatIsNoFile();
+    void testReplaceNeverFollowsALinkSwappedIn();
     void testReadNeverWaits_data();
     void testReadNeverWaits();
     void testSameFile();
@@ -117,6 +122,40 @@ void TestSafeFile::testReplaceRefusesWhatIsNoFile()
         QCOMPARE(ReplaceFile(target, "new bytes", mayCreate), reason);
     QCOMPARE(ReadWholeFile(other), MakeSavegame(9000, 3));
     QVERIFY(QFileInfo(QStringLiteral("/dev/null")).exists() && !QFileInfo(QStringLiteral("/dev/null")).isFile());
+}
+
+// Whoever may make names in the savegame folder can swap a link in after the check: the new version
+// must still go to that name, never to where the link leads.
+void TestSafeFile::testReplaceNeverFollowsALinkSwappedIn()
+{
+#ifndef Q_OS_UNIX
+    QSKIP("links as another user would make them");
+#else
+    const QString target = path("AFactMS.sav"), victim = path("victim.txt");
+    const QByteArray victimBytes = "not a savegame";
+    WriteWholeFile(victim, victimBytes);
+    WriteWholeFile(target, MakeSavegame(9000, 1));
+    const pid_t swapper = fork();
+    if (swapper == 0) {
+        const QByteArray to = QFile::encodeName(target), link = QFile::encodeName(path("l")),
+                         file = QFile::encodeName(path("f")), victimName = QFile::encodeName(victim);
+        for (;;) {
+            ::symlink(victimName.constData(), link.constData());
+            ::rename(link.constData(), to.constData());
+            ::close(::open(file.constData(), O_WRONLY | O_CREAT, 0600));
+            ::rename(file.constData(), to.constData());
+        }
+    }
+    QElapsedTimer timer;
+    timer.start();
+    int attempts = 0;
+    for (; attempts < 2000 && timer.elapsed() < 3000; ++attempts)
+        ReplaceFile(target, MakeSavegame(9000, 2), true);
+    ::kill(swapper, SIGKILL);
+    QCOMPARE(::waitpid(swapper, nullptr, 0), swapper);
+    QCOMPARE(ReadWholeFile(victim), victimBytes);
+    QVERIFY(attempts > 50);
+#endif
 }
 
 void TestSafeFile::testReadNeverWaits_data()
