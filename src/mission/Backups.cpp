@@ -94,7 +94,7 @@ std::optional<Problem> BackUpFilesBeforeChange(const Services& services, const Q
 {
     for (const QString& path : paths) {
         QByteArray content;
-        const QString error = ReadRegularFile(path, content, MaximumSavegameSize);
+        const QString error = ReadRegularFile(path, content, MaximumSavegameSize, false);
         if (!error.isEmpty())
             return Problem{Failure::BackupFailed, QDir::toNativeSeparators(path), error};
         if (auto problem = BackUpBeforeChange(services, path, content, KeepMode::TakeOver))

@@ -123,12 +123,15 @@ bool IsSameFile(const QString& first, const QString& second)
     return std::filesystem::equivalent(FileSystemPath(first), FileSystemPath(second), error) && !error;
 }
 
-QString ReadRegularFile(const QString& path, QByteArray& content, qint64 maximumSize)
+QString ReadRegularFile(const QString& path, QByteArray& content, qint64 maximumSize, bool followLink)
 {
 #ifdef Q_OS_UNIX
     // O_NONBLOCK: opening a FIFO must not wait for a writer. The check is made on the descriptor, so
     // nothing can be swapped in between.
-    Descriptor file{::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)};
+    Descriptor file{
+        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | (followLink ? 0 : O_NOFOLLOW))};
+    if (file.fd < 0 && errno == ELOOP && !followLink)
+        return NotAFileReason(EntryKind::Link);
     if (file.fd < 0)
         return qt_error_string(errno);
     struct stat info = {};
@@ -158,6 +161,7 @@ QString ReadRegularFile(const QString& path, QByteArray& content, qint64 maximum
     content = bytes;
     return {};
 #else
+    Q_UNUSED(followLink);
     const QFileInfo info(path);
     if (info.exists() && !info.isFile())
         return NotAFileReason(info.isDir() ? EntryKind::Folder : EntryKind::Other);
@@ -277,9 +281,16 @@ QString WriteSpanInPlace(const QString& path, qint64 offset, const QByteArray& s
     if (kind != EntryKind::RegularFile)
         return NotAFileReason(kind);
 #ifdef Q_OS_UNIX
-    Descriptor file{::open(QFile::encodeName(path).constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC)};
+    // O_NOFOLLOW and a look at the descriptor: a link or a device swapped in after the check above is
+    // never written through.
+    Descriptor file{::open(QFile::encodeName(path).constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC | O_NOFOLLOW)};
     if (file.fd < 0)
+        return errno == ELOOP ? NotAFileReason(EntryKind::Link) : qt_error_string(errno);
+    struct stat info = {};
+    if (::fstat(file.fd, &info) != 0)
         return qt_error_string(errno);
+    if (!S_ISREG(info.st_mode))
+        return NotAFileReason(EntryKind::Other);
     const ssize_t written = ::pwrite(file.fd, span.constData(), static_cast<size_t>(span.size()), offset);
     if (written < 0)
         return qt_error_string(errno);
