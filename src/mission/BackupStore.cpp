@@ -41,6 +41,8 @@ constexpr int InvalidNameError = EINVAL;
 constexpr qsizetype IdLength = 28; // yyyyMMdd-HHmmss-zzz-xxxxxxxx
 constexpr qsizetype KeyLength = 8;
 constexpr qsizetype MaxSequenceDigits = 18;
+// A backup numbered beyond this would get a name that no listing reads.
+constexpr qint64 MaxSequence = 999'999'999'999'999'999;
 // A path file holds one path; anything far bigger is not one of ours.
 constexpr qint64 MaxSmallFileSize = 64 * 1024;
 
@@ -152,6 +154,11 @@ bool TakeOver(const QString& original, const QByteArray& content, const QString&
     if (::lstat(from.constData(), &before) != 0 || !S_ISREG(before.st_mode) || before.st_nlink != 1 ||
         before.st_size != content.size())
         return false;
+    // The backup stays the same file, with the same owner and mode: whoever else may write it, or
+    // owns it and may give itself the right, could change the backup afterwards.
+    if (before.st_uid != ::geteuid() || (before.st_mode & S_IWOTH) ||
+        ((before.st_mode & S_IWGRP) && before.st_gid != ::getegid()))
+        return false;
     // Fails across file systems, and for a file that this user may not link; a copy does then.
     if (::link(from.constData(), to.constData()) != 0)
         return false;
@@ -170,6 +177,26 @@ bool TakeOver(const QString& original, const QByteArray& content, const QString&
     Q_UNUSED(target);
     return false;
 #endif
+}
+
+int LinkCount(const QString& path)
+{
+#ifdef Q_OS_UNIX
+    struct stat info = {};
+    return ::lstat(QFile::encodeName(path).constData(), &info) == 0 ? int(info.st_nlink) : 0;
+#else
+    Q_UNUSED(path);
+    return 1;
+#endif
+}
+
+// Gives a backup that is still a name of its original a file of its own, holding the same bytes.
+QString Detach(const QString& backup)
+{
+    QByteArray bytes;
+    if (QString error = ReadRegularFile(backup, bytes, MaximumSavegameSize); !error.isEmpty())
+        return error;
+    return ReplaceFile(backup, bytes, false);
 }
 
 // A backup as its name tells it.
@@ -360,8 +387,9 @@ private:
             const QString path = json.value(u"path").toString();
             const double size = json.value(u"size").toDouble(-1);
             const double sequence = json.value(u"sequence").toDouble(-1);
+            // Compared as a double first: a number past the names' range has no qint64 to be.
             if (json.value(u"format").toInt() != 1 || path.isEmpty() || !QFileInfo(path).isAbsolute() || size < 0 ||
-                sequence < 0 || sequence != qint64(sequence))
+                !(sequence >= 0 && sequence < double(MaxSequence)) || sequence != qint64(sequence))
                 continue;
             if (EntryAt(content) == EntryKind::Missing) {
                 changed = QFile::remove(record) || changed; // a record whose bytes never came
@@ -415,16 +443,18 @@ BackupResult BackupStore::Keep(const QString& originalPath, const QByteArray& co
 
     Folder folder(m_folder);
     const QList<Named> names = folder.Names();
+    const qint64 sequence = names.isEmpty() ? 0 : names.first().sequence + 1;
+    if (sequence > MaxSequence)
+        return {QStringLiteral("A backup in it already has the highest number a backup can have"), Native(m_folder),
+                std::nullopt};
     QString key;
     bool newKey = false;
     if (const FolderError error = folder.KeyFor(path, key, &newKey); !error.error.isEmpty())
         return {error.error, error.path, std::nullopt};
     QList<Named> samePath; // newest first, as the names are
-    qint64 sequence = 0;
     for (const Named& named : names) {
         if (named.key == key)
             samePath.append(named);
-        sequence = std::max(sequence, named.sequence + 1);
     }
 
     if (!samePath.isEmpty()) {
@@ -432,10 +462,16 @@ BackupResult BackupStore::Keep(const QString& originalPath, const QByteArray& co
         bool holdsThese = false;
         if (IsSameFile(newest, path)) {
             // Taken over by a change that then did not happen: it is the file itself, so it holds
-            // what is there now, and stays a backup once the file is replaced or removed. A file
-            // about to be written into needs a copy of its own.
-            holdsThese = mode == KeepMode::TakeOver;
-        } else if (QFileInfo(newest).size() == content.size()) {
+            // what is there now, and stays a backup once the file is replaced or removed. Not when
+            // the file is about to be written into, or has a name besides these two: whatever is
+            // written there would change the backup too, so it gets a copy of its own first.
+            if (mode == KeepMode::TakeOver && LinkCount(newest) == 2) {
+                holdsThese = true;
+            } else if (const QString error = Detach(newest); !error.isEmpty()) {
+                return {error, Native(newest), std::nullopt};
+            }
+        }
+        if (!holdsThese && QFileInfo(newest).size() == content.size()) {
             QByteArray kept;
             holdsThese = ReadRegularFile(newest, kept, MaximumSavegameSize).isEmpty() && kept == content;
         }
@@ -468,6 +504,18 @@ BackupResult BackupStore::Keep(const QString& originalPath, const QByteArray& co
     for (qsizetype i = BackupsKeptPerFile - 1; i < samePath.size(); ++i)
         QFile::remove(folder.FilePath(samePath[i].fileName));
     return {{}, {}, backup};
+}
+
+void BackupStore::Release(const QString& originalPath)
+{
+    if (originalPath.isEmpty() || originalPath.contains(QChar(u'\0')) || !QFileInfo(m_folder).isDir())
+        return;
+    const QString path = NormalisedPath(originalPath);
+    Folder folder(m_folder);
+    for (const Named& named : folder.Names()) {
+        if (SamePath(folder.Origin(named.key), path) && IsSameFile(folder.FilePath(named.fileName), path))
+            QFile::remove(folder.FilePath(named.fileName));
+    }
 }
 
 QList<Backup> BackupStore::List() const

@@ -62,7 +62,8 @@ enum class KeepMode
     // The caller replaces the original with a new file, or removes it, right after and never
     // writes into it. Then the original itself can become the backup: a hard link in the backup
     // folder, with no copy and no flush. Only a regular file on the same file system, with no other
-    // name, that holds exactly `content` is taken over; anything else is copied.
+    // name, that holds exactly `content`, is this user's and no other user may write, is taken over;
+    // anything else is copied.
     TakeOver,
 };
 
@@ -78,6 +79,11 @@ public:
     // Reads the file first. Anything but a regular file is refused without waiting on it, and a
     // missing file is an error too: the caller decides whether nothing to keep is fine.
     BackupResult KeepFile(const QString& originalPath, KeepMode mode = KeepMode::Copy);
+    // After a change that asked for KeepMode::TakeOver and then left the original in place: a
+    // backup that is still the original is dropped, so that what is written into the original from
+    // now on cannot change a listed backup. It kept nothing the original does not hold, and
+    // dropping a name needs no space, which a failed change may have run out of.
+    void Release(const QString& originalPath);
 
     // Every backup, newest first. Reads names and the small path files only, never the kept bytes.
     QList<Backup> List() const;

@@ -94,13 +94,23 @@ std::optional<Problem> BackUpFilesBeforeChange(const Services& services, const Q
 {
     for (const QString& path : paths) {
         QByteArray content;
-        const QString error = ReadRegularFile(path, content, MaximumSavegameSize);
+        const QString error = ReadRegularFile(path, content, MaximumSavegameSize, false);
         if (!error.isEmpty())
             return Problem{Failure::BackupFailed, QDir::toNativeSeparators(path), error};
         if (auto problem = BackUpBeforeChange(services, path, content, KeepMode::TakeOver))
             return problem;
     }
     return std::nullopt;
+}
+
+void ReleaseBackups(const Services& services, const QStringList& paths)
+{
+    const QString folder = BackupFolder(services);
+    if (folder.isEmpty())
+        return;
+    BackupStore store(folder);
+    for (const QString& path : paths)
+        store.Release(path);
 }
 
 QList<ListedBackup> ListBackups(const Services& services)
@@ -150,8 +160,10 @@ RestoreOutcome RestoreBackup(const RunState& state, const Services& services, co
             return outcome;
         }
     }
-    if (const QString error = ReplaceFile(target, kept.content, true); !error.isEmpty())
+    if (const QString error = ReplaceFile(target, kept.content, true); !error.isEmpty()) {
+        ReleaseBackups(services, {target});
         return fail(error);
+    }
     outcome.restored = backup;
     return outcome;
 }

@@ -26,6 +26,10 @@ std::optional<Problem> BackUpBeforeChange(const Services& services, const QStrin
 // before the first failure stops it.
 std::optional<Problem> BackUpFilesBeforeChange(const Services& services, const QStringList& paths);
 
+// After a change that kept `paths` with BackUpFilesBeforeChange, or with KeepMode::TakeOver, and then
+// stopped before it replaced or removed them: no backup shares those files any longer.
+void ReleaseBackups(const Services& services, const QStringList& paths);
+
 struct ListedBackup
 {
     Backup backup;

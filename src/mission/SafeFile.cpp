@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QSaveFile>
 #include <QThread>
 
@@ -122,12 +123,15 @@ bool IsSameFile(const QString& first, const QString& second)
     return std::filesystem::equivalent(FileSystemPath(first), FileSystemPath(second), error) && !error;
 }
 
-QString ReadRegularFile(const QString& path, QByteArray& content, qint64 maximumSize)
+QString ReadRegularFile(const QString& path, QByteArray& content, qint64 maximumSize, bool followLink)
 {
 #ifdef Q_OS_UNIX
     // O_NONBLOCK: opening a FIFO must not wait for a writer. The check is made on the descriptor, so
     // nothing can be swapped in between.
-    Descriptor file{::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)};
+    Descriptor file{
+        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | (followLink ? 0 : O_NOFOLLOW))};
+    if (file.fd < 0 && errno == ELOOP && !followLink)
+        return NotAFileReason(EntryKind::Link);
     if (file.fd < 0)
         return qt_error_string(errno);
     struct stat info = {};
@@ -157,6 +161,7 @@ QString ReadRegularFile(const QString& path, QByteArray& content, qint64 maximum
     content = bytes;
     return {};
 #else
+    Q_UNUSED(followLink);
     const QFileInfo info(path);
     if (info.exists() && !info.isFile())
         return NotAFileReason(info.isDir() ? EntryKind::Folder : EntryKind::Other);
@@ -178,17 +183,66 @@ QString ReadRegularFile(const QString& path, QByteArray& content, qint64 maximum
 QString ReplaceFile(const QString& path, const QByteArray& content, bool mayCreate,
                     const WriteInterruption* interruption)
 {
-    // QSaveFile follows a link and renames over whatever it leads to, a device included: only a
-    // regular file, or nothing, may stand at the path.
+    // Only a regular file, or nothing, may stand at the path: a link, a folder or a device is the
+    // player's, not a file Kelmora made.
     const EntryKind kind = EntryAt(path);
     if (kind != EntryKind::RegularFile && !(kind == EntryKind::Missing && mayCreate))
         return NotAFileReason(kind);
 
 #ifdef Q_OS_UNIX
-    // QSaveFile words this in its own way; the player gets the system's.
-    if (kind == EntryKind::RegularFile && ::access(QFile::encodeName(path).constData(), W_OK) != 0)
-        return qt_error_string(errno);
-#endif
+    const QByteArray name = QFile::encodeName(path);
+    struct stat old = {};
+    if (kind == EntryKind::RegularFile) {
+        if (::access(name.constData(), W_OK) != 0 || ::stat(name.constData(), &old) != 0)
+            return qt_error_string(errno);
+    }
+    qint64 length = content.size();
+    if (interruption && interruption->afterBytes >= 0)
+        length = qMin(length, interruption->afterBytes);
+    // Not QSaveFile: it resolves a link at the path when it opens, so a link swapped in after the
+    // check above would have the new version renamed over the file it leads to. A new name made
+    // with O_EXCL follows nothing, and rename() replaces a link itself.
+    QByteArray temporary;
+    Descriptor file;
+    for (int attempt = 0; file.fd < 0 && attempt < 100; ++attempt) {
+        temporary = name + '.' +
+                    QByteArray::number(QRandomGenerator::system()->generate() % (36u * 36 * 36 * 36 * 36 * 36), 36)
+                        .rightJustified(6, '0');
+        file.fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (file.fd < 0 && errno != EEXIST)
+            return qt_error_string(errno);
+    }
+    if (file.fd < 0)
+        return qt_error_string(EEXIST);
+    const auto fail = [&](int error) {
+        ::unlink(temporary.constData());
+        return qt_error_string(error);
+    };
+    // The player's permissions stay; a new file gets what the umask allows.
+    if (kind == EntryKind::RegularFile && ::fchmod(file.fd, old.st_mode & 07777) != 0)
+        return fail(errno);
+    for (qint64 done = 0; done < length;) {
+        const ssize_t written = ::write(file.fd, content.constData() + done, static_cast<size_t>(length - done));
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return fail(written < 0 ? errno : ENOSPC);
+        done += written;
+    }
+    if (interruption && (interruption->beforeRename || length < content.size())) {
+        ::unlink(temporary.constData());
+        return QStringLiteral("Interrupted");
+    }
+    if (::fsync(file.fd) != 0)
+        return fail(errno);
+    const int closed = ::close(file.fd);
+    file.fd = -1;
+    if (closed != 0)
+        return fail(errno);
+    if (::rename(temporary.constData(), name.constData()) != 0)
+        return fail(errno);
+    return {};
+#else
     QSaveFile file(path);
     // Unbuffered: a write cut short by a full disk or a file-size limit must show here. Through a
     // buffer, QSaveFile may commit the cut-off file and report success.
@@ -218,6 +272,7 @@ QString ReplaceFile(const QString& path, const QByteArray& content, bool mayCrea
     if (!file.commit())
         return file.errorString();
     return {};
+#endif
 }
 
 QString WriteSpanInPlace(const QString& path, qint64 offset, const QByteArray& span)
@@ -226,9 +281,16 @@ QString WriteSpanInPlace(const QString& path, qint64 offset, const QByteArray& s
     if (kind != EntryKind::RegularFile)
         return NotAFileReason(kind);
 #ifdef Q_OS_UNIX
-    Descriptor file{::open(QFile::encodeName(path).constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC)};
+    // O_NOFOLLOW and a look at the descriptor: a link or a device swapped in after the check above is
+    // never written through.
+    Descriptor file{::open(QFile::encodeName(path).constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC | O_NOFOLLOW)};
     if (file.fd < 0)
+        return errno == ELOOP ? NotAFileReason(EntryKind::Link) : qt_error_string(errno);
+    struct stat info = {};
+    if (::fstat(file.fd, &info) != 0)
         return qt_error_string(errno);
+    if (!S_ISREG(info.st_mode))
+        return NotAFileReason(EntryKind::Other);
     const ssize_t written = ::pwrite(file.fd, span.constData(), static_cast<size_t>(span.size()), offset);
     if (written < 0)
         return qt_error_string(errno);

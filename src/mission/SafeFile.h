@@ -31,9 +31,10 @@ QString NotAFileReason(EntryKind kind);
 // False when either is missing.
 bool IsSameFile(const QString& first, const QString& second);
 
-// The whole content of a regular file (a link to one is fine). Refuses anything else at once, and
-// anything larger than `maximumSize`. Returns the system's description of a failure, or empty.
-QString ReadRegularFile(const QString& path, QByteArray& content, qint64 maximumSize);
+// The whole content of a regular file (a link to one is fine unless `followLink` is false). Refuses
+// anything else at once, and anything larger than `maximumSize`. Returns the system's description
+// of a failure, or empty.
+QString ReadRegularFile(const QString& path, QByteArray& content, qint64 maximumSize, bool followLink = true);
 
 // Lets a test stop a replacement part way, as a kill or a power cut would.
 struct WriteInterruption

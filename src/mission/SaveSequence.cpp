@@ -68,8 +68,7 @@ std::optional<Problem> WriteFactoryDriverFile(const RunState& state, const Servi
     std::optional<Problem> backupProblem;
     // The player's progress in the file is kept before it is overwritten: no backup, no change.
     const BeforeOverwrite keepFirst = [&](const QByteArray& current, bool inPlace) {
-        backupProblem =
-            BackUpBeforeChange(services, path, current, inPlace ? KeepMode::Copy : KeepMode::TakeOver);
+        backupProblem = BackUpBeforeChange(services, path, current, inPlace ? KeepMode::Copy : KeepMode::TakeOver);
         return backupProblem ? backupProblem->reason : QString();
     };
     // Through a link, a hard link or a crafted name the factory driver file may be the template.
@@ -79,8 +78,11 @@ std::optional<Problem> WriteFactoryDriverFile(const RunState& state, const Servi
         error = WriteMissionBlock(path, state.MissionStatus, keepFirst, services.interruption);
     if (backupProblem)
         return backupProblem;
-    if (!error.isEmpty())
+    if (!error.isEmpty()) {
+        // The file stays, and the game may go on writing into it.
+        ReleaseBackups(services, {path});
         return Problem{Failure::FactoryWrite, QDir::toNativeSeparators(path), error};
+    }
     return std::nullopt;
 }
 

@@ -66,10 +66,13 @@ QString WriteMissionBlock(const QString& path, const MissionStatusTable& table, 
     const EntryKind kind = EntryAt(path);
     if (kind != EntryKind::RegularFile)
         return NotAFileReason(kind);
+    // Not through a link swapped in since the look above: its bytes would be written here.
     QByteArray savegame;
-    QString error = ReadSavegame(path, savegame);
+    QString error = ReadRegularFile(path, savegame, MaximumSavegameSize, false);
     if (!error.isEmpty())
         return error;
+    if (savegame.size() < MinimumSavegameSize)
+        return TooShortDescription(savegame.size());
     const QByteArray current = savegame;
     PutBlock(savegame, table);
     if (savegame == current)

@@ -188,7 +188,9 @@ SelectionOutcome SelectNewTemplateDriver(RunState& state, const Services& servic
     if (!problem)
         problem = WriteSettingValues(
             key, {{SavedataFolderValue, chosen.SavedataFolder}, {TemplateDriverFileValue, chosen.TemplateDriverFile}});
+    // The files kept so far stay where they are, and the game may go on writing into them.
     if (problem) {
+        ReleaseBackups(services, replaced.earlier);
         outcome.problems << *problem;
         return outcome;
     }
@@ -196,8 +198,10 @@ SelectionOutcome SelectNewTemplateDriver(RunState& state, const Services& servic
 
     QByteArray templateBytes;
     bool foreignCopyLeft = false;
-    if (const auto made = MakeFactoryDriverFile(state, replaced, templateBytes, foreignCopyLeft))
+    if (const auto made = MakeFactoryDriverFile(state, replaced, templateBytes, foreignCopyLeft)) {
+        ReleaseBackups(services, replaced.earlier);
         outcome.problems << *made;
+    }
     // The block comes from the very bytes that were copied, when they could be read whole.
     std::optional<Problem> read;
     if (templateBytes.size() >= MinimumSavegameSize)

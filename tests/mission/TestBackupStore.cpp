@@ -84,8 +84,11 @@ private slots:
     void testUnusable();
     void testTakeOver_data();
     void testTakeOver();
+    void testTakenOverThenWrittenInPlace_data();
     void testTakenOverThenWrittenInPlace();
     void testEarlierLayoutMovedIn();
+    void testSequenceBeyondNames_data();
+    void testSequenceBeyondNames();
     void testUnknownId_data();
     void testUnknownId();
     void testUniqueIds();
@@ -377,6 +380,11 @@ void TestBackupStore::testTakeOver_data()
     QTest::newRow("the file has another name") << "hard link" << false;
     QTest::newRow("the file holds other bytes than those read") << "changed" << false;
     QTest::newRow("the file is gone") << "missing" << false;
+    // Whoever else may write the file could change the backup once it is the file.
+    QTest::newRow("another user's file") << "owner 65534" << false;
+    QTest::newRow("a file others may write") << "mode 0646" << false;
+    QTest::newRow("a file another group may write") << "group 65534" << false;
+    QTest::newRow("a file only its group may read") << "mode 0640" << true;
 }
 
 void TestBackupStore::testTakeOver()
@@ -394,6 +402,17 @@ void TestBackupStore::testTakeOver()
         QCOMPARE(::link(QFile::encodeName(file).constData(), QFile::encodeName(path("Save/other.sav")).constData()), 0);
     if (situation == "missing")
         QVERIFY(QFile::remove(file));
+    const QByteArray name = QFile::encodeName(file);
+    if (situation.startsWith("owner") && geteuid() != 0)
+        QSKIP("needs root to give the file away");
+    if (situation == "owner 65534")
+        QCOMPARE(::chown(name.constData(), 65534, 65534), 0);
+    if (situation.startsWith("mode"))
+        QCOMPARE(::chmod(name.constData(), situation.section(' ', 1).toUInt(nullptr, 8)), 0);
+    if (situation == "group 65534") {
+        QCOMPARE(::chown(name.constData(), geteuid(), 65534), 0);
+        QCOMPARE(::chmod(name.constData(), 0660), 0);
+    }
 
     BackupStore store(folder());
     const BackupResult kept = store.Keep(file, bytes, situation == "copy" ? KeepMode::Copy : KeepMode::TakeOver);
@@ -412,13 +431,22 @@ void TestBackupStore::testTakeOver()
 }
 
 // A change that took the file over as its backup and then failed leaves the backup sharing the
-// file. A later change that writes into the file must not count that as a backup.
+// file. Whatever writes into the file next, by this program or through another name, must not
+// reach any backup.
+void TestBackupStore::testTakenOverThenWrittenInPlace_data()
+{
+    QTest::addColumn<QString>("next"); // the next change to the file
+    QTest::newRow("written into by a save") << "write";
+    QTest::newRow("given another name, then replaced") << "other name";
+}
+
 void TestBackupStore::testTakenOverThenWrittenInPlace()
 {
 #ifndef Q_OS_LINUX
     QSKIP("hard links and inodes");
 #else
-    const QString file = path("Save/AFactMS.sav");
+    QFETCH(QString, next);
+    const QString file = path("Save/AFactMS.sav"), otherName = path("Save/copy.sav");
     QVERIFY(QDir().mkpath(path("Save")));
     const QByteArray bytes = MakeSavegame(8410, 5);
     WriteWholeFile(file, bytes);
@@ -428,12 +456,23 @@ void TestBackupStore::testTakenOverThenWrittenInPlace()
     // Taking it over again is no new backup: the file will still be replaced.
     QCOMPARE(store.Keep(file, bytes, KeepMode::TakeOver).backup->id, takenOver.id);
 
-    const BackupResult copied = store.Keep(file, bytes, KeepMode::Copy);
-    QVERIFY2(copied.ok(), qPrintable(copied.error));
-    QVERIFY(copied.backup->id != takenOver.id);
-    QVERIFY(!SameInode(KeptFile(folder(), copied.backup->id), file));
-    QCOMPARE(WriteSpanInPlace(file, 245, QByteArray(7925, '\0')), QString());
-    QCOMPARE(store.Read(*copied.backup).content, bytes);
+    if (next == "write") {
+        const BackupResult copied = store.Keep(file, bytes, KeepMode::Copy);
+        QVERIFY2(copied.ok(), qPrintable(copied.error));
+        QCOMPARE(WriteSpanInPlace(file, 245, QByteArray(7925, '\0')), QString());
+    } else {
+        QCOMPARE(::link(QFile::encodeName(file).constData(), QFile::encodeName(otherName).constData()), 0);
+        const BackupResult kept = store.Keep(file, bytes, KeepMode::TakeOver);
+        QVERIFY2(kept.ok(), qPrintable(kept.error));
+        QCOMPARE(ReplaceFile(file, MakeSavegame(8410, 9), true), QString());
+        QCOMPARE(WriteSpanInPlace(otherName, 245, QByteArray(7925, '\0')), QString());
+    }
+    const QList<Backup> listed = store.List();
+    QVERIFY(!listed.isEmpty());
+    for (const Backup& backup : listed) {
+        QVERIFY(!SameInode(KeptFile(folder(), backup.id), file));
+        QCOMPARE(store.Read(backup).content, bytes);
+    }
 #endif
 }
 
@@ -476,6 +515,66 @@ void TestBackupStore::testEarlierLayoutMovedIn()
     QStringList left = QDir(folder()).entryList({"2026*"}, QDir::Files);
     left.removeIf([](const QString& name) { return name.count('-') == 5; }); // moved in
     QCOMPARE(left, QStringList({"20261207-105851-000-0000000c.json", "20261207-105851-000-0000000c.sav"}));
+}
+
+void TestBackupStore::testSequenceBeyondNames_data()
+{
+    // A backup whose sequence has as many digits as a name holds, or an earlier record with more:
+    // the next backup's name would be one that no listing reads.
+    QTest::addColumn<QString>("found");
+    QTest::addColumn<QString>("sequence");
+    QTest::addColumn<bool>("keeps"); // a new backup can still be taken
+    QTest::newRow("a name one below the last") << "name"
+                                               << "999999999999999998" << true;
+    QTest::newRow("a name at the last") << "name"
+                                        << "999999999999999999" << false;
+    QTest::newRow("a record past the names") << "record"
+                                             << "1000000000000000000" << true;
+    QTest::newRow("a record past any number") << "record"
+                                              << "1e300" << true;
+    QTest::newRow("a record with a word") << "record"
+                                          << "\"7\"" << true;
+}
+
+void TestBackupStore::testSequenceBeyondNames()
+{
+    QFETCH(QString, found);
+    QFETCH(QString, sequence);
+    QFETCH(bool, keeps);
+    const QString id = "20261207-105849-123-0000000a";
+    const QByteArray old = MakeSavegame(3000, 1);
+    BackupStore store(folder());
+    const Backup first = *store.Keep(path("Save/AFactMS.sav"), "first").backup;
+    if (found == "name") {
+        const QString key = QFileInfo(KeptFile(folder(), first.id)).completeBaseName().section('-', 4, 4);
+        WriteWholeFile(folder() + "/" + id + "-" + key + "-" + sequence + ".sav", old);
+    } else {
+        WriteWholeFile(folder() + "/" + id + ".sav", old);
+        WriteWholeFile(folder() + "/" + id + ".json",
+                       QString(R"({"format": 1, "path": "%1", "size": %2, "sha256": "%3", "sequence": %4})")
+                           .arg(path("Save/BFactMS.sav"))
+                           .arg(old.size())
+                           .arg(QCryptographicHash::hash(old, QCryptographicHash::Sha256).toHex(), sequence)
+                           .toUtf8());
+    }
+
+    const auto before = Snapshot(folder());
+    const QStringList listedBefore = Ids(store.List());
+    const BackupResult result = store.Keep(path("Save/AFactMS.sav"), "second");
+    // Either a backup that is listed and read back, or a failure that changed nothing: never one
+    // that is reported kept and then cannot be found.
+    QCOMPARE(result.ok(), keeps);
+    if (keeps) {
+        QVERIFY(store.Find(result.backup->id));
+        QCOMPARE(store.Read(*result.backup).content, QByteArray("second"));
+    } else {
+        QCOMPARE(result.errorPath, folder());
+        QCOMPARE(Snapshot(folder()), before);
+        QCOMPARE(Ids(store.List()), listedBefore);
+    }
+    // The earlier record's bytes are listed, or stay where they were.
+    QVERIFY(store.Find(id) || QFile::exists(folder() + "/" + id + ".sav"));
+    QCOMPARE(Ids(store.List()).contains(first.id), true);
 }
 
 void TestBackupStore::testUnknownId_data()

@@ -6,6 +6,8 @@
 #include "support/Fakes.h"
 #include "support/Savegames.h"
 
+#include <QHash>
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -36,6 +38,8 @@ private slots:
     void testRestoreRefuses_data();
     void testRestoreRefuses();
     void testRestoreTheOldestOfAFullSet();
+    void testFailedChangeLeavesBackupsApart_data();
+    void testFailedChangeLeavesBackupsApart();
 
 private:
     QString save(const QString& name) const { return m_saveFolder + name; }
@@ -297,6 +301,49 @@ void TestRestore::testRestoreTheOldestOfAFullSet()
     QCOMPARE(ReadWholeFile(factory), versions.first());
     QCOMPARE(store.List().size(), BackupsKeptPerFile);
     QCOMPARE(store.Read(store.List().constFirst()).content, m_alex);
+}
+
+void TestRestore::testFailedChangeLeavesBackupsApart_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::newRow("save") << "save";
+    QTest::newRow("restore") << "restore";
+    QTest::newRow("template choice") << "template choice";
+}
+
+// A change that kept the file as its backup and then stopped leaves the file where it was, and the
+// game goes on writing into it: no backup may change with it.
+void TestRestore::testFailedChangeLeavesBackupsApart()
+{
+    QFETCH(const QString, change);
+    chooseTemplate("Alex.sav");
+    saveMission(12);
+    const QString factory = save("AFactMS.sav");
+    const QByteArray before = ReadWholeFile(factory);
+
+    Problems problems;
+    if (change == "template choice") {
+        // The program data file cannot be discarded, which the choice finds only after its backups.
+        const QString dataFile = QDir(m_dir->filePath("Program")).filePath("kelmora.dat");
+        QVERIFY(QFile::remove(dataFile) && QDir().mkdir(dataFile));
+        problems = SelectNewTemplateDriver(m_state, services(), {save("Bob.sav"), "Bob.sav"}).problems;
+    } else {
+        const QString id = idOf(factory, m_alex);
+        const FileSizeLimit limit(1000);
+        problems = change == "save" ? RunSaveSequence(m_state, services(), true, 0).problems
+                                    : RestoreBackup(m_state, services(), id).problems;
+    }
+    QVERIFY(!problems.isEmpty());
+    QCOMPARE(ReadWholeFile(factory), before);
+
+    const BackupStore store(BackupFolder(services()));
+    QHash<QString, QByteArray> kept;
+    for (const Backup& backup : store.List())
+        kept.insert(backup.id, store.Read(backup).content);
+    QCOMPARE(WriteSpanInPlace(factory, 100, "played on"), QString());
+    QCOMPARE(store.List().size(), kept.size());
+    for (const Backup& backup : store.List())
+        QCOMPARE(store.Read(backup).content, kept.value(backup.id));
 }
 
 QTEST_GUILESS_MAIN(TestRestore)

@@ -1,4 +1,5 @@
 #include "mission/SafeFile.h"
+#include "mission/SavegameBlock.h"
 
 #include "support/Savegames.h"
 
@@ -9,7 +10,11 @@
 #include <QTest>
 
 #ifdef Q_OS_UNIX
+#include <csignal>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #endif
 
 using namespace kelmora;
@@ -26,6 +31,8 @@ private slots:
     void testReplaceIsAllOrNothing();
     void testReplaceRefusesWhatIsNoFile_data();
     void testReplaceRefusesWhatIsNoFile();
+    void testNeverFollowsALinkSwappedIn_data();
+    void testNeverFollowsALinkSwappedIn();
     void testReadNeverWaits_data();
     void testReadNeverWaits();
     void testSameFile();
@@ -117,6 +124,66 @@ void TestSafeFile::testReplaceRefusesWhatIsNoFile()
         QCOMPARE(ReplaceFile(target, "new bytes", mayCreate), reason);
     QCOMPARE(ReadWholeFile(other), MakeSavegame(9000, 3));
     QVERIFY(QFileInfo(QStringLiteral("/dev/null")).exists() && !QFileInfo(QStringLiteral("/dev/null")).isFile());
+}
+
+// Whoever may make names in the savegame folder can swap a link in after the check: the file must
+// still be read and written at that name, never where the link leads.
+void TestSafeFile::testNeverFollowsALinkSwappedIn_data()
+{
+    QTest::addColumn<QString>("writer");
+    QTest::newRow("replaced") << "replace";
+    QTest::newRow("mission block written") << "block";
+    QTest::newRow("written in place") << "in place";
+}
+
+void TestSafeFile::testNeverFollowsALinkSwappedIn()
+{
+#ifndef Q_OS_UNIX
+    QSKIP("links as another user would make them");
+#else
+    QFETCH(QString, writer);
+    const QString target = path("AFactMS.sav"), victim = path("victim.sav");
+    // Savegame-sized, so that a read through the link would be taken for one.
+    const QByteArray victimBytes = MakeSavegame(9000, 7), savegame = MakeSavegame(9000, 1);
+    WriteWholeFile(victim, victimBytes);
+    WriteWholeFile(target, savegame);
+    const pid_t swapper = fork();
+    if (swapper == 0) {
+        const QByteArray to = QFile::encodeName(target), link = QFile::encodeName(path("l")),
+                         file = QFile::encodeName(path("f")), victimName = QFile::encodeName(victim);
+        for (;;) {
+            ::symlink(victimName.constData(), link.constData());
+            ::rename(link.constData(), to.constData());
+            const int fd = ::open(file.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+            [[maybe_unused]] const auto written = ::write(fd, savegame.constData(), size_t(savegame.size()));
+            ::close(fd);
+            ::rename(file.constData(), to.constData());
+        }
+    }
+    MissionStatusTable table{};
+    bool victimRead = false;
+    const BeforeOverwrite looked = [&](const QByteArray& current, bool) {
+        victimRead = victimRead || current.left(200) == victimBytes.left(200);
+        return QString();
+    };
+    QElapsedTimer timer;
+    timer.start();
+    int attempts = 0;
+    // The in-place write's window is narrow: it takes thousands of tries to hit.
+    for (; attempts < 20000 && timer.elapsed() < 3000; ++attempts) {
+        if (writer == "replace")
+            ReplaceFile(target, MakeSavegame(9000, 2), true);
+        else if (writer == "block")
+            WriteMissionBlock(target, table, looked);
+        else
+            WriteSpanInPlace(target, 0, "XX");
+    }
+    ::kill(swapper, SIGKILL);
+    QCOMPARE(::waitpid(swapper, nullptr, 0), swapper);
+    QCOMPARE(ReadWholeFile(victim), victimBytes);
+    QVERIFY(!victimRead);
+    QVERIFY(attempts > 50);
+#endif
 }
 
 void TestSafeFile::testReadNeverWaits_data()
