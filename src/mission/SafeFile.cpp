@@ -200,14 +200,24 @@ QString ReplaceFile(const QString& path, const QByteArray& content, bool mayCrea
     if (interruption && interruption->afterBytes >= 0)
         length = qMin(length, interruption->afterBytes);
     // Not QSaveFile: it resolves a link at the path when it opens, so a link swapped in after the
-    // check above would have the new version renamed over the file it leads to. A new name made
-    // with O_EXCL follows nothing, and rename() replaces a link itself.
-    QByteArray temporary;
+    // check above would have the new version renamed over the file it leads to. The new version
+    // here is made in the folder and follows nothing, and rename() replaces a link itself.
+    const auto randomName = [&] {
+        return name + '.' +
+               QByteArray::number(QRandomGenerator::system()->generate() % (36u * 36 * 36 * 36 * 36 * 36), 36)
+                   .rightJustified(6, '0');
+    };
+    QByteArray temporary; // empty while the new version has no name
     Descriptor file;
+#ifdef O_TMPFILE
+    // Without a name until it is complete, so that a run killed while writing leaves nothing behind.
+    file.fd =
+        ::open(QFile::encodeName(QFileInfo(path).absolutePath()).constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+#endif
+    const bool unnamed = file.fd >= 0;
+    // Where the file system cannot make a file without a name, a new name made with O_EXCL.
     for (int attempt = 0; file.fd < 0 && attempt < 100; ++attempt) {
-        temporary = name + '.' +
-                    QByteArray::number(QRandomGenerator::system()->generate() % (36u * 36 * 36 * 36 * 36 * 36), 36)
-                        .rightJustified(6, '0');
+        temporary = randomName();
         file.fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
         if (file.fd < 0 && errno != EEXIST)
             return qt_error_string(errno);
@@ -215,7 +225,8 @@ QString ReplaceFile(const QString& path, const QByteArray& content, bool mayCrea
     if (file.fd < 0)
         return qt_error_string(EEXIST);
     const auto fail = [&](int error) {
-        ::unlink(temporary.constData());
+        if (!temporary.isEmpty())
+            ::unlink(temporary.constData());
         return qt_error_string(error);
     };
     // The player's permissions stay; a new file gets what the umask allows.
@@ -230,11 +241,30 @@ QString ReplaceFile(const QString& path, const QByteArray& content, bool mayCrea
         done += written;
     }
     if (interruption && (interruption->beforeRename || length < content.size())) {
-        ::unlink(temporary.constData());
+        fail(0);
         return QStringLiteral("Interrupted");
     }
     if (::fsync(file.fd) != 0)
         return fail(errno);
+    if (unnamed) {
+        // Named only now, complete and on disk, right before it takes the file's place.
+        const QByteArray descriptor = "/proc/self/fd/" + QByteArray::number(file.fd);
+        int linked = -1;
+        for (int attempt = 0; linked != 0 && attempt < 100; ++attempt) {
+            temporary = randomName();
+            linked = ::linkat(AT_FDCWD, descriptor.constData(), AT_FDCWD, temporary.constData(), AT_SYMLINK_FOLLOW);
+            if (linked != 0 && errno == ENOENT) // no /proc: only with the right to find any file
+                linked = ::linkat(file.fd, "", AT_FDCWD, temporary.constData(), AT_EMPTY_PATH);
+            if (linked != 0 && errno != EEXIST) {
+                temporary.clear();
+                return qt_error_string(errno);
+            }
+        }
+        if (linked != 0) {
+            temporary.clear();
+            return qt_error_string(EEXIST);
+        }
+    }
     const int closed = ::close(file.fd);
     file.fd = -1;
     if (closed != 0)
