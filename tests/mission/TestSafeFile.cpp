@@ -29,6 +29,7 @@ class TestSafeFile : public QObject
 private slots:
     void init();
     void testReplaceIsAllOrNothing();
+    void testKilledWhileReplacing();
     void testReplaceRefusesWhatIsNoFile_data();
     void testReplaceRefusesWhatIsNoFile();
     void testNeverFollowsALinkSwappedIn_data();
@@ -85,6 +86,39 @@ void TestSafeFile::testReplaceIsAllOrNothing()
                                                     QFileDevice::ReadGroup);
     QCOMPARE(ReplaceFile(path("missing.sav"), after, false), QStringLiteral("No such file or directory"));
     QVERIFY(!QFile::exists(path("missing.sav")));
+}
+
+// A run killed while it writes the new version leaves the old file, and nothing beside it in the
+// player's folder.
+void TestSafeFile::testKilledWhileReplacing()
+{
+#ifndef Q_OS_LINUX
+    QSKIP("needs fork and a file system that makes files without a name");
+#else
+    const QString file = path("AFactMS.sav");
+    const QByteArray before = MakeSavegame(9000, 1);
+    WriteWholeFile(file, before);
+    // Large enough that writing it takes far longer than the kills below wait.
+    const QByteArray after(64 * 1024 * 1024, 'x');
+    for (int round = 0; round < 8; ++round) {
+        const pid_t child = fork();
+        if (child == 0) {
+            ReplaceFile(file, after, false);
+            _exit(0);
+        }
+        usleep(useconds_t(2000 + round * 1000));
+        kill(child, SIGKILL);
+        int status = 0;
+        QCOMPARE(waitpid(child, &status, 0), child);
+        QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden), QStringList{"AFactMS.sav"});
+        if (WIFSIGNALED(status)) {
+            QCOMPARE(ReadWholeFile(file), before);
+        } else { // a machine fast enough to finish first
+            QCOMPARE(ReadWholeFile(file).size(), after.size());
+            WriteWholeFile(file, before);
+        }
+    }
+#endif
 }
 
 void TestSafeFile::testReplaceRefusesWhatIsNoFile_data()
