@@ -311,12 +311,19 @@ public:
         return {qt_error_string(EEXIST), Native(m_dir.path())};
     }
 
-    std::optional<Backup> BackupOf(const Named& named)
+    // `listed`: as a listing shows it. A backup that is still a name of its original (taken over
+    // by a change that was killed before it replaced the file) is no backup yet: whatever is
+    // written into the file would change it. It shows once the file is replaced; the next change
+    // of the file gives it a copy of its own first, if it must.
+    std::optional<Backup> BackupOf(const Named& named, bool listed = true)
     {
         const QString origin = Origin(named.key);
         if (origin.isEmpty())
             return std::nullopt;
-        return Backup{named.id, TimeOfId(named.id), origin, QFileInfo(FilePath(named.fileName)).size()};
+        const QString file = FilePath(named.fileName);
+        if (listed && LinkCount(file) > 1 && IsSameFile(file, origin))
+            return std::nullopt;
+        return Backup{named.id, TimeOfId(named.id), origin, QFileInfo(file).size()};
     }
 
 private:
@@ -457,21 +464,22 @@ BackupResult BackupStore::Keep(const QString& originalPath, const QByteArray& co
             samePath.append(named);
     }
 
+    // A backup never listed: the file itself, taken over by a change that was killed before it
+    // replaced the file. It becomes this change's backup.
+    QString adopted;
     if (!samePath.isEmpty()) {
         const QString newest = folder.FilePath(samePath.first().fileName);
         bool holdsThese = false;
         if (IsSameFile(newest, path)) {
-            // Taken over by a change that then did not happen: it is the file itself, so it holds
-            // what is there now, and stays a backup once the file is replaced or removed. Not when
-            // the file is about to be written into, or has a name besides these two: whatever is
-            // written there would change the backup too, so it gets a copy of its own first.
-            if (mode == KeepMode::TakeOver && LinkCount(newest) == 2) {
-                holdsThese = true;
-            } else if (const QString error = Detach(newest); !error.isEmpty()) {
-                return {error, Native(newest), std::nullopt};
+            // It holds what is there now. When the file is about to be written into, or has a name
+            // besides these two, whatever is written there would change the backup too: it gets a
+            // copy of its own first.
+            if (mode != KeepMode::TakeOver || LinkCount(newest) != 2) {
+                if (const QString error = Detach(newest); !error.isEmpty())
+                    return {error, Native(newest), std::nullopt};
             }
-        }
-        if (!holdsThese && QFileInfo(newest).size() == content.size()) {
+            adopted = newest;
+        } else if (QFileInfo(newest).size() == content.size()) {
             QByteArray kept;
             holdsThese = ReadRegularFile(newest, kept, MaximumSavegameSize).isEmpty() && kept == content;
         }
@@ -492,7 +500,13 @@ BackupResult BackupStore::Keep(const QString& originalPath, const QByteArray& co
     } while (std::any_of(names.begin(), names.end(), [&](const Named& named) { return named.id == backup.id; }) ||
              EntryAt(target) != EntryKind::Missing);
 
-    if (mode != KeepMode::TakeOver || !TakeOver(path, content, target)) {
+    if (!adopted.isEmpty()) {
+        // Under this change's time and number: it was never listed, so no ID of it is known.
+        QFile file(adopted);
+        if (!file.rename(target))
+            return {file.errorString(), Native(adopted), std::nullopt};
+        backup.size = QFileInfo(target).size();
+    } else if (mode != KeepMode::TakeOver || !TakeOver(path, content, target)) {
         if (const QString error = ReplaceFile(target, content, true); !error.isEmpty()) {
             if (newKey)
                 QFile::remove(folder.FilePath(key + PathSuffix));
@@ -500,8 +514,9 @@ BackupResult BackupStore::Keep(const QString& originalPath, const QByteArray& co
         }
     }
 
-    // samePath holds only the older ones, so the new backup is never among those dropped.
-    for (qsizetype i = BackupsKeptPerFile - 1; i < samePath.size(); ++i)
+    // samePath holds only the older ones (and the adopted one first), so the new backup is never
+    // among those dropped.
+    for (qsizetype i = BackupsKeptPerFile - (adopted.isEmpty() ? 1 : 0); i < samePath.size(); ++i)
         QFile::remove(folder.FilePath(samePath[i].fileName));
     return {{}, {}, backup};
 }
@@ -548,7 +563,7 @@ BackupContent BackupStore::Read(const Backup& backup) const
     if (IsBackupId(backup.id) && QFileInfo(m_folder).isDir()) {
         Folder folder(m_folder);
         for (const Named& named : folder.Names()) {
-            if (named.id != backup.id || folder.Origin(named.key).isEmpty())
+            if (named.id != backup.id || !folder.BackupOf(named))
                 continue;
             const QString path = folder.FilePath(named.fileName);
             result.error = ReadRegularFile(path, result.content, MaximumSavegameSize);

@@ -438,6 +438,8 @@ void TestBackupStore::testTakenOverThenWrittenInPlace_data()
     QTest::addColumn<QString>("next"); // the next change to the file
     QTest::newRow("written into by a save") << "write";
     QTest::newRow("given another name, then replaced") << "other name";
+    // What a kill between taking the file over and replacing it leaves to the game.
+    QTest::newRow("written into by the game") << "game";
 }
 
 void TestBackupStore::testTakenOverThenWrittenInPlace()
@@ -451,11 +453,24 @@ void TestBackupStore::testTakenOverThenWrittenInPlace()
     const QByteArray bytes = MakeSavegame(8410, 5);
     WriteWholeFile(file, bytes);
     BackupStore store(folder());
-    const Backup takenOver = *store.Keep(file, bytes, KeepMode::TakeOver).backup;
+    Backup takenOver = *store.Keep(file, bytes, KeepMode::TakeOver).backup;
     QVERIFY(SameInode(KeptFile(folder(), takenOver.id), file));
-    // Taking it over again is no new backup: the file will still be replaced.
-    QCOMPARE(store.Keep(file, bytes, KeepMode::TakeOver).backup->id, takenOver.id);
+    // Taken over again, it is no second backup: the one that was never listed becomes this
+    // change's, under its time.
+    const Backup again = *store.Keep(file, bytes, KeepMode::TakeOver).backup;
+    QVERIFY(again.id != takenOver.id && again.time >= takenOver.time);
+    QCOMPARE(QDir(folder()).entryList({"*.sav"}, QDir::Files).size(), 1);
+    QVERIFY(SameInode(KeptFile(folder(), again.id), file));
+    takenOver = again;
 
+    if (next == "game") {
+        // Until the file is replaced it is no backup: nothing lists it, nothing restores it.
+        QCOMPARE(WriteSpanInPlace(file, 245, QByteArray(7925, '\0')), QString());
+        QVERIFY(store.List().isEmpty());
+        QVERIFY(!store.Find(takenOver.id));
+        QVERIFY(!store.Read(takenOver).ok());
+        return;
+    }
     if (next == "write") {
         const BackupResult copied = store.Keep(file, bytes, KeepMode::Copy);
         QVERIFY2(copied.ok(), qPrintable(copied.error));
