@@ -5,7 +5,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRandomGenerator>
 #include <QSaveFile>
 #include <QThread>
 
@@ -202,11 +201,9 @@ QString ReplaceFile(const QString& path, const QByteArray& content, bool mayCrea
     // Not QSaveFile: it resolves a link at the path when it opens, so a link swapped in after the
     // check above would have the new version renamed over the file it leads to. The new version
     // here is made in the folder and follows nothing, and rename() replaces a link itself.
-    const auto randomName = [&] {
-        return name + '.' +
-               QByteArray::number(QRandomGenerator::system()->generate() % (36u * 36 * 36 * 36 * 36 * 36), 36)
-                   .rightJustified(6, '0');
-    };
+    // The new version's name beside the file, while it is not yet in place. One name, so that what a
+    // run killed at the wrong moment left there is the next run's to clear away, never the player's.
+    const QByteArray pending = name + ".kelmora-new";
     QByteArray temporary; // empty while the new version has no name
     Descriptor file;
 #ifdef O_TMPFILE
@@ -215,15 +212,14 @@ QString ReplaceFile(const QString& path, const QByteArray& content, bool mayCrea
         ::open(QFile::encodeName(QFileInfo(path).absolutePath()).constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
 #endif
     const bool unnamed = file.fd >= 0;
-    // Where the file system cannot make a file without a name, a new name made with O_EXCL.
-    for (int attempt = 0; file.fd < 0 && attempt < 100; ++attempt) {
-        temporary = randomName();
-        file.fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
-        if (file.fd < 0 && errno != EEXIST)
+    if (!unnamed) {
+        // Where the file system cannot make a file without a name, the name is made at once.
+        ::unlink(pending.constData()); // never follows a link, never removes a folder
+        file.fd = ::open(pending.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (file.fd < 0)
             return qt_error_string(errno);
+        temporary = pending;
     }
-    if (file.fd < 0)
-        return qt_error_string(EEXIST);
     const auto fail = [&](int error) {
         if (!temporary.isEmpty())
             ::unlink(temporary.constData());
@@ -248,22 +244,14 @@ QString ReplaceFile(const QString& path, const QByteArray& content, bool mayCrea
         return fail(errno);
     if (unnamed) {
         // Named only now, complete and on disk, right before it takes the file's place.
+        ::unlink(pending.constData());
         const QByteArray descriptor = "/proc/self/fd/" + QByteArray::number(file.fd);
-        int linked = -1;
-        for (int attempt = 0; linked != 0 && attempt < 100; ++attempt) {
-            temporary = randomName();
-            linked = ::linkat(AT_FDCWD, descriptor.constData(), AT_FDCWD, temporary.constData(), AT_SYMLINK_FOLLOW);
-            if (linked != 0 && errno == ENOENT) // no /proc: only with the right to find any file
-                linked = ::linkat(file.fd, "", AT_FDCWD, temporary.constData(), AT_EMPTY_PATH);
-            if (linked != 0 && errno != EEXIST) {
-                temporary.clear();
-                return qt_error_string(errno);
-            }
-        }
-        if (linked != 0) {
-            temporary.clear();
-            return qt_error_string(EEXIST);
-        }
+        int linked = ::linkat(AT_FDCWD, descriptor.constData(), AT_FDCWD, pending.constData(), AT_SYMLINK_FOLLOW);
+        if (linked != 0 && errno == ENOENT) // no /proc: only with the right to find any file
+            linked = ::linkat(file.fd, "", AT_FDCWD, pending.constData(), AT_EMPTY_PATH);
+        if (linked != 0)
+            return qt_error_string(errno);
+        temporary = pending;
     }
     const int closed = ::close(file.fd);
     file.fd = -1;

@@ -118,6 +118,22 @@ void TestSafeFile::testKilledWhileReplacing()
             WriteWholeFile(file, before);
         }
     }
+    // Killed between naming the complete new version and renaming it, a run leaves that name; the
+    // next replacement clears it away, and a link there is never followed.
+    for (const bool link : {false, true}) {
+        const QString pending = file + ".kelmora-new";
+        if (link)
+            QVERIFY(QFile::link(path("elsewhere.sav"), pending));
+        else
+            WriteWholeFile(pending, "left by a killed run");
+        WriteWholeFile(path("elsewhere.sav"), before);
+        QCOMPARE(ReplaceFile(file, MakeSavegame(9000, 3 + link), false), QString());
+        QCOMPARE(ReadWholeFile(file), MakeSavegame(9000, 3 + link));
+        QCOMPARE(ReadWholeFile(path("elsewhere.sav")), before);
+        QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden | QDir::System),
+                 QStringList({"AFactMS.sav", "elsewhere.sav"}));
+        QVERIFY(QFile::remove(path("elsewhere.sav")));
+    }
 #endif
 }
 
