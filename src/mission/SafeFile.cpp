@@ -242,6 +242,7 @@ QString ReplaceFile(const QString& path, const QByteArray& content, bool mayCrea
     }
     if (::fsync(file.fd) != 0)
         return fail(errno);
+#ifdef O_TMPFILE
     if (unnamed) {
         // Named only now, complete and on disk, right before it takes the file's place.
         ::unlink(pending.constData());
@@ -253,6 +254,7 @@ QString ReplaceFile(const QString& path, const QByteArray& content, bool mayCrea
             return qt_error_string(errno);
         temporary = pending;
     }
+#endif
     const int closed = ::close(file.fd);
     file.fd = -1;
     if (closed != 0)
