@@ -311,6 +311,10 @@ QString WriteSpanInPlace(const QString& path, qint64 offset, const QByteArray& s
         return qt_error_string(errno);
     if (!S_ISREG(info.st_mode))
         return NotAFileReason(EntryKind::Other);
+    // A hard link makes the file another savegame too, perhaps another driver's: a rename would
+    // replace this name alone, a write goes into both.
+    if (info.st_nlink > 1)
+        return QStringLiteral("It has other names, which a write into it would change too");
     const ssize_t written = ::pwrite(file.fd, span.constData(), static_cast<size_t>(span.size()), offset);
     if (written < 0)
         return qt_error_string(errno);

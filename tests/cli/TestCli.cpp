@@ -589,9 +589,12 @@ void TestCli::testSaveInPlace_data()
 {
     QTest::addColumn<bool>("playerOwnsFactory");
     QTest::addColumn<bool>("sharedFolder"); // sticky and writable by all, as /tmp
-    QTest::newRow("the player's own factory driver file") << true << false;
-    QTest::newRow("a factory driver file the player may not write") << false << false;
-    QTest::newRow("another user's factory driver file in a shared folder") << false << true;
+    QTest::addColumn<bool>("otherName"); // the file is also another savegame, by a hard link
+    QTest::newRow("the player's own factory driver file") << true << false << false;
+    QTest::newRow("a factory driver file the player may not write") << false << false << false;
+    QTest::newRow("another user's factory driver file in a shared folder") << false << true << false;
+    // Written into, the other savegame would change too.
+    QTest::newRow("a factory driver file that is also another savegame") << true << false << true;
 }
 
 // A savegame folder where the player may not make files, such as one the game's installer made, still
@@ -602,6 +605,7 @@ void TestCli::testSaveInPlace()
 #ifdef Q_OS_LINUX
     QFETCH(const bool, playerOwnsFactory);
     QFETCH(const bool, sharedFolder);
+    QFETCH(const bool, otherName);
     if (::geteuid() != 0)
         QSKIP("Needs root to hand the files to another user");
     const QString setpriv = QStandardPaths::findExecutable(QStringLiteral("setpriv"));
@@ -632,6 +636,9 @@ void TestCli::testSaveInPlace()
         QCOMPARE(::chmod(QFile::encodeName(At("<save>")).constData(), 01777), 0);
         QCOMPARE(::chmod(QFile::encodeName(factory).constData(), 0666), 0);
     }
+    const QString other = At("<save>/Bob.sav");
+    if (otherName)
+        QCOMPARE(::link(QFile::encodeName(factory).constData(), QFile::encodeName(other).constData()), 0);
     struct stat before = {};
     QVERIFY(::stat(QFile::encodeName(factory).constData(), &before) == 0);
     const QStringList entries = SaveFolderEntries();
@@ -644,7 +651,15 @@ void TestCli::testSaveInPlace()
     QCOMPARE(after.st_ino, before.st_ino);
     QCOMPARE(after.st_uid, before.st_uid);
     QCOMPARE(ReadWholeFile(At("<save>/Alex.sav")), m_template);
-    if (playerOwnsFactory || sharedFolder) {
+    if (otherName) {
+        QCOMPARE(outcome.exitCode, 1);
+        QCOMPARE(outcome.errLines,
+                 At("Error! - Write failed: Could not write to factory driver file '<save>/AFactMS.sav' "
+                    "[It has other names, which a write into it would change too]")
+                     .split(u'\n'));
+        QCOMPARE(ReadWholeFile(factory), m_template);
+        QCOMPARE(ReadWholeFile(other), m_template);
+    } else if (playerOwnsFactory || sharedFolder) {
         QVERIFY2(outcome.exitCode == 0, qPrintable(outcome.errLines.join(u'\n')));
         QVERIFY2(outcome.out.startsWith(QStringLiteral("Saved [Mission #7] @ ")), qPrintable(outcome.out));
         QCOMPARE(ReadWholeFile(factory), SavedFrom(m_template, 6));
