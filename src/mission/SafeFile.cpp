@@ -205,6 +205,11 @@ QString ReplaceFile(const QString& path, const QByteArray& content, bool mayCrea
     // run killed at the wrong moment left there is the next run's to clear away, never the player's.
     const QByteArray pending = name + ".kelmora-new";
     QByteArray temporary; // empty while the new version has no name
+    // What stands at that name and cannot be cleared away is what the player must remove.
+    const auto blocked = [&](int error) {
+        return QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(QFile::decodeName(pending)),
+                                            qt_error_string(error));
+    };
     Descriptor file;
 #ifdef O_TMPFILE
     // Without a name until it is complete, so that a run killed while writing leaves nothing behind.
@@ -217,7 +222,7 @@ QString ReplaceFile(const QString& path, const QByteArray& content, bool mayCrea
         ::unlink(pending.constData()); // never follows a link, never removes a folder
         file.fd = ::open(pending.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
         if (file.fd < 0)
-            return qt_error_string(errno);
+            return errno == EEXIST ? blocked(errno) : qt_error_string(errno);
         temporary = pending;
     }
     const auto fail = [&](int error) {
@@ -251,7 +256,7 @@ QString ReplaceFile(const QString& path, const QByteArray& content, bool mayCrea
         if (linked != 0 && errno == ENOENT) // no /proc: only with the right to find any file
             linked = ::linkat(file.fd, "", AT_FDCWD, pending.constData(), AT_EMPTY_PATH);
         if (linked != 0)
-            return qt_error_string(errno);
+            return errno == EEXIST ? blocked(errno) : qt_error_string(errno);
         temporary = pending;
     }
 #endif

@@ -149,6 +149,10 @@ void TestSafeFile::testReplaceRefusesWhatIsNoFile_data()
     QTest::newRow("link to a device") << "device link" << link;
     QTest::newRow("FIFO") << "fifo"
                           << "It is not a regular file";
+    // What the new version's name is taken by, where it cannot be cleared away, is what the player
+    // must be told of: the file itself is fine.
+    QTest::newRow("folder where the new version goes") << "pending folder"
+                                                       << "<target>.kelmora-new: File exists";
 }
 
 void TestSafeFile::testReplaceRefusesWhatIsNoFile()
@@ -163,6 +167,11 @@ void TestSafeFile::testReplaceRefusesWhatIsNoFile()
         QVERIFY(QFile::link(other, target));
     else if (kind == "device link")
         QVERIFY(QFile::link("/dev/null", target));
+    else if (kind == "pending folder") {
+        WriteWholeFile(target, MakeSavegame(9000, 4));
+        QVERIFY(QDir().mkdir(target + ".kelmora-new"));
+        reason.replace("<target>", QDir::toNativeSeparators(target));
+    }
 #ifdef Q_OS_UNIX
     else if (kind == "fifo")
         QCOMPARE(mkfifo(QFile::encodeName(target).constData(), 0600), 0);
@@ -173,6 +182,8 @@ void TestSafeFile::testReplaceRefusesWhatIsNoFile()
     for (const bool mayCreate : {false, true})
         QCOMPARE(ReplaceFile(target, "new bytes", mayCreate), reason);
     QCOMPARE(ReadWholeFile(other), MakeSavegame(9000, 3));
+    if (kind == "pending folder")
+        QCOMPARE(ReadWholeFile(target), MakeSavegame(9000, 4));
     QVERIFY(QFileInfo(QStringLiteral("/dev/null")).exists() && !QFileInfo(QStringLiteral("/dev/null")).isFile());
 }
 
