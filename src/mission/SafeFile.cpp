@@ -78,6 +78,13 @@ void TakeOverOwnerlessLock(QLockFile& lock, const QString& path)
 
 #endif
 
+// Written into, a file shrunk since it was read (a game rewriting it empties it first) would be
+// filled up to the span with zeros.
+QString TooShortForSpan(qint64 size, qint64 needed)
+{
+    return QStringLiteral("The file is too short for the write (%1 bytes, %2 needed)").arg(size).arg(needed);
+}
+
 } // namespace
 
 EntryKind EntryAt(const QString& path)
@@ -320,6 +327,8 @@ QString WriteSpanInPlace(const QString& path, qint64 offset, const QByteArray& s
     // replace this name alone, a write goes into both.
     if (info.st_nlink > 1)
         return QStringLiteral("It has other names, which a write into it would change too");
+    if (info.st_size < offset + span.size())
+        return TooShortForSpan(info.st_size, offset + span.size());
     const ssize_t written = ::pwrite(file.fd, span.constData(), static_cast<size_t>(span.size()), offset);
     if (written < 0)
         return qt_error_string(errno);
@@ -332,6 +341,8 @@ QString WriteSpanInPlace(const QString& path, qint64 offset, const QByteArray& s
     QFile file(path);
     if (!file.open(QIODevice::ReadWrite | QIODevice::ExistingOnly | QIODevice::Unbuffered))
         return file.errorString();
+    if (file.size() < offset + span.size())
+        return TooShortForSpan(file.size(), offset + span.size());
     if (!file.seek(offset) || file.write(span) != span.size() || !file.flush())
         return file.errorString();
     file.close();

@@ -51,7 +51,8 @@ QString ReplaceFile(const QString& path, const QByteArray& content, bool mayCrea
 
 // Writes `span` at `offset` of the existing regular file with a single write, then flushes it to
 // disk: for a file the player may write in a folder where no new file can be made. A file with other
-// names (hard links) is refused: they would change too.
+// names (hard links) is refused: they would change too; so is one too short to hold the span, which
+// the write would lengthen.
 QString WriteSpanInPlace(const QString& path, qint64 offset, const QByteArray& span);
 
 // The system's words for why no file can be made in `folder` or the folders it would need.

@@ -36,6 +36,8 @@ private slots:
     void testNeverFollowsALinkSwappedIn();
     void testReadNeverWaits_data();
     void testReadNeverWaits();
+    void testWriteInPlaceNeverLengthens_data();
+    void testWriteInPlaceNeverLengthens();
     void testSameFile();
     void testLock();
     void testLockRefusesWhatIsNoFile_data();
@@ -283,6 +285,29 @@ void TestSafeFile::testReadNeverWaits()
     QByteArray content("untouched");
     QCOMPARE(ReadRegularFile(file, content, 100), reason);
     QCOMPARE(content, QByteArray("untouched"));
+}
+
+void TestSafeFile::testWriteInPlaceNeverLengthens_data()
+{
+    QTest::addColumn<int>("size");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("the span ends the file") << 12 << "";
+    QTest::newRow("one byte short") << 11 << "The file is too short for the write (11 bytes, 12 needed)";
+    // As a game that rewrites its file leaves it for a moment.
+    QTest::newRow("emptied") << 0 << "The file is too short for the write (0 bytes, 12 needed)";
+}
+
+// A file shrunk since it was read, by the game rewriting it, must not be filled up to the span with
+// zeros: the game would load a made-up savegame.
+void TestSafeFile::testWriteInPlaceNeverLengthens()
+{
+    QFETCH(int, size);
+    QFETCH(QString, reason);
+    const QString file = path("AFactMS.sav");
+    const QByteArray before = MakeSavegame(size, 4);
+    WriteWholeFile(file, before);
+    QCOMPARE(WriteSpanInPlace(file, 8, "span"), reason);
+    QCOMPARE(ReadWholeFile(file), reason.isEmpty() ? before.left(8) + "span" : before);
 }
 
 void TestSafeFile::testSameFile()
