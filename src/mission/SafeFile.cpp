@@ -256,21 +256,36 @@ QString ReplaceFile(const QString& path, const QByteArray& content, bool mayCrea
         return fail(errno);
 #ifdef O_TMPFILE
     if (unnamed) {
-        // Named only now, complete and on disk, right before it takes the file's place.
-        ::unlink(pending.constData());
+        // Named only now, complete and on disk.
         const QByteArray descriptor = "/proc/self/fd/" + QByteArray::number(file.fd);
-        int linked = ::linkat(AT_FDCWD, descriptor.constData(), AT_FDCWD, pending.constData(), AT_SYMLINK_FOLLOW);
-        if (linked != 0 && errno == ENOENT) // no /proc: only with the right to find any file
-            linked = ::linkat(file.fd, "", AT_FDCWD, pending.constData(), AT_EMPTY_PATH);
-        if (linked != 0)
-            return errno == EEXIST ? blocked(errno) : qt_error_string(errno);
-        temporary = pending;
+        const auto linkAs = [&](const QByteArray& to) {
+            int linked = ::linkat(AT_FDCWD, descriptor.constData(), AT_FDCWD, to.constData(), AT_SYMLINK_FOLLOW);
+            if (linked != 0 && errno == ENOENT) // no /proc: only with the right to find any file
+                linked = ::linkat(file.fd, "", AT_FDCWD, to.constData(), AT_EMPTY_PATH);
+            return linked == 0;
+        };
+        // A new file takes its own name at once: it appears whole, in one step, and a run killed
+        // right after leaves no second copy beside it. Where something has turned up at the name
+        // since the look above, it is replaced as an existing file is.
+        if (kind == EntryKind::Missing && linkAs(name)) {
+            temporary = name;
+        } else if (kind == EntryKind::Missing && errno != EEXIST) {
+            return qt_error_string(errno);
+        } else {
+            // Right before it takes the file's place.
+            ::unlink(pending.constData());
+            if (!linkAs(pending))
+                return errno == EEXIST ? blocked(errno) : qt_error_string(errno);
+            temporary = pending;
+        }
     }
 #endif
     const int closed = ::close(file.fd);
     file.fd = -1;
     if (closed != 0)
         return fail(errno);
+    if (temporary == name)
+        return {};
     if (::rename(temporary.constData(), name.constData()) != 0)
         return fail(errno);
     return {};

@@ -45,7 +45,8 @@ struct WriteInterruption
 
 // Puts `content` at `path` in one step: the new version is written beside the old one, flushed to
 // disk and renamed into place, so that the path holds either all the old bytes or all the new ones.
-// The old file's permissions are kept. `path` must be a regular file, or missing when `mayCreate`.
+// The old file's permissions are kept. `path` must be a regular file, or missing when `mayCreate`;
+// a new file appears at its name complete, with nothing left beside it.
 QString ReplaceFile(const QString& path, const QByteArray& content, bool mayCreate,
                     const WriteInterruption* interruption = nullptr);
 

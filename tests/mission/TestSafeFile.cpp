@@ -16,6 +16,15 @@
 #include <sys/wait.h>
 #include <unistd.h>
 #endif
+#ifdef Q_OS_LINUX
+#include <linux/filter.h>
+#include <linux/seccomp.h>
+#include <sys/prctl.h>
+#include <sys/syscall.h>
+
+#include <cstddef>
+#include <vector>
+#endif
 
 using namespace kelmora;
 using namespace kelmora::test;
@@ -30,6 +39,8 @@ private slots:
     void init();
     void testReplaceIsAllOrNothing();
     void testKilledWhileReplacing();
+    void testKilledBeforeTheRename_data();
+    void testKilledBeforeTheRename();
     void testReplaceRefusesWhatIsNoFile_data();
     void testReplaceRefusesWhatIsNoFile();
     void testNeverFollowsALinkSwappedIn_data();
@@ -136,6 +147,59 @@ void TestSafeFile::testKilledWhileReplacing()
                  QStringList({"AFactMS.sav", "elsewhere.sav"}));
         QVERIFY(QFile::remove(path("elsewhere.sav")));
     }
+#endif
+}
+
+void TestSafeFile::testKilledBeforeTheRename_data()
+{
+    QTest::addColumn<bool>("exists");
+    QTest::newRow("a file replaced") << true;
+    // As every backup and a restore to a missing file are: nothing at the name to keep.
+    QTest::newRow("a file made") << false;
+}
+
+// The moment the new version is complete and named but not yet in place: the process is killed at
+// its first rename. A replaced file keeps its old bytes; a new file needs no rename at all, so that
+// no run killed there can leave a second, stray copy that nothing ever clears away.
+void TestSafeFile::testKilledBeforeTheRename()
+{
+#if !defined(Q_OS_LINUX) || !defined(O_TMPFILE)
+    QSKIP("needs seccomp and a file system that makes files without a name");
+#else
+    QFETCH(bool, exists);
+    const QString file = path("AFactMS.sav");
+    const QByteArray before = MakeSavegame(9000, 1), after = MakeSavegame(9000, 2);
+    if (exists)
+        WriteWholeFile(file, before);
+    const pid_t child = fork();
+    if (child == 0) {
+        // Killed by the system on any rename, as a kill at exactly that step would.
+        std::vector<sock_filter> filter{BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, nr))};
+        for (const long call : {
+#ifdef SYS_rename
+                 long(SYS_rename),
+#endif
+                 long(SYS_renameat), long(SYS_renameat2)}) {
+            filter.push_back(BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, __u32(call), 0, 1));
+            filter.push_back(BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_KILL_PROCESS));
+        }
+        filter.push_back(BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW));
+        const sock_fprog program{static_cast<unsigned short>(filter.size()), filter.data()};
+        if (::prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) != 0 ||
+            ::prctl(PR_SET_SECCOMP, SECCOMP_MODE_FILTER, &program) != 0)
+            _exit(2);
+        _exit(ReplaceFile(file, after, true).isEmpty() ? 0 : 1);
+    }
+    int status = 0;
+    QCOMPARE(::waitpid(child, &status, 0), child);
+    if (WIFEXITED(status) && WEXITSTATUS(status) == 2)
+        QSKIP("seccomp is not available here");
+    QCOMPARE(WIFSIGNALED(status), exists);
+    QCOMPARE(ReadWholeFile(file), exists ? before : after);
+    QStringList left{"AFactMS.sav"};
+    if (exists)
+        left << "AFactMS.sav.kelmora-new"; // the next replacement clears it away
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden), left);
 #endif
 }
 
