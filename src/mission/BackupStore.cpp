@@ -165,9 +165,8 @@ bool TakeOver(const QString& original, const QByteArray& content, const QString&
     // What was linked must be the file looked at, still with no other name, holding exactly the
     // bytes to keep: nothing may have replaced or changed it since it was read.
     struct stat after = {};
-    QByteArray linked;
     if (::lstat(to.constData(), &after) == 0 && after.st_dev == before.st_dev && after.st_ino == before.st_ino &&
-        after.st_nlink == 2 && ReadRegularFile(target, linked, content.size()).isEmpty() && linked == content)
+        after.st_nlink == 2 && FileHolds(target, content))
         return true;
     ::unlink(to.constData());
     return false;
@@ -479,9 +478,8 @@ BackupResult BackupStore::Keep(const QString& originalPath, const QByteArray& co
                     return {error, Native(newest), std::nullopt};
             }
             adopted = newest;
-        } else if (QFileInfo(newest).size() == content.size()) {
-            QByteArray kept;
-            holdsThese = ReadRegularFile(newest, kept, MaximumSavegameSize).isEmpty() && kept == content;
+        } else {
+            holdsThese = FileHolds(newest, content);
         }
         if (holdsThese) {
             if (std::optional<Backup> backup = folder.BackupOf(samePath.first()))

@@ -9,6 +9,7 @@
 #include <QThread>
 
 #include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <system_error>
 
@@ -183,6 +184,35 @@ QString ReadRegularFile(const QString& path, QByteArray& content, qint64 maximum
         return file.errorString();
     content = bytes;
     return {};
+#endif
+}
+
+bool FileHolds(const QString& path, const QByteArray& content)
+{
+#ifdef Q_OS_UNIX
+    Descriptor file{::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)};
+    struct stat info = {};
+    if (file.fd < 0 || ::fstat(file.fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_size != content.size())
+        return false;
+    // A first piece, then the rest: two versions of a savegame mostly differ early on, in the
+    // mission block.
+    constexpr qsizetype FirstPiece = 8192;
+    QByteArray buffer(qMin(content.size(), FirstPiece), Qt::Uninitialized);
+    for (qsizetype done = 0; done < content.size();) {
+        if (done == FirstPiece)
+            buffer.resize(content.size() - done);
+        const ssize_t got = ::read(file.fd, buffer.data(), size_t(qMin(buffer.size(), content.size() - done)));
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0 || std::memcmp(buffer.constData(), content.constData() + done, size_t(got)) != 0)
+            return false;
+        done += got;
+    }
+    char more;
+    return ::read(file.fd, &more, 1) == 0;
+#else
+    QByteArray bytes;
+    return ReadRegularFile(path, bytes, content.size()).isEmpty() && bytes == content;
 #endif
 }
 

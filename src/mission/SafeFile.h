@@ -36,6 +36,10 @@ bool IsSameFile(const QString& first, const QString& second);
 // of a failure, or empty.
 QString ReadRegularFile(const QString& path, QByteArray& content, qint64 maximumSize, bool followLink = true);
 
+// True when the regular file at `path` holds exactly `content`. Reads only as far as the first
+// difference, and not at all when the sizes differ; never waits on a FIFO or a device.
+bool FileHolds(const QString& path, const QByteArray& content);
+
 // Lets a test stop a replacement part way, as a kill or a power cut would.
 struct WriteInterruption
 {
