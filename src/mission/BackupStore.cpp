@@ -128,7 +128,9 @@ FolderError MakeFolder(const QString& folder)
                 continue;
             return {qt_error_string(ENOTDIR), Native(current)};
         }
-        if (::mkdir(name.constData(), 0777) != 0) {
+        // The backups are the player's savegames: the folder that holds them is the player's alone.
+        const mode_t mode = current == clean ? 0700 : 0777;
+        if (::mkdir(name.constData(), mode) != 0) {
             const int error = errno;
             if (error == EEXIST && ::stat(name.constData(), &info) == 0 && S_ISDIR(info.st_mode))
                 continue;

@@ -144,6 +144,12 @@ void TestBackupStore::testRoundTrip()
     QCOMPARE(Described({*store.Find(listed[1].id)}), Described({listed[1]}));
     QCOMPARE(store.Read(listed[1]).content, firstBytes);
     QCOMPARE(store.Read(listed[0]).content, secondBytes);
+#ifdef Q_OS_UNIX
+    // Only the player may look into the backups, whatever the umask lets other folders be.
+    struct stat folderInfo = {};
+    QCOMPARE(::stat(QFile::encodeName(folder()).constData(), &folderInfo), 0);
+    QCOMPARE(folderInfo.st_mode & 0777, mode_t(0700));
+#endif
     // Nothing was made outside the backup folder.
     for (const QString& entry : Snapshot(m_dir->path()).keys())
         QVERIFY2(entry == "data" || entry.startsWith("data/Backups"), qPrintable(entry));
