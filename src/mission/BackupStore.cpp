@@ -235,6 +235,19 @@ std::optional<Named> ParseName(const QString& fileName)
                  stem.mid(sequenceAt).toLongLong(), fileName};
 }
 
+// What a key stands for: the original's full path, and the template driver it was a copy of
+// when that is known (backups taken before it was recorded, and of other templates' copies, have none).
+struct Origin
+{
+    QString path;
+    QString templatePath;
+};
+
+bool Usable(const QString& path)
+{
+    return !path.isEmpty() && QFileInfo(path).isAbsolute() && !path.contains(QChar(u'\0'));
+}
+
 class Folder
 {
 public:
@@ -262,37 +275,42 @@ public:
         return names;
     }
 
-    // The original path behind `key`, or empty when its path file is missing or unusable.
-    QString Origin(const QString& key)
+    // The original behind `key`, with an empty path when its path file is missing or unusable.
+    Origin OriginOf(const QString& key)
     {
         const auto cached = m_origins.constFind(key);
         if (cached != m_origins.constEnd())
             return *cached;
         QByteArray bytes;
-        QString path;
+        Origin origin;
         if (ReadRegularFile(FilePath(key + PathSuffix), bytes, MaxSmallFileSize).isEmpty()) {
-            path = QString::fromUtf8(bytes);
-            if (path.isEmpty() || !QFileInfo(path).isAbsolute() || path.contains(QChar(u'\0')))
-                path.clear();
+            const QList<QByteArray> parts = bytes.split('\0');
+            origin = {QString::fromUtf8(parts.value(0)), QString::fromUtf8(parts.value(1))};
+            if (parts.size() > 2 || !Usable(origin.path) ||
+                (!origin.templatePath.isEmpty() && !Usable(origin.templatePath)))
+                origin = {};
         }
-        m_origins.insert(key, path);
-        return path;
+        m_origins.insert(key, origin);
+        return origin;
     }
 
-    // The key of `path`: taken from its hash, and the next part of the hash while another path holds
-    // it. A new key's path file is written, flushed, before any backup uses it; `madeNow` tells.
-    FolderError KeyFor(const QString& path, QString& key, bool* madeNow = nullptr)
+    // The key of `origin`: taken from its hash, and the next part of the hash while another origin
+    // holds it. A new key's path file is written, flushed, before any backup uses it; `madeNow` tells.
+    FolderError KeyFor(const Origin& origin, QString& key, bool* madeNow = nullptr)
     {
-        QString folded = path;
+        QByteArray named = origin.path.toUtf8();
+        if (!origin.templatePath.isEmpty())
+            named += '\0' + origin.templatePath.toUtf8();
+        QByteArray folded = named;
 #ifdef Q_OS_WIN
-        folded = folded.toCaseFolded();
+        folded = QString::fromUtf8(named).toCaseFolded().toUtf8();
 #endif
-        const QByteArray hash = QCryptographicHash::hash(folded.toUtf8(), QCryptographicHash::Sha256).toHex();
+        const QByteArray hash = QCryptographicHash::hash(folded, QCryptographicHash::Sha256).toHex();
         for (qsizetype at = 0; at + KeyLength <= hash.size(); at += KeyLength) {
             const QString candidate = QString::fromLatin1(hash.mid(at, KeyLength));
-            const QString origin = Origin(candidate);
-            if (!origin.isEmpty()) {
-                if (SamePath(origin, path)) {
+            const Origin held = OriginOf(candidate);
+            if (!held.path.isEmpty()) {
+                if (SamePath(held.path, origin.path) && SamePath(held.templatePath, origin.templatePath)) {
                     key = candidate;
                     return {};
                 }
@@ -301,9 +319,9 @@ public:
             const QString pathFile = FilePath(candidate + PathSuffix);
             if (EntryAt(pathFile) != EntryKind::Missing)
                 continue; // something unusable stands there: leave it alone
-            if (const QString error = ReplaceFile(pathFile, path.toUtf8(), true); !error.isEmpty())
+            if (const QString error = ReplaceFile(pathFile, named, true); !error.isEmpty())
                 return {error, Native(pathFile)};
-            m_origins.insert(candidate, path);
+            m_origins.insert(candidate, origin);
             key = candidate;
             if (madeNow)
                 *madeNow = true;
@@ -318,13 +336,13 @@ public:
     // of the file gives it a copy of its own first, if it must.
     std::optional<Backup> BackupOf(const Named& named, bool listed = true)
     {
-        const QString origin = Origin(named.key);
-        if (origin.isEmpty())
+        const Origin origin = OriginOf(named.key);
+        if (origin.path.isEmpty())
             return std::nullopt;
         const QString file = FilePath(named.fileName);
-        if (listed && LinkCount(file) > 1 && IsSameFile(file, origin))
+        if (listed && LinkCount(file) > 1 && IsSameFile(file, origin.path))
             return std::nullopt;
-        return Backup{named.id, TimeOfId(named.id), origin, QFileInfo(file).size()};
+        return Backup{named.id, TimeOfId(named.id), origin.path, QFileInfo(file).size(), origin.templatePath};
     }
 
 private:
@@ -409,7 +427,7 @@ private:
                     json.value(u"sha256").toString().toLatin1())
                 continue;
             QString key;
-            if (!KeyFor(NormalisedPath(path), key).error.isEmpty())
+            if (!KeyFor({NormalisedPath(path), {}}, key).error.isEmpty())
                 continue;
             if (QFile::rename(content, FilePath(FileNameOf(id, key, qint64(sequence))))) {
                 QFile::remove(record);
@@ -420,7 +438,7 @@ private:
     }
 
     QDir m_dir;
-    QHash<QString, QString> m_origins;
+    QHash<QString, Origin> m_origins;
 };
 
 } // namespace
@@ -429,7 +447,7 @@ BackupStore::BackupStore(QString folder)
     : m_folder(std::move(folder))
 { }
 
-BackupResult BackupStore::KeepFile(const QString& originalPath, KeepMode mode)
+BackupResult BackupStore::KeepFile(const QString& originalPath, KeepMode mode, const QString& templatePath)
 {
     const QString path = originalPath.isEmpty() ? QString() : NormalisedPath(originalPath);
     QByteArray content;
@@ -437,14 +455,16 @@ BackupResult BackupStore::KeepFile(const QString& originalPath, KeepMode mode)
         path.isEmpty() ? qt_error_string(NoSuchFileError) : ReadRegularFile(path, content, MaximumSavegameSize);
     if (!error.isEmpty())
         return {error, path, std::nullopt};
-    return Keep(path, content, mode);
+    return Keep(path, content, mode, templatePath);
 }
 
-BackupResult BackupStore::Keep(const QString& originalPath, const QByteArray& content, KeepMode mode)
+BackupResult BackupStore::Keep(const QString& originalPath, const QByteArray& content, KeepMode mode,
+                               const QString& templatePath)
 {
-    if (originalPath.isEmpty() || originalPath.contains(QChar(u'\0')))
+    if (originalPath.isEmpty() || originalPath.contains(QChar(u'\0')) || templatePath.contains(QChar(u'\0')))
         return {qt_error_string(InvalidNameError), originalPath, std::nullopt};
     const QString path = NormalisedPath(originalPath);
+    const Origin origin{path, templatePath.isEmpty() ? QString() : NormalisedPath(templatePath)};
 
     if (const FolderError error = MakeFolder(m_folder); !error.error.isEmpty())
         return {error.error, error.path, std::nullopt};
@@ -457,11 +477,12 @@ BackupResult BackupStore::Keep(const QString& originalPath, const QByteArray& co
                 std::nullopt};
     QString key;
     bool newKey = false;
-    if (const FolderError error = folder.KeyFor(path, key, &newKey); !error.error.isEmpty())
+    if (const FolderError error = folder.KeyFor(origin, key, &newKey); !error.error.isEmpty())
         return {error.error, error.path, std::nullopt};
-    QList<Named> samePath; // newest first, as the names are
+    // The file's backups under any template, newest first, as the names are.
+    QList<Named> samePath;
     for (const Named& named : names) {
-        if (named.key == key)
+        if (named.key == key || SamePath(folder.OriginOf(named.key).path, path))
             samePath.append(named);
     }
 
@@ -481,7 +502,8 @@ BackupResult BackupStore::Keep(const QString& originalPath, const QByteArray& co
             }
             adopted = newest;
         } else {
-            holdsThese = FileHolds(newest, content);
+            // Only under the same template: the bytes alone do not tell whose copy they were.
+            holdsThese = samePath.first().key == key && FileHolds(newest, content);
         }
         if (holdsThese) {
             if (std::optional<Backup> backup = folder.BackupOf(samePath.first()))
@@ -493,6 +515,7 @@ BackupResult BackupStore::Keep(const QString& originalPath, const QByteArray& co
     backup.time = QDateTime::currentDateTimeUtc();
     backup.originalPath = path;
     backup.size = content.size();
+    backup.templatePath = origin.templatePath;
     QString target;
     do {
         backup.id = NewId(backup.time);
@@ -528,7 +551,7 @@ void BackupStore::Release(const QString& originalPath)
     const QString path = NormalisedPath(originalPath);
     Folder folder(m_folder);
     for (const Named& named : folder.Names()) {
-        if (SamePath(folder.Origin(named.key), path) && IsSameFile(folder.FilePath(named.fileName), path))
+        if (SamePath(folder.OriginOf(named.key).path, path) && IsSameFile(folder.FilePath(named.fileName), path))
             QFile::remove(folder.FilePath(named.fileName));
     }
 }

@@ -17,8 +17,10 @@ namespace kelmora {
 //     id        the UTC time taken plus a random suffix, e.g. 20261207-105849-123-9f3a0c1e: unique
 //               across processes, and only digits, lower-case letters and dashes, so a player can
 //               type it
-//     key       8 lower-case hex digits standing for the original file, whose full path (native
-//               separators, UTF-8) is in <key>.path, written before the first backup with that key
+//     key       8 lower-case hex digits standing for the original file and, when known, the
+//               template driver it was a copy of: <key>.path holds the file's full path (native
+//               separators, UTF-8), then a NUL and the template's full path; it is written before
+//               the first backup with that key
 //     sequence  one more than the highest in the folder when it was taken; backups are ordered by
 //               it, not by time, so that a clock set back cannot make the newest one look old and
 //               have it pruned
@@ -34,6 +36,8 @@ struct Backup
     QDateTime time; // UTC
     QString originalPath; // full, absolute, native separators
     qint64 size = 0;
+    // The template driver the original was a copy of when it was kept; empty when not known.
+    QString templatePath;
 };
 
 struct BackupResult
@@ -75,10 +79,14 @@ public:
     // Keeps `content` as the newest backup of `originalPath`, unless the newest backup of that path
     // holds the same bytes already; then drops the oldest backups of that path beyond
     // BackupsKeptPerFile. Creates the folder when needed. A failure to drop old ones is not reported.
-    BackupResult Keep(const QString& originalPath, const QByteArray& content, KeepMode mode = KeepMode::Copy);
+    // `templatePath`: the template driver the original is a copy of, when known; its backups are
+    // then not put back while another template's progress would be saved into them.
+    BackupResult Keep(const QString& originalPath, const QByteArray& content, KeepMode mode = KeepMode::Copy,
+                      const QString& templatePath = {});
     // Reads the file first. Anything but a regular file is refused without waiting on it, and a
     // missing file is an error too: the caller decides whether nothing to keep is fine.
-    BackupResult KeepFile(const QString& originalPath, KeepMode mode = KeepMode::Copy);
+    BackupResult KeepFile(const QString& originalPath, KeepMode mode = KeepMode::Copy,
+                          const QString& templatePath = {});
     // After a change that asked for KeepMode::TakeOver and then left the original in place: a
     // backup that is still the original is dropped, so that what is written into the original from
     // now on cannot change a listed backup. It kept nothing the original does not hold, and

@@ -47,8 +47,9 @@ bool SamePathText(const QString& a, const QString& b)
 }
 
 // Why nothing may be written at `target`, or empty.
-QString RestoreRefusal(const RunState& state, const Services& services, const QString& target)
+QString RestoreRefusal(const RunState& state, const Services& services, const Backup& backup)
 {
+    const QString& target = backup.originalPath;
     if (!state.TemplateDriverFile.isEmpty()) {
         // The template may be missing right now; its name alone is enough to refuse.
         const QString templatePath = state.SavedataFolder + state.TemplateDriverFile;
@@ -64,6 +65,13 @@ QString RestoreRefusal(const RunState& state, const Services& services, const QS
     const EntryKind kind = EntryAt(target);
     if (kind != EntryKind::RegularFile && kind != EntryKind::Missing)
         return NotAFileReason(kind);
+    // Another template driver's copy, put back where saves write this template's progress, would
+    // come out of the next save as a mix of two drivers.
+    const QString savedFrom = TemplateOfCopy(state, target);
+    if (!backup.templatePath.isEmpty() && !savedFrom.isEmpty() && !SamePathText(backup.templatePath, savedFrom))
+        return QStringLiteral("It is a copy of template driver '%1', and saves now write the progress of '%2' into "
+                              "this file; choose '%1' as the template driver first")
+            .arg(QDir::toNativeSeparators(backup.templatePath), QDir::toNativeSeparators(savedFrom));
     return {};
 }
 
@@ -77,27 +85,36 @@ QString BackupFolder(const Services& services)
 }
 
 std::optional<Problem> BackUpBeforeChange(const Services& services, const QString& path, const QByteArray& content,
-                                          KeepMode mode)
+                                          KeepMode mode, const QString& templatePath)
 {
     const QString nativePath = QDir::toNativeSeparators(path);
     const QString folder = BackupFolder(services);
     // Without a per-user folder the backups would land wherever an empty path leads.
     if (folder.isEmpty())
         return Problem{Failure::BackupFailed, nativePath, QStringLiteral("There is no per-user folder to keep it in")};
-    const BackupResult result = BackupStore(folder).Keep(path, content, mode);
+    const BackupResult result = BackupStore(folder).Keep(path, content, mode, templatePath);
     if (!result.ok())
         return Problem{Failure::BackupFailed, nativePath, BackupReason(result, nativePath)};
     return std::nullopt;
 }
 
-std::optional<Problem> BackUpFilesBeforeChange(const Services& services, const QStringList& paths)
+QString TemplateOfCopy(const RunState& state, const QString& path)
+{
+    if (state.TemplateDriverFile.isEmpty() || state.FactoryDriverFile.isEmpty() ||
+        !SamePathText(path, state.SavedataFolder + state.FactoryDriverFile))
+        return {};
+    return state.SavedataFolder + state.TemplateDriverFile;
+}
+
+std::optional<Problem> BackUpFilesBeforeChange(const Services& services, const QStringList& paths,
+                                               const RunState& state)
 {
     for (const QString& path : paths) {
         QByteArray content;
         const QString error = ReadRegularFile(path, content, MaximumSavegameSize, false);
         if (!error.isEmpty())
             return Problem{Failure::BackupFailed, QDir::toNativeSeparators(path), error};
-        if (auto problem = BackUpBeforeChange(services, path, content, KeepMode::TakeOver))
+        if (auto problem = BackUpBeforeChange(services, path, content, KeepMode::TakeOver, TemplateOfCopy(state, path)))
             return problem;
     }
     return std::nullopt;
@@ -148,14 +165,14 @@ RestoreOutcome RestoreBackup(const RunState& state, const Services& services, co
         outcome.problems << Problem{Failure::RestoreFailed, target, reason};
         return outcome;
     };
-    if (const QString refusal = RestoreRefusal(state, services, target); !refusal.isEmpty())
+    if (const QString refusal = RestoreRefusal(state, services, *backup); !refusal.isEmpty())
         return fail(refusal);
     // Read before what stands there is kept: keeping it may drop this very backup as the oldest.
     const BackupContent kept = store.Read(*backup);
     if (!kept.ok())
         return fail(kept.errorPath.isEmpty() ? kept.error : QStringLiteral("%1: %2").arg(kept.errorPath, kept.error));
     if (EntryAt(target) == EntryKind::RegularFile) {
-        if (const auto problem = BackUpFilesBeforeChange(services, {target})) {
+        if (const auto problem = BackUpFilesBeforeChange(services, {target}, state)) {
             outcome.problems << *problem;
             return outcome;
         }

@@ -20,11 +20,16 @@ QString BackupFolder(const Services& services);
 // Keeps what a factory driver file holds before it is overwritten or removed. A failure means the
 // caller must leave the file as it is: no backup, no change. KeepMode::TakeOver only when the
 // caller then replaces or removes the file and never writes into it.
+// `templatePath`: the template driver the file is a copy of, when known.
 std::optional<Problem> BackUpBeforeChange(const Services& services, const QString& path, const QByteArray& content,
-                                          KeepMode mode);
+                                          KeepMode mode, const QString& templatePath);
 // The same for files still to be read, which the caller then replaces or removes; all are kept
 // before the first failure stops it.
-std::optional<Problem> BackUpFilesBeforeChange(const Services& services, const QStringList& paths);
+// `state` tells which of them is the copy of which template driver.
+std::optional<Problem> BackUpFilesBeforeChange(const Services& services, const QStringList& paths,
+                                               const RunState& state);
+// The template driver that `path` is a copy of under `state`, or empty when that is not known.
+QString TemplateOfCopy(const RunState& state, const QString& path);
 
 // After a change that kept `paths` with BackUpFilesBeforeChange, or with KeepMode::TakeOver, and then
 // stopped before it replaced or removed them: no backup shares those files any longer.

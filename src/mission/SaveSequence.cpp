@@ -68,7 +68,8 @@ std::optional<Problem> WriteFactoryDriverFile(const RunState& state, const Servi
     std::optional<Problem> backupProblem;
     // The player's progress in the file is kept before it is overwritten: no backup, no change.
     const BeforeOverwrite keepFirst = [&](const QByteArray& current, bool inPlace) {
-        backupProblem = BackUpBeforeChange(services, path, current, inPlace ? KeepMode::Copy : KeepMode::TakeOver);
+        backupProblem =
+            BackUpBeforeChange(services, path, current, inPlace ? KeepMode::Copy : KeepMode::TakeOver, templatePath);
         return backupProblem ? backupProblem->reason : QString();
     };
     // Through a link, a hard link or a crafted name the factory driver file may be the template.

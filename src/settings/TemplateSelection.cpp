@@ -168,7 +168,7 @@ SelectionOutcome SelectNewTemplateDriver(RunState& state, const Services& servic
     // Every file the choice removes or replaces is kept first, before anything changes: no backup,
     // no change.
     if (!problem)
-        problem = BackUpFilesBeforeChange(services, replaced.earlier);
+        problem = BackUpFilesBeforeChange(services, replaced.earlier, state);
     // A choice that could not keep the template's bytes is no choice: the data folder comes first.
     if (!problem) {
         const QString folderError = CreateDataFolder({services.dataFolder, DataPlace::ProgramFolder, {}});

@@ -78,6 +78,7 @@ private slots:
     void testDuplicates_data();
     void testDuplicates();
     void testBound();
+    void testTemplates();
     void testWriteFailures_data();
     void testWriteFailures();
     void testUnusable_data();
@@ -223,6 +224,31 @@ void TestBackupStore::testBound()
     QCOMPARE(store.Read(*store.Find(taken[BackupsKeptPerFile - 1])).content, MakeSavegame(600, 11));
     // The dropped ones leave nothing behind: a file per backup, and one per original for its path.
     QCOMPARE(QDir(folder()).entryList(QDir::Files | QDir::Hidden).size(), BackupsKeptPerFile + 1 + 2);
+}
+
+// Alex.sav and Ann.sav share one factory driver file: its backups say whose copy each was.
+void TestBackupStore::testTemplates()
+{
+    BackupStore store(folder());
+    const QString file = path("Save/AFactMS.sav"), alex = path("Save/Alex.sav"), ann = path("Save/Ann.sav");
+    const QByteArray bytes = MakeSavegame(600, 1);
+    const Backup unknown = *store.Keep(file, bytes).backup;
+    const Backup ofAlex = *store.Keep(file, bytes, KeepMode::Copy, alex).backup;
+    // The same bytes under another template are another backup: the bytes alone do not say whose.
+    const Backup ofAnn = *store.Keep(file, bytes, KeepMode::Copy, ann).backup;
+    QCOMPARE(store.Keep(file, bytes, KeepMode::Copy, ann).backup->id, ofAnn.id);
+    QCOMPARE(Ids(store.List()), QStringList({ofAnn.id, ofAlex.id, unknown.id}));
+    QCOMPARE(store.Find(ofAlex.id)->templatePath, alex);
+    QCOMPARE(store.Find(ofAnn.id)->templatePath, ann);
+    QCOMPARE(store.Find(unknown.id)->templatePath, QString());
+    for (const Backup& backup : store.List())
+        QCOMPARE(backup.originalPath, file);
+
+    // The bound is the file's, whichever template each backup was taken under.
+    QStringList taken;
+    for (int i = 2; i < 2 + BackupsKeptPerFile; ++i)
+        taken.prepend(store.Keep(file, MakeSavegame(600, i), KeepMode::Copy, i % 2 ? alex : ann).backup->id);
+    QCOMPARE(Ids(store.List()), taken);
 }
 
 void TestBackupStore::testWriteFailures_data()
@@ -534,6 +560,7 @@ void TestBackupStore::testEarlierLayoutMovedIn()
     const Backup moved = *store.Find("20261207-105849-123-0000000a");
     QCOMPARE(moved.time, QDateTime(QDate(2026, 12, 7), QTime(10, 58, 49, 123), Qt::UTC));
     QCOMPARE(moved.originalPath, path("Save/AFactMS.sav"));
+    QCOMPARE(moved.templatePath, QString()); // never recorded then
     QCOMPARE(store.Read(moved).content, older);
     QCOMPARE(store.Read(*store.Find("20261207-105850-000-0000000b")).content, newer);
     QStringList left = QDir(folder()).entryList({"2026*"}, QDir::Files);
@@ -620,7 +647,7 @@ void TestBackupStore::testUnknownId()
     id.replace("<kept>", kept).replace("<other>", other);
 
     QVERIFY(!store.Find(id));
-    const BackupContent read = store.Read(Backup{id, {}, {}, 0});
+    const BackupContent read = store.Read(Backup{id, {}, {}, 0, {}});
     QVERIFY(!read.ok());
     QVERIFY(read.content.isEmpty());
 }

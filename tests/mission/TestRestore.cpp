@@ -37,6 +37,7 @@ private slots:
     void testNoBackupNoChange();
     void testRestoreRefuses_data();
     void testRestoreRefuses();
+    void testRestoreAnotherTemplatesCopy();
     void testRestoreTheOldestOfAFullSet();
     void testFailedChangeLeavesBackupsApart_data();
     void testFailedChangeLeavesBackupsApart();
@@ -280,6 +281,38 @@ void TestRestore::testRestoreRefuses()
     QCOMPARE(Matched(Shown(outcome.problems), {message}), QList<ShownMessage>{message});
     QVERIFY(!outcome.done());
     QCOMPARE(untouched(), before);
+}
+
+// Alex.sav and Ann.sav share the factory driver file AFactMS.sav. Alex's copy, put back while Ann is
+// the template, would come out of the next save as Alex's driver with Ann's progress.
+void TestRestore::testRestoreAnotherTemplatesCopy()
+{
+    const QByteArray ann = MakeSavegame(9000, 44);
+    WriteWholeFile(save("Ann.sav"), ann);
+    chooseTemplate("Alex.sav");
+    saveMission(5);
+    const QByteArray alexCopy = SavedFrom(m_alex, 4);
+    chooseTemplate("Ann.sav");
+    const QString id = idOf(save("AFactMS.sav"), alexCopy);
+    QVERIFY(!id.isEmpty());
+    QCOMPARE(BackupStore(BackupFolder(services())).Find(id)->templatePath, save("Alex.sav"));
+
+    RestoreOutcome outcome = RestoreBackup(m_state, services(), id);
+    QCOMPARE(outcome.problems.size(), 1);
+    QCOMPARE(outcome.problems[0].failure, Failure::RestoreFailed);
+    QCOMPARE(outcome.problems[0].reason,
+             QStringLiteral("It is a copy of template driver '%1', and saves now write the progress of '%2' into this "
+                            "file; choose '%1' as the template driver first")
+                 .arg(save("Alex.sav"), save("Ann.sav")));
+    QCOMPARE(ReadWholeFile(save("AFactMS.sav")), ann);
+
+    // With Alex the template again, the copy goes back, and a save writes Alex's progress into it.
+    chooseTemplate("Alex.sav");
+    outcome = RestoreBackup(m_state, services(), id);
+    QCOMPARE(Shown(outcome.problems), QList<ShownMessage>());
+    QCOMPARE(ReadWholeFile(save("AFactMS.sav")), alexCopy);
+    saveMission(9);
+    QCOMPARE(ReadWholeFile(save("AFactMS.sav")), SavedFrom(m_alex, 8));
 }
 
 void TestRestore::testRestoreTheOldestOfAFullSet()
