@@ -140,9 +140,19 @@ QList<ListedBackup> ListBackups(const Services& services)
     MissionStatusTable records{};
     if (ReadMissionRecords(MissionDataFilePath(services.dataFolder), records).isEmpty())
         data = records;
+    // The program data file holds the current template's progress: against another template's
+    // copy it tells nothing.
+    RunState current;
+    if (services.loadStoredSettings)
+        services.loadStoredSettings(current);
+    const QString currentTemplate =
+        current.TemplateDriverFile.isEmpty() ? QString() : current.SavedataFolder + current.TemplateDriverFile;
     const BackupStore store(folder);
-    for (const Backup& backup : store.List())
-        listed.append({backup, MissionChoiceText(store, backup, data)});
+    for (const Backup& backup : store.List()) {
+        const bool otherTemplate = !backup.templatePath.isEmpty() && !currentTemplate.isEmpty() &&
+                                   !SamePathText(backup.templatePath, currentTemplate);
+        listed.append({backup, MissionChoiceText(store, backup, otherTemplate ? std::nullopt : data)});
+    }
     return listed;
 }
 
