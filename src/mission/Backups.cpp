@@ -67,7 +67,7 @@ QString RestoreRefusal(const RunState& state, const Services& services, const Ba
         return NotAFileReason(kind);
     // Another template driver's copy, put back where saves write this template's progress, would
     // come out of the next save as a mix of two drivers.
-    const QString savedFrom = TemplateOfCopy(state, target);
+    const QString savedFrom = TemplateOfCopy(state, services, target);
     if (!backup.templatePath.isEmpty() && !savedFrom.isEmpty() && !SamePathText(backup.templatePath, savedFrom))
         return QStringLiteral("It is a copy of template driver '%1', and saves now write the progress of '%2' into "
                               "this file; choose '%1' as the template driver first")
@@ -98,10 +98,14 @@ std::optional<Problem> BackUpBeforeChange(const Services& services, const QStrin
     return std::nullopt;
 }
 
-QString TemplateOfCopy(const RunState& state, const QString& path)
+QString TemplateOfCopy(const RunState& state, const Services& services, const QString& path)
 {
     if (state.TemplateDriverFile.isEmpty() || state.FactoryDriverFile.isEmpty() ||
         !SamePathText(path, state.SavedataFolder + state.FactoryDriverFile))
+        return {};
+    // Only a choice that made the copy writes the program data file; a choice that stopped before
+    // it left another template's copy under this name, and no save writes into it.
+    if (EntryAt(MissionDataFilePath(services.dataFolder)) != EntryKind::RegularFile)
         return {};
     return state.SavedataFolder + state.TemplateDriverFile;
 }
@@ -114,7 +118,8 @@ std::optional<Problem> BackUpFilesBeforeChange(const Services& services, const Q
         const QString error = ReadRegularFile(path, content, MaximumSavegameSize, false);
         if (!error.isEmpty())
             return Problem{Failure::BackupFailed, QDir::toNativeSeparators(path), error};
-        if (auto problem = BackUpBeforeChange(services, path, content, KeepMode::TakeOver, TemplateOfCopy(state, path)))
+        if (auto problem =
+                BackUpBeforeChange(services, path, content, KeepMode::TakeOver, TemplateOfCopy(state, services, path)))
             return problem;
     }
     return std::nullopt;

@@ -29,7 +29,7 @@ std::optional<Problem> BackUpBeforeChange(const Services& services, const QStrin
 std::optional<Problem> BackUpFilesBeforeChange(const Services& services, const QStringList& paths,
                                                const RunState& state);
 // The template driver that `path` is a copy of under `state`, or empty when that is not known.
-QString TemplateOfCopy(const RunState& state, const QString& path);
+QString TemplateOfCopy(const RunState& state, const Services& services, const QString& path);
 
 // After a change that kept `paths` with BackUpFilesBeforeChange, or with KeepMode::TakeOver, and then
 // stopped before it replaced or removed them: no backup shares those files any longer.

@@ -1,6 +1,7 @@
 #include "mission/Backups.h"
 #include "mission/SafeFile.h"
 #include "mission/SaveSequence.h"
+#include "mission/SavegameBlock.h"
 #include "settings/TemplateSelection.h"
 
 #include "support/Fakes.h"
@@ -38,6 +39,7 @@ private slots:
     void testRestoreRefuses_data();
     void testRestoreRefuses();
     void testRestoreAnotherTemplatesCopy();
+    void testFailedChoiceLeavesTheCopyUnattributed();
     void testRestoreTheOldestOfAFullSet();
     void testFailedChangeLeavesBackupsApart_data();
     void testFailedChangeLeavesBackupsApart();
@@ -321,6 +323,29 @@ void TestRestore::testRestoreAnotherTemplatesCopy()
     QCOMPARE(ReadWholeFile(save("AFactMS.sav")), alexCopy);
     saveMission(9);
     QCOMPARE(ReadWholeFile(save("AFactMS.sav")), SavedFrom(m_alex, 8));
+}
+
+// A choice of Ann that stops before it copies her leaves Alex's copy under the name her saves would
+// write. A later backup of it must not say it was Ann's, or it could be put back for her.
+void TestRestore::testFailedChoiceLeavesTheCopyUnattributed()
+{
+    const QByteArray ann = MakeSavegame(9000, 44);
+    chooseTemplate("Alex.sav");
+    saveMission(5);
+    const QByteArray alexCopy = SavedFrom(m_alex, 4);
+    {
+        QFile tooLarge(save("Ann.sav"));
+        QVERIFY(tooLarge.open(QIODevice::WriteOnly) && tooLarge.resize(MaximumSavegameSize + 1));
+    }
+    const SelectionOutcome failed = SelectNewTemplateDriver(m_state, services(), {save("Ann.sav"), "Ann.sav"});
+    QVERIFY(!failed.problems.isEmpty());
+    QCOMPARE(ReadWholeFile(save("AFactMS.sav")), alexCopy);
+
+    WriteWholeFile(save("Ann.sav"), ann);
+    chooseTemplate("Ann.sav");
+    const QString id = idOf(save("AFactMS.sav"), alexCopy);
+    QVERIFY(!id.isEmpty());
+    QVERIFY(BackupStore(BackupFolder(services())).Find(id)->templatePath != save("Ann.sav"));
 }
 
 void TestRestore::testRestoreTheOldestOfAFullSet()
