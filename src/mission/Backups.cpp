@@ -161,7 +161,7 @@ QList<ListedBackup> ListBackups(const Services& services)
     return listed;
 }
 
-RestoreOutcome RestoreBackup(const RunState& state, const Services& services, const QString& id)
+RestoreOutcome RestoreBackup(const RunState& shown, const Services& services, const QString& id)
 {
     RestoreOutcome outcome;
     FlowLock lock(services.userFolder);
@@ -169,6 +169,11 @@ RestoreOutcome RestoreBackup(const RunState& state, const Services& services, co
         outcome.problems << *problem;
         return outcome;
     }
+    // Another window or kelmora-cli may have chosen another template since this one read the
+    // settings: saves write what is stored.
+    RunState state = shown;
+    if (services.loadStoredSettings)
+        services.loadStoredSettings(state);
     const BackupStore store(BackupFolder(services));
     const std::optional<Backup> backup = BackupFolder(services).isEmpty() ? std::nullopt : store.Find(id.trimmed());
     if (!backup) {

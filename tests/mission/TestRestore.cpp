@@ -40,6 +40,7 @@ private slots:
     void testRestoreRefuses();
     void testRestoreAnotherTemplatesCopy();
     void testFailedChoiceLeavesTheCopyUnattributed();
+    void testRestoreFromAWindowBehindTheSettings();
     void testRestoreTheOldestOfAFullSet();
     void testFailedChangeLeavesBackupsApart_data();
     void testFailedChangeLeavesBackupsApart();
@@ -346,6 +347,30 @@ void TestRestore::testFailedChoiceLeavesTheCopyUnattributed()
     const QString id = idOf(save("AFactMS.sav"), alexCopy);
     QVERIFY(!id.isEmpty());
     QVERIFY(BackupStore(BackupFolder(services())).Find(id)->templatePath != save("Ann.sav"));
+}
+
+// A window still showing Alex while kelmora-cli has made Ann the template: the stored choice decides
+// what saves write into the file, so Alex's copy must not go back.
+void TestRestore::testRestoreFromAWindowBehindTheSettings()
+{
+    const QByteArray ann = MakeSavegame(9000, 44);
+    WriteWholeFile(save("Ann.sav"), ann);
+    chooseTemplate("Alex.sav");
+    saveMission(5);
+    RunState elsewhere;
+    LoadSettings(elsewhere);
+    QCOMPARE(Shown(SelectNewTemplateDriver(elsewhere, services(), {save("Ann.sav"), "Ann.sav"}).problems),
+             QList<ShownMessage>());
+    const QString id = idOf(save("AFactMS.sav"), SavedFrom(m_alex, 4));
+    QVERIFY(!id.isEmpty());
+
+    Services withSettings = services();
+    withSettings.loadStoredSettings = [](RunState& state) { LoadSettings(state); };
+    const RestoreOutcome outcome = RestoreBackup(m_state, withSettings, id);
+    QCOMPARE(outcome.problems.size(), 1);
+    QVERIFY2(outcome.problems[0].reason.startsWith("It is a copy of template driver"),
+             qPrintable(outcome.problems[0].reason));
+    QCOMPARE(ReadWholeFile(save("AFactMS.sav")), ann);
 }
 
 void TestRestore::testRestoreTheOldestOfAFullSet()
