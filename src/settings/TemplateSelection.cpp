@@ -167,8 +167,13 @@ SelectionOutcome SelectNewTemplateDriver(RunState& state, const Services& servic
         problem = TemplateInTheWay(chosen, services.dataFolder);
     // Every file the choice removes or replaces is kept first, before anything changes: no backup,
     // no change.
+    // Whose copy each file is, the stored choice tells: another window or kelmora-cli may have made
+    // it since this one read the settings.
+    RunState stored = state;
+    if (!problem && services.loadStoredSettings)
+        services.loadStoredSettings(stored);
     if (!problem)
-        problem = BackUpFilesBeforeChange(services, replaced.earlier, state);
+        problem = BackUpFilesBeforeChange(services, replaced.earlier, stored);
     // A choice that could not keep the template's bytes is no choice: the data folder comes first.
     if (!problem) {
         const QString folderError = CreateDataFolder({services.dataFolder, DataPlace::ProgramFolder, {}});

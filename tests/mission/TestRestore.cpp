@@ -41,6 +41,7 @@ private slots:
     void testRestoreAnotherTemplatesCopy();
     void testFailedChoiceLeavesTheCopyUnattributed();
     void testRestoreFromAWindowBehindTheSettings();
+    void testChoiceFromAWindowBehindTheSettings();
     void testRestoreTheOldestOfAFullSet();
     void testFailedChangeLeavesBackupsApart_data();
     void testFailedChangeLeavesBackupsApart();
@@ -371,6 +372,25 @@ void TestRestore::testRestoreFromAWindowBehindTheSettings()
     QVERIFY2(outcome.problems[0].reason.startsWith("It is a copy of template driver"),
              qPrintable(outcome.problems[0].reason));
     QCOMPARE(ReadWholeFile(save("AFactMS.sav")), ann);
+}
+
+// The same window, still showing Bob, chooses Alex: the file it replaces is Ann's copy.
+void TestRestore::testChoiceFromAWindowBehindTheSettings()
+{
+    WriteWholeFile(save("Ann.sav"), MakeSavegame(9000, 44));
+    chooseTemplate("Bob.sav");
+    RunState elsewhere;
+    LoadSettings(elsewhere);
+    QCOMPARE(Shown(SelectNewTemplateDriver(elsewhere, services(), {save("Ann.sav"), "Ann.sav"}).problems),
+             QList<ShownMessage>());
+
+    Services withSettings = services();
+    withSettings.loadStoredSettings = [](RunState& state) { LoadSettings(state); };
+    QCOMPARE(Shown(SelectNewTemplateDriver(m_state, withSettings, {save("Alex.sav"), "Alex.sav"}).problems),
+             QList<ShownMessage>());
+    const QString id = idOf(save("AFactMS.sav"), ReadWholeFile(save("Ann.sav")));
+    QVERIFY(!id.isEmpty());
+    QCOMPARE(BackupStore(BackupFolder(services())).Find(id)->templatePath, save("Ann.sav"));
 }
 
 void TestRestore::testRestoreTheOldestOfAFullSet()
