@@ -103,18 +103,23 @@ std::optional<Problem> MakeFactoryDriverFile(const RunState& state, const Replac
 {
     const QString templatePath = state.SavedataFolder + state.TemplateDriverFile;
     const LookupResult lookup = LookUpFiles(templatePath);
-    if (!lookup.failed() && !lookup.found())
-        return Problem{Failure::TemplateNotFound, QDir::toNativeSeparators(templatePath), {}};
-    QString error = lookup.error;
-    if (error.isEmpty())
-        error = ReadRegularFile(templatePath, templateBytes, MaximumSavegameSize);
-    if (error.isEmpty()) {
-        error = ReplaceFactoryDriverFiles(state, replaced, templateBytes);
-        foreignCopyLeft = !error.isEmpty() && !RemoveEarlierCopyOfTheSameName(state, replaced);
+    std::optional<Problem> problem;
+    if (!lookup.failed() && !lookup.found()) {
+        problem = Problem{Failure::TemplateNotFound, QDir::toNativeSeparators(templatePath), {}};
+    } else {
+        QString error = lookup.error;
+        if (error.isEmpty())
+            error = ReadRegularFile(templatePath, templateBytes, MaximumSavegameSize);
+        if (error.isEmpty())
+            error = ReplaceFactoryDriverFiles(state, replaced, templateBytes);
+        if (!error.isEmpty())
+            problem = Problem{Failure::MakeFactory, QDir::toNativeSeparators(templatePath), error};
     }
-    if (!error.isEmpty())
-        return Problem{Failure::MakeFactory, QDir::toNativeSeparators(templatePath), error};
-    return std::nullopt;
+    // Whatever stopped the copy, the other template's copy of the same name must not stay under the
+    // new settings; it is backed up already.
+    if (problem)
+        foreignCopyLeft = !RemoveEarlierCopyOfTheSameName(state, replaced);
+    return problem;
 }
 
 } // namespace

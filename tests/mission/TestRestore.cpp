@@ -11,6 +11,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -39,7 +40,7 @@ private slots:
     void testRestoreRefuses_data();
     void testRestoreRefuses();
     void testRestoreAnotherTemplatesCopy();
-    void testFailedChoiceLeavesTheCopyUnattributed();
+    void testFailedChoiceLeavesNoOtherTemplatesCopy();
     void testRestoreFromAWindowBehindTheSettings();
     void testChoiceFromAWindowBehindTheSettings();
     void testRestoreTheOldestOfAFullSet();
@@ -327,9 +328,9 @@ void TestRestore::testRestoreAnotherTemplatesCopy()
     QCOMPARE(ReadWholeFile(save("AFactMS.sav")), SavedFrom(m_alex, 8));
 }
 
-// A choice of Ann that stops before it copies her leaves Alex's copy under the name her saves would
-// write. A later backup of it must not say it was Ann's, or it could be put back for her.
-void TestRestore::testFailedChoiceLeavesTheCopyUnattributed()
+// A choice of Ann that stops before it copies her must not leave Alex's copy under the name her
+// saves would write: it is kept as Alex's and removed, so that it never goes back for her.
+void TestRestore::testFailedChoiceLeavesNoOtherTemplatesCopy()
 {
     const QByteArray ann = MakeSavegame(9000, 44);
     chooseTemplate("Alex.sav");
@@ -341,13 +342,16 @@ void TestRestore::testFailedChoiceLeavesTheCopyUnattributed()
     }
     const SelectionOutcome failed = SelectNewTemplateDriver(m_state, services(), {save("Ann.sav"), "Ann.sav"});
     QVERIFY(!failed.problems.isEmpty());
-    QCOMPARE(ReadWholeFile(save("AFactMS.sav")), alexCopy);
+    // Alex's copy does not stay under settings that name Ann: it is kept, as Alex's.
+    QVERIFY(!QFileInfo::exists(save("AFactMS.sav")));
+    const QString id = idOf(save("AFactMS.sav"), alexCopy);
+    QVERIFY(!id.isEmpty());
+    QCOMPARE(BackupStore(BackupFolder(services())).Find(id)->templatePath, save("Alex.sav"));
 
     WriteWholeFile(save("Ann.sav"), ann);
     chooseTemplate("Ann.sav");
-    const QString id = idOf(save("AFactMS.sav"), alexCopy);
-    QVERIFY(!id.isEmpty());
-    QVERIFY(BackupStore(BackupFolder(services())).Find(id)->templatePath != save("Ann.sav"));
+    QVERIFY(!RestoreBackup(m_state, services(), id).done());
+    QCOMPARE(ReadWholeFile(save("AFactMS.sav")), ann);
 }
 
 // A window still showing Alex while kelmora-cli has made Ann the template: the stored choice decides

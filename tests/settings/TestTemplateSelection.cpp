@@ -1,3 +1,4 @@
+#include "mission/SavegameBlock.h"
 #include "settings/SettingsStore.h"
 #include "settings/TemplateSelection.h"
 
@@ -285,6 +286,8 @@ void TestTemplateSelection::testChoiceNeverMixesTemplates_data()
     // The earlier copy of the same name, another template's, is backed up; the new copy fails.
     QTest::newRow("copy fails over a copy of the same name") << "same name" << true;
 #endif
+    // The new template cannot be read at all; the earlier copy of the same name is another's.
+    QTest::newRow("template too large, over a copy of the same name") << "too large" << true;
 }
 
 void TestTemplateSelection::testChoiceNeverMixesTemplates()
@@ -312,6 +315,10 @@ void TestTemplateSelection::testChoiceNeverMixesTemplates()
     } else if (trouble == "same name") {
         chosen = "Anna.sav";
         WriteWholeFile(save(chosen), MakeSavegame(60000, 35));
+    } else if (trouble == "too large") {
+        chosen = "Anna.sav";
+        QFile large(save(chosen));
+        QVERIFY(large.open(QIODevice::WriteOnly) && large.resize(MaximumSavegameSize + 1));
     }
     const QMap<QString, QByteArray> before = Snapshot(m_dir->path());
     SelectionOutcome::Result result;
@@ -337,6 +344,10 @@ void TestTemplateSelection::testChoiceNeverMixesTemplates()
     if (QFileInfo(factory).isFile() && QFileInfo::exists(dataFile()))
         QCOMPARE(ReadWholeFile(factory), ReadWholeFile(save(chosen)));
     QCOMPARE(QFileInfo::exists(dataFile()), trouble == "copy" || trouble == "limit" || trouble == "same name");
+    // Without it, no save writes there; but a copy of another template left under the new
+    // settings would be taken for this template's by the next choice or restore.
+    if (trouble == "same name" || trouble == "too large")
+        QVERIFY(!QFileInfo::exists(factory) || ReadWholeFile(factory) == ReadWholeFile(save(chosen)));
 }
 
 void TestTemplateSelection::testWholeCharacterNames()
