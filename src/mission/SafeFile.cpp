@@ -279,7 +279,8 @@ QString ReplaceFile(const QString& path, const QByteArray& content, bool mayCrea
         done += written;
     }
     if (interruption && (interruption->beforeRename || length < content.size())) {
-        fail(0);
+        if (!temporary.isEmpty())
+            ::unlink(temporary.constData());
         return QStringLiteral("Interrupted");
     }
     if (::fsync(file.fd) != 0)
