@@ -6,8 +6,8 @@
 //     kelmora_bench [folder]    (the files go to a temporary folder inside `folder`, default the system's)
 
 #include "mission/MissionDataFile.h"
-#include "mission/SaveSequence.h"
-#include "mission/SavegameBlock.h"
+#include "mission/MissionSelection.h"
+#include "store/SavegameStore.h"
 #include "support/Fakes.h"
 
 #include <QCoreApplication>
@@ -55,12 +55,6 @@ void DieOn(const Problems& problems)
         const Message message = MessageFor(problem);
         qFatal("Failure during the benchmark: %s [%s]", qPrintable(message.title), qPrintable(message.text));
     }
-}
-
-void DieOn(const std::optional<Problem>& problem)
-{
-    if (problem)
-        DieOn(Problems{*problem});
 }
 
 struct Figures
@@ -119,9 +113,7 @@ Pair MeasureInterleaved(CoreOperation core, BaselineOperation baseline)
 // error texts) and converts its paths once, beforehand.
 struct RawPaths
 {
-    QByteArray templateFile;
     QByteArray dataFile;
-    QByteArray newDataFile;
     QByteArray factoryFile;
     QByteArray newFactoryFile;
 };
@@ -129,33 +121,6 @@ struct RawPaths
 [[noreturn]] void RawFailure(const char* what)
 {
     qFatal("Baseline %s failed: %s", what, std::strerror(errno));
-}
-
-void RawTemplateRead(const RawPaths& paths, MissionStatusTable& table)
-{
-    std::array<char, MissionBlockEnd - MissionBlockOffset> span;
-    const int fd = ::open(paths.templateFile.constData(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        RawFailure("template open");
-    if (::pread(fd, span.data(), span.size(), MissionBlockOffset) != qint64(span.size()))
-        RawFailure("template read");
-    ::close(fd);
-    for (int mission = 0; mission < MISSION_COUNT; ++mission)
-        std::memcpy(table[mission].data(), span.data() + MissionBlockStride * mission, MissionRecordSize);
-}
-
-// As the core does it: a new version beside the old one, flushed to disk, renamed into place.
-void RawDataFileWrite(const RawPaths& paths, const MissionStatusTable& table)
-{
-    const int fd = ::open(paths.newDataFile.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0 || ::write(fd, table.data(), sizeof table) != qint64(sizeof table))
-        RawFailure("data file write");
-    if (::fsync(fd) != 0)
-        RawFailure("data file fsync");
-    if (::close(fd) != 0)
-        RawFailure("data file close");
-    if (::rename(paths.newDataFile.constData(), paths.dataFile.constData()) != 0)
-        RawFailure("data file rename");
 }
 
 // The same durable work as the core's save with the fewest system calls: read the program data file
@@ -232,13 +197,13 @@ void WriteFileOrDie(const QString& path, const QByteArray& bytes)
 // Figures for saves that wrote the wrong bytes would be worthless: check what the last one left.
 void CheckLastSave(const QString& templatePath, const QString& factoryPath)
 {
-    MissionStatusTable expected{};
-    MissionStatusTable written{};
-    ReadMissionBlock(templatePath, expected);
+    QFile templateFile(templatePath), factoryFile(factoryPath);
+    if (!templateFile.open(QIODevice::ReadOnly) || !factoryFile.open(QIODevice::ReadOnly))
+        qFatal("Could not read the files the saves wrote");
+    MissionStatusTable expected = MissionBlockIn(templateFile.readAll());
     ApplyMissionSelection(expected, (TimedIterations - 1) % MISSION_COUNT);
-    const QString error = ReadMissionBlock(factoryPath, written);
-    if (!error.isEmpty() || written != expected)
-        qFatal("The factory driver file does not hold the expected mission block %s", qPrintable(error));
+    if (MissionBlockIn(factoryFile.readAll()) != expected)
+        qFatal("The factory driver file does not hold the expected mission block");
 }
 
 struct Row
@@ -311,42 +276,28 @@ int main(int argc, char** argv)
     QByteArray savegame(SavegameSize, Qt::Uninitialized);
     QRandomGenerator(20240601).fillRange(reinterpret_cast<quint32*>(savegame.data()), SavegameSize / 4);
     const QString templateName = QStringLiteral("template.sav");
-    const QString factoryName = QStringLiteral("factory.sav");
     const QString templatePath = QDir(savedataFolder).filePath(templateName);
-    const QString factoryPath = QDir(savedataFolder).filePath(factoryName);
     // The baseline has a file of its own: saving the same mission into one file in turns would leave
     // the second nothing to change, and the core skips a write that changes nothing.
     const QString rawFactoryPath = QDir(savedataFolder).filePath(QStringLiteral("raw-factory.sav"));
     WriteFileOrDie(templatePath, savegame);
-    WriteFileOrDie(factoryPath, savegame);
     WriteFileOrDie(rawFactoryPath, savegame);
 
     test::FixedClock clock;
-    const Services services{clock, QDir::toNativeSeparators(programFolder), QDir::toNativeSeparators(userFolder)};
+    test::RedirectSettings(root.filePath(QStringLiteral("settings")));
+    const SavegameStore store({QDir::toNativeSeparators(programFolder), QDir::toNativeSeparators(userFolder)});
     RunState state;
-    state.SettingsValid = true;
-    state.SavedataFolder = QDir::toNativeSeparators(savedataFolder) + QDir::separator();
-    state.TemplateDriverFile = templateName;
-    state.FactoryDriverFile = factoryName;
+    DieOn(store.ChooseTemplate(state, {QDir::toNativeSeparators(templatePath), templateName}).problems);
+    const QString factoryPath = QDir(savedataFolder).filePath(state.FactoryDriverFile);
 
-    const QString dataFilePath = MissionDataFilePath(services.dataFolder);
-    const RawPaths paths{QFile::encodeName(templatePath), QFile::encodeName(dataFilePath),
-                         QFile::encodeName(dataFilePath + QStringLiteral(".new")), QFile::encodeName(rawFactoryPath),
+    const QString dataFilePath = store.DataFilePath();
+    const RawPaths paths{QFile::encodeName(dataFilePath), QFile::encodeName(rawFactoryPath),
                          QFile::encodeName(rawFactoryPath + QStringLiteral(".new"))};
-    MissionStatusTable rawTable{};
-    DieOn(ReadTemplateMissionData(state));
-    DieOn(WriteMissionDataFile(state.MissionStatus, services.dataFolder));
     std::vector<Row> rows;
-    rows.push_back({"template read", MeasureInterleaved([&](int) { DieOn(ReadTemplateMissionData(state)); },
-                                                        [&](int) { RawTemplateRead(paths, rawTable); })});
-    rows.push_back(
-        {"data file write",
-         MeasureInterleaved([&](int) { DieOn(WriteMissionDataFile(state.MissionStatus, services.dataFolder)); },
-                            [&](int) { RawDataFileWrite(paths, rawTable); })});
     // Both save the same mission in turn, each into its own file.
     rows.push_back(
         {"save sequence",
-         MeasureInterleaved([&](int i) { DieOn(RunSaveSequence(state, services, true, i % MISSION_COUNT).problems); },
+         MeasureInterleaved([&](int i) { DieOn(store.Save(state, true, i % MISSION_COUNT, clock).problems); },
                             [&](int i) { RawSave(paths, i % MISSION_COUNT); })});
     CheckLastSave(templatePath, factoryPath);
     CheckLastSave(templatePath, rawFactoryPath);

@@ -1,12 +1,10 @@
 #include "CommandLine.h"
 
-#include "mission/Backups.h"
 #include "mission/MissionCatalogue.h"
 #include "mission/MissionDataFile.h"
-#include "mission/SaveSequence.h"
-#include "mission/SavegameBlock.h"
 #include "settings/SettingsStore.h"
 #include "settings/TemplateSelection.h"
+#include "store/FileSystem.h"
 
 #include "Version.h"
 
@@ -24,8 +22,10 @@ namespace {
 const QString ProgramName = QStringLiteral("kelmora-cli");
 
 const QString UsageLine =
-    QStringLiteral("Usage: kelmora-cli missions | template PATH | save NUMBER | status | backups | restore ID   "
-                   "(--help tells more)");
+    QStringLiteral("Usage: kelmora-cli missions | template PATH | save NUMBER | status | backups | "
+                   "restore [--accept-other-template] ID   (--help tells more)");
+
+const QString AcceptMixOption = QStringLiteral("--accept-other-template");
 
 const QString NoTemplateText = QStringLiteral("No template driver chosen yet: run 'kelmora-cli template PATH' first");
 
@@ -46,15 +46,20 @@ const QString Description = QStringLiteral(
     "                 are cleared. Prints the time of the save.\n"
     "  status         Shows the stored savegame folder and template driver, the factory driver file and\n"
     "                 the program data file, whether each exists, and the mission choice that the\n"
-    "                 factory driver file matches (\"none\" once it has been played on).\n"
+    "                 factory driver file matches (\"played on since a save\" once it has been played on).\n"
     "  backups        Lists the backups of factory driver files, newest first, one a line,\n"
     "                 tab-separated: ID, the time it was taken (ISO 8601, local time with its offset),\n"
     "                 the file's original full path, and the mission choice it holds against the\n"
-    "                 current kelmora.dat (\"Mission 12\", \"played on since a save\" or \"unknown\").\n"
+    "                 current template (\"Mission 12\", \"played on since a save\" or \"unknown\").\n"
+    "                 A tab, a line break or another control character in a path is written as %XX\n"
+    "                 (its code in hex), and a % as %25.\n"
     "                 A backup is kept before every save, template choice or restore overwrites or\n"
     "                 removes a factory driver file; the newest 50 of each file are kept.\n"
     "  restore ID     Puts the backup ID back at its original path, after keeping what is there now\n"
-    "                 as a backup of its own. Never writes the template or anywhere else.\n"
+    "                 as a backup of its own. Never writes the template or anywhere else. A backup\n"
+    "                 that is not known to be a copy of the current template, going back where saves\n"
+    "                 now write, would have the next save mix two drivers: it is refused unless\n"
+    "                 --accept-other-template comes before ID.\n"
     "\n"
     "Exit status: 0 done, 1 a failure or refusal was reported, 2 the command line was wrong.");
 
@@ -90,6 +95,19 @@ QString FolderState(const QString& path)
     return info.isDir() ? QStringLiteral("exists") : QStringLiteral("not a folder");
 }
 
+// A path on one line of a tab-separated list: a control character would start a new field or line.
+QString ListField(const QString& text)
+{
+    QString field;
+    for (const QChar c : text) {
+        if (c.unicode() < 0x20 || c.unicode() == 0x7f || c == u'%')
+            field += u'%' + QStringLiteral("%1").arg(c.unicode(), 2, 16, QLatin1Char('0')).toUpper();
+        else
+            field += c;
+    }
+    return field;
+}
+
 // A stored path with what is found there, or a note that nothing is stored.
 QString PathLine(const QString& label, const QString& storedName, const QString& path, const QString& state)
 {
@@ -121,9 +139,9 @@ CommandLine::CommandLine(QTextStream& out, QTextStream& err, const Clock& clock,
     , m_userFolder(std::move(userFolder))
 { }
 
-Services CommandLine::services() const
+SavegameStore CommandLine::store() const
 {
-    return {m_clock, m_dataLocation.folder, m_userFolder, nullptr, [](RunState& state) { LoadSettings(state); }};
+    return SavegameStore({m_dataLocation.folder, m_userFolder});
 }
 
 int CommandLine::Run(const QStringList& arguments, const QStringList& undecodable)
@@ -167,7 +185,10 @@ int CommandLine::RunCommand(const QStringList& arguments)
         return ExitDone;
     }
 
-    const QStringList words = parser.positionalArguments();
+    QStringList words = parser.positionalArguments();
+    const bool acceptMix = words.size() > 1 && words.first() == QStringLiteral("restore") && words.at(1) == AcceptMixOption;
+    if (acceptMix)
+        words.removeAt(1);
     if (words.isEmpty())
         return UsageError(QStringLiteral("no command given"));
     const QString& command = words.first();
@@ -191,7 +212,7 @@ int CommandLine::RunCommand(const QStringList& arguments)
     if (command == QStringLiteral("backups"))
         return Backups();
     if (command == QStringLiteral("restore"))
-        return Restore(words.at(1));
+        return Restore(words.at(1), acceptMix);
     if (command == QStringLiteral("save")) {
         const int number = MissionNumber(words.at(1));
         if (number == 0)
@@ -242,10 +263,12 @@ int CommandLine::Template(const QString& path)
     if (QDir::fromNativeSeparators(folder).split(u'/').contains(QStringLiteral("..")))
         folder = QFileInfo(folder).canonicalFilePath();
     const QString full = QDir::cleanPath(QDir(folder).absoluteFilePath(info.fileName()));
-    const ChosenFile choice{QDir::toNativeSeparators(full), info.fileName()};
+    // As the folder spells the name: on a case-insensitive file system ALEX.SAV finds Alex.sav.
+    const QString name = NameOnDisk(full).isEmpty() ? info.fileName() : NameOnDisk(full);
+    const ChosenFile choice{QDir::toNativeSeparators(QFileInfo(full).path() + u'/' + name), name};
     RunState state;
     LoadSettings(state);
-    const SelectionOutcome outcome = SelectNewTemplateDriver(state, services(), choice);
+    const SelectionOutcome outcome = SelectNewTemplateDriver(state, store(), choice);
     Present(outcome.problems);
     if (outcome.result != SelectionOutcome::Result::Selected || !outcome.problems.isEmpty())
         return ExitFailed;
@@ -263,7 +286,7 @@ int CommandLine::Save(int number)
         m_err << ProgramName << ": " << NoTemplateText << Qt::endl;
         return ExitFailed;
     }
-    const SaveOutcome outcome = RunSaveSequence(state, services(), true, number - 1);
+    const SaveOutcome outcome = store().Save(state, true, number - 1, m_clock);
     Present(outcome.problems);
     if (!outcome.saved())
         return ExitFailed;
@@ -277,7 +300,7 @@ int CommandLine::Status()
     LoadSettings(settings);
     const QString templatePath = settings.SavedataFolder + settings.TemplateDriverFile;
     const QString factoryPath = settings.SavedataFolder + settings.FactoryDriverFile;
-    const QString dataPath = QDir::toNativeSeparators(MissionDataFilePath(m_dataLocation.folder));
+    const QString dataPath = store().DataFilePath();
 
     m_out << PathLine(QStringLiteral("Savegame folder"), settings.SavedataFolder, settings.SavedataFolder,
                       FolderState(settings.SavedataFolder))
@@ -289,7 +312,7 @@ int CommandLine::Status()
                       FileState(factoryPath))
           << '\n'
           << PathLine(QStringLiteral("Program data file"), dataPath, dataPath, FileState(dataPath)) << '\n'
-          << QStringLiteral("Mission choice:").leftJustified(21) << MissionChoiceText(settings) << '\n'
+          << QStringLiteral("Mission choice:").leftJustified(21) << FactoryChoiceText(settings) << '\n'
           << QStringLiteral("Data file place:").leftJustified(21)
           << (m_dataLocation.place == DataPlace::ProgramFolder ? QStringLiteral("beside the program")
                                                                : QStringLiteral("per-user data folder"))
@@ -299,46 +322,45 @@ int CommandLine::Status()
 
 int CommandLine::Backups()
 {
-    for (const ListedBackup& listed : ListBackups(services())) {
-        m_out << listed.backup.id << '\t' << IsoLocalTime(listed.backup.time) << '\t' << listed.backup.originalPath
-              << '\t' << listed.missionChoice << '\n';
+    const BackupListing listing = store().Backups();
+    if (listing.problem) {
+        Present({*listing.problem});
+        return ExitFailed;
+    }
+    for (const ListedBackup& listed : listing.backups) {
+        m_out << listed.backup.id << '\t' << IsoLocalTime(listed.backup.time) << '\t'
+              << ListField(listed.backup.originalPath) << '\t' << listed.missionChoice << '\n';
     }
     m_out << Qt::flush;
     return ExitDone;
 }
 
-int CommandLine::Restore(const QString& id)
+int CommandLine::Restore(const QString& id, bool acceptMix)
 {
-    RunState state;
-    LoadSettings(state);
-    const RestoreOutcome outcome = RestoreBackup(state, services(), id);
+    const RestoreOutcome outcome = store().Restore(id, acceptMix);
     Present(outcome.problems);
+    if (outcome.needsConfirmation)
+        m_err << ProgramName << ": nothing was restored; to restore it anyway: kelmora-cli restore " << AcceptMixOption
+              << ' ' << id << Qt::endl;
     if (!outcome.done())
         return ExitFailed;
     m_out << RestoredMessage(*outcome.restored, IsoLocalTime(outcome.restored->time)).text << Qt::endl;
     return ExitDone;
 }
 
-QString CommandLine::MissionChoiceText(const RunState& settings)
+QString CommandLine::FactoryChoiceText(const RunState& settings)
 {
     if (settings.FactoryDriverFile.isEmpty())
         return QStringLiteral("unknown - ") + NoTemplateText;
-    const MissionChoice choice = FindMissionChoice(settings.SavedataFolder + settings.FactoryDriverFile,
-                                                   MissionDataFilePath(m_dataLocation.folder));
-    switch (choice.kind) {
-    case MissionChoice::Kind::Unknown:
-        return QStringLiteral("unknown - ") + choice.reason;
-    case MissionChoice::Kind::PlayedOn:
-        return QStringLiteral("none (played on or changed since the last save)");
-    case MissionChoice::Kind::Set:
-        break;
-    }
-    QStringList numbers;
-    for (const int index : choice.indexes)
-        numbers << QString::number(index + 1);
-    if (numbers.size() > 1)
-        return numbers.join(QStringLiteral(", ")) + QStringLiteral(" (each gives these same bytes)");
-    return numbers.first();
+    const MissionChoice choice = store().FactoryDriverChoice(settings);
+    QString text = MissionChoiceText(choice);
+    if (choice.kind == MissionChoice::Kind::Unknown)
+        text += QStringLiteral(" - ") + choice.reason;
+    else if (choice.indexes.size() > 1)
+        text += QStringLiteral(" (a save of any mission from %1 to %2 gives these same bytes)")
+                    .arg(choice.indexes.constFirst() + 1)
+                    .arg(choice.indexes.constLast() + 1);
+    return text;
 }
 
 } // namespace kelmora

@@ -1,9 +1,10 @@
 #pragma once
 
+#include "Outcome.h"
+#include "SystemServices.h"
 #include "mission/MissionData.h"
-#include "mission/Outcome.h"
-#include "mission/Services.h"
 #include "settings/DataLocation.h"
+#include "store/SavegameStore.h"
 
 #include <QDateTime>
 #include <QString>
@@ -40,15 +41,16 @@ public:
     int Save(int number);
     int Status();
     int Backups();
-    int Restore(const QString& id);
+    // `acceptMix`: restore even where the next save would mix two drivers.
+    int Restore(const QString& id, bool acceptMix = false);
 
 private:
     int RunCommand(const QStringList& arguments);
     int UsageError(const QString& problem);
     // Each problem as "Title: text", one a line on the error stream.
     void Present(const Problems& problems);
-    Services services() const;
-    QString MissionChoiceText(const RunState& settings);
+    SavegameStore store() const;
+    QString FactoryChoiceText(const RunState& settings);
 
     QTextStream& m_out;
     QTextStream& m_err;

@@ -1,13 +1,12 @@
 #include "CommandLine.h"
 
 #include "Version.h"
-#include "mission/SystemServices.h"
+#include "SystemServices.h"
 #include "settings/DataLocation.h"
 #include "settings/SettingsStore.h"
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QStandardPaths>
 
 #include <QTextStream>
 #include <csignal>
@@ -25,6 +24,7 @@ int main(int argc, char* argv[])
         if (QFile::encodeName(QFile::decodeName(argv[i])) != QByteArray(argv[i]))
             undecodable << QFile::decodeName(argv[i]);
     }
+    kelmora::IgnoreRelativeXdgFolders();
     QCoreApplication app(argc, argv);
     // The same names as the window, so that both find the same per-user folders.
     QCoreApplication::setOrganizationName(kelmora::KelmoraSettingsKey().organization);
@@ -35,6 +35,6 @@ int main(int argc, char* argv[])
     QTextStream err(stderr);
     const kelmora::SystemClock clock;
     kelmora::CommandLine commandLine(out, err, clock, kelmora::ChooseDataLocation(kelmora::SystemDataLocationInputs()),
-                                     QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+                                     kelmora::UserFolder());
     return commandLine.Run(QCoreApplication::arguments(), undecodable);
 }

@@ -2,6 +2,7 @@
 
 #include "MissionCatalogue.h"
 
+#include <QByteArray>
 #include <QString>
 #include <QtGlobal>
 
@@ -25,11 +26,18 @@ inline constexpr qint64 MissionBlockEnd =
     MissionBlockOffset + MissionBlockStride * (MISSION_COUNT - 1) + MissionRecordSize;
 // Anything shorter cannot be a driver savegame: its block would be cut off.
 inline constexpr qint64 MinimumSavegameSize = MissionBlockEnd;
+// Far beyond any driver savegame; a larger file is refused rather than read into memory.
+inline constexpr qint64 MaximumSavegameSize = 64 * 1024 * 1024;
 
 constexpr qint64 MissionByteOffset(int mission, int byte)
 {
     return MissionBlockOffset + MissionBlockStride * mission + byte;
 }
+
+// The mission block of a savegame at least MinimumSavegameSize bytes long, and the savegame with
+// its block replaced.
+MissionStatusTable MissionBlockIn(const QByteArray& savegame);
+void PutBlock(QByteArray& savegame, const MissionStatusTable& table);
 
 // Everything one run of the program knows, created empty at start and handed by reference to the
 // procedures that read or change it.

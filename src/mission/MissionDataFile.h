@@ -1,8 +1,8 @@
 #pragma once
 
 #include "MissionData.h"
-#include "Outcome.h"
 
+#include <QByteArray>
 #include <QString>
 
 namespace kelmora {
@@ -12,16 +12,11 @@ namespace kelmora {
 // Format: 34 records of 5 bytes, record i being MissionStatus[i]; no header.
 inline constexpr qint64 MissionDataFileSize = qint64(MISSION_COUNT) * MissionRecordSize;
 
+// The file in `dataFolder`; the separator is always added, so at a root it is doubled.
 QString MissionDataFilePath(const QString& dataFolder);
 
-// The file's 34 records, or the system's description of why they could not be read.
-QString ReadMissionRecords(const QString& path, MissionStatusTable& table);
-
-std::optional<Problem> WriteMissionDataFile(const MissionStatusTable& table, const QString& dataFolder);
-// On failure the table keeps what it held.
-std::optional<Problem> ReadMissionDataFile(MissionStatusTable& table, const QString& dataFolder);
-
-// Removes the file, so that no save can use bytes that do not belong to the current template.
-std::optional<Problem> DiscardMissionDataFile(const QString& dataFolder);
+QByteArray MissionRecordsOf(const MissionStatusTable& table);
+// The table that `records` hold, or why they hold none.
+QString ParseMissionRecords(const QByteArray& records, MissionStatusTable& table);
 
 } // namespace kelmora

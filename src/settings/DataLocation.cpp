@@ -5,8 +5,7 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
-#include <filesystem>
-#include <system_error>
+#include <algorithm>
 
 #ifndef Q_OS_WIN
 #include <unistd.h>
@@ -112,20 +111,21 @@ DataLocationInputs SystemDataLocationInputs()
             QStandardPaths::writableLocation(QStandardPaths::AppDataLocation), IsWritableByUser};
 }
 
-QString CreateDataFolder(const DataLocation& location)
+QString UserFolder()
 {
-    if (location.folder.isEmpty())
-        return QStringLiteral("No per-user data folder is known on this system");
-#ifdef Q_OS_WIN
-    const std::filesystem::path folder(location.folder.toStdWString());
-#else
-    const std::filesystem::path folder(QFile::encodeName(location.folder).toStdString());
-#endif
-    std::error_code error;
-    std::filesystem::create_directories(folder, error);
-    if (!error && !std::filesystem::is_directory(folder, error) && !error)
-        error = std::make_error_code(std::errc::not_a_directory);
-    return error ? QString::fromLocal8Bit(error.message()) : QString();
+    return QDir::toNativeSeparators(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+}
+
+void IgnoreRelativeXdgFolders()
+{
+    for (const char* variable : {"XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_STATE_HOME",
+                                 "XDG_RUNTIME_DIR", "XDG_DATA_DIRS", "XDG_CONFIG_DIRS"}) {
+        const QString value = qEnvironmentVariable(variable);
+        // The two lists may hold several folders: one relative among them makes the whole list suspect.
+        const QStringList folders = value.split(u':', Qt::SkipEmptyParts);
+        if (std::any_of(folders.begin(), folders.end(), [](const QString& folder) { return QDir::isRelativePath(folder); }))
+            qunsetenv(variable);
+    }
 }
 
 } // namespace kelmora

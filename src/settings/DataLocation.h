@@ -44,12 +44,16 @@ DataLocation ChooseDataLocation(const DataLocationInputs& inputs);
 // per-user data folder of QStandardPaths (application and organization names must be set first).
 DataLocationInputs SystemDataLocationInputs();
 
+// The per-user folder of this user (lock, backups): QStandardPaths' data folder.
+QString UserFolder();
+
+// Folders of the XDG variables given as relative paths are invalid, as the XDG rule says: they would
+// put the lock, the backups and the settings under whatever folder the program was started in, so
+// that two runs took two locks. Forgets them; call before Qt reads them.
+void IgnoreRelativeXdgFolders();
+
 // The system folders of this platform and build.
 QStringList SystemFolders();
-
-// Creates the folder of `location` with any missing parents. The system's description of the
-// problem when that fails, empty on success.
-QString CreateDataFolder(const DataLocation& location);
 
 // Whether the running user may write to `path` (access(W_OK) on Unix, so root may write anywhere
 // that is not mounted read-only).

@@ -1,7 +1,7 @@
 #include "SettingsStore.h"
 
-#include "mission/FileLookup.h"
-#include "mission/SafeFile.h"
+#include "store/FileLookup.h"
+#include "store/FileSystem.h"
 
 #include <QDir>
 #include <QFile>
@@ -36,12 +36,20 @@ QString StoreName(const QSettings& settings)
 // Why no new file can be made in `folder` (QSettings writes a new file beside the old one).
 QString FolderError(const QString& folder)
 {
-    if (!QFileInfo(folder).isDir())
-        return FolderProblem(folder);
+    if (!QFileInfo(folder).isDir()) {
+        // The nearest part of the path that exists says why nothing could be made below it.
+        QFileInfo existing(QDir::cleanPath(QFileInfo(folder).absoluteFilePath()));
+        while (!existing.exists() && !existing.isRoot())
+            existing.setFile(existing.absolutePath());
+        if (!existing.isDir())
+            return ErrorText(ENOTDIR);
+        const QString why = CannotMakeFilesIn(existing.filePath());
+        return why.isEmpty() ? ErrorText(EACCES) : why;
+    }
     QTemporaryFile probe(folder + QStringLiteral("/.kelmora-probe-XXXXXX"));
     if (!probe.open())
         return probe.errorString();
-    return qt_error_string(EACCES);
+    return ErrorText(EACCES);
 }
 
 // QSettings only says that access failed; the file system says why.
@@ -132,8 +140,8 @@ std::optional<Problem> CreateSettingsKey(const SettingsKey& key)
         return problem;
     const QSettings settings = OpenStore(key);
     const QString folder = QFileInfo(settings.fileName()).absolutePath();
-    if (!QDir().mkpath(folder))
-        return Problem{Failure::SettingsWrite, StoreName(settings), FolderError(folder)};
+    if (const QString error = MakeFolder(folder, false); !error.isEmpty())
+        return Problem{Failure::SettingsWrite, StoreName(settings), error};
 #endif
     return std::nullopt;
 }

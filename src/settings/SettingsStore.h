@@ -1,8 +1,7 @@
 #pragma once
 
-#include "mission/FileLookup.h"
+#include "Outcome.h"
 #include "mission/MissionData.h"
-#include "mission/Outcome.h"
 
 #include <QSettings>
 #include <QString>

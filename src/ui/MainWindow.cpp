@@ -5,9 +5,8 @@
 #include "Appearance.h"
 #include "RestoreWindow.h"
 #include "StatusPanel.h"
-#include "mission/FileLookup.h"
 #include "mission/MissionCatalogue.h"
-#include "mission/SaveSequence.h"
+#include "store/FileLookup.h"
 #include "settings/ReadmeLocation.h"
 #include "settings/SavegameFolders.h"
 
@@ -365,7 +364,7 @@ void MainWindow::sbrMain_PanelClick(int panel)
     switch (panel) {
     case SavePanel: {
         const SaveOutcome outcome =
-            RunSaveSequence(m_state, m_services.core(), SavePanelEnabled(), SelectedMissionIndex());
+            m_services.store().Save(m_state, SavePanelEnabled(), SelectedMissionIndex(), m_services.clock);
         m_services.Present(outcome.problems);
         if (outcome.saved())
             SetSaveStatusText(outcome.statusText);
@@ -393,7 +392,7 @@ void MainWindow::mnuFile_SelectNewTemplateDriver_Click()
 
 void MainWindow::ChooseTemplate(const ChosenFile& choice)
 {
-    const SelectionOutcome outcome = SelectNewTemplateDriver(m_state, m_services.core(), choice);
+    const SelectionOutcome outcome = SelectNewTemplateDriver(m_state, m_services.store(), choice);
     m_services.Present(outcome.problems);
     switch (outcome.result) {
     case SelectionOutcome::Result::ProgramEnded:
@@ -415,7 +414,7 @@ void MainWindow::mnuFile_RestoreFactoryDriver_Click()
 {
     // Restoring touches only the file it restores: the labels, the list and the run's state stay.
     if (!m_restore) {
-        m_restore = new RestoreWindow(m_state, m_services, this);
+        m_restore = new RestoreWindow(m_services, this);
         m_restore->setModal(true);
     }
     m_restore->show();

@@ -2,7 +2,7 @@
 
 #include "UiServices.h"
 #include "mission/MissionData.h"
-#include "mission/SaveSequence.h"
+#include "mission/MissionSelection.h"
 #include "settings/TemplateSelection.h"
 
 #include <QLabel>

@@ -4,17 +4,13 @@
 #include "MainWindow.h"
 #include "Version.h"
 #include "WelcomeWindow.h"
-#include "mission/MissionDataFile.h"
-#include "mission/SaveSequence.h"
+#include "SystemServices.h"
+#include "settings/DataLocation.h"
 #include "settings/SettingsStore.h"
 #include "settings/TemplateSelection.h"
 
-#include "mission/SystemServices.h"
-#include "settings/DataLocation.h"
-
 #include <QApplication>
 #include <QIcon>
-#include <QStandardPaths>
 
 // Q_INIT_RESOURCE declares a function of the global namespace, so it cannot be used inside one.
 static void InitResources()
@@ -67,8 +63,7 @@ void Program::Main()
 void Program::ShowFactoryDriverChoice()
 {
     // Found as kelmora-cli status finds it; reading never changes either file.
-    m_main->ShowFactoryDriverChoice(FindMissionChoice(m_state.SavedataFolder + m_state.FactoryDriverFile,
-                                                      MissionDataFilePath(m_services.dataFolder)));
+    m_main->ShowFactoryDriverChoice(m_services.store().FactoryDriverChoice(m_state));
 }
 
 int RunKelmora(QApplication& app)
@@ -83,8 +78,7 @@ int RunKelmora(QApplication& app)
     // kelmora.dat beside a portable copy, in the per-user folder for an installed one; the folder
     // is made by the first template choice that needs it.
     const DataLocation data = ChooseDataLocation(SystemDataLocationInputs());
-    const QString userFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    Program program({messages, programExit, clock, openDialog, launcher, ApplicationFolder(), data.folder, userFolder});
+    Program program({messages, programExit, clock, openDialog, launcher, ApplicationFolder(), data.folder, UserFolder()});
     program.Main();
     return app.exec();
 }

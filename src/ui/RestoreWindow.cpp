@@ -3,8 +3,7 @@
 
 #include "Appearance.h"
 #include "MainWindow.h"
-#include "mission/Backups.h"
-#include "mission/SystemServices.h"
+#include "SystemServices.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -26,10 +25,9 @@ constexpr int IdRole = Qt::UserRole;
 
 } // namespace
 
-RestoreWindow::RestoreWindow(const RunState& state, const UiServices& services, QWidget* parent)
+RestoreWindow::RestoreWindow(const UiServices& services, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint)
     , m_ui(std::make_unique<Ui::frmRestore>())
-    , m_state(state)
     , m_services(services)
 {
     m_ui->setupUi(this);
@@ -62,7 +60,8 @@ void RestoreWindow::Form_Load(const QString& selectedId)
     QTreeWidget* list = m_ui->lvwBackups;
     list->clear();
     QTreeWidgetItem* selected = nullptr;
-    for (const ListedBackup& listed : ListBackups(m_services.core())) {
+    const BackupListing listing = m_services.store().Backups();
+    for (const ListedBackup& listed : listing.backups) {
         const QFileInfo original(QDir::fromNativeSeparators(listed.backup.originalPath));
         auto* item = new QTreeWidgetItem(list, {LocalTimeText(listed.backup.time), original.fileName(),
                                                 QDir::toNativeSeparators(original.path()), listed.missionChoice});
@@ -76,7 +75,8 @@ void RestoreWindow::Form_Load(const QString& selectedId)
         list->setCurrentItem(selected);
     m_ui->cmdRestore->setEnabled(any);
     m_ui->lblBackups->setText(any ? QStringLiteral("&Backups of factory driver files, newest first:")
-                                  : QStringLiteral("No factory driver file has been backed up yet."));
+                              : listing.problem ? MessageFor(*listing.problem).text
+                                                : QStringLiteral("No factory driver file has been backed up yet."));
 }
 
 void RestoreWindow::cmdRestore_Click()
@@ -85,7 +85,14 @@ void RestoreWindow::cmdRestore_Click()
     if (!item)
         return;
     const QString id = item->data(TimeColumn, IdRole).toString();
-    const RestoreOutcome outcome = RestoreBackup(m_state, m_services.core(), id);
+    const SavegameStore store = m_services.store();
+    RestoreOutcome outcome = store.Restore(id);
+    // Asked about, the problem has been shown; the player decides whether to go on.
+    if (outcome.needsConfirmation)
+        outcome = m_services.messages.AskToGoOn(MessageFor(outcome.problems.constFirst()),
+                                                QStringLiteral("Restore it anyway?"))
+                      ? store.Restore(id, true)
+                      : RestoreOutcome{};
     m_services.Present(outcome.problems);
     if (outcome.done())
         m_services.messages.ShowMessage(RestoredMessage(*outcome.restored, LocalTimeText(outcome.restored->time)));

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "UiServices.h"
-#include "mission/MissionData.h"
 
 #include <QDateTime>
 #include <QDialog>
@@ -21,7 +20,7 @@ class RestoreWindow : public QDialog
     Q_OBJECT
 
 public:
-    RestoreWindow(const RunState& state, const UiServices& services, QWidget* parent = nullptr);
+    explicit RestoreWindow(const UiServices& services, QWidget* parent = nullptr);
     ~RestoreWindow() override;
 
     // A backup's date and time as the player's locale writes them, to the second.
@@ -36,7 +35,6 @@ private:
     void Form_Load(const QString& selectedId = {});
 
     std::unique_ptr<Ui::frmRestore> m_ui;
-    const RunState& m_state;
     UiServices m_services;
 };
 

@@ -1,7 +1,5 @@
 #include "UiServices.h"
 
-#include "settings/SettingsStore.h"
-
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -9,32 +7,42 @@
 
 namespace kelmora {
 
-Services UiServices::core() const
-{
-    return {clock, dataFolder, userFolder, nullptr, [](RunState& state) { LoadSettings(state); }};
-}
-
 void UiServices::Present(const Problems& problems) const
 {
     for (const Problem& problem : problems)
         messages.ShowMessage(MessageFor(problem));
 }
 
-void MessageBoxService::ShowMessage(const Message& message)
+namespace {
+
+QMessageBox::Icon BoxIcon(MessageIcon icon)
 {
-    QMessageBox::Icon boxIcon = QMessageBox::Information;
-    switch (message.icon) {
+    switch (icon) {
     case MessageIcon::Critical:
-        boxIcon = QMessageBox::Critical;
-        break;
+        return QMessageBox::Critical;
     case MessageIcon::Exclamation:
-        boxIcon = QMessageBox::Warning;
-        break;
+        return QMessageBox::Warning;
     case MessageIcon::Information:
-        boxIcon = QMessageBox::Information;
         break;
     }
-    QMessageBox box(boxIcon, message.title, message.text, QMessageBox::Ok, QApplication::activeWindow());
+    return QMessageBox::Information;
+}
+
+} // namespace
+
+bool MessageBoxService::AskToGoOn(const Message& message, const QString& question)
+{
+    QMessageBox box(BoxIcon(message.icon), message.title, message.text, QMessageBox::Yes | QMessageBox::No,
+                    QApplication::activeWindow());
+    box.setInformativeText(question);
+    // Going on is the choice that needs a second thought.
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
+void MessageBoxService::ShowMessage(const Message& message)
+{
+    QMessageBox box(BoxIcon(message.icon), message.title, message.text, QMessageBox::Ok, QApplication::activeWindow());
     box.exec();
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 
-#include "mission/Outcome.h"
-#include "mission/Services.h"
+#include "Outcome.h"
+#include "SystemServices.h"
+#include "store/SavegameStore.h"
 
 #include <QString>
 #include <QStringList>
@@ -16,6 +17,8 @@ class MessageService
 public:
     virtual ~MessageService() = default;
     virtual void ShowMessage(const Message& message) = 0;
+    // Shows the message with a question and the choice to go on or not; true to go on.
+    virtual bool AskToGoOn(const Message& message, const QString& question) = 0;
 };
 
 class ProgramExit
@@ -55,9 +58,9 @@ struct UiServices
     ProgramLauncher& launcher;
     QString programFolder; // where the program and its readme are
     QString dataFolder; // where the program data file is
-    QString userFolder; // per-user: the lock of the save and the template choice
+    QString userFolder; // per-user: the lock, the backups
 
-    Services core() const;
+    SavegameStore store() const { return SavegameStore({dataFolder, userFolder}); }
     // Shows each problem as its message box, in order.
     void Present(const Problems& problems) const;
 };
@@ -67,6 +70,7 @@ class MessageBoxService final : public MessageService
 {
 public:
     void ShowMessage(const Message& message) override;
+    bool AskToGoOn(const Message& message, const QString& question) override;
 };
 
 class FileDialogService final : public OpenFileDialog

@@ -1,4 +1,5 @@
 #include "Program.h"
+#include "settings/DataLocation.h"
 
 #include <QApplication>
 
@@ -15,6 +16,7 @@ int main(int argc, char* argv[])
     // A file-size limit must fail the write with the system's words, not end the program.
     std::signal(SIGXFSZ, SIG_IGN);
 #endif
+    kelmora::IgnoreRelativeXdgFolders();
     QApplication app(argc, argv);
     return kelmora::RunKelmora(app);
 }

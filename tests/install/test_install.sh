@@ -86,7 +86,7 @@ player "$home" save 12 | grep -q '^Saved \[Mission #12\] @ ' || fail "save 12"
 status=$(player "$home" status) || fail "status"
 data=$home/.local/share/Quorrick/Kelmora/kelmora.dat
 echo "$status" | grep -qx "Program data file:   $data (exists)" || fail "status names another data file: $status"
-echo "$status" | grep -qx "Mission choice:      12" || fail "status: $status"
+echo "$status" | grep -qx "Mission choice:      Mission 12" || fail "status: $status"
 echo "$status" | grep -q "^Data file place:     per-user data folder (.*not writable" || fail "status: $status"
 
 # The factory driver file is the template with missions 12 to 34 cleared; kelmora.dat holds the

@@ -22,8 +22,6 @@ private slots:
     void init();
     void testChoice_data();
     void testChoice();
-    void testCreateFolder_data();
-    void testCreateFolder();
     void testReadme_data();
     void testReadme();
 
@@ -92,35 +90,6 @@ void TestDataLocation::testChoice()
     QCOMPARE(location.folder, beside ? At(programFolder) : At("home/.local/share/Quorrick/Kelmora"));
     QVERIFY2(location.reason.contains(reasonHas), qPrintable(location.reason));
     QVERIFY(!location.reason.contains(u'\n'));
-}
-
-void TestDataLocation::testCreateFolder_data()
-{
-    QTest::addColumn<QString>("folder");
-    QTest::addColumn<QString>("error");
-    QTest::newRow("missing parents") << "home/.local/share/Quorrick/Kelmora" << QString();
-    QTest::newRow("already there") << "existing" << QString();
-    QTest::newRow("a file in the way") << "file"
-                                       << "Not a directory";
-    QTest::newRow("a file where a parent should be") << "file/Quorrick/Kelmora"
-                                                     << "Not a directory";
-    QTest::newRow("none known") << "<none>"
-                                << "No per-user data folder is known on this system";
-}
-
-void TestDataLocation::testCreateFolder()
-{
-    QFETCH(QString, folder);
-    QFETCH(QString, error);
-    QVERIFY(QDir(m_root->path()).mkdir("existing"));
-    WriteWholeFile(m_root->filePath("file"), "x");
-
-    const DataLocation location{folder == "<none>" ? QString() : At(folder), DataPlace::UserDataFolder, {}};
-    QCOMPARE(CreateDataFolder(location), error);
-    if (error.isEmpty())
-        QVERIFY(QFileInfo(location.folder).isDir());
-    // Nothing is made elsewhere as a fallback.
-    QVERIFY(!QFileInfo::exists(QStringLiteral("/Quorrick")));
 }
 
 void TestDataLocation::testReadme_data()

@@ -1,4 +1,3 @@
-#include "mission/SavegameBlock.h"
 #include "settings/SettingsStore.h"
 #include "settings/TemplateSelection.h"
 
@@ -35,9 +34,7 @@ private slots:
     void testRefused_data();
     void testRefused();
     void testEarlierFactoryFilesReplaced();
-    void testFolderNamedLikeFactoryFile();
     void testTemplateVanishedBeforeCopy();
-    void testUnreadableTemplateLeavesNoStaleData();
     void testDialogStartsInLastFolder();
     void testChoiceNeverMixesTemplates_data();
     void testChoiceNeverMixesTemplates();
@@ -116,7 +113,7 @@ ChosenFile TestTemplateSelection::choose(const QString& name) const
 
 SelectionOutcome::Result TestTemplateSelection::select(const ChosenFile& choice)
 {
-    m_outcome = SelectNewTemplateDriver(m_state, {m_clock, m_programFolder, m_user.path()}, choice);
+    m_outcome = SelectNewTemplateDriver(m_state, SavegameStore({m_programFolder, m_user.path()}), choice);
     m_shown = Shown(m_outcome.problems);
     return m_outcome.result;
 }
@@ -136,6 +133,12 @@ void TestTemplateSelection::testChooseTemplate()
         QCOMPARE(state.TemplateDriverFile, QStringLiteral("Alex.sav"));
         QCOMPARE(state.FactoryDriverFile, QStringLiteral("AFactMS.sav"));
     }
+    // A name that starts with a dot is an ordinary name for a savegame the player chose.
+    WriteWholeFile(save(".Dot.sav"), m_bob);
+    QCOMPARE(select(choose(".Dot.sav")), SelectionOutcome::Result::Selected);
+    QCOMPARE(m_shown, QList<ShownMessage>{});
+    QCOMPARE(ReadWholeFile(save(".FactMS.sav")), m_bob);
+    QVERIFY(QFile::remove(save(".Dot.sav")) && QFile::remove(save(".FactMS.sav")));
 }
 
 void TestTemplateSelection::testRefused_data()
@@ -216,22 +219,6 @@ void TestTemplateSelection::testEarlierFactoryFilesReplaced()
     QCOMPARE(ReadWholeFile(save("BFactMS.sav")), m_bob);
 }
 
-void TestTemplateSelection::testFolderNamedLikeFactoryFile()
-{
-    // In the copy's way, the folder stays and the copy fails, but the settings were stored first and
-    // the rest of the choice goes on.
-    QVERIFY(QDir(m_saveFolder).mkdir("BFactMS.sav"));
-    WriteWholeFile(save("BFactMS.sav/inside.sav"), m_alex);
-
-    QCOMPARE(select(choose("Bob.sav")), SelectionOutcome::Result::Selected);
-    QCOMPARE(Loaded().TemplateDriverFile, QStringLiteral("Bob.sav"));
-    const QList<ShownMessage> expected{
-        {"Could not make factory driver file from template driver file [*]", "Error!", MessageIcon::Exclamation}};
-    QCOMPARE(Matched(m_shown, expected), expected);
-    QCOMPARE(ReadWholeFile(save("BFactMS.sav/inside.sav")), m_alex);
-    QCOMPARE(ReadWholeFile(dataFile()), RecordsOf(BlockOf(m_bob)));
-}
-
 void TestTemplateSelection::testTemplateVanishedBeforeCopy()
 {
     QCOMPARE(select(choose("Gone.sav")), SelectionOutcome::Result::ProgramEnded);
@@ -242,24 +229,7 @@ void TestTemplateSelection::testTemplateVanishedBeforeCopy()
     QCOMPARE(m_shown, expected);
     QCOMPARE(filesInSave(), (QStringList{"Alex.sav", "Bob.sav"}));
     QVERIFY(!QFileInfo::exists(dataFile()));
-    QCOMPARE(Loaded().TemplateDriverFile, QStringLiteral("Gone.sav"));
-}
-
-void TestTemplateSelection::testUnreadableTemplateLeavesNoStaleData()
-{
-    QCOMPARE(select(choose("Alex.sav")), SelectionOutcome::Result::Selected);
-    const QByteArray shortSavegame = MakeSavegame(8000, 33);
-    WriteWholeFile(save("Short.sav"), shortSavegame);
-
-    QCOMPARE(select(choose("Short.sav")), SelectionOutcome::Result::Selected);
-    const ShownMessage readFailed{
-        "Could not read in template driver file [The file is too short to be a driver savegame (8000 bytes, at least "
-        "8170 needed)]",
-        "Error!", MessageIcon::Exclamation};
-    QCOMPARE(m_shown, QList<ShownMessage>{readFailed});
-    QCOMPARE(ReadWholeFile(save("SFactMS.sav")), shortSavegame);
-    // Alex's bytes must not find their way into Short's copy: without a data file the save fails.
-    QVERIFY(!QFileInfo::exists(dataFile()));
+    QCOMPARE(Loaded().SettingsValid, false);
 }
 
 void TestTemplateSelection::testDialogStartsInLastFolder()
@@ -276,31 +246,45 @@ void TestTemplateSelection::testDialogStartsInLastFolder()
 void TestTemplateSelection::testChoiceNeverMixesTemplates_data()
 {
     QTest::addColumn<QString>("trouble");
-    QTest::addColumn<bool>("selected");
-    QTest::newRow("settings cannot be stored") << "settings" << false;
-    QTest::newRow("data file cannot be removed") << "data folder" << false;
-    QTest::newRow("copy in a folder's way") << "copy" << true;
-    QTest::newRow("template too short") << "short" << true;
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("settings cannot be read") << "settings" << "Could not read the settings from '*' [*]";
+    QTest::newRow("data file a folder") << "data folder" << "Could not write to data file '<data>' [Is a directory]";
+    QTest::newRow("copy in a folder's way")
+        << "copy" << "Could not make factory driver file from template driver file [<save>BFactMS.sav: Is a directory]";
+    QTest::newRow("template too short")
+        << "short"
+        << "Could not read in template driver file [The file is too short to be a driver savegame (8000 bytes, at "
+           "least 8170 needed)]";
+    QTest::newRow("template too large")
+        << "too large"
+        << "Could not make factory driver file from template driver file [The file is too large (67108865 bytes, at "
+           "most 67108864 expected)]";
 #ifdef Q_OS_UNIX
-    QTest::newRow("file-size limit") << "limit" << true;
-    // The earlier copy of the same name, another template's, is backed up; the new copy fails.
-    QTest::newRow("copy fails over a copy of the same name") << "same name" << true;
+    // Each fails once files have changed, and every change is undone.
+    QTest::newRow("copy fails over a copy of the same name")
+        << "same name" << "Could not make factory driver file from template driver file [File too large]";
+    QTest::newRow("data file cannot be replaced")
+        << "data blocked" << "Could not write to data file '<data>' [<data>.kelmora-new: File exists]";
 #endif
-    // The new template cannot be read at all; the earlier copy of the same name is another's.
-    QTest::newRow("template too large, over a copy of the same name") << "too large" << true;
 }
 
+// A choice that fails leaves the settings, the program data file and every savegame as they were:
+// the earlier template's saves go on, and no save writes one driver's progress into another's file.
 void TestTemplateSelection::testChoiceNeverMixesTemplates()
 {
     QFETCH(QString, trouble);
-    QFETCH(bool, selected);
+    QFETCH(QString, expected);
     QCOMPARE(select(choose("Alex.sav")), SelectionOutcome::Result::Selected);
     QString chosen = "Bob.sav";
     const QString settingsFile =
         QSettings(QSettings::defaultFormat(), QSettings::UserScope, "Quorrick", "Kelmora").fileName();
-    const auto restoreSettingsFile = qScopeGuard([&] { QDir(settingsFile).removeRecursively(); });
+    const QByteArray settingsBytes = ReadWholeFile(settingsFile);
+    const auto putBackSettings = [&] {
+        QDir(settingsFile).removeRecursively();
+        WriteWholeFile(settingsFile, settingsBytes);
+    };
+    const auto restoreSettingsFile = qScopeGuard(putBackSettings);
     if (trouble == "settings") {
-        // Where the settings file should be stands a folder: nothing may change at all.
         QVERIFY(QFile::remove(settingsFile) && QDir().mkdir(settingsFile));
     } else if (trouble == "data folder") {
         QVERIFY(QFile::remove(dataFile()) && QDir().mkdir(dataFile()));
@@ -309,45 +293,39 @@ void TestTemplateSelection::testChoiceNeverMixesTemplates()
     } else if (trouble == "short") {
         chosen = "Short.sav";
         WriteWholeFile(save(chosen), MakeSavegame(8000, 34));
-    } else if (trouble == "limit") {
-        // No earlier copy to back up, so the limit strikes the new copy itself.
-        QVERIFY(QFile::remove(save("AFactMS.sav")));
-    } else if (trouble == "same name") {
-        chosen = "Anna.sav";
-        WriteWholeFile(save(chosen), MakeSavegame(60000, 35));
     } else if (trouble == "too large") {
         chosen = "Anna.sav";
         QFile large(save(chosen));
         QVERIFY(large.open(QIODevice::WriteOnly) && large.resize(MaximumSavegameSize + 1));
+    } else if (trouble == "same name") {
+        chosen = "Anna.sav";
+        WriteWholeFile(save(chosen), MakeSavegame(60000, 35));
+    } else if (trouble == "data blocked") {
+        // What a killed run may leave, and the file system cannot clear away: the new version's name.
+        QVERIFY(QDir().mkpath(dataFile() + ".kelmora-new/left"));
     }
     const QMap<QString, QByteArray> before = Snapshot(m_dir->path());
     SelectionOutcome::Result result;
     {
-        const FileSizeLimit limit(trouble == "limit" ? 1000 : trouble == "same name" ? 40000 : 1 << 30);
+        const FileSizeLimit limit(trouble == "same name" ? 40000 : 1 << 30);
         result = select(choose(chosen));
     }
-    QCOMPARE(result == SelectionOutcome::Result::Selected, selected);
-    QVERIFY(!m_shown.isEmpty());
-    if (!selected) {
-        QCOMPARE(Snapshot(m_dir->path()), before);
-        QCOMPARE(m_state.TemplateDriverFile, QStringLiteral("Alex.sav"));
+    QCOMPARE(result, SelectionOutcome::Result::Refused);
+    const QList<ShownMessage> shown{
+        {QString(expected).replace("<data>", dataFile()).replace("<save>", m_saveFolder), "Error!",
+         MessageIcon::Exclamation}};
+    QCOMPARE(Matched(m_shown, shown), shown);
+    QCOMPARE(Snapshot(m_dir->path()), before);
+    QCOMPARE(m_state.TemplateDriverFile, QStringLiteral("Alex.sav"));
+    putBackSettings();
+    QCOMPARE(Loaded().TemplateDriverFile, QStringLiteral("Alex.sav"));
+    // The earlier template's saves go on as before.
+    if (trouble == "data folder")
         return;
-    }
-    // Whatever failed on the way, the program data file is gone or holds the bytes of the very
-    // template the stored settings name: a save never writes one driver's progress into another's.
-    const RunState loaded = Loaded();
-    QCOMPARE(loaded.TemplateDriverFile, chosen);
-    if (QFileInfo::exists(dataFile()))
-        QCOMPARE(ReadWholeFile(dataFile()), RecordsOf(BlockOf(ReadWholeFile(save(chosen)))));
-    // Nor does a copy of another template stand where a save would write this one's progress.
-    const QString factory = save(FactoryDriverFileFor(chosen));
-    if (QFileInfo(factory).isFile() && QFileInfo::exists(dataFile()))
-        QCOMPARE(ReadWholeFile(factory), ReadWholeFile(save(chosen)));
-    QCOMPARE(QFileInfo::exists(dataFile()), trouble == "copy" || trouble == "limit" || trouble == "same name");
-    // Without it, no save writes there; but a copy of another template left under the new
-    // settings would be taken for this template's by the next choice or restore.
-    if (trouble == "same name" || trouble == "too large")
-        QVERIFY(!QFileInfo::exists(factory) || ReadWholeFile(factory) == ReadWholeFile(save(chosen)));
+    QDir(dataFile() + ".kelmora-new").removeRecursively();
+    const SaveOutcome saved = SavegameStore({m_programFolder, m_user.path()}).Save(m_state, true, 6, m_clock);
+    QCOMPARE(Shown(saved.problems), QList<ShownMessage>());
+    QCOMPARE(ReadWholeFile(save("AFactMS.sav")), SavedFrom(m_alex, 6));
 }
 
 void TestTemplateSelection::testWholeCharacterNames()

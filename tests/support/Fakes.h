@@ -1,7 +1,7 @@
 #pragma once
 
-#include "mission/Outcome.h"
-#include "mission/Services.h"
+#include "Outcome.h"
+#include "SystemServices.h"
 
 #include <QList>
 #include <QRegularExpression>

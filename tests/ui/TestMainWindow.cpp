@@ -421,9 +421,13 @@ void TestMainWindow::testDropGoesTheDialogsWay()
         } else {
             chooseTemplate(name);
         }
+        // The record of which template the data file is for names this run's folders.
+        QMap<QString, QByteArray> files = Snapshot(m_fixture->dir.path());
+        for (QByteArray& bytes : files)
+            bytes.replace(QDir::toNativeSeparators(m_fixture->dir.path()).toUtf8(), "<dir>");
         Outcome outcome{m_fixture->messages.shown,
                         {text("lblTemplateDriverDesc"), text("lblFactoryDriverDesc")},
-                        Snapshot(m_fixture->dir.path()),
+                        files,
                         m_main->isVisible(),
                         taken};
         for (ShownMessage& message : outcome.shown)
@@ -458,7 +462,7 @@ void TestMainWindow::testTemplateChosenElsewhere()
     WriteWholeFile(bob, m_fixture->bob);
     RunState other;
     const SelectionOutcome elsewhere = SelectNewTemplateDriver(
-        other, {m_fixture->clock, m_fixture->programFolder, QDir(m_fixture->dir.path()).filePath("User")},
+        other, SavegameStore({m_fixture->programFolder, QDir(m_fixture->dir.path()).filePath("User")}),
         {bob, "Bob.sav"});
     QCOMPARE(elsewhere.problems, Problems{});
 

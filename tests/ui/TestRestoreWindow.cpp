@@ -2,7 +2,7 @@
 #include "MainWindow.h"
 #include "RestoreWindow.h"
 #include "StatusPanel.h"
-#include "mission/BackupStore.h"
+#include "store/BackupFolder.h"
 
 #include "UiFixture.h"
 
@@ -27,6 +27,7 @@ private slots:
     void testMenuItem();
     void testRestoreFromTheKeyboard();
     void testNothingToRestore();
+    void testAsksBeforeMixingDrivers();
 
 private:
     void chooseTemplate(const QString& name)
@@ -123,7 +124,7 @@ void TestRestoreWindow::testRestoreFromTheKeyboard()
     QVERIFY(dialog);
     QCOMPARE(QApplication::focusWidget(), backups(dialog));
     const QString folder = m_fixture->saveFolder.chopped(1);
-    const QList<Backup> kept = BackupStore(QDir(m_fixture->dir.path()).filePath("User/Backups")).List();
+    const QList<Backup> kept = BackupFolder(QDir(m_fixture->dir.path()).filePath("User/Backups")).List();
     QCOMPARE(kept.size(), 3);
     const auto timeOf = [](const Backup& backup) {
         return backup.time.toLocalTime().toString(QStringLiteral("dd.MM.yy HH:mm:ss"));
@@ -173,6 +174,31 @@ void TestRestoreWindow::testNothingToRestore()
     QCOMPARE(m_fixture->messages.shown, QList<ShownMessage>{});
     QTest::mouseClick(dialog->findChild<QPushButton*>("cmdClose"), Qt::LeftButton);
     QTRY_VERIFY(!m_main->findChild<QDialog*>("frmRestore"));
+}
+
+// Alex and Ann share AFactMS.sav: Alex's copy, put back while Ann is the template, would come out of
+// the next save as Alex's driver with Ann's progress. The player decides, having been told.
+void TestRestoreWindow::testAsksBeforeMixingDrivers()
+{
+    WriteWholeFile(m_fixture->saveFolder + "Ann.sav", MakeSavegame(9000, 53));
+    chooseTemplate("Alex.sav");
+    saveMission(5);
+    chooseTemplate("Ann.sav");
+    const QByteArray annCopy = m_fixture->file("AFactMS.sav");
+    m_fixture->messages.shown.clear();
+    QDialog* dialog = openRestore();
+    QVERIFY(dialog);
+    QCOMPARE(row(dialog, 0).last(), QStringLiteral("unknown")); // Alex's copy of mission 5
+
+    for (const bool goOn : {false, true}) {
+        m_fixture->messages.goOn = goOn;
+        QTest::keyClick(backups(dialog), Qt::Key_Return);
+        QCOMPARE(m_fixture->messages.asked, QStringList(goOn ? 2 : 1, "Restore it anyway?"));
+        QCOMPARE(m_fixture->file("AFactMS.sav"), goOn ? SavedFrom(m_fixture->alex, 4) : annCopy);
+    }
+    QVERIFY(m_fixture->messages.shown.constFirst().text.startsWith(
+        "Restoring '" + m_fixture->saveFolder + "AFactMS.sav' puts back a savegame"));
+    QCOMPARE(m_fixture->messages.shown.constLast().icon, MessageIcon::Information); // "Restored ..."
 }
 
 QTEST_MAIN(TestRestoreWindow)

@@ -38,7 +38,16 @@ class FakeMessages final : public MessageService
 {
 public:
     void ShowMessage(const Message& message) override { shown.append(message); }
+    bool AskToGoOn(const Message& message, const QString& question) override
+    {
+        shown.append(message);
+        asked << question;
+        return goOn;
+    }
     QList<ShownMessage> shown;
+    QStringList asked;
+    bool goOn = false; // the answer to the next question
+
 };
 
 class FakeExit final : public ProgramExit

@@ -1,11 +1,17 @@
 #pragma once
 
-#include "Services.h"
-
 #include <QLocale>
 #include <QString>
 
 namespace kelmora {
+
+class Clock
+{
+public:
+    virtual ~Clock() = default;
+    // The current time as the player's locale writes it in full: hours, minutes, seconds.
+    virtual QString LongTimeText() const = 0;
+};
 
 // The locale's long time format without its time zone, which the save status has no room for.
 QString LongTimeFormatWithoutZone(const QLocale& locale);

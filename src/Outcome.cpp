@@ -74,6 +74,19 @@ Message MessageFor(const Problem& problem)
                                "was saved. Start Kelmora again to save for that template driver.")
                     .arg(problem.path),
                 saveFailed, MessageIcon::Exclamation};
+    case Failure::DataFileNotTheTemplates:
+        return {QStringLiteral("Nothing was saved: the program data file '%1' does not hold the progress of the "
+                               "current template driver [%2]. Choose the template driver again to fix this.")
+                    .arg(problem.path, problem.reason),
+                saveFailed, MessageIcon::Exclamation};
+    case Failure::RestoreMixesDrivers:
+        return {QStringLiteral("Restoring '%1' puts back a savegame that saves may give another driver's progress "
+                               "[%2]. The next save would write the current template driver's progress into it.")
+                    .arg(problem.path, problem.reason),
+                QStringLiteral("Restore Factory Driver"), MessageIcon::Exclamation};
+    case Failure::BackupsUnreadable:
+        return {QStringLiteral("Could not read the backups in '%1' [%2]").arg(problem.path, problem.reason), error,
+                MessageIcon::Exclamation};
     }
     Q_UNREACHABLE();
 }

@@ -5,13 +5,14 @@
 
 namespace kelmora {
 
-// Looks for ordinary files: hidden files, folders and devices never count. The name part of the
-// pattern may hold "?" for exactly one character; everything else matches itself, ignoring case.
-// A pattern ending in a separator asks for any file at all in that folder. A missing folder simply
-// holds nothing; a pattern that cannot name a folder (a path through a file, a NUL) is an error.
+// Looks for ordinary files: hidden and system files (a Windows player's, by their attributes),
+// folders, links and devices never count. The name part of the pattern may hold "?" for exactly one
+// character; everything else matches itself, ignoring case. A pattern ending in a separator asks
+// for any file at all in that folder. A missing folder simply holds nothing; a pattern that cannot
+// name a folder (a path through a file, a NUL) is an error.
 struct LookupResult
 {
-    QStringList files; // full paths in native form
+    QStringList files; // full paths in native form, each name as the folder spells it
     QString error; // the system's description when the look-up itself failed
 
     bool failed() const { return !error.isEmpty(); }

@@ -1,4 +1,4 @@
-#include "mission/FileLookup.h"
+#include "store/FileLookup.h"
 
 #include "support/Savegames.h"
 
@@ -39,11 +39,13 @@ void TestFileLookup::testLookUp_data()
     const QStringList none;
     QTest::newRow("exact") << "Save/Alex.sav" << QStringList{"Alex.sav"} << false;
     QTest::newRow("other case") << "Save/ALEX.SAV" << QStringList{"Alex.sav"} << false;
-    // Neither the hidden file nor the folder named like a factory driver file counts.
-    QTest::newRow("one wildcard") << "Save/?factms.sav" << QStringList{"AFactMS.sav"} << false;
+    // A folder named like a factory driver file does not count; a name with a dot in front does
+    // (hidden is a Windows attribute, which the Windows run tries).
+    QTest::newRow("one wildcard") << "Save/?factms.sav" << QStringList{".FactMS.sav", "AFactMS.sav"} << false;
+    QTest::newRow("a dot in front") << "Save/.FactMS.sav" << QStringList{".FactMS.sav"} << false;
     QTest::newRow("wildcard is one character") << "Save/?ex.sav" << none << false;
     QTest::newRow("brackets are plain") << "Save/[A]lex.sav" << none << false;
-    QTest::newRow("any file in a folder") << "Save/" << QStringList{"AFactMS.sav", "Alex.sav"} << false;
+    QTest::newRow("any file in a folder") << "Save/" << QStringList{".FactMS.sav", "AFactMS.sav", "Alex.sav"} << false;
     QTest::newRow("folder without files") << "Empty/" << none << false;
     QTest::newRow("a folder is no file") << "Empty" << none << false;
     QTest::newRow("missing folder") << "Gone/Alex.sav" << none << false;

@@ -1,5 +1,7 @@
 #include "FileLookup.h"
 
+#include "FileSystem.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -7,15 +9,6 @@
 
 namespace kelmora {
 namespace {
-
-// The system's own words for the two ways a look-up itself can fail.
-#ifdef Q_OS_WIN
-constexpr int InvalidNameError = 123; // ERROR_INVALID_NAME
-constexpr int NotADirectoryError = 267; // ERROR_DIRECTORY
-#else
-constexpr int InvalidNameError = EINVAL;
-constexpr int NotADirectoryError = ENOTDIR;
-#endif
 
 // Does a bare file name match a look-up pattern? Both are compared character by character, a
 // character outside the Basic Multilingual Plane counting as one, as "?" does.
@@ -40,10 +33,9 @@ LookupResult LookUpFiles(const QString& pattern)
 {
     LookupResult result;
     if (pattern.contains(QChar(u'\0'))) {
-        result.error = qt_error_string(InvalidNameError);
+        result.error = ErrorText(EINVAL);
         return result;
     }
-
     const QString path = QDir::fromNativeSeparators(pattern);
     const qsizetype slash = path.lastIndexOf(u'/');
     QString folder = slash < 0 ? QStringLiteral(".") : path.left(slash);
@@ -52,32 +44,31 @@ LookupResult LookUpFiles(const QString& pattern)
     const QString namePattern = path.mid(slash + 1);
 
     // A missing folder holds nothing, but a path that runs through a file cannot be looked at.
-    const QFileInfo folderInfo(folder);
-    QFileInfo existing = folderInfo;
+    QFileInfo existing(folder);
     while (!existing.exists() && !existing.isRoot())
         existing.setFile(existing.absolutePath());
     if (existing.exists() && !existing.isDir()) {
-        result.error = qt_error_string(NotADirectoryError);
+        result.error = ErrorText(ENOTDIR);
         return result;
     }
-    if (existing.absoluteFilePath() != folderInfo.absoluteFilePath())
+    if (existing.absoluteFilePath() != QFileInfo(folder).absoluteFilePath())
         return result;
 
-    // The common case, an exact name that is there, needs no listing of the whole folder.
+    // An exact name that is there needs no listing of a folder that may hold thousands of files.
     if (!namePattern.isEmpty() && !namePattern.contains(u'?')) {
-        const QFileInfo exact(path);
-        if (exact.isFile() && !exact.isHidden() && exact.fileName() == namePattern) {
-            result.files << QDir::toNativeSeparators(exact.filePath());
+        const QString name = NameOnDisk(path);
+        if (!name.isEmpty()) {
+            if (QFileInfo(path).isFile() && !IsHiddenFile(path))
+                result.files << QDir::toNativeSeparators(QDir(folder).filePath(name));
             return result;
         }
     }
-
-    QDir dir(folder);
-    // Without QDir::Hidden and QDir::System only ordinary, visible files are listed.
-    const QFileInfoList entries = dir.entryInfoList(QDir::Files, QDir::NoSort);
-    for (const QFileInfo& entry : entries) {
-        if (MatchesFilePattern(namePattern, entry.fileName()))
-            result.files << QDir::toNativeSeparators(entry.filePath());
+    const FolderNames names = ListFolder(folder);
+    result.error = names.error;
+    for (const QString& name : names.files) {
+        const QString file = QDir(folder).filePath(name);
+        if (MatchesFilePattern(namePattern, name) && !IsHiddenFile(file))
+            result.files << QDir::toNativeSeparators(file);
     }
     return result;
 }

@@ -1,8 +1,10 @@
-#include "mission/Outcome.h"
+#include "Outcome.h"
+#include "SystemServices.h"
 
 #include "support/Fakes.h"
 
 #include <QTest>
+#include <QTime>
 
 using namespace kelmora;
 using namespace kelmora::test;
@@ -16,6 +18,8 @@ class TestOutcome : public QObject
 private slots:
     void testMessages_data();
     void testMessages();
+    void testLongTimeFormat_data();
+    void testLongTimeFormat();
 };
 
 void TestOutcome::testMessages_data()
@@ -72,6 +76,29 @@ void TestOutcome::testMessages()
     QFETCH(Problem, problem);
     QFETCH(ShownMessage, expected);
     QCOMPARE(MessageFor(problem), expected);
+}
+
+void TestOutcome::testLongTimeFormat_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("English (US)") << "en_US" << QStringLiteral("9:41:07 PM");
+    QTest::newRow("German") << "de_DE" << QStringLiteral("21:41:07");
+    // Some locales frame the zone: "H:mm:ss (t)", "HH:mm:ss, t", "Bh:mm:ss [t]".
+    QTest::newRow("zone in brackets") << "ca_ES" << QStringLiteral("21:41:07");
+    QTest::newRow("zone after a comma") << "be_BY" << QStringLiteral("21:41:07");
+    QTest::newRow("zone in square brackets") << "zh_TW" << QLocale("zh_TW").toString(QTime(21, 41, 7), "Bh:mm:ss");
+}
+
+// The save status ends in the time as the player's locale writes it, without the zone it has no
+// room for.
+void TestOutcome::testLongTimeFormat()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, expected);
+    const QLocale qlocale(locale);
+    QVERIFY2(qlocale.timeFormat(QLocale::LongFormat).contains(u't'), "the test needs a format with a zone");
+    QCOMPARE(qlocale.toString(QTime(21, 41, 7), LongTimeFormatWithoutZone(qlocale)), expected);
 }
 
 QTEST_GUILESS_MAIN(TestOutcome)

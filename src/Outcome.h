@@ -32,6 +32,9 @@ enum class Failure
     BackupUnknown, // path: the id asked for
     RestoreFailed, // path: where the backup was to go back to
     TemplateChanged, // another run chose a new template since this one loaded its settings; path: it
+    DataFileNotTheTemplates, // the program data file was not written for the stored template; path: it
+    RestoreMixesDrivers, // asks before a restore whose next save would mix two drivers; path: the target
+    BackupsUnreadable, // path: the backup folder
 };
 
 struct Problem

@@ -1,0 +1,367 @@
+#include "BackupFolder.h"
+
+#include "FileSystem.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFileInfo>
+#include <QHash>
+#include <QRandomGenerator>
+#include <QtEndian>
+
+#include <algorithm>
+#include <cstring>
+
+namespace kelmora {
+namespace {
+
+constexpr qsizetype IdLength = 28; // yyyyMMdd-HHmmss-zzz-xxxxxxxx
+constexpr qsizetype KeyLength = 16;
+constexpr qsizetype TemplateKeyLength = 8;
+// A backup a millisecond for 30,000 years; a longer number was not written by Kelmora.
+constexpr qsizetype MaxSequenceDigits = 15;
+// A path file holds one path; anything far bigger is not one of ours.
+constexpr qint64 MaxPathFileSize = 64 * 1024;
+
+const QString NoTemplateKey = QStringLiteral("00000000");
+const QString OriginalFile = QStringLiteral("original");
+const QString TemplateSuffix = QStringLiteral(".template");
+const QString ContentSuffix = QStringLiteral(".sav");
+
+bool IsDigits(QStringView text, qsizetype maxDigits = 20)
+{
+    return !text.isEmpty() && text.size() <= maxDigits &&
+           std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+}
+
+bool IsLowerHex(QStringView text, qsizetype length)
+{
+    return text.size() == length && std::all_of(text.begin(), text.end(), [](QChar c) {
+               return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f');
+           });
+}
+
+// Also what keeps a typed ID from naming anything outside the folder.
+bool IsBackupId(QStringView id)
+{
+    return id.size() == IdLength && IsDigits(id.mid(0, 8)) && id[8] == u'-' && IsDigits(id.mid(9, 6)) &&
+           id[15] == u'-' && IsDigits(id.mid(16, 3)) && id[19] == u'-' && IsLowerHex(id.mid(20, 8), 8);
+}
+
+QDateTime TimeOfId(QStringView id)
+{
+    const auto number = [&](qsizetype from, qsizetype length) { return id.mid(from, length).toInt(); };
+    return QDateTime(QDate(number(0, 4), number(4, 2), number(6, 2)),
+                     QTime(number(9, 2), number(11, 2), number(13, 2), number(16, 3)), Qt::UTC);
+}
+
+QString ChoiceCode(const MissionChoice& choice)
+{
+    if (choice.kind == MissionChoice::Kind::PlayedOn)
+        return QStringLiteral("p");
+    if (choice.kind == MissionChoice::Kind::Set && !choice.indexes.isEmpty())
+        return u'm' + QString::number(choice.indexes.constFirst() + 1);
+    return QStringLiteral("u");
+}
+
+std::optional<MissionChoice> ChoiceOf(QStringView code)
+{
+    if (code == u"p")
+        return MissionChoice{MissionChoice::Kind::PlayedOn, {}, {}};
+    if (code == u"u")
+        return MissionChoice{};
+    const int number = code.startsWith(u'm') && IsDigits(code.mid(1), 2) ? code.mid(1).toInt() : 0;
+    if (number < 1 || number > MISSION_COUNT)
+        return std::nullopt;
+    return MissionChoice{MissionChoice::Kind::Set, {number - 1}, {}};
+}
+
+// A backup as its name tells it; the template key stands in for the template's path.
+struct Named
+{
+    Backup backup;
+    QString templateKey;
+};
+
+bool IsNewer(const Named& a, const Named& b)
+{
+    return a.backup.sequence > b.backup.sequence;
+}
+
+std::optional<Named> ParseName(const QString& fileName)
+{
+    if (!fileName.endsWith(ContentSuffix))
+        return std::nullopt;
+    const QStringView stem = QStringView(fileName).chopped(ContentSuffix.size());
+    if (stem.size() <= IdLength + 1 || !IsBackupId(stem.first(IdLength)) || stem[IdLength] != u'-')
+        return std::nullopt;
+    const QList<QStringView> parts = stem.mid(IdLength + 1).split(u'-');
+    if (parts.size() != 5 || !IsDigits(parts[0], MaxSequenceDigits) || !IsLowerHex(parts[1], TemplateKeyLength) ||
+        !IsDigits(parts[3], 12) || !IsLowerHex(parts[4], 16))
+        return std::nullopt;
+    const std::optional<MissionChoice> choice = ChoiceOf(parts[2]);
+    if (!choice)
+        return std::nullopt;
+    Named named;
+    Backup& backup = named.backup;
+    backup.id = stem.first(IdLength).toString();
+    backup.time = TimeOfId(backup.id);
+    backup.sequence = parts[0].toLongLong();
+    backup.choice = *choice;
+    backup.size = parts[3].toLongLong();
+    backup.digest = parts[4].toULongLong(nullptr, 16);
+    named.templateKey = parts[1].toString();
+    return named;
+}
+
+QString FileNameOf(const Backup& backup, const QString& templateKey)
+{
+    return QStringLiteral("%1-%2-%3-%4-%5-%6")
+               .arg(backup.id)
+               .arg(backup.sequence)
+               .arg(templateKey, ChoiceCode(backup.choice))
+               .arg(backup.size)
+               .arg(backup.digest, 16, 16, QLatin1Char('0')) +
+           ContentSuffix;
+}
+
+bool Usable(const QString& path)
+{
+    return !path.isEmpty() && QFileInfo(path).isAbsolute() && !path.contains(QChar(u'\0'));
+}
+
+// The path a small path file holds, or empty when it holds none.
+QString ReadPathFile(const QString& file)
+{
+    QByteArray bytes;
+    if (!ReadRegularFile(file, bytes, MaxPathFileSize).isEmpty())
+        return {};
+    const QString path = QString::fromUtf8(bytes);
+    return Usable(path) ? path : QString();
+}
+
+// The folder's file named by `path`: the first piece of its hash whose file is missing (made now,
+// flushed) or holds `path` already. Empty when every piece is taken.
+QString KeyFor(const QString& folder, const QString& path, qsizetype length, const QString& suffix,
+               const QString& fixedName, QString& error, QString* errorPath)
+{
+    const QByteArray hash = QCryptographicHash::hash(path.toUtf8(), QCryptographicHash::Sha256).toHex();
+    for (qsizetype at = 0; at + length <= hash.size(); at += length) {
+        const QString key = QString::fromLatin1(hash.mid(at, length));
+        if (key == NoTemplateKey)
+            continue;
+        const QString file = QDir(folder).filePath(fixedName.isEmpty() ? key + suffix : key + u'/' + fixedName);
+        const EntryKind kind = EntryAt(file);
+        if (kind == EntryKind::Missing) {
+            if (fixedName.isEmpty() || (error = MakeFolder(QFileInfo(file).path(), true, errorPath)).isEmpty())
+                error = ReplaceFile(file, path.toUtf8(), true);
+            if (!error.isEmpty() && errorPath && errorPath->isEmpty())
+                *errorPath = QDir::toNativeSeparators(file);
+            return error.isEmpty() ? key : QString();
+        }
+        if (ReadPathFile(file) == path)
+            return key;
+    }
+    error = ErrorText(EEXIST);
+    if (errorPath)
+        *errorPath = QDir::toNativeSeparators(folder);
+    return {};
+}
+
+// The backups in one original's folder, newest first, with their template keys.
+QList<Named> BackupsIn(const QStringList& files)
+{
+    QList<Named> named;
+    for (const QString& file : files) {
+        if (std::optional<Named> backup = ParseName(file))
+            named.append(std::move(*backup));
+    }
+    std::sort(named.begin(), named.end(), IsNewer);
+    return named;
+}
+
+// Backups of Kelmora 1.0: <id>-<key>-<sequence>.sav, the key's path file holding the original's
+// path, a NUL and the template's path.
+std::optional<Backup> LegacyBackup(const QDir& folder, const QString& fileName, QHash<QString, QStringList>& origins)
+{
+    const QStringView stem = QStringView(fileName).chopped(ContentSuffix.size());
+    if (!fileName.endsWith(ContentSuffix) || stem.size() < IdLength + 11 || !IsBackupId(stem.first(IdLength)) ||
+        stem[IdLength] != u'-' || !IsLowerHex(stem.mid(IdLength + 1, 8), 8) || stem[IdLength + 9] != u'-' ||
+        !IsDigits(stem.mid(IdLength + 10), 18))
+        return std::nullopt;
+    const QString key = stem.mid(IdLength + 1, 8).toString();
+    if (!origins.contains(key)) {
+        QByteArray bytes;
+        QStringList paths;
+        if (ReadRegularFile(folder.filePath(key + QStringLiteral(".path")), bytes, MaxPathFileSize).isEmpty()) {
+            for (const QByteArray& part : bytes.split('\0'))
+                paths << QString::fromUtf8(part);
+        }
+        if (paths.size() > 2 || !Usable(paths.value(0)) || (!paths.value(1).isEmpty() && !Usable(paths.value(1))))
+            paths.clear();
+        origins.insert(key, paths);
+    }
+    const QStringList& paths = origins[key];
+    if (paths.isEmpty())
+        return std::nullopt;
+    Backup backup;
+    backup.id = stem.first(IdLength).toString();
+    backup.time = TimeOfId(backup.id);
+    backup.originalPath = paths.value(0);
+    backup.templatePath = paths.value(1);
+    backup.file = folder.filePath(fileName);
+    // Such a backup could be a second name of its original; then it is no backup while it is.
+    if (CompareFiles(backup.file, backup.originalPath) == Identity::Same)
+        return std::nullopt;
+    return backup;
+}
+
+} // namespace
+
+QString NewBackupId(const QDateTime& time)
+{
+    const QDateTime last(QDate(9999, 12, 31), QTime(23, 59, 59, 999), Qt::UTC);
+    return qMin(time.toUTC(), last).toString(QStringLiteral("yyyyMMdd-HHmmss-zzz")) + u'-' +
+           QString::number(QRandomGenerator::system()->generate(), 16).rightJustified(8, u'0');
+}
+
+quint64 ContentDigest(const QByteArray& bytes)
+{
+    // FNV-1a over 64-bit words, with a shift that folds the high bits back in.
+    quint64 hash = 0xcbf29ce484222325ULL ^ quint64(bytes.size());
+    const uchar* data = reinterpret_cast<const uchar*>(bytes.constData());
+    qsizetype at = 0;
+    for (; at + 8 <= bytes.size(); at += 8) {
+        hash = (hash ^ qFromLittleEndian<quint64>(data + at)) * 0x100000001b3ULL;
+        hash ^= hash >> 29;
+    }
+    for (; at < bytes.size(); ++at)
+        hash = (hash ^ data[at]) * 0x100000001b3ULL;
+    return hash;
+}
+
+BackupFolder::BackupFolder(QString folder)
+    : m_folder(std::move(folder))
+{ }
+
+QString BackupFolder::Keep(const QString& originalPath, const QByteArray& content, const QString& templatePath,
+                           const MissionChoice& choice, QString* errorPath)
+{
+    const QString path = QDir::toNativeSeparators(QDir::cleanPath(QFileInfo(originalPath).absoluteFilePath()));
+    if (!Usable(path) || templatePath.contains(QChar(u'\0')))
+        return ErrorText(EINVAL);
+    if (QString error = MakeFolder(m_folder, true, errorPath); !error.isEmpty())
+        return error;
+    QString error;
+    const QString key = KeyFor(m_folder, path, KeyLength, {}, OriginalFile, error, errorPath);
+    if (key.isEmpty())
+        return error;
+    const QString folder = QDir(m_folder).filePath(key);
+    const QString templateKey =
+        templatePath.isEmpty() ? NoTemplateKey
+                               : KeyFor(folder, QDir::toNativeSeparators(templatePath), TemplateKeyLength,
+                                        TemplateSuffix, {}, error, errorPath);
+    if (templateKey.isEmpty())
+        return error;
+
+    // The newest backup, unless its name tells of bytes its file does not hold: a file Kelmora did
+    // not write is no reason to number the next one after it.
+    FolderNames names = ListFolder(folder);
+    QList<Named> kept = BackupsIn(names.files);
+    while (!kept.isEmpty() && QFileInfo(QDir(folder).filePath(FileNameOf(kept.first().backup, kept.first().templateKey)))
+                                      .size() != kept.first().backup.size)
+        kept.removeFirst();
+
+    Backup backup;
+    backup.size = content.size();
+    backup.digest = ContentDigest(content);
+    if (!kept.isEmpty()) {
+        const Named& newest = kept.first();
+        // Only a copy of the same template: the bytes alone do not tell whose copy they were.
+        QByteArray held;
+        if (newest.templateKey == templateKey && newest.backup.size == backup.size &&
+            newest.backup.digest == backup.digest &&
+            ReadRegularFile(QDir(folder).filePath(FileNameOf(newest.backup, newest.templateKey)), held,
+                            content.size())
+                .isEmpty() &&
+            held == content)
+            return {};
+    }
+    backup.sequence = kept.isEmpty() ? 1 : kept.first().backup.sequence + 1;
+    backup.choice = choice;
+    QString target;
+    do {
+        backup.id = NewBackupId(QDateTime::currentDateTimeUtc());
+        target = QDir(folder).filePath(FileNameOf(backup, templateKey));
+    } while (EntryAt(target) != EntryKind::Missing);
+    if (QString error = ReplaceFile(target, content, true); !error.isEmpty()) {
+        if (errorPath)
+            *errorPath = QDir::toNativeSeparators(target);
+        return error;
+    }
+    // The new one is never among those dropped; a dropped one that comes back after a power cut
+    // is only one backup too many.
+    for (qsizetype i = BackupsKeptPerFile - 1; i < kept.size(); ++i)
+        RemoveFile(QDir(folder).filePath(FileNameOf(kept[i].backup, kept[i].templateKey)));
+    return {};
+}
+
+QList<Backup> BackupFolder::List(QString* error, QString* errorPath) const
+{
+    QList<Backup> backups;
+    const auto failed = [&](const QString& at, const QString& why) {
+        if (error)
+            *error = why;
+        if (errorPath)
+            *errorPath = QDir::toNativeSeparators(at);
+        return QList<Backup>();
+    };
+    const FolderNames top = ListFolder(m_folder);
+    if (!top.error.isEmpty())
+        return failed(m_folder, top.error);
+    const QDir root(m_folder);
+    for (const QString& key : top.folders) {
+        if (!IsLowerHex(key, KeyLength))
+            continue;
+        const QDir folder(root.filePath(key));
+        const FolderNames names = ListFolder(folder.path());
+        if (!names.error.isEmpty())
+            return failed(folder.path(), names.error);
+        const QString original = ReadPathFile(folder.filePath(OriginalFile));
+        if (original.isEmpty())
+            continue;
+        QHash<QString, QString> templates;
+        for (Named& named : BackupsIn(names.files)) {
+            if (named.templateKey != NoTemplateKey && !templates.contains(named.templateKey))
+                templates.insert(named.templateKey, ReadPathFile(folder.filePath(named.templateKey + TemplateSuffix)));
+            Backup& backup = named.backup;
+            backup.originalPath = original;
+            backup.templatePath = templates.value(named.templateKey);
+            backup.file = folder.filePath(FileNameOf(backup, named.templateKey));
+            backups.append(std::move(backup));
+        }
+    }
+    QHash<QString, QStringList> origins;
+    for (const QString& file : top.files) {
+        if (std::optional<Backup> backup = LegacyBackup(root, file, origins))
+            backups.append(std::move(*backup));
+    }
+    std::stable_sort(backups.begin(), backups.end(), [](const Backup& a, const Backup& b) {
+        return a.time != b.time ? a.time > b.time : a.sequence > b.sequence;
+    });
+    return backups;
+}
+
+QString BackupFolder::Read(const Backup& backup, QByteArray& content) const
+{
+    QByteArray bytes;
+    if (const QString error = ReadRegularFile(backup.file, bytes, MaximumSavegameSize); !error.isEmpty())
+        return error;
+    if (backup.size < 0 ? bytes.size() < MinimumSavegameSize
+                        : bytes.size() != backup.size || ContentDigest(bytes) != backup.digest)
+        return QStringLiteral("The backup is damaged: its bytes are not those that were kept");
+    content = bytes;
+    return {};
+}
+
+} // namespace kelmora

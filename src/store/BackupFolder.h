@@ -1,0 +1,83 @@
+#pragma once
+
+#include "mission/MissionSelection.h"
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QList>
+#include <QString>
+
+namespace kelmora {
+
+// Copies of factory driver files, kept before the program overwrites or removes one, so that a
+// wrong click never loses a player's progress.
+//
+// The folder, the player's alone:
+//   <key>/                 one folder per original file; key: 16 lower-case hex digits of the
+//                          SHA-256 of the original's full path (the next 16 while another holds them)
+//     original             the original's full path (native separators, UTF-8)
+//     <tkey>.template      the full path of a template driver the original was a copy of
+//     <id>-<sequence>-<tkey>-<choice>-<size>-<digest>.sav
+//                          one backup: the kept bytes exactly as they were
+//       id        the UTC time taken and a random suffix, e.g. 20261207-105849-123-9f3a0c1e: unique,
+//                 only digits, lower-case letters and dashes, so that a player can type it
+//       sequence  one more than the highest in its folder; the newest 50 are kept by it rather than
+//                 by the time, so that a clock set back cannot have the newest one pruned
+//       tkey      8 hex digits for the template driver, 00000000 when it was not known
+//       choice    the mission it was set to against that template: m<number>, p (played on since
+//                 a save) or u (unknown)
+//       size, digest   what the bytes must be (decimal; ContentDigest in hex), so that a backup cut
+//                 short or damaged on disk is never put back
+// Names never come from the original path, and a listing reads names and the small path files only.
+// A backup appears in one step, complete and flushed, with its folder. Anything else is ignored.
+// Backups of Kelmora 1.0 (<id>-<key>-<sequence>.sav beside <key>.path, in the folder itself) are
+// listed and put back as they are, and never written.
+inline constexpr int BackupsKeptPerFile = 50;
+
+struct Backup
+{
+    QString id;
+    QDateTime time; // UTC
+    QString originalPath; // full, native separators
+    QString templatePath; // the template driver the original was a copy of; empty when not known
+    MissionChoice choice; // what it was set to against that template
+    QString file; // where the kept bytes are
+    qint64 size = -1; // what they must be; -1 when not recorded
+    quint64 digest = 0;
+    qint64 sequence = 0;
+};
+
+// The ID of a backup taken at `time`: its UTC time to the millisecond and a random part. A time beyond
+// the year 9999 is taken as the last moment of it, so that the backup is still listed.
+QString NewBackupId(const QDateTime& time);
+
+// A cheap 64-bit digest: a backup whose bytes were cut short, emptied or changed gives another.
+quint64 ContentDigest(const QByteArray& bytes);
+
+class BackupFolder
+{
+public:
+    explicit BackupFolder(QString folder);
+
+    // Keeps `content` as the newest backup of `originalPath`, a copy of `templatePath` (empty when
+    // not known) set to `choice`, unless the newest backup of that path already holds these bytes as
+    // a copy of the same template; then drops the oldest beyond BackupsKeptPerFile. The backup is on
+    // disk, flushed, when this returns. On failure, the system's words, and the file or folder that
+    // failed in `errorPath`.
+    QString Keep(const QString& originalPath, const QByteArray& content, const QString& templatePath,
+                 const MissionChoice& choice, QString* errorPath = nullptr);
+
+    // Every backup, newest first. A folder that cannot be read gives the system's words and the
+    // folder in `errorPath`; a missing one holds no backups.
+    QList<Backup> List(QString* error = nullptr, QString* errorPath = nullptr) const;
+
+    // The kept bytes, refused when they are not what was kept.
+    QString Read(const Backup& backup, QByteArray& content) const;
+
+    const QString& path() const { return m_folder; }
+
+private:
+    QString m_folder;
+};
+
+} // namespace kelmora

@@ -1,0 +1,71 @@
+#include "FileSystem.h"
+#include "FileSystem_p.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <cerrno>
+#include <system_error>
+
+namespace kelmora {
+
+EntryKind EntryAt(const QString& path)
+{
+    std::error_code error;
+    const std::filesystem::file_status status = std::filesystem::symlink_status(SystemPath(path), error);
+    switch (status.type()) {
+    case std::filesystem::file_type::not_found:
+    case std::filesystem::file_type::none:
+        return EntryKind::Missing;
+    case std::filesystem::file_type::regular:
+        return EntryKind::RegularFile;
+    case std::filesystem::file_type::symlink:
+        return EntryKind::Link;
+    case std::filesystem::file_type::directory:
+        return EntryKind::Folder;
+    default:
+        return error ? EntryKind::Missing : EntryKind::Other;
+    }
+}
+
+QString NotAFileReason(EntryKind kind)
+{
+    switch (kind) {
+    case EntryKind::RegularFile:
+        return {};
+    case EntryKind::Missing:
+        return ErrorText(ENOENT);
+    case EntryKind::Folder:
+        return ErrorText(EISDIR);
+    case EntryKind::Link:
+        return QStringLiteral("It is a link; Kelmora only writes files it made itself");
+    case EntryKind::Other:
+        break;
+    }
+    return QStringLiteral("It is not a regular file");
+}
+
+QString ErrorText(int error)
+{
+    // Not qt_error_string(): on Windows it reads the number as a Windows error code, which gives
+    // "Out of paper." for a full disk.
+    return QString::fromLocal8Bit(std::generic_category().message(error));
+}
+
+Identity CompareFiles(const QString& first, const QString& second)
+{
+    const std::optional<FileId> firstId = FileIdOf(first), secondId = FileIdOf(second);
+    if (firstId && secondId && *firstId == *secondId)
+        return Identity::Same;
+    const QFileInfo a(first), b(second);
+    if (a.fileName().compare(b.fileName(), Qt::CaseInsensitive) != 0)
+        return Identity::Different;
+    const std::optional<FileId> folderA = FileIdOf(a.absolutePath()), folderB = FileIdOf(b.absolutePath());
+    const bool oneFolder = folderA && folderB
+                               ? *folderA == *folderB
+                               : QDir::cleanPath(a.absolutePath()).compare(QDir::cleanPath(b.absolutePath()),
+                                                                           Qt::CaseInsensitive) == 0;
+    return oneFolder ? Identity::MaybeSame : Identity::Different;
+}
+
+} // namespace kelmora

@@ -1,0 +1,132 @@
+#pragma once
+
+#include "Outcome.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+#include <optional>
+
+namespace kelmora {
+
+// What the store asks of the file system, in the few forms a player's savegames can trust: nothing
+// here blocks on a FIFO or a device, follows a link into a file it was not asked to write, or leaves
+// a half-written file behind. Each system has its own file: FileSystem_unix.cpp, FileSystem_win.cpp.
+
+// What stands at a path, without following a final link.
+enum class EntryKind
+{
+    Missing,
+    RegularFile,
+    Link,
+    Folder,
+    Other, // a FIFO, a device, a socket
+};
+EntryKind EntryAt(const QString& path);
+
+// The system's words for why `path` cannot be read or written as a file, or empty when it can.
+QString NotAFileReason(EntryKind kind);
+
+// The system's words for a C library error number (ENOENT, ENOSPC, ...), on every system.
+QString ErrorText(int error);
+
+// What an open file says about who may change it.
+struct FileFacts
+{
+    qint64 size = 0;
+    int links = 1; // the names the file has (hard links)
+    bool mine = true; // owned by this user
+    bool othersMayWrite = false; // another user may write it
+};
+
+// True for root or an administrator, who may change any user's files.
+bool RunningAsAdministrator();
+
+// The whole content of a regular file, and what it says about itself, from one open file. Refuses
+// anything else at once, a link too unless `followLink`, and anything larger than `maximumSize`.
+// Returns the system's description of a failure, or empty.
+QString ReadRegularFile(const QString& path, QByteArray& content, qint64 maximumSize, FileFacts* facts = nullptr,
+                        bool followLink = true);
+
+// Whether two paths lead to one file. Same: both exist and are one file (through links, hard links,
+// or two paths to one folder). MaybeSame: they name entries of one folder whose names differ only
+// in case, which a case-insensitive file system (FAT, exFAT, NTFS) takes for one. Different: neither.
+enum class Identity
+{
+    Different,
+    MaybeSame,
+    Same,
+};
+Identity CompareFiles(const QString& first, const QString& second);
+
+// Puts `content` at `path` in one step: the new version is written beside the old one, flushed to
+// disk, renamed into place, and the folder flushed, so that the path holds all the old bytes or all
+// the new ones, also after a power cut. An existing file keeps its owner, group and permissions.
+// `path` must be a regular file, or missing when `mayCreate`.
+QString ReplaceFile(const QString& path, const QByteArray& content, bool mayCreate);
+
+// Writes `bytes` at `offset` of the existing regular file with one write, then flushes it: for a
+// file in a folder where no new file can be made. A file with other names is refused (they would
+// change too), and so is one too short to hold the bytes (the write would lengthen it).
+QString WriteInPlace(const QString& path, qint64 offset, const QByteArray& bytes);
+
+// Removes the regular file or link at `path` (never a folder) and flushes its folder.
+QString RemoveFile(const QString& path);
+
+// Makes `folder` and its missing parents, flushing the folder that holds each new one. The last one
+// is the user's alone when `privateFolder`. Names the folder that failed in `failedPath`.
+QString MakeFolder(const QString& folder, bool privateFolder, QString* failedPath = nullptr);
+
+// Why this user cannot make files in `folder` (root neither, on a read-only medium), or empty.
+QString CannotMakeFilesIn(const QString& folder);
+
+// How this user can change the existing file at `path` so that it keeps its owner and group: by a
+// new version renamed over it, or by writing into it where that cannot be done.
+enum class ChangeWay
+{
+    Replace,
+    InPlace,
+    Impossible,
+};
+ChangeWay HowToChange(const QString& path, QString* whyNot = nullptr);
+
+// The names of the regular files and of the folders in `folder`, without looking at each entry.
+struct FolderNames
+{
+    QStringList files;
+    QStringList folders;
+    QString error; // the system's words when the folder cannot be read; a missing folder is empty
+};
+FolderNames ListFolder(const QString& folder);
+
+// A file the system's own listings hide from a player: on Windows one with the hidden or system
+// attribute. A name starting with a dot is an ordinary name for a savegame a player chose.
+bool IsHiddenFile(const QString& path);
+
+// The final name of the existing entry at `path` as its folder spells it, which a case-insensitive
+// file system may spell otherwise than the path does; empty when there is none.
+QString NameOnDisk(const QString& path);
+
+// One change of a player's files at a time per user: held on "kelmora.lock" in `folder` for a
+// whole save, template choice or restore. A crashed run never keeps it.
+class FlowLock
+{
+public:
+    explicit FlowLock(const QString& folder);
+    ~FlowLock();
+    FlowLock(const FlowLock&) = delete;
+    FlowLock& operator=(const FlowLock&) = delete;
+    // Waits up to `waitMs` for another change to finish.
+    std::optional<Problem> Acquire(int waitMs = DefaultWaitMs);
+
+    static constexpr int DefaultWaitMs = 5000;
+
+private:
+    struct Held;
+    QString m_folder;
+    std::unique_ptr<Held> m_held;
+};
+
+} // namespace kelmora

@@ -1,0 +1,463 @@
+#include "FileSystem.h"
+#include "FileSystem_p.h"
+
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QThread>
+
+#include <cerrno>
+#include <string_view>
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace kelmora {
+namespace {
+
+// Closes a descriptor on every way out.
+struct Descriptor
+{
+    int fd = -1;
+    ~Descriptor()
+    {
+        if (fd >= 0)
+            ::close(fd);
+    }
+};
+
+QByteArray Name(const QString& path)
+{
+    return QFile::encodeName(path);
+}
+
+QByteArray FolderOf(const QString& path)
+{
+    return Name(QFileInfo(path).absolutePath());
+}
+
+FileFacts FactsOf(const struct stat& info)
+{
+    // With one group per user, as Debian makes them, a group-writable file of the user's own group
+    // is still the user's alone.
+    const bool groupWrites = (info.st_mode & S_IWGRP) && info.st_gid != ::getegid();
+    return {qint64(info.st_size), int(info.st_nlink), info.st_uid == ::geteuid(),
+            (info.st_mode & S_IWOTH) != 0 || groupWrites};
+}
+
+bool InMyGroups(gid_t group)
+{
+    if (group == ::getegid())
+        return true;
+    gid_t groups[256];
+    const int count = ::getgroups(256, groups);
+    for (int i = 0; i < count; ++i) {
+        if (groups[i] == group)
+            return true;
+    }
+    return false;
+}
+
+// A new name, or a name that now leads elsewhere, reaches the disk only when the folder that holds
+// it is flushed: without this a power cut can leave a flushed file without its name, or the old
+// file under it (as SQLite's unixSync flushes the directory of a journal it has just made).
+QString FlushFolder(const QByteArray& folder)
+{
+    Descriptor dir{::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)};
+    if (dir.fd < 0)
+        return ErrorText(errno);
+    if (::fsync(dir.fd) != 0 && errno != EINVAL && errno != ENOTSUP && errno != ENOSYS)
+        return ErrorText(errno); // some file systems (FUSE ones) have nothing to flush for a folder
+    return {};
+}
+
+QString WriteAll(int fd, const QByteArray& content)
+{
+    for (qint64 done = 0; done < content.size();) {
+        const ssize_t written = ::write(fd, content.constData() + done, size_t(content.size() - done));
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return ErrorText(written < 0 ? errno : ENOSPC);
+        done += written;
+    }
+    return {};
+}
+
+} // namespace
+
+std::filesystem::path SystemPath(const QString& path)
+{
+    return std::filesystem::path(Name(path).toStdString());
+}
+
+std::optional<FileId> FileIdOf(const QString& path)
+{
+    struct stat info = {};
+    if (path.isEmpty() || ::stat(Name(path).constData(), &info) != 0)
+        return std::nullopt;
+    return FileId{quint64(info.st_dev), quint64(info.st_ino)};
+}
+
+bool RunningAsAdministrator()
+{
+    return ::geteuid() == 0;
+}
+
+QString ReadRegularFile(const QString& path, QByteArray& content, qint64 maximumSize, FileFacts* facts,
+                        bool followLink)
+{
+    // O_NONBLOCK: opening a FIFO must not wait for a writer. The checks are made on the descriptor,
+    // so nothing can be swapped in between.
+    Descriptor file{::open(Name(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | (followLink ? 0 : O_NOFOLLOW))};
+    if (file.fd < 0)
+        return errno == ELOOP && !followLink ? NotAFileReason(EntryKind::Link) : ErrorText(errno);
+    struct stat info = {};
+    if (::fstat(file.fd, &info) != 0)
+        return ErrorText(errno);
+    if (S_ISDIR(info.st_mode))
+        return ErrorText(EISDIR);
+    if (!S_ISREG(info.st_mode))
+        return NotAFileReason(EntryKind::Other);
+    if (info.st_size > maximumSize)
+        return QStringLiteral("The file is too large (%1 bytes, at most %2 expected)")
+            .arg(info.st_size)
+            .arg(maximumSize);
+    QByteArray bytes(qsizetype(info.st_size), Qt::Uninitialized);
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t got = ::read(file.fd, bytes.data() + done, size_t(bytes.size() - done));
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return ErrorText(errno);
+        if (got == 0)
+            break; // shrunk while being read: keep what is there
+        done += got;
+    }
+    bytes.truncate(done);
+    content = bytes;
+    if (facts) {
+        *facts = FactsOf(info);
+        facts->size = done;
+    }
+    return {};
+}
+
+QString ReplaceFile(const QString& path, const QByteArray& content, bool mayCreate)
+{
+    // Only a regular file, or nothing, may stand at the path: a link, a folder or a device is the
+    // player's, not a file Kelmora made.
+    const EntryKind kind = EntryAt(path);
+    if (kind != EntryKind::RegularFile && !(kind == EntryKind::Missing && mayCreate))
+        return NotAFileReason(kind);
+    const QByteArray name = Name(path), folder = FolderOf(path);
+    struct stat old = {};
+    if (kind == EntryKind::RegularFile &&
+        (::access(name.constData(), W_OK) != 0 || ::stat(name.constData(), &old) != 0))
+        return ErrorText(errno);
+
+    // Not QSaveFile: it resolves a link at the path when it opens, so a link swapped in after the
+    // check above would have the new version renamed over the file it leads to. The new version
+    // here is made in the folder and follows nothing, and rename() replaces a link itself.
+    // One pending name, so that what a run killed at the wrong moment left there is the next run's
+    // to clear away, never the player's.
+    const QByteArray pending = name + ".kelmora-new";
+    // What stands at that name and cannot be cleared away is what the player must be told of.
+    const auto blocked = [&](int error) {
+        return error == EEXIST ? QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(QFile::decodeName(pending)),
+                                                                ErrorText(error))
+                               : ErrorText(error);
+    };
+    QByteArray temporary; // empty while the new version has no name
+    Descriptor file;
+#ifdef O_TMPFILE
+    // Without a name until it is complete, so that a run killed while writing leaves nothing behind.
+    file.fd = ::open(folder.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+#endif
+    const bool unnamed = file.fd >= 0;
+    if (!unnamed) {
+        ::unlink(pending.constData()); // never follows a link, never removes a folder
+        file.fd = ::open(pending.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (file.fd < 0)
+            return blocked(errno);
+        temporary = pending;
+    }
+    const auto fail = [&](int error) {
+        if (!temporary.isEmpty())
+            ::unlink(temporary.constData());
+        return ErrorText(error);
+    };
+    if (kind == EntryKind::RegularFile) {
+        // The player's file keeps its owner, group and permissions; owner first, as a change of
+        // owner clears the set-ID bits.
+        if ((old.st_uid != ::geteuid() || old.st_gid != ::getegid()) &&
+            ::fchown(file.fd, old.st_uid == ::geteuid() ? uid_t(-1) : old.st_uid, old.st_gid) != 0)
+            return fail(errno);
+        if (::fchmod(file.fd, old.st_mode & 07777) != 0)
+            return fail(errno);
+    } else if (::geteuid() == 0) {
+        // Root making a file in a player's folder gives it to the player; where the file system
+        // has no owners (FAT), there is nothing to give.
+        struct stat dir = {};
+        if (::stat(folder.constData(), &dir) == 0 && dir.st_uid != 0)
+            (void)::fchown(file.fd, dir.st_uid, dir.st_gid);
+    }
+    if (const QString error = WriteAll(file.fd, content); !error.isEmpty()) {
+        if (!temporary.isEmpty())
+            ::unlink(temporary.constData());
+        return error;
+    }
+    // On disk before it has the name: a power cut must not leave the name on an empty file.
+    if (::fsync(file.fd) != 0)
+        return fail(errno);
+#ifdef O_TMPFILE
+    if (unnamed) {
+        const QByteArray descriptor = "/proc/self/fd/" + QByteArray::number(file.fd);
+        const auto linkAs = [&](const QByteArray& to) {
+            int linked = ::linkat(AT_FDCWD, descriptor.constData(), AT_FDCWD, to.constData(), AT_SYMLINK_FOLLOW);
+            if (linked != 0 && errno == ENOENT) // no /proc: only with the right to find any file
+                linked = ::linkat(file.fd, "", AT_FDCWD, to.constData(), AT_EMPTY_PATH);
+            return linked == 0;
+        };
+        // A new file takes its own name at once: it appears whole, in one step. Where something has
+        // turned up at the name since the look above, it is replaced as an existing file is.
+        if (kind == EntryKind::Missing && linkAs(name)) {
+            temporary = name;
+        } else if (kind == EntryKind::Missing && errno != EEXIST) {
+            return ErrorText(errno);
+        } else {
+            ::unlink(pending.constData());
+            if (!linkAs(pending))
+                return blocked(errno);
+            temporary = pending;
+        }
+    }
+#endif
+    const int closed = ::close(file.fd);
+    file.fd = -1;
+    if (closed != 0)
+        return fail(errno);
+    if (temporary != name && ::rename(temporary.constData(), name.constData()) != 0)
+        return fail(errno);
+    return FlushFolder(folder);
+}
+
+QString WriteInPlace(const QString& path, qint64 offset, const QByteArray& bytes)
+{
+    // O_NOFOLLOW and a look at the descriptor: a link or a device swapped in is never written through.
+    Descriptor file{::open(Name(path).constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC | O_NOFOLLOW)};
+    if (file.fd < 0)
+        return errno == ELOOP ? NotAFileReason(EntryKind::Link) : ErrorText(errno);
+    struct stat info = {};
+    if (::fstat(file.fd, &info) != 0)
+        return ErrorText(errno);
+    if (!S_ISREG(info.st_mode))
+        return NotAFileReason(EntryKind::Other);
+    // A hard link makes the file another savegame too, perhaps another driver's: a rename would
+    // replace this name alone, a write goes into both.
+    if (info.st_nlink > 1)
+        return QStringLiteral("It has other names, which a write into it would change too");
+    // A file shrunk since it was read (a game rewriting it empties it first) would be filled up
+    // with zeros.
+    if (info.st_size < offset + bytes.size())
+        return QStringLiteral("The file is too short for the write (%1 bytes, %2 needed)")
+            .arg(info.st_size)
+            .arg(offset + bytes.size());
+    const ssize_t written = ::pwrite(file.fd, bytes.constData(), size_t(bytes.size()), offset);
+    if (written < 0)
+        return ErrorText(errno);
+    if (written != bytes.size())
+        return ErrorText(ENOSPC);
+    return ::fsync(file.fd) == 0 ? QString() : ErrorText(errno);
+}
+
+QString RemoveFile(const QString& path)
+{
+    const EntryKind kind = EntryAt(path);
+    if (kind == EntryKind::Folder || kind == EntryKind::Other)
+        return NotAFileReason(kind);
+    if (::unlink(Name(path).constData()) != 0)
+        return ErrorText(errno);
+    return FlushFolder(FolderOf(path));
+}
+
+QString MakeFolder(const QString& folder, bool privateFolder, QString* failedPath)
+{
+    const auto failed = [&](const QString& at, int error) {
+        if (failedPath)
+            *failedPath = QDir::toNativeSeparators(at);
+        return ErrorText(error);
+    };
+    if (folder.isEmpty())
+        return failed(folder, ENOENT);
+    const QString clean = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
+    // Step by step, so that the failing folder and the system's reason are known.
+    QString current;
+    for (const QString& part : clean.split(u'/', Qt::SkipEmptyParts)) {
+        const QByteArray parent = current.isEmpty() ? QByteArray("/") : Name(current);
+        current += u'/' + part;
+        const QByteArray name = Name(current);
+        struct stat info = {};
+        if (::stat(name.constData(), &info) == 0) {
+            if (S_ISDIR(info.st_mode))
+                continue;
+            return failed(current, ENOTDIR);
+        }
+        if (::mkdir(name.constData(), current == clean && privateFolder ? 0700 : 0777) != 0) {
+            const int error = errno;
+            if (error == EEXIST && ::stat(name.constData(), &info) == 0 && S_ISDIR(info.st_mode))
+                continue;
+            return failed(current, error == EEXIST ? ENOTDIR : error);
+        }
+        if (const QString error = FlushFolder(parent); !error.isEmpty()) {
+            if (failedPath)
+                *failedPath = QDir::toNativeSeparators(QFile::decodeName(parent));
+            return error;
+        }
+    }
+    return {};
+}
+
+QString CannotMakeFilesIn(const QString& folder)
+{
+    // access() answers for root too: only a read-only medium stops it.
+    return ::access(Name(folder).constData(), W_OK | X_OK) == 0 ? QString() : ErrorText(errno);
+}
+
+ChangeWay HowToChange(const QString& path, QString* whyNot)
+{
+    const auto impossible = [&](const QString& reason) {
+        if (whyNot)
+            *whyNot = reason;
+        return ChangeWay::Impossible;
+    };
+    struct stat file = {}, folder = {};
+    if (::lstat(Name(path).constData(), &file) != 0)
+        return impossible(ErrorText(errno));
+    if (!S_ISREG(file.st_mode))
+        return impossible(NotAFileReason(S_ISDIR(file.st_mode)  ? EntryKind::Folder
+                                         : S_ISLNK(file.st_mode) ? EntryKind::Link
+                                                                 : EntryKind::Other));
+    // A file the player made read-only stays as it is.
+    if (::access(Name(path).constData(), W_OK) != 0)
+        return impossible(ErrorText(errno));
+    const uid_t me = ::geteuid();
+    bool renames =
+        CannotMakeFilesIn(QFileInfo(path).absolutePath()).isEmpty() && ::stat(FolderOf(path).constData(), &folder) == 0;
+    // In a folder with the sticky bit, such as one shared by every user, only the owner of a file or
+    // of the folder may rename over it.
+    if (renames && me != 0 && (folder.st_mode & S_ISVTX) && file.st_uid != me && folder.st_uid != me)
+        renames = false;
+    // A new version gets the old one's owner and group, which only root may give away.
+    const bool keepsOwner = me == 0 || (file.st_uid == me && InMyGroups(file.st_gid));
+    return renames && keepsOwner ? ChangeWay::Replace : ChangeWay::InPlace;
+}
+
+FolderNames ListFolder(const QString& folder)
+{
+    FolderNames names;
+    // readdir() rather than a directory iterator, which builds a path or a file info for each entry.
+    DIR* const dir = ::opendir(Name(folder).constData());
+    if (!dir) {
+        if (errno != ENOENT)
+            names.error = ErrorText(errno);
+        return names;
+    }
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string_view name(entry->d_name);
+        if (name == "." || name == "..")
+            continue;
+        unsigned char type = entry->d_type;
+        if (type == DT_UNKNOWN) {
+            struct stat info = {};
+            if (::fstatat(::dirfd(dir), entry->d_name, &info, AT_SYMLINK_NOFOLLOW) != 0)
+                continue;
+            type = S_ISREG(info.st_mode) ? DT_REG : S_ISDIR(info.st_mode) ? DT_DIR : DT_UNKNOWN;
+        }
+        if (type == DT_REG)
+            names.files.append(QFile::decodeName(entry->d_name));
+        else if (type == DT_DIR)
+            names.folders.append(QFile::decodeName(entry->d_name));
+    }
+    ::closedir(dir);
+    return names;
+}
+
+bool IsHiddenFile(const QString&)
+{
+    return false;
+}
+
+QString NameOnDisk(const QString& path)
+{
+    // On a case-insensitive file system (FAT through FUSE or a kernel driver) the typed name finds the
+    // entry too, and only the folder's listing has its own spelling. A folder where another spelling
+    // finds nothing spells the name as typed, and needs no listing.
+    const QFileInfo info(path);
+    const QString typed = info.fileName();
+    struct stat entry = {};
+    if (::lstat(Name(path).constData(), &entry) != 0)
+        return {};
+    QString other = typed.toUpper();
+    if (other == typed)
+        other = typed.toLower();
+    if (other == typed || ::lstat(Name(QDir(info.path()).filePath(other)).constData(), &entry) != 0)
+        return typed;
+    const FolderNames names = ListFolder(info.path());
+    const QStringList all = names.files + names.folders;
+    if (all.contains(typed))
+        return typed;
+    for (const QString& name : all) {
+        if (name.compare(typed, Qt::CaseInsensitive) == 0)
+            return name;
+    }
+    return typed;
+}
+
+struct FlowLock::Held
+{
+    Descriptor file;
+};
+
+FlowLock::FlowLock(const QString& folder)
+    : m_folder(folder)
+{ }
+
+FlowLock::~FlowLock() = default; // closing the descriptor lets go of the lock; the file stays
+
+std::optional<Problem> FlowLock::Acquire(int waitMs)
+{
+    const QString path = QDir::toNativeSeparators(m_folder + QStringLiteral("/kelmora.lock"));
+    QString failedFolder;
+    if (const QString error = MakeFolder(m_folder, false, &failedFolder); !error.isEmpty())
+        return Problem{Failure::LockFailed, path, error};
+    // flock() rather than QLockFile: the system lets go of it when its process ends, however it
+    // ends, while a QLockFile of a killed run can be left without an owner and refuse every later
+    // run. The file's content means nothing, so it is never removed.
+    m_held = std::make_unique<Held>();
+    m_held->file.fd = ::open(Name(path).constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600);
+    const int fd = m_held->file.fd;
+    if (fd < 0)
+        return Problem{Failure::LockFailed, path, errno == ELOOP ? NotAFileReason(EntryKind::Link) : ErrorText(errno)};
+    struct stat info = {};
+    if (::fstat(fd, &info) != 0)
+        return Problem{Failure::LockFailed, path, ErrorText(errno)};
+    if (!S_ISREG(info.st_mode))
+        return Problem{Failure::LockFailed, path, NotAFileReason(EntryKind::Other)};
+    const QDeadlineTimer deadline(waitMs);
+    while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        if (errno != EWOULDBLOCK && errno != EINTR)
+            return Problem{Failure::LockFailed, path, ErrorText(errno)};
+        if (deadline.hasExpired())
+            return Problem{Failure::Busy, path, {}};
+        QThread::msleep(static_cast<unsigned long>(qBound(qint64(1), deadline.remainingTime(), qint64(20))));
+    }
+    return std::nullopt;
+}
+
+} // namespace kelmora

@@ -1,0 +1,610 @@
+#include "SavegameStore.h"
+
+#include "FileLookup.h"
+#include "FileSystem.h"
+#include "mission/MissionDataFile.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFileInfo>
+
+namespace kelmora {
+namespace {
+
+// Far beyond the 170 bytes of a program data file, and far below what could hurt to read.
+constexpr qint64 MaxDataFileSize = 1024 * 1024;
+
+QString Native(const QString& path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+QString TemplatePathOf(const RunState& state)
+{
+    return state.TemplateDriverFile.isEmpty() ? QString() : state.SavedataFolder + state.TemplateDriverFile;
+}
+
+QString FactoryPathOf(const RunState& state)
+{
+    return state.FactoryDriverFile.isEmpty() ? QString() : state.SavedataFolder + state.FactoryDriverFile;
+}
+
+// A path the file system cannot store would be written under a look-alike name.
+bool Representable(const QString& path)
+{
+    return !path.contains(QChar(u'\0')) && QFile::decodeName(QFile::encodeName(path)) == path;
+}
+
+// Why a player's file that this user read may not be changed by this user, or empty: a savegame of
+// another user's is theirs, even where the system would allow the change.
+QString Unchangeable(const FileFacts& facts)
+{
+    return facts.mine || RunningAsAdministrator()
+               ? QString()
+               : QStringLiteral("It belongs to another user, whose savegames Kelmora never changes");
+}
+
+// Which template the program data file was written for, by whom: kept in the user's own folder, so
+// that no other user and no other copy of the program can vouch for bytes that are not this
+// choice's. The data file itself stays the 170 bytes every copy reads.
+//   "kelmora template record 1", the data file's path, the template's path, the SHA-256 of the
+//   170 bytes in hex; separated by NULs
+struct TemplateRecord
+{
+    QString dataFile;
+    QString templatePath;
+    QByteArray digest;
+};
+
+const QByteArray RecordHeader = "kelmora template record 1";
+
+QString RecordPath(const StorePlaces& places)
+{
+    return QDir(places.userFolder).filePath(QStringLiteral("kelmora.dat.template"));
+}
+
+QByteArray RecordsDigest(const QByteArray& records)
+{
+    return QCryptographicHash::hash(records.left(MissionDataFileSize), QCryptographicHash::Sha256).toHex();
+}
+
+QByteArray RecordBytes(const TemplateRecord& record)
+{
+    return RecordHeader + '\0' + Native(record.dataFile).toUtf8() + '\0' + Native(record.templatePath).toUtf8() +
+           '\0' + record.digest;
+}
+
+std::optional<TemplateRecord> ReadRecord(const StorePlaces& places)
+{
+    QByteArray bytes;
+    if (!ReadRegularFile(RecordPath(places), bytes, 64 * 1024, nullptr, false).isEmpty())
+        return std::nullopt;
+    const QList<QByteArray> parts = bytes.split('\0');
+    if (parts.size() != 4 || parts[0] != RecordHeader)
+        return std::nullopt;
+    return TemplateRecord{QString::fromUtf8(parts[1]), QString::fromUtf8(parts[2]), parts[3]};
+}
+
+// The changes of a template choice so far, undone in reverse order when a later one fails.
+class Undo
+{
+public:
+    // `before`: what the file held, or nothing when there was none.
+    void Changed(const QString& path, std::optional<QByteArray> before) { m_files.prepend({path, std::move(before)}); }
+
+    // Puts every file back; false when one could not be put back.
+    bool Run()
+    {
+        bool all = true;
+        for (const auto& [path, before] : m_files)
+            all = (before ? ReplaceFile(path, *before, true) : RemoveFile(path)).isEmpty() && all;
+        m_files.clear();
+        return all;
+    }
+
+private:
+    QList<std::pair<QString, std::optional<QByteArray>>> m_files;
+};
+
+} // namespace
+
+bool UsableSettings(const RunState& state)
+{
+    // Saving with other settings would write a file named by nothing, or one relative to wherever
+    // the program was started.
+    return !state.TemplateDriverFile.isEmpty() && !state.FactoryDriverFile.isEmpty() &&
+           QDir::isAbsolutePath(state.SavedataFolder) && !state.TemplateDriverFile.contains(u'/') &&
+           !state.TemplateDriverFile.contains(QDir::separator());
+}
+
+struct SavegameStore::Session
+{
+    explicit Session(const QString& userFolder)
+        : lock(userFolder)
+    { }
+    FlowLock lock;
+    RunState stored; // the settings as stored once the lock is held
+};
+
+SavegameStore::SavegameStore(StorePlaces places)
+    : m_places(std::move(places))
+{ }
+
+QString SavegameStore::BackupFolderPath() const
+{
+    return m_places.userFolder.isEmpty() ? QString()
+                                         : Native(QDir(m_places.userFolder).filePath(QStringLiteral("Backups")));
+}
+
+QString SavegameStore::DataFilePath() const
+{
+    return Native(MissionDataFilePath(m_places.dataFolder));
+}
+
+std::optional<Problem> SavegameStore::Begin(Session& session) const
+{
+    if (m_places.userFolder.isEmpty())
+        return Problem{Failure::LockFailed, QStringLiteral("kelmora.lock"),
+                       QStringLiteral("There is no per-user folder to keep it in")};
+    if (auto problem = session.lock.Acquire())
+        return problem;
+    return LoadSettings(session.stored, m_places.settings);
+}
+
+std::optional<Problem> SavegameStore::TemplateBytes(const RunState& stored, MissionStatusTable& table) const
+{
+    const QString path = DataFilePath();
+    QByteArray records;
+    FileFacts facts;
+    QString error = ReadRegularFile(path, records, MaxDataFileSize, &facts, false);
+    if (error.isEmpty())
+        error = ParseMissionRecords(records, table);
+    if (!error.isEmpty())
+        return Problem{Failure::DataFileRead, path, error};
+    const auto refuse = [&](const QString& reason) {
+        return Problem{Failure::DataFileNotTheTemplates, path, reason};
+    };
+    if (!facts.mine)
+        return refuse(QStringLiteral("It belongs to another user"));
+    if (facts.othersMayWrite)
+        return refuse(QStringLiteral("Other users may change it"));
+    const std::optional<TemplateRecord> record = ReadRecord(m_places);
+    if (!record)
+        return refuse(QStringLiteral("Nothing tells which template driver it was written for"));
+    if (record->templatePath != Native(TemplatePathOf(stored)))
+        return refuse(QStringLiteral("It was written for the template driver '%1'").arg(record->templatePath));
+    if (CompareFiles(record->dataFile, path) != Identity::Same)
+        return refuse(QStringLiteral("The template driver was chosen by the copy of Kelmora that keeps it in '%1'")
+                          .arg(record->dataFile));
+    if (record->digest != RecordsDigest(records))
+        return refuse(QStringLiteral("It has changed since the template driver was chosen"));
+    return std::nullopt;
+}
+
+std::optional<Problem> SavegameStore::KeepBackup(const QString& path, const QByteArray& content,
+                                                 const RunState& stored) const
+{
+    // Whose copy the file is, only the stored choice can tell, and only for the very file it made.
+    QString templatePath;
+    MissionChoice choice;
+    MissionStatusTable templateBlock{};
+    if (content.size() >= MinimumSavegameSize && !FactoryPathOf(stored).isEmpty() &&
+        CompareFiles(path, FactoryPathOf(stored)) == Identity::Same && !TemplateBytes(stored, templateBlock)) {
+        templatePath = TemplatePathOf(stored);
+        choice = MatchMissionChoice(templateBlock, MissionBlockIn(content));
+    }
+    QString where;
+    const QString folder = BackupFolderPath();
+    const QString error = folder.isEmpty() ? QStringLiteral("There is no per-user folder to keep it in")
+                                           : BackupFolder(folder).Keep(path, content, templatePath, choice, &where);
+    if (error.isEmpty())
+        return std::nullopt;
+    // The player learns where the backups go.
+    return Problem{Failure::BackupFailed, Native(path),
+                   where.isEmpty() || where == Native(path) ? error : QStringLiteral("%1: %2").arg(where, error)};
+}
+
+SaveOutcome SavegameStore::Save(RunState& state, bool panelEnabled, int index, const Clock& clock) const
+{
+    SaveOutcome outcome;
+    if (!panelEnabled)
+        return outcome;
+    outcome.attempted = true;
+    const QString path = Native(FactoryPathOf(state));
+    const auto fail = [&](const Problem& problem) {
+        outcome.problems << problem;
+        return outcome;
+    };
+    if (!UsableSettings(state))
+        return fail({Failure::NoTemplate, Native(state.SavedataFolder + state.TemplateDriverFile), {}});
+    Session session(m_places.userFolder);
+    if (auto problem = Begin(session))
+        return fail(*problem);
+    // Saved for the template this window shows, or for none: another run may have chosen another.
+    if (session.stored.SavedataFolder != state.SavedataFolder ||
+        session.stored.TemplateDriverFile != state.TemplateDriverFile)
+        return fail({Failure::TemplateChanged, Native(TemplatePathOf(session.stored)), {}});
+
+    MissionStatusTable table = state.MissionStatus;
+    if (auto problem = TemplateBytes(session.stored, table)) {
+        outcome.problems << *problem;
+        if (problem->failure == Failure::DataFileRead)
+            outcome.problems << Problem{Failure::SaveDataFileUnreadable, problem->path, {}};
+        return outcome;
+    }
+    state.MissionStatus = table;
+    if (!ApplyMissionSelection(state.MissionStatus, index))
+        return fail({Failure::SelectionRule, {}, {}});
+
+    // Never made up or lengthened: the game would load a made-up file as a blank driver. And not
+    // through a link: a link swapped in would have its target written.
+    const auto writeFailed = [&](const QString& reason) { return fail({Failure::FactoryWrite, path, reason}); };
+    QByteArray current;
+    FileFacts facts;
+    if (const QString error = ReadRegularFile(path, current, MaximumSavegameSize, &facts, false); !error.isEmpty())
+        return writeFailed(error);
+    if (current.size() < MinimumSavegameSize)
+        return writeFailed(QStringLiteral("The file is too short to be a driver savegame (%1 bytes, at least %2 needed)")
+                               .arg(current.size())
+                               .arg(MinimumSavegameSize));
+    // Through a hard link or a crafted name the factory driver file may be the template.
+    if (CompareFiles(path, TemplatePathOf(state)) != Identity::Different)
+        return writeFailed(QStringLiteral("It is the template driver file, which is never written"));
+    if (const QString reason = Unchangeable(facts); !reason.isEmpty())
+        return writeFailed(reason);
+    QByteArray saved = current;
+    PutBlock(saved, state.MissionStatus);
+    if (saved != current) {
+        QString whyNot;
+        const ChangeWay way = HowToChange(path, &whyNot);
+        if (way == ChangeWay::Impossible)
+            return writeFailed(whyNot);
+        if (way == ChangeWay::InPlace && facts.links > 1)
+            return writeFailed(QStringLiteral("It has other names, which a write into it would change too"));
+        // No backup, no change.
+        if (auto problem = KeepBackup(path, current, session.stored))
+            return fail(*problem);
+        // A folder where no new file can be made, or a shared one where another user's file may not
+        // be replaced, still lets the player write the file itself: then the span that holds the
+        // block goes in with one write.
+        const QString error =
+            way == ChangeWay::Replace
+                ? ReplaceFile(path, saved, false)
+                : WriteInPlace(path, MissionBlockOffset, saved.mid(MissionBlockOffset, MissionBlockEnd - MissionBlockOffset));
+        if (!error.isEmpty())
+            return writeFailed(error);
+    }
+    outcome.statusText = SaveStatusText(index, clock.LongTimeText());
+    return outcome;
+}
+
+SelectionOutcome SavegameStore::ChooseTemplate(RunState& state, const ChosenFile& choice) const
+{
+    SelectionOutcome outcome;
+    const auto refuse = [&](const Problem& problem) {
+        outcome.problems << problem;
+        return outcome;
+    };
+    // The current factory driver file, and any file named like one: its own name would be the new
+    // factory driver file's, and making that file would first delete the template.
+    if (choice.FileTitle.compare(state.FactoryDriverFile, Qt::CaseInsensitive) == 0 ||
+        IsFactoryDriverFileName(choice.FileTitle))
+        return refuse({Failure::FactoryTemplateRefused, {}, {}});
+    const QString fileName = Native(choice.FileName);
+    if (!Representable(fileName))
+        return refuse({Failure::UnusablePath, fileName,
+                       QStringLiteral("The name holds characters that the file system cannot store")});
+
+    RunState chosen = state;
+    chosen.SavedataFolder = fileName.left(fileName.size() - choice.FileTitle.size());
+    chosen.TemplateDriverFile = choice.FileTitle;
+    chosen.FactoryDriverFile = FactoryDriverFileFor(chosen.TemplateDriverFile);
+    const QString templatePath = TemplatePathOf(chosen), factoryPath = Native(FactoryPathOf(chosen));
+    const QString dataPath = DataFilePath();
+    Session session(m_places.userFolder);
+    if (auto problem = Begin(session))
+        return refuse(*problem);
+
+    // Everything that can be checked comes first: until all of it holds, nothing changes.
+    const LookupResult found = LookUpFiles(templatePath);
+    if (!found.failed() && !found.found()) {
+        outcome.result = SelectionOutcome::Result::ProgramEnded;
+        outcome.problems << Problem{Failure::TemplateNotFound, templatePath, {}}
+                         << Problem{Failure::TemplateVanished, templatePath, {}};
+        return outcome;
+    }
+    const auto cannotMake = [&](const QString& reason) {
+        return refuse({Failure::MakeFactory, templatePath, reason});
+    };
+    if (found.failed())
+        return cannotMake(found.error);
+    // Every earlier factory driver file of the folder goes: only regular files, links and folders
+    // are the player's. The new one replaces a file of its own name in one step.
+    const LookupResult earlier = LookUpFiles(chosen.SavedataFolder + u'?' + FactoryDriverSuffix);
+    if (earlier.failed())
+        return cannotMake(earlier.error);
+    struct Earlier
+    {
+        QString path;
+        QByteArray content;
+    };
+    QList<Earlier> replaced;
+    for (const QString& path : earlier.files) {
+        if (EntryAt(path) == EntryKind::RegularFile)
+            replaced.append({Native(path), {}});
+    }
+    if (const EntryKind kind = EntryAt(factoryPath); kind != EntryKind::Missing && kind != EntryKind::RegularFile)
+        return cannotMake(QStringLiteral("%1: %2").arg(factoryPath, NotAFileReason(kind)));
+    for (const QString& doomed : QStringList{factoryPath} + QStringList{earlier.files}) {
+        if (CompareFiles(templatePath, doomed) != Identity::Different)
+            return refuse({Failure::FactoryTemplateRefused, {}, {}});
+    }
+    if (CompareFiles(templatePath, dataPath) != Identity::Different)
+        return cannotMake(QStringLiteral("The chosen file is the program data file"));
+    QByteArray templateBytes;
+    if (const QString error = ReadRegularFile(templatePath, templateBytes, MaximumSavegameSize); !error.isEmpty())
+        return cannotMake(error);
+    if (templateBytes.size() < MinimumSavegameSize)
+        return refuse({Failure::TemplateRead, templatePath,
+                       QStringLiteral("The file is too short to be a driver savegame (%1 bytes, at least %2 needed)")
+                           .arg(templateBytes.size())
+                           .arg(MinimumSavegameSize)});
+    for (Earlier& file : replaced) {
+        FileFacts facts;
+        QString error = ReadRegularFile(file.path, file.content, MaximumSavegameSize, &facts, false);
+        if (error.isEmpty())
+            error = Unchangeable(facts);
+        if (!error.isEmpty())
+            return cannotMake(QStringLiteral("%1: %2").arg(file.path, error));
+    }
+    if (const QString error = CannotMakeFilesIn(chosen.SavedataFolder); !error.isEmpty())
+        return cannotMake(error);
+    QString failedFolder;
+    if (QString error = MakeFolder(m_places.dataFolder, false, &failedFolder); !error.isEmpty())
+        return refuse({Failure::DataFolderCreate, Native(m_places.dataFolder), error});
+    if (const EntryKind kind = EntryAt(dataPath); kind != EntryKind::Missing && kind != EntryKind::RegularFile)
+        return refuse({Failure::DataFileWrite, dataPath, NotAFileReason(kind)});
+    if (const QString error = CannotMakeFilesIn(m_places.dataFolder); !error.isEmpty())
+        return refuse({Failure::DataFileWrite, dataPath, error});
+    if (!replaced.isEmpty()) {
+        const QString backups = BackupFolderPath();
+        if (QString error = MakeFolder(backups, true, &failedFolder); !error.isEmpty())
+            return refuse({Failure::BackupFailed, replaced.first().path, QStringLiteral("%1: %2").arg(failedFolder, error)});
+    }
+    // Settings that cannot be stored would name another template at the next start than the one
+    // whose bytes the program data file then holds.
+    if (auto problem = CreateSettingsKey(m_places.settings))
+        return refuse(*problem);
+    if (auto problem = CheckSettingsWritable(m_places.settings))
+        return refuse(*problem);
+
+    // Whose copy each file is that the choice overwrites or removes, the stored choice tells.
+    for (const Earlier& file : replaced) {
+        if (auto problem = KeepBackup(file.path, file.content, session.stored))
+            return refuse(*problem);
+    }
+    // From here on every change is undone when a later one fails. The record goes first: whatever
+    // stops the choice now, kelmora.dat vouches for no template until the choice is complete.
+    Undo undo;
+    const QString recordPath = RecordPath(m_places);
+    const auto bytesAt = [](const QString& path) -> std::optional<QByteArray> {
+        QByteArray bytes;
+        if (EntryAt(path) != EntryKind::RegularFile || !ReadRegularFile(path, bytes, MaxDataFileSize).isEmpty())
+            return std::nullopt;
+        return bytes;
+    };
+    const std::optional<QByteArray> oldRecord = bytesAt(recordPath);
+    const auto failed = [&](const Problem& problem) {
+        // Undone, the choice leaves the files as they were; else at least no save uses these bytes.
+        if (!undo.Run())
+            RemoveFile(recordPath);
+        return refuse(problem);
+    };
+    if (oldRecord) {
+        if (const QString error = RemoveFile(recordPath); !error.isEmpty())
+            return refuse({Failure::DataFileWrite, Native(recordPath), error});
+        undo.Changed(recordPath, oldRecord);
+    }
+    std::optional<QByteArray> oldFactory;
+    for (const Earlier& file : replaced) {
+        if (QString::compare(file.path, factoryPath, Qt::CaseSensitive) == 0)
+            oldFactory = file.content;
+    }
+    if (const QString error = ReplaceFile(factoryPath, templateBytes, true); !error.isEmpty())
+        return failed({Failure::MakeFactory, templatePath, error});
+    undo.Changed(factoryPath, oldFactory);
+    for (const Earlier& file : replaced) {
+        if (QString::compare(file.path, factoryPath, Qt::CaseSensitive) == 0)
+            continue;
+        if (const QString error = RemoveFile(file.path); !error.isEmpty())
+            return failed({Failure::MakeFactory, templatePath, QStringLiteral("%1: %2").arg(file.path, error)});
+        undo.Changed(file.path, file.content);
+    }
+    const MissionStatusTable block = MissionBlockIn(templateBytes);
+    const QByteArray records = MissionRecordsOf(block);
+    const std::optional<QByteArray> oldData = bytesAt(dataPath);
+    // Another user's kelmora.dat beside a shared portable copy, or one others may write, goes where
+    // the folder lets it: the new one is this user's alone.
+    QByteArray ignored;
+    FileFacts dataFacts;
+    QString dataError;
+    if (oldData && ReadRegularFile(dataPath, ignored, MaxDataFileSize, &dataFacts).isEmpty() &&
+        (!dataFacts.mine || dataFacts.othersMayWrite))
+        dataError = RemoveFile(dataPath);
+    if (dataError.isEmpty())
+        dataError = ReplaceFile(dataPath, records, true);
+    if (!dataError.isEmpty())
+        return failed({Failure::DataFileWrite, dataPath, dataError});
+    undo.Changed(dataPath, oldData);
+    const TemplateRecord record{dataPath, templatePath, RecordsDigest(records)};
+    if (const QString error = ReplaceFile(recordPath, RecordBytes(record), true); !error.isEmpty())
+        return failed({Failure::DataFileWrite, Native(recordPath), error});
+    undo.Changed(recordPath, oldRecord);
+    if (auto problem = WriteSettingValues(m_places.settings, {{SavedataFolderValue, chosen.SavedataFolder},
+                                                              {TemplateDriverFileValue, chosen.TemplateDriverFile}}))
+        return failed(*problem);
+
+    state = chosen;
+    state.SettingsValid = true;
+    state.MissionStatus = block;
+    outcome.result = SelectionOutcome::Result::Selected;
+    return outcome;
+}
+
+RestoreOutcome SavegameStore::Restore(const QString& id, bool acceptMix) const
+{
+    RestoreOutcome outcome;
+    const auto fail = [&](const Problem& problem) {
+        outcome.problems << problem;
+        return outcome;
+    };
+    Session session(m_places.userFolder);
+    if (auto problem = Begin(session))
+        return fail(*problem);
+    const RunState& stored = session.stored;
+    const BackupListing listing = Backups();
+    if (listing.problem)
+        return fail(*listing.problem);
+    std::optional<Backup> backup;
+    for (const ListedBackup& listed : listing.backups) {
+        if (listed.backup.id == id.trimmed())
+            backup = listed.backup;
+    }
+    if (!backup)
+        return fail({Failure::BackupUnknown, id, {}});
+
+    const QString target = backup->originalPath;
+    const auto refuse = [&](const QString& reason) { return fail({Failure::RestoreFailed, target, reason}); };
+    // The template may be missing right now; its name alone is enough to refuse.
+    if (!stored.TemplateDriverFile.isEmpty() && CompareFiles(target, TemplatePathOf(stored)) != Identity::Different)
+        return refuse(QStringLiteral("It is the template driver file, which is never written"));
+    if (CompareFiles(target, DataFilePath()) != Identity::Different)
+        return refuse(QStringLiteral("It is the program data file"));
+    // Backups are only ever taken of factory driver files; a record naming anything else was not
+    // written by Kelmora, and the file there is not one it made.
+    if (!IsFactoryDriverFileName(QFileInfo(target).fileName()))
+        return refuse(QStringLiteral("It is not a factory driver file"));
+    const EntryKind kind = EntryAt(target);
+    if (kind != EntryKind::RegularFile && kind != EntryKind::Missing)
+        return refuse(NotAFileReason(kind));
+    // Read before what stands there is kept: keeping it may drop this very backup as the oldest.
+    QByteArray content;
+    if (const QString error = BackupFolder(BackupFolderPath()).Read(*backup, content); !error.isEmpty())
+        return refuse(QStringLiteral("%1: %2").arg(Native(backup->file), error));
+
+    // Another template driver's copy, or one of a template nobody knows, put back where saves write
+    // this template's progress, would come out of the next save as a mix of two drivers.
+    const bool savesWriteIt =
+        !FactoryPathOf(stored).isEmpty() && CompareFiles(target, FactoryPathOf(stored)) != Identity::Different;
+    const bool sameTemplate = !backup->templatePath.isEmpty() &&
+                              CompareFiles(backup->templatePath, TemplatePathOf(stored)) == Identity::Same;
+    if (savesWriteIt && !sameTemplate && !acceptMix) {
+        outcome.needsConfirmation = true;
+        const QString reason =
+            backup->templatePath.isEmpty()
+                ? QStringLiteral("It was backed up while no template driver was known for it, and saves now write "
+                                 "the progress of '%1' into this file")
+                      .arg(Native(TemplatePathOf(stored)))
+                : QStringLiteral("It is a copy of template driver '%1', and saves now write the progress of '%2' "
+                                 "into this file")
+                      .arg(backup->templatePath, Native(TemplatePathOf(stored)));
+        return fail({Failure::RestoreMixesDrivers, target, reason});
+    }
+
+    ChangeWay way = ChangeWay::Replace;
+    QByteArray current;
+    if (kind == EntryKind::RegularFile) {
+        FileFacts facts;
+        QString error = ReadRegularFile(target, current, MaximumSavegameSize, &facts, false);
+        if (error.isEmpty())
+            error = Unchangeable(facts);
+        if (!error.isEmpty())
+            return refuse(error);
+        if (current != content) {
+            way = HowToChange(target, &error);
+            if (way == ChangeWay::Impossible)
+                return refuse(error);
+            // Written into, the file must keep its length, and have no other name to change too.
+            if (way == ChangeWay::InPlace && (current.size() != content.size() || facts.links > 1))
+                return refuse(facts.links > 1 ? QStringLiteral("It has other names, which a write into it would "
+                                                               "change too")
+                                              : QStringLiteral("No new file can be made in its folder, and the "
+                                                               "backup has another length than the file"));
+            if (auto problem = KeepBackup(target, current, stored))
+                return fail(*problem);
+        }
+    } else if (const QString error = CannotMakeFilesIn(QFileInfo(target).absolutePath()); !error.isEmpty()) {
+        return refuse(error);
+    }
+    if (kind == EntryKind::Missing || current != content) {
+        QString error;
+        if (way == ChangeWay::Replace) {
+            error = ReplaceFile(target, content, true);
+        } else {
+            // Only the bytes that differ, in one write.
+            qsizetype first = 0, last = content.size();
+            while (content[first] == current[first])
+                ++first;
+            while (content[last - 1] == current[last - 1])
+                --last;
+            error = WriteInPlace(target, first, content.mid(first, last - first));
+        }
+        if (!error.isEmpty())
+            return refuse(error);
+    }
+    outcome.restored = backup;
+    return outcome;
+}
+
+BackupListing SavegameStore::Backups() const
+{
+    BackupListing listing;
+    const QString folder = BackupFolderPath();
+    if (folder.isEmpty())
+        return listing;
+    QString error, errorPath;
+    const QList<Backup> backups = BackupFolder(folder).List(&error, &errorPath);
+    if (!error.isEmpty()) {
+        listing.problem = Problem{Failure::BackupsUnreadable, errorPath, error};
+        return listing;
+    }
+    // What a backup was set to means something against the template it was a copy of only.
+    RunState current;
+    LoadSettings(current, m_places.settings);
+    for (const Backup& backup : backups) {
+        const bool currentTemplate = !backup.templatePath.isEmpty() && !current.TemplateDriverFile.isEmpty() &&
+                                     CompareFiles(backup.templatePath, TemplatePathOf(current)) == Identity::Same;
+        listing.backups.append({backup, MissionChoiceText(currentTemplate ? backup.choice : MissionChoice{})});
+    }
+    return listing;
+}
+
+MissionChoice SavegameStore::FactoryDriverChoice(const RunState& state) const
+{
+    MissionChoice unknown;
+    const QString path = Native(FactoryPathOf(state));
+    QByteArray savegame;
+    QString error = ReadRegularFile(path, savegame, MaximumSavegameSize);
+    if (error.isEmpty() && savegame.size() < MinimumSavegameSize)
+        error = QStringLiteral("The file is too short to be a driver savegame (%1 bytes, at least %2 needed)")
+                    .arg(savegame.size())
+                    .arg(MinimumSavegameSize);
+    if (!error.isEmpty()) {
+        unknown.reason = QStringLiteral("Could not read factory driver file '%1' [%2]").arg(path, error);
+        return unknown;
+    }
+    MissionStatusTable templateBlock{};
+    if (const auto problem = TemplateBytes(state, templateBlock)) {
+        unknown.reason = MessageFor(*problem).text;
+        return unknown;
+    }
+    return MatchMissionChoice(templateBlock, MissionBlockIn(savegame));
+}
+
+Message RestoredMessage(const Backup& backup, const QString& timeText)
+{
+    return {QStringLiteral("Restored '%1' as it was at %2").arg(backup.originalPath, timeText),
+            QStringLiteral("Restore Factory Driver"), MessageIcon::Information};
+}
+
+} // namespace kelmora

@@ -1,0 +1,130 @@
+#pragma once
+
+#include "BackupFolder.h"
+#include "Outcome.h"
+#include "SystemServices.h"
+#include "mission/MissionData.h"
+#include "mission/MissionSelection.h"
+#include "settings/SettingsStore.h"
+
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+namespace kelmora {
+
+// Where the store keeps what it needs besides the player's savegames.
+struct StorePlaces
+{
+    QString dataFolder; // the program data file kelmora.dat; native separators, no trailing one
+    QString userFolder; // this user's alone: the lock, the backups, and which template kelmora.dat is for
+    SettingsKey settings = KelmoraSettingsKey();
+};
+
+// The file the player picked in the open dialog.
+struct ChosenFile
+{
+    QString FileName; // full path
+    QString FileTitle; // bare name
+};
+
+// What a save did.
+struct SaveOutcome
+{
+    bool attempted = false; // false when the save panel was disabled: nothing was read or written
+    Problems problems; // in the order the player is to see them
+    QString statusText; // the new save status text, once the file has been written
+
+    bool saved() const { return attempted && problems.isEmpty(); }
+};
+
+// What choosing a template did, and what the window is to do about it.
+struct SelectionOutcome
+{
+    enum class Result
+    {
+        Selected, // the template is now current: show the labels below and allow saving
+        Refused, // nothing changed
+        ProgramEnded, // the template vanished before it could be read: the program ends after the messages
+    };
+    Result result = Result::Refused;
+    Problems problems; // in the order the player is to see them, whatever the result
+    QString templateText; // Selected: the two file labels, as the choice's caller words them
+    QString factoryText;
+};
+
+struct RestoreOutcome
+{
+    Problems problems;
+    std::optional<Backup> restored; // set once its bytes are back at its original path
+    // The restore stopped to ask: the next save would write the current template's progress into
+    // another driver's savegame. The one problem says why; asked again with `acceptMix`, it goes on.
+    bool needsConfirmation = false;
+
+    bool done() const { return restored.has_value() && problems.isEmpty(); }
+};
+
+struct ListedBackup
+{
+    Backup backup;
+    // What it holds, worded by MissionChoiceText: against the current template only.
+    QString missionChoice;
+};
+
+struct BackupListing
+{
+    QList<ListedBackup> backups; // newest first
+    std::optional<Problem> problem; // the backups could not be read
+};
+
+// False for stored settings that cannot be right: no template name, or a folder that is not absolute.
+bool UsableSettings(const RunState& state);
+
+// Every change to a player's files goes through here. Each one holds the per-user lock from start to
+// end, reads the stored settings under it (another window or kelmora-cli may have changed them),
+// checks everything it can before it changes anything, keeps a flushed backup of each file before
+// it overwrites or removes it (no backup, no change), and puts each new version in place in one
+// flushed step. The template driver is only ever read.
+class SavegameStore
+{
+public:
+    explicit SavegameStore(StorePlaces places);
+
+    // The save behind the "Save Factory Driver" panel: the template's bytes from the program data
+    // file, the selection rule for mission `index`, then the factory driver file. Refuses a program
+    // data file that this user did not write for the stored template.
+    SaveOutcome Save(RunState& state, bool panelEnabled, int index, const Clock& clock) const;
+
+    // Makes the player's chosen savegame the template: earlier factory driver files replaced by a
+    // fresh copy, the template's mission block in the program data file, the settings stored. A
+    // choice that fails leaves every file and the settings as they were.
+    SelectionOutcome ChooseTemplate(RunState& state, const ChosenFile& choice) const;
+
+    // Puts backup `id` back at the path it was taken from, after keeping what stands there now.
+    // Asks first (needsConfirmation) when saves would then write another driver's progress into
+    // it, unless `acceptMix`.
+    RestoreOutcome Restore(const QString& id, bool acceptMix = false) const;
+
+    BackupListing Backups() const;
+
+    // What the factory driver file of `state` is set to, against the template's bytes kept in the
+    // program data file. Reads only.
+    MissionChoice FactoryDriverChoice(const RunState& state) const;
+
+    QString BackupFolderPath() const;
+    QString DataFilePath() const;
+
+private:
+    struct Session;
+    std::optional<Problem> Begin(Session& session) const;
+    std::optional<Problem> TemplateBytes(const RunState& stored, MissionStatusTable& table) const;
+    std::optional<Problem> KeepBackup(const QString& path, const QByteArray& content, const RunState& stored) const;
+
+    StorePlaces m_places;
+};
+
+// What the player is told after a restore; `timeText` is the backup's time as the front end writes it.
+Message RestoredMessage(const Backup& backup, const QString& timeText);
+
+} // namespace kelmora

@@ -1,0 +1,189 @@
+#include "store/BackupFolder.h"
+#include "store/FileSystem.h"
+
+#include "support/Savegames.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+using namespace kelmora;
+using namespace kelmora::test;
+
+// The backup folder's own promises; what the save, the template choice and the restore keep in it
+// is tested through them.
+class TestBackupFolder : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void testKeptAndListed();
+    void testDuplicatesAndBound();
+    void testWhatKelmoraDidNotWrite_data();
+    void testWhatKelmoraDidNotWrite();
+    void testEarlierReleaseListed();
+    void testClockBeyondItsDigits();
+
+private:
+    QString path(const QString& name) const { return QDir::toNativeSeparators(m_dir->filePath(name)); }
+    BackupFolder folder() const { return BackupFolder(path("Backups")); }
+    QByteArray read(const Backup& backup) const
+    {
+        QByteArray bytes;
+        const QString error = folder().Read(backup, bytes);
+        return error.isEmpty() ? bytes : error.toUtf8();
+    }
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+void TestBackupFolder::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+}
+
+void TestBackupFolder::testKeptAndListed()
+{
+    QVERIFY(folder().List().isEmpty());
+    const QByteArray first = MakeSavegame(8170, 1), second = MakeSavegame(300000, 2), other(10, 'x');
+    const MissionChoice twelve{MissionChoice::Kind::Set, {11}, {}};
+    QCOMPARE(folder().Keep(path("Save/AFactMS.sav"), first, path("Save/Alex.sav"), twelve), QString());
+    QCOMPARE(folder().Keep(path("Other/BFactMS.sav"), other, {}, {}), QString());
+    QCOMPARE(folder().Keep(path("Save/AFactMS.sav"), second, path("Save/Ann.sav"),
+                           {MissionChoice::Kind::PlayedOn, {}, {}}),
+             QString());
+
+    // Newest first, each with what it was, byte for byte.
+    const QList<Backup> backups = folder().List();
+    QCOMPARE(backups.size(), 3);
+    QCOMPARE(read(backups[0]), second);
+    QCOMPARE(backups[0].originalPath, path("Save/AFactMS.sav"));
+    QCOMPARE(backups[0].templatePath, path("Save/Ann.sav"));
+    QCOMPARE(MissionChoiceText(backups[0].choice), QStringLiteral("played on since a save"));
+    QCOMPARE(read(backups[1]), other);
+    QCOMPARE(backups[1].templatePath, QString());
+    QCOMPARE(read(backups[2]), first);
+    QCOMPARE(backups[2].templatePath, path("Save/Alex.sav"));
+    QCOMPARE(MissionChoiceText(backups[2].choice), QStringLiteral("Mission 12"));
+    QVERIFY(backups[0].time >= backups[2].time && backups[0].time.secsTo(QDateTime::currentDateTimeUtc()) < 3600);
+    // IDs a player can type: digits, lower-case letters and dashes.
+    for (const Backup& backup : backups)
+        QVERIFY2(QRegularExpression("^\\d{8}-\\d{6}-\\d{3}-[0-9a-f]{8}$").match(backup.id).hasMatch(),
+                 qPrintable(backup.id));
+    // The player's alone.
+    QCOMPARE(QFile::permissions(path("Backups")) & 0x0077, QFileDevice::Permissions());
+}
+
+void TestBackupFolder::testDuplicatesAndBound()
+{
+    const QString file = path("Save/AFactMS.sav"), alex = path("Save/Alex.sav");
+    const QByteArray bytes = MakeSavegame(9000, 3);
+    QCOMPARE(folder().Keep(file, bytes, alex, {}), QString());
+    QCOMPARE(folder().Keep(file, bytes, alex, {}), QString());
+    QCOMPARE(folder().List().size(), 1);
+    // The same bytes as another template's copy are another backup: the bytes alone do not tell
+    // whose copy they were.
+    QCOMPARE(folder().Keep(file, bytes, path("Save/Ann.sav"), {}), QString());
+    QCOMPARE(folder().List().size(), 2);
+
+    for (int i = 0; i < BackupsKeptPerFile + 3; ++i)
+        QCOMPARE(folder().Keep(file, MakeSavegame(9000, 10 + i), alex, {}), QString());
+    QCOMPARE(folder().Keep(path("Save/BFactMS.sav"), bytes, {}, {}), QString());
+    const QList<Backup> backups = folder().List();
+    QCOMPARE(backups.size(), BackupsKeptPerFile + 1);
+    // The newest 50 of the file stay, newest first; another file's backups do not count against them.
+    QCOMPARE(read(backups[1]), MakeSavegame(9000, 10 + BackupsKeptPerFile + 2));
+    QCOMPARE(read(backups.constLast()), MakeSavegame(9000, 13));
+}
+
+void TestBackupFolder::testWhatKelmoraDidNotWrite_data()
+{
+    QTest::addColumn<QString>("stray");
+    QTest::addColumn<bool>("readable");
+    // A name with a number no backup can reach would have every later backup fail.
+    QTest::newRow("absurd sequence") << "sequence" << true;
+    QTest::newRow("junk beside the backups") << "junk" << true;
+    // Cut short or emptied on disk: never put back as it is.
+    QTest::newRow("backup cut short") << "cut" << false;
+    QTest::newRow("backup emptied") << "emptied" << false;
+}
+
+void TestBackupFolder::testWhatKelmoraDidNotWrite()
+{
+    QFETCH(QString, stray);
+    QFETCH(bool, readable);
+    const QString file = path("Save/AFactMS.sav"), alex = path("Save/Alex.sav");
+    const QByteArray bytes = MakeSavegame(9000, 4);
+    QCOMPARE(folder().Keep(file, bytes, alex, {}), QString());
+    const Backup backup = folder().List().constFirst();
+    const QDir own = QFileInfo(backup.file).dir();
+    if (stray == "sequence") {
+        WriteWholeFile(own.filePath(QStringLiteral("20261207-105849-123-9f3a0c1e-999999999999999-%1-u-9000-0000000000000000.sav")
+                                        .arg(QFileInfo(backup.file).fileName().section('-', 5, 5))),
+                       "stray");
+    } else if (stray == "junk") {
+        WriteWholeFile(path("Backups/0123456789abcdef"), "a file where a folder goes");
+        QVERIFY(QDir().mkpath(path("Backups/notakey")));
+        WriteWholeFile(own.filePath("notes.txt"), "the player's");
+        WriteWholeFile(own.filePath("20261207-105849-123-9f3a0c1e-7-00000000-x-9000-00.sav"), "bad name");
+    } else {
+        WriteWholeFile(backup.file, stray == "cut" ? bytes.left(8000) : QByteArray());
+    }
+
+    // A stray name may be listed, but is never read as anything but damaged.
+    QCOMPARE(folder().List().size(), stray == "sequence" ? 2 : 1);
+    for (const Backup& listed : folder().List()) {
+        const bool kept = listed.id == backup.id && readable;
+        QCOMPARE(read(listed), kept ? bytes : QByteArray("The backup is damaged: its bytes are not those that were kept"));
+    }
+    // Later backups still come, and are the newest.
+    QCOMPARE(folder().Keep(file, MakeSavegame(9000, 5), alex, {}), QString());
+    QCOMPARE(read(folder().List().constFirst()), MakeSavegame(9000, 5));
+
+    // A backup folder that cannot be read says why, rather than that it holds nothing.
+    QString error, errorPath;
+    QVERIFY(BackupFolder(path("Save/AFactMS.sav")).List(&error, &errorPath).isEmpty());
+    QVERIFY(error.isEmpty()); // missing: no backups yet
+    WriteWholeFile(path("Blocked"), "a file");
+    BackupFolder(path("Blocked")).List(&error, &errorPath);
+    QCOMPARE(error, QStringLiteral("Not a directory"));
+    QCOMPARE(errorPath, path("Blocked"));
+}
+
+// Kelmora 1.0 kept backups in the folder itself, named <id>-<key>-<sequence>.sav beside <key>.path.
+void TestBackupFolder::testEarlierReleaseListed()
+{
+    const QByteArray bytes = MakeSavegame(9000, 6);
+    QVERIFY(QDir().mkpath(path("Backups")));
+    WriteWholeFile(path("Backups/9f3a0c1e.path"), path("Save/AFactMS.sav").toUtf8() + '\0' + path("Save/Alex.sav").toUtf8());
+    WriteWholeFile(path("Backups/20261207-105849-123-0000abcd-9f3a0c1e-7.sav"), bytes);
+    WriteWholeFile(path("Backups/20261206-105849-123-0000abce-9f3a0c1e-6.sav"), bytes.left(100));
+    const QMap<QString, QByteArray> before = Snapshot(path("Backups"));
+
+    const QList<Backup> backups = folder().List();
+    QCOMPARE(backups.size(), 2);
+    QCOMPARE(backups[0].id, QStringLiteral("20261207-105849-123-0000abcd"));
+    QCOMPARE(backups[0].originalPath, path("Save/AFactMS.sav"));
+    QCOMPARE(backups[0].templatePath, path("Save/Alex.sav"));
+    QCOMPARE(read(backups[0]), bytes);
+    // Too short to be a savegame: damaged, whatever it was.
+    QCOMPARE(read(backups[1]), QByteArray("The backup is damaged: its bytes are not those that were kept"));
+    // Listing never changes a file.
+    QCOMPARE(Snapshot(path("Backups")), before);
+}
+
+void TestBackupFolder::testClockBeyondItsDigits()
+{
+    const QString id = NewBackupId(QDateTime(QDate(10000, 3, 1), QTime(12, 0), Qt::UTC));
+    QVERIFY2(id.startsWith("99991231-235959-999-") && id.size() == 28, qPrintable(id));
+    QVERIFY(NewBackupId(QDateTime(QDate(2026, 12, 7), QTime(10, 58, 49, 123), Qt::UTC)).startsWith("20261207-105849-123-"));
+}
+
+QTEST_GUILESS_MAIN(TestBackupFolder)
+#include "TestBackupFolder.moc"
