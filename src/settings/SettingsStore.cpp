@@ -168,6 +168,12 @@ std::optional<Problem> WriteSettingValues(const SettingsKey& key, const QList<Se
     if (auto problem = StoreFileInTheWay(key, Failure::SettingsWrite))
         return problem;
     QSettings settings = OpenStore(key);
+    // QSettings writes its file under a lock file of its own, and a run killed right after making
+    // that file leaves it empty: the next write would wait half a minute before taking it as stale.
+    // The callers hold the store's lock, so no other Kelmora is writing now.
+    const QFileInfo lock(settings.fileName() + QStringLiteral(".lock"));
+    if (lock.isFile() && lock.size() == 0)
+        QFile::remove(lock.filePath());
     for (const SettingValue& value : values)
         settings.setValue(value.name, value.text);
     settings.sync();

@@ -44,7 +44,7 @@ struct SettingValue
     QString text;
 };
 
-// Stores the values together and checks that they reached the store.
+// Stores the values together and checks that they reached the store. Only under the store's lock.
 std::optional<Problem> WriteSettingValues(const SettingsKey& key, const QList<SettingValue>& values);
 
 } // namespace kelmora

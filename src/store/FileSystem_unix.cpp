@@ -192,13 +192,17 @@ QString ReplaceFile(const QString& path, const QByteArray& content, bool mayCrea
             ::unlink(temporary.constData());
         return ErrorText(error);
     };
+    struct stat made = {};
+    if (kind == EntryKind::RegularFile && ::fstat(file.fd, &made) != 0)
+        return fail(errno);
     if (kind == EntryKind::RegularFile) {
         // The player's file keeps its owner, group and permissions; owner first, as a change of
-        // owner clears the set-ID bits.
-        if ((old.st_uid != ::geteuid() || old.st_gid != ::getegid()) &&
-            ::fchown(file.fd, old.st_uid == ::geteuid() ? uid_t(-1) : old.st_uid, old.st_gid) != 0)
+        // owner clears the set-ID bits. Only what differs is set: a file system without owners and
+        // modes (FAT) gives every file the same, and refuses to set them.
+        if ((made.st_uid != old.st_uid || made.st_gid != old.st_gid) &&
+            ::fchown(file.fd, made.st_uid == old.st_uid ? uid_t(-1) : old.st_uid, old.st_gid) != 0)
             return fail(errno);
-        if (::fchmod(file.fd, old.st_mode & 07777) != 0)
+        if ((made.st_mode & 07777) != (old.st_mode & 07777) && ::fchmod(file.fd, old.st_mode & 07777) != 0)
             return fail(errno);
     } else if (::geteuid() == 0) {
         // Root making a file in a player's folder gives it to the player; where the file system

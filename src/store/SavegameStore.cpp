@@ -405,21 +405,21 @@ SelectionOutcome SavegameStore::ChooseTemplate(RunState& state, const ChosenFile
             return refuse({Failure::DataFileWrite, Native(recordPath), error});
         undo.Changed(recordPath, oldRecord);
     }
+    // The other names go before the copy is made: on a case-insensitive file system aFactMS.sav and
+    // AFactMS.sav are one file, which removed afterwards would take the new copy with it.
     std::optional<QByteArray> oldFactory;
     for (const Earlier& file : replaced) {
-        if (QString::compare(file.path, factoryPath, Qt::CaseSensitive) == 0)
+        if (QString::compare(file.path, factoryPath, Qt::CaseSensitive) == 0) {
             oldFactory = file.content;
-    }
-    if (const QString error = ReplaceFile(factoryPath, templateBytes, true); !error.isEmpty())
-        return failed({Failure::MakeFactory, templatePath, error});
-    undo.Changed(factoryPath, oldFactory);
-    for (const Earlier& file : replaced) {
-        if (QString::compare(file.path, factoryPath, Qt::CaseSensitive) == 0)
             continue;
+        }
         if (const QString error = RemoveFile(file.path); !error.isEmpty())
             return failed({Failure::MakeFactory, templatePath, QStringLiteral("%1: %2").arg(file.path, error)});
         undo.Changed(file.path, file.content);
     }
+    if (const QString error = ReplaceFile(factoryPath, templateBytes, true); !error.isEmpty())
+        return failed({Failure::MakeFactory, templatePath, error});
+    undo.Changed(factoryPath, oldFactory);
     const MissionStatusTable block = MissionBlockIn(templateBytes);
     const QByteArray records = MissionRecordsOf(block);
     const std::optional<QByteArray> oldData = bytesAt(dataPath);

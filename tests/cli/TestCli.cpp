@@ -1,4 +1,5 @@
 #include "CommandLine.h"
+#include "store/BackupFolder.h"
 #include "mission/MissionData.h"
 #include "support/Fakes.h"
 #include "support/Savegames.h"
@@ -71,6 +72,15 @@ private slots:
     void testBackupsAndRestore();
     void testBackupTimes_data();
     void testBackupTimes();
+    void testTwoCopiesShareTheSettings();
+    void testTwoUsersShareAFolder_data();
+    void testTwoUsersShareAFolder();
+    void testCaseInsensitiveCard();
+    void testReadOnlyCard();
+    void testRelativeUserFolders();
+    void testKilledAtEachStep_data();
+    void testKilledAtEachStep();
+    void testBackupListEscapes();
 
 private:
     // Command lines are words between blanks; "<save>", "<bin>" and "<root>" stand for the test's folders.
@@ -90,6 +100,12 @@ private:
                       const QString& timeZone = {});
     // Puts a copy of the executable in <bin> and lets it choose <save>/Alex.sav as the template.
     void InstallExecutable();
+    // Runs the command line as user 65534 with settings and data in `home`; empty when setpriv or
+    // root is missing.
+    std::optional<Outcome> RunAsPlayer(const QString& home, const QString& commandLine);
+    // Mounts `what` at <root>/`where` with `command` (mount's or fusefat's arguments); false when
+    // this machine does not let it.
+    bool Mount(const QStringList& command, const QString& where);
     // The names in the savegame folder, hidden ones too.
     QStringList SaveFolderEntries() const
     {
@@ -105,6 +121,10 @@ private:
 
     QTemporaryDir m_settings;
     std::unique_ptr<QTemporaryDir> m_root;
+    // What real runs of the program get: its path, and changes to the environment.
+    QString m_program;
+    QMap<QString, QString> m_environment;
+    QStringList m_mounts;
     FixedClock m_clock;
     QString m_workingFolder;
     QByteArray m_template = MakeSavegame(9000, 17);
@@ -126,12 +146,18 @@ void TestCli::init()
         QVERIFY(QDir(m_root->path()).mkdir(QString::fromLatin1(folder)));
     // Relative paths on the command line are taken from here, as from a shell.
     QVERIFY(QDir::setCurrent(At("<root>/home")));
+    m_program = At("<bin>/kelmora-cli");
+    m_environment = {{"XDG_CONFIG_HOME", At("<root>/config")}, {"XDG_DATA_HOME", At("<root>/data")},
+                     {"HOME", At("<root>/home")}};
     WriteWholeFile(At("<save>/Alex.sav"), m_template);
 }
 
 void TestCli::cleanup()
 {
     QDir::setCurrent(m_workingFolder);
+    for (const QString& mount : m_mounts)
+        QProcess::execute(QStringLiteral("umount"), {QStringLiteral("-l"), mount});
+    m_mounts.clear();
 }
 
 Outcome TestCli::RunWords(const QStringList& words, const QStringList& undecodable)
@@ -150,14 +176,13 @@ void TestCli::StartProcess(QProcess& process, const QString& commandLine, const 
                            const QString& timeZone)
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), At("<root>/config"));
-    environment.insert(QStringLiteral("XDG_DATA_HOME"), At("<root>/data"));
-    environment.insert(QStringLiteral("HOME"), At("<root>/home"));
+    for (auto it = m_environment.cbegin(); it != m_environment.cend(); ++it)
+        environment.insert(it.key(), it.value());
     if (!timeZone.isEmpty())
         environment.insert(QStringLiteral("TZ"), timeZone);
     process.setProcessEnvironment(environment);
     QStringList words = runner;
-    words << At("<bin>/kelmora-cli") << At(commandLine).split(u' ', Qt::SkipEmptyParts);
+    words << m_program << At(commandLine).split(u' ', Qt::SkipEmptyParts);
     process.start(words.takeFirst(), words);
 }
 
@@ -767,6 +792,269 @@ void TestCli::testBackupTimes()
     QCOMPARE(time.size(), 25);
     QCOMPARE(time.right(6), offset);
     QCOMPARE(QDateTime::fromString(time, Qt::ISODate).toUTC(), taken.addMSecs(-taken.time().msec()).toUTC());
+}
+
+std::optional<Outcome> TestCli::RunAsPlayer(const QString& home, const QString& commandLine)
+{
+#ifdef Q_OS_UNIX
+    const QString setpriv = QStandardPaths::findExecutable(QStringLiteral("setpriv"));
+    if (::geteuid() != 0 || setpriv.isEmpty())
+        return std::nullopt;
+    // The player may reach the test's folders, and owns a home of their own.
+    if (::chmod(QFile::encodeName(m_root->path()).constData(), 0755) != 0 || !QDir().mkpath(home))
+        return std::nullopt;
+    QProcess::execute(QStringLiteral("chown"), {QStringLiteral("-R"), QStringLiteral("65534:65534"), home});
+    const QMap<QString, QString> own = m_environment;
+    m_environment = {{"XDG_CONFIG_HOME", home + "/config"}, {"XDG_DATA_HOME", home + "/data"}, {"HOME", home}};
+    const Outcome outcome = RunProcess(commandLine, {}, {setpriv, "--reuid=65534", "--regid=65534", "--clear-groups"});
+    m_environment = own;
+    return outcome;
+#else
+    Q_UNUSED(home);
+    Q_UNUSED(commandLine);
+    return std::nullopt;
+#endif
+}
+
+bool TestCli::Mount(const QStringList& command, const QString& where)
+{
+    QDir().mkpath(At("<root>/") + where);
+    QProcess mount;
+    mount.start(command.first(), command.mid(1) << At("<root>/") + where);
+    if (!mount.waitForFinished(30000) || mount.exitStatus() != QProcess::NormalExit || mount.exitCode() != 0)
+        return false;
+    m_mounts << At("<root>/") + where;
+    return true;
+}
+
+// Two copies of the program share one player's settings: an installed one and a portable one, say.
+// Each keeps its own program data file; the settings name what the last choice chose.
+void TestCli::testTwoCopiesShareTheSettings()
+{
+    InstallExecutable();
+    QVERIFY(QDir().mkpath(At("<root>/bin2")));
+    QVERIFY(QFile::copy(QStringLiteral(KELMORA_CLI_PATH), At("<root>/bin2/kelmora-cli")));
+    const QByteArray bob = MakeSavegame(9000, 18);
+    WriteWholeFile(At("<save>/Bob.sav"), bob);
+    m_program = At("<root>/bin2/kelmora-cli");
+    QCOMPARE(RunProcess(QStringLiteral("template <save>/Bob.sav")).exitCode, 0);
+    m_program = At("<bin>/kelmora-cli");
+    const QMap<QString, QByteArray> before = Snapshot(m_root->path());
+
+    // The first copy's data file holds Alex's progress: saved into Bob's copy, it would give Bob's
+    // driver Alex's missions.
+    const Outcome refused = RunProcess(QStringLiteral("save 5"));
+    QCOMPARE(refused.exitCode, 1);
+    QCOMPARE(refused.errLines,
+             QStringList{At("Error! - Save failed: Nothing was saved: the program data file '<bin>/kelmora.dat' does "
+                            "not hold the progress of the current template driver [The template driver was chosen by "
+                            "the copy of Kelmora that keeps it in '<root>/bin2/kelmora.dat']. Choose the template "
+                            "driver again to fix this.")});
+    QCOMPARE(Snapshot(m_root->path()), before);
+
+    QCOMPARE(RunProcess(QStringLiteral("template <save>/Bob.sav")).exitCode, 0);
+    QCOMPARE(RunProcess(QStringLiteral("save 5")).exitCode, 0);
+    QCOMPARE(ReadWholeFile(At("<save>/BFactMS.sav")), SavedFrom(bob, 4));
+}
+
+void TestCli::testTwoUsersShareAFolder_data()
+{
+    QTest::addColumn<QString>("shared");
+    // A portable copy in a folder both may write: each chooses a template of their own.
+    QTest::newRow("program folder") << "<bin>";
+    // A savegame folder both may write: the other's choice would remove the first one's copy.
+    QTest::newRow("savegame folder") << "<save>";
+}
+
+void TestCli::testTwoUsersShareAFolder()
+{
+    QFETCH(const QString, shared);
+    InstallExecutable();
+    QCOMPARE(RunProcess(QStringLiteral("save 9")).exitCode, 0);
+    QCOMPARE(::chmod(QFile::encodeName(At(shared)).constData(), 0777), 0);
+    const QString player = At("<root>/player");
+    const QByteArray ann = MakeSavegame(9000, 19);
+    const QString annPath = shared == "<save>" ? At("<save>/Ann.sav") : player + "/Ann.sav";
+    QVERIFY(QDir().mkpath(player));
+    WriteWholeFile(annPath, ann);
+    const QMap<QString, QByteArray> before = Snapshot(At("<save>"));
+
+    const std::optional<Outcome> chosen = RunAsPlayer(player, "template " + annPath);
+    if (!chosen)
+        QSKIP("Needs root and setpriv to run as another user");
+    if (shared == "<save>") {
+        QCOMPARE(chosen->exitCode, 1);
+        QCOMPARE(chosen->errLines,
+                 QStringList{At("Error!: Could not make factory driver file from template driver file [<save>/AFactMS.sav: "
+                                "It belongs to another user, whose savegames Kelmora never changes]")});
+        QCOMPARE(Snapshot(At("<save>")), before);
+        return;
+    }
+    QVERIFY2(chosen->exitCode == 0, qPrintable(chosen->errLines.join(u'\n')));
+    // The program data file is the player's now; the first user's saves refuse it rather than write
+    // Ann's progress into Alex's copy.
+    const Outcome refused = RunProcess(QStringLiteral("save 5"));
+    QCOMPARE(refused.exitCode, 1);
+    QVERIFY2(refused.errLines.value(0).endsWith("[It belongs to another user]. Choose the template driver again to "
+                                                "fix this."),
+             qPrintable(refused.errLines.join(u'\n')));
+    QCOMPARE(ReadWholeFile(At("<save>/AFactMS.sav")), SavedFrom(m_template, 8));
+    const std::optional<Outcome> saved = RunAsPlayer(player, "save 5");
+    QVERIFY2(saved->exitCode == 0, qPrintable(saved->errLines.join(u'\n')));
+    QCOMPARE(ReadWholeFile(player + "/AFactMS.sav"), SavedFrom(ann, 4));
+}
+
+// FAT and exFAT, as on a Steam Deck's card, take aFactMS.sav and AFactMS.sav for one file: alex.sav
+// and Anna.sav share it, whatever the names' case says.
+void TestCli::testCaseInsensitiveCard()
+{
+    InstallExecutable();
+    const QString image = At("<root>/card.img");
+    {
+        QFile file(image);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(16 * 1024 * 1024));
+    }
+    QProcess format;
+    format.start(QStringLiteral("mkfs.vfat"), {image});
+    if (!format.waitForFinished() || format.exitCode() != 0 ||
+        !Mount({QStringLiteral("fusefat"), QStringLiteral("-o"), QStringLiteral("rw+"), image}, QStringLiteral("card")))
+        QSKIP("Needs mkfs.vfat, fusefat and FUSE to mount a FAT card");
+    const QByteArray alex = MakeSavegame(9000, 21), anna = MakeSavegame(9000, 22);
+    WriteWholeFile(At("<root>/card/alex.sav"), alex);
+    WriteWholeFile(At("<root>/card/Anna.sav"), anna);
+    for (const char* command : {"template <root>/card/alex.sav", "save 5", "save 7", "template <root>/card/Anna.sav"}) {
+        const Outcome outcome = RunProcess(QString::fromLatin1(command));
+        QVERIFY2(outcome.exitCode == 0, qPrintable(outcome.errLines.join(u'\n')));
+    }
+    // Anna's copy stands under either name; her choice did not remove it as alex's.
+    QCOMPARE(ReadWholeFile(At("<root>/card/AFactMS.sav")), anna);
+    QCOMPARE(ReadWholeFile(At("<root>/card/aFactMS.sav")), anna);
+
+    // alex's copy of mission 5, kept by the save of 7, goes where Anna's saves write only when asked to.
+    const QStringList lines = RunProcess(QStringLiteral("backups")).out.split(u'\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 3);
+    const QString id = lines[1].section(u'\t', 0, 0);
+    QCOMPARE(lines[1].section(u'\t', 2, 2), At("<root>/card/aFactMS.sav"));
+    const Outcome asked = RunProcess(QStringLiteral("restore ") + id);
+    QCOMPARE(asked.exitCode, 1);
+    QVERIFY2(asked.errLines.value(0).startsWith(At("Restore Factory Driver: Restoring '<root>/card/aFactMS.sav'")),
+             qPrintable(asked.errLines.join(u'\n')));
+    QCOMPARE(asked.errLines.value(1),
+             QStringLiteral("kelmora-cli: nothing was restored; to restore it anyway: kelmora-cli restore "
+                            "--accept-other-template ") + id);
+    QCOMPARE(ReadWholeFile(At("<root>/card/AFactMS.sav")), anna);
+    QCOMPARE(RunProcess(QStringLiteral("restore --accept-other-template ") + id).exitCode, 0);
+    QCOMPARE(ReadWholeFile(At("<root>/card/AFactMS.sav")), SavedFrom(alex, 4));
+}
+
+// A template on a medium that cannot be written: refused before anything changes.
+void TestCli::testReadOnlyCard()
+{
+    InstallExecutable();
+    if (!Mount({QStringLiteral("mount"), QStringLiteral("--bind"), At("<save>")}, QStringLiteral("card")) ||
+        QProcess::execute(QStringLiteral("mount"), {"-o", "remount,bind,ro", At("<root>/card")}) != 0)
+        QSKIP("Needs mount --bind and a read-only remount");
+    WriteWholeFile(At("<save>/Bob.sav"), MakeSavegame(9000, 23));
+    const QMap<QString, QByteArray> before = Snapshot(m_root->path());
+    const Outcome refused = RunProcess(QStringLiteral("template <root>/card/Bob.sav"));
+    QCOMPARE(refused.exitCode, 1);
+    QCOMPARE(refused.errLines, QStringList{"Error!: Could not make factory driver file from template driver file "
+                                           "[Read-only file system]"});
+    QCOMPARE(Snapshot(m_root->path()), before);
+    QCOMPARE(RunProcess(QStringLiteral("save 4")).exitCode, 0);
+}
+
+// A relative XDG folder is no folder (the XDG rule): the lock and the backups go to the default
+// place, not under whatever folder the program was started in, where a second run would take a
+// second lock.
+void TestCli::testRelativeUserFolders()
+{
+    QVERIFY(QFile::copy(QStringLiteral(KELMORA_CLI_PATH), At("<bin>/kelmora-cli")));
+    m_environment = {{"XDG_CONFIG_HOME", "config"}, {"XDG_DATA_HOME", "data"}, {"HOME", At("<root>/home")}};
+    QVERIFY(QDir().mkpath(At("<root>/home/work")) && QDir::setCurrent(At("<root>/home/work")));
+    QCOMPARE(RunProcess(QStringLiteral("template <save>/Alex.sav")).exitCode, 0);
+    QCOMPARE(RunProcess(QStringLiteral("save 3")).exitCode, 0);
+    QCOMPARE(QDir(At("<root>/home/work")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
+    QVERIFY(QFile::exists(At("<root>/home/.local/share/Quorrick/Kelmora/kelmora.lock")));
+    QVERIFY(QFile::exists(At("<root>/home/.config/Quorrick/Kelmora.conf")));
+}
+
+void TestCli::testKilledAtEachStep_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("call");
+    for (const char* command : {"save", "template", "restore"}) {
+        for (const char* call : {"write", "fsync", "linkat", "rename", "unlink"})
+            QTest::addRow("%s, killed at a %s", command, call) << command << call;
+    }
+}
+
+// Killed at each system call that changes or flushes a file, in turn: the factory driver file holds
+// its old bytes or the new ones, every listed backup reads back whole, and the next run just works.
+void TestCli::testKilledAtEachStep()
+{
+    QFETCH(const QString, command);
+    QFETCH(const QString, call);
+    const QString strace = QStandardPaths::findExecutable(QStringLiteral("strace"));
+    if (strace.isEmpty())
+        QSKIP("Needs strace to kill the program at a chosen system call");
+    InstallExecutable();
+    const QString factory = At("<save>/AFactMS.sav"), bob = At("<save>/Bob.sav");
+    WriteWholeFile(bob, MakeSavegame(9000, 24));
+    QCOMPARE(RunProcess(QStringLiteral("save 9")).exitCode, 0);
+    const QString id = RunProcess(QStringLiteral("backups")).out.section(u'\t', 0, 0);
+    for (int when = 1;; ++when) {
+        QVERIFY(when < 40);
+        const QByteArray before = QFile::exists(factory) ? ReadWholeFile(factory) : QByteArray();
+        const QString line = command == "save"       ? QStringLiteral("save %1").arg(when % 2 ? 20 : 9)
+                             : command == "template" ? QStringLiteral("template <save>/Bob.sav")
+                                                     : QStringLiteral("restore ") + id;
+        const Outcome outcome =
+            RunProcess(line, {}, {strace, "-f", "-o", "/dev/null", "-e", QStringLiteral("inject=%1:signal=KILL:when=%2").arg(call).arg(when)});
+        // strace ends as its tracee did, killed.
+        const bool killed = outcome.exitCode == -1;
+        QVERIFY2(killed || outcome.exitCode == 0, qPrintable(outcome.errLines.join(u'\n')));
+        const QByteArray after = QFile::exists(factory) ? ReadWholeFile(factory) : QByteArray();
+        if (command == "save")
+            QVERIFY2(after == before || after == SavedFrom(m_template, (when % 2 ? 20 : 9) - 1), qPrintable(line));
+        else if (command == "restore")
+            QVERIFY(after == before || after == m_template);
+        else // removed once it is kept, for Bob's copy
+            QVERIFY(after == before || after.isNull());
+        // Every backup listed is whole.
+        BackupFolder kept(At("<root>/data/Quorrick/Kelmora/Backups"));
+        for (const Backup& backup : kept.List()) {
+            QByteArray bytes;
+            QCOMPARE(kept.Read(backup, bytes), QString());
+        }
+        // What the next run finds: the old choice, or no choice its saves would trust.
+        const Outcome next = RunProcess(QStringLiteral("save 9"));
+        QVERIFY2(next.exitCode == 0 || next.errLines.value(0).endsWith("Choose the template driver again to fix this."),
+                 qPrintable(next.errLines.join(u'\n')));
+        if (!killed)
+            break;
+        if (command == "template")
+            QCOMPARE(RunProcess(QStringLiteral("template <save>/Alex.sav")).exitCode, 0);
+        for (const QString& name : SaveFolderEntries())
+            QVERIFY2(!name.startsWith("AFactMS.sav.") || QFile::remove(At("<save>/") + name), qPrintable(name));
+    }
+    const Outcome last = RunProcess(QStringLiteral("template <save>/Alex.sav"));
+    QVERIFY2(last.exitCode == 0, qPrintable(last.errLines.join(u'\n')));
+    QCOMPARE(RunProcess(QStringLiteral("save 9")).exitCode, 0);
+    QCOMPARE(ReadWholeFile(factory), SavedFrom(m_template, 8));
+}
+
+// One backup, one line: a tab or a line break in a folder's name would split it, or forge another.
+void TestCli::testBackupListEscapes()
+{
+    const QString folder = At("<root>/Sa\tve\n20261207-000000-000-00000000\t%");
+    QVERIFY(QDir().mkpath(folder));
+    WriteWholeFile(folder + "/Alex.sav", m_template);
+    QCOMPARE(RunWords({"template", folder + "/Alex.sav"}).exitCode, 0);
+    Ok(QStringLiteral("save 4"));
+    const QStringList lines = Ok(QStringLiteral("backups")).split(u'\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 1);
+    QCOMPARE(lines[0].section(u'\t', 2, 2), At("<root>/Sa%09ve%0A20261207-000000-000-00000000%09%25/AFactMS.sav"));
 }
 
 QTEST_GUILESS_MAIN(TestCli)

@@ -47,28 +47,32 @@ void TestStatusPanel::testClockWakeInterval()
     QCOMPARE(ClockWakeInterval(format, now), expected);
 }
 
-// CTest runs this in the C locale, whose short time format shows seconds.
+// CTest runs this in the C locale, whose short time format shows seconds. How late a busy machine
+// delivers a timer is no fault of the panel: each time it wakes, it must show the time of that moment.
 void TestStatusPanel::testClockFollowsTheTime()
 {
     const QLocale locale = QLocale::system();
     const QString format = locale.timeFormat(QLocale::ShortFormat);
     StatusPanel panel(QString{});
     panel.ShowClock();
-    const QTimer* timer = panel.findChild<QTimer*>();
+    QTimer* timer = panel.findChild<QTimer*>();
     QVERIFY(timer && timer->isActive());
-    QVERIFY(timer->remainingTime() <= ClockWakeInterval(format, QTime::currentTime()) + 50);
+    // Never later than the next change of the text.
+    QVERIFY(timer->interval() <= ClockWakeInterval(format, QTime(0, 0)));
     if (ClockWakeInterval(format, QTime(0, 0)) != 1000)
         QSKIP("The locale's short time format shows no seconds; the panel changes once a minute");
 
-    // Two turns of the second in a row, each shown within a moment of the real time.
-    for (int turn = 0; turn < 2; ++turn) {
-        const QString before = panel.text();
-        QTRY_VERIFY_WITH_TIMEOUT(panel.text() != before, 1500);
-        const QTime shown = locale.toTime(panel.text(), format);
-        QVERIFY2(shown.isValid(), qPrintable(panel.text()));
-        const int lag = (shown.msecsTo(QTime::currentTime()) + 86400000) % 86400000; // across midnight too
-        QVERIFY2(lag >= 0 && lag < 1000, qPrintable(QStringLiteral("%1 shown %2 ms late").arg(panel.text()).arg(lag)));
-    }
+    // Connected after the panel's own update, so that this runs right after it.
+    QStringList wrong;
+    int wakes = 0;
+    connect(timer, &QTimer::timeout, &panel, [&] {
+        const QTime now = QTime::currentTime();
+        ++wakes;
+        if (panel.text() != locale.toString(now, format) && panel.text() != locale.toString(now.addSecs(-1), format))
+            wrong << panel.text() + QStringLiteral(" shown at ") + now.toString(QStringLiteral("HH:mm:ss.zzz"));
+    });
+    QTRY_VERIFY_WITH_TIMEOUT(wakes >= 2, 60000);
+    QCOMPARE(wrong, QStringList());
 }
 
 QTEST_MAIN(TestStatusPanel)
