@@ -1,4 +1,5 @@
 #include "DataLocation.h"
+#include "Platform.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -7,20 +8,10 @@
 
 #include <algorithm>
 
-#ifndef Q_OS_WIN
-#include <unistd.h>
-#endif
-
 namespace kelmora {
 namespace {
 
 const QString DataFileName = QStringLiteral("kelmora.dat");
-
-#ifdef Q_OS_WIN
-constexpr Qt::CaseSensitivity PathCase = Qt::CaseInsensitive;
-#else
-constexpr Qt::CaseSensitivity PathCase = Qt::CaseSensitive;
-#endif
 
 // An absolute, clean path with "/" separators; symbolic links resolved where the path exists, so
 // that /usr/bin reached through a link still counts as /usr.
@@ -33,10 +24,10 @@ QString ComparablePath(const QString& path)
 
 bool IsInside(const QString& path, const QString& folder)
 {
-    if (path.compare(folder, PathCase) == 0)
+    if (path.compare(folder, PathCase()) == 0)
         return true;
     const QString prefix = folder.endsWith(u'/') ? folder : folder + u'/';
-    return path.startsWith(prefix, PathCase);
+    return path.startsWith(prefix, PathCase());
 }
 
 QString Native(const QString& path)
@@ -85,35 +76,22 @@ QStringList SystemFolders()
 #ifdef KELMORA_INSTALL_PREFIX
     folders << QStringLiteral(KELMORA_INSTALL_PREFIX);
 #endif
-#ifdef Q_OS_WIN
-    for (const char* variable : {"ProgramFiles", "ProgramFiles(x86)", "ProgramW6432"})
-        folders << qEnvironmentVariable(variable);
-#else
-    folders << QStringLiteral("/usr") << QStringLiteral("/opt");
-#endif
+    folders << InstallFolders();
     folders.removeAll(QString());
     folders.removeDuplicates();
     return folders;
 }
 
-bool IsWritableByUser(const QString& path)
-{
-#ifdef Q_OS_WIN
-    return QFileInfo(path).isWritable();
-#else
-    return ::access(QFile::encodeName(path).constData(), W_OK) == 0;
-#endif
-}
-
 DataLocationInputs SystemDataLocationInputs()
 {
     return {QDir::toNativeSeparators(QCoreApplication::applicationDirPath()), SystemFolders(),
-            QStandardPaths::writableLocation(QStandardPaths::AppDataLocation), IsWritableByUser};
+            UserFolder(), IsWritableByUser};
 }
 
 QString UserFolder()
 {
-    return QDir::toNativeSeparators(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    // The local one: on Windows %LOCALAPPDATA%, which does not roam with the player to other machines.
+    return QDir::toNativeSeparators(QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation));
 }
 
 void IgnoreRelativeXdgFolders()

@@ -55,8 +55,5 @@ void IgnoreRelativeXdgFolders();
 // The system folders of this platform and build.
 QStringList SystemFolders();
 
-// Whether the running user may write to `path` (access(W_OK) on Unix, so root may write anywhere
-// that is not mounted read-only).
-bool IsWritableByUser(const QString& path);
 
 } // namespace kelmora

@@ -1,4 +1,5 @@
 #include "SettingsStore.h"
+#include "Platform.h"
 
 #include "store/FileLookup.h"
 #include "store/FileSystem.h"
@@ -68,10 +69,8 @@ QString StoreError(const QSettings& settings)
 // system's folders, are looked at first. Their folders come from a store of a name nobody uses.
 std::optional<Problem> StoreFileInTheWay(const SettingsKey& key, Failure failure)
 {
-#ifdef Q_OS_WIN
-    Q_UNUSED(key);
-    Q_UNUSED(failure);
-#else
+    if (!SettingsInFiles(QSettings::defaultFormat()))
+        return std::nullopt;
     for (const QSettings::Scope scope : {QSettings::UserScope, QSettings::SystemScope}) {
         const QFileInfo probe(
             QSettings(QSettings::defaultFormat(), scope, QStringLiteral(".kelmora-probe"), QStringLiteral("probe"))
@@ -89,7 +88,6 @@ std::optional<Problem> StoreFileInTheWay(const SettingsKey& key, Failure failure
         if (key.root == QSettings::SystemScope)
             break;
     }
-#endif
     return std::nullopt;
 }
 
@@ -132,17 +130,15 @@ std::optional<Problem> LoadSettings(RunState& state, const SettingsKey& key)
 
 std::optional<Problem> CreateSettingsKey(const SettingsKey& key)
 {
-#ifdef Q_OS_WIN
-    // The registry key is created together with its first value.
-    Q_UNUSED(key);
-#else
+    // A registry key is created together with its first value.
+    if (!SettingsInFiles(QSettings::defaultFormat()))
+        return std::nullopt;
     if (auto problem = StoreFileInTheWay(key, Failure::SettingsWrite))
         return problem;
     const QSettings settings = OpenStore(key);
     const QString folder = QFileInfo(settings.fileName()).absolutePath();
     if (const QString error = MakeFolder(folder, false); !error.isEmpty())
         return Problem{Failure::SettingsWrite, StoreName(settings), error};
-#endif
     return std::nullopt;
 }
 

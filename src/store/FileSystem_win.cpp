@@ -1,0 +1,429 @@
+#include "FileSystem.h"
+#include "FileSystem_p.h"
+
+#include <QDateTime>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFileInfo>
+#include <QLockFile>
+#include <QSaveFile>
+
+#include <cerrno>
+#include <vector>
+
+#include <windows.h>
+
+#include <aclapi.h>
+
+namespace kelmora {
+namespace {
+
+// Absolute, with "\" and the "\\?\" prefix, so that a path longer than MAX_PATH works too; the prefix
+// turns off the system's own clean-up of the path, which is therefore done here.
+std::wstring Wide(const QString& path)
+{
+    QString clean = QDir::toNativeSeparators(QDir::cleanPath(QFileInfo(path).absoluteFilePath()));
+    if (clean.startsWith(QStringLiteral("\\\\?\\")))
+        return clean.toStdWString();
+    if (clean.startsWith(QStringLiteral("\\\\")))
+        clean = QStringLiteral("\\\\?\\UNC\\") + clean.mid(2);
+    else
+        clean = QStringLiteral("\\\\?\\") + clean;
+    return clean.toStdWString();
+}
+
+// The system's own words for the last failure of a Windows call.
+QString LastError()
+{
+    return qt_error_string(int(::GetLastError()));
+}
+
+// Closes a handle on every way out.
+struct Handle
+{
+    HANDLE handle = INVALID_HANDLE_VALUE;
+    ~Handle()
+    {
+        if (handle != INVALID_HANDLE_VALUE)
+            ::CloseHandle(handle);
+    }
+    bool valid() const { return handle != INVALID_HANDLE_VALUE; }
+};
+
+// Opens without waiting for anything, sharing with everyone, as a game that keeps its file open does.
+HANDLE Open(const QString& path, DWORD access, bool followLink = true)
+{
+    return ::CreateFileW(Wide(path).c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                         nullptr, OPEN_EXISTING,
+                         FILE_FLAG_BACKUP_SEMANTICS | (followLink ? 0 : FILE_FLAG_OPEN_REPARSE_POINT), nullptr);
+}
+
+// Why an open file is none to read or write, or empty.
+QString NotAFile(HANDLE handle, const BY_HANDLE_FILE_INFORMATION& info)
+{
+    if (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+        return ErrorText(EISDIR);
+    if (info.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)
+        return NotAFileReason(EntryKind::Link);
+    if (::GetFileType(handle) != FILE_TYPE_DISK)
+        return NotAFileReason(EntryKind::Other);
+    return {};
+}
+
+// The owner of an open file, and whether it is the running user (or, for an administrator, the
+// Administrators group that owns what an elevated program makes).
+bool OwnedByUser(HANDLE handle)
+{
+    PSID owner = nullptr;
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    if (::GetSecurityInfo(handle, SE_FILE_OBJECT, OWNER_SECURITY_INFORMATION, &owner, nullptr, nullptr, nullptr,
+                          &descriptor) != ERROR_SUCCESS)
+        return true; // a file system without owners (FAT): every file is the player's
+    bool mine = false;
+    HANDLE token = nullptr;
+    if (::OpenProcessToken(::GetCurrentProcess(), TOKEN_QUERY, &token)) {
+        for (const TOKEN_INFORMATION_CLASS kind : {TokenUser, TokenOwner}) {
+            DWORD size = 0;
+            ::GetTokenInformation(token, kind, nullptr, 0, &size);
+            std::vector<char> buffer(size);
+            if (size && ::GetTokenInformation(token, kind, buffer.data(), size, &size)) {
+                const PSID sid = kind == TokenUser ? reinterpret_cast<TOKEN_USER*>(buffer.data())->User.Sid
+                                                   : reinterpret_cast<TOKEN_OWNER*>(buffer.data())->Owner;
+                mine = mine || ::EqualSid(sid, owner);
+            }
+        }
+        ::CloseHandle(token);
+    }
+    ::LocalFree(descriptor);
+    return mine;
+}
+
+bool Information(HANDLE handle, BY_HANDLE_FILE_INFORMATION& info)
+{
+    return ::GetFileInformationByHandle(handle, &info) != 0;
+}
+
+qint64 SizeOf(const BY_HANDLE_FILE_INFORMATION& info)
+{
+    return (qint64(info.nFileSizeHigh) << 32) | info.nFileSizeLow;
+}
+
+// A run killed between making the lock file and writing its owner into it leaves the file empty.
+// QLockFile cannot ask such an owner whether it still runs and, with no stale time, would refuse
+// every later change for ever. A live owner writes its line right after making the file, so one
+// that has stood without an owner this long was left by a dead run.
+constexpr qint64 OwnerlessLockAgeMs = 1000;
+
+bool OwnerlessAndOld(const QString& path)
+{
+    qint64 pid = 0;
+    QString hostName, appName;
+    const QFileInfo info(path);
+    return info.exists() && !QLockFile(path).getLockInfo(&pid, &hostName, &appName) &&
+           qAbs(info.lastModified().msecsTo(QDateTime::currentDateTime())) > OwnerlessLockAgeMs;
+}
+
+void TakeOverOwnerlessLock(QLockFile& lock, const QString& path)
+{
+    // QLockFile removes a stale lock under a second lock, "<lock>.rmlock"; a run killed while it held
+    // that one leaves it without an owner too.
+    const QString removalPath = path + QStringLiteral(".rmlock");
+    if (OwnerlessAndOld(removalPath))
+        QFile::remove(removalPath);
+    if (!OwnerlessAndOld(path))
+        return;
+    // As QLockFile itself does: one remover at a time, and a second look once it is the one.
+    QLockFile removal(removalPath);
+    if (removal.tryLock(0) && OwnerlessAndOld(path))
+        lock.removeStaleLockFile();
+}
+
+} // namespace
+
+std::filesystem::path SystemPath(const QString& path)
+{
+    return std::filesystem::path(path.toStdWString());
+}
+
+std::optional<FileId> FileIdOf(const QString& path)
+{
+    Handle file{Open(path, 0)};
+    BY_HANDLE_FILE_INFORMATION info = {};
+    if (path.isEmpty() || !file.valid() || !Information(file.handle, info))
+        return std::nullopt;
+    return FileId{info.dwVolumeSerialNumber, (quint64(info.nFileIndexHigh) << 32) | info.nFileIndexLow};
+}
+
+bool RunningAsAdministrator()
+{
+    // Only an elevated program has the Administrators group enabled in its token.
+    SID_IDENTIFIER_AUTHORITY authority = SECURITY_NT_AUTHORITY;
+    PSID administrators = nullptr;
+    BOOL member = FALSE;
+    if (::AllocateAndInitializeSid(&authority, 2, SECURITY_BUILTIN_DOMAIN_RID, DOMAIN_ALIAS_RID_ADMINS, 0, 0, 0, 0,
+                                   0, 0, &administrators)) {
+        ::CheckTokenMembership(nullptr, administrators, &member);
+        ::FreeSid(administrators);
+    }
+    return member;
+}
+
+QString ReadRegularFile(const QString& path, QByteArray& content, qint64 maximumSize, FileFacts* facts,
+                        bool followLink)
+{
+    Handle file{Open(path, GENERIC_READ, followLink)};
+    if (!file.valid())
+        return LastError();
+    BY_HANDLE_FILE_INFORMATION info = {};
+    if (!Information(file.handle, info))
+        return LastError();
+    if (const QString reason = NotAFile(file.handle, info); !reason.isEmpty())
+        return reason;
+    if (SizeOf(info) > maximumSize)
+        return QStringLiteral("The file is too large (%1 bytes, at most %2 expected)").arg(SizeOf(info)).arg(maximumSize);
+    // Never more than the size said, whatever the file does meanwhile.
+    QByteArray bytes(qsizetype(SizeOf(info)), Qt::Uninitialized);
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        DWORD got = 0;
+        if (!::ReadFile(file.handle, bytes.data() + done, DWORD(qMin<qint64>(bytes.size() - done, 1 << 30)), &got,
+                        nullptr))
+            return LastError();
+        if (got == 0)
+            break; // shrunk while being read: keep what is there
+        done += got;
+    }
+    bytes.truncate(done);
+    content = bytes;
+    if (facts) {
+        // Whoever else may write the file, only bytes this user recorded are ever used from it; the
+        // owner is what tells whose choice made it.
+        *facts = {done, int(info.nNumberOfLinks), OwnedByUser(file.handle), false};
+    }
+    return {};
+}
+
+QString ReplaceFile(const QString& path, const QByteArray& content, bool mayCreate)
+{
+    const EntryKind kind = EntryAt(path);
+    if (kind != EntryKind::RegularFile && !(kind == EntryKind::Missing && mayCreate))
+        return NotAFileReason(kind);
+    if (kind == EntryKind::RegularFile && (::GetFileAttributesW(Wide(path).c_str()) & FILE_ATTRIBUTE_READONLY))
+        return ErrorText(EACCES);
+    // QSaveFile writes the new version beside the old one, flushes it and moves it into place. It
+    // resolves a link at the path when it opens; on Windows only an administrator or a developer
+    // may make one, and the check above refuses one that is there.
+    QSaveFile file(path);
+    // Unbuffered: a write cut short by a full disk must show here. Through a buffer, QSaveFile may
+    // commit the cut-off file and report success.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return file.errorString();
+    for (qint64 done = 0; done < content.size();) {
+        const qint64 written = file.write(content.constData() + done, content.size() - done);
+        if (written <= 0) {
+            const QString error = file.errorString();
+            file.cancelWriting();
+            return error;
+        }
+        done += written;
+    }
+    if (file.size() != content.size()) {
+        file.cancelWriting();
+        return ErrorText(ENOSPC);
+    }
+    // commit() flushes the new version to disk before it moves it into place. NTFS keeps the names
+    // of a folder in its journal, so that the move itself survives a power cut once it is done;
+    // there is no folder to flush as on Unix.
+    return file.commit() ? QString() : file.errorString();
+}
+
+QString WriteInPlace(const QString& path, qint64 offset, const QByteArray& bytes)
+{
+    // Not through a link: one swapped in is never written through.
+    Handle file{Open(path, GENERIC_WRITE, false)};
+    if (!file.valid())
+        return LastError();
+    BY_HANDLE_FILE_INFORMATION info = {};
+    if (!Information(file.handle, info))
+        return LastError();
+    if (const QString reason = NotAFile(file.handle, info); !reason.isEmpty())
+        return reason;
+    // NTFS has hard links too: a write would change every name's savegame.
+    if (info.nNumberOfLinks > 1)
+        return QStringLiteral("It has other names, which a write into it would change too");
+    if (SizeOf(info) < offset + bytes.size())
+        return QStringLiteral("The file is too short for the write (%1 bytes, %2 needed)")
+            .arg(SizeOf(info))
+            .arg(offset + bytes.size());
+    LARGE_INTEGER at;
+    at.QuadPart = offset;
+    DWORD written = 0;
+    if (!::SetFilePointerEx(file.handle, at, nullptr, FILE_BEGIN) ||
+        !::WriteFile(file.handle, bytes.constData(), DWORD(bytes.size()), &written, nullptr))
+        return LastError();
+    if (written != DWORD(bytes.size()))
+        return ErrorText(ENOSPC);
+    return ::FlushFileBuffers(file.handle) ? QString() : LastError();
+}
+
+QString RemoveFile(const QString& path)
+{
+    const EntryKind kind = EntryAt(path);
+    if (kind == EntryKind::Folder || kind == EntryKind::Other)
+        return NotAFileReason(kind);
+    return ::DeleteFileW(Wide(path).c_str()) ? QString() : LastError();
+}
+
+QString MakeFolder(const QString& folder, bool privateFolder, QString* failedPath)
+{
+    // The per-user folders of Windows are the user's alone already; `privateFolder` asks no more.
+    Q_UNUSED(privateFolder);
+    const auto failed = [&](const QString& at, const QString& error) {
+        if (failedPath)
+            *failedPath = QDir::toNativeSeparators(at);
+        return error;
+    };
+    if (folder.isEmpty())
+        return failed(folder, ErrorText(ENOENT));
+    const QString clean = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
+    // From the nearest folder that exists down, so that the failing folder and the reason are known.
+    QStringList missing;
+    QFileInfo existing(clean);
+    while (!existing.exists() && !existing.isRoot()) {
+        missing.prepend(existing.absoluteFilePath());
+        existing.setFile(existing.absolutePath());
+    }
+    if (existing.exists() && !existing.isDir())
+        return failed(existing.absoluteFilePath(), ErrorText(ENOTDIR));
+    for (const QString& part : missing) {
+        if (!::CreateDirectoryW(Wide(part).c_str(), nullptr) && ::GetLastError() != ERROR_ALREADY_EXISTS)
+            return failed(part, LastError());
+        if (!QFileInfo(part).isDir())
+            return failed(part, ErrorText(ENOTDIR));
+    }
+    return {};
+}
+
+QString CannotMakeFilesIn(const QString& folder)
+{
+    // Asking for the right to add a file to the folder is what making one would ask: a read-only
+    // medium or missing rights answer as they would then.
+    Handle dir{::CreateFileW(Wide(folder).c_str(), FILE_ADD_FILE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                             nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr)};
+    if (!dir.valid())
+        return LastError();
+    return {};
+}
+
+ChangeWay HowToChange(const QString& path, QString* whyNot)
+{
+    const auto impossible = [&](const QString& reason) {
+        if (whyNot)
+            *whyNot = reason;
+        return ChangeWay::Impossible;
+    };
+    const EntryKind kind = EntryAt(path);
+    if (kind != EntryKind::RegularFile)
+        return impossible(NotAFileReason(kind));
+    // A file the player made read-only stays as it is.
+    if (::GetFileAttributesW(Wide(path).c_str()) & FILE_ATTRIBUTE_READONLY)
+        return impossible(ErrorText(EACCES));
+    if (CannotMakeFilesIn(QFileInfo(path).absolutePath()).isEmpty())
+        return ChangeWay::Replace;
+    Handle file{Open(path, GENERIC_WRITE, false)};
+    return file.valid() ? ChangeWay::InPlace : impossible(LastError());
+}
+
+FolderNames ListFolder(const QString& folder)
+{
+    FolderNames names;
+    WIN32_FIND_DATAW entry = {};
+    const std::wstring pattern = Wide(folder) + L"\\*";
+    const HANDLE find = ::FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &entry, FindExSearchNameMatch, nullptr,
+                                           FIND_FIRST_EX_LARGE_FETCH);
+    if (find == INVALID_HANDLE_VALUE) {
+        const DWORD error = ::GetLastError();
+        if (error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND)
+            names.error = QFileInfo(folder).exists() && !QFileInfo(folder).isDir() ? ErrorText(ENOTDIR)
+                                                                                   : qt_error_string(int(error));
+        return names;
+    }
+    do {
+        const QString name = QString::fromWCharArray(entry.cFileName);
+        if (name == QStringLiteral(".") || name == QStringLiteral("..") ||
+            (entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT))
+            continue;
+        if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+            names.folders.append(name);
+        else if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DEVICE))
+            names.files.append(name);
+    } while (::FindNextFileW(find, &entry));
+    ::FindClose(find);
+    return names;
+}
+
+bool IsHiddenFile(const QString& path)
+{
+    const DWORD attributes = ::GetFileAttributesW(Wide(path).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM));
+}
+
+QString NameOnDisk(const QString& path)
+{
+    // Without wildcards, a search finds the one entry, under the name its folder gives it.
+    if (path.contains(u'*') || path.contains(u'?'))
+        return {};
+    WIN32_FIND_DATAW entry = {};
+    const HANDLE find = ::FindFirstFileW(Wide(path).c_str(), &entry);
+    if (find == INVALID_HANDLE_VALUE)
+        return {};
+    ::FindClose(find);
+    return QString::fromWCharArray(entry.cFileName);
+}
+
+struct FlowLock::Held
+{
+    std::unique_ptr<QLockFile> lock;
+};
+
+FlowLock::FlowLock(const QString& folder)
+    : m_folder(folder)
+{ }
+
+FlowLock::~FlowLock() = default;
+
+std::optional<Problem> FlowLock::Acquire(int waitMs)
+{
+    const QString path = QDir::toNativeSeparators(m_folder + QStringLiteral("/kelmora.lock"));
+    if (const QString error = MakeFolder(m_folder, false); !error.isEmpty())
+        return Problem{Failure::LockFailed, path, error};
+    // QLockFile takes a folder for a lock that another run holds.
+    for (const QString& file : {path, path + QStringLiteral(".rmlock")}) {
+        const EntryKind kind = EntryAt(file);
+        if (kind != EntryKind::Missing && kind != EntryKind::RegularFile)
+            return Problem{Failure::LockFailed, QDir::toNativeSeparators(file), NotAFileReason(kind)};
+    }
+    m_held = std::make_unique<Held>();
+    m_held->lock = std::make_unique<QLockFile>(path);
+    QLockFile& lock = *m_held->lock;
+    // A run that died keeps its lock only as long as its process could still be alive.
+    lock.setStaleLockTime(0);
+    const QDeadlineTimer deadline(waitMs);
+    while (!lock.tryLock(int(qMin<qint64>(deadline.remainingTime(), 100)))) {
+        if (lock.error() != QLockFile::LockFailedError || deadline.hasExpired())
+            break;
+        TakeOverOwnerlessLock(lock, path);
+    }
+    if (lock.isLocked())
+        return std::nullopt;
+    switch (lock.error()) {
+    case QLockFile::LockFailedError:
+        return Problem{Failure::Busy, path, {}};
+    case QLockFile::PermissionError:
+        return Problem{Failure::LockFailed, path, ErrorText(EACCES)};
+    default:
+        return Problem{Failure::LockFailed, path, QStringLiteral("The lock file could not be made")};
+    }
+}
+
+} // namespace kelmora
