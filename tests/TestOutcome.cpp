@@ -69,6 +69,16 @@ void TestOutcome::testMessages_data()
         {"Another Kelmora has chosen '/p/f' as the template driver since this one started; nothing was saved. Start "
          "Kelmora again to save for that template driver.",
          "Error! - Save failed", MessageIcon::Exclamation});
+    add("data file of another template", {Failure::DataFileNotTheTemplates, path, why},
+        {"Nothing was saved: the program data file '/p/f' does not hold the progress of the current template driver "
+         "[Why]. Choose the template driver again to fix this.",
+         "Error! - Save failed", MessageIcon::Exclamation});
+    add("restore that would mix drivers", {Failure::RestoreMixesDrivers, path, why},
+        {"Restoring '/p/f' puts back a savegame that saves may give another driver's progress [Why]. The next save "
+         "would write the current template driver's progress into it.",
+         "Restore Factory Driver", MessageIcon::Exclamation});
+    add("backups unreadable", {Failure::BackupsUnreadable, path, why},
+        {"Could not read the backups in '/p/f' [Why]", error, MessageIcon::Exclamation});
 }
 
 void TestOutcome::testMessages()
