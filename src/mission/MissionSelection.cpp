@@ -30,6 +30,8 @@ QString MissionChoiceText(const MissionChoice& choice)
 {
     if (choice.kind == MissionChoice::Kind::PlayedOn)
         return QStringLiteral("played on since a save");
+    if (choice.kind == MissionChoice::Kind::AsTemplate)
+        return QStringLiteral("as the template (not saved yet)");
     if (choice.kind == MissionChoice::Kind::Set && !choice.indexes.isEmpty())
         return QStringLiteral("Mission %1").arg(choice.indexes.constFirst() + 1);
     return QStringLiteral("unknown");

@@ -20,6 +20,7 @@ struct MissionChoice
         Unknown, // a file could not be read; `reason` says why
         Set, // `indexes` holds every mission whose save gives exactly the file's block, lowest first
         PlayedOn, // no save gives these bytes: the game or someone else changed them since
+        AsTemplate, // the file is still the template's exact copy: nothing saved into it yet
     };
     Kind kind = Kind::Unknown;
     QList<int> indexes;
@@ -31,7 +32,7 @@ struct MissionChoice
 MissionChoice MatchMissionChoice(const MissionStatusTable& templateBlock, const MissionStatusTable& factoryBlock);
 
 // The one wording of a choice, for the window, the restore list and kelmora-cli: "Mission 12",
-// "played on since a save" or "unknown".
+// "played on since a save", "as the template (not saved yet)" or "unknown".
 QString MissionChoiceText(const MissionChoice& choice);
 
 // The save status after a save of mission `index` at `timeText`.

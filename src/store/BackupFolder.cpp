@@ -59,6 +59,8 @@ QString ChoiceCode(const MissionChoice& choice)
 {
     if (choice.kind == MissionChoice::Kind::PlayedOn)
         return QStringLiteral("p");
+    if (choice.kind == MissionChoice::Kind::AsTemplate)
+        return QStringLiteral("t");
     if (choice.kind == MissionChoice::Kind::Set && !choice.indexes.isEmpty())
         return u'm' + QString::number(choice.indexes.constFirst() + 1);
     return QStringLiteral("u");
@@ -68,6 +70,8 @@ std::optional<MissionChoice> ChoiceOf(QStringView code)
 {
     if (code == u"p")
         return MissionChoice{MissionChoice::Kind::PlayedOn, {}, {}};
+    if (code == u"t")
+        return MissionChoice{MissionChoice::Kind::AsTemplate, {}, {}};
     if (code == u"u")
         return MissionChoice{};
     const int number = code.startsWith(u'm') && IsDigits(code.mid(1), 2) ? code.mid(1).toInt() : 0;

@@ -25,7 +25,7 @@ namespace kelmora {
 //                 by the time, so that a clock set back cannot have the newest one pruned
 //       tkey      8 hex digits for the template driver, 00000000 when it was not known
 //       choice    the mission it was set to against that template: m<number>, p (played on since
-//                 a save) or u (unknown)
+//                 a save), t (the template's exact copy) or u (unknown)
 //       size, digest   what the bytes must be (decimal; ContentDigest in hex), so that a backup cut
 //                 short or damaged on disk is never put back
 // Names never come from the original path, and a listing reads names and the small path files only.

@@ -11,6 +11,16 @@
 namespace kelmora {
 namespace {
 
+// What `savegame` is set to against the template at `templatePath` and its block: the template's
+// exact copy, or the mission whose save gives its block.
+MissionChoice ChoiceOf(const QByteArray& savegame, const QString& templatePath, const MissionStatusTable& templateBlock)
+{
+    QByteArray original;
+    if (ReadRegularFile(templatePath, original, savegame.size()).isEmpty() && original == savegame)
+        return {MissionChoice::Kind::AsTemplate, {}, {}};
+    return MatchMissionChoice(templateBlock, MissionBlockIn(savegame));
+}
+
 // Far beyond the 170 bytes of a program data file, and far below what could hurt to read.
 constexpr qint64 MaxDataFileSize = 1024 * 1024;
 
@@ -191,7 +201,7 @@ std::optional<Problem> SavegameStore::KeepBackup(const QString& path, const QByt
     if (content.size() >= MinimumSavegameSize && !FactoryPathOf(stored).isEmpty() &&
         CompareFiles(path, FactoryPathOf(stored)) == Identity::Same && !TemplateBytes(stored, templateBlock)) {
         templatePath = TemplatePathOf(stored);
-        choice = MatchMissionChoice(templateBlock, MissionBlockIn(content));
+        choice = ChoiceOf(content, templatePath, templateBlock);
     }
     QString where;
     const QString folder = BackupFolderPath();
@@ -598,7 +608,7 @@ MissionChoice SavegameStore::FactoryDriverChoice(const RunState& state) const
         unknown.reason = MessageFor(*problem).text;
         return unknown;
     }
-    return MatchMissionChoice(templateBlock, MissionBlockIn(savegame));
+    return ChoiceOf(savegame, TemplatePathOf(state), templateBlock);
 }
 
 Message RestoredMessage(const Backup& backup, const QString& timeText)

@@ -318,6 +318,9 @@ void MainWindow::ShowFactoryDriverChoice(const MissionChoice& choice)
         tip = QStringLiteral("The factory driver file has been played on or changed since the last save: no mission's "
                              "save gives its bytes");
         break;
+    case MissionChoice::Kind::AsTemplate:
+        tip = QStringLiteral("The factory driver file is %1").arg(MissionChoiceText(choice));
+        break;
     case MissionChoice::Kind::Unknown:
         tip = QStringLiteral("Which mission the factory driver file is set to cannot be told: ") + choice.reason;
         break;

@@ -175,6 +175,10 @@ void TestStartup::testStartsAtTheFactoryDriversMission()
         QByteArray played = fixture.file("AFactMS.sav");
         played[245 + 240 * 11] = 7; // the game recorded progress in mission 12
         WriteWholeFile(factoryPath, played);
+    } else if (change == "zero tail") {
+        QByteArray played = fixture.file("AFactMS.sav");
+        played[100] = char(played[100] + 1); // the game wrote outside the block: no longer the template's copy
+        WriteWholeFile(factoryPath, played);
     } else if (change == "missing") {
         QVERIFY(QFile::remove(factoryPath));
     } else if (change == "unreadable") {
@@ -207,7 +211,7 @@ void TestStartup::testStartsAtTheFactoryDriversMission()
     if (change == "") {
         Program& third = fixture.start();
         QCOMPARE(third.mainWindow().findChild<QLabel*>("lblSaveStatusDesc")->toolTip(),
-                 QStringLiteral("The factory driver file is set to Mission #34"));
+                 QStringLiteral("The factory driver file is as the template (not saved yet)"));
         ClickSave(third.mainWindow(), 2);
         QCOMPARE(third.mainWindow().findChild<QLabel*>("lblSaveStatusDesc")->toolTip(), QString());
     }
