@@ -282,13 +282,9 @@ QString BackupFolder::Keep(const QString& originalPath, const QByteArray& conten
     if (!kept.isEmpty()) {
         const Named& newest = kept.first();
         // Only a copy of the same template: the bytes alone do not tell whose copy they were.
-        QByteArray held;
         if (newest.templateKey == templateKey && newest.backup.size == backup.size &&
             newest.backup.digest == backup.digest &&
-            ReadRegularFile(QDir(folder).filePath(FileNameOf(newest.backup, newest.templateKey)), held,
-                            content.size())
-                .isEmpty() &&
-            held == content)
+            FileHolds(QDir(folder).filePath(FileNameOf(newest.backup, newest.templateKey)), content))
             return {};
     }
     backup.sequence = kept.isEmpty() ? 1 : kept.first().backup.sequence + 1;

@@ -63,7 +63,8 @@ LookupResult LookUpFiles(const QString& pattern)
             return result;
         }
     }
-    const FolderNames names = ListFolder(folder);
+    // What follows the last "?" must end every name that matches.
+    const FolderNames names = ListFolder(folder, namePattern.mid(namePattern.lastIndexOf(u'?') + 1));
     result.error = names.error;
     for (const QString& name : names.files) {
         const QString file = QDir(folder).filePath(name);

@@ -50,6 +50,10 @@ bool RunningAsAdministrator();
 QString ReadRegularFile(const QString& path, QByteArray& content, qint64 maximumSize, FileFacts* facts = nullptr,
                         bool followLink = true);
 
+// True when the regular file at `path` holds exactly `content`. Reads a piece at a time, only as far
+// as the first difference, and not at all when the sizes differ; never waits on a FIFO or a device.
+bool FileHolds(const QString& path, const QByteArray& content);
+
 // Whether two paths lead to one file. Same: both exist and are one file (through links, hard links,
 // or two paths to one folder). MaybeSame: they name entries of one folder whose names differ only
 // in case, which a case-insensitive file system (FAT, exFAT, NTFS) takes for one. Different: neither.
@@ -92,14 +96,16 @@ enum class ChangeWay
 };
 ChangeWay HowToChange(const QString& path, QString* whyNot = nullptr);
 
-// The names of the regular files and of the folders in `folder`, without looking at each entry.
+// The names of the regular files and of the folders in `folder`, without looking at each entry; with
+// `fileSuffix`, only the files whose names end with it, in any case (a folder of 100,000 savegames
+// then costs no string for each).
 struct FolderNames
 {
     QStringList files;
     QStringList folders;
     QString error; // the system's words when the folder cannot be read; a missing folder is empty
 };
-FolderNames ListFolder(const QString& folder);
+FolderNames ListFolder(const QString& folder, const QString& fileSuffix = {});
 
 // A file the system's own listings hide from a player: on Windows one with the hidden or system
 // attribute. A name starting with a dot is an ordinary name for a savegame a player chose.

@@ -8,10 +8,12 @@
 #include <QThread>
 
 #include <cerrno>
+#include <cstring>
 #include <string_view>
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <strings.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -146,6 +148,25 @@ QString ReadRegularFile(const QString& path, QByteArray& content, qint64 maximum
         facts->size = done;
     }
     return {};
+}
+
+bool FileHolds(const QString& path, const QByteArray& content)
+{
+    Descriptor file{::open(Name(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)};
+    struct stat info = {};
+    if (file.fd < 0 || ::fstat(file.fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_size != content.size())
+        return false;
+    char buffer[64 * 1024];
+    for (qsizetype done = 0; done < content.size();) {
+        const ssize_t got = ::read(file.fd, buffer, size_t(qMin<qsizetype>(sizeof buffer, content.size() - done)));
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0 || std::memcmp(buffer, content.constData() + done, size_t(got)) != 0)
+            return false;
+        done += got;
+    }
+    char more;
+    return ::read(file.fd, &more, 1) == 0;
 }
 
 QString ReplaceFile(const QString& path, const QByteArray& content, bool mayCreate)
@@ -362,9 +383,10 @@ ChangeWay HowToChange(const QString& path, QString* whyNot)
     return renames && keepsOwner ? ChangeWay::Replace : ChangeWay::InPlace;
 }
 
-FolderNames ListFolder(const QString& folder)
+FolderNames ListFolder(const QString& folder, const QString& fileSuffix)
 {
     FolderNames names;
+    const QByteArray suffix = QFile::encodeName(fileSuffix);
     // readdir() rather than a directory iterator, which builds a path or a file info for each entry.
     DIR* const dir = ::opendir(Name(folder).constData());
     if (!dir) {
@@ -376,6 +398,11 @@ FolderNames ListFolder(const QString& folder)
         const std::string_view name(entry->d_name);
         if (name == "." || name == "..")
             continue;
+        // In bytes, before any string is made: most names of a large folder end here.
+        if (!suffix.isEmpty() && (name.size() < size_t(suffix.size()) ||
+                                  ::strncasecmp(name.data() + name.size() - suffix.size(), suffix.constData(),
+                                                size_t(suffix.size())) != 0))
+            continue;
         unsigned char type = entry->d_type;
         if (type == DT_UNKNOWN) {
             struct stat info = {};
@@ -385,7 +412,7 @@ FolderNames ListFolder(const QString& folder)
         }
         if (type == DT_REG)
             names.files.append(QFile::decodeName(entry->d_name));
-        else if (type == DT_DIR)
+        else if (type == DT_DIR && suffix.isEmpty())
             names.folders.append(QFile::decodeName(entry->d_name));
     }
     ::closedir(dir);

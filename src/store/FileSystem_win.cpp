@@ -9,6 +9,7 @@
 #include <QSaveFile>
 
 #include <cerrno>
+#include <cstring>
 #include <vector>
 
 #include <windows.h>
@@ -203,6 +204,25 @@ QString ReadRegularFile(const QString& path, QByteArray& content, qint64 maximum
     return {};
 }
 
+bool FileHolds(const QString& path, const QByteArray& content)
+{
+    Handle file{Open(path, GENERIC_READ)};
+    BY_HANDLE_FILE_INFORMATION info = {};
+    if (!file.valid() || !Information(file.handle, info) || !NotAFile(file.handle, info).isEmpty() ||
+        SizeOf(info) != content.size())
+        return false;
+    std::vector<char> buffer(64 * 1024);
+    for (qsizetype done = 0; done < content.size();) {
+        DWORD got = 0;
+        if (!::ReadFile(file.handle, buffer.data(), DWORD(qMin<qsizetype>(buffer.size(), content.size() - done)), &got,
+                        nullptr) ||
+            got == 0 || std::memcmp(buffer.data(), content.constData() + done, got) != 0)
+            return false;
+        done += got;
+    }
+    return true;
+}
+
 QString ReplaceFile(const QString& path, const QByteArray& content, bool mayCreate)
 {
     const EntryKind kind = EntryAt(path);
@@ -334,7 +354,7 @@ ChangeWay HowToChange(const QString& path, QString* whyNot)
     return file.valid() ? ChangeWay::InPlace : impossible(LastError());
 }
 
-FolderNames ListFolder(const QString& folder)
+FolderNames ListFolder(const QString& folder, const QString& fileSuffix)
 {
     FolderNames names;
     WIN32_FIND_DATAW entry = {};
@@ -353,10 +373,14 @@ FolderNames ListFolder(const QString& folder)
         if (name == QStringLiteral(".") || name == QStringLiteral("..") ||
             (entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT))
             continue;
-        if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-            names.folders.append(name);
-        else if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DEVICE))
+        if (!fileSuffix.isEmpty() && !name.endsWith(fileSuffix, Qt::CaseInsensitive))
+            continue;
+        if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+            if (fileSuffix.isEmpty())
+                names.folders.append(name);
+        } else if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DEVICE)) {
             names.files.append(name);
+        }
     } while (::FindNextFileW(find, &entry));
     ::FindClose(find);
     return names;

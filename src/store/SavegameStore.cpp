@@ -7,18 +7,20 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
+#include <QHash>
 
 namespace kelmora {
 namespace {
 
 // What `savegame` is set to against the template at `templatePath` and its block: the template's
-// exact copy, or the mission whose save gives its block.
+// exact copy, or the mission whose save gives its block. Only a file whose block is the template's
+// can be its copy, and only then is the template read.
 MissionChoice ChoiceOf(const QByteArray& savegame, const QString& templatePath, const MissionStatusTable& templateBlock)
 {
-    QByteArray original;
-    if (ReadRegularFile(templatePath, original, savegame.size()).isEmpty() && original == savegame)
+    const MissionStatusTable block = MissionBlockIn(savegame);
+    if (block == templateBlock && FileHolds(templatePath, savegame))
         return {MissionChoice::Kind::AsTemplate, {}, {}};
-    return MatchMissionChoice(templateBlock, MissionBlockIn(savegame));
+    return MatchMissionChoice(templateBlock, block);
 }
 
 // Far beyond the 170 bytes of a program data file, and far below what could hurt to read.
@@ -191,17 +193,24 @@ std::optional<Problem> SavegameStore::TemplateBytes(const RunState& stored, Miss
     return std::nullopt;
 }
 
-std::optional<Problem> SavegameStore::KeepBackup(const QString& path, const QByteArray& content,
-                                                 const RunState& stored) const
+std::optional<Problem> SavegameStore::KeepBackup(const QString& path, const QByteArray& content, const RunState& stored,
+                                                 const MissionStatusTable* templateBlock) const
 {
     // Whose copy the file is, only the stored choice can tell, and only for the very file it made.
     QString templatePath;
     MissionChoice choice;
-    MissionStatusTable templateBlock{};
-    if (content.size() >= MinimumSavegameSize && !FactoryPathOf(stored).isEmpty() &&
-        CompareFiles(path, FactoryPathOf(stored)) == Identity::Same && !TemplateBytes(stored, templateBlock)) {
+    MissionStatusTable block{};
+    if (templateBlock) {
+        block = *templateBlock;
+    } else if (content.size() < MinimumSavegameSize || FactoryPathOf(stored).isEmpty() ||
+               CompareFiles(path, FactoryPathOf(stored)) != Identity::Same || TemplateBytes(stored, block)) {
+        templateBlock = nullptr;
+    } else {
+        templateBlock = &block;
+    }
+    if (templateBlock) {
         templatePath = TemplatePathOf(stored);
-        choice = ChoiceOf(content, templatePath, templateBlock);
+        choice = ChoiceOf(content, templatePath, block);
     }
     QString where;
     const QString folder = BackupFolderPath();
@@ -242,6 +251,7 @@ SaveOutcome SavegameStore::Save(RunState& state, bool panelEnabled, int index, c
             outcome.problems << Problem{Failure::SaveDataFileUnreadable, problem->path, {}};
         return outcome;
     }
+    const MissionStatusTable templateBlock = table;
     state.MissionStatus = table;
     if (!ApplyMissionSelection(state.MissionStatus, index))
         return fail({Failure::SelectionRule, {}, {}});
@@ -262,9 +272,8 @@ SaveOutcome SavegameStore::Save(RunState& state, bool panelEnabled, int index, c
         return writeFailed(QStringLiteral("It is the template driver file, which is never written"));
     if (const QString reason = Unchangeable(facts); !reason.isEmpty())
         return writeFailed(reason);
-    QByteArray saved = current;
-    PutBlock(saved, state.MissionStatus);
-    if (saved != current) {
+    // One copy of the savegame in memory, however large: kept as it is, then changed where it lies.
+    if (MissionBlockIn(current) != state.MissionStatus) {
         QString whyNot;
         const ChangeWay way = HowToChange(path, &whyNot);
         if (way == ChangeWay::Impossible)
@@ -272,15 +281,16 @@ SaveOutcome SavegameStore::Save(RunState& state, bool panelEnabled, int index, c
         if (way == ChangeWay::InPlace && facts.links > 1)
             return writeFailed(QStringLiteral("It has other names, which a write into it would change too"));
         // No backup, no change.
-        if (auto problem = KeepBackup(path, current, session.stored))
+        if (auto problem = KeepBackup(path, current, session.stored, &templateBlock))
             return fail(*problem);
+        PutBlock(current, state.MissionStatus);
         // A folder where no new file can be made, or a shared one where another user's file may not
         // be replaced, still lets the player write the file itself: then the span that holds the
         // block goes in with one write.
         const QString error =
             way == ChangeWay::Replace
-                ? ReplaceFile(path, saved, false)
-                : WriteInPlace(path, MissionBlockOffset, saved.mid(MissionBlockOffset, MissionBlockEnd - MissionBlockOffset));
+                ? ReplaceFile(path, current, false)
+                : WriteInPlace(path, MissionBlockOffset, current.mid(MissionBlockOffset, MissionBlockEnd - MissionBlockOffset));
         if (!error.isEmpty())
             return writeFailed(error);
     }
@@ -581,10 +591,14 @@ BackupListing SavegameStore::Backups() const
     // What a backup was set to means something against the template it was a copy of only.
     RunState current;
     LoadSettings(current, m_places.settings);
+    QHash<QString, bool> isCurrent; // by template path: a handful of templates for thousands of backups
     for (const Backup& backup : backups) {
-        const bool currentTemplate = !backup.templatePath.isEmpty() && !current.TemplateDriverFile.isEmpty() &&
-                                     CompareFiles(backup.templatePath, TemplatePathOf(current)) == Identity::Same;
-        listing.backups.append({backup, MissionChoiceText(currentTemplate ? backup.choice : MissionChoice{})});
+        auto known = isCurrent.constFind(backup.templatePath);
+        if (known == isCurrent.constEnd())
+            known = isCurrent.insert(backup.templatePath,
+                                     !backup.templatePath.isEmpty() && !current.TemplateDriverFile.isEmpty() &&
+                                         CompareFiles(backup.templatePath, TemplatePathOf(current)) == Identity::Same);
+        listing.backups.append({backup, MissionChoiceText(*known ? backup.choice : MissionChoice{})});
     }
     return listing;
 }

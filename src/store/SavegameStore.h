@@ -119,7 +119,10 @@ private:
     struct Session;
     std::optional<Problem> Begin(Session& session) const;
     std::optional<Problem> TemplateBytes(const RunState& stored, MissionStatusTable& table) const;
-    std::optional<Problem> KeepBackup(const QString& path, const QByteArray& content, const RunState& stored) const;
+    // `templateBlock`: the stored template's bytes, when the caller has them from the program data
+    // file and `path` is the stored factory driver file.
+    std::optional<Problem> KeepBackup(const QString& path, const QByteArray& content, const RunState& stored,
+                                      const MissionStatusTable* templateBlock = nullptr) const;
 
     StorePlaces m_places;
 };
