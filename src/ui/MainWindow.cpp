@@ -507,7 +507,7 @@ std::optional<ChosenFile> MainWindow::RunOpenDialog(const QString& initialFolder
     const QString path = m_services.openDialog.GetOpenFileName(
         this, QStringLiteral("Select Driver Savegame File"),
         m_lastDialogFolder.isEmpty() ? FirstDialogFolder() : m_lastDialogFolder,
-        QStringLiteral("Driver Savegames (*.sav);;All Files (*)"), WindowsPrefixDriveFolders(QDir::homePath()));
+        QStringLiteral("Driver Savegames (*.sav);;All Files (*)"), WindowsPrefixes(SystemPlaceInputs()));
     if (path.isEmpty())
         return std::nullopt;
     const QFileInfo chosen(path);

@@ -11,7 +11,10 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
+#include <QFileDialog>
+#include <QFileSystemModel>
 #include <QLabel>
+#include <QListView>
 #include <QMimeData>
 #include <QStatusBar>
 #include <QUrl>
@@ -65,6 +68,7 @@ private slots:
     void testReadme();
     void testScreenReaders();
     void testFirstDialogAtHomeWithPrefixes();
+    void testSidebarNames();
     void testDragAcceptsOneSavegame_data();
     void testDragAcceptsOneSavegame();
     void testDropGoesTheDialogsWay_data();
@@ -347,10 +351,56 @@ void TestMainWindow::testFirstDialogAtHomeWithPrefixes()
     QDir::setCurrent(oldCurrent);
 
     QCOMPARE(m_fixture->openDialog.lastFolder, m_fixture->home);
-    QCOMPARE(m_fixture->openDialog.lastSidebar, QStringList{m_fixture->home + "/.wine/drive_c"});
+    const SavegamePlace wine{"Wine", m_fixture->home + "/.wine/drive_c", SavegamePlace::Kind::WindowsDrive};
+    QCOMPARE(m_fixture->openDialog.lastSidebar, QList<SavegamePlace>{wine});
     QCOMPARE(m_fixture->openDialog.lastTitle, QStringLiteral("Select Driver Savegame File"));
     QCOMPARE(m_fixture->openDialog.lastFilter, QStringLiteral("Driver Savegames (*.sav);;All Files (*)"));
 #endif
+}
+
+void TestMainWindow::testSidebarNames()
+{
+    // Qt's own dialog, as the open dialog shows it, without running it. It keeps its side bar from
+    // run to run: an earlier run's prefix is still in it.
+    QVERIFY(QDir(m_fixture->home).mkpath(".wine/drive_c"));
+    QVERIFY(QDir(m_fixture->home).mkpath("steam/compatdata/2450/pfx/drive_c"));
+    QVERIFY(QDir(m_fixture->home).mkpath("steam/compatdata/1001/pfx/drive_c"));
+    QVERIFY(QDir(m_fixture->home).mkpath("Bookmarked"));
+    QFileDialog dialog(nullptr, "Select Driver Savegame File", m_fixture->home);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    const QUrl bookmark = QUrl::fromLocalFile(m_fixture->home + "/Bookmarked");
+    dialog.setSidebarUrls({QUrl::fromLocalFile(m_fixture->home), bookmark,
+                           QUrl::fromLocalFile(m_fixture->home + "/steam/compatdata/1001/pfx/drive_c")});
+    const QString proton = m_fixture->home + "/steam/compatdata/2450/pfx/drive_c";
+    const QList<QUrl> kept =
+        OfferPlaces(dialog, {{"Wine", m_fixture->home + "/.wine/drive_c", SavegamePlace::Kind::WindowsDrive},
+                             {"Proton 2450 (Vantor)", proton, SavegamePlace::Kind::WindowsDrive},
+                             {"Gone", m_fixture->home + "/gone/drive_c", SavegamePlace::Kind::WindowsDrive}});
+    auto* sidebar = dialog.findChild<QListView*>("sidebar");
+    QVERIFY(sidebar);
+    const auto names = [sidebar] {
+        QStringList shown;
+        for (int row = 0; row < sidebar->model()->rowCount(); ++row)
+            shown << sidebar->model()->index(row, 0).data().toString();
+        return shown;
+    };
+    // The player's own places stay; a missing folder is left out; the others keep their folder as
+    // the address.
+    const QStringList expected{"home", "Bookmarked", "Wine", "Proton 2450 (Vantor)"};
+    QCOMPARE(names(), expected);
+    QCOMPARE(dialog.sidebarUrls().last(), QUrl::fromLocalFile(proton));
+    QCOMPARE(kept, QList<QUrl>({QUrl::fromLocalFile(m_fixture->home), bookmark}));
+
+    // The dialog's file system model puts the folder's own name back whenever it refreshes a row.
+    auto* files = dialog.findChild<QFileSystemModel*>();
+    QVERIFY(files);
+    emit files->layoutChanged();
+    QCOMPARE(names(), expected);
+
+    // Wide enough for the names.
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QVERIFY(sidebar->viewport()->width() >= sidebar->sizeHintForColumn(0));
 }
 
 void TestMainWindow::testDragAcceptsOneSavegame_data()
