@@ -60,15 +60,8 @@ void Program::Main()
     } else {
         m_welcome->show();
     }
-    if (m_state.SettingsValid)
-        ShowFactoryDriverChoice();
-}
-
-void Program::ShowFactoryDriverChoice()
-{
     // Found as kelmora-cli status finds it; reading never changes either file.
-    m_main->ShowFactoryDriverChoice(FindMissionChoice(m_state.SavedataFolder + m_state.FactoryDriverFile,
-                                                      MissionDataFilePath(m_services.dataFolder)));
+    m_main->FollowFiles(MainWindow::ListFollows::Always);
 }
 
 int RunKelmora(QApplication& app)

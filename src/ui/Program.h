@@ -28,8 +28,6 @@ public:
     WelcomeWindow& welcomeWindow() { return *m_welcome; }
 
 private:
-    void ShowFactoryDriverChoice();
-
     UiServices m_services;
     RunState m_state;
     std::unique_ptr<MainWindow> m_main;

@@ -87,8 +87,10 @@ void RestoreWindow::cmdRestore_Click()
     const QString id = item->data(TimeColumn, IdRole).toString();
     const RestoreOutcome outcome = RestoreBackup(m_state, m_services.core(), id);
     m_services.Present(outcome.problems);
-    if (outcome.done())
+    if (outcome.done()) {
+        emit restored();
         m_services.messages.ShowMessage(RestoredMessage(*outcome.restored, LocalTimeText(outcome.restored->time)));
+    }
     // A restore keeps what it replaced as a new backup; a failed one may find a backup gone.
     Form_Load(id);
     m_ui->lvwBackups->setFocus();

@@ -74,6 +74,8 @@ private slots:
     void testDropGoesTheDialogsWay_data();
     void testDropGoesTheDialogsWay();
     void testTemplateChosenElsewhere();
+    void testWhatASaveGivesTheGame();
+    void testFollowsTheFile();
 
 private:
     QString text(const char* name) const { return TextOf(*m_main, name); }
@@ -522,6 +524,117 @@ void TestMainWindow::testTemplateChosenElsewhere()
                                "Error! - Save failed", MessageIcon::Exclamation};
     QCOMPARE(m_fixture->messages.shown, QList<ShownMessage>{refused});
     QVERIFY(!text("lblSaveStatusDesc").startsWith("Saved"));
+}
+
+// Below the details, one line says which mission the game will offer after a save of the selected
+// one, from the template's bytes: the same line before and after the save.
+void TestMainWindow::testWhatASaveGivesTheGame()
+{
+    const auto* line = m_main->findChild<QLabel*>("lblSaveEffectDesc");
+    QVERIFY(!line->isVisibleTo(m_main)); // no template yet
+
+    // A template whose progress reaches mission 6.
+    MissionStatusTable block = BlockOf(m_fixture->alex);
+    for (int mission = 5; mission < MISSION_COUNT; ++mission)
+        block[mission].fill(0);
+    WriteWholeFile(m_fixture->saveFolder + "Gina.sav", WithBlock(m_fixture->alex, block));
+    list()->setCurrentIndex(2);
+    chooseTemplate("Gina.sav");
+    QCOMPARE(text("lblSaveEffectDesc"), QStringLiteral("The game will offer mission 3 next"));
+    QVERIFY(line->isVisibleTo(m_main));
+    const QColor plain = line->palette().color(QPalette::WindowText);
+    list()->setCurrentIndex(5);
+    QCOMPARE(text("lblSaveEffectDesc"), QStringLiteral("The game will offer mission 6 next"));
+    list()->setCurrentIndex(19);
+    const QString warning = "The template has not reached mission 20: the game will offer mission 6 next";
+    QCOMPARE(text("lblSaveEffectDesc"), warning);
+    QVERIFY(line->palette().color(QPalette::WindowText) != plain);
+    QCOMPARE(QAccessible::queryAccessibleInterface(const_cast<QLabel*>(line))->text(QAccessible::Name), warning);
+
+    // The save does what it is asked and reports it as it always has; the line stays.
+    clickSave();
+    QCOMPARE(m_fixture->messages.shown, QList<ShownMessage>{});
+    QCOMPARE(text("lblSaveStatusDesc"), QStringLiteral("Saved [Mission #20] @ 9:41:07 PM"));
+    QCOMPARE(m_fixture->file("GFactMS.sav"), SavedFrom(WithBlock(m_fixture->alex, block), 19));
+    QCOMPARE(text("lblSaveEffectDesc"), warning);
+    QCOMPARE(list()->currentIndex(), 19);
+    // The line fits in the window, its words wrapped rather than cut off.
+    QVERIFY(line->geometry().bottom() < line->parentWidget()->height());
+    QVERIFY(line->height() >= line->heightForWidth(line->width()));
+
+    // A template with progress in every mission: the last mission clears nothing.
+    chooseTemplate("Alex.sav");
+    list()->setCurrentIndex(MISSION_COUNT - 1);
+    QCOMPARE(text("lblSaveEffectDesc"),
+             QStringLiteral("The template has progress in every mission: the game will offer no mission next"));
+    list()->setCurrentIndex(MISSION_COUNT - 2);
+    QCOMPARE(text("lblSaveEffectDesc"), QStringLiteral("The game will offer mission 33 next"));
+
+    // Without the template's bytes nothing can be told, and the line says so.
+    QVERIFY(QFile::remove(m_fixture->programFolder + QDir::separator() + "kelmora.dat"));
+    clickSave();
+    QCOMPARE(text("lblSaveEffectDesc"),
+             QStringLiteral("What a save gives the game cannot be told: the program data file cannot be read"));
+    QVERIFY(line->toolTip().startsWith("Could not read from data file '"));
+}
+
+// What the factory driver file holds is shown again whenever the window comes back to the front:
+// another Kelmora, kelmora-cli or the game may have changed it.
+void TestMainWindow::testFollowsTheFile()
+{
+    chooseTemplate("Alex.sav");
+    list()->setCurrentIndex(11);
+    clickSave();
+    QWidget elsewhere;
+    elsewhere.show();
+    const auto comeBack = [&] {
+        elsewhere.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&elsewhere));
+        m_main->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_main));
+    };
+    m_main->show();
+    comeBack();
+    QCOMPARE(list()->currentIndex(), 11);
+    QVERIFY(!m_main->findChild<QLabel*>("lblFactoryStateDesc")->isVisibleTo(m_main));
+
+    // kelmora-cli saved mission 25 meanwhile: the list follows, the last save's report stays.
+    const QString factory = m_fixture->saveFolder + "AFactMS.sav";
+    WriteWholeFile(factory, SavedFrom(m_fixture->alex, 24));
+    comeBack();
+    QCOMPARE(list()->currentIndex(), 24);
+    QCOMPARE(text("lblSaveStatusDesc"), QStringLiteral("Saved [Mission #12] @ 9:41:07 PM"));
+    // In short, as the save report leaves no room for the whole.
+    QCOMPARE(text("lblFactoryStateDesc"), QStringLiteral(" \u00b7 set to #25"));
+    QCOMPARE(m_main->findChild<QLabel*>("lblFactoryStateDesc")->accessibleName(),
+             QStringLiteral("The factory driver file is set to Mission #25"));
+    QCOMPARE(text("lblSaveEffectDesc"), QStringLiteral("The game will offer mission 25 next"));
+
+    // A mission the player picks but has not saved stays while the file does not change.
+    list()->setCurrentIndex(3);
+    comeBack();
+    QCOMPARE(list()->currentIndex(), 3);
+
+    // The game played on: no mission to move to, and the window says what happened.
+    QByteArray played = SavedFrom(m_fixture->alex, 24);
+    played[MissionByteOffset(24, 0)] = 9;
+    WriteWholeFile(factory, played);
+    comeBack();
+    QCOMPARE(list()->currentIndex(), 3);
+    QCOMPARE(text("lblFactoryStateDesc"), QStringLiteral(" \u00b7 played on"));
+
+    // Another Kelmora chose another template: the line says so rather than compare with its bytes.
+    RunState other;
+    QCOMPARE(SelectNewTemplateDriver(
+                 other, {m_fixture->clock, m_fixture->programFolder, QDir(m_fixture->dir.path()).filePath("User")},
+                 {m_fixture->saveFolder + "Bob.sav", "Bob.sav"})
+                 .problems,
+             Problems{});
+    comeBack();
+    QCOMPARE(text("lblSaveEffectDesc"),
+             QStringLiteral("Another Kelmora has chosen Bob.sav as the template driver: start Kelmora again to save "
+                            "for it"));
+    QVERIFY(!m_main->findChild<QLabel*>("lblFactoryStateDesc")->isVisibleTo(m_main));
 }
 
 QTEST_MAIN(TestMainWindow)

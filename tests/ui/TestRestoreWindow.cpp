@@ -27,6 +27,7 @@ private slots:
     void testMenuItem();
     void testRestoreFromTheKeyboard();
     void testNothingToRestore();
+    void testMainWindowShowsWhatWasRestored();
 
 private:
     void chooseTemplate(const QString& name)
@@ -173,6 +174,26 @@ void TestRestoreWindow::testNothingToRestore()
     QCOMPARE(m_fixture->messages.shown, QList<ShownMessage>{});
     QTest::mouseClick(dialog->findChild<QPushButton*>("cmdClose"), Qt::LeftButton);
     QTRY_VERIFY(!m_main->findChild<QDialog*>("frmRestore"));
+}
+
+// The main window behind the dialog shows what the restored file holds at once: the list, the state
+// after the save status and what a save gives. The last save's report stays as it was.
+void TestRestoreWindow::testMainWindowShowsWhatWasRestored()
+{
+    chooseTemplate("Alex.sav");
+    saveMission(12);
+    saveMission(20);
+    QDialog* dialog = openRestore();
+    QVERIFY(dialog);
+    QCOMPARE(row(dialog, 0).last(), QStringLiteral("Mission 12"));
+    QTest::keyClick(backups(dialog), Qt::Key_Return);
+    QCOMPARE(m_fixture->file("AFactMS.sav"), SavedFrom(m_fixture->alex, 11));
+
+    QVERIFY(dialog->isVisible());
+    QCOMPARE(m_main->findChild<QComboBox*>("cbxMissions")->currentIndex(), 11);
+    QCOMPARE(TextOf(*m_main, "lblSaveStatusDesc"), QStringLiteral("Saved [Mission #20] @ 9:41:07 PM"));
+    QCOMPARE(TextOf(*m_main, "lblFactoryStateDesc"), QStringLiteral(" \u00b7 set to #12"));
+    QCOMPARE(TextOf(*m_main, "lblSaveEffectDesc"), QStringLiteral("The game will offer mission 12 next"));
 }
 
 QTEST_MAIN(TestRestoreWindow)
