@@ -8,6 +8,7 @@
 #include <QSet>
 #include <QStandardPaths>
 
+#include <algorithm>
 #include <utility>
 
 namespace kelmora {
@@ -183,7 +184,12 @@ void AddSteamPlaces(const QString& homeFolder, PlaceList& prefixes, PlaceList* g
     for (const SteamLibrary& library : SteamLibraries(homeFolder)) {
         const QDir steamapps(QDir(library.folder).filePath(QStringLiteral("steamapps")));
         const QDir compatdata(steamapps.filePath(QStringLiteral("compatdata")));
-        for (const QString& id : compatdata.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name)) {
+        QStringList ids = compatdata.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+        // By number, as Steam counts its apps: 730 before 2450 before 1091500.
+        std::stable_sort(ids.begin(), ids.end(), [](const QString& a, const QString& b) {
+            return a.size() != b.size() && IsNumber(a) && IsNumber(b) ? a.size() < b.size() : a < b;
+        });
+        for (const QString& id : std::as_const(ids)) {
             const SteamApp app =
                 SteamAppOf(ReadConfigFile(steamapps.filePath(QStringLiteral("appmanifest_%1.acf").arg(id))));
             QStringList notes;

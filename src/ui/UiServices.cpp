@@ -57,6 +57,8 @@ QString FileDialogService::GetOpenFileName(QWidget* parent, const QString& title
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    // Room for the places' names beside the files.
+    dialog.resize(qMax(dialog.width(), 880), qMax(dialog.height(), 520));
     const QList<QUrl> kept = OfferPlaces(dialog, places);
     const bool accepted = dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty();
     // The dialog keeps its side bar for the next run; the places are found afresh each time.
@@ -108,7 +110,7 @@ QList<QUrl> OfferPlaces(QFileDialog& dialog, const QList<SavegamePlace>& places)
     if (auto* splitter = dialog.findChild<QSplitter*>(QStringLiteral("splitter")); splitter && splitter->count() == 2) {
         const int wanted = qMin(sidebar->sizeHintForColumn(0) + 2 * sidebar->frameWidth() +
                                     sidebar->verticalScrollBar()->sizeHint().width(),
-                                dialog.width() / 2);
+                                dialog.width() * 2 / 5);
         const QList<int> sizes = splitter->sizes();
         if (sizes.size() == 2 && sizes.first() < wanted)
             splitter->setSizes({wanted, qMax(sizes.first() + sizes.last() - wanted, 1)});

@@ -138,6 +138,7 @@ void TestSavegameFolders::testPrefixesOfAFakeHome()
     QVERIFY(root.mkpath(".steam"));
     QVERIFY(root.mkpath(steam + "/steamapps/compatdata/2450/pfx/drive_c"));
     QVERIFY(root.mkpath(steam + "/steamapps/compatdata/1002")); // a prefix not made yet
+    QVERIFY(root.mkpath(steam + "/steamapps/compatdata/10001/pfx/drive_c"));
     WriteText(steam + "/steamapps/appmanifest_2450.acf", Manifest("2450", "Vantor", "Vantor"));
     QVERIFY(root.mkpath(steam + "/steamapps/common/Vantor"));
     QVERIFY(root.mkpath(library + "/steamapps/compatdata/2001/pfx/drive_c"));
@@ -171,6 +172,7 @@ void TestSavegameFolders::testPrefixesOfAFakeHome()
         Described(WindowsPrefixes(inputs), home.path()),
         QStringList({"Wine = .wine/drive_c (drive)", "Wine: prefix = custom/prefix/drive_c (drive)",
                      "Proton 2450 (Vantor) = .local/share/Steam/steamapps/compatdata/2450/pfx/drive_c (drive)",
+                     "Proton 10001 = .local/share/Steam/steamapps/compatdata/10001/pfx/drive_c (drive)",
                      "Proton 2001 = " +
                          QDir(QFileInfo(home.path()).canonicalFilePath())
                              .relativeFilePath(QFileInfo(library).canonicalFilePath()) +
@@ -191,7 +193,7 @@ void TestSavegameFolders::testPrefixesOfAFakeHome()
     const QStringList places = Described(SavegamePlaces(inputs), home.path());
     QCOMPARE(places.first(), QStringLiteral("Documents = Documents"));
     QCOMPARE(places.last(), QStringLiteral("Steam: Vantor = .local/share/Steam/steamapps/common/Vantor"));
-    QCOMPARE(places.size(), 13);
+    QCOMPARE(places.size(), 14);
 }
 
 void TestSavegameFolders::testNothingInstalled()
