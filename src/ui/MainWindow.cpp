@@ -3,6 +3,7 @@
 
 #include "AboutWindow.h"
 #include "Appearance.h"
+#include "FindSavegamesWindow.h"
 #include "RestoreWindow.h"
 #include "StatusPanel.h"
 #include "mission/FileLookup.h"
@@ -192,6 +193,7 @@ MainWindow::MainWindow(RunState& state, const UiServices& services, QWidget* par
     connect(m_ui->cbxMissions, &QComboBox::currentIndexChanged, this, &MainWindow::cbxMissions_Click);
     connect(m_ui->mnuFile_SelectNewTemplateDriver, &QAction::triggered, this,
             &MainWindow::mnuFile_SelectNewTemplateDriver_Click);
+    connect(m_ui->mnuFile_FindSavegames, &QAction::triggered, this, &MainWindow::mnuFile_FindSavegames_Click);
     connect(m_ui->mnuFile_RestoreFactoryDriver, &QAction::triggered, this,
             &MainWindow::mnuFile_RestoreFactoryDriver_Click);
     connect(m_ui->mnuFile_Exit, &QAction::triggered, this, &MainWindow::mnuFile_Exit_Click);
@@ -555,6 +557,23 @@ void MainWindow::ChooseTemplate(const ChosenFile& choice)
     ShowMainWindow();
     // The selected mission survives a new template; what it gives may not.
     FollowFiles(ListFollows::Never);
+}
+
+void MainWindow::mnuFile_FindSavegames_Click()
+{
+    if (!m_find) {
+        m_find = new FindSavegamesWindow(SavegamePlaces(SystemPlaceInputs()), this);
+        m_find->setModal(true);
+        // The same choice as the open dialog's, once the list is gone.
+        connect(m_find, &FindSavegamesWindow::chosen, this, [this](const QString& path) {
+            const QFileInfo chosen(path);
+            m_lastDialogFolder = chosen.absolutePath();
+            ChooseTemplate({path, chosen.fileName()});
+        });
+    }
+    m_find->show();
+    m_find->raise();
+    m_find->activateWindow();
 }
 
 void MainWindow::mnuFile_RestoreFactoryDriver_Click()

@@ -18,6 +18,7 @@ class frmMain;
 namespace kelmora {
 
 class AboutWindow;
+class FindSavegamesWindow;
 class RestoreWindow;
 class StatusPanel;
 
@@ -72,6 +73,7 @@ public slots:
     void cbxMissions_Click();
     void sbrMain_PanelClick(int panel);
     void mnuFile_SelectNewTemplateDriver_Click();
+    void mnuFile_FindSavegames_Click();
     void mnuFile_RestoreFactoryDriver_Click();
     void mnuFile_Exit_Click();
     void mnuHelp_about_Click();
@@ -105,6 +107,7 @@ private:
     StatusPanel* m_panels[3] = {};
     QPointer<AboutWindow> m_about;
     QPointer<RestoreWindow> m_restore;
+    QPointer<FindSavegamesWindow> m_find;
     QString m_lastDialogFolder;
     // What the window last read of the files.
     std::optional<MissionChoice> m_seenChoice;

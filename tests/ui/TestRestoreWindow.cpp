@@ -104,6 +104,7 @@ void TestRestoreWindow::testMenuItem()
     for (const QAction* action : m_main->findChild<QMenu*>("mnuFile")->actions())
         items << action->objectName() + u' ' + action->text() + u' ' + action->shortcut().toString();
     QCOMPARE(items, QStringList({"mnuFile_SelectNewTemplateDriver &Select New Template Driver Ctrl+S",
+                                 "mnuFile_FindSavegames &Find Savegames... Ctrl+F",
                                  "mnuFile_RestoreFactoryDriver &Restore Factory Driver... Ctrl+R",
                                  "mnuFile_Separator1  ", "mnuFile_Exit E&xit Ctrl+X"}));
 }
