@@ -199,6 +199,9 @@ MainWindow::MainWindow(RunState& state, const UiServices& services, QWidget* par
     connect(m_ui->mnuFile_Exit, &QAction::triggered, this, &MainWindow::mnuFile_Exit_Click);
     connect(m_ui->mnuHelp_about, &QAction::triggered, this, &MainWindow::mnuHelp_about_Click);
     connect(m_ui->mnuHelp_ViewReadme, &QAction::triggered, this, &MainWindow::mnuHelp_ViewReadme_Click);
+    // The desktop's usual keys as well; the menus show the program's own.
+    m_ui->mnuFile_Exit->setShortcuts({m_ui->mnuFile_Exit->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q)});
+    m_ui->mnuHelp_ViewReadme->setShortcuts({m_ui->mnuHelp_ViewReadme->shortcut(), QKeySequence(Qt::Key_F1)});
     for (QAction* action : m_ui->mnuFile->actions()) {
         if (action->isSeparator())
             action->setObjectName(QStringLiteral("mnuFile_Separator1"));

@@ -192,6 +192,15 @@ void TestMainWindow::testKeyboard()
     QVERIFY(QTest::qWaitForWindowActive(m_main));
     QTest::keyClick(m_main, Qt::Key_X, Qt::ControlModifier);
     QCOMPARE(m_fixture->exit.endCount, 1);
+
+    // The desktop's usual keys work as well: F1 for help, Ctrl+Q to quit.
+    m_main->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_main));
+    QTest::keyClick(m_main, Qt::Key_F1);
+    QCOMPARE(m_fixture->messages.shown.size(), 2);
+    QCOMPARE(m_fixture->messages.shown.last().text, QStringLiteral("Could not open 'Readme-KELMORA.TXT'"));
+    QTest::keyClick(m_main, Qt::Key_Q, Qt::ControlModifier);
+    QCOMPARE(m_fixture->exit.endCount, 2);
 }
 
 void TestMainWindow::testStatusBarPanels()
