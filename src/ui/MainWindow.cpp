@@ -466,7 +466,7 @@ void MainWindow::ShowSaveEffect()
     ApplyValueColours();
 }
 
-void MainWindow::ChooseDroppedTemplate(const QString& path)
+void MainWindow::ChooseTemplateFile(const QString& path)
 {
     const QFileInfo dropped(path);
     m_lastDialogFolder = dropped.absolutePath();
@@ -488,7 +488,7 @@ void MainWindow::dropEvent(QDropEvent* event)
     // Chosen once the drop is over: the choice may show modal messages, and the program the file
     // came from waits for the drop's answer.
     QMetaObject::invokeMethod(
-        this, [this, path] { ChooseDroppedTemplate(path); }, Qt::QueuedConnection);
+        this, [this, path] { ChooseTemplateFile(path); }, Qt::QueuedConnection);
 }
 
 void MainWindow::changeEvent(QEvent* event)

@@ -55,8 +55,9 @@ public:
     // selected mission gives the game; and, as `list` says, that mission in the list. Writes nothing.
     void FollowFiles(ListFollows list);
 
-    // A savegame dropped on the window becomes the template as if it had been picked in the dialog.
-    void ChooseDroppedTemplate(const QString& path);
+    // A savegame dropped on the window, or named on the command line, becomes the template as if it
+    // had been picked in the dialog.
+    void ChooseTemplateFile(const QString& path);
 
     bool SavePanelEnabled() const;
     int SelectedMissionIndex() const;

@@ -4,6 +4,7 @@
 #include "MainWindow.h"
 #include "Version.h"
 #include "WelcomeWindow.h"
+#include "WindowArguments.h"
 #include "mission/MissionDataFile.h"
 #include "mission/SaveSequence.h"
 #include "settings/SettingsStore.h"
@@ -64,8 +65,25 @@ void Program::Main()
     m_main->FollowFiles(MainWindow::ListFollows::Always);
 }
 
+void Program::ChooseTemplateAtStart(const QString& path)
+{
+    // Once the event loop runs: a template that vanishes ends the program, which only a running loop
+    // can do.
+    QMetaObject::invokeMethod(
+        m_main.get(),
+        [this, path] {
+            m_welcome->hide();
+            m_main->ChooseTemplateFile(path);
+        },
+        Qt::QueuedConnection);
+}
+
 int RunKelmora(QApplication& app)
 {
+    // Qt has taken its own options (-platform, -style, ...) by now.
+    const WindowArguments arguments = ParseWindowArguments(QCoreApplication::arguments());
+    if (arguments.action == WindowArguments::Action::Wrong)
+        return ReportWrongArguments(arguments);
     InitResources();
     DescribeApplication();
     MessageBoxService messages;
@@ -79,6 +97,8 @@ int RunKelmora(QApplication& app)
     const QString userFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     Program program({messages, programExit, clock, openDialog, launcher, ApplicationFolder(), data.folder, userFolder});
     program.Main();
+    if (!arguments.savegame.isEmpty())
+        program.ChooseTemplateAtStart(arguments.savegame);
     return app.exec();
 }
 

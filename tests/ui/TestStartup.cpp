@@ -44,6 +44,7 @@ private slots:
     void testTemplateVanishedFromWelcome();
     void testStartsAtTheFactoryDriversMission_data();
     void testStartsAtTheFactoryDriversMission();
+    void testSavegameOnTheCommandLine();
 };
 
 void TestStartup::testFirstRunShowsWelcome()
@@ -227,6 +228,38 @@ void TestStartup::testStartsAtTheFactoryDriversMission()
         QCOMPARE(third.findChild<QLabel*>("lblSaveStatusDesc")->toolTip(),
                  QStringLiteral("The factory driver file is set to Mission #3"));
     }
+}
+
+// "Open with Kelmora" on a savegame, or kelmora FILE.sav: the same choice as the open dialog's.
+void TestStartup::testSavegameOnTheCommandLine()
+{
+    UiFixture fixture;
+    Program& first = fixture.start();
+    first.ChooseTemplateAtStart(fixture.saveFolder + "Alex.sav");
+    // Chosen once the program runs, not before.
+    QVERIFY(first.welcomeWindow().isVisible());
+    QTRY_VERIFY(first.mainWindow().isVisible());
+    QVERIFY(!first.welcomeWindow().isVisible());
+    QCOMPARE(TextOf(first.mainWindow(), "lblTemplateDriverDesc"), QStringLiteral("Alex.sav  [Never gets modified!]"));
+    QCOMPARE(fixture.file("AFactMS.sav"), fixture.alex);
+    QVERIFY(first.mainWindow().SavePanelEnabled());
+    QCOMPARE(fixture.messages.shown, QList<ShownMessage>{});
+    QCOMPARE(fixture.openDialog.opened, 0);
+
+    // A factory driver file is refused as the dialog refuses it; the template stays.
+    Program& second = fixture.start();
+    second.ChooseTemplateAtStart(fixture.saveFolder + "AFactMS.sav");
+    const ShownMessage refusal{"You can't select the factory driver file as your template file!",
+                               "Error! - Select New Template Driver failed", MessageIcon::Information};
+    QTRY_COMPARE(fixture.messages.shown, QList<ShownMessage>{refusal});
+    QCOMPARE(TextOf(second.mainWindow(), "lblTemplateDriverDesc"), QStringLiteral("Alex.sav  [Never gets modified!]"));
+
+    // One that is gone by the time it is read ends the program after the messages.
+    fixture.messages.shown.clear();
+    Program& third = fixture.start();
+    third.ChooseTemplateAtStart(fixture.saveFolder + "Gone.sav");
+    QTRY_COMPARE(fixture.exit.endCount, 1);
+    QCOMPARE(fixture.messages.shown.last().title, QStringLiteral("Fatal Error!"));
 }
 
 QTEST_MAIN(TestStartup)
