@@ -325,14 +325,18 @@ void MainWindow::FollowFiles(ListFollows list)
         return;
 
     // Another Kelmora that chose a new template has put that template's bytes in the program data
-    // file: compared with them, this window's factory driver file would read as played on.
-    m_otherTemplate.clear();
-    RunState stored;
-    if (const auto loadStored = m_services.core().loadStoredSettings)
-        loadStored(stored);
-    if (stored.SettingsValid &&
-        (stored.SavedataFolder != m_state.SavedataFolder || stored.TemplateDriverFile != m_state.TemplateDriverFile))
-        m_otherTemplate = stored.TemplateDriverFile;
+    // file: compared with them, this window's factory driver file would read as played on. Looked
+    // at when the player comes back to the window; start-up and a template choice have just read or
+    // written the settings, and a save finds out for itself.
+    if (list == ListFollows::IfFileChanged) {
+        m_otherTemplate.clear();
+        RunState stored;
+        if (const auto loadStored = m_services.core().loadStoredSettings)
+            loadStored(stored);
+        if (stored.SettingsValid && (stored.SavedataFolder != m_state.SavedataFolder ||
+                                     stored.TemplateDriverFile != m_state.TemplateDriverFile))
+            m_otherTemplate = stored.TemplateDriverFile;
+    }
 
     MissionStatusTable block{};
     const std::optional<Problem> problem = ReadMissionDataFile(block, m_services.dataFolder);
@@ -547,8 +551,9 @@ void MainWindow::ChooseTemplate(const ChosenFile& choice)
         m_services.programExit.EndProgram();
         return;
     case SelectionOutcome::Result::Selected:
-        // A fresh copy: no save of this session is in it.
+        // A fresh copy: no save of this session is in it, and the stored template is this one.
         m_savedIndex.reset();
+        m_otherTemplate.clear();
         SetTemplateDriverText(outcome.templateText);
         SetFactoryDriverText(outcome.factoryText);
         EnableMissionList();

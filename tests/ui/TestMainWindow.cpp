@@ -644,6 +644,10 @@ void TestMainWindow::testFollowsTheFile()
              QStringLiteral("Another Kelmora has chosen Bob.sav as the template driver: start Kelmora again to save "
                             "for it"));
     QVERIFY(!m_main->findChild<QLabel*>("lblFactoryStateDesc")->isVisibleTo(m_main));
+
+    // Choosing a template here makes this window's the stored one again.
+    chooseTemplate("Alex.sav");
+    QCOMPARE(text("lblSaveEffectDesc"), QStringLiteral("The game will offer mission 4 next"));
 }
 
 QTEST_MAIN(TestMainWindow)
