@@ -10,7 +10,8 @@ set(KELMORA_APP_ID com.quorrick.Kelmora)
 set(KELMORA_RESOURCES ${PROJECT_SOURCE_DIR}/resources)
 
 install(TARGETS kelmora kelmora-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(FILES ${KELMORA_RESOURCES}/Readme-KELMORA.TXT DESTINATION ${CMAKE_INSTALL_DOCDIR})
+install(FILES ${KELMORA_RESOURCES}/Readme-KELMORA.TXT ${KELMORA_RESOURCES}/debian/copyright
+        DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
 if(UNIX AND NOT APPLE)
     install(FILES ${KELMORA_RESOURCES}/desktop/${KELMORA_APP_ID}.desktop
@@ -25,8 +26,28 @@ if(UNIX AND NOT APPLE)
     install(FILES ${KELMORA_RESOURCES}/icons/kelmora.svg
             DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
             RENAME ${KELMORA_APP_ID}.svg)
-    install(FILES ${KELMORA_RESOURCES}/man/kelmora.1 ${KELMORA_RESOURCES}/man/kelmora-cli.1
+    install(FILES ${KELMORA_RESOURCES}/desktop/${KELMORA_APP_ID}.mime.xml
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages
+            RENAME ${KELMORA_APP_ID}.xml)
+
+    # Man pages and the changelog go in compressed, as Debian's policy (and lintian) asks; -n keeps
+    # the name and time out, so that the same sources give the same bytes.
+    find_program(KELMORA_GZIP gzip REQUIRED)
+    set(compressed)
+    foreach(source man/kelmora.1 man/kelmora-cli.1 debian/changelog)
+        get_filename_component(name ${source} NAME)
+        set(output ${CMAKE_BINARY_DIR}/compressed/${name}.gz)
+        add_custom_command(OUTPUT ${output}
+            COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/compressed
+            COMMAND sh -c "\"$1\" -9n -c \"$2\" > \"$3\"" gzip ${KELMORA_GZIP} ${KELMORA_RESOURCES}/${source} ${output}
+            DEPENDS ${KELMORA_RESOURCES}/${source}
+            VERBATIM)
+        list(APPEND compressed ${output})
+    endforeach()
+    add_custom_target(kelmora_compressed_docs ALL DEPENDS ${compressed})
+    install(FILES ${CMAKE_BINARY_DIR}/compressed/kelmora.1.gz ${CMAKE_BINARY_DIR}/compressed/kelmora-cli.1.gz
             DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+    install(FILES ${CMAKE_BINARY_DIR}/compressed/changelog.gz DESTINATION ${CMAKE_INSTALL_DOCDIR})
 endif()
 
 if(WIN32)
@@ -52,7 +73,8 @@ if(WIN32)
 else()
     set(CPACK_GENERATOR DEB)
     set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT) # kelmora_<version>_<arch>.deb
-    set(CPACK_DEBIAN_PACKAGE_SECTION games)
+    # Not "games": that section is for the games themselves, which live in /usr/games.
+    set(CPACK_DEBIAN_PACKAGE_SECTION utils)
     set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Quorrick <kelmora@quorrick.example>")
     # CPack puts the summary above this as the first line.
     set(CPACK_DEBIAN_PACKAGE_DESCRIPTION

@@ -4,9 +4,9 @@
 KELMORA_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 KELMORA_BUILD_DIR=${KELMORA_BUILD_DIR:-$KELMORA_ROOT/build}
 
-# The last five check and package the installed program (tests/install, scripts/package).
+# The last six check and package the installed program (tests/install, scripts/package).
 kelmora_packages=(cmake g++ make qt6-base-dev qt6-svg-dev xdg-utils fonts-dejavu-core
-                  desktop-file-utils appstream groff-base file dpkg-dev)
+                  desktop-file-utils appstream groff-base file dpkg-dev shared-mime-info)
 
 kelmora_install_missing() {
     local missing=()

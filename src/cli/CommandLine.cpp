@@ -2,6 +2,8 @@
 
 #include "mission/MissionCatalogue.h"
 #include "mission/MissionDataFile.h"
+#include "mission/NextMission.h"
+#include "settings/SavegameFinder.h"
 #include "settings/SettingsStore.h"
 #include "settings/TemplateSelection.h"
 #include "store/FileSystem.h"
@@ -12,6 +14,9 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QMap>
 
 #include <utility>
@@ -23,7 +28,7 @@ const QString ProgramName = QStringLiteral("kelmora-cli");
 
 const QString UsageLine =
     QStringLiteral("Usage: kelmora-cli missions | template PATH | save NUMBER | status | backups | "
-                   "restore [--accept-other-template] ID   (--help tells more)");
+                   "restore [--accept-other-template] ID | find | help [COMMAND]   (--help tells more)");
 
 const QString AcceptMixOption = QStringLiteral("--accept-other-template");
 
@@ -60,6 +65,14 @@ const QString Description = QStringLiteral(
     "                 that is not known to be a copy of the current template, going back where saves\n"
     "                 now write, would have the next save mix two drivers: it is refused unless\n"
     "                 --accept-other-template comes before ID.\n"
+    "  find [--json]  Looks for driver savegames where a player's savegames live: the Documents\n"
+    "                 folder and, on Linux, every Wine, Proton (native and Flatpak Steam), Lutris and\n"
+    "                 Heroic prefix. Lists them newest first, one a line, tab-separated: when it last\n"
+    "                 changed (ISO 8601), the place (\"Proton 2450 (Vantor)\"), its progress (\"has\n"
+    "                 reached mission 17\"), its full path. Never follows a link out of a prefix.\n"
+    "  help [COMMAND] Shows this text, or what COMMAND does.\n"
+    "\n"
+    "For launchers and scripts, 'status --json' and 'find --json' answer in JSON.\n"
     "\n"
     "Exit status: 0 done, 1 a failure or refusal was reported, 2 the command line was wrong.");
 
@@ -168,7 +181,7 @@ int CommandLine::RunCommand(const QStringList& arguments)
     QCommandLineParser parser;
     parser.setApplicationDescription(Description);
     parser.addPositionalArgument(QStringLiteral("command"),
-                                 QStringLiteral("missions, template, save, status, backups or restore."),
+                                 QStringLiteral("missions, template, save, status, backups, restore, find or help."),
                                  QStringLiteral("<command> [PATH | NUMBER | ID]"));
     const QCommandLineOption helpOption = parser.addHelpOption();
     const QCommandLineOption versionOption = parser.addVersionOption();
@@ -191,6 +204,8 @@ int CommandLine::RunCommand(const QStringList& arguments)
         words.removeAt(1);
     if (words.isEmpty())
         return UsageError(QStringLiteral("no command given"));
+    if (const std::optional<int> status = RunLauncherCommand(words, parser.helpText()))
+        return *status;
     const QString& command = words.first();
     const QMap<QString, QString> argumentOf = {{QStringLiteral("template"), QStringLiteral("PATH")},
                                                {QStringLiteral("save"), QStringLiteral("NUMBER")},
@@ -361,6 +376,165 @@ QString CommandLine::FactoryChoiceText(const RunState& settings)
                     .arg(choice.indexes.constFirst() + 1)
                     .arg(choice.indexes.constLast() + 1);
     return text;
+}
+
+namespace {
+
+const QString JsonOption = QStringLiteral("--json");
+
+// A command's own part of the help text: its line under "Commands:" and the lines that go on from it.
+QString CommandHelpText(const QString& helpText, const QString& command)
+{
+    QStringList lines;
+    bool inCommand = false;
+    for (const QString& line : helpText.split(u'\n')) {
+        const bool startsEntry = line.startsWith(QStringLiteral("  ")) && line.size() > 2 && !line.at(2).isSpace();
+        if (startsEntry)
+            inCommand = line.mid(2).section(u' ', 0, 0) == command;
+        else if (!line.startsWith(QStringLiteral("   ")))
+            inCommand = false;
+        if (inCommand)
+            lines << line;
+    }
+    return lines.join(u'\n');
+}
+
+// A path and what stands there, or null when nothing is stored.
+QJsonValue JsonPath(const QString& storedName, const QString& path, const QString& state)
+{
+    if (storedName.isEmpty())
+        return QJsonValue::Null;
+    return QJsonObject{{QStringLiteral("path"), path}, {QStringLiteral("state"), state}};
+}
+
+QJsonValue JsonMission(const std::optional<int>& index)
+{
+    return index ? QJsonValue(*index + 1) : QJsonValue(QJsonValue::Null);
+}
+
+} // namespace
+
+std::optional<int> CommandLine::RunLauncherCommand(const QStringList& words, const QString& helpText)
+{
+    const QString& command = words.first();
+    if (command == QStringLiteral("help")) {
+        if (words.size() > 2)
+            return UsageError(QStringLiteral("unexpected argument '%1'").arg(words.at(2)));
+        return Help(words.size() == 2 ? words.at(1) : QString(), helpText);
+    }
+    if (command == QStringLiteral("find")) {
+        if (words.size() > 2 || (words.size() == 2 && words.at(1) != JsonOption))
+            return UsageError(QStringLiteral("unexpected argument '%1'").arg(words.last()));
+        return Find(words.size() == 2);
+    }
+    if (command == QStringLiteral("status") && words.size() == 2 && words.at(1) == JsonOption)
+        return StatusJson();
+    return std::nullopt;
+}
+
+int CommandLine::Help(const QString& command, const QString& helpText)
+{
+    if (command.isEmpty()) {
+        m_out << helpText << Qt::flush;
+        return ExitDone;
+    }
+    QString text = CommandHelpText(helpText, command);
+    if (text.isEmpty())
+        return UsageError(QStringLiteral("unknown command '%1'").arg(command));
+    // The notes below the list that name the command, such as its --json form.
+    QStringList notes;
+    for (const QString& line : helpText.split(u'\n')) {
+        if (!line.startsWith(u' ') && line.contains(u'\'' + command + u' '))
+            notes << line;
+    }
+    if (!notes.isEmpty())
+        text += QStringLiteral("\n\n") + notes.join(u'\n');
+    m_out << text << '\n' << Qt::flush;
+    return ExitDone;
+}
+
+int CommandLine::Find(bool json)
+{
+    const SavegameSearch search = FindSavegames(SavegamePlaces(m_placeInputs.value_or(SystemPlaceInputs())));
+    if (json) {
+        QJsonArray savegames;
+        for (const FoundSavegame& found : search.savegames) {
+            savegames.append(QJsonObject{{QStringLiteral("path"), found.path},
+                                         {QStringLiteral("place"), found.place},
+                                         {QStringLiteral("folder"), found.folder},
+                                         {QStringLiteral("lastChanged"), IsoLocalTime(found.modified)},
+                                         {QStringLiteral("reachedMission"), JsonMission(found.reached)},
+                                         {QStringLiteral("progress"), found.progress}});
+        }
+        const QJsonObject answer{{QStringLiteral("savegames"), savegames},
+                                 {QStringLiteral("searched"), QJsonArray::fromStringList(search.searched)},
+                                 {QStringLiteral("cutShort"), QJsonArray::fromStringList(search.cutShort)}};
+        m_out << QJsonDocument(answer).toJson(QJsonDocument::Indented) << Qt::flush;
+        return ExitDone;
+    }
+    for (const FoundSavegame& found : search.savegames) {
+        m_out << IsoLocalTime(found.modified) << '\t' << found.place << '\t' << found.progress << '\t' << found.path
+              << '\n';
+    }
+    m_out << Qt::flush;
+    // For a person at the terminal; a script reads nothing on standard output.
+    if (search.savegames.isEmpty()) {
+        m_err << ProgramName << ": no driver savegame found"
+              << (search.searched.isEmpty() ? QStringLiteral("; none of the places where savegames live exists")
+                                            : QStringLiteral(" in: ") + search.searched.join(QStringLiteral(", ")))
+              << '\n';
+    }
+    if (!search.cutShort.isEmpty())
+        m_err << ProgramName << ": too large to search whole: " << search.cutShort.join(QStringLiteral(", ")) << '\n';
+    m_err << Qt::flush;
+    return ExitDone;
+}
+
+int CommandLine::StatusJson()
+{
+    RunState settings;
+    LoadSettings(settings);
+    const QString templatePath = settings.SavedataFolder + settings.TemplateDriverFile;
+    const QString factoryPath = settings.SavedataFolder + settings.FactoryDriverFile;
+    const QString dataPath = store().DataFilePath();
+
+    QJsonObject choice;
+    std::optional<int> offered;
+    if (!settings.FactoryDriverFile.isEmpty()) {
+        const MissionChoice found = store().FactoryDriverChoice(settings);
+        QJsonArray missions;
+        for (const int index : found.indexes)
+            missions.append(index + 1);
+        const QString kinds[] = {QStringLiteral("unknown"), QStringLiteral("set"), QStringLiteral("playedOn"),
+                                 QStringLiteral("asTemplate")};
+        choice = {{QStringLiteral("kind"), kinds[int(found.kind)]}, {QStringLiteral("missions"), missions}};
+        // What the game makes of the file as it is now.
+        MissionStatusTable block{};
+        if (ReadMissionBlock(factoryPath, block).isEmpty())
+            offered = MissionOfferedNext(block);
+    } else {
+        choice = {{QStringLiteral("kind"), QStringLiteral("unknown")}, {QStringLiteral("missions"), QJsonArray()}};
+    }
+    choice.insert(QStringLiteral("text"), FactoryChoiceText(settings));
+
+    const QJsonObject answer{
+        {QStringLiteral("savegameFolder"),
+         JsonPath(settings.SavedataFolder, settings.SavedataFolder, FolderState(settings.SavedataFolder))},
+        {QStringLiteral("templateDriver"),
+         JsonPath(settings.TemplateDriverFile, templatePath, FileState(templatePath))},
+        {QStringLiteral("factoryDriverFile"),
+         JsonPath(settings.FactoryDriverFile, factoryPath, FileState(factoryPath))},
+        {QStringLiteral("programDataFile"), JsonPath(dataPath, dataPath, FileState(dataPath))},
+        {QStringLiteral("missionChoice"), choice},
+        {QStringLiteral("gameOffersMission"), JsonMission(offered)},
+        {QStringLiteral("dataFilePlace"),
+         QJsonObject{{QStringLiteral("place"), m_dataLocation.place == DataPlace::ProgramFolder
+                                                   ? QStringLiteral("beside the program")
+                                                   : QStringLiteral("per-user data folder")},
+                     {QStringLiteral("reason"), m_dataLocation.reason}}},
+    };
+    m_out << QJsonDocument(answer).toJson(QJsonDocument::Indented) << Qt::flush;
+    return ExitDone;
 }
 
 } // namespace kelmora

@@ -5,11 +5,14 @@
 #include "mission/MissionData.h"
 #include "settings/DataLocation.h"
 #include "store/SavegameStore.h"
+#include "settings/SavegameFolders.h"
 
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
 #include <QTextStream>
+
+#include <optional>
 
 namespace kelmora {
 
@@ -44,7 +47,18 @@ public:
     // `acceptMix`: restore even where the next save would mix two drivers.
     int Restore(const QString& id, bool acceptMix = false);
 
+    // For launchers and scripts.
+    int Find(bool json);
+    int StatusJson();
+    // `command` empty: the whole help text.
+    int Help(const QString& command, const QString& helpText);
+
+    // Where `find` looks; the system's own places unless set.
+    void SetPlaceInputs(const PlaceInputs& inputs) { m_placeInputs = inputs; }
+
 private:
+    // help, find and the --json forms; nothing for the other commands.
+    std::optional<int> RunLauncherCommand(const QStringList& words, const QString& helpText);
     int RunCommand(const QStringList& arguments);
     int UsageError(const QString& problem);
     // Each problem as "Title: text", one a line on the error stream.
@@ -57,6 +71,7 @@ private:
     const Clock& m_clock;
     DataLocation m_dataLocation;
     QString m_userFolder;
+    std::optional<PlaceInputs> m_placeInputs;
 };
 
 } // namespace kelmora

@@ -23,6 +23,13 @@ MissionChoice ChoiceOf(const QByteArray& savegame, const QString& templatePath, 
     return MatchMissionChoice(templateBlock, block);
 }
 
+QString TooShort(qint64 size)
+{
+    return QStringLiteral("The file is too short to be a driver savegame (%1 bytes, at least %2 needed)")
+        .arg(size)
+        .arg(MinimumSavegameSize);
+}
+
 // Far beyond the 170 bytes of a program data file, and far below what could hurt to read.
 constexpr qint64 MaxDataFileSize = 1024 * 1024;
 
@@ -163,7 +170,7 @@ std::optional<Problem> SavegameStore::Begin(Session& session) const
     return LoadSettings(session.stored, m_places.settings);
 }
 
-std::optional<Problem> SavegameStore::TemplateBytes(const RunState& stored, MissionStatusTable& table) const
+std::optional<Problem> SavegameStore::TemplateBlock(const RunState& stored, MissionStatusTable& table) const
 {
     const QString path = DataFilePath();
     QByteArray records;
@@ -203,7 +210,7 @@ std::optional<Problem> SavegameStore::KeepBackup(const QString& path, const QByt
     if (templateBlock) {
         block = *templateBlock;
     } else if (content.size() < MinimumSavegameSize || FactoryPathOf(stored).isEmpty() ||
-               CompareFiles(path, FactoryPathOf(stored)) != Identity::Same || TemplateBytes(stored, block)) {
+               CompareFiles(path, FactoryPathOf(stored)) != Identity::Same || TemplateBlock(stored, block)) {
         templateBlock = nullptr;
     } else {
         templateBlock = &block;
@@ -245,7 +252,7 @@ SaveOutcome SavegameStore::Save(RunState& state, bool panelEnabled, int index, c
         return fail({Failure::TemplateChanged, Native(TemplatePathOf(session.stored)), {}});
 
     MissionStatusTable table = state.MissionStatus;
-    if (auto problem = TemplateBytes(session.stored, table)) {
+    if (auto problem = TemplateBlock(session.stored, table)) {
         outcome.problems << *problem;
         if (problem->failure == Failure::DataFileRead)
             outcome.problems << Problem{Failure::SaveDataFileUnreadable, problem->path, {}};
@@ -264,9 +271,7 @@ SaveOutcome SavegameStore::Save(RunState& state, bool panelEnabled, int index, c
     if (const QString error = ReadRegularFile(path, current, MaximumSavegameSize, &facts, false); !error.isEmpty())
         return writeFailed(error);
     if (current.size() < MinimumSavegameSize)
-        return writeFailed(QStringLiteral("The file is too short to be a driver savegame (%1 bytes, at least %2 needed)")
-                               .arg(current.size())
-                               .arg(MinimumSavegameSize));
+        return writeFailed(TooShort(current.size()));
     // Through a hard link or a crafted name the factory driver file may be the template.
     if (CompareFiles(path, TemplatePathOf(state)) != Identity::Different)
         return writeFailed(QStringLiteral("It is the template driver file, which is never written"));
@@ -365,10 +370,7 @@ SelectionOutcome SavegameStore::ChooseTemplate(RunState& state, const ChosenFile
     if (const QString error = ReadRegularFile(templatePath, templateBytes, MaximumSavegameSize); !error.isEmpty())
         return cannotMake(error);
     if (templateBytes.size() < MinimumSavegameSize)
-        return refuse({Failure::TemplateRead, templatePath,
-                       QStringLiteral("The file is too short to be a driver savegame (%1 bytes, at least %2 needed)")
-                           .arg(templateBytes.size())
-                           .arg(MinimumSavegameSize)});
+        return refuse({Failure::TemplateRead, templatePath, TooShort(templateBytes.size())});
     for (Earlier& file : replaced) {
         FileFacts facts;
         QString error = ReadRegularFile(file.path, file.content, MaximumSavegameSize, &facts, false);
@@ -603,6 +605,17 @@ BackupListing SavegameStore::Backups() const
     return listing;
 }
 
+QString ReadMissionBlock(const QString& path, MissionStatusTable& table)
+{
+    QByteArray savegame;
+    QString error = ReadRegularFile(path, savegame, MaximumSavegameSize);
+    if (error.isEmpty() && savegame.size() < MinimumSavegameSize)
+        error = TooShort(savegame.size());
+    if (error.isEmpty())
+        table = MissionBlockIn(savegame);
+    return error;
+}
+
 MissionChoice SavegameStore::FactoryDriverChoice(const RunState& state) const
 {
     MissionChoice unknown;
@@ -610,15 +623,13 @@ MissionChoice SavegameStore::FactoryDriverChoice(const RunState& state) const
     QByteArray savegame;
     QString error = ReadRegularFile(path, savegame, MaximumSavegameSize);
     if (error.isEmpty() && savegame.size() < MinimumSavegameSize)
-        error = QStringLiteral("The file is too short to be a driver savegame (%1 bytes, at least %2 needed)")
-                    .arg(savegame.size())
-                    .arg(MinimumSavegameSize);
+        error = TooShort(savegame.size());
     if (!error.isEmpty()) {
         unknown.reason = QStringLiteral("Could not read factory driver file '%1' [%2]").arg(path, error);
         return unknown;
     }
     MissionStatusTable templateBlock{};
-    if (const auto problem = TemplateBytes(state, templateBlock)) {
+    if (const auto problem = TemplateBlock(state, templateBlock)) {
         unknown.reason = MessageFor(*problem).text;
         return unknown;
     }

@@ -108,6 +108,10 @@ public:
 
     BackupListing Backups() const;
 
+    // The template's bytes from the program data file, when this user wrote it for the template of
+    // `state`. Reads only.
+    std::optional<Problem> TemplateBlock(const RunState& state, MissionStatusTable& table) const;
+
     // What the factory driver file of `state` is set to, against the template's bytes kept in the
     // program data file. Reads only.
     MissionChoice FactoryDriverChoice(const RunState& state) const;
@@ -118,7 +122,6 @@ public:
 private:
     struct Session;
     std::optional<Problem> Begin(Session& session) const;
-    std::optional<Problem> TemplateBytes(const RunState& stored, MissionStatusTable& table) const;
     // `templateBlock`: the stored template's bytes, when the caller has them from the program data
     // file and `path` is the stored factory driver file.
     std::optional<Problem> KeepBackup(const QString& path, const QByteArray& content, const RunState& stored,
@@ -126,6 +129,9 @@ private:
 
     StorePlaces m_places;
 };
+
+// The mission block of the driver savegame at `path`, or the system's words for why it has none.
+QString ReadMissionBlock(const QString& path, MissionStatusTable& table);
 
 // What the player is told after a restore; `timeText` is the backup's time as the front end writes it.
 Message RestoredMessage(const Backup& backup, const QString& timeText);

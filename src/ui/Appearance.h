@@ -11,6 +11,8 @@ namespace kelmora {
 inline const QColor SaveStatusColour(0, 64, 0);
 inline const QColor DetailColour(64, 0, 0);
 inline const QColor GoalTimeColour(0, 0, 128);
+// A save that will not give the game the chosen mission.
+inline const QColor WarningColour(150, 60, 0);
 
 // The least contrast between text and its background that the accessibility guidelines accept.
 constexpr double MinimumTextContrast = 4.5;

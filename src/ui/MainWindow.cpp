@@ -3,9 +3,12 @@
 
 #include "AboutWindow.h"
 #include "Appearance.h"
+#include "FindSavegamesWindow.h"
 #include "RestoreWindow.h"
 #include "StatusPanel.h"
 #include "mission/MissionCatalogue.h"
+#include "mission/NextMission.h"
+#include "settings/SettingsStore.h"
 #include "store/FileLookup.h"
 #include "settings/ReadmeLocation.h"
 #include "settings/SavegameFolders.h"
@@ -189,11 +192,15 @@ MainWindow::MainWindow(RunState& state, const UiServices& services, QWidget* par
     connect(m_ui->cbxMissions, &QComboBox::currentIndexChanged, this, &MainWindow::cbxMissions_Click);
     connect(m_ui->mnuFile_SelectNewTemplateDriver, &QAction::triggered, this,
             &MainWindow::mnuFile_SelectNewTemplateDriver_Click);
+    connect(m_ui->mnuFile_FindSavegames, &QAction::triggered, this, &MainWindow::mnuFile_FindSavegames_Click);
     connect(m_ui->mnuFile_RestoreFactoryDriver, &QAction::triggered, this,
             &MainWindow::mnuFile_RestoreFactoryDriver_Click);
     connect(m_ui->mnuFile_Exit, &QAction::triggered, this, &MainWindow::mnuFile_Exit_Click);
     connect(m_ui->mnuHelp_about, &QAction::triggered, this, &MainWindow::mnuHelp_about_Click);
     connect(m_ui->mnuHelp_ViewReadme, &QAction::triggered, this, &MainWindow::mnuHelp_ViewReadme_Click);
+    // The desktop's usual keys as well; the menus show the program's own.
+    m_ui->mnuFile_Exit->setShortcuts({m_ui->mnuFile_Exit->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q)});
+    m_ui->mnuHelp_ViewReadme->setShortcuts({m_ui->mnuHelp_ViewReadme->shortcut(), QKeySequence(Qt::Key_F1)});
     for (QAction* action : m_ui->mnuFile->actions()) {
         if (action->isSeparator())
             action->setObjectName(QStringLiteral("mnuFile_Separator1"));
@@ -253,6 +260,7 @@ void MainWindow::cbxMissions_Click()
     SetValueText(m_ui->lblLocationDesc, details.Location);
     SetValueText(m_ui->lblMissionDesc, details.Mission);
     SetValueText(m_ui->lblGoalTimeDesc, details.GoalTime);
+    ShowSaveEffect();
 }
 
 void MainWindow::SetValueText(QLabel* label, const QString& text)
@@ -296,40 +304,176 @@ void MainWindow::ApplyValueColours()
     for (QLabel* label : {m_ui->lblCarDesc, m_ui->lblLocationDesc, m_ui->lblMissionDesc})
         SetTextColour(label, window, ReadableOn(DetailColour, background));
     SetTextColour(m_ui->lblGoalTimeDesc, window, ReadableOn(GoalTimeColour, background));
+    SetTextColour(m_ui->lblSaveEffectDesc, window,
+                  m_saveEffectWarns ? ReadableOn(WarningColour, background) : window.color(QPalette::WindowText));
 }
 
-void MainWindow::ShowFactoryDriverChoice(const MissionChoice& choice)
+namespace {
+
+bool SameChoice(const MissionChoice& a, const MissionChoice& b)
 {
-    int row = 0;
-    QString tip;
-    switch (choice.kind) {
-    case MissionChoice::Kind::Set:
-        if (choice.indexes.isEmpty())
-            break;
-        row = choice.indexes.constFirst();
-        tip = QStringLiteral("The factory driver file is set to Mission #%1").arg(row + 1);
-        // Missions whose saves give the same bytes follow each other.
-        if (choice.indexes.size() > 1)
-            tip += QStringLiteral(" (a save of any mission from #%1 to #%2 gives the same bytes)")
-                       .arg(row + 1)
-                       .arg(choice.indexes.constLast() + 1);
+    return a.kind == b.kind && a.indexes == b.indexes && a.reason == b.reason;
+}
+
+} // namespace
+
+void MainWindow::FollowFiles(ListFollows list)
+{
+    // Before a template is chosen there is nothing to tell.
+    if (!SavePanelEnabled())
+        return;
+
+    // Another Kelmora that chose a new template has put that template's bytes in the program data
+    // file: compared with them, this window's factory driver file would read as played on. Looked
+    // at when the player comes back to the window; start-up and a template choice have just read or
+    // written the settings, and a save finds out for itself.
+    if (list == ListFollows::IfFileChanged) {
+        m_otherTemplate.clear();
+        RunState stored;
+        LoadSettings(stored);
+        if (stored.SettingsValid && (stored.SavedataFolder != m_state.SavedataFolder ||
+                                     stored.TemplateDriverFile != m_state.TemplateDriverFile))
+            m_otherTemplate = stored.TemplateDriverFile;
+    }
+
+    const SavegameStore store = m_services.store();
+    MissionStatusTable block{};
+    const std::optional<Problem> problem = store.TemplateBlock(m_state, block);
+    m_templateBlock = problem ? std::nullopt : std::optional<MissionStatusTable>(block);
+    m_templateProblem = problem ? MessageFor(*problem).text : QString();
+
+    const MissionChoice choice = store.FactoryDriverChoice(m_state);
+    const bool changed = !m_seenChoice || !SameChoice(*m_seenChoice, choice);
+    m_seenChoice = choice;
+    const bool set = choice.kind == MissionChoice::Kind::Set && !choice.indexes.isEmpty();
+    switch (list) {
+    case ListFollows::Always:
+        m_ui->cbxMissions->setCurrentIndex(set ? choice.indexes.constFirst() : 0);
         break;
-    case MissionChoice::Kind::PlayedOn:
-        tip = QStringLiteral("The factory driver file has been played on or changed since the last save: no mission's "
-                             "save gives its bytes");
+    case ListFollows::IfFileChanged:
+        // A row the player picked but has not saved stays, unless the file itself changed; one that
+        // gives the file's bytes stays as well.
+        if (changed && set && !choice.indexes.contains(SelectedMissionIndex()))
+            m_ui->cbxMissions->setCurrentIndex(choice.indexes.constFirst());
         break;
-    case MissionChoice::Kind::AsTemplate:
-        tip = QStringLiteral("The factory driver file is %1").arg(MissionChoiceText(choice));
-        break;
-    case MissionChoice::Kind::Unknown:
-        tip = QStringLiteral("Which mission the factory driver file is set to cannot be told: ") + choice.reason;
+    case ListFollows::Never:
         break;
     }
-    m_ui->cbxMissions->setCurrentIndex(row);
-    m_ui->lblSaveStatusDesc->setToolTip(tip);
+    ShowFactoryState(choice);
+    ShowSaveEffect();
 }
 
-void MainWindow::ChooseDroppedTemplate(const QString& path)
+void MainWindow::ShowFactoryState(const MissionChoice& choice)
+{
+    // Each state in full and in a short form for a line that a save report already fills.
+    QString state;
+    QString shortState;
+    QString sentence;
+    switch (choice.kind) {
+    case MissionChoice::Kind::Set: {
+        if (choice.indexes.isEmpty())
+            break;
+        const int first = choice.indexes.constFirst() + 1;
+        const int last = choice.indexes.constLast() + 1;
+        sentence = QStringLiteral("The factory driver file is set to Mission #%1").arg(first);
+        state = QStringLiteral("set to Mission #%1").arg(first);
+        shortState = QStringLiteral("set to #%1").arg(first);
+        // Missions whose saves give the same bytes follow each other.
+        if (choice.indexes.size() > 1) {
+            sentence +=
+                QStringLiteral(" (a save of any mission from #%1 to #%2 gives the same bytes)").arg(first).arg(last);
+            state = QStringLiteral("set to Missions #%1\u2013#%2").arg(first).arg(last);
+            shortState = QStringLiteral("set to #%1\u2013#%2").arg(first).arg(last);
+        }
+        break;
+    }
+    case MissionChoice::Kind::PlayedOn:
+        sentence = QStringLiteral("The factory driver file has been played on or changed since the last save: no "
+                                  "mission's save gives its bytes");
+        state = QStringLiteral("played on since a save");
+        shortState = QStringLiteral("played on");
+        break;
+    case MissionChoice::Kind::AsTemplate:
+        sentence = QStringLiteral("The factory driver file is ") + MissionChoiceText(choice);
+        state = MissionChoiceText(choice);
+        shortState = QStringLiteral("fresh copy");
+        break;
+    case MissionChoice::Kind::Unknown:
+        sentence = QStringLiteral("Which mission the factory driver file is set to cannot be told: ") + choice.reason;
+        state = QStringLiteral("mission unknown");
+        shortState = QStringLiteral("unknown");
+        break;
+    }
+    // Right after a save of this session the status says it all, as long as the file still holds
+    // that save's bytes.
+    if (m_savedIndex && choice.kind == MissionChoice::Kind::Set && choice.indexes.contains(*m_savedIndex))
+        state.clear();
+    if (!m_otherTemplate.isEmpty()) {
+        state.clear();
+        sentence.clear();
+    }
+    m_factoryState = state;
+    m_factoryShortState = state.isEmpty() ? QString() : shortState;
+    m_factoryStateSentence = sentence;
+    m_ui->lblSaveStatusDesc->setToolTip(sentence);
+    LayOutSaveStatus();
+}
+
+void MainWindow::LayOutSaveStatus()
+{
+    QLabel* status = m_ui->lblSaveStatusDesc;
+    QLabel* state = m_ui->lblFactoryStateDesc;
+    const int room = status->parentWidget()->maximumWidth() - status->x();
+    if (m_factoryState.isEmpty()) {
+        state->hide();
+        state->clear();
+        status->resize(qMax(status->sizeHint().width(), room), status->height());
+        return;
+    }
+    // Right after the status text, on the same line: in full where it fits, else in short, and
+    // only then cut off. The whole sentence is one hover or one screen reader question away.
+    const int statusWidth = qMin(status->sizeHint().width(), room);
+    status->resize(statusWidth, status->height());
+    state->setGeometry(status->x() + statusWidth, status->y(), room - statusWidth, status->height());
+    const QString separator = QStringLiteral(" \u00b7 ");
+    QString text = separator + m_factoryState;
+    if (state->fontMetrics().horizontalAdvance(text) > state->width())
+        text = state->fontMetrics().elidedText(separator + m_factoryShortState, Qt::ElideRight, state->width());
+    state->setText(text);
+    state->setToolTip(m_factoryStateSentence);
+    state->setAccessibleName(m_factoryStateSentence);
+    state->show();
+}
+
+void MainWindow::ShowSaveEffect()
+{
+    QLabel* line = m_ui->lblSaveEffectDesc;
+    const int index = SelectedMissionIndex();
+    QString text;
+    QString detail;
+    bool warns = true;
+    if (!SavePanelEnabled() || index < 0) {
+        warns = false;
+    } else if (!m_otherTemplate.isEmpty()) {
+        text =
+            QStringLiteral("Another Kelmora has chosen %1 as the template driver: start Kelmora again to save for it")
+                .arg(m_otherTemplate);
+    } else if (!m_templateBlock) {
+        text = QStringLiteral("What a save gives the game cannot be told: the program data file cannot be read");
+        detail = m_templateProblem;
+    } else {
+        text = SaveEffectText(*m_templateBlock, index);
+        warns = MissionOfferedAfterSave(*m_templateBlock, index) != index;
+    }
+    line->setText(text);
+    line->setToolTip(detail);
+    line->setAccessibleName(text);
+    line->setVisible(!text.isEmpty());
+    m_saveEffectWarns = warns;
+    ApplyValueColours();
+}
+
+void MainWindow::ChooseTemplateFile(const QString& path)
 {
     const QFileInfo dropped(path);
     m_lastDialogFolder = dropped.absolutePath();
@@ -351,12 +495,15 @@ void MainWindow::dropEvent(QDropEvent* event)
     // Chosen once the drop is over: the choice may show modal messages, and the program the file
     // came from waits for the drop's answer.
     QMetaObject::invokeMethod(
-        this, [this, path] { ChooseDroppedTemplate(path); }, Qt::QueuedConnection);
+        this, [this, path] { ChooseTemplateFile(path); }, Qt::QueuedConnection);
 }
 
 void MainWindow::changeEvent(QEvent* event)
 {
     QMainWindow::changeEvent(event);
+    // Another Kelmora, kelmora-cli or the game may have changed the files while the player was away.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        FollowFiles(ListFollows::IfFileChanged);
     if (event->type() == QEvent::PaletteChange || event->type() == QEvent::ApplicationPaletteChange ||
         event->type() == QEvent::StyleChange)
         ApplyValueColours();
@@ -369,8 +516,13 @@ void MainWindow::sbrMain_PanelClick(int panel)
         const SaveOutcome outcome =
             m_services.store().Save(m_state, SavePanelEnabled(), SelectedMissionIndex(), m_services.clock);
         m_services.Present(outcome.problems);
-        if (outcome.saved())
+        if (outcome.saved()) {
+            m_savedIndex = SelectedMissionIndex();
             SetSaveStatusText(outcome.statusText);
+        }
+        // The list stays at the player's choice, whatever the file now says.
+        if (outcome.attempted)
+            FollowFiles(ListFollows::Never);
         break;
     }
     case ExitPanel:
@@ -402,6 +554,9 @@ void MainWindow::ChooseTemplate(const ChosenFile& choice)
         m_services.programExit.EndProgram();
         return;
     case SelectionOutcome::Result::Selected:
+        // A fresh copy: no save of this session is in it, and the stored template is this one.
+        m_savedIndex.reset();
+        m_otherTemplate.clear();
         SetTemplateDriverText(outcome.templateText);
         SetFactoryDriverText(outcome.factoryText);
         EnableMissionList();
@@ -411,6 +566,25 @@ void MainWindow::ChooseTemplate(const ChosenFile& choice)
         break;
     }
     ShowMainWindow();
+    // The selected mission survives a new template; what it gives may not.
+    FollowFiles(ListFollows::Never);
+}
+
+void MainWindow::mnuFile_FindSavegames_Click()
+{
+    if (!m_find) {
+        m_find = new FindSavegamesWindow(SavegamePlaces(SystemPlaceInputs()), this);
+        m_find->setModal(true);
+        // The same choice as the open dialog's, once the list is gone.
+        connect(m_find, &FindSavegamesWindow::chosen, this, [this](const QString& path) {
+            const QFileInfo chosen(path);
+            m_lastDialogFolder = chosen.absolutePath();
+            ChooseTemplate({path, chosen.fileName()});
+        });
+    }
+    m_find->show();
+    m_find->raise();
+    m_find->activateWindow();
 }
 
 void MainWindow::mnuFile_RestoreFactoryDriver_Click()
@@ -419,6 +593,7 @@ void MainWindow::mnuFile_RestoreFactoryDriver_Click()
     if (!m_restore) {
         m_restore = new RestoreWindow(m_services, this);
         m_restore->setModal(true);
+        connect(m_restore, &RestoreWindow::restored, this, [this] { FollowFiles(ListFollows::IfFileChanged); });
     }
     m_restore->show();
     m_restore->raise();
@@ -484,9 +659,8 @@ int MainWindow::SelectedMissionIndex() const
 
 void MainWindow::SetSaveStatusText(const QString& text)
 {
-    SetValueText(m_ui->lblSaveStatusDesc, text);
-    // What the file was set to at start-up is out of date once the text reports something new.
-    m_ui->lblSaveStatusDesc->setToolTip({});
+    m_ui->lblSaveStatusDesc->setText(text);
+    LayOutSaveStatus();
 }
 
 void MainWindow::HideMainWindow()
@@ -509,7 +683,7 @@ std::optional<ChosenFile> MainWindow::RunOpenDialog(const QString& initialFolder
     const QString path = m_services.openDialog.GetOpenFileName(
         this, QStringLiteral("Select Driver Savegame File"),
         m_lastDialogFolder.isEmpty() ? FirstDialogFolder() : m_lastDialogFolder,
-        QStringLiteral("Driver Savegames (*.sav);;All Files (*)"), WindowsPrefixDriveFolders(QDir::homePath()));
+        QStringLiteral("Driver Savegames (*.sav);;All Files (*)"), WindowsPrefixes(SystemPlaceInputs()));
     if (path.isEmpty())
         return std::nullopt;
     const QFileInfo chosen(path);
@@ -525,8 +699,6 @@ void MainWindow::SetTemplateDriverText(const QString& text)
 void MainWindow::SetFactoryDriverText(const QString& text)
 {
     SetFileText(m_ui->lblFactoryDriverDesc, text, m_state.FactoryDriverFile);
-    // A new factory driver file is a fresh copy: what start-up found was about the old one.
-    m_ui->lblSaveStatusDesc->setToolTip({});
 }
 
 void MainWindow::EnableMissionList()

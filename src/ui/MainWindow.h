@@ -18,6 +18,7 @@ class frmMain;
 namespace kelmora {
 
 class AboutWindow;
+class FindSavegamesWindow;
 class RestoreWindow;
 class StatusPanel;
 
@@ -40,12 +41,23 @@ public:
 
     StatusPanel* panel(int index) const;
 
-    // Shows which mission the factory driver file is set to: that row is selected (row 0 when
-    // none or unknown) and the save status tells it in its tooltip. Writes nothing.
-    void ShowFactoryDriverChoice(const MissionChoice& choice);
+    // Which row the list moves to when the window reads the files again.
+    enum class ListFollows
+    {
+        Always, // the row of the mission the factory driver file is set to; row 0 when none or unknown
+        IfFileChanged, // the same, but only when the file holds something else than when last read, and
+                       // the selected row does not give its bytes
+        Never, // the player's choice stays
+    };
 
-    // A savegame dropped on the window becomes the template as if it had been picked in the dialog.
-    void ChooseDroppedTemplate(const QString& path);
+    // Reads the factory driver file and the program data file again and shows what they hold: after
+    // the save status, what the factory driver file is set to; below the details, what a save of the
+    // selected mission gives the game; and, as `list` says, that mission in the list. Writes nothing.
+    void FollowFiles(ListFollows list);
+
+    // A savegame dropped on the window, or named on the command line, becomes the template as if it
+    // had been picked in the dialog.
+    void ChooseTemplateFile(const QString& path);
 
     bool SavePanelEnabled() const;
     int SelectedMissionIndex() const;
@@ -62,6 +74,7 @@ public slots:
     void cbxMissions_Click();
     void sbrMain_PanelClick(int panel);
     void mnuFile_SelectNewTemplateDriver_Click();
+    void mnuFile_FindSavegames_Click();
     void mnuFile_RestoreFactoryDriver_Click();
     void mnuFile_Exit_Click();
     void mnuHelp_about_Click();
@@ -81,6 +94,11 @@ private:
     // The chosen file, or nothing when the player cancelled.
     std::optional<ChosenFile> RunOpenDialog(const QString& initialFolder);
     void SetValueText(QLabel* label, const QString& text);
+    // What the factory driver file is set to, after the save status.
+    void ShowFactoryState(const MissionChoice& choice);
+    void LayOutSaveStatus();
+    // What a save of the selected mission gives the game, below the details.
+    void ShowSaveEffect();
     void SetFileText(QLabel* label, const QString& text, const QString& fileName);
     void ApplyValueColours();
 
@@ -90,7 +108,18 @@ private:
     StatusPanel* m_panels[3] = {};
     QPointer<AboutWindow> m_about;
     QPointer<RestoreWindow> m_restore;
+    QPointer<FindSavegamesWindow> m_find;
     QString m_lastDialogFolder;
+    // What the window last read of the files.
+    std::optional<MissionChoice> m_seenChoice;
+    std::optional<MissionStatusTable> m_templateBlock; // the program data file's bytes, when readable
+    QString m_templateProblem; // why they are not
+    QString m_otherTemplate; // a template chosen by another Kelmora since this one loaded its settings
+    QString m_factoryState; // shown after the save status; in short where the line is full; the sentence
+    QString m_factoryShortState;
+    QString m_factoryStateSentence;
+    std::optional<int> m_savedIndex; // the mission saved in this session into the current factory driver file
+    bool m_saveEffectWarns = false;
 };
 
 // The classic dialog font, bold: MS Sans Serif (or its TrueType twin) where it exists, otherwise the

@@ -5,6 +5,7 @@
 #include "Version.h"
 #include "WelcomeWindow.h"
 #include "SystemServices.h"
+#include "WindowArguments.h"
 #include "settings/DataLocation.h"
 #include "settings/SettingsStore.h"
 #include "settings/TemplateSelection.h"
@@ -56,18 +57,29 @@ void Program::Main()
     } else {
         m_welcome->show();
     }
-    if (m_state.SettingsValid)
-        ShowFactoryDriverChoice();
+    // Found as kelmora-cli status finds it; reading never changes either file.
+    m_main->FollowFiles(MainWindow::ListFollows::Always);
 }
 
-void Program::ShowFactoryDriverChoice()
+void Program::ChooseTemplateAtStart(const QString& path)
 {
-    // Found as kelmora-cli status finds it; reading never changes either file.
-    m_main->ShowFactoryDriverChoice(m_services.store().FactoryDriverChoice(m_state));
+    // Once the event loop runs: a template that vanishes ends the program, which only a running loop
+    // can do.
+    QMetaObject::invokeMethod(
+        m_main.get(),
+        [this, path] {
+            m_welcome->hide();
+            m_main->ChooseTemplateFile(path);
+        },
+        Qt::QueuedConnection);
 }
 
 int RunKelmora(QApplication& app)
 {
+    // Qt has taken its own options (-platform, -style, ...) by now.
+    const WindowArguments arguments = ParseWindowArguments(QCoreApplication::arguments());
+    if (arguments.action == WindowArguments::Action::Wrong)
+        return ReportWrongArguments(arguments);
     InitResources();
     DescribeApplication();
     MessageBoxService messages;
@@ -80,6 +92,8 @@ int RunKelmora(QApplication& app)
     const DataLocation data = ChooseDataLocation(SystemDataLocationInputs());
     Program program({messages, programExit, clock, openDialog, launcher, ApplicationFolder(), data.folder, UserFolder()});
     program.Main();
+    if (!arguments.savegame.isEmpty())
+        program.ChooseTemplateAtStart(arguments.savegame);
     return app.exec();
 }
 

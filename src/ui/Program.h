@@ -23,13 +23,15 @@ public:
     // exist and the welcome window otherwise. Reads nothing from the savegame folder.
     void Main();
 
+    // Makes the savegame at `path` the template once the program runs, as if the player had
+    // proceeded from the welcome window and picked it: for "Open with Kelmora" and the command line.
+    void ChooseTemplateAtStart(const QString& path);
+
     RunState& state() { return m_state; }
     MainWindow& mainWindow() { return *m_main; }
     WelcomeWindow& welcomeWindow() { return *m_welcome; }
 
 private:
-    void ShowFactoryDriverChoice();
-
     UiServices m_services;
     RunState m_state;
     std::unique_ptr<MainWindow> m_main;
@@ -40,7 +42,8 @@ private:
 void DescribeApplication();
 
 // Describes the application, then runs the program with the real services until it ends: the
-// message boxes, the open dialog, the clock, and the folders of this copy and this user.
+// message boxes, the open dialog, the clock, and the folders of this copy and this user. A wrong
+// command line is told on the error stream (exit status 2), without a window.
 int RunKelmora(QApplication& app);
 
 } // namespace kelmora

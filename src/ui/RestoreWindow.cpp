@@ -94,8 +94,10 @@ void RestoreWindow::cmdRestore_Click()
                       ? store.Restore(id, true)
                       : RestoreOutcome{};
     m_services.Present(outcome.problems);
-    if (outcome.done())
+    if (outcome.done()) {
+        emit restored();
         m_services.messages.ShowMessage(RestoredMessage(*outcome.restored, LocalTimeText(outcome.restored->time)));
+    }
     // A restore keeps what it replaced as a new backup; a failed one may find a backup gone.
     Form_Load(id);
     m_ui->lvwBackups->setFocus();

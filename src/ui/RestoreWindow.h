@@ -26,6 +26,10 @@ public:
     // A backup's date and time as the player's locale writes them, to the second.
     static QString LocalTimeText(const QDateTime& time);
 
+signals:
+    // A backup is back in place: the file it went to holds other bytes now.
+    void restored();
+
 public slots:
     void cmdRestore_Click();
     void cmdClose_Click();

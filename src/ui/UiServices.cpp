@@ -1,9 +1,16 @@
 #include "UiServices.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QHash>
+#include <QListView>
 #include <QMessageBox>
 #include <QProcess>
+#include <QScrollBar>
+#include <QSplitter>
+#include <QUrl>
 
 namespace kelmora {
 
@@ -47,10 +54,10 @@ void MessageBoxService::ShowMessage(const Message& message)
 }
 
 QString FileDialogService::GetOpenFileName(QWidget* parent, const QString& title, const QString& folder,
-                                           const QString& filter, const QStringList& sidebarFolders)
+                                           const QString& filter, const QList<SavegamePlace>& places)
 {
     // getOpenFileName only accepts files that exist and shows no read-only check box.
-    if (sidebarFolders.isEmpty())
+    if (places.isEmpty())
         return QFileDialog::getOpenFileName(parent, title, folder, filter);
 
     // Only Qt's own dialog takes extra side bar places; the desktop's would drop them.
@@ -58,13 +65,65 @@ QString FileDialogService::GetOpenFileName(QWidget* parent, const QString& title
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    QList<QUrl> places = dialog.sidebarUrls();
-    for (const QString& sidebarFolder : sidebarFolders)
-        places << QUrl::fromLocalFile(sidebarFolder);
-    dialog.setSidebarUrls(places);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    return dialog.selectedFiles().constFirst();
+    // Room for the places' names beside the files.
+    dialog.resize(qMax(dialog.width(), 880), qMax(dialog.height(), 520));
+    const QList<QUrl> kept = OfferPlaces(dialog, places);
+    const bool accepted = dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty();
+    // The dialog keeps its side bar for the next run; the places are found afresh each time.
+    dialog.setSidebarUrls(kept);
+    return accepted ? dialog.selectedFiles().constFirst() : QString();
+}
+
+QList<QUrl> OfferPlaces(QFileDialog& dialog, const QList<SavegamePlace>& places)
+{
+    QHash<QUrl, QString> names;
+    QList<QUrl> offered;
+    for (const SavegamePlace& place : places) {
+        // The side bar would show a missing folder too, greyed out.
+        if (!QFileInfo(place.folder).isDir())
+            continue;
+        const QUrl url = QUrl::fromLocalFile(QDir::cleanPath(place.folder));
+        offered << url;
+        names.insert(url, place.name);
+    }
+    // Earlier runs left their prefixes in the side bar the dialog keeps, every one named "drive_c".
+    QList<QUrl> kept;
+    for (const QUrl& url : dialog.sidebarUrls()) {
+        if (!(url.isLocalFile() && url.path().endsWith(QStringLiteral("/drive_c"))) && !names.contains(url))
+            kept << url;
+    }
+    dialog.setSidebarUrls(kept + offered);
+
+    // The side bar names an entry after its folder, through a file system model that does not take
+    // names of its own; a proxy model or a fragment in the address never reaches it. Its list's rows
+    // follow sidebarUrls(), so each row is renamed, and renamed again whenever the dialog's file
+    // system model refreshes the row and puts the folder's name back.
+    auto* sidebar = dialog.findChild<QListView*>(QStringLiteral("sidebar"));
+    if (!sidebar || !sidebar->model())
+        return kept;
+    QAbstractItemModel* model = sidebar->model();
+    const auto rename = [&dialog, model, names] {
+        const QList<QUrl> shown = dialog.sidebarUrls();
+        for (int row = 0; row < qMin(qsizetype(model->rowCount()), shown.size()); ++row) {
+            const QString name = names.value(shown.at(row));
+            const QModelIndex index = model->index(row, 0);
+            if (!name.isEmpty() && index.data(Qt::DisplayRole).toString() != name)
+                model->setData(index, name, Qt::DisplayRole);
+        }
+    };
+    rename();
+    QObject::connect(model, &QAbstractItemModel::dataChanged, &dialog, rename);
+
+    // Wide enough for the longest name, within reason.
+    if (auto* splitter = dialog.findChild<QSplitter*>(QStringLiteral("splitter")); splitter && splitter->count() == 2) {
+        const int wanted = qMin(sidebar->sizeHintForColumn(0) + 2 * sidebar->frameWidth() +
+                                    sidebar->verticalScrollBar()->sizeHint().width(),
+                                dialog.width() * 2 / 5);
+        const QList<int> sizes = splitter->sizes();
+        if (sizes.size() == 2 && sizes.first() < wanted)
+            splitter->setSizes({wanted, qMax(sizes.first() + sizes.last() - wanted, 1)});
+    }
+    return kept;
 }
 
 bool ProcessLauncher::StartDetached(const QString& program, const QString& argument)

@@ -3,10 +3,14 @@
 #include "Outcome.h"
 #include "SystemServices.h"
 #include "store/SavegameStore.h"
+#include "settings/SavegameFolders.h"
 
+#include <QList>
 #include <QString>
 #include <QStringList>
+#include <QUrl>
 
+class QFileDialog;
 class QWidget;
 
 namespace kelmora {
@@ -35,9 +39,9 @@ class OpenFileDialog
 public:
     virtual ~OpenFileDialog() = default;
     // The chosen existing file's full path, or an empty text when the player cancelled.
-    // `sidebarFolders` are offered beside the standard places, one click away.
+    // `places` are offered beside the standard places, one click away, under their own names.
     virtual QString GetOpenFileName(QWidget* parent, const QString& title, const QString& folder, const QString& filter,
-                                    const QStringList& sidebarFolders) = 0;
+                                    const QList<SavegamePlace>& places) = 0;
 };
 
 // Starts another program without waiting for it; false when it could not be started.
@@ -77,8 +81,13 @@ class FileDialogService final : public OpenFileDialog
 {
 public:
     QString GetOpenFileName(QWidget* parent, const QString& title, const QString& folder, const QString& filter,
-                            const QStringList& sidebarFolders) override;
+                            const QList<SavegamePlace>& places) override;
 };
+
+// Adds the `places` that exist to the side bar of Qt's own file dialog, each shown under its name
+// rather than its folder's (every prefix's is "drive_c"), and widens the side bar to show the names
+// whole. Returns the side bar's other places, without the prefixes that earlier runs left in it.
+QList<QUrl> OfferPlaces(QFileDialog& dialog, const QList<SavegamePlace>& places);
 
 class ProcessLauncher final : public ProgramLauncher
 {

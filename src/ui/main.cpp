@@ -1,8 +1,13 @@
 #include "Program.h"
 #include "settings/DataLocation.h"
+#include "WindowArguments.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QStringList>
+#include <QTextStream>
 
+#include <algorithm>
 #include <csignal>
 
 int main(int argc, char* argv[])
@@ -17,6 +22,24 @@ int main(int argc, char* argv[])
     std::signal(SIGXFSZ, SIG_IGN);
 #endif
     kelmora::IgnoreRelativeXdgFolders();
+    // Answered before any window system is asked for: they must work without a display.
+    QStringList words;
+    for (int i = 0; i < argc; ++i)
+        words << QFile::decodeName(argv[i]);
+    const kelmora::WindowArguments early = kelmora::ParseWindowArguments(words);
+    if (early.action == kelmora::WindowArguments::Action::PrintVersion ||
+        early.action == kelmora::WindowArguments::Action::PrintHelp) {
+        QTextStream out(stdout);
+        out << (early.action == kelmora::WindowArguments::Action::PrintVersion ? kelmora::WindowVersionText() + u'\n'
+                                                                               : kelmora::WindowHelpText());
+        out.flush();
+        return out.status() == QTextStream::Ok ? 0 : 1;
+    }
+    // Without options of Qt's own among them, a wrong command line is told at once, display or not.
+    const bool plainWords =
+        std::none_of(words.cbegin() + 1, words.cend(), [](const QString& word) { return word.startsWith(u'-'); });
+    if (early.action == kelmora::WindowArguments::Action::Wrong && plainWords)
+        return kelmora::ReportWrongArguments(early);
     QApplication app(argc, argv);
     return kelmora::RunKelmora(app);
 }

@@ -7,6 +7,9 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QElapsedTimer>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -81,6 +84,9 @@ private slots:
     void testKilledAtEachStep_data();
     void testKilledAtEachStep();
     void testBackupListEscapes();
+    void testFind();
+    void testStatusJson();
+    void testHelp();
 
 private:
     // Command lines are words between blanks; "<save>", "<bin>" and "<root>" stand for the test's folders.
@@ -166,6 +172,7 @@ Outcome TestCli::RunWords(const QStringList& words, const QStringList& undecodab
     QTextStream outStream(&out), errStream(&err);
     CommandLine commandLine(outStream, errStream, m_clock, {At("<bin>"), DataPlace::ProgramFolder, "test"},
                             At("<root>/user"));
+    commandLine.SetPlaceInputs({At("<root>/home"), {}, At("<root>/home/Documents"), {}});
     const int exitCode = commandLine.Run(QStringList{QStringLiteral("kelmora-cli")} + words, undecodable);
     outStream.flush();
     errStream.flush();
@@ -1060,6 +1067,128 @@ void TestCli::testBackupListEscapes()
     const QStringList lines = Ok(QStringLiteral("backups")).split(u'\n', Qt::SkipEmptyParts);
     QCOMPARE(lines.size(), 1);
     QCOMPARE(lines[0].section(u'\t', 2, 2), At("<root>/Sa%09ve%0A20261207-000000-000-00000000%09%25/AFactMS.sav"));
+}
+
+// The driver savegames of the home folder, for a launcher to offer.
+void TestCli::testFind()
+{
+    // Nothing there yet: nothing on standard output, a word for the person at the terminal.
+    Outcome outcome = Run(QStringLiteral("find"));
+    QCOMPARE(outcome.exitCode, 0);
+    QCOMPARE(outcome.out, QString());
+    QCOMPARE(outcome.errLines,
+             QStringList{"kelmora-cli: no driver savegame found; none of the places where savegames live exists"});
+
+    const QString prefix = At("<root>/home/.local/share/Steam/steamapps/compatdata/2450/pfx/drive_c/users/steamuser/");
+    MissionStatusTable block = BlockOf(m_template);
+    for (int mission = 16; mission < MISSION_COUNT; ++mission)
+        block[mission].fill(0);
+    QVERIFY(QDir().mkpath(prefix + "Documents/Vantor") && QDir().mkpath(At("<root>/home/Documents")));
+    WriteWholeFile(prefix + "Documents/Vantor/Alex.sav", WithBlock(m_template, block));
+    WriteWholeFile(prefix + "Documents/Vantor/AFactMS.sav", m_template);
+    WriteWholeFile(At("<root>/home/Documents/Bob.sav"), m_template);
+    const QDateTime old = QDateTime::currentDateTime().addDays(-3);
+    QFile bob(At("<root>/home/Documents/Bob.sav"));
+    QVERIFY(bob.open(QIODevice::ReadWrite) && bob.setFileTime(old, QFileDevice::FileModificationTime));
+    bob.close();
+
+    const QStringList lines = Ok(QStringLiteral("find")).split(u'\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 2);
+    QCOMPARE(lines[0].section(u'\t', 1),
+             "Proton 2450\thas reached mission 17\t" + prefix + "Documents/Vantor/Alex.sav");
+    QCOMPARE(lines[1],
+             IsoLocalTime(old) + "\tDocuments\thas progress in every mission\t" + At("<root>/home/Documents/Bob.sav"));
+
+    const QJsonObject json = QJsonDocument::fromJson(Ok(QStringLiteral("find --json")).toUtf8()).object();
+    const QJsonArray savegames = json.value("savegames").toArray();
+    QCOMPARE(savegames.size(), 2);
+    const QJsonObject alex = savegames.at(0).toObject();
+    QCOMPARE(alex.value("path").toString(), prefix + "Documents/Vantor/Alex.sav");
+    QCOMPARE(alex.value("place").toString(), QStringLiteral("Proton 2450"));
+    QCOMPARE(alex.value("folder").toString(), QStringLiteral("C:\\users\\steamuser\\Documents\\Vantor"));
+    QCOMPARE(alex.value("reachedMission").toInt(), 17);
+    QCOMPARE(alex.value("progress").toString(), QStringLiteral("has reached mission 17"));
+    QCOMPARE(savegames.at(1).toObject().value("reachedMission"), QJsonValue(QJsonValue::Null));
+    QCOMPARE(savegames.at(1).toObject().value("lastChanged").toString(), IsoLocalTime(old));
+    QCOMPARE(json.value("searched").toArray(), QJsonArray({"Documents", "Proton 2450"}));
+    QCOMPARE(json.value("cutShort").toArray(), QJsonArray());
+
+    // The chosen one goes to 'template' as it is printed.
+    Ok(QStringLiteral("template ") + alex.value("path").toString());
+    QCOMPARE(ReadWholeFile(prefix + "Documents/Vantor/AFactMS.sav"), WithBlock(m_template, block));
+    QCOMPARE(Run(QStringLiteral("find --json extra")).exitCode, 2);
+    QCOMPARE(Run(QStringLiteral("find all")).exitCode, 2);
+}
+
+void TestCli::testStatusJson()
+{
+    const auto status = [this] {
+        return QJsonDocument::fromJson(Ok(QStringLiteral("status --json")).toUtf8()).object();
+    };
+    QJsonObject json = status();
+    QCOMPARE(json.value("templateDriver"), QJsonValue(QJsonValue::Null));
+    QCOMPARE(json.value("factoryDriverFile"), QJsonValue(QJsonValue::Null));
+    QCOMPARE(json.value("programDataFile").toObject().value("state").toString(), QStringLiteral("missing"));
+    QCOMPARE(json.value("missionChoice").toObject().value("kind").toString(), QStringLiteral("unknown"));
+    QCOMPARE(json.value("gameOffersMission"), QJsonValue(QJsonValue::Null));
+
+    // A template whose progress reaches mission 6, saved for mission 20.
+    MissionStatusTable block = BlockOf(m_template);
+    for (int mission = 5; mission < MISSION_COUNT; ++mission)
+        block[mission].fill(0);
+    WriteWholeFile(At("<save>/Alex.sav"), WithBlock(m_template, block));
+    Ok(QStringLiteral("template <save>/Alex.sav"));
+    Ok(QStringLiteral("save 20"));
+    json = status();
+    QCOMPARE(json.value("savegameFolder").toObject().value("path").toString(), At("<save>/"));
+    QCOMPARE(json.value("templateDriver").toObject(),
+             QJsonObject({{"path", At("<save>/Alex.sav")}, {"state", "exists"}}));
+    QCOMPARE(json.value("factoryDriverFile").toObject().value("path").toString(), At("<save>/AFactMS.sav"));
+    QCOMPARE(json.value("programDataFile").toObject(),
+             QJsonObject({{"path", At("<bin>/kelmora.dat")}, {"state", "exists"}}));
+    // Saving 20 zeroed nothing the template had: the file is still its exact copy.
+    QJsonObject choice = json.value("missionChoice").toObject();
+    QCOMPARE(choice.value("kind").toString(), QStringLiteral("asTemplate"));
+    QCOMPARE(choice.value("text").toString(), QStringLiteral("as the template (not saved yet)"));
+    QByteArray changed = ReadWholeFile(At("<save>/AFactMS.sav"));
+    changed[100] = char(changed[100] + 1);
+    WriteWholeFile(At("<save>/AFactMS.sav"), changed);
+    json = status();
+    choice = json.value("missionChoice").toObject();
+    QCOMPARE(choice.value("kind").toString(), QStringLiteral("set"));
+    QCOMPARE(choice.value("missions").toArray().first().toInt(), 6);
+    QCOMPARE(choice.value("missions").toArray().size(), MISSION_COUNT - 5);
+    QCOMPARE(choice.value("text").toString(), MissionChoice());
+    // What the game will start at, whatever mission was saved.
+    QCOMPARE(json.value("gameOffersMission").toInt(), 6);
+    QCOMPARE(json.value("dataFilePlace").toObject(),
+             QJsonObject({{"place", "beside the program"}, {"reason", "test"}}));
+
+    QByteArray played = ReadWholeFile(At("<save>/AFactMS.sav"));
+    played[MissionByteOffset(5, 0)] = 1;
+    WriteWholeFile(At("<save>/AFactMS.sav"), played);
+    json = status();
+    QCOMPARE(json.value("missionChoice").toObject().value("kind").toString(), QStringLiteral("playedOn"));
+    QCOMPARE(json.value("gameOffersMission").toInt(), 7);
+    QCOMPARE(Run(QStringLiteral("status --xml")).exitCode, 2);
+}
+
+void TestCli::testHelp()
+{
+    QCOMPARE(Ok(QStringLiteral("help")), Ok(QStringLiteral("--help")));
+    const QString save = Ok(QStringLiteral("help save"));
+    QVERIFY2(save.startsWith(QStringLiteral("  save NUMBER    Sets the factory driver file")), qPrintable(save));
+    QVERIFY(!save.contains(QStringLiteral("  missions ")) && !save.contains(QStringLiteral("  status ")));
+    const QString status = Ok(QStringLiteral("help status"));
+    QVERIFY2(status.startsWith(QStringLiteral("  status ")) && status.contains(QStringLiteral("'status --json'")),
+             qPrintable(status));
+    for (const char* command : {"missions", "template", "backups", "restore", "find", "help"})
+        QVERIFY2(Ok(QStringLiteral("help ") + QLatin1String(command)).startsWith(QStringLiteral("  ") + command),
+                 command);
+    // The last command's part ends where the list does.
+    QCOMPARE(Ok(QStringLiteral("help help")).split(u'\n', Qt::SkipEmptyParts).size(), 1);
+    QCOMPARE(Run(QStringLiteral("help bogus")).exitCode, 2);
+    QCOMPARE(Run(QStringLiteral("help save extra")).exitCode, 2);
 }
 
 QTEST_GUILESS_MAIN(TestCli)

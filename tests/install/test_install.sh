@@ -29,6 +29,8 @@ expected="bin/kelmora
 bin/kelmora-cli
 share/applications/$id.desktop
 share/doc/kelmora/Readme-KELMORA.TXT
+share/doc/kelmora/changelog.gz
+share/doc/kelmora/copyright
 share/icons/hicolor/128x128/apps/$id.png
 share/icons/hicolor/16x16/apps/$id.png
 share/icons/hicolor/256x256/apps/$id.png
@@ -36,9 +38,10 @@ share/icons/hicolor/32x32/apps/$id.png
 share/icons/hicolor/48x48/apps/$id.png
 share/icons/hicolor/64x64/apps/$id.png
 share/icons/hicolor/scalable/apps/$id.svg
-share/man/man1/kelmora-cli.1
-share/man/man1/kelmora.1
-share/metainfo/$id.metainfo.xml"
+share/man/man1/kelmora-cli.1.gz
+share/man/man1/kelmora.1.gz
+share/metainfo/$id.metainfo.xml
+share/mime/packages/$id.xml"
 actual=$(cd "$root" && find . \( -type f -o -type l \) -printf '%P\n' | LC_ALL=C sort)
 [ "$actual" = "$expected" ] || fail "installed files differ:
 $(diff <(echo "$expected") <(echo "$actual"))"
@@ -51,12 +54,26 @@ for size in 16 32 48 64 128 256; do
         fail "the ${size}x$size icon is not a $size by $size PNG"
 done
 grep -q '<svg' "$root/share/icons/hicolor/scalable/apps/$id.svg" || fail "the scalable icon is not an SVG"
-desktop-file-validate "$root/share/applications/$id.desktop" | grep -v '^.*: hint: ' && fail "desktop entry"
+# Not even a hint, such as one for a second main category.
+validation=$(desktop-file-validate "$root/share/applications/$id.desktop" 2>&1) || fail "desktop entry: $validation"
+[ -z "$validation" ] || fail "desktop entry: $validation"
+grep -qx 'Exec=kelmora %f' "$root/share/applications/$id.desktop" || fail "the desktop entry passes no file"
 appstreamcli validate --no-net "$root/share/metainfo/$id.metainfo.xml" >/dev/null || fail "AppStream metadata"
+# The savegame type the desktop entry names is defined, and the definition is one the desktop takes.
+mime=$work/mime
+mkdir -p "$mime/packages"
+cp "$root/share/mime/packages/$id.xml" "$mime/packages/"
+update-mime-database "$mime" >/dev/null 2>&1 || fail "the MIME type definition is refused"
+grep -q '^application/x-vantor-savegame:\*\.sav$' "$mime/globs" || fail "no *.sav MIME type"
+grep -q '^MimeType=application/x-vantor-savegame;$' "$root/share/applications/$id.desktop" ||
+    fail "the desktop entry names another type"
 for page in kelmora kelmora-cli; do
-    warnings=$(groff -man -Tutf8 -ww -z "$root/share/man/man1/$page.1" 2>&1)
+    warnings=$(zcat "$root/share/man/man1/$page.1.gz" | groff -man -Tutf8 -ww -z 2>&1)
     [ -z "$warnings" ] || fail "man page $page.1: $warnings"
 done
+version=$("$root/bin/kelmora-cli" --version | cut -d' ' -f2)
+[ "$(zcat "$root/share/doc/kelmora/changelog.gz" | head -1 | cut -d' ' -f1-2)" = "kelmora ($version)" ] ||
+    fail "the changelog's first entry is not version $version"
 cmp -s "$root/share/doc/kelmora/Readme-KELMORA.TXT" "$(dirname "$0")/../../resources/Readme-KELMORA.TXT" ||
     fail "the installed readme is not the player's readme"
 

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -21,6 +22,7 @@ private slots:
     void testJunkDoesNotCrash();
     void testPrefixesOfAFakeHome();
     void testNothingInstalled();
+    void testManifest();
 };
 
 void TestSavegameFolders::testLibraryPaths_data()
@@ -75,6 +77,56 @@ void TestSavegameFolders::testJunkDoesNotCrash()
     SteamLibraryPaths(QByteArray(1000, '{') + QByteArray(1000, '\\') + QByteArray(1000, '"'));
 }
 
+void TestSavegameFolders::testManifest()
+{
+    const SteamApp app = SteamAppOf(R"("AppState" { "appid" "2450" "installdir" "Vantor Gold" "name" "Vantor: Gold" )"
+                                    R"("InstalledDepots" { "2451" { "name" "depot" } } })");
+    QCOMPARE(app.name, QStringLiteral("Vantor: Gold"));
+    QCOMPARE(app.installDir, QStringLiteral("Vantor Gold"));
+    QCOMPARE(SteamAppOf("not a manifest").name, QString());
+}
+
+namespace {
+
+void WriteText(const QString& path, const QByteArray& text)
+{
+    QVERIFY(QDir().mkpath(QFileInfo(path).path()));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(text);
+}
+
+QByteArray LibraryFile(const QStringList& paths)
+{
+    QByteArray text = "\"libraryfolders\"\n{\n";
+    for (int i = 0; i < paths.size(); ++i)
+        text += QStringLiteral("\t\"%1\"\n\t{\n\t\t\"path\"\t\t\"%2\"\n\t}\n").arg(i).arg(paths[i]).toUtf8();
+    return text + "}\n";
+}
+
+QByteArray Manifest(const QString& id, const QString& name, const QString& installDir)
+{
+    return QStringLiteral("\"AppState\"\n{\n\t\"appid\"\t\t\"%1\"\n\t\"name\"\t\t\"%2\"\n\t\"installdir\"\t\t\"%3\"\n"
+                          "\t\"UserConfig\"\n\t{\n\t\t\"name\"\t\t\"not this\"\n\t}\n}\n")
+        .arg(id, name, installDir)
+        .toUtf8();
+}
+
+// Each place as "name = folder relative to `root`", for comparing whole lists at a glance.
+QStringList Described(const QList<SavegamePlace>& places, const QString& root)
+{
+    QStringList described;
+    for (const SavegamePlace& place : places) {
+        QString folder =
+            QDir(QFileInfo(root).canonicalFilePath()).relativeFilePath(QFileInfo(place.folder).canonicalFilePath());
+        described << place.name + QStringLiteral(" = ") + folder +
+                         (place.kind == SavegamePlace::Kind::WindowsDrive ? QStringLiteral(" (drive)") : QString());
+    }
+    return described;
+}
+
+} // namespace
+
 void TestSavegameFolders::testPrefixesOfAFakeHome()
 {
     QTemporaryDir home;
@@ -84,28 +136,64 @@ void TestSavegameFolders::testPrefixesOfAFakeHome()
     const QString library = otherDisk.filePath("Games Library");
     QVERIFY(root.mkpath(".wine/drive_c"));
     QVERIFY(root.mkpath(".steam"));
-    QVERIFY(root.mkpath(steam + "/steamapps/compatdata/1001/pfx/drive_c"));
+    QVERIFY(root.mkpath(steam + "/steamapps/compatdata/2450/pfx/drive_c"));
     QVERIFY(root.mkpath(steam + "/steamapps/compatdata/1002")); // a prefix not made yet
+    QVERIFY(root.mkpath(steam + "/steamapps/compatdata/10001/pfx/drive_c"));
+    WriteText(steam + "/steamapps/appmanifest_2450.acf", Manifest("2450", "Vantor", "Vantor"));
+    QVERIFY(root.mkpath(steam + "/steamapps/common/Vantor"));
     QVERIFY(root.mkpath(library + "/steamapps/compatdata/2001/pfx/drive_c"));
     // The usual link from ~/.steam/steam to the real root: its prefixes must not come twice.
     QVERIFY(QFile::link(steam, home.filePath(".steam/steam")));
-    QFile vdf(steam + "/steamapps/libraryfolders.vdf");
-    QVERIFY(vdf.open(QIODevice::WriteOnly));
-    vdf.write(
-        QStringLiteral(
-            "\"libraryfolders\"\n{\n\t\"0\"\n\t{\n\t\t\"path\"\t\t\"%1\"\n\t}\n\t\"1\"\n\t{\n\t\t\"path\"\t\t\"%2\"\n"
-            "\t}\n\t\"2\"\n\t{\n\t\t\"path\"\t\t\"%3\"\n\t}\n}\n")
-            .arg(steam, library, otherDisk.filePath("unplugged"))
-            .toUtf8());
-    vdf.close();
+    WriteText(steam + "/steamapps/libraryfolders.vdf", LibraryFile({steam, library, otherDisk.filePath("unplugged")}));
+    // Steam from Flathub keeps everything below its own folder.
+    const QString flatpak = home.filePath(".var/app/com.valvesoftware.Steam/.local/share/Steam");
+    QVERIFY(root.mkpath(flatpak + "/steamapps/compatdata/2450/pfx/drive_c"));
+    WriteText(flatpak + "/steamapps/appmanifest_2450.acf", Manifest("2450", "Vantor", "../../.."));
+    QVERIFY(root.mkpath(flatpak + "/steamapps/common"));
+    // Lutris names a game's prefix in its game file, or keeps it in ~/Games.
+    QVERIFY(root.mkpath("Games/vantor/drive_c"));
+    QVERIFY(root.mkpath("Games/other/drive_c"));
+    QVERIFY(root.mkpath("Games/not a prefix"));
+    QVERIFY(root.mkpath("Prefixes/lutris-vantor/drive_c"));
+    WriteText(home.filePath(".config/lutris/games/vantor-1699999999.yml"),
+              "game:\n  exe: /x/vantor.exe\n  prefix: '" + home.filePath("Prefixes/lutris-vantor").toUtf8() +
+                  "'\nwine:\n  prefix: /not/this\n");
+    WriteText(home.filePath(".config/lutris/games/broken.yml"), "game: [\n");
+    // Heroic, older and newer prefix folders, and one named in its games' settings.
+    QVERIFY(root.mkpath("Games/Heroic/Prefixes/default/Vantor Gold/pfx/drive_c"));
+    QVERIFY(root.mkpath("Heroic Prefixes/Racer/drive_c"));
+    WriteText(home.filePath(".config/heroic/GamesConfig/abc123.json"),
+              "{\"abc123\": {\"winePrefix\": \"" + home.filePath("Heroic Prefixes/Racer").toUtf8() + "\"}}");
+    QVERIFY(root.mkpath(".local/share/bottles/bottles/Games/drive_c"));
+    QVERIFY(root.mkpath("custom/prefix/drive_c"));
 
-    const QStringList expected{home.filePath(".wine/drive_c"),
-                               home.filePath(".steam/steam/steamapps/compatdata/1001/pfx/drive_c"),
-                               library + "/steamapps/compatdata/2001/pfx/drive_c"};
-    const QStringList found = WindowsPrefixDriveFolders(home.path());
-    QCOMPARE(found.size(), expected.size());
-    for (int i = 0; i < found.size(); ++i)
-        QCOMPARE(QFileInfo(found[i]).canonicalFilePath(), QFileInfo(expected[i]).canonicalFilePath());
+    PlaceInputs inputs{home.path(), home.filePath("custom/prefix"), {}, {}};
+    QCOMPARE(
+        Described(WindowsPrefixes(inputs), home.path()),
+        QStringList({"Wine = .wine/drive_c (drive)", "Wine: prefix = custom/prefix/drive_c (drive)",
+                     "Proton 2450 (Vantor) = .local/share/Steam/steamapps/compatdata/2450/pfx/drive_c (drive)",
+                     "Proton 10001 = .local/share/Steam/steamapps/compatdata/10001/pfx/drive_c (drive)",
+                     "Proton 2001 = " +
+                         QDir(QFileInfo(home.path()).canonicalFilePath())
+                             .relativeFilePath(QFileInfo(library).canonicalFilePath()) +
+                         "/steamapps/compatdata/2001/pfx/drive_c (drive)",
+                     "Proton 2450 (Vantor, Flatpak) = "
+                     ".var/app/com.valvesoftware.Steam/.local/share/Steam/steamapps/compatdata/2450/pfx/drive_c "
+                     "(drive)",
+                     "Lutris: vantor = Prefixes/lutris-vantor/drive_c (drive)",
+                     "Lutris: other = Games/other/drive_c (drive)", "Lutris: vantor (2) = Games/vantor/drive_c (drive)",
+                     "Heroic: Racer = Heroic Prefixes/Racer/drive_c (drive)",
+                     "Heroic: Vantor Gold = Games/Heroic/Prefixes/default/Vantor Gold/pfx/drive_c (drive)",
+                     "Bottles: Games = .local/share/bottles/bottles/Games/drive_c (drive)"}));
+
+    // The search adds the Documents folder first and the folders of the games Proton runs last; a
+    // manifest whose folder leads out of its library gives none.
+    QVERIFY(root.mkpath("Documents"));
+    inputs.documentsFolder = home.filePath("Documents");
+    const QStringList places = Described(SavegamePlaces(inputs), home.path());
+    QCOMPARE(places.first(), QStringLiteral("Documents = Documents"));
+    QCOMPARE(places.last(), QStringLiteral("Steam: Vantor = .local/share/Steam/steamapps/common/Vantor"));
+    QCOMPARE(places.size(), 14);
 }
 
 void TestSavegameFolders::testNothingInstalled()
@@ -117,16 +205,20 @@ void TestSavegameFolders::testNothingInstalled()
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.close();
     QVERIFY(QDir(home.path()).mkpath(".steam/steam/steamapps/libraryfolders.vdf"));
-    QCOMPARE(WindowsPrefixDriveFolders(home.path()), QStringList());
-    QCOMPARE(WindowsPrefixDriveFolders(home.filePath("missing")), QStringList());
+    QCOMPARE(WindowsPrefixes({home.path(), {}, {}, {}}), QList<SavegamePlace>());
+    QCOMPARE(WindowsPrefixes({home.filePath("missing"), {}, {}, {}}), QList<SavegamePlace>());
+    QCOMPARE(SavegamePlaces({home.filePath("missing"), home.filePath("missing"), home.filePath("missing"), {}}),
+             QList<SavegamePlace>());
 #ifdef Q_OS_UNIX
     // A named pipe as the library file is passed by, not waited on.
     QTemporaryDir second;
     QVERIFY(QDir(second.path()).mkpath(".local/share/Steam/steamapps/compatdata/7/pfx/drive_c"));
     const QByteArray pipe = QFile::encodeName(second.filePath(".local/share/Steam/steamapps/libraryfolders.vdf"));
     QCOMPARE(mkfifo(pipe.constData(), 0600), 0);
-    QCOMPARE(WindowsPrefixDriveFolders(second.path()),
-             QStringList{second.filePath(".local/share/Steam/steamapps/compatdata/7/pfx/drive_c")});
+    QCOMPARE(
+        WindowsPrefixes({second.path(), {}, {}, {}}),
+        QList<SavegamePlace>({{"Proton 7", second.filePath(".local/share/Steam/steamapps/compatdata/7/pfx/drive_c"),
+                               SavegamePlace::Kind::WindowsDrive}}));
 #endif
 }
 

@@ -11,7 +11,10 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
+#include <QFileDialog>
+#include <QFileSystemModel>
 #include <QLabel>
+#include <QListView>
 #include <QMimeData>
 #include <QStatusBar>
 #include <QUrl>
@@ -65,11 +68,14 @@ private slots:
     void testReadme();
     void testScreenReaders();
     void testFirstDialogAtHomeWithPrefixes();
+    void testSidebarNames();
     void testDragAcceptsOneSavegame_data();
     void testDragAcceptsOneSavegame();
     void testDropGoesTheDialogsWay_data();
     void testDropGoesTheDialogsWay();
     void testTemplateChosenElsewhere();
+    void testWhatASaveGivesTheGame();
+    void testFollowsTheFile();
 
 private:
     QString text(const char* name) const { return TextOf(*m_main, name); }
@@ -186,6 +192,15 @@ void TestMainWindow::testKeyboard()
     QVERIFY(QTest::qWaitForWindowActive(m_main));
     QTest::keyClick(m_main, Qt::Key_X, Qt::ControlModifier);
     QCOMPARE(m_fixture->exit.endCount, 1);
+
+    // The desktop's usual keys work as well: F1 for help, Ctrl+Q to quit.
+    m_main->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_main));
+    QTest::keyClick(m_main, Qt::Key_F1);
+    QCOMPARE(m_fixture->messages.shown.size(), 2);
+    QCOMPARE(m_fixture->messages.shown.last().text, QStringLiteral("Could not open 'Readme-KELMORA.TXT'"));
+    QTest::keyClick(m_main, Qt::Key_Q, Qt::ControlModifier);
+    QCOMPARE(m_fixture->exit.endCount, 2);
 }
 
 void TestMainWindow::testStatusBarPanels()
@@ -347,10 +362,56 @@ void TestMainWindow::testFirstDialogAtHomeWithPrefixes()
     QDir::setCurrent(oldCurrent);
 
     QCOMPARE(m_fixture->openDialog.lastFolder, m_fixture->home);
-    QCOMPARE(m_fixture->openDialog.lastSidebar, QStringList{m_fixture->home + "/.wine/drive_c"});
+    const SavegamePlace wine{"Wine", m_fixture->home + "/.wine/drive_c", SavegamePlace::Kind::WindowsDrive};
+    QCOMPARE(m_fixture->openDialog.lastSidebar, QList<SavegamePlace>{wine});
     QCOMPARE(m_fixture->openDialog.lastTitle, QStringLiteral("Select Driver Savegame File"));
     QCOMPARE(m_fixture->openDialog.lastFilter, QStringLiteral("Driver Savegames (*.sav);;All Files (*)"));
 #endif
+}
+
+void TestMainWindow::testSidebarNames()
+{
+    // Qt's own dialog, as the open dialog shows it, without running it. It keeps its side bar from
+    // run to run: an earlier run's prefix is still in it.
+    QVERIFY(QDir(m_fixture->home).mkpath(".wine/drive_c"));
+    QVERIFY(QDir(m_fixture->home).mkpath("steam/compatdata/2450/pfx/drive_c"));
+    QVERIFY(QDir(m_fixture->home).mkpath("steam/compatdata/1001/pfx/drive_c"));
+    QVERIFY(QDir(m_fixture->home).mkpath("Bookmarked"));
+    QFileDialog dialog(nullptr, "Select Driver Savegame File", m_fixture->home);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    const QUrl bookmark = QUrl::fromLocalFile(m_fixture->home + "/Bookmarked");
+    dialog.setSidebarUrls({QUrl::fromLocalFile(m_fixture->home), bookmark,
+                           QUrl::fromLocalFile(m_fixture->home + "/steam/compatdata/1001/pfx/drive_c")});
+    const QString proton = m_fixture->home + "/steam/compatdata/2450/pfx/drive_c";
+    const QList<QUrl> kept =
+        OfferPlaces(dialog, {{"Wine", m_fixture->home + "/.wine/drive_c", SavegamePlace::Kind::WindowsDrive},
+                             {"Proton 2450 (Vantor)", proton, SavegamePlace::Kind::WindowsDrive},
+                             {"Gone", m_fixture->home + "/gone/drive_c", SavegamePlace::Kind::WindowsDrive}});
+    auto* sidebar = dialog.findChild<QListView*>("sidebar");
+    QVERIFY(sidebar);
+    const auto names = [sidebar] {
+        QStringList shown;
+        for (int row = 0; row < sidebar->model()->rowCount(); ++row)
+            shown << sidebar->model()->index(row, 0).data().toString();
+        return shown;
+    };
+    // The player's own places stay; a missing folder is left out; the others keep their folder as
+    // the address.
+    const QStringList expected{"home", "Bookmarked", "Wine", "Proton 2450 (Vantor)"};
+    QCOMPARE(names(), expected);
+    QCOMPARE(dialog.sidebarUrls().last(), QUrl::fromLocalFile(proton));
+    QCOMPARE(kept, QList<QUrl>({QUrl::fromLocalFile(m_fixture->home), bookmark}));
+
+    // The dialog's file system model puts the folder's own name back whenever it refreshes a row.
+    auto* files = dialog.findChild<QFileSystemModel*>();
+    QVERIFY(files);
+    emit files->layoutChanged();
+    QCOMPARE(names(), expected);
+
+    // Wide enough for the names.
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QVERIFY(sidebar->viewport()->width() >= sidebar->sizeHintForColumn(0));
 }
 
 void TestMainWindow::testDragAcceptsOneSavegame_data()
@@ -476,6 +537,121 @@ void TestMainWindow::testTemplateChosenElsewhere()
                                "Error! - Save failed", MessageIcon::Exclamation};
     QCOMPARE(m_fixture->messages.shown, QList<ShownMessage>{refused});
     QVERIFY(!text("lblSaveStatusDesc").startsWith("Saved"));
+}
+
+// Below the details, one line says which mission the game will offer after a save of the selected
+// one, from the template's bytes: the same line before and after the save.
+void TestMainWindow::testWhatASaveGivesTheGame()
+{
+    const auto* line = m_main->findChild<QLabel*>("lblSaveEffectDesc");
+    QVERIFY(!line->isVisibleTo(m_main)); // no template yet
+
+    // A template whose progress reaches mission 6.
+    MissionStatusTable block = BlockOf(m_fixture->alex);
+    for (int mission = 5; mission < MISSION_COUNT; ++mission)
+        block[mission].fill(0);
+    WriteWholeFile(m_fixture->saveFolder + "Gina.sav", WithBlock(m_fixture->alex, block));
+    list()->setCurrentIndex(2);
+    chooseTemplate("Gina.sav");
+    QCOMPARE(text("lblSaveEffectDesc"), QStringLiteral("The game will offer mission 3 next"));
+    QVERIFY(line->isVisibleTo(m_main));
+    const QColor plain = line->palette().color(QPalette::WindowText);
+    list()->setCurrentIndex(5);
+    QCOMPARE(text("lblSaveEffectDesc"), QStringLiteral("The game will offer mission 6 next"));
+    list()->setCurrentIndex(19);
+    const QString warning = "The template has not reached mission 20: the game will offer mission 6 next";
+    QCOMPARE(text("lblSaveEffectDesc"), warning);
+    QVERIFY(line->palette().color(QPalette::WindowText) != plain);
+    QCOMPARE(QAccessible::queryAccessibleInterface(const_cast<QLabel*>(line))->text(QAccessible::Name), warning);
+
+    // The save does what it is asked and reports it as it always has; the line stays.
+    clickSave();
+    QCOMPARE(m_fixture->messages.shown, QList<ShownMessage>{});
+    QCOMPARE(text("lblSaveStatusDesc"), QStringLiteral("Saved [Mission #20] @ 9:41:07 PM"));
+    QCOMPARE(m_fixture->file("GFactMS.sav"), SavedFrom(WithBlock(m_fixture->alex, block), 19));
+    QCOMPARE(text("lblSaveEffectDesc"), warning);
+    QCOMPARE(list()->currentIndex(), 19);
+    // The line fits in the window, its words wrapped rather than cut off.
+    QVERIFY(line->geometry().bottom() < line->parentWidget()->height());
+    QVERIFY(line->height() >= line->heightForWidth(line->width()));
+
+    // A template with progress in every mission: the last mission clears nothing.
+    chooseTemplate("Alex.sav");
+    list()->setCurrentIndex(MISSION_COUNT - 1);
+    QCOMPARE(text("lblSaveEffectDesc"),
+             QStringLiteral("The template has progress in every mission: the game will offer no mission next"));
+    list()->setCurrentIndex(MISSION_COUNT - 2);
+    QCOMPARE(text("lblSaveEffectDesc"), QStringLiteral("The game will offer mission 33 next"));
+
+    // Without the template's bytes nothing can be told, and the line says so.
+    QVERIFY(QFile::remove(m_fixture->programFolder + QDir::separator() + "kelmora.dat"));
+    clickSave();
+    QCOMPARE(text("lblSaveEffectDesc"),
+             QStringLiteral("What a save gives the game cannot be told: the program data file cannot be read"));
+    QVERIFY(line->toolTip().startsWith("Could not read from data file '"));
+}
+
+// What the factory driver file holds is shown again whenever the window comes back to the front:
+// another Kelmora, kelmora-cli or the game may have changed it.
+void TestMainWindow::testFollowsTheFile()
+{
+    chooseTemplate("Alex.sav");
+    list()->setCurrentIndex(11);
+    clickSave();
+    QWidget elsewhere;
+    elsewhere.show();
+    const auto comeBack = [&] {
+        elsewhere.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&elsewhere));
+        m_main->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_main));
+    };
+    m_main->show();
+    comeBack();
+    QCOMPARE(list()->currentIndex(), 11);
+    QVERIFY(!m_main->findChild<QLabel*>("lblFactoryStateDesc")->isVisibleTo(m_main));
+
+    // kelmora-cli saved mission 25 meanwhile: the list follows, the last save's report stays.
+    const QString factory = m_fixture->saveFolder + "AFactMS.sav";
+    WriteWholeFile(factory, SavedFrom(m_fixture->alex, 24));
+    comeBack();
+    QCOMPARE(list()->currentIndex(), 24);
+    QCOMPARE(text("lblSaveStatusDesc"), QStringLiteral("Saved [Mission #12] @ 9:41:07 PM"));
+    // In short, as the save report leaves no room for the whole.
+    QCOMPARE(text("lblFactoryStateDesc"), QStringLiteral(" \u00b7 set to #25"));
+    QCOMPARE(m_main->findChild<QLabel*>("lblFactoryStateDesc")->accessibleName(),
+             QStringLiteral("The factory driver file is set to Mission #25"));
+    QCOMPARE(text("lblSaveEffectDesc"), QStringLiteral("The game will offer mission 25 next"));
+
+    // A mission the player picks but has not saved stays while the file does not change.
+    list()->setCurrentIndex(3);
+    comeBack();
+    QCOMPARE(list()->currentIndex(), 3);
+
+    // The game played on: no mission to move to, and the window says what happened.
+    QByteArray played = SavedFrom(m_fixture->alex, 24);
+    played[MissionByteOffset(24, 0)] = 9;
+    WriteWholeFile(factory, played);
+    comeBack();
+    QCOMPARE(list()->currentIndex(), 3);
+    QCOMPARE(text("lblFactoryStateDesc"), QStringLiteral(" \u00b7 played on"));
+
+    // Another Kelmora chose another template: the line says so rather than compare with its bytes.
+    RunState other;
+    QCOMPARE(SelectNewTemplateDriver(
+                 other, SavegameStore({m_fixture->programFolder, QDir(m_fixture->dir.path()).filePath("User")}),
+                 {m_fixture->saveFolder + "Bob.sav", "Bob.sav"})
+                 .problems,
+             Problems{});
+    comeBack();
+    QCOMPARE(text("lblSaveEffectDesc"),
+             QStringLiteral("Another Kelmora has chosen Bob.sav as the template driver: start Kelmora again to save "
+                            "for it"));
+    QVERIFY(!m_main->findChild<QLabel*>("lblFactoryStateDesc")->isVisibleTo(m_main));
+
+    // Choosing a template here makes this window's the stored one again.
+    chooseTemplate("Alex.sav");
+    QCOMPARE(text("lblSaveEffectDesc"), QStringLiteral("The game will offer mission 4 next"));
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -28,6 +28,7 @@ private slots:
     void testRestoreFromTheKeyboard();
     void testNothingToRestore();
     void testAsksBeforeMixingDrivers();
+    void testMainWindowShowsWhatWasRestored();
 
 private:
     void chooseTemplate(const QString& name)
@@ -104,6 +105,7 @@ void TestRestoreWindow::testMenuItem()
     for (const QAction* action : m_main->findChild<QMenu*>("mnuFile")->actions())
         items << action->objectName() + u' ' + action->text() + u' ' + action->shortcut().toString();
     QCOMPARE(items, QStringList({"mnuFile_SelectNewTemplateDriver &Select New Template Driver Ctrl+S",
+                                 "mnuFile_FindSavegames &Find Savegames... Ctrl+F",
                                  "mnuFile_RestoreFactoryDriver &Restore Factory Driver... Ctrl+R",
                                  "mnuFile_Separator1  ", "mnuFile_Exit E&xit Ctrl+X"}));
 }
@@ -199,6 +201,26 @@ void TestRestoreWindow::testAsksBeforeMixingDrivers()
     QVERIFY(m_fixture->messages.shown.constFirst().text.startsWith(
         "Restoring '" + m_fixture->saveFolder + "AFactMS.sav' puts back a savegame"));
     QCOMPARE(m_fixture->messages.shown.constLast().icon, MessageIcon::Information); // "Restored ..."
+}
+
+// The main window behind the dialog shows what the restored file holds at once: the list, the state
+// after the save status and what a save gives. The last save's report stays as it was.
+void TestRestoreWindow::testMainWindowShowsWhatWasRestored()
+{
+    chooseTemplate("Alex.sav");
+    saveMission(12);
+    saveMission(20);
+    QDialog* dialog = openRestore();
+    QVERIFY(dialog);
+    QCOMPARE(row(dialog, 0).last(), QStringLiteral("Mission 12"));
+    QTest::keyClick(backups(dialog), Qt::Key_Return);
+    QCOMPARE(m_fixture->file("AFactMS.sav"), SavedFrom(m_fixture->alex, 11));
+
+    QVERIFY(dialog->isVisible());
+    QCOMPARE(m_main->findChild<QComboBox*>("cbxMissions")->currentIndex(), 11);
+    QCOMPARE(TextOf(*m_main, "lblSaveStatusDesc"), QStringLiteral("Saved [Mission #20] @ 9:41:07 PM"));
+    QCOMPARE(TextOf(*m_main, "lblFactoryStateDesc"), QStringLiteral(" \u00b7 set to #12"));
+    QCOMPARE(TextOf(*m_main, "lblSaveEffectDesc"), QStringLiteral("The game will offer mission 12 next"));
 }
 
 QTEST_MAIN(TestRestoreWindow)

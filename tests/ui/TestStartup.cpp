@@ -7,6 +7,7 @@
 
 #include "mission/MissionCatalogue.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
@@ -43,6 +44,7 @@ private slots:
     void testTemplateVanishedFromWelcome();
     void testStartsAtTheFactoryDriversMission_data();
     void testStartsAtTheFactoryDriversMission();
+    void testSavegameOnTheCommandLine();
 };
 
 void TestStartup::testFirstRunShowsWelcome()
@@ -135,19 +137,21 @@ void TestStartup::testStartsAtTheFactoryDriversMission_data()
 {
     QTest::addColumn<QString>("change"); // what happens to the files between the runs
     QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("shown"); // after the save status
     QTest::addColumn<QString>("tip"); // "*" stands for the system's words
 
     const QString unknown = "Which mission the factory driver file is set to cannot be told: ";
-    QTest::newRow("set by a save") << "" << 11 << "The factory driver file is set to Mission #12";
-    QTest::newRow("played on since") << "played" << 0
+    QTest::newRow("set by a save") << "" << 11 << "set to Mission #12"
+                                   << "The factory driver file is set to Mission #12";
+    QTest::newRow("played on since") << "played" << 0 << "played on since a save"
                                      << "The factory driver file has been played on or changed since the last "
                                         "save: no mission's save gives its bytes";
-    QTest::newRow("factory file missing")
-        << "missing" << 0 << unknown + "Could not read factory driver file '<save>AFactMS.sav' [*]";
-    QTest::newRow("data file unreadable")
-        << "unreadable" << 0 << unknown + "Could not read from data file '<program>kelmora.dat' [*]";
+    QTest::newRow("factory file missing") << "missing" << 0 << "mission unknown"
+                                          << unknown + "Could not read factory driver file '<save>AFactMS.sav' [*]";
+    QTest::newRow("data file unreadable") << "unreadable" << 0 << "mission unknown"
+                                          << unknown + "Could not read from data file '<program>kelmora.dat' [*]";
     // Saves of missions 30 to 34 give the same bytes when the template's last five are all zero.
-    QTest::newRow("several saves match") << "zero tail" << 29
+    QTest::newRow("several saves match") << "zero tail" << 29 << "set to Missions #30\u2013#34"
                                          << "The factory driver file is set to Mission #30 (a save of any mission "
                                             "from #30 to #34 gives the same bytes)";
 }
@@ -156,6 +160,7 @@ void TestStartup::testStartsAtTheFactoryDriversMission()
 {
     QFETCH(QString, change);
     QFETCH(int, row);
+    QFETCH(QString, shown);
     QFETCH(QString, tip);
 
     UiFixture fixture;
@@ -191,7 +196,14 @@ void TestStartup::testStartsAtTheFactoryDriversMission()
     QCOMPARE(main.findChild<QComboBox*>("cbxMissions")->currentIndex(), row);
     QCOMPARE(TextOf(main, "lblMissionDesc"), Details(row).Mission);
     QCOMPARE(TextOf(main, "lblSaveStatusDesc"), QStringLiteral("Not saved this session"));
+    // In the window's own text, right after the save status, for players who never see a tooltip.
+    QCOMPARE(TextOf(main, "lblFactoryStateDesc"), QStringLiteral(" \u00b7 ") + shown);
+    const auto* state = main.findChild<QLabel*>("lblFactoryStateDesc");
+    QVERIFY(state->isVisibleTo(&main));
+    QCOMPARE(state->x(), main.findChild<QLabel*>("lblSaveStatusDesc")->geometry().right() + 1);
     const QString toolTip = main.findChild<QLabel*>("lblSaveStatusDesc")->toolTip();
+    // Screen readers hear the whole sentence.
+    QCOMPARE(QAccessible::queryAccessibleInterface(const_cast<QLabel*>(state))->text(QAccessible::Name), toolTip);
     const QString expected = QString(tip)
                                  .replace("<save>", fixture.saveFolder)
                                  .replace("<program>", fixture.programFolder + QDir::separator());
@@ -201,20 +213,57 @@ void TestStartup::testStartsAtTheFactoryDriversMission()
     QCOMPARE(Snapshot(fixture.dir.path()), before);
     QCOMPARE(fixture.messages.shown.size(), 0);
 
-    // A save or a new template in this run makes the start-up's finding out of date. (A folder in
-    // the data file's place makes a new choice refuse, and then nothing changes.)
+    // A new template in this run gives a fresh copy, and the window says what that holds. (A folder
+    // in the data file's place makes a new choice refuse, and then nothing changes.)
     if (change == "unreadable")
         return;
     fixture.answer("Bob.sav");
     main.mnuFile_SelectNewTemplateDriver_Click();
-    QCOMPARE(main.findChild<QLabel*>("lblSaveStatusDesc")->toolTip(), QString());
+    QCOMPARE(main.findChild<QLabel*>("lblSaveStatusDesc")->toolTip(),
+             QStringLiteral("The factory driver file is as the template (not saved yet)"));
+    QCOMPARE(TextOf(main, "lblFactoryStateDesc"), QStringLiteral(" \u00b7 fresh copy")); // after the last save's report
     if (change == "") {
-        Program& third = fixture.start();
-        QCOMPARE(third.mainWindow().findChild<QLabel*>("lblSaveStatusDesc")->toolTip(),
-                 QStringLiteral("The factory driver file is as the template (not saved yet)"));
-        ClickSave(third.mainWindow(), 2);
-        QCOMPARE(third.mainWindow().findChild<QLabel*>("lblSaveStatusDesc")->toolTip(), QString());
+        // Once this run has saved, the save status tells it; the state shows again only when the file
+        // holds something else.
+        MainWindow& third = fixture.start().mainWindow();
+        ClickSave(third, 2);
+        QCOMPARE(TextOf(third, "lblSaveStatusDesc"), QStringLiteral("Saved [Mission #3] @ 9:41:07 PM"));
+        QVERIFY(!third.findChild<QLabel*>("lblFactoryStateDesc")->isVisibleTo(&third));
+        QCOMPARE(third.findChild<QLabel*>("lblSaveStatusDesc")->toolTip(),
+                 QStringLiteral("The factory driver file is set to Mission #3"));
     }
+}
+
+// "Open with Kelmora" on a savegame, or kelmora FILE.sav: the same choice as the open dialog's.
+void TestStartup::testSavegameOnTheCommandLine()
+{
+    UiFixture fixture;
+    Program& first = fixture.start();
+    first.ChooseTemplateAtStart(fixture.saveFolder + "Alex.sav");
+    // Chosen once the program runs, not before.
+    QVERIFY(first.welcomeWindow().isVisible());
+    QTRY_VERIFY(first.mainWindow().isVisible());
+    QVERIFY(!first.welcomeWindow().isVisible());
+    QCOMPARE(TextOf(first.mainWindow(), "lblTemplateDriverDesc"), QStringLiteral("Alex.sav  [Never gets modified!]"));
+    QCOMPARE(fixture.file("AFactMS.sav"), fixture.alex);
+    QVERIFY(first.mainWindow().SavePanelEnabled());
+    QCOMPARE(fixture.messages.shown, QList<ShownMessage>{});
+    QCOMPARE(fixture.openDialog.opened, 0);
+
+    // A factory driver file is refused as the dialog refuses it; the template stays.
+    Program& second = fixture.start();
+    second.ChooseTemplateAtStart(fixture.saveFolder + "AFactMS.sav");
+    const ShownMessage refusal{"You can't select the factory driver file as your template file!",
+                               "Error! - Select New Template Driver failed", MessageIcon::Information};
+    QTRY_COMPARE(fixture.messages.shown, QList<ShownMessage>{refusal});
+    QCOMPARE(TextOf(second.mainWindow(), "lblTemplateDriverDesc"), QStringLiteral("Alex.sav  [Never gets modified!]"));
+
+    // One that is gone by the time it is read ends the program after the messages.
+    fixture.messages.shown.clear();
+    Program& third = fixture.start();
+    third.ChooseTemplateAtStart(fixture.saveFolder + "Gone.sav");
+    QTRY_COMPARE(fixture.exit.endCount, 1);
+    QCOMPARE(fixture.messages.shown.last().title, QStringLiteral("Fatal Error!"));
 }
 
 QTEST_MAIN(TestStartup)

@@ -61,19 +61,19 @@ class FakeOpenDialog final : public OpenFileDialog
 {
 public:
     QString GetOpenFileName(QWidget*, const QString& title, const QString& folder, const QString& filter,
-                            const QStringList& sidebarFolders) override
+                            const QList<SavegamePlace>& places) override
     {
         ++opened;
         lastTitle = title;
         lastFolder = folder;
         lastFilter = filter;
-        lastSidebar = sidebarFolders;
+        lastSidebar = places;
         return answer;
     }
     QString answer; // empty: the player cancels
     int opened = 0;
     QString lastTitle, lastFolder, lastFilter;
-    QStringList lastSidebar;
+    QList<SavegamePlace> lastSidebar;
 };
 
 class FakeLauncher final : public ProgramLauncher

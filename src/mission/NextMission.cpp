@@ -1,0 +1,49 @@
+#include "NextMission.h"
+
+#include "MissionSelection.h"
+
+#include <algorithm>
+
+namespace kelmora {
+
+std::optional<int> MissionOfferedNext(const MissionStatusTable& table)
+{
+    const auto isZero = [](const MissionStatusRecord& record) {
+        return std::all_of(record.begin(), record.end(), [](quint8 byte) { return byte == 0; });
+    };
+    const auto first = std::find_if(table.begin(), table.end(), isZero);
+    if (first == table.end())
+        return std::nullopt;
+    return int(first - table.begin());
+}
+
+std::optional<int> MissionOfferedAfterSave(const MissionStatusTable& templateBlock, int index)
+{
+    MissionStatusTable saved = templateBlock;
+    if (!ApplyMissionSelection(saved, index))
+        return std::nullopt;
+    return MissionOfferedNext(saved);
+}
+
+QString SaveEffectText(const MissionStatusTable& templateBlock, int index)
+{
+    if (index < 0 || index >= MISSION_COUNT)
+        return {};
+    const std::optional<int> offered = MissionOfferedAfterSave(templateBlock, index);
+    if (!offered)
+        return QStringLiteral("The template has progress in every mission: the game will offer no mission next");
+    if (*offered == index)
+        return QStringLiteral("The game will offer mission %1 next").arg(index + 1);
+    return QStringLiteral("The template has not reached mission %1: the game will offer mission %2 next")
+        .arg(index + 1)
+        .arg(*offered + 1);
+}
+
+QString ProgressText(const MissionStatusTable& block)
+{
+    const std::optional<int> next = MissionOfferedNext(block);
+    return next ? QStringLiteral("has reached mission %1").arg(*next + 1)
+                : QStringLiteral("has progress in every mission");
+}
+
+} // namespace kelmora

@@ -1,0 +1,164 @@
+#include "SavegameFinder.h"
+
+#include "mission/MissionData.h"
+#include "mission/NextMission.h"
+#include "store/FileLookup.h"
+#include "store/SavegameStore.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFileInfo>
+#include <QSet>
+
+#include <algorithm>
+#include <vector>
+
+namespace kelmora {
+namespace {
+
+// Where Windows and the games on it keep savegames, relative to a user's folder and to drive C.
+const QStringList UserSavegameFolders = {
+    QStringLiteral("Documents"),        QStringLiteral("My Documents"),
+    QStringLiteral("Saved Games"),      QStringLiteral("AppData/Roaming"),
+    QStringLiteral("AppData/Local"),    QStringLiteral("AppData/LocalLow"),
+    QStringLiteral("Application Data"), QStringLiteral("Local Settings/Application Data"),
+};
+const QStringList DriveSavegameFolders = {
+    QStringLiteral("ProgramData"), QStringLiteral("Program Files"), QStringLiteral("Program Files (x86)"),
+    QStringLiteral("GOG Games"),   QStringLiteral("Games"),
+};
+
+bool IsLink(const QFileInfo& info)
+{
+    return info.isSymLink() || info.isJunction();
+}
+
+// `root`/`relative` when every folder on the way below `root` is a real folder, not a link.
+bool IsLinkFreeFolder(const QString& root, const QString& relative)
+{
+    QString path = root;
+    for (const QString& part : relative.split(u'/', Qt::SkipEmptyParts)) {
+        path += u'/' + part;
+        const QFileInfo info(path);
+        if (IsLink(info) || !info.isDir())
+            return false;
+    }
+    return true;
+}
+
+// The folders a search of `place` starts in.
+QStringList StartFolders(const SavegamePlace& place)
+{
+    if (place.kind == SavegamePlace::Kind::Folder)
+        return {place.folder};
+    QStringList starts;
+    const QString drive = place.folder;
+    const QDir users(drive + QStringLiteral("/users"));
+    if (IsLinkFreeFolder(drive, QStringLiteral("users"))) {
+        for (const QString& user : users.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::NoSymLinks, QDir::Name)) {
+            for (const QString& folder : UserSavegameFolders) {
+                const QString relative = QStringLiteral("users/") + user + u'/' + folder;
+                if (IsLinkFreeFolder(drive, relative))
+                    starts << drive + u'/' + relative;
+            }
+        }
+    }
+    for (const QString& folder : DriveSavegameFolders) {
+        if (IsLinkFreeFolder(drive, folder))
+            starts << drive + u'/' + folder;
+    }
+    return starts;
+}
+
+// The folder of `path` as the player knows it: below a Windows drive, with its letter.
+QString FolderInPlace(const SavegamePlace& place, const QString& path)
+{
+    const QString relative = QDir(place.folder).relativeFilePath(QFileInfo(path).path());
+    if (place.kind == SavegamePlace::Kind::WindowsDrive)
+        return QStringLiteral("C:\\") + QString(relative).replace(u'/', u'\\');
+    return relative == QStringLiteral(".") ? QString() : QDir::toNativeSeparators(relative);
+}
+
+bool IsDriverSavegame(const QFileInfo& file)
+{
+    return file.suffix().compare(QStringLiteral("sav"), Qt::CaseInsensitive) == 0 &&
+           file.size() >= MinimumSavegameSize && !IsFactoryDriverFileName(file.fileName());
+}
+
+} // namespace
+
+SavegameSearch FindSavegames(const QList<SavegamePlace>& places, const SearchLimits& limits)
+{
+    SavegameSearch search;
+    QSet<QString> seen;
+    int entries = 0;
+    for (const SavegamePlace& place : places) {
+        if (entries >= limits.entries) {
+            search.cutShort << place.name;
+            continue;
+        }
+        search.searched << place.name;
+        int placeEntries = 0;
+        bool cut = false;
+        struct Pending
+        {
+            QString folder;
+            int depth;
+        };
+        std::vector<Pending> pending;
+        const QStringList starts = StartFolders(place);
+        for (auto start = starts.crbegin(); start != starts.crend(); ++start)
+            pending.push_back({*start, 0});
+        while (!pending.empty() && !cut) {
+            const Pending folder = pending.back();
+            pending.pop_back();
+            // No links, no hidden entries; the entries' kinds and sizes come with the listing.
+            QDirIterator it(folder.folder, QDir::Dirs | QDir::Files | QDir::NoDotAndDotDot | QDir::NoSymLinks);
+            std::vector<Pending> below;
+            while (it.hasNext()) {
+                it.next();
+                if (++placeEntries > limits.entriesPerPlace || ++entries > limits.entries) {
+                    cut = true;
+                    break;
+                }
+                const QFileInfo info = it.fileInfo();
+                if (IsLink(info))
+                    continue;
+                if (info.isDir()) {
+                    if (folder.depth < limits.depth)
+                        below.push_back({info.filePath(), folder.depth + 1});
+                } else if (info.isFile() && IsDriverSavegame(info)) {
+                    const QString canonical = info.canonicalFilePath();
+                    if (seen.contains(canonical))
+                        continue;
+                    seen.insert(canonical);
+                    search.savegames.append({QDir::toNativeSeparators(info.absoluteFilePath()), place.name,
+                                             FolderInPlace(place, info.absoluteFilePath()), info.lastModified(),
+                                             std::nullopt, QString()});
+                }
+            }
+            // Depth first, in the listing's order.
+            pending.insert(pending.end(), below.rbegin(), below.rend());
+        }
+        if (cut)
+            search.cutShort << place.name;
+    }
+
+    std::stable_sort(search.savegames.begin(), search.savegames.end(),
+                     [](const FoundSavegame& a, const FoundSavegame& b) { return a.modified > b.modified; });
+    if (search.savegames.size() > limits.savegames)
+        search.savegames.resize(limits.savegames);
+    for (FoundSavegame& found : search.savegames) {
+        MissionStatusTable block{};
+        const QString error = ReadMissionBlock(found.path, block);
+        if (!error.isEmpty()) {
+            found.progress = QStringLiteral("cannot be read [%1]").arg(error);
+            continue;
+        }
+        found.reached = MissionOfferedNext(block);
+        found.progress = ProgressText(block);
+    }
+    return search;
+}
+
+} // namespace kelmora

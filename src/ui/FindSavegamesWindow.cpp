@@ -1,0 +1,96 @@
+#include "FindSavegamesWindow.h"
+#include "ui_FindSavegamesWindow.h"
+
+#include "Appearance.h"
+#include "MainWindow.h"
+#include "RestoreWindow.h"
+#include "settings/SavegameFinder.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QHeaderView>
+
+namespace kelmora {
+namespace {
+
+enum Column
+{
+    FileColumn,
+    ProgressColumn,
+    PlaceColumn,
+    FolderColumn,
+    TimeColumn,
+};
+
+constexpr int PathRole = Qt::UserRole;
+
+} // namespace
+
+FindSavegamesWindow::FindSavegamesWindow(const QList<SavegamePlace>& places, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint)
+    , m_ui(std::make_unique<Ui::frmFindSavegames>())
+{
+    m_ui->setupUi(this);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowIcon(ProgramIcon());
+    m_ui->lvwSavegames->setAccessibleName(QStringLiteral("Driver savegames"));
+    m_ui->lvwSavegames->header()->setStretchLastSection(false);
+    m_ui->lvwSavegames->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_ui->lvwSavegames->header()->setSectionResizeMode(FolderColumn, QHeaderView::Stretch);
+    connect(m_ui->cmdChoose, &QPushButton::clicked, this, &FindSavegamesWindow::cmdChoose_Click);
+    connect(m_ui->cmdClose, &QPushButton::clicked, this, &FindSavegamesWindow::cmdClose_Click);
+    connect(m_ui->lvwSavegames, &QTreeWidget::itemActivated, this, &FindSavegamesWindow::cmdChoose_Click);
+    Form_Load(places);
+    m_ui->lvwSavegames->setFocus();
+    resize(qMax(width(), 900), height());
+    CentreOnScreen(this);
+}
+
+FindSavegamesWindow::~FindSavegamesWindow() = default;
+
+void FindSavegamesWindow::Form_Load(const QList<SavegamePlace>& places)
+{
+    // Bounded and quick, so it runs here rather than behind a progress bar.
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const SavegameSearch search = FindSavegames(places);
+    QApplication::restoreOverrideCursor();
+
+    QTreeWidget* list = m_ui->lvwSavegames;
+    for (const FoundSavegame& found : search.savegames) {
+        auto* item = new QTreeWidgetItem(list, {QFileInfo(found.path).fileName(), found.progress, found.place,
+                                                found.folder, RestoreWindow::LocalTimeText(found.modified)});
+        item->setData(FileColumn, PathRole, found.path);
+        for (int column = FileColumn; column <= TimeColumn; ++column)
+            item->setToolTip(column, found.path);
+    }
+    const bool any = list->topLevelItemCount() > 0;
+    if (any)
+        list->setCurrentItem(list->topLevelItem(0));
+    m_ui->cmdChoose->setEnabled(any);
+    m_ui->lblSavegames->setText(any ? QStringLiteral("&Driver savegames found, newest first:")
+                                    : QStringLiteral("No driver savegame was found. Choose one with File, Select New "
+                                                     "Template Driver."));
+    QString searched = search.searched.isEmpty()
+                           ? QStringLiteral("None of the places where savegames live was found.")
+                           : QStringLiteral("Looked in: ") + search.searched.join(QStringLiteral(", ")) + u'.';
+    if (!search.cutShort.isEmpty())
+        searched += QStringLiteral(" Too large to search whole: ") + search.cutShort.join(QStringLiteral(", ")) + u'.';
+    m_ui->lblSearched->setText(searched);
+}
+
+void FindSavegamesWindow::cmdChoose_Click()
+{
+    const QTreeWidgetItem* item = m_ui->lvwSavegames->currentItem();
+    if (!item)
+        return;
+    const QString path = item->data(FileColumn, PathRole).toString();
+    close();
+    emit chosen(path);
+}
+
+void FindSavegamesWindow::cmdClose_Click()
+{
+    close();
+}
+
+} // namespace kelmora

@@ -1,0 +1,75 @@
+#include "WindowArguments.h"
+
+#include "Version.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTextStream>
+
+namespace kelmora {
+
+WindowArguments ParseWindowArguments(const QStringList& arguments)
+{
+    WindowArguments parsed;
+    QStringList words;
+    bool optionsEnded = false;
+    for (const QString& word : arguments.mid(1)) {
+        if (!optionsEnded && word == QStringLiteral("--")) {
+            optionsEnded = true;
+        } else if (!optionsEnded && (word == QStringLiteral("--help") || word == QStringLiteral("-h"))) {
+            return {WindowArguments::Action::PrintHelp, {}, {}};
+        } else if (!optionsEnded && (word == QStringLiteral("--version") || word == QStringLiteral("-v"))) {
+            parsed.action = WindowArguments::Action::PrintVersion;
+        } else if (!optionsEnded && word.startsWith(u'-') && word.size() > 1) {
+            if (parsed.action == WindowArguments::Action::Run)
+                parsed = {WindowArguments::Action::Wrong, {}, QStringLiteral("unknown option '%1'").arg(word)};
+        } else {
+            words << word;
+        }
+    }
+    if (parsed.action != WindowArguments::Action::Run)
+        return parsed;
+    if (words.size() > 1)
+        return {WindowArguments::Action::Wrong, {}, QStringLiteral("unexpected argument '%1'").arg(words.at(1))};
+    if (words.isEmpty())
+        return parsed;
+
+    const QFileInfo file(words.first());
+    if (words.first().isEmpty() || !file.isFile())
+        return {WindowArguments::Action::Wrong, {}, QStringLiteral("'%1' is not an existing file").arg(words.first())};
+    // Cleaning the text would take ".." from a folder link itself, not from where it leads.
+    QString folder = file.absolutePath();
+    if (QDir::fromNativeSeparators(file.path()).split(u'/').contains(QStringLiteral("..")))
+        folder = QFileInfo(file.path()).canonicalFilePath();
+    parsed.savegame = QDir::toNativeSeparators(QDir::cleanPath(QDir(folder).absoluteFilePath(file.fileName())));
+    return parsed;
+}
+
+QString WindowVersionText()
+{
+    return QStringLiteral("kelmora %1").arg(QStringLiteral(KELMORA_VERSION));
+}
+
+int ReportWrongArguments(const WindowArguments& arguments)
+{
+    QTextStream(stderr) << "kelmora: " << arguments.problem << "\nUsage: kelmora [SAVEGAME]   (--help tells more)"
+                        << Qt::endl;
+    return 2;
+}
+
+QString WindowHelpText()
+{
+    return QStringLiteral(
+        "Usage: kelmora [SAVEGAME]\n"
+        "Starts Kelmora's window, which sets the mission at which Vantor's factory driver mode starts.\n"
+        "With SAVEGAME, that driver savegame becomes the template driver, as File, Select New Template\n"
+        "Driver would make it.\n"
+        "\n"
+        "Options:\n"
+        "  -h, --help     Shows this text.\n"
+        "  -v, --version  Prints the version.\n"
+        "\n"
+        "kelmora-cli does the same work without a window; 'kelmora-cli help' tells more.\n");
+}
+
+} // namespace kelmora

@@ -1,0 +1,115 @@
+// The window program's command line: what it asks for, and that --version and --help need no display.
+#include "WindowArguments.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace kelmora;
+
+class TestWindowArguments : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void testParse_data();
+    void testParse();
+    void testWithoutADisplay();
+
+private:
+    QTemporaryDir m_dir;
+    QString m_oldCurrent;
+};
+
+void TestWindowArguments::initTestCase()
+{
+    // <dir>/Save/Alex.sav and "-x.sav"; <dir>/deep/inner linked as <dir>/link; <dir>/deep/Bob.sav.
+    QVERIFY(QDir(m_dir.path()).mkpath("Save") && QDir(m_dir.path()).mkpath("deep/inner"));
+    for (const char* name : {"Save/Alex.sav", "Save/-x.sav", "deep/Bob.sav", "Bob.sav"}) {
+        QFile file(m_dir.filePath(QString::fromLatin1(name)));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    QVERIFY(QFile::link(m_dir.filePath("deep/inner"), m_dir.filePath("link")));
+    m_oldCurrent = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(m_dir.filePath("Save")));
+}
+
+void TestWindowArguments::cleanupTestCase()
+{
+    QDir::setCurrent(m_oldCurrent);
+}
+
+void TestWindowArguments::testParse_data()
+{
+    using Action = WindowArguments::Action;
+    QTest::addColumn<QStringList>("words"); // "<dir>" stands for the test's folder
+    QTest::addColumn<Action>("action");
+    QTest::addColumn<QString>("result"); // the savegame, or the problem
+
+    QTest::newRow("nothing") << QStringList{} << Action::Run << QString();
+    QTest::newRow("full path") << QStringList{"<dir>/Save/Alex.sav"} << Action::Run << "<dir>/Save/Alex.sav";
+    QTest::newRow("relative") << QStringList{"Alex.sav"} << Action::Run << "<dir>/Save/Alex.sav";
+    QTest::newRow("up and down") << QStringList{"../Save/./Alex.sav"} << Action::Run << "<dir>/Save/Alex.sav";
+    // The system takes ".." from where the link leads: <dir>/deep, not <dir>.
+    QTest::newRow(".. after a folder link")
+        << QStringList{"<dir>/link/../Bob.sav"} << Action::Run << "<dir>/deep/Bob.sav";
+    QTest::newRow("a name like an option") << QStringList{"--", "-x.sav"} << Action::Run << "<dir>/Save/-x.sav";
+    QTest::newRow("version") << QStringList{"--version"} << Action::PrintVersion << QString();
+    QTest::newRow("v beside a file") << QStringList{"Alex.sav", "-v"} << Action::PrintVersion << QString();
+    QTest::newRow("help wins") << QStringList{"-v", "--help", "missing.sav"} << Action::PrintHelp << QString();
+    QTest::newRow("h after an unknown option") << QStringList{"-x", "-h"} << Action::PrintHelp << QString();
+    QTest::newRow("missing file") << QStringList{"missing.sav"} << Action::Wrong
+                                  << "'missing.sav' is not an existing file";
+    QTest::newRow("a folder") << QStringList{"<dir>/Save"} << Action::Wrong << "'<dir>/Save' is not an existing file";
+    QTest::newRow("empty") << QStringList{""} << Action::Wrong << "'' is not an existing file";
+    QTest::newRow("two files") << QStringList{"Alex.sav", "-x.sav"} << Action::Wrong << "unknown option '-x.sav'";
+    QTest::newRow("two files after --") << QStringList{"--", "Alex.sav", "-x.sav"} << Action::Wrong
+                                        << "unexpected argument '-x.sav'";
+    QTest::newRow("unknown option") << QStringList{"--force"} << Action::Wrong << "unknown option '--force'";
+}
+
+void TestWindowArguments::testParse()
+{
+    QFETCH(QStringList, words);
+    QFETCH(WindowArguments::Action, action);
+    QFETCH(QString, result);
+    for (QString& word : words)
+        word.replace("<dir>", m_dir.path());
+    result.replace("<dir>", m_dir.path());
+
+    const WindowArguments parsed = ParseWindowArguments(QStringList{"kelmora"} + words);
+    QCOMPARE(parsed.action, action);
+    QCOMPARE(action == WindowArguments::Action::Wrong ? parsed.problem : parsed.savegame,
+             action == WindowArguments::Action::Wrong ? result : QDir::toNativeSeparators(result));
+}
+
+void TestWindowArguments::testWithoutADisplay()
+{
+    // No display at all: creating the window system would end the program at once.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(QString::fromLatin1(variable));
+    const auto run = [&](const QStringList& arguments) {
+        QProcess process;
+        process.setProcessEnvironment(environment);
+        process.start(QStringLiteral(KELMORA_PATH), arguments);
+        process.waitForFinished(30000);
+        return std::tuple{process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+                          QString::fromUtf8(process.readAllStandardOutput()),
+                          QString::fromUtf8(process.readAllStandardError())};
+    };
+    QCOMPARE(run({"--version"}), std::tuple(0, QStringLiteral("kelmora 1.0.0\n"), QString()));
+    const auto [helpStatus, help, helpErrors] = run({"--help"});
+    QCOMPARE(helpStatus, 0);
+    QCOMPARE(help, WindowHelpText());
+    QCOMPARE(run({"missing.sav"}), std::tuple(2, QString(),
+                                              QStringLiteral("kelmora: 'missing.sav' is not an existing file\n"
+                                                             "Usage: kelmora [SAVEGAME]   (--help tells more)\n")));
+}
+
+QTEST_GUILESS_MAIN(TestWindowArguments)
+#include "TestWindowArguments.moc"
