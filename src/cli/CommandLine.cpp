@@ -31,6 +31,7 @@ const QString UsageLine =
                    "restore [--accept-other-template] ID | find | help [COMMAND]   (--help tells more)");
 
 const QString AcceptMixOption = QStringLiteral("--accept-other-template");
+const QString DryRunOption = QStringLiteral("--dry-run");
 
 const QString NoTemplateText = QStringLiteral("No template driver chosen yet: run 'kelmora-cli template PATH' first");
 
@@ -48,7 +49,9 @@ const QString Description = QStringLiteral(
     "                 kelmora.dat. The template itself is never written.\n"
     "  save NUMBER    Sets the factory driver file so that mission NUMBER (1 to 34) is the next one to\n"
     "                 play: earlier missions keep the template's progress, NUMBER and every later one\n"
-    "                 are cleared. Prints the time of the save.\n"
+    "                 are cleared. Prints the time of the save, and on the error output a warning\n"
+    "                 when the template has not reached NUMBER (the game then starts earlier).\n"
+    "                 With --dry-run: tells what the save would change, and writes nothing.\n"
     "  status         Shows the stored savegame folder and template driver, the factory driver file and\n"
     "                 the program data file, whether each exists, and the mission choice that the\n"
     "                 factory driver file matches (\"played on since a save\" once it has been played on).\n"
@@ -72,7 +75,7 @@ const QString Description = QStringLiteral(
     "                 reached mission 17\"), its full path. Never follows a link out of a prefix.\n"
     "  help [COMMAND] Shows this text, or what COMMAND does.\n"
     "\n"
-    "For launchers and scripts, 'status --json' and 'find --json' answer in JSON.\n"
+    "For launchers and scripts, 'status --json', 'backups --json' and 'find --json' answer in JSON.\n"
     "\n"
     "Exit status: 0 done, 1 a failure or refusal was reported, 2 the command line was wrong.");
 
@@ -202,6 +205,10 @@ int CommandLine::RunCommand(const QStringList& arguments)
     const bool acceptMix = words.size() > 1 && words.first() == QStringLiteral("restore") && words.at(1) == AcceptMixOption;
     if (acceptMix)
         words.removeAt(1);
+    // "save --dry-run 12" and "save 12 --dry-run" alike.
+    const bool dryRun = !words.isEmpty() && words.first() == QStringLiteral("save") && words.indexOf(DryRunOption) > 0;
+    if (dryRun)
+        words.removeAt(words.indexOf(DryRunOption));
     if (words.isEmpty())
         return UsageError(QStringLiteral("no command given"));
     if (const std::optional<int> status = RunLauncherCommand(words, parser.helpText()))
@@ -234,7 +241,7 @@ int CommandLine::RunCommand(const QStringList& arguments)
             return UsageError(QStringLiteral("NUMBER must be a whole number from 1 to %1, not '%2'")
                                   .arg(MISSION_COUNT)
                                   .arg(words.at(1)));
-        return Save(number);
+        return Save(number, dryRun);
     }
     const QFileInfo path(words.at(1));
     if (!path.isFile())
@@ -292,7 +299,7 @@ int CommandLine::Template(const QString& path)
     return ExitDone;
 }
 
-int CommandLine::Save(int number)
+int CommandLine::Save(int number, bool dryRun)
 {
     RunState state;
     LoadSettings(state);
@@ -301,10 +308,32 @@ int CommandLine::Save(int number)
         m_err << ProgramName << ": " << NoTemplateText << Qt::endl;
         return ExitFailed;
     }
-    const SaveOutcome outcome = store().Save(state, true, number - 1, m_clock);
+    const SaveOutcome outcome = store().Save(state, true, number - 1, m_clock, dryRun);
     Present(outcome.problems);
     if (!outcome.saved())
         return ExitFailed;
+    // Saved all the same, as the window does; the game starts where the template's progress ends.
+    const MissionStatusTable& from = *outcome.templateBlock;
+    const std::optional<int> offered = MissionOfferedAfterSave(from, number - 1);
+    const bool reached = !offered || *offered >= number - 1;
+    if (dryRun) {
+        QStringList changed;
+        for (int mission = 0; mission < MISSION_COUNT; ++mission) {
+            if ((*outcome.fileBlock)[mission] != state.MissionStatus[mission])
+                changed << QString::number(mission + 1);
+        }
+        m_out << "Would set " << QDir::toNativeSeparators(state.SavedataFolder + state.FactoryDriverFile)
+              << " for mission " << number << '\n'
+              << "Missions whose progress would change: "
+              << (changed.isEmpty() ? QStringLiteral("none (the file holds these bytes already)")
+                                    : changed.join(QStringLiteral(", ")))
+              << '\n'
+              << SaveEffectText(from, number - 1) << '\n'
+              << "Nothing was written (" << DryRunOption << ')' << Qt::endl;
+        return ExitDone;
+    }
+    if (!reached)
+        m_err << ProgramName << ": " << SaveEffectText(from, number - 1) << Qt::endl;
     m_out << outcome.statusText << Qt::endl;
     return ExitDone;
 }
@@ -335,12 +364,26 @@ int CommandLine::Status()
     return ExitDone;
 }
 
-int CommandLine::Backups()
+int CommandLine::Backups(bool json)
 {
     const BackupListing listing = store().Backups();
     if (listing.problem) {
         Present({*listing.problem});
         return ExitFailed;
+    }
+    if (json) {
+        QJsonArray backups;
+        for (const ListedBackup& listed : listing.backups) {
+            backups.append(QJsonObject{{QStringLiteral("id"), listed.backup.id},
+                                       {QStringLiteral("time"), IsoLocalTime(listed.backup.time)},
+                                       {QStringLiteral("originalPath"), listed.backup.originalPath},
+                                       {QStringLiteral("templateDriver"), listed.backup.templatePath.isEmpty()
+                                                                              ? QJsonValue()
+                                                                              : QJsonValue(listed.backup.templatePath)},
+                                       {QStringLiteral("missionChoice"), listed.missionChoice}});
+        }
+        m_out << QJsonDocument(backups).toJson(QJsonDocument::Indented) << Qt::flush;
+        return ExitDone;
     }
     for (const ListedBackup& listed : listing.backups) {
         m_out << listed.backup.id << '\t' << IsoLocalTime(listed.backup.time) << '\t'
@@ -429,6 +472,8 @@ std::optional<int> CommandLine::RunLauncherCommand(const QStringList& words, con
     }
     if (command == QStringLiteral("status") && words.size() == 2 && words.at(1) == JsonOption)
         return StatusJson();
+    if (command == QStringLiteral("backups") && words.size() == 2 && words.at(1) == JsonOption)
+        return Backups(true);
     return std::nullopt;
 }
 

@@ -41,9 +41,10 @@ public:
 
     int Missions();
     int Template(const QString& path);
-    int Save(int number);
+    // `dryRun`: tell what the save would change, and write nothing.
+    int Save(int number, bool dryRun = false);
     int Status();
-    int Backups();
+    int Backups(bool json = false);
     // `acceptMix`: restore even where the next save would mix two drivers.
     int Restore(const QString& id, bool acceptMix = false);
 

@@ -230,7 +230,7 @@ std::optional<Problem> SavegameStore::KeepBackup(const QString& path, const QByt
                    where.isEmpty() || where == Native(path) ? error : QStringLiteral("%1: %2").arg(where, error)};
 }
 
-SaveOutcome SavegameStore::Save(RunState& state, bool panelEnabled, int index, const Clock& clock) const
+SaveOutcome SavegameStore::Save(RunState& state, bool panelEnabled, int index, const Clock& clock, bool dryRun) const
 {
     SaveOutcome outcome;
     if (!panelEnabled)
@@ -259,6 +259,7 @@ SaveOutcome SavegameStore::Save(RunState& state, bool panelEnabled, int index, c
         return outcome;
     }
     const MissionStatusTable templateBlock = table;
+    outcome.templateBlock = table;
     state.MissionStatus = table;
     if (!ApplyMissionSelection(state.MissionStatus, index))
         return fail({Failure::SelectionRule, {}, {}});
@@ -277,8 +278,9 @@ SaveOutcome SavegameStore::Save(RunState& state, bool panelEnabled, int index, c
         return writeFailed(QStringLiteral("It is the template driver file, which is never written"));
     if (const QString reason = Unchangeable(facts); !reason.isEmpty())
         return writeFailed(reason);
+    outcome.fileBlock = MissionBlockIn(current);
     // One copy of the savegame in memory, however large: kept as it is, then changed where it lies.
-    if (MissionBlockIn(current) != state.MissionStatus) {
+    if (MissionBlockIn(current) != state.MissionStatus && !dryRun) {
         QString whyNot;
         const ChangeWay way = HowToChange(path, &whyNot);
         if (way == ChangeWay::Impossible)

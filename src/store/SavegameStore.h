@@ -35,6 +35,8 @@ struct SaveOutcome
     bool attempted = false; // false when the save panel was disabled: nothing was read or written
     Problems problems; // in the order the player is to see them
     QString statusText; // the new save status text, once the file has been written
+    std::optional<MissionStatusTable> templateBlock; // the template's bytes the save started from
+    std::optional<MissionStatusTable> fileBlock; // the factory driver file's block before the save
 
     bool saved() const { return attempted && problems.isEmpty(); }
 };
@@ -93,8 +95,9 @@ public:
 
     // The save behind the "Save Factory Driver" panel: the template's bytes from the program data
     // file, the selection rule for mission `index`, then the factory driver file. Refuses a program
-    // data file that this user did not write for the stored template.
-    SaveOutcome Save(RunState& state, bool panelEnabled, int index, const Clock& clock) const;
+    // data file that this user did not write for the stored template. A `dryRun` checks and reads
+    // all a save would, and writes nothing.
+    SaveOutcome Save(RunState& state, bool panelEnabled, int index, const Clock& clock, bool dryRun = false) const;
 
     // Makes the player's chosen savegame the template: earlier factory driver files replaced by a
     // fresh copy, the template's mission block in the program data file, the settings stored. A

@@ -84,6 +84,7 @@ private slots:
     void testKilledAtEachStep_data();
     void testKilledAtEachStep();
     void testBackupListEscapes();
+    void testDryRunAndWarning();
     void testFind();
     void testStatusJson();
     void testHelp();
@@ -1138,7 +1139,7 @@ void TestCli::testStatusJson()
         block[mission].fill(0);
     WriteWholeFile(At("<save>/Alex.sav"), WithBlock(m_template, block));
     Ok(QStringLiteral("template <save>/Alex.sav"));
-    Ok(QStringLiteral("save 20"));
+    QCOMPARE(Run(QStringLiteral("save 20")).exitCode, 0); // with a warning that the template stops at 6
     json = status();
     QCOMPARE(json.value("savegameFolder").toObject().value("path").toString(), At("<save>/"));
     QCOMPARE(json.value("templateDriver").toObject(),
@@ -1189,6 +1190,40 @@ void TestCli::testHelp()
     QCOMPARE(Ok(QStringLiteral("help help")).split(u'\n', Qt::SkipEmptyParts).size(), 1);
     QCOMPARE(Run(QStringLiteral("help bogus")).exitCode, 2);
     QCOMPARE(Run(QStringLiteral("help save extra")).exitCode, 2);
+}
+
+// A save the game will not start at is saved all the same, with a warning; --dry-run writes nothing.
+void TestCli::testDryRunAndWarning()
+{
+    MissionStatusTable block = BlockOf(m_template);
+    for (int mission = 5; mission < MISSION_COUNT; ++mission)
+        block[mission].fill(0);
+    const QByteArray sixth = WithBlock(m_template, block);
+    WriteWholeFile(At("<save>/Alex.sav"), sixth);
+    Ok(QStringLiteral("template <save>/Alex.sav"));
+    Ok(QStringLiteral("save 3"));
+    const QMap<QString, QByteArray> before = Snapshot(m_root->path());
+    QCOMPARE(Ok(QStringLiteral("save --dry-run 20")),
+             At("Would set <save>/AFactMS.sav for mission 20\nMissions whose progress would change: 3, 4, 5\n"
+                "The template has not reached mission 20: the game will offer mission 6 next\n"
+                "Nothing was written (--dry-run)\n"));
+    QCOMPARE(Snapshot(m_root->path()), before);
+
+    const Outcome saved = Run(QStringLiteral("save 20"));
+    QCOMPARE(saved.exitCode, 0);
+    QVERIFY(saved.out.startsWith("Saved [Mission #20] @ "));
+    QCOMPARE(saved.errLines,
+             QStringList{"kelmora-cli: The template has not reached mission 20: the game will offer mission 6 next"});
+    QCOMPARE(ReadWholeFile(At("<save>/AFactMS.sav")), sixth);
+
+    // The backups for a launcher: the same as the list, in JSON.
+    const QJsonArray backups = QJsonDocument::fromJson(Ok(QStringLiteral("backups --json")).toUtf8()).array();
+    QCOMPARE(backups.size(), 2);
+    QCOMPARE(backups[0].toObject().value("originalPath").toString(), At("<save>/AFactMS.sav"));
+    QCOMPARE(backups[0].toObject().value("templateDriver").toString(), At("<save>/Alex.sav"));
+    QCOMPARE(backups[0].toObject().value("missionChoice").toString(), QStringLiteral("Mission 3"));
+    QCOMPARE(backups[0].toObject().value("id").toString(),
+             Ok(QStringLiteral("backups")).section(u'\t', 0, 0));
 }
 
 QTEST_GUILESS_MAIN(TestCli)
