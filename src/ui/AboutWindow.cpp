@@ -17,7 +17,7 @@ AboutWindow::AboutWindow(QWidget* parent)
     setModal(false);
     setWindowIcon(ProgramIcon());
     m_ui->picIcon->setPixmap(
-        ScalablePicture(QStringLiteral(":/icons/trafficlight.svg"), m_ui->picIcon->minimumSize(), devicePixelRatioF()));
+        Picture(QStringLiteral("trafficlight"), m_ui->picIcon->minimumSize(), devicePixelRatioF()));
     // OK is the default button; a dialog's Escape closes it as well.
     connect(m_ui->cmdOK, &QPushButton::clicked, this, &AboutWindow::cmdOK_Click);
     Form_Load();

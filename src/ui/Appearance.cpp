@@ -1,8 +1,5 @@
 #include "Appearance.h"
 
-#include <QPainter>
-#include <QSvgRenderer>
-
 #include <cmath>
 
 namespace kelmora {
@@ -41,23 +38,6 @@ QColor ReadableOn(const QColor& colour, const QColor& background)
             return candidate;
     }
     return darkBackground ? QColor(Qt::white) : QColor(Qt::black);
-}
-
-QIcon ProgramIcon()
-{
-    return QIcon(QStringLiteral(":/icons/kelmora.svg"));
-}
-
-QPixmap ScalablePicture(const QString& resource, QSize size, qreal devicePixelRatio)
-{
-    QPixmap pixmap(size * devicePixelRatio);
-    pixmap.fill(Qt::transparent);
-    QSvgRenderer renderer(resource);
-    QPainter painter(&pixmap);
-    renderer.render(&painter);
-    painter.end();
-    pixmap.setDevicePixelRatio(devicePixelRatio);
-    return pixmap;
 }
 
 } // namespace kelmora

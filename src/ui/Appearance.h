@@ -24,10 +24,14 @@ double ContrastRatio(const QColor& a, const QColor& b);
 // dark background and darker on a light one, just far enough to reach the minimum contrast.
 QColor ReadableOn(const QColor& colour, const QColor& background);
 
-// The car seen from behind, drawn from its scalable source at whatever size the desktop asks for.
+// The icons and pictures of the resources (resources/kelmora.qrc), by name. Icons_svg.cpp draws them
+// from their SVG drawings; Icons_png.cpp, for builds without Qt SVG (Windows), from the PNGs that
+// scripts/render-icons renders from those drawings.
+
+// The car seen from behind, at whatever size the desktop asks for.
 QIcon ProgramIcon();
 
-// A scalable picture of the resources at `size` logical pixels, sharp at `devicePixelRatio`.
-QPixmap ScalablePicture(const QString& resource, QSize size, qreal devicePixelRatio);
+// The picture `name` ("trafficlight") at `size` logical pixels, sharp at `devicePixelRatio`.
+QPixmap Picture(const QString& name, QSize size, qreal devicePixelRatio);
 
 } // namespace kelmora

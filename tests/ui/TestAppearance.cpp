@@ -65,6 +65,8 @@ private slots:
     void testReadableOn_data();
     void testReadableOn();
     void testFollowsTheTheme();
+    void testPictures_data();
+    void testPictures();
 
 private:
     // Each value label's text colour against what is behind it; exact colours where `described`.
@@ -153,6 +155,44 @@ void TestAppearance::testFollowsTheTheme()
     // A palette of the window's own, too.
     main.setPalette(m_lightPalette);
     checkValueLabels(main, true);
+}
+
+void TestAppearance::testPictures_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("size"); // logical pixels
+    QTest::addColumn<qreal>("ratio");
+    QTest::addColumn<int>("rendered"); // the rendered PNG it must look like
+    // How far it may be from that PNG. Two renderers of one drawing differ most at small sizes; one
+    // drawn from a smaller rendering and scaled up would be further off.
+    QTest::addColumn<double>("tolerance");
+
+    QTest::newRow("icon 16 at 100 %") << "kelmora" << 16 << 1.0 << 16 << 4.0;
+    QTest::newRow("icon 32 at 100 %") << "kelmora" << 32 << 1.0 << 32 << 2.0;
+    QTest::newRow("icon 32 at 150 %") << "kelmora" << 32 << 1.5 << 48 << 1.5;
+    QTest::newRow("icon 32 at 200 %") << "kelmora" << 32 << 2.0 << 64 << 1.5;
+    QTest::newRow("icon 128 at 200 %") << "kelmora" << 128 << 2.0 << 256 << 1.5;
+    QTest::newRow("icon 24, between two renderings") << "kelmora" << 24 << 1.0 << 32 << 5.0;
+    QTest::newRow("traffic light at 100 %") << "trafficlight" << 32 << 1.0 << 32 << 2.0;
+    QTest::newRow("traffic light at 150 %") << "trafficlight" << 32 << 1.5 << 48 << 1.5;
+    QTest::newRow("traffic light at 200 %") << "trafficlight" << 32 << 2.0 << 64 << 1.5;
+    QTest::newRow("traffic light at 300 %") << "trafficlight" << 32 << 3.0 << 64 << 5.0;
+}
+
+void TestAppearance::testPictures()
+{
+    QFETCH(QString, name);
+    QFETCH(int, size);
+    QFETCH(qreal, ratio);
+    QFETCH(int, rendered);
+    QFETCH(double, tolerance);
+    const QSize logical(size, size);
+    const QPixmap shown = name == "kelmora" ? ProgramIcon().pixmap(logical, ratio) : Picture(name, logical, ratio);
+    // Sharp: as many pixels as the scale asks for, shown at the logical size.
+    QCOMPARE(shown.size(), logical * ratio);
+    QCOMPARE(shown.deviceIndependentSize(), QSizeF(logical));
+    const double difference = DifferenceFrom(shown, QStringLiteral(":/icons/%1-%2.png").arg(name).arg(rendered));
+    QVERIFY2(difference < tolerance, qPrintable(QString::number(difference)));
 }
 
 void TestAppearance::checkValueLabels(const QWidget& window, bool described)

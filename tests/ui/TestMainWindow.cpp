@@ -257,6 +257,11 @@ void TestMainWindow::testAboutWindow()
     QCOMPARE(ClippedLabels(*window), QStringList());
     QCOMPARE(window->windowTitle(), QStringLiteral("About Kelmora"));
     QCOMPARE(TextOf(*window, "lblVersion"), QStringLiteral("Version 1.0.0"));
+    // Its picture is the traffic light showing green.
+    const auto* picture = window->findChild<QLabel*>("picIcon");
+    QVERIFY(picture);
+    QCOMPARE(picture->pixmap().deviceIndependentSize(), QSizeF(32, 32));
+    QCOMPARE_LT(DifferenceFrom(picture->pixmap(), ":/icons/trafficlight-32.png"), 6.0);
 
     // Opening it again shows the same window rather than a second one; Escape closes it for good.
     about->trigger();

@@ -7,7 +7,9 @@
 #include "support/Savegames.h"
 
 #include <QDir>
+#include <QImage>
 #include <QLabel>
+#include <QPixmap>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -32,6 +34,29 @@ inline QString TextOf(const QWidget& window, const char* name)
 {
     const auto* label = window.findChild<QLabel*>(QString::fromLatin1(name));
     return label ? label->text() : QStringLiteral("<no %1>").arg(QString::fromLatin1(name));
+}
+
+// How far a shown picture is from the PNG `reference` of the resources, scaled to the picture's size
+// where it has none of its own: the mean difference of their premultiplied channels, 0 (the same
+// pixels) to 255. Drawn from SVG and rendered by another program, the same picture stays within a few.
+inline double DifferenceFrom(const QPixmap& shown, const QString& reference)
+{
+    const QImage picture = shown.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const QImage expected = QImage(reference)
+                                .scaled(picture.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                                .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    if (picture.isNull() || expected.size() != picture.size())
+        return 255;
+    qint64 sum = 0;
+    for (int y = 0; y < picture.height(); ++y) {
+        const auto* a = reinterpret_cast<const QRgb*>(picture.constScanLine(y));
+        const auto* b = reinterpret_cast<const QRgb*>(expected.constScanLine(y));
+        for (int x = 0; x < picture.width(); ++x) {
+            sum += qAbs(qRed(a[x]) - qRed(b[x])) + qAbs(qGreen(a[x]) - qGreen(b[x])) + qAbs(qBlue(a[x]) - qBlue(b[x])) +
+                   qAbs(qAlpha(a[x]) - qAlpha(b[x]));
+        }
+    }
+    return static_cast<double>(sum) / (4.0 * picture.width() * picture.height());
 }
 
 class FakeMessages final : public MessageService

@@ -1,0 +1,26 @@
+// The icons and pictures drawn from their SVG drawings, sharp at any size and scale.
+#include "Appearance.h"
+
+#include <QPainter>
+#include <QSvgRenderer>
+
+namespace kelmora {
+
+QIcon ProgramIcon()
+{
+    return QIcon(QStringLiteral(":/icons/kelmora.svg"));
+}
+
+QPixmap Picture(const QString& name, QSize size, qreal devicePixelRatio)
+{
+    QPixmap pixmap(size * devicePixelRatio);
+    pixmap.fill(Qt::transparent);
+    QSvgRenderer renderer(QStringLiteral(":/icons/%1.svg").arg(name));
+    QPainter painter(&pixmap);
+    renderer.render(&painter);
+    painter.end();
+    pixmap.setDevicePixelRatio(devicePixelRatio);
+    return pixmap;
+}
+
+} // namespace kelmora
