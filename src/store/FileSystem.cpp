@@ -9,32 +9,13 @@
 
 namespace kelmora {
 
-EntryKind EntryAt(const QString& path)
-{
-    std::error_code error;
-    const std::filesystem::file_status status = std::filesystem::symlink_status(SystemPath(path), error);
-    switch (status.type()) {
-    case std::filesystem::file_type::not_found:
-    case std::filesystem::file_type::none:
-        return EntryKind::Missing;
-    case std::filesystem::file_type::regular:
-        return EntryKind::RegularFile;
-    case std::filesystem::file_type::symlink:
-        return EntryKind::Link;
-    case std::filesystem::file_type::directory:
-        return EntryKind::Folder;
-    default:
-        return error ? EntryKind::Missing : EntryKind::Other;
-    }
-}
-
 QString NotAFileReason(EntryKind kind)
 {
     switch (kind) {
     case EntryKind::RegularFile:
         return {};
     case EntryKind::Missing:
-        return ErrorText(ENOENT);
+        return NoSuchFileWords();
     case EntryKind::Folder:
         return ErrorText(EISDIR);
     case EntryKind::Link:

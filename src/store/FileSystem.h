@@ -29,6 +29,10 @@ EntryKind EntryAt(const QString& path);
 // The system's words for why `path` cannot be read or written as a file, or empty when it can.
 QString NotAFileReason(EntryKind kind);
 
+// Whether the system can store `path` as it is: on Unix its text must survive the file names'
+// encoding, on Windows (UTF-16 names) only a NUL or half a surrogate pair cannot.
+bool IsStorablePath(const QString& path);
+
 // The system's words for a C library error number (ENOENT, ENOSPC, ...), on every system.
 QString ErrorText(int error);
 

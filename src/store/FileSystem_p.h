@@ -2,7 +2,6 @@
 
 #include <QString>
 
-#include <filesystem>
 #include <optional>
 #include <utility>
 
@@ -10,8 +9,8 @@ namespace kelmora {
 
 // Between FileSystem.cpp and the system's own file.
 
-// The path as the system's calls take it.
-std::filesystem::path SystemPath(const QString& path);
+// The system's own words for a file that is not there.
+QString NoSuchFileWords();
 
 // What tells one existing file or folder from every other on this machine (device and inode,
 // volume and file index), following links; nothing when there is none at the path.

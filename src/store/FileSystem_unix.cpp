@@ -92,17 +92,34 @@ QString WriteAll(int fd, const QByteArray& content)
 
 } // namespace
 
-std::filesystem::path SystemPath(const QString& path)
-{
-    return std::filesystem::path(Name(path).toStdString());
-}
-
 std::optional<FileId> FileIdOf(const QString& path)
 {
     struct stat info = {};
     if (path.isEmpty() || ::stat(Name(path).constData(), &info) != 0)
         return std::nullopt;
     return FileId{quint64(info.st_dev), quint64(info.st_ino)};
+}
+
+QString NoSuchFileWords()
+{
+    return ErrorText(ENOENT);
+}
+
+bool IsStorablePath(const QString& path)
+{
+    return !path.contains(QChar(u'\0')) && QFile::decodeName(Name(path)) == path;
+}
+
+EntryKind EntryAt(const QString& path)
+{
+    struct stat info = {};
+    if (::lstat(Name(path).constData(), &info) != 0)
+        return EntryKind::Missing;
+    if (S_ISREG(info.st_mode))
+        return EntryKind::RegularFile;
+    if (S_ISLNK(info.st_mode))
+        return EntryKind::Link;
+    return S_ISDIR(info.st_mode) ? EntryKind::Folder : EntryKind::Other;
 }
 
 bool RunningAsAdministrator()

@@ -16,6 +16,9 @@
 
 #include <aclapi.h>
 
+// <windows.h> names ReplaceFileW so; the store's own ReplaceFile is another.
+#undef ReplaceFile
+
 namespace kelmora {
 namespace {
 
@@ -23,6 +26,9 @@ namespace {
 // turns off the system's own clean-up of the path, which is therefore done here.
 std::wstring Wide(const QString& path)
 {
+    // A device (\\.\NUL) or a path that has the prefix already stays as it is.
+    if (path.startsWith(QStringLiteral("\\\\.\\")) || path.startsWith(QStringLiteral("\\\\?\\")))
+        return path.toStdWString();
     QString clean = QDir::toNativeSeparators(QDir::cleanPath(QFileInfo(path).absoluteFilePath()));
     if (clean.startsWith(QStringLiteral("\\\\?\\")))
         return clean.toStdWString();
@@ -141,11 +147,6 @@ void TakeOverOwnerlessLock(QLockFile& lock, const QString& path)
 
 } // namespace
 
-std::filesystem::path SystemPath(const QString& path)
-{
-    return std::filesystem::path(path.toStdWString());
-}
-
 std::optional<FileId> FileIdOf(const QString& path)
 {
     Handle file{Open(path, 0)};
@@ -153,6 +154,34 @@ std::optional<FileId> FileIdOf(const QString& path)
     if (path.isEmpty() || !file.valid() || !Information(file.handle, info))
         return std::nullopt;
     return FileId{info.dwVolumeSerialNumber, (quint64(info.nFileIndexHigh) << 32) | info.nFileIndexLow};
+}
+
+QString NoSuchFileWords()
+{
+    return qt_error_string(ERROR_FILE_NOT_FOUND);
+}
+
+bool IsStorablePath(const QString& path)
+{
+    for (qsizetype i = 0; i < path.size(); ++i) {
+        const QChar c = path[i];
+        if (c.isNull() || c.isLowSurrogate() ||
+            (c.isHighSurrogate() && (i + 1 == path.size() || !path[++i].isLowSurrogate())))
+            return false;
+    }
+    return true;
+}
+
+EntryKind EntryAt(const QString& path)
+{
+    const DWORD attributes = ::GetFileAttributesW(Wide(path).c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES)
+        return EntryKind::Missing;
+    if (attributes & FILE_ATTRIBUTE_REPARSE_POINT)
+        return EntryKind::Link;
+    if (attributes & FILE_ATTRIBUTE_DIRECTORY)
+        return EntryKind::Folder;
+    return attributes & FILE_ATTRIBUTE_DEVICE ? EntryKind::Other : EntryKind::RegularFile;
 }
 
 bool RunningAsAdministrator()
@@ -175,6 +204,9 @@ QString ReadRegularFile(const QString& path, QByteArray& content, qint64 maximum
     Handle file{Open(path, GENERIC_READ, followLink)};
     if (!file.valid())
         return LastError();
+    // A device has no file information to ask for.
+    if (::GetFileType(file.handle) != FILE_TYPE_DISK)
+        return NotAFileReason(EntryKind::Other);
     BY_HANDLE_FILE_INFORMATION info = {};
     if (!Information(file.handle, info))
         return LastError();

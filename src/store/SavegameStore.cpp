@@ -48,12 +48,6 @@ QString FactoryPathOf(const RunState& state)
     return state.FactoryDriverFile.isEmpty() ? QString() : state.SavedataFolder + state.FactoryDriverFile;
 }
 
-// A path the file system cannot store would be written under a look-alike name.
-bool Representable(const QString& path)
-{
-    return !path.contains(QChar(u'\0')) && QFile::decodeName(QFile::encodeName(path)) == path;
-}
-
 // Why a player's file that this user read may not be changed by this user, or empty: a savegame of
 // another user's is theirs, even where the system would allow the change.
 QString Unchangeable(const FileFacts& facts)
@@ -318,7 +312,8 @@ SelectionOutcome SavegameStore::ChooseTemplate(RunState& state, const ChosenFile
         IsFactoryDriverFileName(choice.FileTitle))
         return refuse({Failure::FactoryTemplateRefused, {}, {}});
     const QString fileName = Native(choice.FileName);
-    if (!Representable(fileName))
+    // A path the file system cannot store would be written under a look-alike name.
+    if (!IsStorablePath(fileName))
         return refuse({Failure::UnusablePath, fileName,
                        QStringLiteral("The name holds characters that the file system cannot store")});
 

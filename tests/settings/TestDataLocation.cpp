@@ -72,7 +72,8 @@ void TestDataLocation::testChoice()
 
     for (const char* folder : {"usr/bin", "usr2/bin", "opt/kelmora/bin", "prefix/bin", "Kelmora 1.0", "Kelmora"})
         QVERIFY(QDir(m_root->path()).mkpath(QString::fromLatin1(folder)));
-    QVERIFY(QFile::link(m_root->filePath("usr"), m_root->filePath("link")));
+    if (programFolder.startsWith("link/") && !MakeLink(m_root->filePath("usr"), m_root->filePath("link")))
+        QSKIP(NoLinksHere);
     if (dataFileBeside)
         WriteWholeFile(m_root->filePath(programFolder + "/kelmora.dat"), QByteArray(170, 'x'));
 

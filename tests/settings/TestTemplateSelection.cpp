@@ -133,12 +133,15 @@ void TestTemplateSelection::testChooseTemplate()
         QCOMPARE(state.TemplateDriverFile, QStringLiteral("Alex.sav"));
         QCOMPARE(state.FactoryDriverFile, QStringLiteral("AFactMS.sav"));
     }
-    // A name that starts with a dot is an ordinary name for a savegame the player chose.
+#ifdef Q_OS_UNIX
+    // A name that starts with a dot is an ordinary name for a savegame the player chose. (On Windows
+    // hidden is an attribute; Wine gives it to such names.)
     WriteWholeFile(save(".Dot.sav"), m_bob);
     QCOMPARE(select(choose(".Dot.sav")), SelectionOutcome::Result::Selected);
     QCOMPARE(m_shown, QList<ShownMessage>{});
     QCOMPARE(ReadWholeFile(save(".FactMS.sav")), m_bob);
     QVERIFY(QFile::remove(save(".Dot.sav")) && QFile::remove(save(".FactMS.sav")));
+#endif
 }
 
 void TestTemplateSelection::testRefused_data()
@@ -181,12 +184,12 @@ void TestTemplateSelection::testRefused()
     const QString targetPath = target.startsWith(u'/') ? target : save(target);
     if (link.isEmpty())
         WriteWholeFile(save(chosen), MakeSavegame(9000, 40));
-    else if (link.startsWith("symlink"))
-        QVERIFY(QFile::link(targetPath, save(chosen)));
-#ifdef Q_OS_UNIX
+    else if (link.startsWith("symlink")) {
+        if (!MakeLink(targetPath, save(chosen)))
+            QSKIP(NoLinksHere);
+    }
     else if (link.startsWith("hardlink"))
-        QCOMPARE(::link(QFile::encodeName(targetPath).constData(), QFile::encodeName(save(chosen)).constData()), 0);
-#endif
+        QVERIFY(MakeHardLink(targetPath, save(chosen)));
     QCOMPARE(WriteSettingValues(KelmoraSettingsKey(), {{"Template Driver File", "Marker.sav"}}), std::nullopt);
     const QMap<QString, QByteArray> before = Snapshot(m_dir->path());
 

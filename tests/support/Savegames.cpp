@@ -3,12 +3,16 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
 #include <QRandomGenerator>
 #include <QTest>
 
 #ifdef Q_OS_UNIX
 #include <csignal>
 #include <sys/resource.h>
+#include <unistd.h>
+#else
+#include <windows.h>
 #endif
 
 namespace kelmora::test {
@@ -112,6 +116,21 @@ QMap<QString, QByteArray> Snapshot(const QString& root)
 }
 
 #ifdef Q_OS_UNIX
+bool MakeLink(const QString& target, const QString& link)
+{
+    return ::symlink(QFile::encodeName(target).constData(), QFile::encodeName(link).constData()) == 0;
+}
+
+bool MakeHardLink(const QString& target, const QString& link)
+{
+    return ::link(QFile::encodeName(target).constData(), QFile::encodeName(link).constData()) == 0;
+}
+
+QString NoSuchFileText()
+{
+    return QStringLiteral("No such file or directory");
+}
+
 FileSizeLimit::FileSizeLimit(qint64 bytes)
 {
     std::signal(SIGXFSZ, SIG_IGN);
@@ -130,6 +149,31 @@ FileSizeLimit::~FileSizeLimit()
     setrlimit(RLIMIT_FSIZE, &limit);
 }
 #else
+bool MakeLink(const QString& target, const QString& link)
+{
+    // Relative targets as on Unix: from the link's folder.
+    const QString full = QDir::isAbsolutePath(target) ? target : QFileInfo(link).dir().filePath(target);
+    const DWORD folder = QFileInfo(full).isDir() ? SYMBOLIC_LINK_FLAG_DIRECTORY : 0;
+    const auto wide = [](const QString& path) {
+        return reinterpret_cast<const wchar_t*>(QDir::toNativeSeparators(path).utf16());
+    };
+    // Wine answers yes and makes nothing: only a link that is there counts.
+    return ::CreateSymbolicLinkW(wide(link), wide(target), folder | SYMBOLIC_LINK_FLAG_ALLOW_UNPRIVILEGED_CREATE) &&
+           ::GetFileAttributesW(wide(link)) != INVALID_FILE_ATTRIBUTES;
+}
+
+bool MakeHardLink(const QString& target, const QString& link)
+{
+    return ::CreateHardLinkW(reinterpret_cast<const wchar_t*>(QDir::toNativeSeparators(link).utf16()),
+                             reinterpret_cast<const wchar_t*>(QDir::toNativeSeparators(target).utf16()),
+                             nullptr) != 0;
+}
+
+QString NoSuchFileText()
+{
+    return qt_error_string(ERROR_FILE_NOT_FOUND);
+}
+
 FileSizeLimit::FileSizeLimit(qint64) { }
 FileSizeLimit::~FileSizeLimit() = default;
 #endif

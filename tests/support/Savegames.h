@@ -36,6 +36,17 @@ void WriteWholeFile(const QString& path, const QByteArray& bytes);
 // Every file and folder below `root` by relative path, with each file's bytes.
 QMap<QString, QByteArray> Snapshot(const QString& root);
 
+// A symbolic link at `link` to `target`, a file or a folder: on Windows a real one, not the .lnk
+// shortcut that QFile::link makes there. And a second name of the file `target`.
+// False where the system makes none: then a test skips with NoLinksHere.
+bool MakeLink(const QString& target, const QString& link);
+inline constexpr const char* NoLinksHere = "Windows makes symbolic links for administrators and in developer mode only, "
+                                           "and Wine makes none";
+bool MakeHardLink(const QString& target, const QString& link);
+
+// The system's words for a file that is not there, as the program shows them.
+QString NoSuchFileText();
+
 // While alive, no file of this process may grow beyond `bytes`: a write past it fails with "File too
 // large", as on a full disk, for root too. SIGXFSZ is ignored, as the programs do.
 class FileSizeLimit
