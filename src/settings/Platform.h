@@ -7,7 +7,7 @@
 namespace kelmora {
 
 // What the settings and the program's places differ in between systems: Platform_unix.cpp and
-// Platform_win.cpp.
+// Platform_win.cpp. SystemPlaceInputs() of SavegameFolders.h lives there too.
 
 // Folders a program is installed into and never writes to: /usr and /opt, or Program Files.
 QStringList InstallFolders();

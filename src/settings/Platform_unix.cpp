@@ -1,6 +1,9 @@
 #include "Platform.h"
+#include "SavegameFolders.h"
 
+#include <QDir>
 #include <QFile>
+#include <QStandardPaths>
 
 #include <unistd.h>
 
@@ -24,6 +27,18 @@ bool IsWritableByUser(const QString& path)
 bool SettingsInFiles(QSettings::Format)
 {
     return true;
+}
+
+PlaceInputs SystemPlaceInputs()
+{
+    PlaceInputs inputs;
+    inputs.documentsFolder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    inputs.homeFolder = QDir::homePath();
+    inputs.winePrefix = qEnvironmentVariable("WINEPREFIX");
+    // Without a Documents folder of its own the home folder is given: far too much to search.
+    if (QDir::cleanPath(inputs.documentsFolder) == QDir::cleanPath(inputs.homeFolder))
+        inputs.documentsFolder.clear();
+    return inputs;
 }
 
 } // namespace kelmora

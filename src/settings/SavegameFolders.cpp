@@ -6,7 +6,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSet>
-#include <QStandardPaths>
 
 #include <algorithm>
 #include <utility>
@@ -420,35 +419,6 @@ QList<SavegamePlace> SavegamePlaces(const PlaceInputs& inputs)
     for (const SavegamePlace& place : gameFolders.places())
         add(place);
     return places;
-}
-
-PlaceInputs SystemPlaceInputs()
-{
-    PlaceInputs inputs;
-    inputs.documentsFolder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-#ifdef Q_OS_WIN
-    // Windows itself keeps an old game's savegames in one of these; there are no prefixes to look in.
-    const QString profile = QDir::fromNativeSeparators(qEnvironmentVariable("USERPROFILE"));
-    const QString localAppData = QDir::fromNativeSeparators(qEnvironmentVariable("LOCALAPPDATA"));
-    if (!profile.isEmpty())
-        inputs.systemFolders << SavegamePlace{QStringLiteral("Saved Games"), profile + QStringLiteral("/Saved Games")};
-    // Where Windows puts what an old game writes into its own Program Files folder.
-    if (!localAppData.isEmpty())
-        inputs.systemFolders << SavegamePlace{QStringLiteral("VirtualStore"),
-                                              localAppData + QStringLiteral("/VirtualStore")};
-    for (const char* variable : {"ProgramFiles(x86)", "ProgramFiles"}) {
-        const QString folder = QDir::fromNativeSeparators(qEnvironmentVariable(variable));
-        if (!folder.isEmpty())
-            inputs.systemFolders << SavegamePlace{QFileInfo(folder).fileName(), folder};
-    }
-#else
-    inputs.homeFolder = QDir::homePath();
-    inputs.winePrefix = qEnvironmentVariable("WINEPREFIX");
-    // Without a Documents folder of its own the home folder is given: far too much to search.
-    if (QDir::cleanPath(inputs.documentsFolder) == QDir::cleanPath(inputs.homeFolder))
-        inputs.documentsFolder.clear();
-#endif
-    return inputs;
 }
 
 } // namespace kelmora
