@@ -3,6 +3,7 @@
 
 #include "AboutWindow.h"
 #include "Appearance.h"
+#include "Desktop.h"
 #include "FindSavegamesWindow.h"
 #include "RestoreWindow.h"
 #include "StatusPanel.h"
@@ -24,7 +25,6 @@
 #include <QLayout>
 #include <QMimeData>
 #include <QScreen>
-#include <QStandardPaths>
 #include <QStatusBar>
 
 #include <utility>
@@ -116,17 +116,6 @@ QAccessibleInterface* MissionListAccessibleFactory(const QString& className, QOb
     if (className == QLatin1String("QComboBox") && object && object->objectName() == QLatin1String("cbxMissions"))
         return new MissionListAccessible(static_cast<QComboBox*>(object));
     return nullptr;
-}
-
-// Where the open dialog starts when the player has no savegame folder yet: never the working
-// folder, which is "/" when the program was started from a desktop menu.
-QString FirstDialogFolder()
-{
-#ifdef Q_OS_WIN
-    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-#else
-    return QDir::homePath();
-#endif
 }
 
 } // namespace
@@ -624,12 +613,7 @@ void MainWindow::mnuHelp_ViewReadme_Click()
             {QStringLiteral("Could not open 'Readme-KELMORA.TXT'"), title, MessageIcon::Exclamation});
         return;
     }
-#ifdef Q_OS_WIN
-    const QString editor = QStringLiteral("notepad.exe");
-#else
-    // The desktop's own viewer for text files.
-    const QString editor = QStringLiteral("xdg-open");
-#endif
+    const QString editor = TextViewer();
     if (lookup.failed() || !m_services.launcher.StartDetached(editor, readme)) {
         m_services.messages.ShowMessage(
             {QStringLiteral("Could not execute '%1'").arg(editor.toUpper()), title, MessageIcon::Exclamation});

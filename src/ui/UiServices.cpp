@@ -1,4 +1,5 @@
 #include "UiServices.h"
+#include "Desktop.h"
 
 #include <QApplication>
 #include <QDir>
@@ -130,12 +131,7 @@ bool ProcessLauncher::StartDetached(const QString& program, const QString& argum
 {
     QProcess process;
     process.setProgram(program);
-#ifdef Q_OS_WIN
-    // The editor gets the path as the rest of its command line, blanks and all.
-    process.setNativeArguments(argument);
-#else
-    process.setArguments({argument});
-#endif
+    SetPathArgument(process, argument);
     return process.startDetached();
 }
 
