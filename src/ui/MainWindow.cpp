@@ -379,7 +379,7 @@ void MainWindow::ShowFactoryState(const MissionChoice& choice)
     case MissionChoice::Kind::PlayedOn:
         sentence = QStringLiteral("The factory driver file has been played on or changed since the last save: no "
                                   "mission's save gives its bytes");
-        state = QStringLiteral("played on since a save");
+        state = MissionChoiceText(choice);
         shortState = QStringLiteral("played on");
         break;
     case MissionChoice::Kind::AsTemplate:
