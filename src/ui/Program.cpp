@@ -5,6 +5,7 @@
 #include "Version.h"
 #include "WelcomeWindow.h"
 #include "SystemServices.h"
+#include "Translations.h"
 #include "WindowArguments.h"
 #include "settings/DataLocation.h"
 #include "settings/SettingsStore.h"
@@ -76,6 +77,7 @@ void Program::ChooseTemplateAtStart(const QString& path)
 
 int RunKelmora(QApplication& app)
 {
+    InstallTranslations(app);
     // Qt has taken its own options (-platform, -style, ...) by now.
     const WindowArguments arguments = ParseWindowArguments(QCoreApplication::arguments());
     if (arguments.action == WindowArguments::Action::Wrong)
