@@ -43,7 +43,7 @@ void Program::Main()
 {
     m_state.SettingsValid = false;
     m_main = std::make_unique<MainWindow>(m_state, m_services);
-    m_main->SetSaveStatusText(QStringLiteral("Not saved this session"));
+    m_main->SetSaveStatusText(MainWindow::tr("Not saved this session"));
     m_welcome = std::make_unique<WelcomeWindow>([this] { m_main->mnuFile_SelectNewTemplateDriver_Click(); },
                                                 m_services.programExit);
     // Start-up stays silent about a store it cannot read: the welcome window then leads to a new choice.
