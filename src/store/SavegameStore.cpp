@@ -620,7 +620,8 @@ BackupListing SavegameStore::Backups() const
             known = isCurrent.insert(backup.templatePath,
                                      !backup.templatePath.isEmpty() && !current.TemplateDriverFile.isEmpty() &&
                                          CompareFiles(backup.templatePath, TemplatePathOf(current)) == Identity::Same);
-        listing.backups.append({backup, MissionChoiceText(*known ? backup.choice : MissionChoice{})});
+        const MissionChoice choice = *known ? backup.choice : MissionChoice{};
+        listing.backups.append({backup, MissionChoiceText(choice), MissionChoiceText(choice, Wording::English)});
     }
     return listing;
 }
