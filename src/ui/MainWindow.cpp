@@ -229,6 +229,7 @@ MainWindow::MainWindow(RunState& state, const UiServices& services, QWidget* par
     m_ui->sbrMain->setAccessibleName(tr("Status bar"));
 
     Form_Load();
+    MakeRoomForTexts();
     SetFileText(m_ui->lblTemplateDriverDesc, tr(NoTemplateHint), {});
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     adjustSize();
@@ -268,6 +269,57 @@ void MainWindow::SetValueText(QLabel* label, const QString& text)
     // One line, growing to the right; what passes the window's edge is cut off there.
     label->setText(text);
     label->resize(qMax(label->sizeHint().width(), label->parentWidget()->maximumWidth() - label->x()), label->height());
+}
+
+void MainWindow::MakeRoomForTexts()
+{
+    // A translation may be longer than the English, for which the window's places are made: the
+    // captions' column widens to its widest caption, the values' column to the widest detail of any
+    // mission, and the save effect's two lines grow to three where its longest wording needs them.
+    // The window grows with them; where the English fits, nothing moves.
+    QWidget* form = m_ui->centralWidget;
+    const QList<QLabel*> captions = {m_ui->lblTemplateDriver, m_ui->lblFactoryDriver, m_ui->lblSaveStatus,
+                                     m_ui->lblSelectMission,  m_ui->lblCar,           m_ui->lblLocation,
+                                     m_ui->lblMission,        m_ui->lblGoalTime};
+    int captionWidth = 0;
+    for (const QLabel* caption : captions)
+        captionWidth = qMax(captionWidth, caption->sizeHint().width());
+    const int wider = qMax(0, captionWidth - m_ui->lblTemplateDriver->width());
+
+    const QFontMetrics metrics(m_ui->lblMissionDesc->font());
+    int detailWidth = 0;
+    for (int row = 0; row < MISSION_COUNT; ++row) {
+        const MissionDetails details = Details(row);
+        for (const QString& text : {details.Car, details.Location, details.Mission, details.GoalTime})
+            detailWidth = qMax(detailWidth, metrics.horizontalAdvance(text));
+    }
+    const int valuesRoom = form->maximumWidth() - m_ui->lblMissionDesc->x();
+    const int widerValues = qMax(0, detailWidth - valuesRoom);
+
+    QLabel* effect = m_ui->lblSaveEffectDesc;
+    const int effectWidth = effect->width() + widerValues;
+    MissionStatusTable untouched{};
+    MissionStatusTable played{};
+    for (MissionStatusRecord& record : played)
+        record.fill(1);
+    int effectHeight = effect->height();
+    for (const QString& text : {SaveEffectText(untouched, MISSION_COUNT - 1), SaveEffectText(played, MISSION_COUNT - 1),
+                                tr("What a save gives the game cannot be told: the program data file cannot be read")})
+        effectHeight = qMax(effectHeight, QFontMetrics(effect->font())
+                                              .boundingRect(QRect(0, 0, effectWidth, 0), Qt::TextWordWrap, text)
+                                              .height());
+    const int taller = effectHeight - effect->height();
+    if (wider == 0 && widerValues == 0 && taller == 0)
+        return;
+
+    for (QWidget* widget : form->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (captions.contains(widget))
+            widget->resize(widget->width() + wider, widget->height());
+        else
+            widget->move(widget->x() + wider, widget->y());
+    }
+    effect->resize(effectWidth, effectHeight);
+    form->setFixedSize(form->maximumWidth() + wider + widerValues, form->maximumHeight() + taller);
 }
 
 void MainWindow::SetFileText(QLabel* label, const QString& text, const QString& fileName)
