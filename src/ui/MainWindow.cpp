@@ -623,7 +623,7 @@ void MainWindow::ChooseTemplate(const ChosenFile& choice)
 void MainWindow::mnuFile_FindSavegames_Click()
 {
     if (!m_find) {
-        m_find = new FindSavegamesWindow(SavegamePlaces(SystemPlaceInputs()), this);
+        m_find = new FindSavegamesWindow(SavegamePlaces(m_services.places), this);
         m_find->setModal(true);
         // The same choice as the open dialog's, once the list is gone.
         connect(m_find, &FindSavegamesWindow::chosen, this, [this](const QString& path) {
@@ -729,11 +729,10 @@ std::optional<ChosenFile> MainWindow::RunOpenDialog(const QString& initialFolder
     // With no usable folder of its own the dialog starts where it last was in this run.
     if (!initialFolder.isEmpty())
         m_lastDialogFolder = initialFolder;
+    const QList<SavegamePlace> prefixes = WindowsPrefixes(m_services.places);
     const QString path = m_services.openDialog.GetOpenFileName(
-        this, tr("Select Driver Savegame File"),
-        m_lastDialogFolder.isEmpty() ? FirstDialogFolder() : m_lastDialogFolder,
-        tr("Driver Savegames (*.sav)") + QStringLiteral(";;") + tr("All Files (*)"),
-        WindowsPrefixes(SystemPlaceInputs()));
+        this, tr("Select Driver Savegame File"), m_lastDialogFolder.isEmpty() ? FirstDialogFolder() : m_lastDialogFolder,
+        tr("Driver Savegames (*.sav)") + QStringLiteral(";;") + tr("All Files (*)"), prefixes);
     if (path.isEmpty())
         return std::nullopt;
     const QFileInfo chosen(path);
