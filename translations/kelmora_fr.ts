@@ -11,7 +11,7 @@
         <source>Kelmora is a companion for Vantor. It allows for mission selecting in the game&apos;s factory driver mode: choose any of its 34 missions and start playing from there.
 
 Comments and error reports are welcome by e-mail at kelmora@quorrick.example.</source>
-        <translation>Kelmora est un compagnon pour Vantor. Il permet de choisir la mission dans le mode pilote d&apos;usine du jeu : choisissez l&apos;une des 34 missions et jouez à partir de là.
+        <translation>Kelmora est un compagnon pour Vantor. Il permet de choisir la mission dans le mode pilote d&apos;usine du jeu&#xa0;: choisissez l&apos;une des 34 missions et jouez à partir de là.
 
 Vos commentaires et rapports d&apos;erreur sont les bienvenus par e-mail à kelmora@quorrick.example.</translation>
     </message>
@@ -32,7 +32,7 @@ Vos commentaires et rapports d&apos;erreur sont les bienvenus par e-mail à kelm
     </message>
     <message>
         <source>&amp;Driver savegames found, newest first:</source>
-        <translation>Sauvegardes de &amp;pilote trouvées, les plus récentes d&apos;abord :</translation>
+        <translation>Sauvegardes de &amp;pilote trouvées, les plus récentes d&apos;abord&#xa0;:</translation>
     </message>
     <message>
         <source>Savegame</source>
@@ -67,35 +67,35 @@ Vos commentaires et rapports d&apos;erreur sont les bienvenus par e-mail à kelm
     <name>frmMain</name>
     <message>
         <source>Template Driver :</source>
-        <translation>Pilote modèle :</translation>
+        <translation>Pilote modèle&#xa0;:</translation>
     </message>
     <message>
         <source>Factory Driver :</source>
-        <translation>Pilote d&apos;usine :</translation>
+        <translation>Pilote d&apos;usine&#xa0;:</translation>
     </message>
     <message>
         <source>Save Status :</source>
-        <translation>Enregistrement :</translation>
+        <translation>Enregistrement&#xa0;:</translation>
     </message>
     <message>
         <source>Select Mission :</source>
-        <translation>Choisir la mission :</translation>
+        <translation>Choisir la mission&#xa0;:</translation>
     </message>
     <message>
         <source>Car :</source>
-        <translation>Voiture :</translation>
+        <translation>Voiture&#xa0;:</translation>
     </message>
     <message>
         <source>Location :</source>
-        <translation>Lieu :</translation>
+        <translation>Lieu&#xa0;:</translation>
     </message>
     <message>
         <source>Mission :</source>
-        <translation>Mission :</translation>
+        <translation>Mission&#xa0;:</translation>
     </message>
     <message>
         <source>Goal Time :</source>
-        <translation>Temps à battre :</translation>
+        <translation>Temps à battre&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -134,7 +134,7 @@ Vos commentaires et rapports d&apos;erreur sont les bienvenus par e-mail à kelm
     <name>frmNewDriver</name>
     <message>
         <source>Welcome!</source>
-        <translation>Bienvenue !</translation>
+        <translation>Bienvenue&#xa0;!</translation>
     </message>
     <message>
         <source>Either this is the first time you&apos;ve run this program, or the previous driver savegame file you were using could not be found.</source>
@@ -161,7 +161,7 @@ Vos commentaires et rapports d&apos;erreur sont les bienvenus par e-mail à kelm
     </message>
     <message>
         <source>&amp;Backups of factory driver files, newest first:</source>
-        <translation>&amp;Copies de secours des fichiers de pilote d&apos;usine, les plus récentes d&apos;abord :</translation>
+        <translation>&amp;Copies de secours des fichiers de pilote d&apos;usine, les plus récentes d&apos;abord&#xa0;:</translation>
     </message>
     <message>
         <source>Date and Time</source>
@@ -212,7 +212,7 @@ Vos commentaires et rapports d&apos;erreur sont les bienvenus par e-mail à kelm
     <name>kelmora::BackupFolder</name>
     <message>
         <source>The backup is damaged: its bytes are not those that were kept</source>
-        <translation>La copie de secours est endommagée : ses octets ne sont plus ceux qui ont été conservés</translation>
+        <translation>La copie de secours est endommagée&#xa0;: ses octets ne sont plus ceux qui ont été conservés</translation>
     </message>
 </context>
 <context>
@@ -220,11 +220,11 @@ Vos commentaires et rapports d&apos;erreur sont les bienvenus par e-mail à kelm
     <message>
         <source>Usage: kelmora-cli missions | template PATH | save NUMBER | status | backups | restore [--accept-other-template] ID | find | help [COMMAND]   (--help tells more)</source>
         <extracomment>The commands, their arguments and options stay as they are.</extracomment>
-        <translation>Utilisation : kelmora-cli missions | template PATH | save NUMBER | status | backups | restore [--accept-other-template] ID | find | help [COMMAND]   (--help en dit plus)</translation>
+        <translation>Utilisation&#xa0;: kelmora-cli missions | template PATH | save NUMBER | status | backups | restore [--accept-other-template] ID | find | help [COMMAND]   (--help en dit plus)</translation>
     </message>
     <message>
         <source>No template driver chosen yet: run &apos;kelmora-cli template PATH&apos; first</source>
-        <translation>Aucun pilote modèle choisi pour l&apos;instant : lancez d&apos;abord &apos;kelmora-cli template PATH&apos;</translation>
+        <translation>Aucun pilote modèle choisi pour l&apos;instant&#xa0;: lancez d&apos;abord &apos;kelmora-cli template PATH&apos;</translation>
     </message>
     <message>
         <source>Chooses the mission at which Vantor&apos;s factory driver mode starts, without a window.
@@ -272,53 +272,53 @@ Exit status: 0 done, 1 a failure or refusal was reported, 2 the command line was
         <extracomment>Each command&apos;s entry starts with two blanks and the command as it is typed; the lines that go on from it start with more than two. A note below the list names a command in quotes (&apos;status --json&apos;), as &quot;kelmora-cli help status&quot; finds it. The mission choices that backups lists (&quot;Mission 12&quot;, &quot;played on since a save&quot;, &quot;unknown&quot;) stay in English: scripts read them.</extracomment>
         <translation>Choisit, sans fenêtre, la mission à laquelle commence le mode pilote d&apos;usine de Vantor.
 Utilise les mêmes réglages et le même fichier de données du programme (kelmora.dat) que la fenêtre
-de Kelmora : à côté d&apos;une copie portable, dans le dossier de données de l&apos;utilisateur pour une
+de Kelmora&#xa0;: à côté d&apos;une copie portable, dans le dossier de données de l&apos;utilisateur pour une
 copie installée (status dit lequel).
 
-Commandes :
-  missions       Affiche les 34 missions, une par ligne, séparées par des tabulations : numéro,
+Commandes&#xa0;:
+  missions       Affiche les 34 missions, une par ligne, séparées par des tabulations&#xa0;: numéro,
                  voiture, lieu, mission, temps à battre.
-  template PATH  Fait de la sauvegarde de pilote PATH le pilote modèle : enregistre son dossier et
+  template PATH  Fait de la sauvegarde de pilote PATH le pilote modèle&#xa0;: enregistre son dossier et
                  son nom, remplace le fichier du pilote d&apos;usine voisin (le premier caractère du
                  modèle suivi de FactMS.sav) par une copie neuve du modèle, et conserve sa
                  progression dans kelmora.dat. Le modèle lui-même n&apos;est jamais modifié.
   save NUMBER    Règle le fichier du pilote d&apos;usine pour que la mission NUMBER (1 à 34) soit la
-                 prochaine à jouer : les missions précédentes gardent la progression du modèle,
+                 prochaine à jouer&#xa0;: les missions précédentes gardent la progression du modèle,
                  NUMBER et toutes les suivantes sont remises à zéro. Affiche l&apos;heure de
                  l&apos;enregistrement et, sur la sortie d&apos;erreur, un avertissement quand le modèle n&apos;a
                  pas atteint NUMBER (le jeu commence alors plus tôt).
-                 Avec --dry-run : dit ce que l&apos;enregistrement changerait, et n&apos;écrit rien.
+                 Avec --dry-run&#xa0;: dit ce que l&apos;enregistrement changerait, et n&apos;écrit rien.
   status         Affiche le dossier des sauvegardes et le pilote modèle enregistrés, le fichier du
                  pilote d&apos;usine et le fichier de données du programme, si chacun existe, et la
                  mission choisie à laquelle correspond le fichier du pilote d&apos;usine (&quot;rejoué depuis
                  un enregistrement&quot; une fois qu&apos;il a été rejoué).
   backups        Affiche les copies de secours des fichiers de pilote d&apos;usine, les plus récentes
-                 d&apos;abord, une par ligne, séparées par des tabulations : ID, l&apos;heure de la copie
+                 d&apos;abord, une par ligne, séparées par des tabulations&#xa0;: ID, l&apos;heure de la copie
                  (ISO 8601, heure locale avec son décalage), le chemin complet d&apos;origine du fichier
                  et la mission qu&apos;il contient par rapport au modèle actuel, en anglais (&quot;Mission
                  12&quot;, &quot;played on since a save&quot; ou &quot;unknown&quot;).
                  Une tabulation, un saut de ligne ou un autre caractère de contrôle dans un chemin
                  s&apos;écrit %XX (son code en hexadécimal), et un % s&apos;écrit %25.
                  Une copie de secours est faite avant que chaque enregistrement, choix de modèle ou
-                 restauration n&apos;écrase ou ne supprime un fichier de pilote d&apos;usine ; les 50 plus
+                 restauration n&apos;écrase ou ne supprime un fichier de pilote d&apos;usine&#xa0;; les 50 plus
                  récentes de chaque fichier sont gardées.
   restore ID     Remet la copie de secours ID à son chemin d&apos;origine, après avoir gardé ce qui s&apos;y
                  trouve comme copie de secours à part entière. N&apos;écrit jamais dans le modèle ni
                  ailleurs. Une copie dont on ne sait pas qu&apos;elle vient du modèle actuel, remise là
                  où les enregistrements écrivent maintenant, ferait mélanger deux pilotes au
-                 prochain enregistrement : elle est refusée, sauf si --accept-other-template
+                 prochain enregistrement&#xa0;: elle est refusée, sauf si --accept-other-template
                  précède ID.
-  find [--json]  Cherche les sauvegardes de pilote là où se trouvent les sauvegardes d&apos;un joueur :
+  find [--json]  Cherche les sauvegardes de pilote là où se trouvent les sauvegardes d&apos;un joueur&#xa0;:
                  le dossier Documents et, sous Linux, chaque préfixe Wine, Proton (Steam natif et
                  Flatpak), Lutris et Heroic. Les affiche des plus récentes aux plus anciennes, une
-                 par ligne, séparées par des tabulations : dernière modification (ISO 8601),
+                 par ligne, séparées par des tabulations&#xa0;: dernière modification (ISO 8601),
                  l&apos;emplacement (&quot;Proton 2450 (Vantor)&quot;), sa progression (&quot;a atteint la mission
                  17&quot;), son chemin complet. Ne suit jamais un lien hors d&apos;un préfixe.
   help [COMMAND] Affiche ce texte, ou ce que fait COMMAND.
 
 Pour lanceurs et scripts, &apos;status --json&apos;, &apos;backups --json&apos; et &apos;find --json&apos; répondent en JSON.
 
-Code de sortie : 0 fait, 1 un échec ou un refus a été signalé, 2 la ligne de commande était fausse.</translation>
+Code de sortie&#xa0;: 0 fait, 1 un échec ou un refus a été signalé, 2 la ligne de commande était fausse.</translation>
     </message>
     <message>
         <source>missing</source>
@@ -350,7 +350,7 @@ Code de sortie : 0 fait, 1 un échec ou un refus a été signalé, 2 la ligne d
     </message>
     <message>
         <source>&apos;%1&apos; holds bytes that are not text in this system&apos;s encoding; Kelmora cannot name a file by it</source>
-        <translation>&apos;%1&apos; contient des octets qui ne sont pas du texte dans l&apos;encodage de ce système ; Kelmora ne peut pas désigner un fichier par ce nom</translation>
+        <translation>&apos;%1&apos; contient des octets qui ne sont pas du texte dans l&apos;encodage de ce système&#xa0;; Kelmora ne peut pas désigner un fichier par ce nom</translation>
     </message>
     <message>
         <source>could not write the output [%1]</source>
@@ -390,11 +390,11 @@ Code de sortie : 0 fait, 1 un échec ou un refus a été signalé, 2 la ligne d
     </message>
     <message>
         <source>Template driver:</source>
-        <translation>Pilote modèle :</translation>
+        <translation>Pilote modèle&#xa0;:</translation>
     </message>
     <message>
         <source>Factory driver file:</source>
-        <translation>Fichier du pilote d&apos;usine :</translation>
+        <translation>Fichier du pilote d&apos;usine&#xa0;:</translation>
     </message>
     <message>
         <source>Would set %1 for mission %2</source>
@@ -402,7 +402,7 @@ Code de sortie : 0 fait, 1 un échec ou un refus a été signalé, 2 la ligne d
     </message>
     <message>
         <source>Missions whose progress would change: %1</source>
-        <translation>Missions dont la progression changerait : %1</translation>
+        <translation>Missions dont la progression changerait&#xa0;: %1</translation>
     </message>
     <message>
         <source>none (the file holds these bytes already)</source>
@@ -414,23 +414,23 @@ Code de sortie : 0 fait, 1 un échec ou un refus a été signalé, 2 la ligne d
     </message>
     <message>
         <source>Savegame folder:</source>
-        <translation>Dossier des sauvegardes :</translation>
+        <translation>Dossier des sauvegardes&#xa0;:</translation>
     </message>
     <message>
         <source>Program data file:</source>
-        <translation>Fichier de données du programme :</translation>
+        <translation>Fichier de données du programme&#xa0;:</translation>
     </message>
     <message>
         <source>Mission choice:</source>
-        <translation>Mission choisie :</translation>
+        <translation>Mission choisie&#xa0;:</translation>
     </message>
     <message>
         <source>Data file place:</source>
-        <translation>Emplacement des données :</translation>
+        <translation>Emplacement des données&#xa0;:</translation>
     </message>
     <message>
         <source>nothing was restored; to restore it anyway: %1</source>
-        <translation>rien n&apos;a été restauré ; pour la restaurer malgré tout : %1</translation>
+        <translation>rien n&apos;a été restauré&#xa0;; pour la restaurer malgré tout&#xa0;: %1</translation>
     </message>
     <message>
         <source>unknown - %1</source>
@@ -442,15 +442,15 @@ Code de sortie : 0 fait, 1 un échec ou un refus a été signalé, 2 la ligne d
     </message>
     <message>
         <source>no driver savegame found; none of the places where savegames live exists</source>
-        <translation>aucune sauvegarde de pilote trouvée ; aucun des emplacements où se trouvent les sauvegardes n&apos;existe</translation>
+        <translation>aucune sauvegarde de pilote trouvée&#xa0;; aucun des emplacements où se trouvent les sauvegardes n&apos;existe</translation>
     </message>
     <message>
         <source>no driver savegame found in: %1</source>
-        <translation>aucune sauvegarde de pilote trouvée dans : %1</translation>
+        <translation>aucune sauvegarde de pilote trouvée dans&#xa0;: %1</translation>
     </message>
     <message>
         <source>too large to search whole: %1</source>
-        <translation>trop grand pour être parcouru en entier : %1</translation>
+        <translation>trop grand pour être parcouru en entier&#xa0;: %1</translation>
     </message>
     <message>
         <source>Displays help on commandline options.</source>
@@ -465,15 +465,15 @@ Code de sortie : 0 fait, 1 un échec ou un refus a été signalé, 2 la ligne d
     <name>kelmora::DataLocation</name>
     <message>
         <source>installed copy: the program&apos;s folder %1 is inside the system folder %2</source>
-        <translation>copie installée : le dossier du programme %1 se trouve dans le dossier système %2</translation>
+        <translation>copie installée&#xa0;: le dossier du programme %1 se trouve dans le dossier système %2</translation>
     </message>
     <message>
         <source>portable copy: kelmora.dat is already beside the program</source>
-        <translation>copie portable : kelmora.dat se trouve déjà à côté du programme</translation>
+        <translation>copie portable&#xa0;: kelmora.dat se trouve déjà à côté du programme</translation>
     </message>
     <message>
         <source>portable copy: the program&apos;s folder is writable and not a system folder</source>
-        <translation>copie portable : le dossier du programme est accessible en écriture et n&apos;est pas un dossier système</translation>
+        <translation>copie portable&#xa0;: le dossier du programme est accessible en écriture et n&apos;est pas un dossier système</translation>
     </message>
     <message>
         <source>the program&apos;s folder %1 is not writable by this user</source>
@@ -504,7 +504,7 @@ Code de sortie : 0 fait, 1 un échec ou un refus a été signalé, 2 la ligne d
     </message>
     <message>
         <source>You pick one of your driver savegames as the template. Kelmora copies it, in the same folder, to the factory driver savegame and, each time you save a mission choice, rewrites that copy&apos;s mission progress: the chosen mission and every later one are reset, the earlier ones keep the template&apos;s progress. The template itself is never written to.</source>
-        <translation>Vous choisissez l&apos;une de vos sauvegardes de pilote comme modèle. Kelmora la copie, dans le même dossier, vers la sauvegarde du pilote d&apos;usine et, à chaque fois que vous enregistrez un choix de mission, réécrit la progression de cette copie : la mission choisie et toutes les suivantes sont remises à zéro, les précédentes gardent la progression du modèle. Le modèle lui-même n&apos;est jamais modifié.</translation>
+        <translation>Vous choisissez l&apos;une de vos sauvegardes de pilote comme modèle. Kelmora la copie, dans le même dossier, vers la sauvegarde du pilote d&apos;usine et, à chaque fois que vous enregistrez un choix de mission, réécrit la progression de cette copie&#xa0;: la mission choisie et toutes les suivantes sont remises à zéro, les précédentes gardent la progression du modèle. Le modèle lui-même n&apos;est jamais modifié.</translation>
     </message>
     <message>
         <source>The command kelmora-cli does the same without a window, for launchers and scripts.</source>
@@ -518,7 +518,7 @@ Code de sortie : 0 fait, 1 un échec ou un refus a été signalé, 2 la ligne d
     <message>
         <source>First release: the window and kelmora-cli, installed as a desktop program.</source>
         <extracomment>What release 1.0.0 brought, in the software centres.</extracomment>
-        <translation>Première version : la fenêtre et kelmora-cli, installés comme programme de bureau.</translation>
+        <translation>Première version&#xa0;: la fenêtre et kelmora-cli, installés comme programme de bureau.</translation>
     </message>
     <message>
         <source>Vantor driver savegame</source>
@@ -530,7 +530,7 @@ Code de sortie : 0 fait, 1 un échec ou un refus a été signalé, 2 la ligne d
     <name>kelmora::FileSystem</name>
     <message>
         <source>It is a link; Kelmora only writes files it made itself</source>
-        <translation>C&apos;est un lien ; Kelmora n&apos;écrit que dans les fichiers qu&apos;il a créés lui-même</translation>
+        <translation>C&apos;est un lien&#xa0;; Kelmora n&apos;écrit que dans les fichiers qu&apos;il a créés lui-même</translation>
     </message>
     <message>
         <source>It is not a regular file</source>
@@ -561,7 +561,7 @@ Code de sortie : 0 fait, 1 un échec ou un refus a été signalé, 2 la ligne d
     </message>
     <message>
         <source>&amp;Driver savegames found, newest first:</source>
-        <translation>Sauvegardes de &amp;pilote trouvées, les plus récentes d&apos;abord :</translation>
+        <translation>Sauvegardes de &amp;pilote trouvées, les plus récentes d&apos;abord&#xa0;:</translation>
     </message>
     <message>
         <source>No driver savegame was found. Choose one with File, Select New Template Driver.</source>
@@ -573,18 +573,18 @@ Code de sortie : 0 fait, 1 un échec ou un refus a été signalé, 2 la ligne d
     </message>
     <message>
         <source>Looked in: %1.</source>
-        <translation>Recherche dans : %1.</translation>
+        <translation>Recherche dans&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Too large to search whole: %1.</source>
-        <translation>Trop grand pour être parcouru en entier : %1.</translation>
+        <translation>Trop grand pour être parcouru en entier&#xa0;: %1.</translation>
     </message>
 </context>
 <context>
     <name>kelmora::MainWindow</name>
     <message>
         <source>None yet: choose File, Select New Template Driver</source>
-        <translation>Aucun pour l&apos;instant : Fichier, Choisir un nouveau pilote modèle</translation>
+        <translation>Aucun pour l&apos;instant&#xa0;: Fichier, Choisir un nouveau pilote modèle</translation>
     </message>
     <message>
         <source>Save Factory Driver</source>
@@ -636,7 +636,7 @@ Code de sortie : 0 fait, 1 un échec ou un refus a été signalé, 2 la ligne d
     </message>
     <message>
         <source>The factory driver file has been played on or changed since the last save: no mission&apos;s save gives its bytes</source>
-        <translation>Le fichier du pilote d&apos;usine a été rejoué ou modifié depuis le dernier enregistrement : aucun enregistrement de mission ne donne ses octets</translation>
+        <translation>Le fichier du pilote d&apos;usine a été rejoué ou modifié depuis le dernier enregistrement&#xa0;: aucun enregistrement de mission ne donne ses octets</translation>
     </message>
     <message>
         <source>played on since a save</source>
@@ -656,7 +656,7 @@ Code de sortie : 0 fait, 1 un échec ou un refus a été signalé, 2 la ligne d
     </message>
     <message>
         <source>Which mission the factory driver file is set to cannot be told: %1</source>
-        <translation>Impossible de dire sur quelle mission le fichier du pilote d&apos;usine est réglé : %1</translation>
+        <translation>Impossible de dire sur quelle mission le fichier du pilote d&apos;usine est réglé&#xa0;: %1</translation>
     </message>
     <message>
         <source>mission unknown</source>
@@ -668,11 +668,11 @@ Code de sortie : 0 fait, 1 un échec ou un refus a été signalé, 2 la ligne d
     </message>
     <message>
         <source>Another Kelmora has chosen %1 as the template driver: start Kelmora again to save for it</source>
-        <translation>Un autre Kelmora a choisi %1 comme pilote modèle : relancez Kelmora pour enregistrer pour ce pilote</translation>
+        <translation>Un autre Kelmora a choisi %1 comme pilote modèle&#xa0;: relancez Kelmora pour enregistrer pour ce pilote</translation>
     </message>
     <message>
         <source>What a save gives the game cannot be told: the program data file cannot be read</source>
-        <translation>Impossible de dire ce qu&apos;un enregistrement donnera au jeu : le fichier de données du programme est illisible</translation>
+        <translation>Impossible de dire ce qu&apos;un enregistrement donnera au jeu&#xa0;: le fichier de données du programme est illisible</translation>
     </message>
     <message>
         <source>Error - Viewing Aborted</source>
@@ -896,7 +896,7 @@ Code de sortie : 0 fait, 1 un échec ou un refus a été signalé, 2 la ligne d
     <name>kelmora::NextMission</name>
     <message>
         <source>The template has progress in every mission: the game will offer no mission next</source>
-        <translation>Le modèle a progressé dans toutes les missions : le jeu ne proposera aucune mission ensuite</translation>
+        <translation>Le modèle a progressé dans toutes les missions&#xa0;: le jeu ne proposera aucune mission ensuite</translation>
     </message>
     <message>
         <source>The game will offer mission %1 next</source>
@@ -904,7 +904,7 @@ Code de sortie : 0 fait, 1 un échec ou un refus a été signalé, 2 la ligne d
     </message>
     <message>
         <source>The template has not reached mission %1: the game will offer mission %2 next</source>
-        <translation>Le modèle n&apos;a pas atteint la mission %1 : le jeu proposera ensuite la mission %2</translation>
+        <translation>Le modèle n&apos;a pas atteint la mission %1&#xa0;: le jeu proposera ensuite la mission %2</translation>
     </message>
     <message>
         <source>has reached mission %1</source>
@@ -919,15 +919,15 @@ Code de sortie : 0 fait, 1 un échec ou un refus a été signalé, 2 la ligne d
     <name>kelmora::Outcome</name>
     <message>
         <source>Error!</source>
-        <translation>Erreur !</translation>
+        <translation>Erreur&#xa0;!</translation>
     </message>
     <message>
         <source>Error! - Save failed</source>
-        <translation>Erreur ! - Échec de l&apos;enregistrement</translation>
+        <translation>Erreur&#xa0;! - Échec de l&apos;enregistrement</translation>
     </message>
     <message>
         <source>Error! - Restore failed</source>
-        <translation>Erreur ! - Échec de la restauration</translation>
+        <translation>Erreur&#xa0;! - Échec de la restauration</translation>
     </message>
     <message>
         <source>Could not read from data file &apos;%1&apos; [%2]</source>
@@ -955,15 +955,15 @@ Code de sortie : 0 fait, 1 un échec ou un refus a été signalé, 2 la ligne d
     </message>
     <message>
         <source>Error! - Write failed</source>
-        <translation>Erreur ! - Échec de l&apos;écriture</translation>
+        <translation>Erreur&#xa0;! - Échec de l&apos;écriture</translation>
     </message>
     <message>
         <source>Could not find driver file at %1</source>
-        <translation>Fichier de pilote introuvable : %1</translation>
+        <translation>Fichier de pilote introuvable&#xa0;: %1</translation>
     </message>
     <message>
         <source>Fatal Error!</source>
-        <translation>Erreur fatale !</translation>
+        <translation>Erreur fatale&#xa0;!</translation>
     </message>
     <message>
         <source>Could not read in template driver file [%1]</source>
@@ -979,11 +979,11 @@ Code de sortie : 0 fait, 1 un échec ou un refus a été signalé, 2 la ligne d
     </message>
     <message>
         <source>You can&apos;t select the factory driver file as your template file!</source>
-        <translation>Vous ne pouvez pas choisir le fichier du pilote d&apos;usine comme modèle !</translation>
+        <translation>Vous ne pouvez pas choisir le fichier du pilote d&apos;usine comme modèle&#xa0;!</translation>
     </message>
     <message>
         <source>Error! - Select New Template Driver failed</source>
-        <translation>Erreur ! - Échec du choix d&apos;un nouveau pilote modèle</translation>
+        <translation>Erreur&#xa0;! - Échec du choix d&apos;un nouveau pilote modèle</translation>
     </message>
     <message>
         <source>Could not read the settings from &apos;%1&apos; [%2]</source>
@@ -1007,7 +1007,7 @@ Code de sortie : 0 fait, 1 un échec ou un refus a été signalé, 2 la ligne d
     </message>
     <message>
         <source>Error! - Busy</source>
-        <translation>Erreur ! - Occupé</translation>
+        <translation>Erreur&#xa0;! - Occupé</translation>
     </message>
     <message>
         <source>Could not lock &apos;%1&apos; [%2]</source>
@@ -1027,11 +1027,11 @@ Code de sortie : 0 fait, 1 un échec ou un refus a été signalé, 2 la ligne d
     </message>
     <message>
         <source>Another Kelmora has chosen &apos;%1&apos; as the template driver since this one started; nothing was saved. Start Kelmora again to save for that template driver.</source>
-        <translation>Un autre Kelmora a choisi &apos;%1&apos; comme pilote modèle depuis le démarrage de celui-ci ; rien n&apos;a été enregistré. Relancez Kelmora pour enregistrer pour ce pilote modèle.</translation>
+        <translation>Un autre Kelmora a choisi &apos;%1&apos; comme pilote modèle depuis le démarrage de celui-ci&#xa0;; rien n&apos;a été enregistré. Relancez Kelmora pour enregistrer pour ce pilote modèle.</translation>
     </message>
     <message>
         <source>Nothing was saved: the program data file &apos;%1&apos; does not hold the progress of the current template driver [%2]. Choose the template driver again to fix this.</source>
-        <translation>Rien n&apos;a été enregistré : le fichier de données du programme &apos;%1&apos; ne contient pas la progression du pilote modèle actuel [%2]. Choisissez de nouveau le pilote modèle pour y remédier.</translation>
+        <translation>Rien n&apos;a été enregistré&#xa0;: le fichier de données du programme &apos;%1&apos; ne contient pas la progression du pilote modèle actuel [%2]. Choisissez de nouveau le pilote modèle pour y remédier.</translation>
     </message>
     <message>
         <source>Restoring &apos;%1&apos; puts back a savegame that saves may give another driver&apos;s progress [%2]. The next save would write the current template driver&apos;s progress into it.</source>
@@ -1054,7 +1054,7 @@ Code de sortie : 0 fait, 1 un échec ou un refus a été signalé, 2 la ligne d
     </message>
     <message>
         <source>&amp;Backups of factory driver files, newest first:</source>
-        <translation>&amp;Copies de secours des fichiers de pilote d&apos;usine, les plus récentes d&apos;abord :</translation>
+        <translation>&amp;Copies de secours des fichiers de pilote d&apos;usine, les plus récentes d&apos;abord&#xa0;:</translation>
     </message>
     <message>
         <source>No factory driver file has been backed up yet.</source>
@@ -1062,7 +1062,7 @@ Code de sortie : 0 fait, 1 un échec ou un refus a été signalé, 2 la ligne d
     </message>
     <message>
         <source>Restore it anyway?</source>
-        <translation>La restaurer malgré tout ?</translation>
+        <translation>La restaurer malgré tout&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -1170,7 +1170,7 @@ Code de sortie : 0 fait, 1 un échec ou un refus a été signalé, 2 la ligne d
     <name>kelmora::TemplateSelection</name>
     <message>
         <source>  [Never gets modified!]</source>
-        <translation>  [Jamais modifié !]</translation>
+        <translation>  [Jamais modifié&#xa0;!]</translation>
     </message>
     <message>
         <source>  [Select mission for this driver]</source>
@@ -1201,7 +1201,7 @@ Code de sortie : 0 fait, 1 un échec ou un refus a été signalé, 2 la ligne d
     </message>
     <message>
         <source>Usage: kelmora [SAVEGAME]   (--help tells more)</source>
-        <translation>Utilisation : kelmora [SAVEGAME]   (--help en dit plus)</translation>
+        <translation>Utilisation&#xa0;: kelmora [SAVEGAME]   (--help en dit plus)</translation>
     </message>
     <message>
         <source>Usage: kelmora [SAVEGAME]
@@ -1215,16 +1215,16 @@ Options:
 
 kelmora-cli does the same work without a window; &apos;kelmora-cli help&apos; tells more.
 </source>
-        <translation>Utilisation : kelmora [SAVEGAME]
+        <translation>Utilisation&#xa0;: kelmora [SAVEGAME]
 Lance la fenêtre de Kelmora, qui règle la mission à laquelle commence le mode pilote d&apos;usine de
 Vantor. Avec SAVEGAME, cette sauvegarde de pilote devient le pilote modèle, comme le ferait
 Fichier, Choisir un nouveau pilote modèle.
 
-Options :
+Options&#xa0;:
   -h, --help     Affiche ce texte.
   -v, --version  Affiche la version.
 
-kelmora-cli fait le même travail sans fenêtre ; &apos;kelmora-cli help&apos; en dit plus.
+kelmora-cli fait le même travail sans fenêtre&#xa0;; &apos;kelmora-cli help&apos; en dit plus.
 </translation>
     </message>
 </context>
