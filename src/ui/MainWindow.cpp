@@ -284,7 +284,11 @@ void MainWindow::MakeRoomForTexts()
     int captionWidth = 0;
     for (const QLabel* caption : captions)
         captionWidth = qMax(captionWidth, caption->sizeHint().width());
-    const int wider = qMax(0, captionWidth - m_ui->lblTemplateDriver->width());
+    // A column that has to grow keeps a few pixels between its longest text and the window's edge,
+    // as the save effect has on the right.
+    const int spare = form->maximumWidth() - (m_ui->lblSaveEffectDesc->x() + m_ui->lblSaveEffectDesc->width());
+    const int captionRoom = m_ui->lblTemplateDriver->width();
+    const int wider = captionWidth > captionRoom ? captionWidth + spare - captionRoom : 0;
 
     const QFontMetrics metrics(m_ui->lblMissionDesc->font());
     int detailWidth = 0;
@@ -294,7 +298,7 @@ void MainWindow::MakeRoomForTexts()
             detailWidth = qMax(detailWidth, metrics.horizontalAdvance(text));
     }
     const int valuesRoom = form->maximumWidth() - m_ui->lblMissionDesc->x();
-    const int widerValues = qMax(0, detailWidth - valuesRoom);
+    const int widerValues = detailWidth > valuesRoom ? detailWidth + spare - valuesRoom : 0;
 
     QLabel* effect = m_ui->lblSaveEffectDesc;
     const int effectWidth = effect->width() + widerValues;
