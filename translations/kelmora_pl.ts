@@ -848,7 +848,7 @@ Kod wyjścia: 0 wykonano, 1 zgłoszono błąd lub odmowę, 2 wiersz poleceń by�
     </message>
     <message>
         <source>Just Win, Baby</source>
-        <translation>Po prostu wygraj, mała</translation>
+        <translation>Po prostu wygraj i tyle</translation>
     </message>
     <message>
         <source>Finish First, Finish Clean</source>
