@@ -20,6 +20,7 @@
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTranslator>
 
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
@@ -121,6 +122,7 @@ private slots:
     void testFind();
     void testStatusJson();
     void testHelp();
+    void testHelpInEveryLanguage();
     void testFollowsTheLanguage_data();
     void testFollowsTheLanguage();
     void testWhatScriptsReadInEveryLanguage();
@@ -1327,6 +1329,26 @@ void TestCli::testDryRunAndWarning()
     QCOMPARE(backups[0].toObject().value("missionChoice").toString(), QStringLiteral("Mission 3"));
     QCOMPARE(backups[0].toObject().value("id").toString(),
              Ok(QStringLiteral("backups")).section(u'\t', 0, 0));
+}
+
+void TestCli::testHelpInEveryLanguage()
+{
+    // `help COMMAND` finds each command's part by its indented name, which every translation keeps
+    // at the start of its line, and no line is wider than the English ones.
+    for (const QString& language : TranslatedLanguages()) {
+        QTranslator translator;
+        QVERIFY(LoadTranslation(translator, {language}));
+        QCoreApplication::installTranslator(&translator);
+        const QString help = Ok(QStringLiteral("help"));
+        for (const char* command : {"missions", "template", "save", "status", "backups", "restore", "find", "help"}) {
+            const QString part = Ok(QStringLiteral("help ") + QLatin1String(command));
+            QVERIFY2(part.startsWith(QStringLiteral("  ") + command) && help.contains(part.section(u'\n', 0, 1)),
+                     qPrintable(language + u' ' + command));
+        }
+        for (const QString& line : help.split(u'\n'))
+            QVERIFY2(line.size() <= 100, qPrintable(language + QStringLiteral(": ") + line));
+        QCoreApplication::removeTranslator(&translator);
+    }
 }
 
 void TestCli::testFollowsTheLanguage_data()
