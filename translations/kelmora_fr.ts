@@ -290,8 +290,9 @@ Commandes&#xa0;:
                  Avec --dry-run&#xa0;: dit ce que l&apos;enregistrement changerait, et n&apos;écrit rien.
   status         Affiche le dossier des sauvegardes et le pilote modèle enregistrés, le fichier du
                  pilote d&apos;usine et le fichier de données du programme, si chacun existe, et la
-                 mission choisie à laquelle correspond le fichier du pilote d&apos;usine (&quot;rejoué depuis
-                 un enregistrement&quot; une fois qu&apos;il a été rejoué).
+                 mission choisie à laquelle correspond le fichier du pilote d&apos;usine
+                 (&quot;partie poursuivie depuis un enregistrement&quot; une fois la partie poursuivie
+                 avec lui).
   backups        Affiche les copies de secours des fichiers de pilote d&apos;usine, les plus récentes
                  d&apos;abord, une par ligne, séparées par des tabulations&#xa0;: ID, l&apos;heure de la copie
                  (ISO 8601, heure locale avec son décalage), le chemin complet d&apos;origine du fichier
@@ -636,15 +637,15 @@ Code de sortie&#xa0;: 0 fait, 1 un échec ou un refus a été signalé, 2 la lig
     </message>
     <message>
         <source>The factory driver file has been played on or changed since the last save: no mission&apos;s save gives its bytes</source>
-        <translation>Le fichier du pilote d&apos;usine a été rejoué ou modifié depuis le dernier enregistrement&#xa0;: aucun enregistrement de mission ne donne ses octets</translation>
+        <translation>Le fichier du pilote d&apos;usine a servi à jouer ou a été modifié depuis le dernier enregistrement&#xa0;: aucun enregistrement de mission ne donne ses octets</translation>
     </message>
     <message>
         <source>played on since a save</source>
-        <translation>rejoué depuis un enregistrement</translation>
+        <translation>partie poursuivie depuis un enregistrement</translation>
     </message>
     <message>
         <source>played on</source>
-        <translation>rejoué</translation>
+        <translation>partie poursuivie</translation>
     </message>
     <message>
         <source>The factory driver file is %1</source>
@@ -873,7 +874,7 @@ Code de sortie&#xa0;: 0 fait, 1 un échec ou un refus a été signalé, 2 la lig
     <name>kelmora::MissionSelection</name>
     <message>
         <source>played on since a save</source>
-        <translation>rejoué depuis un enregistrement</translation>
+        <translation>partie poursuivie depuis un enregistrement</translation>
     </message>
     <message>
         <source>as the template (not saved yet)</source>

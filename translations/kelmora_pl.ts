@@ -395,7 +395,7 @@ Kod wyjścia: 0 wykonano, 1 zgłoszono błąd lub odmowę, 2 wiersz poleceń by�
     </message>
     <message>
         <source>Would set %1 for mission %2</source>
-        <translation>Ustawiono by %1 na misję %2</translation>
+        <translation>%1 zostałby ustawiony na misję %2</translation>
     </message>
     <message>
         <source>Missions whose progress would change: %1</source>
