@@ -83,6 +83,16 @@ if(WIN32)
         endforeach()
     endif()
     install(FILES ${KELMORA_RESOURCES}/icons/kelmora.ico DESTINATION ${KELMORA_BINDIR})
+    # Qt's own texts in the player's language (qtbase_<language>.qm) go in a translations folder beside
+    # the programs, where Qt and Kelmora look for them. The .qm files are the same on every system:
+    # Debian's qt6-translations-l10n has them in /usr/share/qt6/translations.
+    set(KELMORA_QT_TRANSLATIONS "" CACHE PATH "Folder with Qt's qtbase_<language>.qm files for the Windows copy")
+    if(KELMORA_QT_TRANSLATIONS)
+        foreach(language ${KELMORA_LANGUAGES})
+            install(FILES ${KELMORA_QT_TRANSLATIONS}/qtbase_${language}.qm
+                    DESTINATION ${KELMORA_BINDIR}/translations OPTIONAL)
+        endforeach()
+    endif()
 endif()
 
 set(CPACK_PACKAGE_NAME kelmora)
@@ -111,8 +121,9 @@ never written to.
 .
 The package holds the window, kelmora, and its command-line twin,
 kelmora-cli, for launchers and scripts.")
-    # The libraries come from dpkg-shlibdeps. The readme is shown with xdg-open.
+    # The libraries come from dpkg-shlibdeps. The readme is shown with xdg-open; Qt's own dialogs and
+    # buttons speak the player's language with Qt's translations.
     set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-    set(CPACK_DEBIAN_PACKAGE_RECOMMENDS xdg-utils)
+    set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, qt6-translations-l10n")
 endif()
 include(CPack)

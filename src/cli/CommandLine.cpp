@@ -26,16 +26,24 @@ namespace {
 
 const QString ProgramName = QStringLiteral("kelmora-cli");
 
-const QString UsageLine =
-    QStringLiteral("Usage: kelmora-cli missions | template PATH | save NUMBER | status | backups | "
-                   "restore [--accept-other-template] ID | find | help [COMMAND]   (--help tells more)");
+// Texts of the player's language, each worded with CommandLine::tr where it is used.
+//: The commands, their arguments and options stay as they are.
+const char* const UsageLine = QT_TRANSLATE_NOOP(
+    "kelmora::CommandLine", "Usage: kelmora-cli missions | template PATH | save NUMBER | status | backups | "
+                            "restore [--accept-other-template] ID | find | help [COMMAND]   (--help tells more)");
 
 const QString AcceptMixOption = QStringLiteral("--accept-other-template");
 const QString DryRunOption = QStringLiteral("--dry-run");
 
-const QString NoTemplateText = QStringLiteral("No template driver chosen yet: run 'kelmora-cli template PATH' first");
+const char* const NoTemplateText =
+    QT_TRANSLATE_NOOP("kelmora::CommandLine", "No template driver chosen yet: run 'kelmora-cli template PATH' first");
 
-const QString Description = QStringLiteral(
+//: Each command's entry starts with two blanks and the command as it is typed; the lines that go on
+//: from it start with more than two. A note below the list names a command in quotes ('status --json'),
+//: as "kelmora-cli help status" finds it. The mission choices that backups lists ("Mission 12", "played
+//: on since a save", "unknown") stay in English: scripts read them.
+const char* const Description = QT_TRANSLATE_NOOP(
+    "kelmora::CommandLine",
     "Chooses the mission at which Vantor's factory driver mode starts, without a window.\n"
     "Uses the same settings and program data file (kelmora.dat) as Kelmora's window: beside a portable\n"
     "copy, in the per-user data folder for an installed one (status tells which).\n"
@@ -99,16 +107,18 @@ QString FileState(const QString& path)
 {
     const QFileInfo info(path);
     if (!info.exists())
-        return QStringLiteral("missing");
-    return info.isFile() ? QStringLiteral("exists") : QStringLiteral("not a file");
+        return QStringLiteral(QT_TRANSLATE_NOOP("kelmora::CommandLine", "missing"));
+    return info.isFile() ? QStringLiteral(QT_TRANSLATE_NOOP("kelmora::CommandLine", "exists"))
+                         : QStringLiteral(QT_TRANSLATE_NOOP("kelmora::CommandLine", "not a file"));
 }
 
 QString FolderState(const QString& path)
 {
     const QFileInfo info(path);
     if (!info.exists())
-        return QStringLiteral("missing");
-    return info.isDir() ? QStringLiteral("exists") : QStringLiteral("not a folder");
+        return QStringLiteral(QT_TRANSLATE_NOOP("kelmora::CommandLine", "missing"));
+    return info.isDir() ? QStringLiteral(QT_TRANSLATE_NOOP("kelmora::CommandLine", "exists"))
+                        : QStringLiteral(QT_TRANSLATE_NOOP("kelmora::CommandLine", "not a folder"));
 }
 
 // A path on one line of a tab-separated list: a control character would start a new field or line.
@@ -124,12 +134,31 @@ QString ListField(const QString& text)
     return field;
 }
 
-// A stored path with what is found there, or a note that nothing is stored.
-QString PathLine(const QString& label, const QString& storedName, const QString& path, const QString& state)
+// Where the program data file is, in English for --json and in the player's language for the status.
+QString DataPlaceName(DataPlace place)
 {
-    const QString value =
-        storedName.isEmpty() ? QStringLiteral("none stored") : path + QStringLiteral(" (") + state + u')';
-    return (label + u':').leftJustified(21) + value;
+    return place == DataPlace::ProgramFolder
+               ? QStringLiteral(QT_TRANSLATE_NOOP("kelmora::CommandLine", "beside the program"))
+               : QStringLiteral(QT_TRANSLATE_NOOP("kelmora::CommandLine", "per-user data folder"));
+}
+
+// Room for the widest of `labels` and a blank after it: values start in one column.
+int LabelWidth(const QStringList& labels)
+{
+    qsizetype width = 0;
+    for (const QString& label : labels)
+        width = qMax(width, label.size());
+    return int(width) + 1;
+}
+
+// A stored path with what is found there (FileState's or FolderState's English word, shown in the
+// player's language), or a note that nothing is stored.
+QString PathLine(const QString& label, int width, const QString& storedName, const QString& path, const QString& state)
+{
+    const QString value = storedName.isEmpty()
+                              ? CommandLine::tr("none stored")
+                              : path + QStringLiteral(" (") + CommandLine::tr(state.toLatin1().constData()) + u')';
+    return label.leftJustified(width) + value;
 }
 
 } // namespace
@@ -165,15 +194,16 @@ int CommandLine::Run(const QStringList& arguments, const QStringList& undecodabl
     // Decoded, such a word names another file than the one meant, perhaps one that exists.
     const int status = undecodable.isEmpty()
                            ? RunCommand(arguments)
-                           : UsageError(QStringLiteral("'%1' holds bytes that are not text in this system's encoding; "
-                                                       "Kelmora cannot name a file by it")
+                           : UsageError(tr("'%1' holds bytes that are not text in this system's encoding; "
+                                           "Kelmora cannot name a file by it")
                                             .arg(undecodable.first()));
     // A launcher that reads the output must not take a half-written answer for a whole one.
     m_out.flush();
     if (m_out.status() != QTextStream::Ok) {
         const QIODevice* device = m_out.device();
-        m_err << ProgramName << ": could not write the output ["
-              << (device ? device->errorString() : QStringLiteral("write failed")) << ']' << Qt::endl;
+        m_err << ProgramName << ": "
+              << tr("could not write the output [%1]").arg(device ? device->errorString() : tr("write failed"))
+              << Qt::endl;
         return ExitFailed;
     }
     return status;
@@ -182,11 +212,21 @@ int CommandLine::Run(const QStringList& arguments, const QStringList& undecodabl
 int CommandLine::RunCommand(const QStringList& arguments)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(Description);
+    parser.setApplicationDescription(tr(Description));
     parser.addPositionalArgument(QStringLiteral("command"),
-                                 QStringLiteral("missions, template, save, status, backups, restore, find or help."),
+                                 tr("missions, template, save, status, backups, restore, find or help."),
                                  QStringLiteral("<command> [PATH | NUMBER | ID]"));
-    const QCommandLineOption helpOption = parser.addHelpOption();
+    // Qt's own help options, worded as Qt words them, in the player's language where Qt's translations
+    // leave them in English.
+    const QCommandLineOption helpOption(
+#ifdef Q_OS_WIN
+        {QStringLiteral("?"), QStringLiteral("h"), QStringLiteral("help")},
+#else
+        {QStringLiteral("h"), QStringLiteral("help")},
+#endif
+        tr("Displays help on commandline options."));
+    parser.addOption(helpOption);
+    parser.addOption({QStringLiteral("help-all"), tr("Displays help including Qt specific options.")});
     const QCommandLineOption versionOption = parser.addVersionOption();
     // "save -3" is a wrong number, and a savegame may be named "-x.sav": after the command, no options.
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
@@ -210,7 +250,7 @@ int CommandLine::RunCommand(const QStringList& arguments)
     if (dryRun)
         words.removeAt(words.indexOf(DryRunOption));
     if (words.isEmpty())
-        return UsageError(QStringLiteral("no command given"));
+        return UsageError(tr("no command given"));
     if (const std::optional<int> status = RunLauncherCommand(words, parser.helpText()))
         return *status;
     const QString& command = words.first();
@@ -220,12 +260,12 @@ int CommandLine::RunCommand(const QStringList& arguments)
     const bool takesArgument = argumentOf.contains(command);
     if (!takesArgument && command != QStringLiteral("missions") && command != QStringLiteral("status") &&
         command != QStringLiteral("backups"))
-        return UsageError(QStringLiteral("unknown command '%1'").arg(command));
+        return UsageError(tr("unknown command '%1'").arg(command));
     // An empty word, as "" on a shell line gives it, names nothing either.
     if (takesArgument && (words.size() < 2 || words.at(1).isEmpty()))
-        return UsageError(QStringLiteral("'%1' needs %2").arg(command, argumentOf.value(command)));
+        return UsageError(tr("'%1' needs %2").arg(command, argumentOf.value(command)));
     if (words.size() > (takesArgument ? 2 : 1))
-        return UsageError(QStringLiteral("unexpected argument '%1'").arg(words.at(takesArgument ? 2 : 1)));
+        return UsageError(tr("unexpected argument '%1'").arg(words.at(takesArgument ? 2 : 1)));
 
     if (command == QStringLiteral("missions"))
         return Missions();
@@ -238,20 +278,19 @@ int CommandLine::RunCommand(const QStringList& arguments)
     if (command == QStringLiteral("save")) {
         const int number = MissionNumber(words.at(1));
         if (number == 0)
-            return UsageError(QStringLiteral("NUMBER must be a whole number from 1 to %1, not '%2'")
-                                  .arg(MISSION_COUNT)
-                                  .arg(words.at(1)));
+            return UsageError(
+                tr("NUMBER must be a whole number from 1 to %1, not '%2'").arg(MISSION_COUNT).arg(words.at(1)));
         return Save(number, dryRun);
     }
     const QFileInfo path(words.at(1));
     if (!path.isFile())
-        return UsageError(QStringLiteral("'%1' is not an existing file").arg(words.at(1)));
+        return UsageError(tr("'%1' is not an existing file").arg(words.at(1)));
     return Template(path.filePath());
 }
 
 int CommandLine::UsageError(const QString& problem)
 {
-    m_err << ProgramName << ": " << problem << '\n' << UsageLine << Qt::endl;
+    m_err << ProgramName << ": " << problem << '\n' << tr(UsageLine) << Qt::endl;
     return ExitUsage;
 }
 
@@ -260,7 +299,7 @@ int CommandLine::Missions()
     for (int index = 0; index < MISSION_COUNT; ++index) {
         const MissionDetails details = Details(index);
         m_out << index + 1 << '\t' << details.Car << '\t' << details.Location << '\t' << details.Mission << '\t'
-              << details.GoalTime << '\n';
+              << PlainGoalTime(index) << '\n';
     }
     m_out << Qt::flush;
     return ExitDone;
@@ -294,8 +333,10 @@ int CommandLine::Template(const QString& path)
     Present(outcome.problems);
     if (outcome.result != SelectionOutcome::Result::Selected || !outcome.problems.isEmpty())
         return ExitFailed;
-    m_out << "Template driver:     " << state.SavedataFolder + state.TemplateDriverFile << '\n'
-          << "Factory driver file: " << state.SavedataFolder + state.FactoryDriverFile << Qt::endl;
+    const QString labels[] = {tr("Template driver:"), tr("Factory driver file:")};
+    const int width = LabelWidth({labels[0], labels[1]});
+    m_out << labels[0].leftJustified(width) << state.SavedataFolder + state.TemplateDriverFile << '\n'
+          << labels[1].leftJustified(width) << state.SavedataFolder + state.FactoryDriverFile << Qt::endl;
     return ExitDone;
 }
 
@@ -305,7 +346,7 @@ int CommandLine::Save(int number, bool dryRun)
     LoadSettings(state);
     // Without settings the save would write to a file named by nothing; the window never offers it.
     if (!state.SettingsValid) {
-        m_err << ProgramName << ": " << NoTemplateText << Qt::endl;
+        m_err << ProgramName << ": " << tr(NoTemplateText) << Qt::endl;
         return ExitFailed;
     }
     const SaveOutcome outcome = store().Save(state, true, number - 1, m_clock, dryRun);
@@ -322,14 +363,16 @@ int CommandLine::Save(int number, bool dryRun)
             if ((*outcome.fileBlock)[mission] != state.MissionStatus[mission])
                 changed << QString::number(mission + 1);
         }
-        m_out << "Would set " << QDir::toNativeSeparators(state.SavedataFolder + state.FactoryDriverFile)
-              << " for mission " << number << '\n'
-              << "Missions whose progress would change: "
-              << (changed.isEmpty() ? QStringLiteral("none (the file holds these bytes already)")
-                                    : changed.join(QStringLiteral(", ")))
+        m_out << tr("Would set %1 for mission %2")
+                     .arg(QDir::toNativeSeparators(state.SavedataFolder + state.FactoryDriverFile),
+                          QString::number(number))
+              << '\n'
+              << tr("Missions whose progress would change: %1")
+                     .arg(changed.isEmpty() ? tr("none (the file holds these bytes already)")
+                                            : changed.join(QStringLiteral(", ")))
               << '\n'
               << SaveEffectText(from, number - 1) << '\n'
-              << "Nothing was written (" << DryRunOption << ')' << Qt::endl;
+              << tr("Nothing was written (%1)").arg(DryRunOption) << Qt::endl;
         return ExitDone;
     }
     if (!reached)
@@ -346,21 +389,18 @@ int CommandLine::Status()
     const QString factoryPath = settings.SavedataFolder + settings.FactoryDriverFile;
     const QString dataPath = store().DataFilePath();
 
-    m_out << PathLine(QStringLiteral("Savegame folder"), settings.SavedataFolder, settings.SavedataFolder,
+    const QStringList labels = {tr("Savegame folder:"),   tr("Template driver:"), tr("Factory driver file:"),
+                                tr("Program data file:"), tr("Mission choice:"),  tr("Data file place:")};
+    const int width = LabelWidth(labels);
+    m_out << PathLine(labels[0], width, settings.SavedataFolder, settings.SavedataFolder,
                       FolderState(settings.SavedataFolder))
           << '\n'
-          << PathLine(QStringLiteral("Template driver"), settings.TemplateDriverFile, templatePath,
-                      FileState(templatePath))
-          << '\n'
-          << PathLine(QStringLiteral("Factory driver file"), settings.FactoryDriverFile, factoryPath,
-                      FileState(factoryPath))
-          << '\n'
-          << PathLine(QStringLiteral("Program data file"), dataPath, dataPath, FileState(dataPath)) << '\n'
-          << QStringLiteral("Mission choice:").leftJustified(21) << FactoryChoiceText(settings) << '\n'
-          << QStringLiteral("Data file place:").leftJustified(21)
-          << (m_dataLocation.place == DataPlace::ProgramFolder ? QStringLiteral("beside the program")
-                                                               : QStringLiteral("per-user data folder"))
-          << " (" << m_dataLocation.reason << ')' << Qt::endl;
+          << PathLine(labels[1], width, settings.TemplateDriverFile, templatePath, FileState(templatePath)) << '\n'
+          << PathLine(labels[2], width, settings.FactoryDriverFile, factoryPath, FileState(factoryPath)) << '\n'
+          << PathLine(labels[3], width, dataPath, dataPath, FileState(dataPath)) << '\n'
+          << labels[4].leftJustified(width) << FactoryChoiceText(settings) << '\n'
+          << labels[5].leftJustified(width) << tr(DataPlaceName(m_dataLocation.place).toLatin1().constData()) << " ("
+          << m_dataLocation.reason << ')' << Qt::endl;
     return ExitDone;
 }
 
@@ -380,14 +420,14 @@ int CommandLine::Backups(bool json)
                                        {QStringLiteral("templateDriver"), listed.backup.templatePath.isEmpty()
                                                                               ? QJsonValue()
                                                                               : QJsonValue(listed.backup.templatePath)},
-                                       {QStringLiteral("missionChoice"), listed.missionChoice}});
+                                       {QStringLiteral("missionChoice"), listed.plainMissionChoice}});
         }
         m_out << QJsonDocument(backups).toJson(QJsonDocument::Indented) << Qt::flush;
         return ExitDone;
     }
     for (const ListedBackup& listed : listing.backups) {
         m_out << listed.backup.id << '\t' << IsoLocalTime(listed.backup.time) << '\t'
-              << ListField(listed.backup.originalPath) << '\t' << listed.missionChoice << '\n';
+              << ListField(listed.backup.originalPath) << '\t' << listed.plainMissionChoice << '\n';
     }
     m_out << Qt::flush;
     return ExitDone;
@@ -398,8 +438,10 @@ int CommandLine::Restore(const QString& id, bool acceptMix)
     const RestoreOutcome outcome = store().Restore(id, acceptMix);
     Present(outcome.problems);
     if (outcome.needsConfirmation)
-        m_err << ProgramName << ": nothing was restored; to restore it anyway: kelmora-cli restore " << AcceptMixOption
-              << ' ' << id << Qt::endl;
+        m_err << ProgramName << ": "
+              << tr("nothing was restored; to restore it anyway: %1")
+                     .arg(QStringLiteral("kelmora-cli restore ") + AcceptMixOption + u' ' + id)
+              << Qt::endl;
     if (!outcome.done())
         return ExitFailed;
     m_out << RestoredMessage(*outcome.restored, IsoLocalTime(outcome.restored->time)).text << Qt::endl;
@@ -409,13 +451,13 @@ int CommandLine::Restore(const QString& id, bool acceptMix)
 QString CommandLine::FactoryChoiceText(const RunState& settings)
 {
     if (settings.FactoryDriverFile.isEmpty())
-        return QStringLiteral("unknown - ") + NoTemplateText;
+        return tr("unknown - %1").arg(tr(NoTemplateText));
     const MissionChoice choice = store().FactoryDriverChoice(settings);
     QString text = MissionChoiceText(choice);
     if (choice.kind == MissionChoice::Kind::Unknown)
         text += QStringLiteral(" - ") + choice.reason;
     else if (choice.indexes.size() > 1)
-        text += QStringLiteral(" (a save of any mission from %1 to %2 gives these same bytes)")
+        text += tr(" (a save of any mission from %1 to %2 gives these same bytes)")
                     .arg(choice.indexes.constFirst() + 1)
                     .arg(choice.indexes.constLast() + 1);
     return text;
@@ -462,12 +504,12 @@ std::optional<int> CommandLine::RunLauncherCommand(const QStringList& words, con
     const QString& command = words.first();
     if (command == QStringLiteral("help")) {
         if (words.size() > 2)
-            return UsageError(QStringLiteral("unexpected argument '%1'").arg(words.at(2)));
+            return UsageError(tr("unexpected argument '%1'").arg(words.at(2)));
         return Help(words.size() == 2 ? words.at(1) : QString(), helpText);
     }
     if (command == QStringLiteral("find")) {
         if (words.size() > 2 || (words.size() == 2 && words.at(1) != JsonOption))
-            return UsageError(QStringLiteral("unexpected argument '%1'").arg(words.last()));
+            return UsageError(tr("unexpected argument '%1'").arg(words.last()));
         return Find(words.size() == 2);
     }
     if (command == QStringLiteral("status") && words.size() == 2 && words.at(1) == JsonOption)
@@ -485,7 +527,7 @@ int CommandLine::Help(const QString& command, const QString& helpText)
     }
     QString text = CommandHelpText(helpText, command);
     if (text.isEmpty())
-        return UsageError(QStringLiteral("unknown command '%1'").arg(command));
+        return UsageError(tr("unknown command '%1'").arg(command));
     // The notes below the list that name the command, such as its --json form.
     QStringList notes;
     for (const QString& line : helpText.split(u'\n')) {
@@ -524,13 +566,15 @@ int CommandLine::Find(bool json)
     m_out << Qt::flush;
     // For a person at the terminal; a script reads nothing on standard output.
     if (search.savegames.isEmpty()) {
-        m_err << ProgramName << ": no driver savegame found"
-              << (search.searched.isEmpty() ? QStringLiteral("; none of the places where savegames live exists")
-                                            : QStringLiteral(" in: ") + search.searched.join(QStringLiteral(", ")))
+        m_err << ProgramName << ": "
+              << (search.searched.isEmpty()
+                      ? tr("no driver savegame found; none of the places where savegames live exists")
+                      : tr("no driver savegame found in: %1").arg(search.searched.join(QStringLiteral(", "))))
               << '\n';
     }
     if (!search.cutShort.isEmpty())
-        m_err << ProgramName << ": too large to search whole: " << search.cutShort.join(QStringLiteral(", ")) << '\n';
+        m_err << ProgramName << ": "
+              << tr("too large to search whole: %1").arg(search.cutShort.join(QStringLiteral(", "))) << '\n';
     m_err << Qt::flush;
     return ExitDone;
 }
@@ -572,11 +616,8 @@ int CommandLine::StatusJson()
         {QStringLiteral("programDataFile"), JsonPath(dataPath, dataPath, FileState(dataPath))},
         {QStringLiteral("missionChoice"), choice},
         {QStringLiteral("gameOffersMission"), JsonMission(offered)},
-        {QStringLiteral("dataFilePlace"),
-         QJsonObject{{QStringLiteral("place"), m_dataLocation.place == DataPlace::ProgramFolder
-                                                   ? QStringLiteral("beside the program")
-                                                   : QStringLiteral("per-user data folder")},
-                     {QStringLiteral("reason"), m_dataLocation.reason}}},
+        {QStringLiteral("dataFilePlace"), QJsonObject{{QStringLiteral("place"), DataPlaceName(m_dataLocation.place)},
+                                                      {QStringLiteral("reason"), m_dataLocation.reason}}},
     };
     m_out << QJsonDocument(answer).toJson(QJsonDocument::Indented) << Qt::flush;
     return ExitDone;

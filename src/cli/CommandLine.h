@@ -7,6 +7,7 @@
 #include "store/SavegameStore.h"
 #include "settings/SavegameFolders.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
@@ -31,6 +32,8 @@ QString IsoLocalTime(const QDateTime& time);
 
 class CommandLine
 {
+    Q_DECLARE_TR_FUNCTIONS(kelmora::CommandLine)
+
 public:
     // `dataLocation`: where kelmora.dat lives; `userFolder`: the per-user folder (lock, backups).
     CommandLine(QTextStream& out, QTextStream& err, const Clock& clock, DataLocation dataLocation, QString userFolder);

@@ -2,6 +2,7 @@
 
 #include "Version.h"
 #include "SystemServices.h"
+#include "Translations.h"
 #include "settings/DataLocation.h"
 #include "settings/SettingsStore.h"
 
@@ -30,6 +31,8 @@ int main(int argc, char* argv[])
     QCoreApplication::setOrganizationName(kelmora::KelmoraSettingsKey().organization);
     QCoreApplication::setApplicationName(kelmora::KelmoraSettingsKey().application);
     QCoreApplication::setApplicationVersion(QStringLiteral(KELMORA_VERSION));
+    // LANGUAGE, LC_ALL, LC_MESSAGES and LANG, in that order, name the player's language.
+    kelmora::InstallTranslations(app);
 
     QTextStream out(stdout);
     QTextStream err(stderr);

@@ -16,8 +16,12 @@ struct MissionDetails
     QString GoalTime; // shown exactly as stored, never parsed
 };
 
-// Both take a row from 0 to MISSION_COUNT - 1; anything else is a programming error.
+// Both take a row from 0 to MISSION_COUNT - 1; anything else is a programming error. Their texts are in
+// the player's language, a goal time with its decimal separator.
 QString ListText(int index);
 MissionDetails Details(int index);
+// The goal time as the game writes it in every language ("00:27.00"), for lists that scripts read; a goal
+// that is no time in the player's language.
+QString PlainGoalTime(int index);
 
 } // namespace kelmora

@@ -1,5 +1,6 @@
 #include "MissionDataFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 #include <cstring>
@@ -20,7 +21,9 @@ QString ParseMissionRecords(const QByteArray& records, MissionStatusTable& table
 {
     // A cut-off file would hand stale bytes to the next save; treat it as unreadable.
     if (records.size() < MissionDataFileSize)
-        return QStringLiteral("The file is truncated (%1 of %2 bytes)").arg(records.size()).arg(MissionDataFileSize);
+        return QCoreApplication::translate("kelmora::MissionDataFile", "The file is truncated (%1 of %2 bytes)")
+            .arg(records.size())
+            .arg(MissionDataFileSize);
     std::memcpy(table.data(), records.constData(), MissionDataFileSize);
     return {};
 }

@@ -1,5 +1,7 @@
 #include "MissionSelection.h"
 
+#include <QCoreApplication>
+
 namespace kelmora {
 
 bool ApplyMissionSelection(MissionStatusTable& table, int index)
@@ -26,20 +28,26 @@ MissionChoice MatchMissionChoice(const MissionStatusTable& templateBlock, const 
     return choice;
 }
 
-QString MissionChoiceText(const MissionChoice& choice)
+QString MissionChoiceText(const MissionChoice& choice, Wording wording)
 {
+    const auto word = [wording](const char* text) {
+        return wording == Wording::English ? QString::fromLatin1(text)
+                                           : QCoreApplication::translate("kelmora::MissionSelection", text);
+    };
     if (choice.kind == MissionChoice::Kind::PlayedOn)
-        return QStringLiteral("played on since a save");
+        return word(QT_TRANSLATE_NOOP("kelmora::MissionSelection", "played on since a save"));
     if (choice.kind == MissionChoice::Kind::AsTemplate)
-        return QStringLiteral("as the template (not saved yet)");
+        return word(QT_TRANSLATE_NOOP("kelmora::MissionSelection", "as the template (not saved yet)"));
     if (choice.kind == MissionChoice::Kind::Set && !choice.indexes.isEmpty())
-        return QStringLiteral("Mission %1").arg(choice.indexes.constFirst() + 1);
-    return QStringLiteral("unknown");
+        return word(QT_TRANSLATE_NOOP("kelmora::MissionSelection", "Mission %1")).arg(choice.indexes.constFirst() + 1);
+    return word(QT_TRANSLATE_NOOP("kelmora::MissionSelection", "unknown"));
 }
 
 QString SaveStatusText(int index, const QString& timeText)
 {
-    return QStringLiteral("Saved [Mission #%1] @ %2").arg(index + 1).arg(timeText);
+    return QCoreApplication::translate("kelmora::MissionSelection", "Saved [Mission #%1] @ %2")
+        .arg(index + 1)
+        .arg(timeText);
 }
 
 } // namespace kelmora

@@ -32,8 +32,14 @@ struct MissionChoice
 MissionChoice MatchMissionChoice(const MissionStatusTable& templateBlock, const MissionStatusTable& factoryBlock);
 
 // The one wording of a choice, for the window, the restore list and kelmora-cli: "Mission 12",
-// "played on since a save", "as the template (not saved yet)" or "unknown".
-QString MissionChoiceText(const MissionChoice& choice);
+// "played on since a save", "as the template (not saved yet)" or "unknown". In the player's language,
+// or in English for what scripts read (kelmora-cli's backups list).
+enum class Wording
+{
+    PlayersLanguage,
+    English,
+};
+QString MissionChoiceText(const MissionChoice& choice, Wording wording = Wording::PlayersLanguage);
 
 // The save status after a save of mission `index` at `timeText`.
 QString SaveStatusText(int index, const QString& timeText);

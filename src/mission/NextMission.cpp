@@ -2,9 +2,19 @@
 
 #include "MissionSelection.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace kelmora {
+namespace {
+
+struct NextMission
+{
+    Q_DECLARE_TR_FUNCTIONS(kelmora::NextMission)
+};
+
+} // namespace
 
 std::optional<int> MissionOfferedNext(const MissionStatusTable& table)
 {
@@ -31,10 +41,10 @@ QString SaveEffectText(const MissionStatusTable& templateBlock, int index)
         return {};
     const std::optional<int> offered = MissionOfferedAfterSave(templateBlock, index);
     if (!offered)
-        return QStringLiteral("The template has progress in every mission: the game will offer no mission next");
+        return NextMission::tr("The template has progress in every mission: the game will offer no mission next");
     if (*offered == index)
-        return QStringLiteral("The game will offer mission %1 next").arg(index + 1);
-    return QStringLiteral("The template has not reached mission %1: the game will offer mission %2 next")
+        return NextMission::tr("The game will offer mission %1 next").arg(index + 1);
+    return NextMission::tr("The template has not reached mission %1: the game will offer mission %2 next")
         .arg(index + 1)
         .arg(*offered + 1);
 }
@@ -42,8 +52,8 @@ QString SaveEffectText(const MissionStatusTable& templateBlock, int index)
 QString ProgressText(const MissionStatusTable& block)
 {
     const std::optional<int> next = MissionOfferedNext(block);
-    return next ? QStringLiteral("has reached mission %1").arg(*next + 1)
-                : QStringLiteral("has progress in every mission");
+    return next ? NextMission::tr("has reached mission %1").arg(*next + 1)
+                : NextMission::tr("has progress in every mission");
 }
 
 } // namespace kelmora

@@ -49,7 +49,9 @@ DataLocation ChooseDataLocation(const DataLocationInputs& inputs)
         const QString comparable = ComparablePath(systemFolder);
         if (IsInside(programFolder, comparable)) {
             DataLocation location = userData;
-            location.reason = QStringLiteral("installed copy: the program's folder %1 is inside the system folder %2")
+            location.reason = QCoreApplication::translate("kelmora::DataLocation",
+                                                          "installed copy: the program's folder %1 is inside the "
+                                                          "system folder %2")
                                   .arg(shownProgramFolder, Native(comparable));
             return location;
         }
@@ -59,14 +61,18 @@ DataLocation ChooseDataLocation(const DataLocationInputs& inputs)
     // Someone else's kelmora.dat would put their template's bytes into this player's savegames.
     if (QFileInfo(besideProgram).isFile() && inputs.isWritable(besideProgram)) {
         return {inputs.programFolder, DataPlace::ProgramFolder,
-                QStringLiteral("portable copy: kelmora.dat is already beside the program")};
+                QCoreApplication::translate("kelmora::DataLocation",
+                                            "portable copy: kelmora.dat is already beside the program")};
     }
     if (inputs.isWritable(inputs.programFolder)) {
         return {inputs.programFolder, DataPlace::ProgramFolder,
-                QStringLiteral("portable copy: the program's folder is writable and not a system folder")};
+                QCoreApplication::translate("kelmora::DataLocation",
+                                            "portable copy: the program's folder is writable and not a system folder")};
     }
     DataLocation location = userData;
-    location.reason = QStringLiteral("the program's folder %1 is not writable by this user").arg(shownProgramFolder);
+    location.reason =
+        QCoreApplication::translate("kelmora::DataLocation", "the program's folder %1 is not writable by this user")
+            .arg(shownProgramFolder);
     return location;
 }
 

@@ -5,6 +5,7 @@
 #include "store/FileLookup.h"
 #include "store/SavegameStore.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
@@ -152,7 +153,7 @@ SavegameSearch FindSavegames(const QList<SavegamePlace>& places, const SearchLim
         MissionStatusTable block{};
         const QString error = ReadMissionBlock(found.path, block);
         if (!error.isEmpty()) {
-            found.progress = QStringLiteral("cannot be read [%1]").arg(error);
+            found.progress = QCoreApplication::translate("kelmora::SavegameFinder", "cannot be read [%1]").arg(error);
             continue;
         }
         found.reached = MissionOfferedNext(block);

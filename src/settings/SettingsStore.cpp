@@ -4,6 +4,7 @@
 #include "store/FileLookup.h"
 #include "store/FileSystem.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -57,7 +58,7 @@ QString FolderError(const QString& folder)
 QString StoreError(const QSettings& settings)
 {
     if (settings.status() == QSettings::FormatError)
-        return QStringLiteral("The settings file is damaged");
+        return QCoreApplication::translate("kelmora::SettingsStore", "The settings file is damaged");
     QFile file(settings.fileName());
     if (file.exists() && !file.open(QIODevice::ReadWrite | QIODevice::Append | QIODevice::ExistingOnly))
         return file.errorString();

@@ -1,17 +1,19 @@
 #include "TemplateSelection.h"
 
+#include <QCoreApplication>
 #include <QDirIterator>
 
 namespace kelmora {
 
 QString TemplateDriverText(const QString& templateDriverFile)
 {
-    return templateDriverFile + QStringLiteral("  [Never gets modified!]");
+    return templateDriverFile + QCoreApplication::translate("kelmora::TemplateSelection", "  [Never gets modified!]");
 }
 
 QString FactoryDriverText(const QString& factoryDriverFile)
 {
-    return factoryDriverFile + QStringLiteral("  [Select mission for this driver]");
+    return factoryDriverFile +
+           QCoreApplication::translate("kelmora::TemplateSelection", "  [Select mission for this driver]");
 }
 
 QString InitialDialogFolder(const RunState& state)

@@ -2,6 +2,7 @@
 
 #include "FileSystem.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
@@ -359,7 +360,8 @@ QString BackupFolder::Read(const Backup& backup, QByteArray& content) const
         return error;
     if (backup.size < 0 ? bytes.size() < MinimumSavegameSize
                         : bytes.size() != backup.size || ContentDigest(bytes) != backup.digest)
-        return QStringLiteral("The backup is damaged: its bytes are not those that were kept");
+        return QCoreApplication::translate("kelmora::BackupFolder",
+                                           "The backup is damaged: its bytes are not those that were kept");
     content = bytes;
     return {};
 }

@@ -1,6 +1,7 @@
 #include "FileSystem.h"
 #include "FileSystem_p.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -19,11 +20,12 @@ QString NotAFileReason(EntryKind kind)
     case EntryKind::Folder:
         return ErrorText(EISDIR);
     case EntryKind::Link:
-        return QStringLiteral("It is a link; Kelmora only writes files it made itself");
+        return QCoreApplication::translate("kelmora::FileSystem",
+                                           "It is a link; Kelmora only writes files it made itself");
     case EntryKind::Other:
         break;
     }
-    return QStringLiteral("It is not a regular file");
+    return QCoreApplication::translate("kelmora::FileSystem", "It is not a regular file");
 }
 
 QString ErrorText(int error)

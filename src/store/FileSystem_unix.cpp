@@ -1,6 +1,7 @@
 #include "FileSystem.h"
 #include "FileSystem_p.h"
 
+#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
@@ -143,7 +144,8 @@ QString ReadRegularFile(const QString& path, QByteArray& content, qint64 maximum
     if (!S_ISREG(info.st_mode))
         return NotAFileReason(EntryKind::Other);
     if (info.st_size > maximumSize)
-        return QStringLiteral("The file is too large (%1 bytes, at most %2 expected)")
+        return QCoreApplication::translate("kelmora::FileSystem",
+                                           "The file is too large (%1 bytes, at most %2 expected)")
             .arg(info.st_size)
             .arg(maximumSize);
     QByteArray bytes(qsizetype(info.st_size), Qt::Uninitialized);
@@ -303,11 +305,13 @@ QString WriteInPlace(const QString& path, qint64 offset, const QByteArray& bytes
     // A hard link makes the file another savegame too, perhaps another driver's: a rename would
     // replace this name alone, a write goes into both.
     if (info.st_nlink > 1)
-        return QStringLiteral("It has other names, which a write into it would change too");
+        return QCoreApplication::translate("kelmora::FileSystem",
+                                           "It has other names, which a write into it would change too");
     // A file shrunk since it was read (a game rewriting it empties it first) would be filled up
     // with zeros.
     if (info.st_size < offset + bytes.size())
-        return QStringLiteral("The file is too short for the write (%1 bytes, %2 needed)")
+        return QCoreApplication::translate("kelmora::FileSystem",
+                                           "The file is too short for the write (%1 bytes, %2 needed)")
             .arg(info.st_size)
             .arg(offset + bytes.size());
     const ssize_t written = ::pwrite(file.fd, bytes.constData(), size_t(bytes.size()), offset);

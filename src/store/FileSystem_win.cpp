@@ -1,6 +1,7 @@
 #include "FileSystem.h"
 #include "FileSystem_p.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDeadlineTimer>
 #include <QDir>
@@ -213,7 +214,10 @@ QString ReadRegularFile(const QString& path, QByteArray& content, qint64 maximum
     if (const QString reason = NotAFile(file.handle, info); !reason.isEmpty())
         return reason;
     if (SizeOf(info) > maximumSize)
-        return QStringLiteral("The file is too large (%1 bytes, at most %2 expected)").arg(SizeOf(info)).arg(maximumSize);
+        return QCoreApplication::translate("kelmora::FileSystem",
+                                           "The file is too large (%1 bytes, at most %2 expected)")
+            .arg(SizeOf(info))
+            .arg(maximumSize);
     // Never more than the size said, whatever the file does meanwhile.
     QByteArray bytes(qsizetype(SizeOf(info)), Qt::Uninitialized);
     qsizetype done = 0;
@@ -302,9 +306,11 @@ QString WriteInPlace(const QString& path, qint64 offset, const QByteArray& bytes
         return reason;
     // NTFS has hard links too: a write would change every name's savegame.
     if (info.nNumberOfLinks > 1)
-        return QStringLiteral("It has other names, which a write into it would change too");
+        return QCoreApplication::translate("kelmora::FileSystem",
+                                           "It has other names, which a write into it would change too");
     if (SizeOf(info) < offset + bytes.size())
-        return QStringLiteral("The file is too short for the write (%1 bytes, %2 needed)")
+        return QCoreApplication::translate("kelmora::FileSystem",
+                                           "The file is too short for the write (%1 bytes, %2 needed)")
             .arg(SizeOf(info))
             .arg(offset + bytes.size());
     LARGE_INTEGER at;
@@ -478,7 +484,8 @@ std::optional<Problem> FlowLock::Acquire(int waitMs)
     case QLockFile::PermissionError:
         return Problem{Failure::LockFailed, path, ErrorText(EACCES)};
     default:
-        return Problem{Failure::LockFailed, path, QStringLiteral("The lock file could not be made")};
+        return Problem{Failure::LockFailed, path,
+                       QCoreApplication::translate("kelmora::FileSystem", "The lock file could not be made")};
     }
 }
 

@@ -4,6 +4,7 @@
 #include "FileSystem.h"
 #include "mission/MissionDataFile.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
@@ -25,7 +26,8 @@ MissionChoice ChoiceOf(const QByteArray& savegame, const QString& templatePath, 
 
 QString TooShort(qint64 size)
 {
-    return QStringLiteral("The file is too short to be a driver savegame (%1 bytes, at least %2 needed)")
+    return QCoreApplication::translate("kelmora::SavegameStore",
+                                       "The file is too short to be a driver savegame (%1 bytes, at least %2 needed)")
         .arg(size)
         .arg(MinimumSavegameSize);
 }
@@ -54,7 +56,8 @@ QString Unchangeable(const FileFacts& facts)
 {
     return facts.mine || RunningAsAdministrator()
                ? QString()
-               : QStringLiteral("It belongs to another user, whose savegames Kelmora never changes");
+               : QCoreApplication::translate("kelmora::SavegameStore",
+                                             "It belongs to another user, whose savegames Kelmora never changes");
 }
 
 // Which template the program data file was written for, by whom: kept in the user's own folder, so
@@ -157,8 +160,9 @@ QString SavegameStore::DataFilePath() const
 std::optional<Problem> SavegameStore::Begin(Session& session) const
 {
     if (m_places.userFolder.isEmpty())
-        return Problem{Failure::LockFailed, QStringLiteral("kelmora.lock"),
-                       QStringLiteral("There is no per-user folder to keep it in")};
+        return Problem{
+            Failure::LockFailed, QStringLiteral("kelmora.lock"),
+            QCoreApplication::translate("kelmora::SavegameStore", "There is no per-user folder to keep it in")};
     if (auto problem = session.lock.Acquire())
         return problem;
     return LoadSettings(session.stored, m_places.settings);
@@ -178,19 +182,25 @@ std::optional<Problem> SavegameStore::TemplateBlock(const RunState& stored, Miss
         return Problem{Failure::DataFileNotTheTemplates, path, reason};
     };
     if (!facts.mine)
-        return refuse(QStringLiteral("It belongs to another user"));
+        return refuse(QCoreApplication::translate("kelmora::SavegameStore", "It belongs to another user"));
     if (facts.othersMayWrite)
-        return refuse(QStringLiteral("Other users may change it"));
+        return refuse(QCoreApplication::translate("kelmora::SavegameStore", "Other users may change it"));
     const std::optional<TemplateRecord> record = ReadRecord(m_places);
     if (!record)
-        return refuse(QStringLiteral("Nothing tells which template driver it was written for"));
+        return refuse(QCoreApplication::translate("kelmora::SavegameStore",
+                                                  "Nothing tells which template driver it was written for"));
     if (record->templatePath != Native(TemplatePathOf(stored)))
-        return refuse(QStringLiteral("It was written for the template driver '%1'").arg(record->templatePath));
+        return refuse(
+            QCoreApplication::translate("kelmora::SavegameStore", "It was written for the template driver '%1'")
+                .arg(record->templatePath));
     if (CompareFiles(record->dataFile, path) != Identity::Same)
-        return refuse(QStringLiteral("The template driver was chosen by the copy of Kelmora that keeps it in '%1'")
-                          .arg(record->dataFile));
+        return refuse(
+            QCoreApplication::translate("kelmora::SavegameStore",
+                                        "The template driver was chosen by the copy of Kelmora that keeps it in '%1'")
+                .arg(record->dataFile));
     if (record->digest != RecordsDigest(records))
-        return refuse(QStringLiteral("It has changed since the template driver was chosen"));
+        return refuse(QCoreApplication::translate("kelmora::SavegameStore",
+                                                  "It has changed since the template driver was chosen"));
     return std::nullopt;
 }
 
@@ -215,7 +225,8 @@ std::optional<Problem> SavegameStore::KeepBackup(const QString& path, const QByt
     }
     QString where;
     const QString folder = BackupFolderPath();
-    const QString error = folder.isEmpty() ? QStringLiteral("There is no per-user folder to keep it in")
+    const QString error = folder.isEmpty() ? QCoreApplication::translate("kelmora::SavegameStore",
+                                                                         "There is no per-user folder to keep it in")
                                            : BackupFolder(folder).Keep(path, content, templatePath, choice, &where);
     if (error.isEmpty())
         return std::nullopt;
@@ -269,7 +280,8 @@ SaveOutcome SavegameStore::Save(RunState& state, bool panelEnabled, int index, c
         return writeFailed(TooShort(current.size()));
     // Through a hard link or a crafted name the factory driver file may be the template.
     if (CompareFiles(path, TemplatePathOf(state)) != Identity::Different)
-        return writeFailed(QStringLiteral("It is the template driver file, which is never written"));
+        return writeFailed(QCoreApplication::translate("kelmora::SavegameStore",
+                                                       "It is the template driver file, which is never written"));
     if (const QString reason = Unchangeable(facts); !reason.isEmpty())
         return writeFailed(reason);
     outcome.fileBlock = MissionBlockIn(current);
@@ -280,7 +292,8 @@ SaveOutcome SavegameStore::Save(RunState& state, bool panelEnabled, int index, c
         if (way == ChangeWay::Impossible)
             return writeFailed(whyNot);
         if (way == ChangeWay::InPlace && facts.links > 1)
-            return writeFailed(QStringLiteral("It has other names, which a write into it would change too"));
+            return writeFailed(QCoreApplication::translate(
+                "kelmora::SavegameStore", "It has other names, which a write into it would change too"));
         // No backup, no change.
         if (auto problem = KeepBackup(path, current, session.stored, &templateBlock))
             return fail(*problem);
@@ -315,7 +328,8 @@ SelectionOutcome SavegameStore::ChooseTemplate(RunState& state, const ChosenFile
     // A path the file system cannot store would be written under a look-alike name.
     if (!IsStorablePath(fileName))
         return refuse({Failure::UnusablePath, fileName,
-                       QStringLiteral("The name holds characters that the file system cannot store")});
+                       QCoreApplication::translate("kelmora::SavegameStore",
+                                                   "The name holds characters that the file system cannot store")});
 
     RunState chosen = state;
     chosen.SavedataFolder = fileName.left(fileName.size() - choice.FileTitle.size());
@@ -362,7 +376,8 @@ SelectionOutcome SavegameStore::ChooseTemplate(RunState& state, const ChosenFile
             return refuse({Failure::FactoryTemplateRefused, {}, {}});
     }
     if (CompareFiles(templatePath, dataPath) != Identity::Different)
-        return cannotMake(QStringLiteral("The chosen file is the program data file"));
+        return cannotMake(
+            QCoreApplication::translate("kelmora::SavegameStore", "The chosen file is the program data file"));
     QByteArray templateBytes;
     if (const QString error = ReadRegularFile(templatePath, templateBytes, MaximumSavegameSize); !error.isEmpty())
         return cannotMake(error);
@@ -496,13 +511,14 @@ RestoreOutcome SavegameStore::Restore(const QString& id, bool acceptMix) const
     const auto refuse = [&](const QString& reason) { return fail({Failure::RestoreFailed, target, reason}); };
     // The template may be missing right now; its name alone is enough to refuse.
     if (!stored.TemplateDriverFile.isEmpty() && CompareFiles(target, TemplatePathOf(stored)) != Identity::Different)
-        return refuse(QStringLiteral("It is the template driver file, which is never written"));
+        return refuse(QCoreApplication::translate("kelmora::SavegameStore",
+                                                  "It is the template driver file, which is never written"));
     if (CompareFiles(target, DataFilePath()) != Identity::Different)
-        return refuse(QStringLiteral("It is the program data file"));
+        return refuse(QCoreApplication::translate("kelmora::SavegameStore", "It is the program data file"));
     // Backups are only ever taken of factory driver files; a record naming anything else was not
     // written by Kelmora, and the file there is not one it made.
     if (!IsFactoryDriverFileName(QFileInfo(target).fileName()))
-        return refuse(QStringLiteral("It is not a factory driver file"));
+        return refuse(QCoreApplication::translate("kelmora::SavegameStore", "It is not a factory driver file"));
     const EntryKind kind = EntryAt(target);
     if (kind != EntryKind::RegularFile && kind != EntryKind::Missing)
         return refuse(NotAFileReason(kind));
@@ -521,11 +537,15 @@ RestoreOutcome SavegameStore::Restore(const QString& id, bool acceptMix) const
         outcome.needsConfirmation = true;
         const QString reason =
             backup->templatePath.isEmpty()
-                ? QStringLiteral("It was backed up while no template driver was known for it, and saves now write "
-                                 "the progress of '%1' into this file")
+                ? QCoreApplication::translate(
+                      "kelmora::SavegameStore",
+                      "It was backed up while no template driver was known for it, and saves now write "
+                      "the progress of '%1' into this file")
                       .arg(Native(TemplatePathOf(stored)))
-                : QStringLiteral("It is a copy of template driver '%1', and saves now write the progress of '%2' "
-                                 "into this file")
+                : QCoreApplication::translate(
+                      "kelmora::SavegameStore",
+                      "It is a copy of template driver '%1', and saves now write the progress of '%2' "
+                      "into this file")
                       .arg(backup->templatePath, Native(TemplatePathOf(stored)));
         return fail({Failure::RestoreMixesDrivers, target, reason});
     }
@@ -545,10 +565,13 @@ RestoreOutcome SavegameStore::Restore(const QString& id, bool acceptMix) const
                 return refuse(error);
             // Written into, the file must keep its length, and have no other name to change too.
             if (way == ChangeWay::InPlace && (current.size() != content.size() || facts.links > 1))
-                return refuse(facts.links > 1 ? QStringLiteral("It has other names, which a write into it would "
-                                                               "change too")
-                                              : QStringLiteral("No new file can be made in its folder, and the "
-                                                               "backup has another length than the file"));
+                return refuse(facts.links > 1
+                                  ? QCoreApplication::translate("kelmora::SavegameStore",
+                                                                "It has other names, which a write into it would "
+                                                                "change too")
+                                  : QCoreApplication::translate("kelmora::SavegameStore",
+                                                                "No new file can be made in its folder, and the "
+                                                                "backup has another length than the file"));
             if (auto problem = KeepBackup(target, current, stored))
                 return fail(*problem);
         }
@@ -597,7 +620,8 @@ BackupListing SavegameStore::Backups() const
             known = isCurrent.insert(backup.templatePath,
                                      !backup.templatePath.isEmpty() && !current.TemplateDriverFile.isEmpty() &&
                                          CompareFiles(backup.templatePath, TemplatePathOf(current)) == Identity::Same);
-        listing.backups.append({backup, MissionChoiceText(*known ? backup.choice : MissionChoice{})});
+        const MissionChoice choice = *known ? backup.choice : MissionChoice{};
+        listing.backups.append({backup, MissionChoiceText(choice), MissionChoiceText(choice, Wording::English)});
     }
     return listing;
 }
@@ -622,7 +646,9 @@ MissionChoice SavegameStore::FactoryDriverChoice(const RunState& state) const
     if (error.isEmpty() && savegame.size() < MinimumSavegameSize)
         error = TooShort(savegame.size());
     if (!error.isEmpty()) {
-        unknown.reason = QStringLiteral("Could not read factory driver file '%1' [%2]").arg(path, error);
+        unknown.reason =
+            QCoreApplication::translate("kelmora::SavegameStore", "Could not read factory driver file '%1' [%2]")
+                .arg(path, error);
         return unknown;
     }
     MissionStatusTable templateBlock{};
@@ -635,8 +661,9 @@ MissionChoice SavegameStore::FactoryDriverChoice(const RunState& state) const
 
 Message RestoredMessage(const Backup& backup, const QString& timeText)
 {
-    return {QStringLiteral("Restored '%1' as it was at %2").arg(backup.originalPath, timeText),
-            QStringLiteral("Restore Factory Driver"), MessageIcon::Information};
+    return {QCoreApplication::translate("kelmora::SavegameStore", "Restored '%1' as it was at %2")
+                .arg(backup.originalPath, timeText),
+            QCoreApplication::translate("kelmora::SavegameStore", "Restore Factory Driver"), MessageIcon::Information};
 }
 
 } // namespace kelmora

@@ -72,6 +72,8 @@ struct ListedBackup
     Backup backup;
     // What it holds, worded by MissionChoiceText: against the current template only.
     QString missionChoice;
+    // The same in English whatever the player's language, for the lists that scripts read.
+    QString plainMissionChoice;
 };
 
 struct BackupListing

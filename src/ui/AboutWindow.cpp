@@ -3,7 +3,10 @@
 
 #include "Appearance.h"
 #include "MainWindow.h"
+#include "Translations.h"
 #include "Version.h"
+
+#include <QDate>
 
 namespace kelmora {
 
@@ -31,12 +34,16 @@ AboutWindow::~AboutWindow() = default;
 
 void AboutWindow::Form_Load()
 {
-    setWindowTitle(QStringLiteral("About ") + QStringLiteral(KELMORA_TITLE));
-    m_ui->lblVersion->setText(QStringLiteral("Version %1.%2.%3")
-                                  .arg(KELMORA_VERSION_MAJOR)
-                                  .arg(KELMORA_VERSION_MINOR)
-                                  .arg(KELMORA_VERSION_PATCH));
-    m_ui->lblTitle->setText(QStringLiteral(KELMORA_COMMENTS));
+    setWindowTitle(tr("About %1").arg(QStringLiteral(KELMORA_TITLE)));
+    m_ui->lblVersion->setText(
+        tr("Version %1.%2.%3").arg(KELMORA_VERSION_MAJOR).arg(KELMORA_VERSION_MINOR).arg(KELMORA_VERSION_PATCH));
+    // In English, the comments of the version information (KELMORA_COMMENTS) word for word.
+    const QDate released = QDate::fromString(QStringLiteral(KELMORA_RELEASE_DATE), Qt::ISODate);
+    //: The release date, as a QDate format: d the day, MMMM the month's name, yyyy the year.
+    const QString dateFormat = tr("d MMMM yyyy");
+    m_ui->lblTitle->setText(
+        tr("Kelmora %1, released %2")
+            .arg(QStringLiteral(KELMORA_VERSION), TranslationLocale().toString(released, dateFormat)));
     QFont bold = m_ui->lblTitle->font();
     bold.setBold(true);
     m_ui->lblTitle->setFont(bold);

@@ -33,7 +33,7 @@ FindSavegamesWindow::FindSavegamesWindow(const QList<SavegamePlace>& places, QWi
     m_ui->setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowIcon(ProgramIcon());
-    m_ui->lvwSavegames->setAccessibleName(QStringLiteral("Driver savegames"));
+    m_ui->lvwSavegames->setAccessibleName(tr("Driver savegames"));
     m_ui->lvwSavegames->header()->setStretchLastSection(false);
     m_ui->lvwSavegames->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_ui->lvwSavegames->header()->setSectionResizeMode(FolderColumn, QHeaderView::Stretch);
@@ -67,14 +67,13 @@ void FindSavegamesWindow::Form_Load(const QList<SavegamePlace>& places)
     if (any)
         list->setCurrentItem(list->topLevelItem(0));
     m_ui->cmdChoose->setEnabled(any);
-    m_ui->lblSavegames->setText(any ? QStringLiteral("&Driver savegames found, newest first:")
-                                    : QStringLiteral("No driver savegame was found. Choose one with File, Select New "
-                                                     "Template Driver."));
-    QString searched = search.searched.isEmpty()
-                           ? QStringLiteral("None of the places where savegames live was found.")
-                           : QStringLiteral("Looked in: ") + search.searched.join(QStringLiteral(", ")) + u'.';
+    m_ui->lblSavegames->setText(any ? tr("&Driver savegames found, newest first:")
+                                    : tr("No driver savegame was found. Choose one with File, Select New "
+                                         "Template Driver."));
+    QString searched = search.searched.isEmpty() ? tr("None of the places where savegames live was found.")
+                                                 : tr("Looked in: %1.").arg(search.searched.join(QStringLiteral(", ")));
     if (!search.cutShort.isEmpty())
-        searched += QStringLiteral(" Too large to search whole: ") + search.cutShort.join(QStringLiteral(", ")) + u'.';
+        searched += u' ' + tr("Too large to search whole: %1.").arg(search.cutShort.join(QStringLiteral(", ")));
     m_ui->lblSearched->setText(searched);
 }
 

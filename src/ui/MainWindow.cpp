@@ -35,7 +35,8 @@ namespace {
 // The status bar's panels stop this far short of the window's right edge.
 constexpr int PanelsRightGap = 9;
 
-const QString NoTemplateHint = QStringLiteral("None yet: choose File, Select New Template Driver");
+const char* const NoTemplateHint =
+    QT_TRANSLATE_NOOP("kelmora::MainWindow", "None yet: choose File, Select New Template Driver");
 
 // The window's palette with a text colour of the label's own. The whole palette, not the one role:
 // this runs before the window passes a new palette on to its children, which would otherwise keep
@@ -159,9 +160,8 @@ MainWindow::MainWindow(RunState& state, const UiServices& services, QWidget* par
     setWindowIcon(ProgramIcon());
     setAcceptDrops(true);
 
-    const QString captions[] = {QStringLiteral("Save Factory Driver"), QStringLiteral("Exit"), QString()};
-    const QString tips[] = {QStringLiteral("Save Factory Driver File"), QStringLiteral("Exit Program"),
-                            QStringLiteral("Time")};
+    const QString captions[] = {tr("Save Factory Driver"), tr("Exit"), QString()};
+    const QString tips[] = {tr("Save Factory Driver File"), tr("Exit Program"), tr("Time")};
     for (int i = 0; i < 3; ++i) {
         m_panels[i] = new StatusPanel(captions[i], m_ui->sbrMain);
         m_panels[i]->setObjectName(QStringLiteral("sbrMain_Panel%1").arg(i + 1));
@@ -215,10 +215,11 @@ MainWindow::MainWindow(RunState& state, const UiServices& services, QWidget* par
     Q_UNUSED(factoryInstalled);
     m_ui->cbxMissions->setAccessibleName(CaptionOf(m_ui->lblSelectMission));
     m_ui->lblSelectMission->setBuddy(m_ui->cbxMissions);
-    m_ui->sbrMain->setAccessibleName(QStringLiteral("Status bar"));
+    m_ui->sbrMain->setAccessibleName(tr("Status bar"));
 
     Form_Load();
-    SetFileText(m_ui->lblTemplateDriverDesc, NoTemplateHint, {});
+    MakeRoomForTexts();
+    SetFileText(m_ui->lblTemplateDriverDesc, tr(NoTemplateHint), {});
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     adjustSize();
     CentreOnScreen(this);
@@ -257,6 +258,61 @@ void MainWindow::SetValueText(QLabel* label, const QString& text)
     // One line, growing to the right; what passes the window's edge is cut off there.
     label->setText(text);
     label->resize(qMax(label->sizeHint().width(), label->parentWidget()->maximumWidth() - label->x()), label->height());
+}
+
+void MainWindow::MakeRoomForTexts()
+{
+    // A translation may be longer than the English, for which the window's places are made: the
+    // captions' column widens to its widest caption, the values' column to the widest detail of any
+    // mission, and the save effect's two lines grow to three where its longest wording needs them.
+    // The window grows with them; where the English fits, nothing moves.
+    QWidget* form = m_ui->centralWidget;
+    const QList<QLabel*> captions = {m_ui->lblTemplateDriver, m_ui->lblFactoryDriver, m_ui->lblSaveStatus,
+                                     m_ui->lblSelectMission,  m_ui->lblCar,           m_ui->lblLocation,
+                                     m_ui->lblMission,        m_ui->lblGoalTime};
+    int captionWidth = 0;
+    for (const QLabel* caption : captions)
+        captionWidth = qMax(captionWidth, caption->sizeHint().width());
+    // A column that has to grow keeps a few pixels between its longest text and the window's edge,
+    // as the save effect has on the right.
+    const int spare = form->maximumWidth() - (m_ui->lblSaveEffectDesc->x() + m_ui->lblSaveEffectDesc->width());
+    const int captionRoom = m_ui->lblTemplateDriver->width();
+    const int wider = captionWidth > captionRoom ? captionWidth + spare - captionRoom : 0;
+
+    const QFontMetrics metrics(m_ui->lblMissionDesc->font());
+    int detailWidth = 0;
+    for (int row = 0; row < MISSION_COUNT; ++row) {
+        const MissionDetails details = Details(row);
+        for (const QString& text : {details.Car, details.Location, details.Mission, details.GoalTime})
+            detailWidth = qMax(detailWidth, metrics.horizontalAdvance(text));
+    }
+    const int valuesRoom = form->maximumWidth() - m_ui->lblMissionDesc->x();
+    const int widerValues = detailWidth > valuesRoom ? detailWidth + spare - valuesRoom : 0;
+
+    QLabel* effect = m_ui->lblSaveEffectDesc;
+    const int effectWidth = effect->width() + widerValues;
+    MissionStatusTable untouched{};
+    MissionStatusTable played{};
+    for (MissionStatusRecord& record : played)
+        record.fill(1);
+    int effectHeight = effect->height();
+    for (const QString& text : {SaveEffectText(untouched, MISSION_COUNT - 1), SaveEffectText(played, MISSION_COUNT - 1),
+                                tr("What a save gives the game cannot be told: the program data file cannot be read")})
+        effectHeight = qMax(effectHeight, QFontMetrics(effect->font())
+                                              .boundingRect(QRect(0, 0, effectWidth, 0), Qt::TextWordWrap, text)
+                                              .height());
+    const int taller = effectHeight - effect->height();
+    if (wider == 0 && widerValues == 0 && taller == 0)
+        return;
+
+    for (QWidget* widget : form->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (captions.contains(widget))
+            widget->resize(widget->width() + wider, widget->height());
+        else
+            widget->move(widget->x() + wider, widget->y());
+    }
+    effect->resize(effectWidth, effectHeight);
+    form->setFixedSize(form->maximumWidth() + wider + widerValues, form->maximumHeight() + taller);
 }
 
 void MainWindow::SetFileText(QLabel* label, const QString& text, const QString& fileName)
@@ -364,33 +420,32 @@ void MainWindow::ShowFactoryState(const MissionChoice& choice)
             break;
         const int first = choice.indexes.constFirst() + 1;
         const int last = choice.indexes.constLast() + 1;
-        sentence = QStringLiteral("The factory driver file is set to Mission #%1").arg(first);
-        state = QStringLiteral("set to Mission #%1").arg(first);
-        shortState = QStringLiteral("set to #%1").arg(first);
+        sentence = tr("The factory driver file is set to Mission #%1").arg(first);
+        state = tr("set to Mission #%1").arg(first);
+        shortState = tr("set to #%1").arg(first);
         // Missions whose saves give the same bytes follow each other.
         if (choice.indexes.size() > 1) {
-            sentence +=
-                QStringLiteral(" (a save of any mission from #%1 to #%2 gives the same bytes)").arg(first).arg(last);
-            state = QStringLiteral("set to Missions #%1\u2013#%2").arg(first).arg(last);
-            shortState = QStringLiteral("set to #%1\u2013#%2").arg(first).arg(last);
+            sentence += tr(" (a save of any mission from #%1 to #%2 gives the same bytes)").arg(first).arg(last);
+            state = tr("set to Missions #%1\u2013#%2").arg(first).arg(last);
+            shortState = tr("set to #%1\u2013#%2").arg(first).arg(last);
         }
         break;
     }
     case MissionChoice::Kind::PlayedOn:
-        sentence = QStringLiteral("The factory driver file has been played on or changed since the last save: no "
-                                  "mission's save gives its bytes");
+        sentence = tr("The factory driver file has been played on or changed since the last save: no "
+                      "mission's save gives its bytes");
         state = MissionChoiceText(choice);
-        shortState = QStringLiteral("played on");
+        shortState = tr("played on");
         break;
     case MissionChoice::Kind::AsTemplate:
-        sentence = QStringLiteral("The factory driver file is ") + MissionChoiceText(choice);
+        sentence = tr("The factory driver file is %1").arg(MissionChoiceText(choice));
         state = MissionChoiceText(choice);
-        shortState = QStringLiteral("fresh copy");
+        shortState = tr("fresh copy");
         break;
     case MissionChoice::Kind::Unknown:
-        sentence = QStringLiteral("Which mission the factory driver file is set to cannot be told: ") + choice.reason;
-        state = QStringLiteral("mission unknown");
-        shortState = QStringLiteral("unknown");
+        sentence = tr("Which mission the factory driver file is set to cannot be told: %1").arg(choice.reason);
+        state = tr("mission unknown");
+        shortState = tr("unknown");
         break;
     }
     // Right after a save of this session the status says it all, as long as the file still holds
@@ -444,11 +499,10 @@ void MainWindow::ShowSaveEffect()
     if (!SavePanelEnabled() || index < 0) {
         warns = false;
     } else if (!m_otherTemplate.isEmpty()) {
-        text =
-            QStringLiteral("Another Kelmora has chosen %1 as the template driver: start Kelmora again to save for it")
-                .arg(m_otherTemplate);
+        text = tr("Another Kelmora has chosen %1 as the template driver: start Kelmora again to save for it")
+                   .arg(m_otherTemplate);
     } else if (!m_templateBlock) {
-        text = QStringLiteral("What a save gives the game cannot be told: the program data file cannot be read");
+        text = tr("What a save gives the game cannot be told: the program data file cannot be read");
         detail = m_templateProblem;
     } else {
         text = SaveEffectText(*m_templateBlock, index);
@@ -605,18 +659,17 @@ void MainWindow::mnuHelp_about_Click()
 
 void MainWindow::mnuHelp_ViewReadme_Click()
 {
-    const QString title = QStringLiteral("Error - Viewing Aborted");
+    const QString title = tr("Error - Viewing Aborted");
     const QString readme = ReadmePath(m_services.programFolder);
     const LookupResult lookup = LookUpFiles(readme);
     if (!lookup.failed() && !lookup.found()) {
-        m_services.messages.ShowMessage(
-            {QStringLiteral("Could not open 'Readme-KELMORA.TXT'"), title, MessageIcon::Exclamation});
+        m_services.messages.ShowMessage({tr("Could not open 'Readme-KELMORA.TXT'"), title, MessageIcon::Exclamation});
         return;
     }
     const QString editor = TextViewer();
     if (lookup.failed() || !m_services.launcher.StartDetached(editor, readme)) {
         m_services.messages.ShowMessage(
-            {QStringLiteral("Could not execute '%1'").arg(editor.toUpper()), title, MessageIcon::Exclamation});
+            {tr("Could not execute '%1'").arg(editor.toUpper()), title, MessageIcon::Exclamation});
     }
 }
 
@@ -665,10 +718,9 @@ std::optional<ChosenFile> MainWindow::RunOpenDialog(const QString& initialFolder
     if (!initialFolder.isEmpty())
         m_lastDialogFolder = initialFolder;
     const QList<SavegamePlace> prefixes = WindowsPrefixes(m_services.places);
-    const QString path =
-        m_services.openDialog.GetOpenFileName(this, QStringLiteral("Select Driver Savegame File"),
-                                              m_lastDialogFolder.isEmpty() ? FirstDialogFolder() : m_lastDialogFolder,
-                                              QStringLiteral("Driver Savegames (*.sav);;All Files (*)"), prefixes);
+    const QString path = m_services.openDialog.GetOpenFileName(
+        this, tr("Select Driver Savegame File"), m_lastDialogFolder.isEmpty() ? FirstDialogFolder() : m_lastDialogFolder,
+        tr("Driver Savegames (*.sav)") + QStringLiteral(";;") + tr("All Files (*)"), prefixes);
     if (path.isEmpty())
         return std::nullopt;
     const QFileInfo chosen(path);

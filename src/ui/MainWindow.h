@@ -94,6 +94,7 @@ private:
     // The chosen file, or nothing when the player cancelled.
     std::optional<ChosenFile> RunOpenDialog(const QString& initialFolder);
     void SetValueText(QLabel* label, const QString& text);
+    void MakeRoomForTexts();
     // What the factory driver file is set to, after the save status.
     void ShowFactoryState(const MissionChoice& choice);
     void LayOutSaveStatus();

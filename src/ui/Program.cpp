@@ -5,6 +5,7 @@
 #include "Version.h"
 #include "WelcomeWindow.h"
 #include "SystemServices.h"
+#include "Translations.h"
 #include "WindowArguments.h"
 #include "settings/DataLocation.h"
 #include "settings/SettingsStore.h"
@@ -42,7 +43,7 @@ void Program::Main()
 {
     m_state.SettingsValid = false;
     m_main = std::make_unique<MainWindow>(m_state, m_services);
-    m_main->SetSaveStatusText(QStringLiteral("Not saved this session"));
+    m_main->SetSaveStatusText(MainWindow::tr("Not saved this session"));
     m_welcome = std::make_unique<WelcomeWindow>([this] { m_main->mnuFile_SelectNewTemplateDriver_Click(); },
                                                 m_services.programExit);
     // Start-up stays silent about a store it cannot read: the welcome window then leads to a new choice.
@@ -76,6 +77,7 @@ void Program::ChooseTemplateAtStart(const QString& path)
 
 int RunKelmora(QApplication& app)
 {
+    InstallTranslations(app);
     // Qt has taken its own options (-platform, -style, ...) by now.
     const WindowArguments arguments = ParseWindowArguments(QCoreApplication::arguments());
     if (arguments.action == WindowArguments::Action::Wrong)

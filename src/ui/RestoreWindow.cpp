@@ -33,7 +33,7 @@ RestoreWindow::RestoreWindow(const UiServices& services, QWidget* parent)
     m_ui->setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowIcon(ProgramIcon());
-    m_ui->lvwBackups->setAccessibleName(QStringLiteral("Backups"));
+    m_ui->lvwBackups->setAccessibleName(tr("Backups"));
     m_ui->lvwBackups->header()->setStretchLastSection(false);
     m_ui->lvwBackups->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_ui->lvwBackups->header()->setSectionResizeMode(FolderColumn, QHeaderView::Stretch);
@@ -74,9 +74,9 @@ void RestoreWindow::Form_Load(const QString& selectedId)
     if (any)
         list->setCurrentItem(selected);
     m_ui->cmdRestore->setEnabled(any);
-    m_ui->lblBackups->setText(any ? QStringLiteral("&Backups of factory driver files, newest first:")
+    m_ui->lblBackups->setText(any               ? tr("&Backups of factory driver files, newest first:")
                               : listing.problem ? MessageFor(*listing.problem).text
-                                                : QStringLiteral("No factory driver file has been backed up yet."));
+                                                : tr("No factory driver file has been backed up yet."));
 }
 
 void RestoreWindow::cmdRestore_Click()
@@ -89,8 +89,7 @@ void RestoreWindow::cmdRestore_Click()
     RestoreOutcome outcome = store.Restore(id);
     // Asked about, the problem has been shown; the player decides whether to go on.
     if (outcome.needsConfirmation)
-        outcome = m_services.messages.AskToGoOn(MessageFor(outcome.problems.constFirst()),
-                                                QStringLiteral("Restore it anyway?"))
+        outcome = m_services.messages.AskToGoOn(MessageFor(outcome.problems.constFirst()), tr("Restore it anyway?"))
                       ? store.Restore(id, true)
                       : RestoreOutcome{};
     m_services.Present(outcome.problems);

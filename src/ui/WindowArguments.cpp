@@ -2,11 +2,21 @@
 
 #include "Version.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QTextStream>
 
 namespace kelmora {
+namespace {
+
+// The context of the command line's texts.
+struct WindowText
+{
+    Q_DECLARE_TR_FUNCTIONS(kelmora::WindowArguments)
+};
+
+} // namespace
 
 WindowArguments ParseWindowArguments(const QStringList& arguments)
 {
@@ -22,7 +32,7 @@ WindowArguments ParseWindowArguments(const QStringList& arguments)
             parsed.action = WindowArguments::Action::PrintVersion;
         } else if (!optionsEnded && word.startsWith(u'-') && word.size() > 1) {
             if (parsed.action == WindowArguments::Action::Run)
-                parsed = {WindowArguments::Action::Wrong, {}, QStringLiteral("unknown option '%1'").arg(word)};
+                parsed = {WindowArguments::Action::Wrong, {}, WindowText::tr("unknown option '%1'").arg(word)};
         } else {
             words << word;
         }
@@ -30,13 +40,13 @@ WindowArguments ParseWindowArguments(const QStringList& arguments)
     if (parsed.action != WindowArguments::Action::Run)
         return parsed;
     if (words.size() > 1)
-        return {WindowArguments::Action::Wrong, {}, QStringLiteral("unexpected argument '%1'").arg(words.at(1))};
+        return {WindowArguments::Action::Wrong, {}, WindowText::tr("unexpected argument '%1'").arg(words.at(1))};
     if (words.isEmpty())
         return parsed;
 
     const QFileInfo file(words.first());
     if (words.first().isEmpty() || !file.isFile())
-        return {WindowArguments::Action::Wrong, {}, QStringLiteral("'%1' is not an existing file").arg(words.first())};
+        return {WindowArguments::Action::Wrong, {}, WindowText::tr("'%1' is not an existing file").arg(words.first())};
     // Cleaning the text would take ".." from a folder link itself, not from where it leads.
     QString folder = file.absolutePath();
     if (QDir::fromNativeSeparators(file.path()).split(u'/').contains(QStringLiteral("..")))
@@ -52,14 +62,14 @@ QString WindowVersionText()
 
 int ReportWrongArguments(const WindowArguments& arguments)
 {
-    QTextStream(stderr) << "kelmora: " << arguments.problem << "\nUsage: kelmora [SAVEGAME]   (--help tells more)"
-                        << Qt::endl;
+    QTextStream(stderr) << "kelmora: " << arguments.problem << '\n'
+                        << WindowText::tr("Usage: kelmora [SAVEGAME]   (--help tells more)") << Qt::endl;
     return 2;
 }
 
 QString WindowHelpText()
 {
-    return QStringLiteral(
+    return WindowText::tr(
         "Usage: kelmora [SAVEGAME]\n"
         "Starts Kelmora's window, which sets the mission at which Vantor's factory driver mode starts.\n"
         "With SAVEGAME, that driver savegame becomes the template driver, as File, Select New Template\n"

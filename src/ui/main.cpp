@@ -1,5 +1,6 @@
 #include "Program.h"
 #include "settings/DataLocation.h"
+#include "Translations.h"
 #include "WindowArguments.h"
 
 #include <QApplication>
@@ -29,6 +30,9 @@ int main(int argc, char* argv[])
     const kelmora::WindowArguments early = kelmora::ParseWindowArguments(words);
     if (early.action == kelmora::WindowArguments::Action::PrintVersion ||
         early.action == kelmora::WindowArguments::Action::PrintHelp) {
+        // Translations need an application object; this one asks no window system for anything.
+        QCoreApplication application(argc, argv);
+        kelmora::InstallTranslations(application);
         QTextStream out(stdout);
         out << (early.action == kelmora::WindowArguments::Action::PrintVersion ? kelmora::WindowVersionText() + u'\n'
                                                                                : kelmora::WindowHelpText());
@@ -38,8 +42,12 @@ int main(int argc, char* argv[])
     // Without options of Qt's own among them, a wrong command line is told at once, display or not.
     const bool plainWords =
         std::none_of(words.cbegin() + 1, words.cend(), [](const QString& word) { return word.startsWith(u'-'); });
-    if (early.action == kelmora::WindowArguments::Action::Wrong && plainWords)
-        return kelmora::ReportWrongArguments(early);
+    if (early.action == kelmora::WindowArguments::Action::Wrong && plainWords) {
+        QCoreApplication application(argc, argv);
+        kelmora::InstallTranslations(application);
+        // Parsed again, to word the problem in the player's language.
+        return kelmora::ReportWrongArguments(kelmora::ParseWindowArguments(words));
+    }
     QApplication app(argc, argv);
     return kelmora::RunKelmora(app);
 }

@@ -1,4 +1,5 @@
 #include "CommandLine.h"
+#include "Translations.h"
 #include "store/BackupFolder.h"
 #include "mission/MissionData.h"
 #include "support/Fakes.h"
@@ -19,6 +20,7 @@
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTranslator>
 
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
@@ -48,6 +50,34 @@ struct Outcome
     QString out;
     QStringList errLines;
 };
+
+// The differences between two JSON values of the same command in two languages: none but in the
+// values of the keys in `readable`, which are texts for the player.
+QStringList JsonDifferences(const QJsonValue& a, const QJsonValue& b, const QStringList& readable,
+                            const QString& where = QStringLiteral("/"))
+{
+    if (a.type() != b.type())
+        return {where + QStringLiteral(": another type")};
+    QStringList differences;
+    if (a.isObject()) {
+        const QJsonObject x = a.toObject(), y = b.toObject();
+        if (x.keys() != y.keys())
+            return {where + QStringLiteral(": keys ") + y.keys().join(u',')};
+        for (const QString& key : x.keys()) {
+            if (!readable.contains(key) || !x.value(key).isString())
+                differences << JsonDifferences(x.value(key), y.value(key), readable, where + key + u'/');
+        }
+    } else if (a.isArray()) {
+        const QJsonArray x = a.toArray(), y = b.toArray();
+        if (x.size() != y.size())
+            return {where + QStringLiteral(": another length")};
+        for (qsizetype i = 0; i < x.size(); ++i)
+            differences << JsonDifferences(x.at(i), y.at(i), readable, where + QString::number(i) + u'/');
+    } else if (a != b) {
+        differences << where + QStringLiteral(": ") + b.toVariant().toString();
+    }
+    return differences;
+}
 
 } // namespace
 
@@ -92,6 +122,10 @@ private slots:
     void testFind();
     void testStatusJson();
     void testHelp();
+    void testHelpInEveryLanguage();
+    void testFollowsTheLanguage_data();
+    void testFollowsTheLanguage();
+    void testWhatScriptsReadInEveryLanguage();
 
 private:
     // Command lines are words between blanks; "<save>", "<bin>" and "<root>" stand for the test's folders.
@@ -1295,6 +1329,114 @@ void TestCli::testDryRunAndWarning()
     QCOMPARE(backups[0].toObject().value("missionChoice").toString(), QStringLiteral("Mission 3"));
     QCOMPARE(backups[0].toObject().value("id").toString(),
              Ok(QStringLiteral("backups")).section(u'\t', 0, 0));
+}
+
+void TestCli::testHelpInEveryLanguage()
+{
+    // `help COMMAND` finds each command's part by its indented name, which every translation keeps
+    // at the start of its line, and no line is wider than the English ones.
+    for (const QString& language : TranslatedLanguages()) {
+        QTranslator translator;
+        QVERIFY(LoadTranslation(translator, {language}));
+        QCoreApplication::installTranslator(&translator);
+        const QString help = Ok(QStringLiteral("help"));
+        for (const char* command : {"missions", "template", "save", "status", "backups", "restore", "find", "help"}) {
+            const QString part = Ok(QStringLiteral("help ") + QLatin1String(command));
+            QVERIFY2(part.startsWith(QStringLiteral("  ") + command) && help.contains(part.section(u'\n', 0, 1)),
+                     qPrintable(language + u' ' + command));
+        }
+        for (const QString& line : help.split(u'\n'))
+            QVERIFY2(line.size() <= 100, qPrintable(language + QStringLiteral(": ") + line));
+        QCoreApplication::removeTranslator(&translator);
+    }
+}
+
+void TestCli::testFollowsTheLanguage_data()
+{
+    QTest::addColumn<QStringList>("environment"); // NAME=value; an empty value unsets it
+    QTest::addColumn<QString>("problem");
+
+    const QStringList unset = {"LANGUAGE=", "LC_ALL=", "LC_MESSAGES=", "LANG="};
+    QTest::newRow("LANGUAGE") << (unset + QStringList{"LANGUAGE=fr", "LC_ALL=C.UTF-8"})
+                              << "kelmora-cli: NUMBER doit être un nombre entier de 1 à 34, pas '40'";
+    QTest::newRow("LANGUAGE's second") << (unset + QStringList{"LANGUAGE=nl:pt_BR:fr"})
+                                       << "kelmora-cli: NUMBER deve ser um número inteiro de 1 a 34, não '40'";
+    QTest::newRow("LC_ALL before LANG") << (unset + QStringList{"LC_ALL=de_DE.UTF-8", "LANG=fr_FR.UTF-8"})
+                                        << "kelmora-cli: NUMBER muss eine ganze Zahl von 1 bis 34 sein, nicht '40'";
+    QTest::newRow("LC_MESSAGES before LANG") << (unset + QStringList{"LC_MESSAGES=it_IT.UTF-8", "LANG=fr_FR.UTF-8"})
+                                             << "kelmora-cli: NUMBER deve essere un numero intero da 1 a 34, non '40'";
+    QTest::newRow("LANG") << (unset + QStringList{"LANG=pl_PL.UTF-8"})
+                          << "kelmora-cli: NUMBER musi być liczbą całkowitą od 1 do 34, a nie '40'";
+    QTest::newRow("English asked for") << (unset + QStringList{"LANGUAGE=en_GB:de", "LANG=de_DE.UTF-8"})
+                                       << "kelmora-cli: NUMBER must be a whole number from 1 to 34, not '40'";
+    QTest::newRow("C") << (unset + QStringList{"LC_ALL=C.UTF-8", "LANG=de_DE.UTF-8"})
+                       << "kelmora-cli: NUMBER must be a whole number from 1 to 34, not '40'";
+}
+
+void TestCli::testFollowsTheLanguage()
+{
+    if (QSysInfo::productType() == QLatin1String("windows"))
+        QSKIP("Windows names the player's language in its own settings, not in the environment");
+    QFETCH(QStringList, environment);
+    QFETCH(QString, problem);
+    QVERIFY(QFile::copy(BuiltProgram(), At("<bin>/kelmora-cli" + Exe)));
+    for (const QString& setting : environment)
+        m_environment.insert(setting.section(u'=', 0, 0), setting.section(u'=', 1));
+    const Outcome outcome = RunProcess(QStringLiteral("save 40"));
+    QCOMPARE(outcome.exitCode, 2);
+    QCOMPARE(outcome.out, QString());
+    QCOMPARE(outcome.errLines.value(0), problem);
+    QCOMPARE(outcome.errLines.size(), 2); // and the usage line
+}
+
+void TestCli::testWhatScriptsReadInEveryLanguage()
+{
+    // Columns, keys, numbers, IDs, times and paths are the same in every language; only what is
+    // written for the player to read is translated.
+    InstallExecutable();
+    QVERIFY(QDir(At("<root>/home")).mkpath(QStringLiteral("Documents")));
+    WriteWholeFile(At("<root>/home/Documents/Bob.sav"), m_template);
+    QCOMPARE(RunProcess(QStringLiteral("save 7")).exitCode, 0);
+    QCOMPARE(RunProcess(QStringLiteral("save 3")).exitCode, 0);
+    const auto run = [this](const QString& language, const QString& commandLine) {
+        m_environment.insert(QStringLiteral("LANGUAGE"), language);
+        const Outcome outcome = RunProcess(commandLine);
+        QTest::qVerify(outcome.exitCode == 0 && outcome.errLines.isEmpty(), "exit 0 without a message",
+                       qPrintable(language + u' ' + commandLine), __FILE__, __LINE__);
+        return outcome.out;
+    };
+    const QString missions = run("en", "missions");
+    const QString backups = run("en", "backups");
+    const QJsonValue backupsJson = QJsonDocument::fromJson(run("en", "backups --json").toUtf8()).array();
+    const QJsonValue status = QJsonDocument::fromJson(run("en", "status --json").toUtf8()).object();
+    const QJsonValue found = QJsonDocument::fromJson(run("en", "find --json").toUtf8()).object();
+    QCOMPARE(found.toObject().value("savegames").toArray().size(), 1);
+    QCOMPARE(backupsJson.toArray().size(), 2);
+
+    for (const QString& language : TranslatedLanguages()) {
+        const QStringList english = missions.split(u'\n'), translated = run(language, "missions").split(u'\n');
+        QCOMPARE(translated.size(), english.size());
+        for (int i = 0; i < english.size(); ++i) {
+            const QStringList a = english.at(i).split(u'\t'), b = translated.at(i).split(u'\t');
+            QCOMPARE(b.size(), a.size());
+            if (a.size() < 5)
+                continue;
+            QCOMPARE(b.at(0), a.at(0)); // the number
+            QCOMPARE(b.at(1), a.at(1)); // the car, a name
+            if (a.at(4).contains(u':'))
+                QCOMPARE(b.at(4), a.at(4)); // a goal time, not its words
+            else
+                QVERIFY2(b.at(4) != a.at(4), qPrintable(language + u' ' + b.at(4)));
+        }
+        QCOMPARE(run(language, "backups"), backups);
+        const auto json = [&](const QString& commandLine) {
+            const QJsonDocument document = QJsonDocument::fromJson(run(language, commandLine).toUtf8());
+            return document.isArray() ? QJsonValue(document.array()) : QJsonValue(document.object());
+        };
+        QCOMPARE(JsonDifferences(backupsJson, json("backups --json"), {}), QStringList());
+        QCOMPARE(JsonDifferences(status, json("status --json"), {"text", "reason"}), QStringList());
+        QCOMPARE(JsonDifferences(found, json("find --json"), {"progress"}), QStringList());
+    }
 }
 
 QTEST_GUILESS_MAIN(TestCli)
