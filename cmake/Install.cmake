@@ -91,6 +91,11 @@ if(WIN32)
         foreach(language ${KELMORA_LANGUAGES})
             install(FILES ${KELMORA_QT_TRANSLATIONS}/qtbase_${language}.qm
                     DESTINATION ${KELMORA_BINDIR}/translations OPTIONAL)
+            # The programs and tests in the build folder find them where the portable copy has them.
+            if(EXISTS ${KELMORA_QT_TRANSLATIONS}/qtbase_${language}.qm)
+                file(COPY ${KELMORA_QT_TRANSLATIONS}/qtbase_${language}.qm
+                     DESTINATION ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/translations)
+            endif()
         endforeach()
     endif()
 endif()
