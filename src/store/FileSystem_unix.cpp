@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QThread>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <string_view>
@@ -35,6 +36,15 @@ struct Descriptor
 QByteArray Name(const QString& path)
 {
     return QFile::encodeName(path);
+}
+
+// A name from a folder listing. Most are ASCII, which every encoding of file names spells alike and
+// which needs no decoder.
+QString NameText(std::string_view name)
+{
+    const bool ascii = std::all_of(name.begin(), name.end(), [](char c) { return uchar(c) < 0x80; });
+    return ascii ? QString::fromLatin1(name.data(), qsizetype(name.size()))
+                 : QFile::decodeName(QByteArray(name.data(), qsizetype(name.size())));
 }
 
 QByteArray FolderOf(const QString& path)
@@ -441,9 +451,9 @@ FolderNames ListFolder(const QString& folder, const QString& fileSuffix)
             type = S_ISREG(info.st_mode) ? DT_REG : S_ISDIR(info.st_mode) ? DT_DIR : DT_UNKNOWN;
         }
         if (type == DT_REG)
-            names.files.append(QFile::decodeName(entry->d_name));
+            names.files.append(NameText(name));
         else if (type == DT_DIR && suffix.isEmpty())
-            names.folders.append(QFile::decodeName(entry->d_name));
+            names.folders.append(NameText(name));
     }
     ::closedir(dir);
     return names;

@@ -186,7 +186,8 @@ std::optional<Problem> SavegameStore::TemplateBlock(const RunState& stored, Miss
         return refuse(QStringLiteral("Nothing tells which template driver it was written for"));
     if (record->templatePath != Native(TemplatePathOf(stored)))
         return refuse(QStringLiteral("It was written for the template driver '%1'").arg(record->templatePath));
-    if (CompareFiles(record->dataFile, path) != Identity::Same)
+    // The same path is the same file, which has just been read.
+    if (record->dataFile != path && CompareFiles(record->dataFile, path) != Identity::Same)
         return refuse(QStringLiteral("The template driver was chosen by the copy of Kelmora that keeps it in '%1'")
                           .arg(record->dataFile));
     if (record->digest != RecordsDigest(records))
