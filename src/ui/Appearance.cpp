@@ -1,5 +1,7 @@
 #include "Appearance.h"
 
+#include <QDir>
+
 #include <cmath>
 
 namespace kelmora {
@@ -17,6 +19,25 @@ double RelativeLuminance(const QColor& colour)
 }
 
 } // namespace
+
+QIcon ProgramIcon()
+{
+    // The renderings rather than the drawing, everywhere: the window icon is wanted at start, at
+    // several sizes at once, and drawing the SVG at each cost more than the rest of the window.
+    // Qt reads each file as it is added, so the icon is made once for every window.
+    static const QIcon icon = [] {
+        QIcon renderings;
+        const QDir icons(QStringLiteral(":/icons"));
+        for (const QString& file : icons.entryList({QStringLiteral("kelmora-*.png")}, QDir::Files)) {
+            bool isNumber = false;
+            const int pixels = file.mid(8).chopped(4).toInt(&isNumber);
+            if (isNumber && pixels > 0)
+                renderings.addFile(icons.filePath(file), QSize(pixels, pixels));
+        }
+        return renderings;
+    }();
+    return icon;
+}
 
 double ContrastRatio(const QColor& a, const QColor& b)
 {

@@ -24,11 +24,11 @@ double ContrastRatio(const QColor& a, const QColor& b);
 // dark background and darker on a light one, just far enough to reach the minimum contrast.
 QColor ReadableOn(const QColor& colour, const QColor& background);
 
-// The icons and pictures of the resources (resources/kelmora.qrc), by name. Icons_svg.cpp draws them
-// from their SVG drawings; Icons_png.cpp, for builds without Qt SVG (Windows), from the PNGs that
-// scripts/render-icons renders from those drawings.
+// The icons and pictures of the resources (resources/kelmora.qrc), by name. Icons_svg.cpp draws the
+// pictures from their SVG drawings; Icons_png.cpp, for builds without Qt SVG (Windows), from the PNGs
+// that scripts/render-icons renders from those drawings.
 
-// The car seen from behind, at whatever size the desktop asks for.
+// The car seen from behind, from those PNGs (16 to 256 pixels), scaled down to any size between.
 QIcon ProgramIcon();
 
 // The picture `name` ("trafficlight") at `size` logical pixels, sharp at `devicePixelRatio`.

@@ -1,5 +1,4 @@
-// The icons and pictures drawn from the PNGs rendered from their SVG drawings, for builds without Qt
-// SVG. Each is rendered at a few sizes (`name-<pixels>.png`); a size in between is scaled down from
+// The pictures drawn from the PNGs rendered from their SVG drawings, for builds without Qt SVG. Each is rendered at a few sizes (`name-<pixels>.png`); a size in between is scaled down from
 // the next larger one, which keeps it sharper than scaling up.
 #include "Appearance.h"
 
@@ -26,15 +25,6 @@ QMap<int, QString> RenderedSizes(const QString& name)
 }
 
 } // namespace
-
-QIcon ProgramIcon()
-{
-    QIcon icon;
-    const QMap<int, QString> sizes = RenderedSizes(QStringLiteral("kelmora"));
-    for (auto it = sizes.cbegin(); it != sizes.cend(); ++it)
-        icon.addFile(it.value(), QSize(it.key(), it.key()));
-    return icon;
-}
 
 QPixmap Picture(const QString& name, QSize size, qreal devicePixelRatio)
 {
