@@ -1,6 +1,7 @@
 # Install rules and packages. Linux: the GNU layout with a desktop entry, icons, AppStream metadata
-# and man pages, packaged as a .deb (scripts/package). Windows: the same bin/ and doc/ layout with
-# Qt's libraries beside the program, packaged as a ZIP.
+# and man pages, packaged as a .deb (scripts/package). Windows: one folder holding the programs,
+# the Qt libraries and plugins they load, the MinGW runtime, the readme and the icon, packaged as a
+# ZIP that is a portable copy wherever it is unpacked.
 #
 # The prefix given at configure time is compiled in: an installed copy keeps kelmora.dat out of it
 # and looks for its readme in its doc folder. Installing elsewhere with `cmake --install --prefix`
@@ -9,11 +10,20 @@
 set(KELMORA_APP_ID com.quorrick.Kelmora)
 set(KELMORA_RESOURCES ${PROJECT_SOURCE_DIR}/resources)
 
-install(TARGETS kelmora kelmora-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(FILES ${KELMORA_RESOURCES}/Readme-KELMORA.TXT ${KELMORA_RESOURCES}/debian/copyright
-        DESTINATION ${CMAKE_INSTALL_DOCDIR})
+if(WIN32)
+    # The readme beside the program, where Help > View Readme looks first.
+    set(KELMORA_BINDIR .)
+    set(KELMORA_DOCDIR .)
+else()
+    set(KELMORA_BINDIR ${CMAKE_INSTALL_BINDIR})
+    set(KELMORA_DOCDIR ${CMAKE_INSTALL_DOCDIR})
+endif()
+
+install(TARGETS kelmora kelmora-cli RUNTIME DESTINATION ${KELMORA_BINDIR})
+install(FILES ${KELMORA_RESOURCES}/Readme-KELMORA.TXT DESTINATION ${KELMORA_DOCDIR})
 
 if(UNIX AND NOT APPLE)
+    install(FILES ${KELMORA_RESOURCES}/debian/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
     install(FILES ${KELMORA_RESOURCES}/desktop/${KELMORA_APP_ID}.desktop
             DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
     install(FILES ${KELMORA_RESOURCES}/desktop/${KELMORA_APP_ID}.metainfo.xml
@@ -51,13 +61,28 @@ if(UNIX AND NOT APPLE)
 endif()
 
 if(WIN32)
-    # Not built on the project's machines; kept to the documented Qt and CPack calls. The icon and
-    # version resource (resources/kelmora.rc.in) is compiled into kelmora.exe by src/ui. The deploy
-    # script runs windeployqt at install time and puts the Qt libraries and plugins beside the
-    # programs in bin/, which serves kelmora-cli.exe as well.
-    qt_generate_deploy_app_script(TARGET kelmora FILENAME_VARIABLE kelmora_deploy_script
-                                  NO_UNSUPPORTED_PLATFORM_ERROR)
-    install(SCRIPT ${kelmora_deploy_script})
+    # Written out, as windeployqt is not there for a cross build: exactly what the programs load.
+    # kelmora-cli needs Qt Core alone; kelmora needs Gui and Widgets, the Windows platform plugin and
+    # the Vista style, which gives the native look. The icons are PNGs, which Qt Gui reads itself.
+    # scripts/windows checks the ZIP against the programs' imports.
+    install(FILES $<TARGET_FILE:Qt6::Core> $<TARGET_FILE:Qt6::Gui> $<TARGET_FILE:Qt6::Widgets>
+            DESTINATION ${KELMORA_BINDIR})
+    install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin> DESTINATION ${KELMORA_BINDIR}/platforms)
+    if(TARGET Qt6::QWindowsVistaStylePlugin)
+        install(FILES $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin> DESTINATION ${KELMORA_BINDIR}/styles)
+    endif()
+    if(MINGW)
+        # The compiler's own runtime, which Qt's libraries and the programs link against.
+        foreach(runtime libgcc_s_seh-1.dll libstdc++-6.dll libwinpthread-1.dll)
+            execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${runtime}
+                            OUTPUT_VARIABLE runtime_path OUTPUT_STRIP_TRAILING_WHITESPACE)
+            if(NOT IS_ABSOLUTE "${runtime_path}")
+                message(FATAL_ERROR "The compiler does not know where its ${runtime} is")
+            endif()
+            install(FILES ${runtime_path} DESTINATION ${KELMORA_BINDIR})
+        endforeach()
+    endif()
+    install(FILES ${KELMORA_RESOURCES}/icons/kelmora.ico DESTINATION ${KELMORA_BINDIR})
 endif()
 
 set(CPACK_PACKAGE_NAME kelmora)

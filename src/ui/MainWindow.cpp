@@ -573,7 +573,7 @@ void MainWindow::ChooseTemplate(const ChosenFile& choice)
 void MainWindow::mnuFile_FindSavegames_Click()
 {
     if (!m_find) {
-        m_find = new FindSavegamesWindow(SavegamePlaces(SystemPlaceInputs()), this);
+        m_find = new FindSavegamesWindow(SavegamePlaces(m_services.places), this);
         m_find->setModal(true);
         // The same choice as the open dialog's, once the list is gone.
         connect(m_find, &FindSavegamesWindow::chosen, this, [this](const QString& path) {
@@ -680,10 +680,11 @@ std::optional<ChosenFile> MainWindow::RunOpenDialog(const QString& initialFolder
     // With no usable folder of its own the dialog starts where it last was in this run.
     if (!initialFolder.isEmpty())
         m_lastDialogFolder = initialFolder;
-    const QString path = m_services.openDialog.GetOpenFileName(
-        this, QStringLiteral("Select Driver Savegame File"),
-        m_lastDialogFolder.isEmpty() ? FirstDialogFolder() : m_lastDialogFolder,
-        QStringLiteral("Driver Savegames (*.sav);;All Files (*)"), WindowsPrefixes(SystemPlaceInputs()));
+    const QList<SavegamePlace> prefixes = WindowsPrefixes(m_services.places);
+    const QString path =
+        m_services.openDialog.GetOpenFileName(this, QStringLiteral("Select Driver Savegame File"),
+                                              m_lastDialogFolder.isEmpty() ? FirstDialogFolder() : m_lastDialogFolder,
+                                              QStringLiteral("Driver Savegames (*.sav);;All Files (*)"), prefixes);
     if (path.isEmpty())
         return std::nullopt;
     const QFileInfo chosen(path);

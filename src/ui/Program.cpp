@@ -98,7 +98,8 @@ int RunKelmora(QApplication& app)
     // kelmora.dat beside a portable copy, in the per-user folder for an installed one; the folder
     // is made by the first template choice that needs it.
     const DataLocation data = ChooseDataLocation(SystemDataLocationInputs());
-    Program program({messages, programExit, clock, openDialog, launcher, ApplicationFolder(), data.folder, UserFolder()});
+    Program program({messages, programExit, clock, openDialog, launcher, ApplicationFolder(), data.folder, UserFolder(),
+                     SystemPlaceInputs()});
     program.Main();
     if (!arguments.savegame.isEmpty())
         program.ChooseTemplateAtStart(arguments.savegame);

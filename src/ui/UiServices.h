@@ -63,6 +63,7 @@ struct UiServices
     QString programFolder; // where the program and its readme are
     QString dataFolder; // where the program data file is
     QString userFolder; // per-user: the lock, the backups
+    PlaceInputs places; // where the open dialog's side bar and Find Savegames look
 
     SavegameStore store() const { return SavegameStore({dataFolder, userFolder}); }
     // Shows each problem as its message box, in order.

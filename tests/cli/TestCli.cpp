@@ -815,6 +815,12 @@ void TestCli::testBackupsAndRestore()
                  At("Error!: Could not back up '<save>/AFactMS.sav' before changing it [<root>/user/Backups: ")),
              qPrintable(failed.errLines[0]));
     QCOMPARE(ReadWholeFile(factory), played);
+    // Nor does a list that cannot be read pass for an empty one.
+    const Outcome listed = Run(QStringLiteral("backups"));
+    QCOMPARE(listed.exitCode, 1);
+    QCOMPARE(listed.out, QString());
+    QVERIFY2(listed.errLines.value(0).startsWith(At("Error!: Could not read the backups in '<root>/user/Backups' [")),
+             qPrintable(listed.errLines.join(u'\n')));
 }
 
 void TestCli::testBackupTimes_data()

@@ -9,6 +9,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
 #endif
@@ -124,6 +128,12 @@ void TestSavegameFinder::testPassesByWhatIsNoDriverSavegame()
 #ifdef Q_OS_UNIX
     const QByteArray fifo = QFile::encodeName(m_home->filePath(m_proton + "Documents/Vantor/Pipe.sav"));
     QCOMPARE(mkfifo(fifo.constData(), 0600), 0);
+#else
+    // Hidden is an attribute on Windows, whatever the name.
+    for (const char* hidden : {"Documents/Vantor/.hidden.sav", "Documents/.hidden"})
+        QVERIFY(::SetFileAttributesW(reinterpret_cast<const wchar_t*>(QDir::toNativeSeparators(
+                                         m_home->filePath(m_proton + QLatin1String(hidden))).utf16()),
+                                     FILE_ATTRIBUTE_HIDDEN));
 #endif
     QCOMPARE(Found(), QStringList({"Alex.sav | Proton 2450 (Vantor) | C:\\users\\steamuser\\Documents\\Vantor | has "
                                    "reached mission 5",

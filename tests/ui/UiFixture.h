@@ -114,8 +114,8 @@ public:
 };
 
 // A program folder and a savegame folder of its own, the settings redirected, an empty home folder
-// (where the open dialog looks for Wine and Proton prefixes), fakes for every service. Program
-// folders get a blank in their name, as "Program Files" has.
+// (where the open dialog and Find Savegames look for prefixes and savegames), fakes for every
+// service. Program folders get a blank in their name, as "Program Files" has.
 class UiFixture
 {
 public:
@@ -141,10 +141,13 @@ public:
     {
         program.reset();
         program = std::make_unique<Program>(UiServices{messages, exit, clock, openDialog, launcher, programFolder,
-                                                       programFolder, QDir(dir.path()).filePath("User")});
+                                                       programFolder, QDir(dir.path()).filePath("User"), places()});
         program->Main();
         return *program;
     }
+    // Savegames are looked for in the made-up home alone, on Windows too, where the system's places
+    // are the player's own Documents and Program Files folders.
+    PlaceInputs places() const { return PlaceInputs{home, QString(), home + "/Documents", {}}; }
     // The open dialog's next answer: a file of the savegame folder, as the dialog gives it.
     void answer(const QString& name) { openDialog.answer = QDir::fromNativeSeparators(saveFolder + name); }
     QByteArray file(const QString& name) const { return ReadWholeFile(saveFolder + name); }
