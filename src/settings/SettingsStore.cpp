@@ -103,46 +103,34 @@ StoreFolders FoldersOf(QSettings::Format format, bool lookAgain)
     return folders;
 }
 
+// The files a store of `key` reads, the key's own first: the key's and the organization's, the
+// user's (for a user's store) and the system's.
+QStringList FilesOf(const StoreFolders& folders, const SettingsKey& key)
+{
+    QStringList bases{folders.system};
+    if (key.root == QSettings::UserScope)
+        bases.prepend(folders.user);
+    QStringList files;
+    for (const QString& base : bases)
+        files << base + key.organization + u'/' + key.application + folders.suffix
+              << base + key.organization + folders.suffix;
+    return files;
+}
+
 // QSettings reads its files as soon as it is made, and an ordinary open of a FIFO waits for a writer
-// for ever. So the files it would read, the key's own and the organization's, in the user's and the
-// system's folders, are looked at first.
-std::optional<Problem> StoreFileInTheWay(const SettingsKey& key, Failure failure, const StoreFolders& folders)
+// for ever. So the files it would read are looked at first. For the changes, which are rare, with
+// the folders looked up anew.
+std::optional<Problem> StoreFileInTheWay(const SettingsKey& key, Failure failure)
 {
     if (!SettingsInFiles(QSettings::defaultFormat()))
         return std::nullopt;
-    for (const QString& base : {folders.user, folders.system}) {
-        for (const QString& file : {base + key.organization + u'/' + key.application + folders.suffix,
-                                    base + key.organization + folders.suffix}) {
-            const QFileInfo info(file);
-            if (info.exists() && !info.isFile()) {
-                return Problem{failure, QDir::toNativeSeparators(file),
-                               NotAFileReason(info.isDir() ? EntryKind::Folder : EntryKind::Other)};
-            }
-        }
-        if (key.root == QSettings::SystemScope)
-            break;
+    for (const QString& file : FilesOf(FoldersOf(QSettings::defaultFormat(), true), key)) {
+        const QFileInfo info(file);
+        if (info.exists() && !info.isFile())
+            return Problem{failure, QDir::toNativeSeparators(file),
+                           NotAFileReason(info.isDir() ? EntryKind::Folder : EntryKind::Other)};
     }
     return std::nullopt;
-}
-
-// For the changes, which are rare: the folders looked at anew.
-std::optional<Problem> StoreFileInTheWay(const SettingsKey& key, Failure failure)
-{
-    return StoreFileInTheWay(key, failure, FoldersOf(QSettings::defaultFormat(), true));
-}
-
-// The files a store of `key` reads, the key's own first: the key's and the organization's, the
-// user's and then the system's.
-QStringList FilesOf(const StoreFolders& folders, const SettingsKey& key)
-{
-    QStringList files;
-    for (const QString& base : {folders.user, folders.system}) {
-        if (key.root == QSettings::SystemScope && base == folders.user)
-            continue;
-        files << base + key.organization + u'/' + key.application + folders.suffix
-              << base + key.organization + folders.suffix;
-    }
-    return files;
 }
 
 // The bytes of a store's files, a missing one as nothing; `complete` false when one could not be read
