@@ -5,7 +5,8 @@
 //     kelmora_bench [--goals 1,2,4,5,6,7] [folder]
 //
 // The files go to a temporary folder inside `folder` (default the system's). The goals:
-//   1  SavegameStore::Save, with its settings re-read under the lock, against RawSave (DurableWork.h)
+//   1  SavegameStore::Save, with its settings re-read under the lock, against RawSave (DurableWork.h),
+//      which reads the settings' file too
 //   2  `kelmora-cli save N` against kelmora_bench_durable_save, process start to exit
 //   4  a template choice in a folder of 100,000 files against a listing of it and a durable copy;
 //      kelmora-cli's peak memory for that choice against the same choice in a folder of 10 files
@@ -27,6 +28,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QRandomGenerator>
 #include <QSet>
 #include <QTemporaryDir>
@@ -195,7 +197,10 @@ bench::RawSavePaths RawCopyOf(const Player& player, const QString& rawFolder)
     MakeFolderOrDie(rawFolder + QStringLiteral("/backups"));
     QFile::copy(player.store.DataFilePath(), rawFolder + QStringLiteral("/kelmora.dat"));
     QFile::copy(player.savedata + QStringLiteral("Alex.sav"), rawFolder + QStringLiteral("/RawFactMS.sav"));
-    return {QFile::encodeName(rawFolder + QStringLiteral("/kelmora.dat")).toStdString(),
+    const QSettings settings(QSettings::defaultFormat(), QSettings::UserScope, QStringLiteral("KelmoraBench"),
+                             QFileInfo(player.folder).fileName());
+    return {QFile::encodeName(settings.fileName()).toStdString(),
+            QFile::encodeName(rawFolder + QStringLiteral("/kelmora.dat")).toStdString(),
             QFile::encodeName(rawFolder).toStdString(),
             QFile::encodeName(rawFolder + QStringLiteral("/RawFactMS.sav")).toStdString(),
             QFile::encodeName(rawFolder + QStringLiteral("/backups")).toStdString(), "backup-"};
@@ -361,6 +366,7 @@ struct CliPlayer
     }
 
     QString dataFile() const { return folder + QStringLiteral("/cli/kelmora.dat"); }
+    QString settingsFile() const { return folder + QStringLiteral("/config/Quorrick/Kelmora.conf"); }
     QString backupFolder() const { return folder + QStringLiteral("/data/Quorrick/Kelmora/Backups"); }
 
     QString folder;
@@ -381,7 +387,8 @@ double CliSaveGoal(const QString& root, const QByteArray& savegame)
     MakeFolderOrDie(root + QStringLiteral("/cli-save/raw-backups"));
     const QByteArray baseline = QFile::encodeName(QCoreApplication::applicationDirPath() +
                                                   QStringLiteral("/kelmora_bench_durable_save"));
-    const std::vector<QByteArray> raw = {baseline, QFile::encodeName(cli.dataFile()), QFile::encodeName(rawSavegame),
+    const std::vector<QByteArray> raw = {baseline, QFile::encodeName(cli.settingsFile()),
+                                         QFile::encodeName(cli.dataFile()), QFile::encodeName(rawSavegame),
                                          QFile::encodeName(root + QStringLiteral("/cli-save/raw-backups"))};
     constexpr int rounds = 150;
     const ProcessMedians m = InterleavedProcesses(

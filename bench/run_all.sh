@@ -26,7 +26,7 @@ for place in tmpfs disk; do
     { nice "$bin/kelmora_bench" "$folder"
       QT_QPA_PLATFORM=offscreen nice "$bin/kelmora_restore_bench" "$folder"
       TMPDIR=$folder nice "$here/startup_bench.sh" || true
-    } | tee /dev/stderr | sed -n "s/^Goal /$place|Goal /p" >>"$results"
+    } | tee -a /dev/stderr | sed -n "s/^Goal /$place|Goal /p" >>"$results"
 done 2>&1
 
 echo
