@@ -20,6 +20,24 @@ double RelativeLuminance(const QColor& colour)
 
 } // namespace
 
+QMap<int, QString> RenderedSizes(const QString& name)
+{
+    // The names are matched here rather than by a name filter of QDir, which compiles a regular
+    // expression: at start-up that alone would cost the window half a megabyte of memory.
+    QMap<int, QString> sizes;
+    const QDir icons(QStringLiteral(":/icons"));
+    const QString prefix = name + u'-', suffix = QStringLiteral(".png");
+    for (const QString& file : icons.entryList(QDir::Files)) {
+        if (!file.startsWith(prefix) || !file.endsWith(suffix))
+            continue;
+        bool isNumber = false;
+        const int pixels = QStringView(file).sliced(prefix.size()).chopped(suffix.size()).toInt(&isNumber);
+        if (isNumber && pixels > 0)
+            sizes.insert(pixels, icons.filePath(file));
+    }
+    return sizes;
+}
+
 QIcon ProgramIcon()
 {
     // The renderings rather than the drawing, everywhere: the window icon is wanted at start, at
@@ -27,13 +45,9 @@ QIcon ProgramIcon()
     // Qt reads each file as it is added, so the icon is made once for every window.
     static const QIcon icon = [] {
         QIcon renderings;
-        const QDir icons(QStringLiteral(":/icons"));
-        for (const QString& file : icons.entryList({QStringLiteral("kelmora-*.png")}, QDir::Files)) {
-            bool isNumber = false;
-            const int pixels = file.mid(8).chopped(4).toInt(&isNumber);
-            if (isNumber && pixels > 0)
-                renderings.addFile(icons.filePath(file), QSize(pixels, pixels));
-        }
+        const QMap<int, QString> sizes = RenderedSizes(QStringLiteral("kelmora"));
+        for (auto size = sizes.cbegin(); size != sizes.cend(); ++size)
+            renderings.addFile(size.value(), QSize(size.key(), size.key()));
         return renderings;
     }();
     return icon;
