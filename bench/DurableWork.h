@@ -81,7 +81,7 @@ inline void RawReplace(const std::string& folder, const std::string& path, const
 
 struct RawSavePaths
 {
-    std::string settings; // the stored settings' file, read again as a save does
+    std::string settings; // the stored settings' file, read again as a save does; none when empty
     std::string dataFile; // the template's 170 bytes
     std::string folder; // the savegame's folder
     std::string savegame;
@@ -89,13 +89,14 @@ struct RawSavePaths
     std::string backupPrefix; // the backups' names start with it; a number follows
 };
 
-// A save: read the stored settings, the program data file and the savegame; keep the savegame's bytes as a new backup,
+// A save: read the stored settings (unless the caller has just read them), the program data file and the savegame; keep the savegame's bytes as a new backup,
 // flushed with its folder; put the new version in place, flushed, renamed, the folder flushed.
 inline void RawSave(const RawSavePaths& paths, int index, size_t maximumSize)
 {
     static RawBuffer settings(64 * 1024), records(sizeof(MissionStatusTable)), savegame(maximumSize);
     static unsigned long long backups = 0;
-    RawRead(paths.settings.c_str(), settings);
+    if (!paths.settings.empty())
+        RawRead(paths.settings.c_str(), settings);
     RawRead(paths.dataFile.c_str(), records);
     if (records.size != sizeof(MissionStatusTable))
         RawFailure("data file size");

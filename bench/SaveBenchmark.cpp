@@ -7,7 +7,8 @@
 // The files go to a temporary folder inside `folder` (default the system's). The goals:
 //   1  SavegameStore::Save, with its settings re-read under the lock, against RawSave (DurableWork.h),
 //      which reads the settings' file too
-//   2  `kelmora-cli save N` against kelmora_bench_durable_save, process start to exit
+//   2  `kelmora-cli save N` against kelmora_bench_durable_save, process start to exit: both find the
+//      savegame through the stored settings
 //   4  a template choice in a folder of 100,000 files against a listing of it and a durable copy;
 //      kelmora-cli's peak memory for that choice against the same choice in a folder of 10 files
 //   5  a save with 1,000 other originals in the Backups folder against the same save with one
@@ -366,7 +367,6 @@ struct CliPlayer
     }
 
     QString dataFile() const { return folder + QStringLiteral("/cli/kelmora.dat"); }
-    QString settingsFile() const { return folder + QStringLiteral("/config/Quorrick/Kelmora.conf"); }
     QString backupFolder() const { return folder + QStringLiteral("/data/Quorrick/Kelmora/Backups"); }
 
     QString folder;
@@ -381,14 +381,12 @@ double CliSaveGoal(const QString& root, const QByteArray& savegame)
     CliPlayer cli(root, QStringLiteral("cli-save"), root + QStringLiteral("/cli-save/savedata/"));
     WriteFileOrDie(cli.savedata + QStringLiteral("Alex.sav"), savegame);
     cli.Choose(QStringLiteral("Alex.sav"));
-    // The baseline's own savegame and backups, beside the same kelmora.dat.
-    const QString rawSavegame = cli.savedata + QStringLiteral("RawFactMS.sav");
-    WriteFileOrDie(rawSavegame, savegame);
+    // The baseline changes the same savegame, found through the same settings, and keeps its own
+    // backups beside the same kelmora.dat.
     MakeFolderOrDie(root + QStringLiteral("/cli-save/raw-backups"));
     const QByteArray baseline = QFile::encodeName(QCoreApplication::applicationDirPath() +
                                                   QStringLiteral("/kelmora_bench_durable_save"));
-    const std::vector<QByteArray> raw = {baseline, QFile::encodeName(cli.settingsFile()),
-                                         QFile::encodeName(cli.dataFile()), QFile::encodeName(rawSavegame),
+    const std::vector<QByteArray> raw = {baseline, QFile::encodeName(cli.dataFile()),
                                          QFile::encodeName(root + QStringLiteral("/cli-save/raw-backups"))};
     constexpr int rounds = 150;
     const ProcessMedians m = InterleavedProcesses(
