@@ -1,12 +1,27 @@
-// Times the file work behind a save against a raw baseline that does the same durable work with the
-// fewest system calls, the two taking turns so that the machine's noise hits both alike; then times
-// kelmora-cli's whole `save` against its own `--version`, process start to exit. Run it by hand on a
-// quiet machine; it is deliberately not a test.
+// The store's goals, each against a baseline that does the stated work and no more, the two taking
+// turns so that the machine's noise falls on both alike; the ratio of the medians is printed with
+// its goal. Run it by hand on a quiet machine, once on tmpfs and once on a disk; it is not a test.
 //
-//     kelmora_bench [folder]    (the files go to a temporary folder inside `folder`, default the system's)
+//     kelmora_bench [--goals 1,2,4,5,6,7] [folder]
+//
+// The files go to a temporary folder inside `folder` (default the system's). The goals:
+//   1  SavegameStore::Save, with its settings re-read under the lock, against RawSave (DurableWork.h),
+//      which reads the settings' file too
+//   2  `kelmora-cli save N` against kelmora_bench_durable_save, process start to exit: both find the
+//      savegame through the stored settings
+//   4  a template choice in a folder of 100,000 files against a listing of it and a durable copy;
+//      kelmora-cli's peak memory for that choice against the same choice in a folder of 10 files
+//   5  a save with 1,000 other originals in the Backups folder against the same save with one
+//   6  `kelmora-cli backups` with 5,000 backups against `ls -lR` of the Backups folder
+//   7  kelmora-cli's peak memory for a save of a 64 MiB savegame against the savegame's size plus its
+//      peak memory for a 64 KiB one
+// Goal 3 (start-up) is bench/startup_bench.sh, and the restore dialog's is kelmora_restore_bench.
+// Every line with a ratio starts with "Goal N |", for bench/run_all.sh to gather.
 
+#include "DurableWork.h"
 #include "mission/MissionDataFile.h"
 #include "mission/MissionSelection.h"
+#include "store/BackupFolder.h"
 #include "store/SavegameStore.h"
 #include "support/Fakes.h"
 
@@ -14,42 +29,30 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QRandomGenerator>
+#include <QSet>
 #include <QTemporaryDir>
 
 #include <algorithm>
-#include <array>
-#include <cerrno>
 #include <cmath>
 #include <cstdio>
-#include <cstring>
-#include <optional>
+#include <functional>
 #include <vector>
 
-#ifdef Q_OS_UNIX
-#include <fcntl.h>
 #include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <time.h>
-#include <unistd.h>
 
 extern char** environ;
-#endif
 
 using namespace kelmora;
 
 namespace {
 
-// The baseline and the process timings are POSIX calls, and the rest serves only them: elsewhere
-// the benchmark says so and does nothing.
-#ifdef Q_OS_UNIX
-constexpr int WarmUpIterations = 200;
-constexpr int TimedIterations = 2000;
 constexpr qsizetype SavegameSize = 64 * 1024;
-constexpr double SaveGoalRatio = 1.5;
-constexpr int ProcessRuns = 150; // of each command, after a few warm-up runs
-constexpr double ProcessGoalRatio = 1.10;
+constexpr qsizetype LargeSavegameSize = 64 * 1024 * 1024;
 
 // Timing an operation that failed would time its error path, so any problem ends the run.
 void DieOn(const Problems& problems)
@@ -60,103 +63,6 @@ void DieOn(const Problems& problems)
     }
 }
 
-struct Figures
-{
-    double medianUs = 0;
-    double p95Us = 0;
-};
-
-Figures Summary(std::vector<qint64> samples)
-{
-    std::sort(samples.begin(), samples.end());
-    const auto percentile = [&](double fraction) {
-        return samples[static_cast<size_t>(std::ceil(fraction * samples.size())) - 1] / 1000.0;
-    };
-    return {percentile(0.50), percentile(0.95)};
-}
-
-struct Pair
-{
-    Figures core;
-    Figures baseline;
-};
-
-// The core and the baseline take turns, each going first every other iteration, so that a burst of
-// noise on the machine falls on both alike. Each gets the iteration number, so that a save can vary
-// the mission it selects.
-template<typename CoreOperation, typename BaselineOperation>
-Pair MeasureInterleaved(CoreOperation core, BaselineOperation baseline)
-{
-    for (int i = 0; i < WarmUpIterations; ++i) {
-        core(i);
-        baseline(i);
-    }
-    std::vector<qint64> coreSamples(TimedIterations);
-    std::vector<qint64> baselineSamples(TimedIterations);
-    QElapsedTimer timer;
-    const auto time = [&](auto& operation, int i) {
-        timer.start();
-        operation(i);
-        return timer.nsecsElapsed();
-    };
-    for (int i = 0; i < TimedIterations; ++i) {
-        if (i % 2 == 0) {
-            coreSamples[i] = time(core, i);
-            baselineSamples[i] = time(baseline, i);
-        } else {
-            baselineSamples[i] = time(baseline, i);
-            coreSamples[i] = time(core, i);
-        }
-    }
-    return {Summary(coreSamples), Summary(baselineSamples)};
-}
-
-// The baseline skips what the core adds around the bytes (the folder scan, size checks, seeks,
-// error texts) and converts its paths once, beforehand.
-struct RawPaths
-{
-    QByteArray dataFile;
-    QByteArray factoryFile;
-    QByteArray newFactoryFile;
-};
-
-[[noreturn]] void RawFailure(const char* what)
-{
-    qFatal("Baseline %s failed: %s", what, std::strerror(errno));
-}
-
-// The same durable work as the core's save with the fewest system calls: read the program data file
-// and the factory driver file whole, write the new version beside it in one write, flush it to disk,
-// rename it into place. Only its folder scan, checks, lock and error texts are missing.
-void RawSave(const RawPaths& paths, int index)
-{
-    MissionStatusTable table;
-    int fd = ::open(paths.dataFile.constData(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0 || ::read(fd, table.data(), sizeof table) != qint64(sizeof table))
-        RawFailure("data file read");
-    ::close(fd);
-    ApplyMissionSelection(table, index);
-
-    // One byte more than the file holds: a read that fills less has met the end.
-    static std::vector<char> savegame(SavegameSize + 1);
-    fd = ::open(paths.factoryFile.constData(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0 || ::read(fd, savegame.data(), savegame.size()) != SavegameSize)
-        RawFailure("factory file read");
-    ::close(fd);
-    for (int mission = 0; mission < MISSION_COUNT; ++mission)
-        std::memcpy(savegame.data() + MissionByteOffset(mission, 0), table[mission].data(), MissionRecordSize);
-
-    fd = ::open(paths.newFactoryFile.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0 || ::write(fd, savegame.data(), SavegameSize) != SavegameSize)
-        RawFailure("new factory file write");
-    if (::fsync(fd) != 0)
-        RawFailure("new factory file fsync");
-    if (::close(fd) != 0)
-        RawFailure("new factory file close");
-    if (::rename(paths.newFactoryFile.constData(), paths.factoryFile.constData()) != 0)
-        RawFailure("rename");
-}
-
 double Median(std::vector<double> values)
 {
     std::sort(values.begin(), values.end());
@@ -164,29 +70,52 @@ double Median(std::vector<double> values)
     return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
 }
 
-// Milliseconds from starting `arguments` to its exit, its output thrown away.
-double RunProcess(const std::vector<QByteArray>& arguments)
+// One goal's line: what, against what, the ratio and its limit.
+void Report(int goal, const char* what, const char* baseline, double ratio, double limit)
 {
-    std::vector<char*> argv;
-    for (const QByteArray& argument : arguments)
-        argv.push_back(const_cast<char*>(argument.constData()));
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-    timespec start{}, end{};
-    clock_gettime(CLOCK_MONOTONIC, &start);
-    pid_t pid = 0;
-    if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) != 0)
-        RawFailure("process start");
-    int status = 0;
-    if (::waitpid(pid, &status, 0) != pid)
-        RawFailure("process wait");
-    clock_gettime(CLOCK_MONOTONIC, &end);
-    posix_spawn_file_actions_destroy(&actions);
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
-        qFatal("%s %s ended with status %d", argv[0], argv[1], status);
-    return (end.tv_sec - start.tv_sec) * 1e3 + (end.tv_nsec - start.tv_nsec) / 1e6;
+    std::printf("Goal %d | %s | %s | %.3f | %.2f | %s\n", goal, what, baseline, ratio, limit,
+                ratio <= limit ? "met" : "MISSED");
+    std::fflush(stdout);
+}
+
+struct Medians
+{
+    double a = 0;
+    double b = 0;
+};
+
+// `a` and `b` take turns, each going first every other round, after `warmUp` rounds of both;
+// medians in microseconds. Each gets the round's number, so that a save can vary its mission.
+Medians Interleaved(int warmUp, int rounds, const std::function<void(int)>& a, const std::function<void(int)>& b)
+{
+    for (int i = 0; i < warmUp; ++i) {
+        a(i);
+        b(i);
+    }
+    std::vector<double> as, bs;
+    QElapsedTimer timer;
+    const auto time = [&](const std::function<void(int)>& operation, int i) {
+        timer.start();
+        operation(i);
+        return timer.nsecsElapsed() / 1000.0;
+    };
+    for (int i = 0; i < rounds; ++i) {
+        if (i % 2 == 0) {
+            as.push_back(time(a, warmUp + i));
+            bs.push_back(time(b, warmUp + i));
+        } else {
+            bs.push_back(time(b, warmUp + i));
+            as.push_back(time(a, warmUp + i));
+        }
+    }
+    return {Median(as), Median(bs)};
+}
+
+QByteArray RandomSavegame(qsizetype size, quint32 seed)
+{
+    QByteArray savegame(size, Qt::Uninitialized);
+    QRandomGenerator(seed).fillRange(reinterpret_cast<quint32*>(savegame.data()), size / 4);
+    return savegame;
 }
 
 void WriteFileOrDie(const QString& path, const QByteArray& bytes)
@@ -196,68 +125,344 @@ void WriteFileOrDie(const QString& path, const QByteArray& bytes)
         qFatal("Could not write %s: %s", qPrintable(path), qPrintable(file.errorString()));
 }
 
-// Figures for saves that wrote the wrong bytes would be worthless: check what the last one left.
-void CheckLastSave(const QString& templatePath, const QString& factoryPath)
+void MakeFolderOrDie(const QString& path)
 {
-    QFile templateFile(templatePath), factoryFile(factoryPath);
-    if (!templateFile.open(QIODevice::ReadOnly) || !factoryFile.open(QIODevice::ReadOnly))
-        qFatal("Could not read the files the saves wrote");
-    MissionStatusTable expected = MissionBlockIn(templateFile.readAll());
-    ApplyMissionSelection(expected, (TimedIterations - 1) % MISSION_COUNT);
-    if (MissionBlockIn(factoryFile.readAll()) != expected)
-        qFatal("The factory driver file does not hold the expected mission block");
+    if (!QDir().mkpath(path))
+        qFatal("Could not make the folder %s", qPrintable(path));
 }
 
-struct Row
+// A folder holding `count` other files besides whatever the caller puts there.
+void FillFolder(const QString& folder, int count)
 {
-    const char* operation;
-    Pair figures;
+    MakeFolderOrDie(folder);
+    for (int i = 0; i < count; ++i) {
+        const QByteArray name = QFile::encodeName(folder + QStringLiteral("/other-%1.bin").arg(i, 6, 10, QChar(u'0')));
+        const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
+        if (fd < 0)
+            bench::RawFailure("filling the folder");
+        ::close(fd);
+    }
+}
+
+// A player of the in-process store: a savegame folder, a program folder, a user folder and settings
+// of its own (each under its own application name, as the settings go to one folder per process).
+struct Player
+{
+    Player(const QString& root, const QString& name, const QByteArray& savegame)
+        : folder(root + u'/' + name)
+        , savedata(folder + QStringLiteral("/savedata/"))
+        , store({QDir::toNativeSeparators(folder + QStringLiteral("/program")),
+                 QDir::toNativeSeparators(folder + QStringLiteral("/user")),
+                 {QSettings::UserScope, QStringLiteral("KelmoraBench"), name}})
+    {
+        MakeFolderOrDie(savedata);
+        MakeFolderOrDie(folder + QStringLiteral("/program"));
+        WriteFileOrDie(savedata + QStringLiteral("Alex.sav"), savegame);
+    }
+
+    void Choose()
+    {
+        DieOn(store.ChooseTemplate(state, {QDir::toNativeSeparators(savedata + QStringLiteral("Alex.sav")),
+                                           QStringLiteral("Alex.sav")})
+                  .problems);
+    }
+
+    void Save(int index, const Clock& clock)
+    {
+        DieOn(store.Save(state, true, index % MISSION_COUNT, clock).problems);
+    }
+
+    QString factoryPath() const { return savedata + state.FactoryDriverFile; }
+
+    QString folder;
+    QString savedata;
+    SavegameStore store;
+    RunState state;
 };
 
-// kelmora-cli's `save` against its own `--version`, both from process start to exit, taking turns.
-// Its own copy in `root`, with settings and data there, so that nothing lands beside the build.
-// `durableUs` is the raw baseline's save: no whole `save` can take less above `--version`.
-void MeasureCommandLine(const QTemporaryDir& root, const QByteArray& savegame, double durableUs)
+// Figures for saves that wrote the wrong bytes would be worthless: check what the last one left.
+void CheckSaved(const QString& templatePath, const QString& savedPath, int index)
 {
-    const QString cli = root.filePath(QStringLiteral("cli/kelmora-cli"));
-    const QString players = root.filePath(QStringLiteral("players"));
-    if (!QDir().mkpath(root.filePath(QStringLiteral("cli"))) || !QDir().mkpath(players) ||
-        !QFile::copy(QCoreApplication::applicationDirPath() + QStringLiteral("/kelmora-cli"), cli))
-        qFatal("Could not copy kelmora-cli beside the benchmark's files");
-    WriteFileOrDie(players + QStringLiteral("/Alex.sav"), savegame);
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(root.filePath(QStringLiteral("config"))));
-    qputenv("XDG_DATA_HOME", QFile::encodeName(root.filePath(QStringLiteral("data"))));
-    qputenv("HOME", QFile::encodeName(root.filePath(QStringLiteral("home"))));
+    QFile templateFile(templatePath), savedFile(savedPath);
+    if (!templateFile.open(QIODevice::ReadOnly) || !savedFile.open(QIODevice::ReadOnly))
+        qFatal("Could not read the files the saves wrote");
+    MissionStatusTable expected = MissionBlockIn(templateFile.readAll());
+    ApplyMissionSelection(expected, index % MISSION_COUNT);
+    if (MissionBlockIn(savedFile.readAll()) != expected)
+        qFatal("%s does not hold the expected mission block", qPrintable(savedPath));
+}
 
-    const QByteArray program = QFile::encodeName(cli);
-    RunProcess({program, "template", QFile::encodeName(players + QStringLiteral("/Alex.sav"))});
-    const auto save = [&](int i) { return RunProcess({program, "save", QByteArray::number(i % MISSION_COUNT + 1)}); };
-    const auto version = [&] { return RunProcess({program, "--version"}); };
-    for (int i = 0; i < 5; ++i) {
-        save(i);
-        version();
+// The raw baseline's own copy of a player's files, so that both change a file in turns.
+bench::RawSavePaths RawCopyOf(const Player& player, const QString& rawFolder)
+{
+    MakeFolderOrDie(rawFolder + QStringLiteral("/backups"));
+    QFile::copy(player.store.DataFilePath(), rawFolder + QStringLiteral("/kelmora.dat"));
+    QFile::copy(player.savedata + QStringLiteral("Alex.sav"), rawFolder + QStringLiteral("/RawFactMS.sav"));
+    const QSettings settings(QSettings::defaultFormat(), QSettings::UserScope, QStringLiteral("KelmoraBench"),
+                             QFileInfo(player.folder).fileName());
+    return {QFile::encodeName(settings.fileName()).toStdString(),
+            QFile::encodeName(rawFolder + QStringLiteral("/kelmora.dat")).toStdString(),
+            QFile::encodeName(rawFolder).toStdString(),
+            QFile::encodeName(rawFolder + QStringLiteral("/RawFactMS.sav")).toStdString(),
+            QFile::encodeName(rawFolder + QStringLiteral("/backups")).toStdString(), "backup-"};
+}
+
+void SaveGoal(const QString& root, const QByteArray& savegame, const Clock& clock)
+{
+    Player player(root, QStringLiteral("save"), savegame);
+    player.Choose();
+    const bench::RawSavePaths raw = RawCopyOf(player, root + QStringLiteral("/save-raw"));
+    constexpr int rounds = 2000;
+    const Medians m = Interleaved(
+        200, rounds, [&](int i) { player.Save(i, clock); },
+        [&](int i) { bench::RawSave(raw, i % MISSION_COUNT, size_t(MaximumSavegameSize)); });
+    CheckSaved(player.savedata + QStringLiteral("Alex.sav"), player.factoryPath(), 200 + rounds - 1);
+    CheckSaved(player.savedata + QStringLiteral("Alex.sav"), QFile::decodeName(raw.savegame.c_str()),
+               200 + rounds - 1);
+    std::printf("  save: %.1f us, raw durable save with its backup: %.1f us (medians of %d)\n", m.a, m.b, rounds);
+    Report(1, "save in-process, settings re-read", "raw C durable save with backup", m.a / m.b, 1.5);
+}
+
+void OriginalsGoal(const QString& root, const QByteArray& savegame, const Clock& clock)
+{
+    Player one(root, QStringLiteral("originals-1"), savegame);
+    Player many(root, QStringLiteral("originals-1000"), savegame);
+    one.Choose();
+    many.Choose();
+    // Other factory driver files, each with a backup of its own, as other folders' saves leave them.
+    BackupFolder backups(many.store.BackupFolderPath());
+    const QByteArray small = savegame.left(MinimumSavegameSize);
+    for (int i = 0; i < 1000; ++i) {
+        const QString original = QStringLiteral("/home/player/Save %1/BFactMS.sav").arg(i);
+        if (const QString error = backups.Keep(original, small, {}, {}); !error.isEmpty())
+            qFatal("Could not keep a backup: %s", qPrintable(error));
     }
-    std::vector<double> saves, versions;
-    for (int i = 0; i < ProcessRuns; ++i) {
+    constexpr int rounds = 600;
+    const Medians m = Interleaved(
+        60, rounds, [&](int i) { many.Save(i, clock); }, [&](int i) { one.Save(i, clock); });
+    std::printf("  save with 1,000 other originals: %.1f us, with none: %.1f us (medians of %d)\n", m.a, m.b, rounds);
+    Report(5, "save, 1,000 other originals in Backups", "same save, 1 original", m.a / m.b, 1.10);
+}
+
+void ChoiceTimeGoal(const QString& root, const QByteArray& savegame)
+{
+    Player player(root, QStringLiteral("choice"), savegame);
+    FillFolder(player.savedata, 100000);
+    player.Choose();
+    const std::string folder = QFile::encodeName(player.savedata).toStdString();
+    const std::string templatePath = folder + "Alex.sav", copyPath = folder + "raw-copy.sav";
+    size_t listed = 0;
+    constexpr int rounds = 21;
+    const Medians m = Interleaved(
+        3, rounds, [&](int) { player.Choose(); },
+        [&](int) { listed = bench::RawListAndCopy(folder, templatePath, copyPath, size_t(MaximumSavegameSize)); });
+    std::printf("  template choice among %zu entries: %.1f ms, one listing and a durable copy: %.1f ms (medians of "
+                "%d)\n",
+                listed, m.a / 1000, m.b / 1000, rounds);
+    Report(4, "template choice, 100,000 files in the folder", "one listing + durable copy", m.a / m.b, 2.0);
+}
+
+// What a whole process took and used.
+struct ProcessFigures
+{
+    double ms = 0;
+    double peakKiB = 0;
+};
+
+// Runs `arguments` with `environment`, its output thrown away; milliseconds from start to exit and its
+// peak memory (the largest resident set it had).
+ProcessFigures RunProcess(const std::vector<QByteArray>& arguments, const std::vector<QByteArray>& environment)
+{
+    std::vector<char*> argv, envp;
+    for (const QByteArray& argument : arguments)
+        argv.push_back(const_cast<char*>(argument.constData()));
+    argv.push_back(nullptr);
+    for (const QByteArray& variable : environment)
+        envp.push_back(const_cast<char*>(variable.constData()));
+    envp.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    timespec start{}, end{};
+    clock_gettime(CLOCK_MONOTONIC, &start);
+    pid_t pid = 0;
+    if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), envp.data()) != 0)
+        bench::RawFailure("process start");
+    int status = 0;
+    rusage usage{};
+    if (::wait4(pid, &status, 0, &usage) != pid)
+        bench::RawFailure("process wait");
+    clock_gettime(CLOCK_MONOTONIC, &end);
+    posix_spawn_file_actions_destroy(&actions);
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        qFatal("%s %s ended with status %d", argv[0], argv[1], status);
+    return {(end.tv_sec - start.tv_sec) * 1e3 + (end.tv_nsec - start.tv_nsec) / 1e6, double(usage.ru_maxrss)};
+}
+
+struct ProcessMedians
+{
+    ProcessFigures a;
+    ProcessFigures b;
+};
+
+ProcessMedians InterleavedProcesses(int warmUp, int rounds, const std::function<ProcessFigures(int)>& a,
+                                    const std::function<ProcessFigures(int)>& b)
+{
+    for (int i = 0; i < warmUp; ++i) {
+        a(i);
+        b(i);
+    }
+    std::vector<double> aMs, bMs, aKiB, bKiB;
+    const auto take = [](const ProcessFigures& figures, std::vector<double>& ms, std::vector<double>& kib) {
+        ms.push_back(figures.ms);
+        kib.push_back(figures.peakKiB);
+    };
+    for (int i = 0; i < rounds; ++i) {
         if (i % 2 == 0) {
-            saves.push_back(save(i));
-            versions.push_back(version());
+            take(a(warmUp + i), aMs, aKiB);
+            take(b(warmUp + i), bMs, bKiB);
         } else {
-            versions.push_back(version());
-            saves.push_back(save(i));
+            take(b(warmUp + i), bMs, bKiB);
+            take(a(warmUp + i), aMs, aKiB);
         }
     }
-    const double saveMs = Median(saves);
-    const double versionMs = Median(versions);
-    const double ratio = saveMs / versionMs;
-    std::printf("\nkelmora-cli, process start to exit, medians of %d runs each, taking turns:\n", ProcessRuns);
-    std::printf("  save NUMBER %.2f ms, --version %.2f ms\n", saveMs, versionMs);
-    std::printf("Goal: save within %.2fx of --version: %s (%.3fx)\n", ProcessGoalRatio,
-                ratio <= ProcessGoalRatio ? "met" : "MISSED", ratio);
-    // The goal leaves (ratio - 1) of --version for everything a save adds; the durable write alone
-    // (the raw baseline above) may need more than that on this disk.
-    std::printf("  save adds %.2f ms to --version; the goal leaves %.2f ms, the raw durable save alone takes %.2f ms\n",
-                saveMs - versionMs, (ProcessGoalRatio - 1) * versionMs, durableUs / 1000);
+    return {{Median(aMs), Median(aKiB)}, {Median(bMs), Median(bKiB)}};
+}
+
+// A player of kelmora-cli: its own copy of the program (so that kelmora.dat goes beside it, as for a
+// portable copy), and its own home, settings and data folders.
+struct CliPlayer
+{
+    CliPlayer(const QString& root, const QString& name, const QString& savedataFolder)
+        : folder(root + u'/' + name)
+        , program(QFile::encodeName(folder + QStringLiteral("/cli/kelmora-cli")))
+        , savedata(savedataFolder)
+    {
+        MakeFolderOrDie(folder + QStringLiteral("/cli"));
+        MakeFolderOrDie(savedata);
+        if (!QFile::copy(QCoreApplication::applicationDirPath() + QStringLiteral("/kelmora-cli"),
+                         QFile::decodeName(program)))
+            qFatal("Could not copy kelmora-cli beside the benchmark's files");
+        const QSet<QByteArray> own = {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "HOME"};
+        for (char** variable = environ; *variable; ++variable) {
+            const QByteArray text(*variable);
+            if (!own.contains(text.left(text.indexOf('='))))
+                environment.push_back(text);
+        }
+        environment.push_back("XDG_CONFIG_HOME=" + QFile::encodeName(folder + QStringLiteral("/config")));
+        environment.push_back("XDG_DATA_HOME=" + QFile::encodeName(folder + QStringLiteral("/data")));
+        environment.push_back("HOME=" + QFile::encodeName(folder + QStringLiteral("/home")));
+    }
+
+    ProcessFigures Run(const std::vector<QByteArray>& words) const
+    {
+        std::vector<QByteArray> arguments{program};
+        arguments.insert(arguments.end(), words.begin(), words.end());
+        return RunProcess(arguments, environment);
+    }
+
+    void Choose(const QString& templateName) const
+    {
+        Run({"template", QFile::encodeName(savedata + templateName)});
+    }
+
+    QString dataFile() const { return folder + QStringLiteral("/cli/kelmora.dat"); }
+    QString backupFolder() const { return folder + QStringLiteral("/data/Quorrick/Kelmora/Backups"); }
+
+    QString folder;
+    QByteArray program;
+    QString savedata;
+    std::vector<QByteArray> environment;
+};
+
+// kelmora-cli's save: returns its peak memory for a 64 KiB savegame, for goal 7.
+double CliSaveGoal(const QString& root, const QByteArray& savegame)
+{
+    CliPlayer cli(root, QStringLiteral("cli-save"), root + QStringLiteral("/cli-save/savedata/"));
+    WriteFileOrDie(cli.savedata + QStringLiteral("Alex.sav"), savegame);
+    cli.Choose(QStringLiteral("Alex.sav"));
+    // The baseline changes the same savegame, found through the same settings, and keeps its own
+    // backups beside the same kelmora.dat.
+    MakeFolderOrDie(root + QStringLiteral("/cli-save/raw-backups"));
+    const QByteArray baseline = QFile::encodeName(QCoreApplication::applicationDirPath() +
+                                                  QStringLiteral("/kelmora_bench_durable_save"));
+    const std::vector<QByteArray> raw = {baseline, QFile::encodeName(cli.dataFile()),
+                                         QFile::encodeName(root + QStringLiteral("/cli-save/raw-backups"))};
+    constexpr int rounds = 150;
+    const ProcessMedians m = InterleavedProcesses(
+        6, rounds, [&](int i) { return cli.Run({"save", QByteArray::number(i % MISSION_COUNT + 1)}); },
+        [&](int i) {
+            std::vector<QByteArray> arguments = raw;
+            // Another mission than kelmora-cli's of this round and the last: the file it finds then
+            // always needs the change, and kelmora-cli does the whole save every time.
+            arguments.push_back(QByteArray::number((i + MISSION_COUNT / 2) % MISSION_COUNT + 1));
+            return RunProcess(arguments, cli.environment);
+        });
+    std::printf("  kelmora-cli save: %.2f ms, %.0f KiB; QtCore durable save: %.2f ms, %.0f KiB (medians of %d)\n",
+                m.a.ms, m.a.peakKiB, m.b.ms, m.b.peakKiB, rounds);
+    Report(2, "kelmora-cli save N, process", "QtCore program, same durable work", m.a.ms / m.b.ms, 1.10);
+    return m.a.peakKiB;
+}
+
+void CliChoiceMemoryGoal(const QString& root, const QByteArray& savegame)
+{
+    CliPlayer few(root, QStringLiteral("cli-choice-10"), root + QStringLiteral("/cli-choice-10/savedata/"));
+    CliPlayer many(root, QStringLiteral("cli-choice-100000"), root + QStringLiteral("/cli-choice-100000/savedata/"));
+    FillFolder(few.savedata, 10);
+    FillFolder(many.savedata, 100000);
+    WriteFileOrDie(few.savedata + QStringLiteral("Alex.sav"), savegame);
+    WriteFileOrDie(many.savedata + QStringLiteral("Alex.sav"), savegame);
+    constexpr int rounds = 7;
+    const ProcessMedians m = InterleavedProcesses(
+        1, rounds, [&](int) { return many.Run({"template", QFile::encodeName(many.savedata + QStringLiteral("Alex.sav"))}); },
+        [&](int) { return few.Run({"template", QFile::encodeName(few.savedata + QStringLiteral("Alex.sav"))}); });
+    std::printf("  kelmora-cli template among 100,000 files: %.1f ms, %.0f KiB; among 10: %.1f ms, %.0f KiB (medians "
+                "of %d)\n",
+                m.a.ms, m.a.peakKiB, m.b.ms, m.b.peakKiB, rounds);
+    Report(4, "template choice peak memory, 100,000 files", "same choice, 10 files", m.a.peakKiB / m.b.peakKiB, 1.2);
+}
+
+void CliBackupsGoal(const QString& root, const QByteArray& savegame)
+{
+    CliPlayer cli(root, QStringLiteral("cli-backups"), root + QStringLiteral("/cli-backups/savedata/"));
+    WriteFileOrDie(cli.savedata + QStringLiteral("Alex.sav"), savegame);
+    cli.Choose(QStringLiteral("Alex.sav"));
+    // 100 factory driver files with 50 backups each, half of them copies of the current template.
+    BackupFolder backups(cli.backupFolder());
+    QByteArray content = savegame.left(MinimumSavegameSize);
+    const QString templatePath = cli.savedata + QStringLiteral("Alex.sav");
+    for (int i = 0; i < 5000; ++i) {
+        content[0] = char(i);
+        content[1] = char(i >> 8);
+        const QString original = QStringLiteral("/home/player/Save %1/AFactMS.sav").arg(i % 100);
+        const MissionChoice choice{MissionChoice::Kind::Set, {i % MISSION_COUNT}, {}};
+        if (const QString error = backups.Keep(original, content, i % 2 ? templatePath : QString(), choice);
+            !error.isEmpty())
+            qFatal("Could not keep a backup: %s", qPrintable(error));
+    }
+    // Every backup is in a folder of its own original's: the listing must go down into them.
+    const std::vector<QByteArray> ls = {"/bin/ls", "-lR", QFile::encodeName(cli.backupFolder())};
+    constexpr int rounds = 40;
+    const ProcessMedians m = InterleavedProcesses(
+        3, rounds, [&](int) { return cli.Run({"backups"}); }, [&](int) { return RunProcess(ls, cli.environment); });
+    std::printf("  kelmora-cli backups: %.2f ms, ls -lR: %.2f ms (medians of %d)\n", m.a.ms, m.b.ms, rounds);
+    Report(6, "kelmora-cli backups, 5,000 backups", "ls -lR of the Backups folder", m.a.ms / m.b.ms, 2.0);
+}
+
+void CliSaveMemoryGoal(const QString& root, double smallPeakKiB)
+{
+    CliPlayer cli(root, QStringLiteral("cli-large"), root + QStringLiteral("/cli-large/savedata/"));
+    WriteFileOrDie(cli.savedata + QStringLiteral("Alex.sav"), RandomSavegame(LargeSavegameSize, 7));
+    cli.Choose(QStringLiteral("Alex.sav"));
+    // Few runs: each keeps a 64 MiB backup.
+    std::vector<double> peaks;
+    for (int i = 0; i < 5; ++i)
+        peaks.push_back(cli.Run({"save", QByteArray::number(i % MISSION_COUNT + 1)}).peakKiB);
+    const double peak = Median(peaks);
+    const double allowed = LargeSavegameSize / 1024.0 + smallPeakKiB;
+    std::printf("  kelmora-cli save of 64 MiB: %.0f KiB at its peak; of 64 KiB: %.0f KiB\n", peak, smallPeakKiB);
+    Report(7, "save peak memory, 64 MiB savegame", "64 MiB + peak of a 64 KiB save", peak / allowed, 1.3);
+    QDir(cli.folder).removeRecursively();
 }
 
 } // namespace
@@ -265,78 +470,40 @@ void MeasureCommandLine(const QTemporaryDir& root, const QByteArray& savegame, d
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    const QStringList arguments = QCoreApplication::arguments();
-    const QTemporaryDir root = arguments.size() > 1
-                                   ? QTemporaryDir(QDir(arguments[1]).filePath(QStringLiteral("kelmora_bench-XXXXXX")))
-                                   : QTemporaryDir();
-    const QString savedataFolder = root.filePath(QStringLiteral("savedata"));
-    const QString programFolder = root.filePath(QStringLiteral("program"));
-    const QString userFolder = root.filePath(QStringLiteral("user"));
-    if (!root.isValid() || !QDir().mkpath(savedataFolder) || !QDir().mkpath(programFolder))
-        qFatal("Could not create the benchmark's folders: %s", qPrintable(root.errorString()));
-
-    QByteArray savegame(SavegameSize, Qt::Uninitialized);
-    QRandomGenerator(20240601).fillRange(reinterpret_cast<quint32*>(savegame.data()), SavegameSize / 4);
-    const QString templateName = QStringLiteral("template.sav");
-    const QString templatePath = QDir(savedataFolder).filePath(templateName);
-    // The baseline has a file of its own: saving the same mission into one file in turns would leave
-    // the second nothing to change, and the core skips a write that changes nothing.
-    const QString rawFactoryPath = QDir(savedataFolder).filePath(QStringLiteral("raw-factory.sav"));
-    WriteFileOrDie(templatePath, savegame);
-    WriteFileOrDie(rawFactoryPath, savegame);
-
-    test::FixedClock clock;
-    test::RedirectSettings(root.filePath(QStringLiteral("settings")));
-    const SavegameStore store({QDir::toNativeSeparators(programFolder), QDir::toNativeSeparators(userFolder)});
-    RunState state;
-    DieOn(store.ChooseTemplate(state, {QDir::toNativeSeparators(templatePath), templateName}).problems);
-    const QString factoryPath = QDir(savedataFolder).filePath(state.FactoryDriverFile);
-
-    const QString dataFilePath = store.DataFilePath();
-    const RawPaths paths{QFile::encodeName(dataFilePath), QFile::encodeName(rawFactoryPath),
-                         QFile::encodeName(rawFactoryPath + QStringLiteral(".new"))};
-    std::vector<Row> rows;
-    // Both save the same mission in turn, each into its own file.
-    rows.push_back(
-        {"save sequence",
-         MeasureInterleaved([&](int i) { DieOn(store.Save(state, true, i % MISSION_COUNT, clock).problems); },
-                            [&](int i) { RawSave(paths, i % MISSION_COUNT); })});
-    CheckLastSave(templatePath, factoryPath);
-    CheckLastSave(templatePath, rawFactoryPath);
-
-    std::printf("Kelmora file work: %d iterations after %d warm-up, core and baseline taking turns, "
-                "%lld-byte random savegame in %s\n\n",
-                TimedIterations, WarmUpIterations, static_cast<long long>(SavegameSize), qPrintable(root.path()));
-    std::printf("%-16s %10s %10s %14s %12s %7s\n", "operation", "median us", "p95 us", "baseline med", "baseline p95",
-                "ratio");
-    for (const Row& row : rows) {
-        std::printf("%-16s %10.1f %10.1f %14.1f %12.1f %7.2f\n", row.operation, row.figures.core.medianUs,
-                    row.figures.core.p95Us, row.figures.baseline.medianUs, row.figures.baseline.p95Us,
-                    row.figures.core.medianUs / row.figures.baseline.medianUs);
+    QStringList arguments = QCoreApplication::arguments().mid(1);
+    QSet<int> goals = {1, 2, 4, 5, 6, 7};
+    if (arguments.size() >= 2 && arguments.first() == QStringLiteral("--goals")) {
+        goals.clear();
+        for (const QString& goal : arguments.at(1).split(u','))
+            goals.insert(goal.toInt());
+        arguments = arguments.mid(2);
     }
-    const Pair& save = rows.back().figures;
-    const double ratio = save.core.medianUs / save.baseline.medianUs;
-    std::printf("\nGoal: save sequence within %.1fx of the baseline: %s (%.2fx)\n", SaveGoalRatio,
-                ratio <= SaveGoalRatio ? "met" : "MISSED", ratio);
+    const QTemporaryDir temporary = arguments.isEmpty() ? QTemporaryDir()
+                                                       : QTemporaryDir(QDir(arguments.first())
+                                                                           .filePath(QStringLiteral("kelmora_bench-XXXXXX")));
+    if (!temporary.isValid())
+        qFatal("Could not make the benchmark's folder: %s", qPrintable(temporary.errorString()));
+    const QString root = temporary.path();
+    test::RedirectSettings(root + QStringLiteral("/settings"));
+    const test::FixedClock clock;
+    const QByteArray savegame = RandomSavegame(SavegameSize, 20240601);
+    std::printf("Kelmora's store against its baselines, in %s; ratios of interleaved medians\n", qPrintable(root));
+    std::fflush(stdout);
 
-    MeasureCommandLine(root, savegame, save.baseline.medianUs);
-
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-#ifdef Q_OS_DARWIN
-    const long long peakKiB = usage.ru_maxrss / 1024; // bytes there, KiB elsewhere
-#else
-    const long long peakKiB = usage.ru_maxrss;
-#endif
-    std::printf("\nPeak memory of the benchmark (ru_maxrss): %lld KiB\n", peakKiB);
+    if (goals.contains(1))
+        SaveGoal(root, savegame, clock);
+    if (goals.contains(5))
+        OriginalsGoal(root, savegame, clock);
+    if (goals.contains(4)) {
+        ChoiceTimeGoal(root, savegame);
+        CliChoiceMemoryGoal(root, savegame);
+    }
+    double smallSavePeak = 0;
+    if (goals.contains(2) || goals.contains(7))
+        smallSavePeak = CliSaveGoal(root, savegame);
+    if (goals.contains(6))
+        CliBackupsGoal(root, savegame);
+    if (goals.contains(7))
+        CliSaveMemoryGoal(root, smallSavePeak);
     return 0;
 }
-#else
-} // namespace
-
-int main()
-{
-    std::printf("The benchmark's baseline and process timings use POSIX calls; there are none here.\n");
-    return 0;
-}
-#endif

@@ -251,7 +251,7 @@ int CommandLine::RunCommand(const QStringList& arguments)
         words.removeAt(words.indexOf(DryRunOption));
     if (words.isEmpty())
         return UsageError(tr("no command given"));
-    if (const std::optional<int> status = RunLauncherCommand(words, parser.helpText()))
+    if (const std::optional<int> status = RunLauncherCommand(words, parser))
         return *status;
     const QString& command = words.first();
     const QMap<QString, QString> argumentOf = {{QStringLiteral("template"), QStringLiteral("PATH")},
@@ -499,13 +499,13 @@ QJsonValue JsonMission(const std::optional<int>& index)
 
 } // namespace
 
-std::optional<int> CommandLine::RunLauncherCommand(const QStringList& words, const QString& helpText)
+std::optional<int> CommandLine::RunLauncherCommand(const QStringList& words, const QCommandLineParser& parser)
 {
     const QString& command = words.first();
     if (command == QStringLiteral("help")) {
         if (words.size() > 2)
             return UsageError(tr("unexpected argument '%1'").arg(words.at(2)));
-        return Help(words.size() == 2 ? words.at(1) : QString(), helpText);
+        return Help(words.size() == 2 ? words.at(1) : QString(), parser.helpText());
     }
     if (command == QStringLiteral("find")) {
         if (words.size() > 2 || (words.size() == 2 && words.at(1) != JsonOption))

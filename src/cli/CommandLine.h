@@ -7,6 +7,7 @@
 #include "store/SavegameStore.h"
 #include "settings/SavegameFolders.h"
 
+#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QString>
@@ -62,7 +63,8 @@ public:
 
 private:
     // help, find and the --json forms; nothing for the other commands.
-    std::optional<int> RunLauncherCommand(const QStringList& words, const QString& helpText);
+    // The help text is asked of `parser` only for help: making it costs every other command time.
+    std::optional<int> RunLauncherCommand(const QStringList& words, const QCommandLineParser& parser);
     int RunCommand(const QStringList& arguments);
     int UsageError(const QString& problem);
     // Each problem as "Title: text", one a line on the error stream.

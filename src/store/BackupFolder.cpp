@@ -11,6 +11,7 @@
 #include <QtEndian>
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 
 namespace kelmora {
@@ -49,9 +50,24 @@ bool IsBackupId(QStringView id)
            id[15] == u'-' && IsDigits(id.mid(16, 3)) && id[19] == u'-' && IsLowerHex(id.mid(20, 8), 8);
 }
 
+// The value of decimal or hexadecimal digits that IsDigits or IsLowerHex accepted.
+quint64 NumberOf(QStringView digits, int base = 10)
+{
+    quint64 value = 0;
+    for (const QChar c : digits)
+        value = value * base + (c.unicode() <= u'9' ? c.unicode() - u'0' : c.unicode() - u'a' + 10);
+    return value;
+}
+
+// A number as Kelmora writes it: no leading zero, so that a name is read back only as it was made.
+bool IsNumber(QStringView text, qsizetype maxDigits)
+{
+    return IsDigits(text, maxDigits) && (text.size() == 1 || text[0] != u'0');
+}
+
 QDateTime TimeOfId(QStringView id)
 {
-    const auto number = [&](qsizetype from, qsizetype length) { return id.mid(from, length).toInt(); };
+    const auto number = [&](qsizetype from, qsizetype length) { return int(NumberOf(id.mid(from, length))); };
     return QDateTime(QDate(number(0, 4), number(4, 2), number(6, 2)),
                      QTime(number(9, 2), number(11, 2), number(13, 2), number(16, 3)), Qt::UTC);
 }
@@ -75,24 +91,34 @@ std::optional<MissionChoice> ChoiceOf(QStringView code)
         return MissionChoice{MissionChoice::Kind::AsTemplate, {}, {}};
     if (code == u"u")
         return MissionChoice{};
-    const int number = code.startsWith(u'm') && IsDigits(code.mid(1), 2) ? code.mid(1).toInt() : 0;
+    const int number = code.startsWith(u'm') && IsNumber(code.mid(1), 2) ? int(NumberOf(code.mid(1))) : 0;
     if (number < 1 || number > MISSION_COUNT)
         return std::nullopt;
     return MissionChoice{MissionChoice::Kind::Set, {number - 1}, {}};
 }
 
-// A backup as its name tells it; the template key stands in for the template's path.
+// A backup as its name tells it. Only what Keep needs is taken out of the name; the listing makes a
+// whole Backup (BackupOf) of each one it returns.
 struct Named
 {
-    Backup backup;
-    QString templateKey;
+    QString fileName;
+    qint64 sequence = 0;
+    qint64 size = 0;
+    quint64 digest = 0;
+    qsizetype choiceAt = 0; // where the choice code starts in the name; the template key ends before it
+    qsizetype choiceLength = 0;
+
+    QStringView templateKey() const { return QStringView(fileName).mid(choiceAt - 1 - TemplateKeyLength, TemplateKeyLength); }
+    QStringView choiceCode() const { return QStringView(fileName).mid(choiceAt, choiceLength); }
 };
 
 bool IsNewer(const Named& a, const Named& b)
 {
-    return a.backup.sequence > b.backup.sequence;
+    return a.sequence > b.sequence;
 }
 
+// A listing reads thousands of names: each is taken apart where it lies, without a string or a list
+// made for its parts.
 std::optional<Named> ParseName(const QString& fileName)
 {
     if (!fileName.endsWith(ContentSuffix))
@@ -100,23 +126,43 @@ std::optional<Named> ParseName(const QString& fileName)
     const QStringView stem = QStringView(fileName).chopped(ContentSuffix.size());
     if (stem.size() <= IdLength + 1 || !IsBackupId(stem.first(IdLength)) || stem[IdLength] != u'-')
         return std::nullopt;
-    const QList<QStringView> parts = stem.mid(IdLength + 1).split(u'-');
-    if (parts.size() != 5 || !IsDigits(parts[0], MaxSequenceDigits) || !IsLowerHex(parts[1], TemplateKeyLength) ||
-        !IsDigits(parts[3], 12) || !IsLowerHex(parts[4], 16))
-        return std::nullopt;
-    const std::optional<MissionChoice> choice = ChoiceOf(parts[2]);
-    if (!choice)
+    // sequence, template key, choice, size, digest
+    std::array<QStringView, 5> parts;
+    qsizetype count = 0, from = IdLength + 1;
+    for (qsizetype at = from; at <= stem.size(); ++at) {
+        if (at < stem.size() && stem[at] != u'-')
+            continue;
+        if (count == qsizetype(parts.size()))
+            return std::nullopt;
+        parts[count++] = stem.mid(from, at - from);
+        from = at + 1;
+    }
+    if (count != qsizetype(parts.size()) || !IsNumber(parts[0], MaxSequenceDigits) ||
+        !IsLowerHex(parts[1], TemplateKeyLength) || !IsNumber(parts[3], 12) || !IsLowerHex(parts[4], 16) ||
+        !ChoiceOf(parts[2]))
         return std::nullopt;
     Named named;
-    Backup& backup = named.backup;
-    backup.id = stem.first(IdLength).toString();
-    backup.time = TimeOfId(backup.id);
-    backup.sequence = parts[0].toLongLong();
-    backup.choice = *choice;
-    backup.size = parts[3].toLongLong();
-    backup.digest = parts[4].toULongLong(nullptr, 16);
-    named.templateKey = parts[1].toString();
+    named.fileName = fileName;
+    named.sequence = qint64(NumberOf(parts[0]));
+    named.size = qint64(NumberOf(parts[3]));
+    named.digest = NumberOf(parts[4], 16);
+    named.choiceAt = parts[2].data() - fileName.constData();
+    named.choiceLength = parts[2].size();
     return named;
+}
+
+// The whole backup that `named` in `folderPrefix` (its folder and a separator) is.
+Backup BackupOf(const Named& named, const QString& folderPrefix)
+{
+    Backup backup;
+    backup.id = named.fileName.left(IdLength);
+    backup.time = TimeOfId(backup.id);
+    backup.sequence = named.sequence;
+    backup.choice = *ChoiceOf(named.choiceCode());
+    backup.size = named.size;
+    backup.digest = named.digest;
+    backup.file = folderPrefix + named.fileName;
+    return backup;
 }
 
 QString FileNameOf(const Backup& backup, const QString& templateKey)
@@ -156,16 +202,18 @@ QString KeyFor(const QString& folder, const QString& path, qsizetype length, con
         if (key == NoTemplateKey)
             continue;
         const QString file = QDir(folder).filePath(fixedName.isEmpty() ? key + suffix : key + u'/' + fixedName);
-        const EntryKind kind = EntryAt(file);
-        if (kind == EntryKind::Missing) {
-            if (fixedName.isEmpty() || (error = MakeFolder(QFileInfo(file).path(), true, errorPath)).isEmpty())
+        if (ReadPathFile(file) == path)
+            return key;
+        if (EntryAt(file) == EntryKind::Missing) {
+            // A folder of its own, in the folder that is made the first time only; both the player's alone.
+            if (!fixedName.isEmpty() && (error = MakeFolder(folder, true, errorPath)).isEmpty())
+                error = MakeFolder(QFileInfo(file).path(), true, errorPath);
+            if (error.isEmpty())
                 error = ReplaceFile(file, path.toUtf8(), true);
             if (!error.isEmpty() && errorPath && errorPath->isEmpty())
                 *errorPath = QDir::toNativeSeparators(file);
             return error.isEmpty() ? key : QString();
         }
-        if (ReadPathFile(file) == path)
-            return key;
     }
     error = ErrorText(EEXIST);
     if (errorPath)
@@ -255,8 +303,6 @@ QString BackupFolder::Keep(const QString& originalPath, const QByteArray& conten
     const QString path = QDir::toNativeSeparators(QDir::cleanPath(QFileInfo(originalPath).absoluteFilePath()));
     if (!Usable(path) || templatePath.contains(QChar(u'\0')))
         return ErrorText(EINVAL);
-    if (QString error = MakeFolder(m_folder, true, errorPath); !error.isEmpty())
-        return error;
     QString error;
     const QString key = KeyFor(m_folder, path, KeyLength, {}, OriginalFile, error, errorPath);
     if (key.isEmpty())
@@ -271,10 +317,9 @@ QString BackupFolder::Keep(const QString& originalPath, const QByteArray& conten
 
     // The newest backup, unless its name tells of bytes its file does not hold: a file Kelmora did
     // not write is no reason to number the next one after it.
-    FolderNames names = ListFolder(folder);
-    QList<Named> kept = BackupsIn(names.files);
-    while (!kept.isEmpty() && QFileInfo(QDir(folder).filePath(FileNameOf(kept.first().backup, kept.first().templateKey)))
-                                      .size() != kept.first().backup.size)
+    const QString prefix = folder + u'/';
+    QList<Named> kept = BackupsIn(ListFolder(folder, ContentSuffix).files);
+    while (!kept.isEmpty() && QFileInfo(prefix + kept.first().fileName).size() != kept.first().size)
         kept.removeFirst();
 
     Backup backup;
@@ -283,17 +328,16 @@ QString BackupFolder::Keep(const QString& originalPath, const QByteArray& conten
     if (!kept.isEmpty()) {
         const Named& newest = kept.first();
         // Only a copy of the same template: the bytes alone do not tell whose copy they were.
-        if (newest.templateKey == templateKey && newest.backup.size == backup.size &&
-            newest.backup.digest == backup.digest &&
-            FileHolds(QDir(folder).filePath(FileNameOf(newest.backup, newest.templateKey)), content))
+        if (newest.templateKey() == templateKey && newest.size == backup.size && newest.digest == backup.digest &&
+            FileHolds(prefix + newest.fileName, content))
             return {};
     }
-    backup.sequence = kept.isEmpty() ? 1 : kept.first().backup.sequence + 1;
+    backup.sequence = kept.isEmpty() ? 1 : kept.first().sequence + 1;
     backup.choice = choice;
     QString target;
     do {
         backup.id = NewBackupId(QDateTime::currentDateTimeUtc());
-        target = QDir(folder).filePath(FileNameOf(backup, templateKey));
+        target = prefix + FileNameOf(backup, templateKey);
     } while (EntryAt(target) != EntryKind::Missing);
     if (QString error = ReplaceFile(target, content, true); !error.isEmpty()) {
         if (errorPath)
@@ -301,9 +345,9 @@ QString BackupFolder::Keep(const QString& originalPath, const QByteArray& conten
         return error;
     }
     // The new one is never among those dropped; a dropped one that comes back after a power cut
-    // is only one backup too many.
+    // is only one backup too many, so the folder is left for the next backup to flush.
     for (qsizetype i = BackupsKeptPerFile - 1; i < kept.size(); ++i)
-        RemoveFile(QDir(folder).filePath(FileNameOf(kept[i].backup, kept[i].templateKey)));
+        RemoveFile(prefix + kept[i].fileName, false);
     return {};
 }
 
@@ -325,20 +369,25 @@ QList<Backup> BackupFolder::List(QString* error, QString* errorPath) const
         if (!IsLowerHex(key, KeyLength))
             continue;
         const QDir folder(root.filePath(key));
-        const FolderNames names = ListFolder(folder.path());
+        const FolderNames names = ListFolder(folder.path(), ContentSuffix);
         if (!names.error.isEmpty())
             return failed(folder.path(), names.error);
         const QString original = ReadPathFile(folder.filePath(OriginalFile));
         if (original.isEmpty())
             continue;
-        QHash<QString, QString> templates;
-        for (Named& named : BackupsIn(names.files)) {
-            if (named.templateKey != NoTemplateKey && !templates.contains(named.templateKey))
-                templates.insert(named.templateKey, ReadPathFile(folder.filePath(named.templateKey + TemplateSuffix)));
-            Backup& backup = named.backup;
+        QHash<QStringView, QString> templates;
+        const QString prefix = folder.path() + u'/';
+        const QList<Named> named = BackupsIn(names.files);
+        for (const Named& one : named) {
+            const QStringView templateKey = one.templateKey();
+            auto known = templates.constFind(templateKey);
+            if (known == templates.constEnd())
+                known = templates.insert(templateKey, templateKey == NoTemplateKey
+                                                          ? QString()
+                                                          : ReadPathFile(prefix + templateKey.toString() + TemplateSuffix));
+            Backup backup = BackupOf(one, prefix);
             backup.originalPath = original;
-            backup.templatePath = templates.value(named.templateKey);
-            backup.file = folder.filePath(FileNameOf(backup, named.templateKey));
+            backup.templatePath = *known;
             backups.append(std::move(backup));
         }
     }

@@ -80,8 +80,9 @@ QString ReplaceFile(const QString& path, const QByteArray& content, bool mayCrea
 // change too), and so is one too short to hold the bytes (the write would lengthen it).
 QString WriteInPlace(const QString& path, qint64 offset, const QByteArray& bytes);
 
-// Removes the regular file or link at `path` (never a folder) and flushes its folder.
-QString RemoveFile(const QString& path);
+// Removes the regular file or link at `path` (never a folder) and flushes its folder, unless
+// `flushFolder` is false: for a removal that may come undone after a power cut.
+QString RemoveFile(const QString& path, bool flushFolder = true);
 
 // Makes `folder` and its missing parents, flushing the folder that holds each new one. The last one
 // is the user's alone when `privateFolder`. Names the folder that failed in `failedPath`.

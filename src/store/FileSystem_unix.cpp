@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QThread>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <string_view>
@@ -36,6 +37,15 @@ struct Descriptor
 QByteArray Name(const QString& path)
 {
     return QFile::encodeName(path);
+}
+
+// A name from a folder listing. Most are ASCII, which every encoding of file names spells alike and
+// which needs no decoder.
+QString NameText(std::string_view name)
+{
+    const bool ascii = std::all_of(name.begin(), name.end(), [](char c) { return uchar(c) < 0x80; });
+    return ascii ? QString::fromLatin1(name.data(), qsizetype(name.size()))
+                 : QFile::decodeName(QByteArray(name.data(), qsizetype(name.size())));
 }
 
 QByteArray FolderOf(const QString& path)
@@ -192,13 +202,17 @@ QString ReplaceFile(const QString& path, const QByteArray& content, bool mayCrea
 {
     // Only a regular file, or nothing, may stand at the path: a link, a folder or a device is the
     // player's, not a file Kelmora made.
-    const EntryKind kind = EntryAt(path);
+    const QByteArray name = Name(path), folder = FolderOf(path);
+    // Not a link: what lstat() tells of a regular file is what stat() would.
+    struct stat old = {};
+    const EntryKind kind = ::lstat(name.constData(), &old) != 0 ? EntryKind::Missing
+                           : S_ISREG(old.st_mode)               ? EntryKind::RegularFile
+                           : S_ISLNK(old.st_mode)               ? EntryKind::Link
+                           : S_ISDIR(old.st_mode)               ? EntryKind::Folder
+                                                                : EntryKind::Other;
     if (kind != EntryKind::RegularFile && !(kind == EntryKind::Missing && mayCreate))
         return NotAFileReason(kind);
-    const QByteArray name = Name(path), folder = FolderOf(path);
-    struct stat old = {};
-    if (kind == EntryKind::RegularFile &&
-        (::access(name.constData(), W_OK) != 0 || ::stat(name.constData(), &old) != 0))
+    if (kind == EntryKind::RegularFile && ::access(name.constData(), W_OK) != 0)
         return ErrorText(errno);
 
     // Not QSaveFile: it resolves a link at the path when it opens, so a link swapped in after the
@@ -275,9 +289,14 @@ QString ReplaceFile(const QString& path, const QByteArray& content, bool mayCrea
         } else if (kind == EntryKind::Missing && errno != EEXIST) {
             return ErrorText(errno);
         } else {
-            ::unlink(pending.constData());
-            if (!linkAs(pending))
-                return blocked(errno);
+            // What a run killed at the wrong moment left at the pending name goes first.
+            if (!linkAs(pending)) {
+                if (errno != EEXIST)
+                    return blocked(errno);
+                ::unlink(pending.constData()); // never follows a link, never removes a folder
+                if (!linkAs(pending))
+                    return blocked(errno);
+            }
             temporary = pending;
         }
     }
@@ -322,14 +341,14 @@ QString WriteInPlace(const QString& path, qint64 offset, const QByteArray& bytes
     return ::fsync(file.fd) == 0 ? QString() : ErrorText(errno);
 }
 
-QString RemoveFile(const QString& path)
+QString RemoveFile(const QString& path, bool flushFolder)
 {
     const EntryKind kind = EntryAt(path);
     if (kind == EntryKind::Folder || kind == EntryKind::Other)
         return NotAFileReason(kind);
     if (::unlink(Name(path).constData()) != 0)
         return ErrorText(errno);
-    return FlushFolder(FolderOf(path));
+    return flushFolder ? FlushFolder(FolderOf(path)) : QString();
 }
 
 QString MakeFolder(const QString& folder, bool privateFolder, QString* failedPath)
@@ -342,6 +361,10 @@ QString MakeFolder(const QString& folder, bool privateFolder, QString* failedPat
     if (folder.isEmpty())
         return failed(folder, ENOENT);
     const QString clean = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
+    // Nearly always there already: one look, rather than one for each folder from the root.
+    struct stat existing = {};
+    if (::stat(Name(clean).constData(), &existing) == 0 && S_ISDIR(existing.st_mode))
+        return {};
     // Step by step, so that the failing folder and the system's reason are known.
     QString current;
     for (const QString& part : clean.split(u'/', Qt::SkipEmptyParts)) {
@@ -432,9 +455,9 @@ FolderNames ListFolder(const QString& folder, const QString& fileSuffix)
             type = S_ISREG(info.st_mode) ? DT_REG : S_ISDIR(info.st_mode) ? DT_DIR : DT_UNKNOWN;
         }
         if (type == DT_REG)
-            names.files.append(QFile::decodeName(entry->d_name));
+            names.files.append(NameText(name));
         else if (type == DT_DIR && suffix.isEmpty())
-            names.folders.append(QFile::decodeName(entry->d_name));
+            names.folders.append(NameText(name));
     }
     ::closedir(dir);
     return names;
@@ -485,14 +508,22 @@ FlowLock::~FlowLock() = default; // closing the descriptor lets go of the lock; 
 std::optional<Problem> FlowLock::Acquire(int waitMs)
 {
     const QString path = QDir::toNativeSeparators(m_folder + QStringLiteral("/kelmora.lock"));
-    QString failedFolder;
-    if (const QString error = MakeFolder(m_folder, false, &failedFolder); !error.isEmpty())
-        return Problem{Failure::LockFailed, path, error};
     // flock() rather than QLockFile: the system lets go of it when its process ends, however it
     // ends, while a QLockFile of a killed run can be left without an owner and refuse every later
     // run. The file's content means nothing, so it is never removed.
+    if (m_folder.isEmpty())
+        return Problem{Failure::LockFailed, path, ErrorText(ENOENT)};
     m_held = std::make_unique<Held>();
-    m_held->file.fd = ::open(Name(path).constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600);
+    const auto open = [&] {
+        return ::open(Name(path).constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600);
+    };
+    m_held->file.fd = open();
+    // Its folder is made the first time only.
+    if (m_held->file.fd < 0 && errno == ENOENT) {
+        if (const QString error = MakeFolder(m_folder, false); !error.isEmpty())
+            return Problem{Failure::LockFailed, path, error};
+        m_held->file.fd = open();
+    }
     const int fd = m_held->file.fd;
     if (fd < 0)
         return Problem{Failure::LockFailed, path, errno == ELOOP ? NotAFileReason(EntryKind::Link) : ErrorText(errno)};

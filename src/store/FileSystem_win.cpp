@@ -324,7 +324,7 @@ QString WriteInPlace(const QString& path, qint64 offset, const QByteArray& bytes
     return ::FlushFileBuffers(file.handle) ? QString() : LastError();
 }
 
-QString RemoveFile(const QString& path)
+QString RemoveFile(const QString& path, bool)
 {
     const EntryKind kind = EntryAt(path);
     if (kind == EntryKind::Folder || kind == EntryKind::Other)

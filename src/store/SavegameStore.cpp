@@ -193,7 +193,8 @@ std::optional<Problem> SavegameStore::TemplateBlock(const RunState& stored, Miss
         return refuse(
             QCoreApplication::translate("kelmora::SavegameStore", "It was written for the template driver '%1'")
                 .arg(record->templatePath));
-    if (CompareFiles(record->dataFile, path) != Identity::Same)
+    // The same path is the same file, which has just been read.
+    if (record->dataFile != path && CompareFiles(record->dataFile, path) != Identity::Same)
         return refuse(
             QCoreApplication::translate("kelmora::SavegameStore",
                                         "The template driver was chosen by the copy of Kelmora that keeps it in '%1'")

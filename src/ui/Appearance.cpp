@@ -1,5 +1,7 @@
 #include "Appearance.h"
 
+#include <QDir>
+
 #include <cmath>
 
 namespace kelmora {
@@ -17,6 +19,39 @@ double RelativeLuminance(const QColor& colour)
 }
 
 } // namespace
+
+QMap<int, QString> RenderedSizes(const QString& name)
+{
+    // The names are matched here rather than by a name filter of QDir, which compiles a regular
+    // expression: at start-up that alone would cost the window half a megabyte of memory.
+    QMap<int, QString> sizes;
+    const QDir icons(QStringLiteral(":/icons"));
+    const QString prefix = name + u'-', suffix = QStringLiteral(".png");
+    for (const QString& file : icons.entryList(QDir::Files)) {
+        if (!file.startsWith(prefix) || !file.endsWith(suffix))
+            continue;
+        bool isNumber = false;
+        const int pixels = QStringView(file).sliced(prefix.size()).chopped(suffix.size()).toInt(&isNumber);
+        if (isNumber && pixels > 0)
+            sizes.insert(pixels, icons.filePath(file));
+    }
+    return sizes;
+}
+
+QIcon ProgramIcon()
+{
+    // The renderings rather than the drawing, everywhere: the window icon is wanted at start, at
+    // several sizes at once, and drawing the SVG at each cost more than the rest of the window.
+    // Qt reads each file as it is added, so the icon is made once for every window.
+    static const QIcon icon = [] {
+        QIcon renderings;
+        const QMap<int, QString> sizes = RenderedSizes(QStringLiteral("kelmora"));
+        for (auto size = sizes.cbegin(); size != sizes.cend(); ++size)
+            renderings.addFile(size.value(), QSize(size.key(), size.key()));
+        return renderings;
+    }();
+    return icon;
+}
 
 double ContrastRatio(const QColor& a, const QColor& b)
 {

@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QIcon>
+#include <QMap>
 #include <QPixmap>
 
 namespace kelmora {
@@ -24,11 +25,14 @@ double ContrastRatio(const QColor& a, const QColor& b);
 // dark background and darker on a light one, just far enough to reach the minimum contrast.
 QColor ReadableOn(const QColor& colour, const QColor& background);
 
-// The icons and pictures of the resources (resources/kelmora.qrc), by name. Icons_svg.cpp draws them
-// from their SVG drawings; Icons_png.cpp, for builds without Qt SVG (Windows), from the PNGs that
-// scripts/render-icons renders from those drawings.
+// The icons and pictures of the resources (resources/kelmora.qrc), by name. Icons_svg.cpp draws the
+// pictures from their SVG drawings; Icons_png.cpp, for builds without Qt SVG (Windows), from the PNGs
+// that scripts/render-icons renders from those drawings.
 
-// The car seen from behind, at whatever size the desktop asks for.
+// The PNG renderings of `name` in the resources (`name-<pixels>.png`), by their size in pixels.
+QMap<int, QString> RenderedSizes(const QString& name);
+
+// The car seen from behind, from those PNGs (16 to 256 pixels), scaled down to any size between.
 QIcon ProgramIcon();
 
 // The picture `name` ("trafficlight") at `size` logical pixels, sharp at `devicePixelRatio`.

@@ -1,15 +1,10 @@
-// The icons and pictures drawn from their SVG drawings, sharp at any size and scale.
+// The pictures drawn from their SVG drawings, sharp at any size and scale.
 #include "Appearance.h"
 
 #include <QPainter>
 #include <QSvgRenderer>
 
 namespace kelmora {
-
-QIcon ProgramIcon()
-{
-    return QIcon(QStringLiteral(":/icons/kelmora.svg"));
-}
 
 QPixmap Picture(const QString& name, QSize size, qreal devicePixelRatio)
 {

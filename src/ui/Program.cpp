@@ -44,8 +44,6 @@ void Program::Main()
     m_state.SettingsValid = false;
     m_main = std::make_unique<MainWindow>(m_state, m_services);
     m_main->SetSaveStatusText(MainWindow::tr("Not saved this session"));
-    m_welcome = std::make_unique<WelcomeWindow>([this] { m_main->mnuFile_SelectNewTemplateDriver_Click(); },
-                                                m_services.programExit);
     // Start-up stays silent about a store it cannot read: the welcome window then leads to a new choice.
     LoadSettings(m_state);
 
@@ -56,10 +54,19 @@ void Program::Main()
         m_main->EnableSavePanel();
         m_main->show();
     } else {
-        m_welcome->show();
+        welcomeWindow().show();
     }
     // Found as kelmora-cli status finds it; reading never changes either file.
     m_main->FollowFiles(MainWindow::ListFollows::Always);
+}
+
+WelcomeWindow& Program::welcomeWindow()
+{
+    // Made when first shown: most starts go straight to the main window.
+    if (!m_welcome)
+        m_welcome = std::make_unique<WelcomeWindow>([this] { m_main->mnuFile_SelectNewTemplateDriver_Click(); },
+                                                    m_services.programExit);
+    return *m_welcome;
 }
 
 void Program::ChooseTemplateAtStart(const QString& path)
@@ -69,7 +76,8 @@ void Program::ChooseTemplateAtStart(const QString& path)
     QMetaObject::invokeMethod(
         m_main.get(),
         [this, path] {
-            m_welcome->hide();
+            if (m_welcome)
+                m_welcome->hide();
             m_main->ChooseTemplateFile(path);
         },
         Qt::QueuedConnection);

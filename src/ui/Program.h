@@ -20,7 +20,8 @@ public:
     ~Program();
 
     // Prepares the main window hidden, reads the settings, then shows the main window when they
-    // exist and the welcome window otherwise. Reads nothing from the savegame folder.
+    // exist and the welcome window otherwise. Reads nothing from the savegame folder but the
+    // factory driver file.
     void Main();
 
     // Makes the savegame at `path` the template once the program runs, as if the player had
@@ -29,7 +30,8 @@ public:
 
     RunState& state() { return m_state; }
     MainWindow& mainWindow() { return *m_main; }
-    WelcomeWindow& welcomeWindow() { return *m_welcome; }
+    // Made the first time it is asked for.
+    WelcomeWindow& welcomeWindow();
 
 private:
     UiServices m_services;

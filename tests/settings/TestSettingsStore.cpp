@@ -26,6 +26,7 @@ private slots:
     void testOneValueStored();
     void testStoreThatIsNoFile_data();
     void testStoreThatIsNoFile();
+    void testReadAgainEachTime();
 
 private:
     QTemporaryDir m_store;
@@ -138,6 +139,45 @@ void TestSettingsStore::testStoreThatIsNoFile()
         QVERIFY(written);
         QCOMPARE(written->failure, Failure::SettingsWrite);
     }
+}
+
+// A save reads the settings again under its lock: what another Kelmora stored since must show, also
+// when the file keeps its size, and when the settings have moved to another folder. (QSettings
+// itself takes a file of the same size and time for unchanged.)
+void TestSettingsStore::testReadAgainEachTime()
+{
+    QCOMPARE(WriteSettingValues(KelmoraSettingsKey(), {{"Path to Vantor Savedata Folder", "/save/"},
+                                                       {"Template Driver File", "Alex.sav"}}),
+             std::nullopt);
+    RunState state;
+    LoadSettings(state);
+    QCOMPARE(state.TemplateDriverFile, QStringLiteral("Alex.sav"));
+
+    const QString file = m_store.filePath("Quorrick/Kelmora.ini");
+    const QDateTime modified = QFileInfo(file).lastModified();
+    QFile ini(file);
+    QVERIFY(ini.open(QIODevice::ReadOnly));
+    QByteArray bytes = ini.readAll();
+    ini.close();
+    bytes.replace("Alex.sav", "Bert.sav");
+    QVERIFY(ini.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(ini.write(bytes), bytes.size());
+    ini.close();
+    QVERIFY(ini.open(QIODevice::ReadWrite));
+    QVERIFY(ini.setFileTime(modified.addSecs(1), QFileDevice::FileModificationTime));
+    ini.close();
+    LoadSettings(state);
+    QCOMPARE(state.TemplateDriverFile, QStringLiteral("Bert.sav"));
+    QCOMPARE(state.FactoryDriverFile, QStringLiteral("BFactMS.sav"));
+
+    QTemporaryDir moved;
+    RedirectSettings(moved.path());
+    const auto back = qScopeGuard([&] { RedirectSettings(m_store.path()); });
+    LoadSettings(state);
+    QVERIFY(!state.SettingsValid);
+    QCOMPARE(WriteSettingValues(KelmoraSettingsKey(), {{"Template Driver File", "Carl.sav"}}), std::nullopt);
+    LoadSettings(state);
+    QCOMPARE(state.TemplateDriverFile, QStringLiteral("Carl.sav"));
 }
 
 QTEST_GUILESS_MAIN(TestSettingsStore)

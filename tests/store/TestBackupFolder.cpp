@@ -111,6 +111,8 @@ void TestBackupFolder::testWhatKelmoraDidNotWrite_data()
     // A name with a number no backup can reach would have every later backup fail.
     QTest::newRow("absurd sequence") << "sequence" << true;
     QTest::newRow("junk beside the backups") << "junk" << true;
+    // Kelmora writes its numbers without leading zeros; such a name is not one of its backups.
+    QTest::newRow("number with leading zeros") << "padded" << true;
     // Cut short or emptied on disk: never put back as it is.
     QTest::newRow("backup cut short") << "cut" << false;
     QTest::newRow("backup emptied") << "emptied" << false;
@@ -129,6 +131,10 @@ void TestBackupFolder::testWhatKelmoraDidNotWrite()
         WriteWholeFile(own.filePath(QStringLiteral("20261207-105849-123-9f3a0c1e-999999999999999-%1-u-9000-0000000000000000.sav")
                                         .arg(QFileInfo(backup.file).fileName().section('-', 5, 5))),
                        "stray");
+    } else if (stray == "padded") {
+        WriteWholeFile(own.filePath(QStringLiteral("20261207-105849-123-9f3a0c1e-0999-%1-m05-09000-0000000000000000.sav")
+                                        .arg(QFileInfo(backup.file).fileName().section('-', 5, 5))),
+                       bytes);
     } else if (stray == "junk") {
         WriteWholeFile(path("Backups/0123456789abcdef"), "a file where a folder goes");
         QVERIFY(QDir().mkpath(path("Backups/notakey")));

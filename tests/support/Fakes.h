@@ -2,6 +2,7 @@
 
 #include "Outcome.h"
 #include "SystemServices.h"
+#include "settings/SettingsStore.h"
 
 #include <QList>
 #include <QRegularExpression>
@@ -34,6 +35,7 @@ inline void RedirectSettings(const QString& folder)
 {
     QSettings::setDefaultFormat(QSettings::IniFormat);
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder);
+    SettingsFoldersMoved();
 }
 
 inline void ClearSettings()
