@@ -1399,7 +1399,9 @@ void TestCli::testWhatScriptsReadInEveryLanguage()
     QCOMPARE(RunProcess(QStringLiteral("save 7")).exitCode, 0);
     QCOMPARE(RunProcess(QStringLiteral("save 3")).exitCode, 0);
     const auto run = [this](const QString& language, const QString& commandLine) {
+        // LANGUAGE on Linux; Wine takes the Windows language from LANG.
         m_environment.insert(QStringLiteral("LANGUAGE"), language);
+        m_environment.insert(QStringLiteral("LANG"), language + QStringLiteral(".UTF-8"));
         const Outcome outcome = RunProcess(commandLine);
         QTest::qVerify(outcome.exitCode == 0 && outcome.errLines.isEmpty(), "exit 0 without a message",
                        qPrintable(language + u' ' + commandLine), __FILE__, __LINE__);
@@ -1410,9 +1412,10 @@ void TestCli::testWhatScriptsReadInEveryLanguage()
     const QJsonValue backupsJson = QJsonDocument::fromJson(run("en", "backups --json").toUtf8()).array();
     const QJsonValue status = QJsonDocument::fromJson(run("en", "status --json").toUtf8()).object();
     const QJsonValue found = QJsonDocument::fromJson(run("en", "find --json").toUtf8()).object();
-    // On Windows the search also looks in the system's own folders, which other tests may have left
-    // savegames in; Bob's is there in any case.
-    QVERIFY(!found.toObject().value("savegames").toArray().isEmpty());
+    // Windows searches its own Documents folder, not the test's home: whatever it finds there, the
+    // languages must agree on it.
+    if (QSysInfo::productType() != QLatin1String("windows"))
+        QCOMPARE(found.toObject().value("savegames").toArray().size(), 1);
     QCOMPARE(backupsJson.toArray().size(), 2);
 
     for (const QString& language : TranslatedLanguages()) {
