@@ -216,15 +216,10 @@ int CommandLine::RunCommand(const QStringList& arguments)
     parser.addPositionalArgument(QStringLiteral("command"),
                                  tr("missions, template, save, status, backups, restore, find or help."),
                                  QStringLiteral("<command> [PATH | NUMBER | ID]"));
-    // Qt's own help options, worded as Qt words them, in the player's language where Qt's translations
-    // leave them in English.
-    const QCommandLineOption helpOption(
-#ifdef Q_OS_WIN
-        {QStringLiteral("?"), QStringLiteral("h"), QStringLiteral("help")},
-#else
-        {QStringLiteral("h"), QStringLiteral("help")},
-#endif
-        tr("Displays help on commandline options."));
+    // Qt's own help options ("-?" too on Windows), worded as Qt words them, in the player's language
+    // where Qt's translations leave them in English.
+    const QCommandLineOption helpOption(QCommandLineParser().addHelpOption().names(),
+                                        tr("Displays help on commandline options."));
     parser.addOption(helpOption);
     parser.addOption({QStringLiteral("help-all"), tr("Displays help including Qt specific options.")});
     const QCommandLineOption versionOption = parser.addVersionOption();
