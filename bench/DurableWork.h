@@ -89,8 +89,9 @@ struct RawSavePaths
     std::string backupPrefix; // the backups' names start with it; a number follows
 };
 
-// A save: read the stored settings (unless the caller has just read them), the program data file and the savegame; keep the savegame's bytes as a new backup,
-// flushed with its folder; put the new version in place, flushed, renamed, the folder flushed.
+// A save: read the stored settings (unless the caller has just read them), the program data file and the savegame; keep
+// the savegame's bytes as a new backup, flushed with its folder; put the new version in place, flushed, renamed, the
+// folder flushed.
 inline void RawSave(const RawSavePaths& paths, int index, size_t maximumSize)
 {
     static RawBuffer settings(64 * 1024), records(sizeof(MissionStatusTable)), savegame(maximumSize);

@@ -60,9 +60,9 @@ int main(int argc, char* argv[])
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     const QStringList arguments = QCoreApplication::arguments();
-    const QTemporaryDir temporary = arguments.size() > 1
-                                        ? QTemporaryDir(QDir(arguments[1]).filePath(QStringLiteral("kelmora_bench-XXXXXX")))
-                                        : QTemporaryDir();
+    const QTemporaryDir temporary =
+        arguments.size() > 1 ? QTemporaryDir(QDir(arguments[1]).filePath(QStringLiteral("kelmora_bench-XXXXXX")))
+                             : QTemporaryDir();
     if (!temporary.isValid())
         qFatal("Could not make the benchmark's folder");
     test::RedirectSettings(temporary.filePath(QStringLiteral("settings")));
@@ -73,7 +73,8 @@ int main(int argc, char* argv[])
     ProcessLauncher launcher;
     const QString few = UserFolderWith(temporary.path(), 500), many = UserFolderWith(temporary.path(), 5000);
     const auto open = [&](const QString& userFolder, int expected) {
-        const UiServices services{messages, programExit, clock, openDialog, launcher, {}, temporary.path(), userFolder, {}};
+        const UiServices services{messages, programExit,      clock,      openDialog, launcher,
+                                  {},       temporary.path(), userFolder, {}};
         QElapsedTimer timer;
         timer.start();
         auto* dialog = new RestoreWindow(services);

@@ -32,7 +32,8 @@ int main(int argc, char* argv[])
     for (QLabel* label : form.centralWidget->findChildren<QLabel*>())
         label->setFont(bold);
     form.sbrMain->setFont(bold);
-    for (const QString& text : {QStringLiteral("Save Factory Driver"), QStringLiteral("Exit"), QStringLiteral("00:00:00")}) {
+    for (const QString& text :
+         {QStringLiteral("Save Factory Driver"), QStringLiteral("Exit"), QStringLiteral("00:00:00")}) {
         auto* panel = new QLabel(text, form.sbrMain);
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         panel->setMinimumWidth(96);

@@ -162,15 +162,13 @@ struct Player
 
     void Choose()
     {
-        DieOn(store.ChooseTemplate(state, {QDir::toNativeSeparators(savedata + QStringLiteral("Alex.sav")),
-                                           QStringLiteral("Alex.sav")})
+        DieOn(store
+                  .ChooseTemplate(state, {QDir::toNativeSeparators(savedata + QStringLiteral("Alex.sav")),
+                                          QStringLiteral("Alex.sav")})
                   .problems);
     }
 
-    void Save(int index, const Clock& clock)
-    {
-        DieOn(store.Save(state, true, index % MISSION_COUNT, clock).problems);
-    }
+    void Save(int index, const Clock& clock) { DieOn(store.Save(state, true, index % MISSION_COUNT, clock).problems); }
 
     QString factoryPath() const { return savedata + state.FactoryDriverFile; }
 
@@ -204,7 +202,8 @@ bench::RawSavePaths RawCopyOf(const Player& player, const QString& rawFolder)
             QFile::encodeName(rawFolder + QStringLiteral("/kelmora.dat")).toStdString(),
             QFile::encodeName(rawFolder).toStdString(),
             QFile::encodeName(rawFolder + QStringLiteral("/RawFactMS.sav")).toStdString(),
-            QFile::encodeName(rawFolder + QStringLiteral("/backups")).toStdString(), "backup-"};
+            QFile::encodeName(rawFolder + QStringLiteral("/backups")).toStdString(),
+            "backup-"};
 }
 
 void SaveGoal(const QString& root, const QByteArray& savegame, const Clock& clock)
@@ -217,8 +216,7 @@ void SaveGoal(const QString& root, const QByteArray& savegame, const Clock& cloc
         200, rounds, [&](int i) { player.Save(i, clock); },
         [&](int i) { bench::RawSave(raw, i % MISSION_COUNT, size_t(MaximumSavegameSize)); });
     CheckSaved(player.savedata + QStringLiteral("Alex.sav"), player.factoryPath(), 200 + rounds - 1);
-    CheckSaved(player.savedata + QStringLiteral("Alex.sav"), QFile::decodeName(raw.savegame.c_str()),
-               200 + rounds - 1);
+    CheckSaved(player.savedata + QStringLiteral("Alex.sav"), QFile::decodeName(raw.savegame.c_str()), 200 + rounds - 1);
     std::printf("  save: %.1f us, raw durable save with its backup: %.1f us (medians of %d)\n", m.a, m.b, rounds);
     Report(1, "save in-process, settings re-read", "raw C durable save with backup", m.a / m.b, 1.5);
 }
@@ -361,10 +359,7 @@ struct CliPlayer
         return RunProcess(arguments, environment);
     }
 
-    void Choose(const QString& templateName) const
-    {
-        Run({"template", QFile::encodeName(savedata + templateName)});
-    }
+    void Choose(const QString& templateName) const { Run({"template", QFile::encodeName(savedata + templateName)}); }
 
     QString dataFile() const { return folder + QStringLiteral("/cli/kelmora.dat"); }
     QString backupFolder() const { return folder + QStringLiteral("/data/Quorrick/Kelmora/Backups"); }
@@ -384,13 +379,16 @@ double CliSaveGoal(const QString& root, const QByteArray& savegame)
     // The baseline changes the same savegame, found through the same settings, and keeps its own
     // backups beside the same kelmora.dat.
     MakeFolderOrDie(root + QStringLiteral("/cli-save/raw-backups"));
-    const QByteArray baseline = QFile::encodeName(QCoreApplication::applicationDirPath() +
-                                                  QStringLiteral("/kelmora_bench_durable_save"));
+    const QByteArray baseline =
+        QFile::encodeName(QCoreApplication::applicationDirPath() + QStringLiteral("/kelmora_bench_durable_save"));
     const std::vector<QByteArray> raw = {baseline, QFile::encodeName(cli.dataFile()),
                                          QFile::encodeName(root + QStringLiteral("/cli-save/raw-backups"))};
     constexpr int rounds = 150;
     const ProcessMedians m = InterleavedProcesses(
-        6, rounds, [&](int i) { return cli.Run({"save", QByteArray::number(i % MISSION_COUNT + 1)}); },
+        6, rounds,
+        [&](int i) {
+            return cli.Run({"save", QByteArray::number(i % MISSION_COUNT + 1)});
+        },
         [&](int i) {
             std::vector<QByteArray> arguments = raw;
             // Another mission than kelmora-cli's of this round and the last: the file it finds then
@@ -414,8 +412,13 @@ void CliChoiceMemoryGoal(const QString& root, const QByteArray& savegame)
     WriteFileOrDie(many.savedata + QStringLiteral("Alex.sav"), savegame);
     constexpr int rounds = 7;
     const ProcessMedians m = InterleavedProcesses(
-        1, rounds, [&](int) { return many.Run({"template", QFile::encodeName(many.savedata + QStringLiteral("Alex.sav"))}); },
-        [&](int) { return few.Run({"template", QFile::encodeName(few.savedata + QStringLiteral("Alex.sav"))}); });
+        1, rounds,
+        [&](int) {
+            return many.Run({"template", QFile::encodeName(many.savedata + QStringLiteral("Alex.sav"))});
+        },
+        [&](int) {
+            return few.Run({"template", QFile::encodeName(few.savedata + QStringLiteral("Alex.sav"))});
+        });
     std::printf("  kelmora-cli template among 100,000 files: %.1f ms, %.0f KiB; among 10: %.1f ms, %.0f KiB (medians "
                 "of %d)\n",
                 m.a.ms, m.a.peakKiB, m.b.ms, m.b.peakKiB, rounds);
@@ -478,9 +481,9 @@ int main(int argc, char** argv)
             goals.insert(goal.toInt());
         arguments = arguments.mid(2);
     }
-    const QTemporaryDir temporary = arguments.isEmpty() ? QTemporaryDir()
-                                                       : QTemporaryDir(QDir(arguments.first())
-                                                                           .filePath(QStringLiteral("kelmora_bench-XXXXXX")));
+    const QTemporaryDir temporary =
+        arguments.isEmpty() ? QTemporaryDir()
+                            : QTemporaryDir(QDir(arguments.first()).filePath(QStringLiteral("kelmora_bench-XXXXXX")));
     if (!temporary.isValid())
         qFatal("Could not make the benchmark's folder: %s", qPrintable(temporary.errorString()));
     const QString root = temporary.path();

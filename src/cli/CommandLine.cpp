@@ -237,7 +237,8 @@ int CommandLine::RunCommand(const QStringList& arguments)
     }
 
     QStringList words = parser.positionalArguments();
-    const bool acceptMix = words.size() > 1 && words.first() == QStringLiteral("restore") && words.at(1) == AcceptMixOption;
+    const bool acceptMix =
+        words.size() > 1 && words.first() == QStringLiteral("restore") && words.at(1) == AcceptMixOption;
     if (acceptMix)
         words.removeAt(1);
     // "save --dry-run 12" and "save 12 --dry-run" alike.

@@ -4,8 +4,8 @@
 #include "SystemServices.h"
 #include "mission/MissionData.h"
 #include "settings/DataLocation.h"
-#include "store/SavegameStore.h"
 #include "settings/SavegameFolders.h"
+#include "store/SavegameStore.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

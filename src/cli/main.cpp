@@ -1,8 +1,8 @@
 #include "CommandLine.h"
 
-#include "Version.h"
 #include "SystemServices.h"
 #include "Translations.h"
+#include "Version.h"
 #include "settings/DataLocation.h"
 #include "settings/SettingsStore.h"
 

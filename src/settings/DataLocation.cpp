@@ -90,8 +90,8 @@ QStringList SystemFolders()
 
 DataLocationInputs SystemDataLocationInputs()
 {
-    return {QDir::toNativeSeparators(QCoreApplication::applicationDirPath()), SystemFolders(),
-            UserFolder(), IsWritableByUser};
+    return {QDir::toNativeSeparators(QCoreApplication::applicationDirPath()), SystemFolders(), UserFolder(),
+            IsWritableByUser};
 }
 
 QString UserFolder()
@@ -107,7 +107,8 @@ void IgnoreRelativeXdgFolders()
         const QString value = qEnvironmentVariable(variable);
         // The two lists may hold several folders: one relative among them makes the whole list suspect.
         const QStringList folders = value.split(u':', Qt::SkipEmptyParts);
-        if (std::any_of(folders.begin(), folders.end(), [](const QString& folder) { return QDir::isRelativePath(folder); }))
+        if (std::any_of(folders.begin(), folders.end(),
+                        [](const QString& folder) { return QDir::isRelativePath(folder); }))
             qunsetenv(variable);
     }
 }

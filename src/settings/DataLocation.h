@@ -55,5 +55,4 @@ void IgnoreRelativeXdgFolders();
 // The system folders of this platform and build.
 QStringList SystemFolders();
 
-
 } // namespace kelmora

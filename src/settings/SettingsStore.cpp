@@ -234,8 +234,8 @@ std::optional<StoredValues> SameBytesAsBefore(QSettings::Format format, const Se
     return lastRead.values;
 }
 
-void RememberBytes(QSettings::Format format, const SettingsKey& key, const QStringList& files,
-                   const StoreBytes& bytes, const StoredValues& values)
+void RememberBytes(QSettings::Format format, const SettingsKey& key, const QStringList& files, const StoreBytes& bytes,
+                   const StoredValues& values)
 {
     // Only bytes that QSettings has certainly read: a file changed while it read is read again next time.
     if (!bytes.complete || ReadStoreFiles(files).files != bytes.files)

@@ -108,7 +108,10 @@ struct Named
     qsizetype choiceAt = 0; // where the choice code starts in the name; the template key ends before it
     qsizetype choiceLength = 0;
 
-    QStringView templateKey() const { return QStringView(fileName).mid(choiceAt - 1 - TemplateKeyLength, TemplateKeyLength); }
+    QStringView templateKey() const
+    {
+        return QStringView(fileName).mid(choiceAt - 1 - TemplateKeyLength, TemplateKeyLength);
+    }
     QStringView choiceCode() const { return QStringView(fileName).mid(choiceAt, choiceLength); }
 };
 
@@ -308,10 +311,10 @@ QString BackupFolder::Keep(const QString& originalPath, const QByteArray& conten
     if (key.isEmpty())
         return error;
     const QString folder = QDir(m_folder).filePath(key);
-    const QString templateKey =
-        templatePath.isEmpty() ? NoTemplateKey
-                               : KeyFor(folder, QDir::toNativeSeparators(templatePath), TemplateKeyLength,
-                                        TemplateSuffix, {}, error, errorPath);
+    const QString templateKey = templatePath.isEmpty()
+                                    ? NoTemplateKey
+                                    : KeyFor(folder, QDir::toNativeSeparators(templatePath), TemplateKeyLength,
+                                             TemplateSuffix, {}, error, errorPath);
     if (templateKey.isEmpty())
         return error;
 
@@ -382,9 +385,10 @@ QList<Backup> BackupFolder::List(QString* error, QString* errorPath) const
             const QStringView templateKey = one.templateKey();
             auto known = templates.constFind(templateKey);
             if (known == templates.constEnd())
-                known = templates.insert(templateKey, templateKey == NoTemplateKey
-                                                          ? QString()
-                                                          : ReadPathFile(prefix + templateKey.toString() + TemplateSuffix));
+                known =
+                    templates.insert(templateKey, templateKey == NoTemplateKey
+                                                      ? QString()
+                                                      : ReadPathFile(prefix + templateKey.toString() + TemplateSuffix));
             Backup backup = BackupOf(one, prefix);
             backup.originalPath = original;
             backup.templatePath = *known;

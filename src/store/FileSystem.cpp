@@ -53,10 +53,10 @@ Identity CompareFiles(const QString& first, const QString& second)
     if (a.fileName().compare(b.fileName(), Qt::CaseInsensitive) != 0)
         return Identity::Different;
     const std::optional<FileId> folderA = FileIdOf(a.absolutePath()), folderB = FileIdOf(b.absolutePath());
-    const bool oneFolder = folderA && folderB
-                               ? *folderA == *folderB
-                               : QDir::cleanPath(a.absolutePath()).compare(QDir::cleanPath(b.absolutePath()),
-                                                                           Qt::CaseInsensitive) == 0;
+    const bool oneFolder =
+        folderA && folderB
+            ? *folderA == *folderB
+            : QDir::cleanPath(a.absolutePath()).compare(QDir::cleanPath(b.absolutePath()), Qt::CaseInsensitive) == 0;
     return oneFolder ? Identity::MaybeSame : Identity::Different;
 }
 

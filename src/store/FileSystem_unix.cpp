@@ -138,8 +138,7 @@ bool RunningAsAdministrator()
     return ::geteuid() == 0;
 }
 
-QString ReadRegularFile(const QString& path, QByteArray& content, qint64 maximumSize, FileFacts* facts,
-                        bool followLink)
+QString ReadRegularFile(const QString& path, QByteArray& content, qint64 maximumSize, FileFacts* facts, bool followLink)
 {
     // O_NONBLOCK: opening a FIFO must not wait for a writer. The checks are made on the descriptor,
     // so nothing can be swapped in between.
@@ -224,7 +223,7 @@ QString ReplaceFile(const QString& path, const QByteArray& content, bool mayCrea
     // What stands at that name and cannot be cleared away is what the player must be told of.
     const auto blocked = [&](int error) {
         return error == EEXIST ? QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(QFile::decodeName(pending)),
-                                                                ErrorText(error))
+                                                              ErrorText(error))
                                : ErrorText(error);
     };
     QByteArray temporary; // empty while the new version has no name
@@ -409,7 +408,7 @@ ChangeWay HowToChange(const QString& path, QString* whyNot)
     if (::lstat(Name(path).constData(), &file) != 0)
         return impossible(ErrorText(errno));
     if (!S_ISREG(file.st_mode))
-        return impossible(NotAFileReason(S_ISDIR(file.st_mode)  ? EntryKind::Folder
+        return impossible(NotAFileReason(S_ISDIR(file.st_mode)   ? EntryKind::Folder
                                          : S_ISLNK(file.st_mode) ? EntryKind::Link
                                                                  : EntryKind::Other));
     // A file the player made read-only stays as it is.
@@ -443,9 +442,9 @@ FolderNames ListFolder(const QString& folder, const QString& fileSuffix)
         if (name == "." || name == "..")
             continue;
         // In bytes, before any string is made: most names of a large folder end here.
-        if (!suffix.isEmpty() && (name.size() < size_t(suffix.size()) ||
-                                  ::strncasecmp(name.data() + name.size() - suffix.size(), suffix.constData(),
-                                                size_t(suffix.size())) != 0))
+        if (!suffix.isEmpty() &&
+            (name.size() < size_t(suffix.size()) ||
+             ::strncasecmp(name.data() + name.size() - suffix.size(), suffix.constData(), size_t(suffix.size())) != 0))
             continue;
         unsigned char type = entry->d_type;
         if (type == DT_UNKNOWN) {

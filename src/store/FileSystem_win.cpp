@@ -61,9 +61,9 @@ struct Handle
 // Opens without waiting for anything, sharing with everyone, as a game that keeps its file open does.
 HANDLE Open(const QString& path, DWORD access, bool followLink = true)
 {
-    return ::CreateFileW(Wide(path).c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                         nullptr, OPEN_EXISTING,
-                         FILE_FLAG_BACKUP_SEMANTICS | (followLink ? 0 : FILE_FLAG_OPEN_REPARSE_POINT), nullptr);
+    return ::CreateFileW(Wide(path).c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                         OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS | (followLink ? 0 : FILE_FLAG_OPEN_REPARSE_POINT),
+                         nullptr);
 }
 
 // Why an open file is none to read or write, or empty.
@@ -191,16 +191,15 @@ bool RunningAsAdministrator()
     SID_IDENTIFIER_AUTHORITY authority = SECURITY_NT_AUTHORITY;
     PSID administrators = nullptr;
     BOOL member = FALSE;
-    if (::AllocateAndInitializeSid(&authority, 2, SECURITY_BUILTIN_DOMAIN_RID, DOMAIN_ALIAS_RID_ADMINS, 0, 0, 0, 0,
-                                   0, 0, &administrators)) {
+    if (::AllocateAndInitializeSid(&authority, 2, SECURITY_BUILTIN_DOMAIN_RID, DOMAIN_ALIAS_RID_ADMINS, 0, 0, 0, 0, 0,
+                                   0, &administrators)) {
         ::CheckTokenMembership(nullptr, administrators, &member);
         ::FreeSid(administrators);
     }
     return member;
 }
 
-QString ReadRegularFile(const QString& path, QByteArray& content, qint64 maximumSize, FileFacts* facts,
-                        bool followLink)
+QString ReadRegularFile(const QString& path, QByteArray& content, qint64 maximumSize, FileFacts* facts, bool followLink)
 {
     Handle file{Open(path, GENERIC_READ, followLink)};
     if (!file.valid())
@@ -366,8 +365,9 @@ QString CannotMakeFilesIn(const QString& folder)
 {
     // Asking for the right to add a file to the folder is what making one would ask: a read-only
     // medium or missing rights answer as they would then.
-    Handle dir{::CreateFileW(Wide(folder).c_str(), FILE_ADD_FILE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                             nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr)};
+    Handle dir{::CreateFileW(Wide(folder).c_str(), FILE_ADD_FILE,
+                             FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                             FILE_FLAG_BACKUP_SEMANTICS, nullptr)};
     if (!dir.valid())
         return LastError();
     return {};

@@ -86,8 +86,8 @@ QByteArray RecordsDigest(const QByteArray& records)
 
 QByteArray RecordBytes(const TemplateRecord& record)
 {
-    return RecordHeader + '\0' + Native(record.dataFile).toUtf8() + '\0' + Native(record.templatePath).toUtf8() +
-           '\0' + record.digest;
+    return RecordHeader + '\0' + Native(record.dataFile).toUtf8() + '\0' + Native(record.templatePath).toUtf8() + '\0' +
+           record.digest;
 }
 
 std::optional<TemplateRecord> ReadRecord(const StorePlaces& places)
@@ -178,9 +178,7 @@ std::optional<Problem> SavegameStore::TemplateBlock(const RunState& stored, Miss
         error = ParseMissionRecords(records, table);
     if (!error.isEmpty())
         return Problem{Failure::DataFileRead, path, error};
-    const auto refuse = [&](const QString& reason) {
-        return Problem{Failure::DataFileNotTheTemplates, path, reason};
-    };
+    const auto refuse = [&](const QString& reason) { return Problem{Failure::DataFileNotTheTemplates, path, reason}; };
     if (!facts.mine)
         return refuse(QCoreApplication::translate("kelmora::SavegameStore", "It belongs to another user"));
     if (facts.othersMayWrite)
@@ -302,10 +300,10 @@ SaveOutcome SavegameStore::Save(RunState& state, bool panelEnabled, int index, c
         // A folder where no new file can be made, or a shared one where another user's file may not
         // be replaced, still lets the player write the file itself: then the span that holds the
         // block goes in with one write.
-        const QString error =
-            way == ChangeWay::Replace
-                ? ReplaceFile(path, current, false)
-                : WriteInPlace(path, MissionBlockOffset, current.mid(MissionBlockOffset, MissionBlockEnd - MissionBlockOffset));
+        const QString error = way == ChangeWay::Replace
+                                  ? ReplaceFile(path, current, false)
+                                  : WriteInPlace(path, MissionBlockOffset,
+                                                 current.mid(MissionBlockOffset, MissionBlockEnd - MissionBlockOffset));
         if (!error.isEmpty())
             return writeFailed(error);
     }
@@ -350,9 +348,7 @@ SelectionOutcome SavegameStore::ChooseTemplate(RunState& state, const ChosenFile
                          << Problem{Failure::TemplateVanished, templatePath, {}};
         return outcome;
     }
-    const auto cannotMake = [&](const QString& reason) {
-        return refuse({Failure::MakeFactory, templatePath, reason});
-    };
+    const auto cannotMake = [&](const QString& reason) { return refuse({Failure::MakeFactory, templatePath, reason}); };
     if (found.failed())
         return cannotMake(found.error);
     // Every earlier factory driver file of the folder goes: only regular files, links and folders
@@ -404,7 +400,8 @@ SelectionOutcome SavegameStore::ChooseTemplate(RunState& state, const ChosenFile
     if (!replaced.isEmpty()) {
         const QString backups = BackupFolderPath();
         if (QString error = MakeFolder(backups, true, &failedFolder); !error.isEmpty())
-            return refuse({Failure::BackupFailed, replaced.first().path, QStringLiteral("%1: %2").arg(failedFolder, error)});
+            return refuse(
+                {Failure::BackupFailed, replaced.first().path, QStringLiteral("%1: %2").arg(failedFolder, error)});
     }
     // Settings that cannot be stored would name another template at the next start than the one
     // whose bytes the program data file then holds.
@@ -532,8 +529,8 @@ RestoreOutcome SavegameStore::Restore(const QString& id, bool acceptMix) const
     // this template's progress, would come out of the next save as a mix of two drivers.
     const bool savesWriteIt =
         !FactoryPathOf(stored).isEmpty() && CompareFiles(target, FactoryPathOf(stored)) != Identity::Different;
-    const bool sameTemplate = !backup->templatePath.isEmpty() &&
-                              CompareFiles(backup->templatePath, TemplatePathOf(stored)) == Identity::Same;
+    const bool sameTemplate =
+        !backup->templatePath.isEmpty() && CompareFiles(backup->templatePath, TemplatePathOf(stored)) == Identity::Same;
     if (savesWriteIt && !sameTemplate && !acceptMix) {
         outcome.needsConfirmation = true;
         const QString reason =

@@ -1,5 +1,6 @@
-// The pictures drawn from the PNGs rendered from their SVG drawings, for builds without Qt SVG. Each is rendered at a few sizes (`name-<pixels>.png`); a size in between is scaled down from
-// the next larger one, which keeps it sharper than scaling up.
+// The pictures drawn from the PNGs rendered from their SVG drawings, for builds without Qt SVG. Each is rendered at a
+// few sizes (`name-<pixels>.png`); a size in between is scaled down from the next larger one, which keeps it sharper
+// than scaling up.
 #include "Appearance.h"
 
 #include <QImage>

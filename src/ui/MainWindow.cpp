@@ -9,10 +9,10 @@
 #include "StatusPanel.h"
 #include "mission/MissionCatalogue.h"
 #include "mission/NextMission.h"
-#include "settings/SettingsStore.h"
-#include "store/FileLookup.h"
 #include "settings/ReadmeLocation.h"
 #include "settings/SavegameFolders.h"
+#include "settings/SettingsStore.h"
+#include "store/FileLookup.h"
 
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
@@ -298,9 +298,9 @@ void MainWindow::MakeRoomForTexts()
     int effectHeight = effect->height();
     for (const QString& text : {SaveEffectText(untouched, MISSION_COUNT - 1), SaveEffectText(played, MISSION_COUNT - 1),
                                 tr("What a save gives the game cannot be told: the program data file cannot be read")})
-        effectHeight = qMax(effectHeight, QFontMetrics(effect->font())
-                                              .boundingRect(QRect(0, 0, effectWidth, 0), Qt::TextWordWrap, text)
-                                              .height());
+        effectHeight = qMax(
+            effectHeight,
+            QFontMetrics(effect->font()).boundingRect(QRect(0, 0, effectWidth, 0), Qt::TextWordWrap, text).height());
     const int taller = effectHeight - effect->height();
     if (wider == 0 && widerValues == 0 && taller == 0)
         return;
@@ -719,7 +719,8 @@ std::optional<ChosenFile> MainWindow::RunOpenDialog(const QString& initialFolder
         m_lastDialogFolder = initialFolder;
     const QList<SavegamePlace> prefixes = WindowsPrefixes(m_services.places);
     const QString path = m_services.openDialog.GetOpenFileName(
-        this, tr("Select Driver Savegame File"), m_lastDialogFolder.isEmpty() ? FirstDialogFolder() : m_lastDialogFolder,
+        this, tr("Select Driver Savegame File"),
+        m_lastDialogFolder.isEmpty() ? FirstDialogFolder() : m_lastDialogFolder,
         tr("Driver Savegames (*.sav)") + QStringLiteral(";;") + tr("All Files (*)"), prefixes);
     if (path.isEmpty())
         return std::nullopt;

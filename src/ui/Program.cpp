@@ -2,10 +2,10 @@
 
 #include "Appearance.h"
 #include "MainWindow.h"
-#include "Version.h"
-#include "WelcomeWindow.h"
 #include "SystemServices.h"
 #include "Translations.h"
+#include "Version.h"
+#include "WelcomeWindow.h"
 #include "WindowArguments.h"
 #include "settings/DataLocation.h"
 #include "settings/SettingsStore.h"

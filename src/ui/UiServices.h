@@ -2,8 +2,8 @@
 
 #include "Outcome.h"
 #include "SystemServices.h"
-#include "store/SavegameStore.h"
 #include "settings/SavegameFolders.h"
+#include "store/SavegameStore.h"
 
 #include <QList>
 #include <QString>

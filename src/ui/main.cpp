@@ -1,7 +1,7 @@
 #include "Program.h"
-#include "settings/DataLocation.h"
 #include "Translations.h"
 #include "WindowArguments.h"
+#include "settings/DataLocation.h"
 
 #include <QApplication>
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "CommandLine.h"
 #include "Translations.h"
-#include "store/BackupFolder.h"
 #include "mission/MissionData.h"
+#include "store/BackupFolder.h"
 #include "support/Fakes.h"
 #include "support/Savegames.h"
 
@@ -148,10 +148,16 @@ private:
 #endif
     }
     // kelmora-cli as built beside this test, and its name in a folder.
-    static QString BuiltProgram() { return QCoreApplication::applicationDirPath() + QStringLiteral("/kelmora-cli") + Exe; }
-    static inline const QString Exe = QSysInfo::productType() == QLatin1String("windows") ? QStringLiteral(".exe")
-                                                                                         : QString();
-    Outcome Run(const QString& commandLine) { return RunWords(At(commandLine).split(u' ', Qt::SkipEmptyParts)); }
+    static QString BuiltProgram()
+    {
+        return QCoreApplication::applicationDirPath() + QStringLiteral("/kelmora-cli") + Exe;
+    }
+    static inline const QString Exe =
+        QSysInfo::productType() == QLatin1String("windows") ? QStringLiteral(".exe") : QString();
+    Outcome Run(const QString& commandLine)
+    {
+        return RunWords(At(commandLine).split(u' ', Qt::SkipEmptyParts));
+    }
     Outcome RunWords(const QStringList& words, const QStringList& undecodable = {});
     // The same command line run by the real executable, with the settings in <root>/config and the
     // per-user data folder (where the lock lives) in <root>/data. `runner` goes before the program.
@@ -176,7 +182,10 @@ private:
     // The standard output of a command that must succeed without a message.
     QString Ok(const QString& commandLine);
     // What status names as the mission choice.
-    QString MissionChoice() { return Ok(QStringLiteral("status")).section(u'\n', 4, 4).section(u':', 1).trimmed(); }
+    QString MissionChoice()
+    {
+        return Ok(QStringLiteral("status")).section(u'\n', 4, 4).section(u':', 1).trimmed();
+    }
     // Runs a command that must fail with exactly `messages` and print nothing on standard output.
     void Fails(const QString& commandLine, const char* messages, bool touchesNothing);
 
@@ -208,15 +217,16 @@ void TestCli::init()
     // Relative paths on the command line are taken from here, as from a shell.
     QVERIFY(QDir::setCurrent(At("<root>/home")));
     m_program = At("<bin>/kelmora-cli" + Exe);
-    m_environment = {{"XDG_CONFIG_HOME", At("<root>/config")}, {"XDG_DATA_HOME", At("<root>/data")},
-                     {"HOME", At("<root>/home")}};
+    m_environment = {
+        {"XDG_CONFIG_HOME", At("<root>/config")}, {"XDG_DATA_HOME", At("<root>/data")}, {"HOME", At("<root>/home")}};
     WriteWholeFile(At("<save>/Alex.sav"), m_template);
 #ifdef Q_OS_WIN
     // kelmora-cli.exe keeps its settings in the registry and its lock and backups in the user's
     // %LOCALAPPDATA%, whatever this test redirects: it runs only in a profile made to be thrown away.
-    static const QStringList runsTheProgram{
-        "testExecutable", "testTwoSavesAtOnce", "testKilledSaves", "testLockedOut", "testBackupTimes",
-        "testTwoCopiesShareTheSettings", "testCaseInsensitiveCard", "testKilledAtEachStep"};
+    static const QStringList runsTheProgram{"testExecutable",          "testTwoSavesAtOnce",
+                                            "testKilledSaves",         "testLockedOut",
+                                            "testBackupTimes",         "testTwoCopiesShareTheSettings",
+                                            "testCaseInsensitiveCard", "testKilledAtEachStep"};
     if (runsTheProgram.contains(QString::fromLatin1(QTest::currentTestFunction()))) {
         if (qEnvironmentVariable("KELMORA_TEST_THROWAWAY_PROFILE") != QLatin1String("1"))
             QSKIP("Runs kelmora-cli.exe, which uses this user's registry and %LOCALAPPDATA%: only in a throwaway "
@@ -419,8 +429,8 @@ void TestCli::testTemplateThroughFolderLinks()
     WriteWholeFile(At("<root>/Bob.sav"), MakeSavegame(9000, 6));
     WriteWholeFile(At("<root>/BFactMS.sav"), MakeSavegame(9000, 7));
 
-    const QString factory =
-        QDir::toNativeSeparators(QFileInfo(At(chosen)).path() + u'/' + QFileInfo(chosen).fileName().left(1) + "FactMS.sav");
+    const QString factory = QDir::toNativeSeparators(QFileInfo(At(chosen)).path() + u'/' +
+                                                     QFileInfo(chosen).fileName().left(1) + "FactMS.sav");
     QCOMPARE(Ok(QStringLiteral("template ") + path),
              At("Template driver:     %1\nFactory driver file: %2\n").arg(At(chosen), factory));
     QCOMPARE(ReadWholeFile(factory), ReadWholeFile(At(chosen)));
@@ -461,7 +471,8 @@ void TestCli::testStatus()
     played = ReadWholeFile(factory);
     played[100] = char(played[100] + 1);
     WriteWholeFile(factory, played);
-    QCOMPARE(MissionChoice(), QStringLiteral("Mission 31 (a save of any mission from 31 to 34 gives these same bytes)"));
+    QCOMPARE(MissionChoice(),
+             QStringLiteral("Mission 31 (a save of any mission from 31 to 34 gives these same bytes)"));
 }
 
 void TestCli::testStatusOfMissingFiles()
@@ -484,7 +495,7 @@ void TestCli::testStatusOfMissingFiles()
     QVERIFY(QDir().rmdir(factory));
     WriteWholeFile(factory, m_template);
     QCOMPARE(MissionChoice(),
-             At("unknown - Could not read from data file '<bin>/kelmora.dat' [") + NoSuchFileText() + u']' );
+             At("unknown - Could not read from data file '<bin>/kelmora.dat' [") + NoSuchFileText() + u']');
 }
 
 void TestCli::testMissionsVersionAndHelp()
@@ -569,7 +580,6 @@ void TestCli::testTwoSavesAtOnce()
     }
     qInfo("Mission 5 was saved last in %d of 30 rounds", fiveLast);
 }
-
 
 void TestCli::testKilledSaves()
 {
@@ -787,7 +797,8 @@ void TestCli::testSaveInPlace()
         QCOMPARE(ReadWholeFile(kept.next()), m_template);
         QVERIFY(!kept.hasNext());
         // A restore goes back the same way, where a save can go.
-        const Outcome listed = RunProcess(QStringLiteral("backups"), {}, {setpriv, "--reuid=65534", "--regid=65534", "--clear-groups"});
+        const Outcome listed =
+            RunProcess(QStringLiteral("backups"), {}, {setpriv, "--reuid=65534", "--regid=65534", "--clear-groups"});
         const Outcome restored = RunProcess(QStringLiteral("restore ") + listed.out.section(u'\t', 0, 0), {},
                                             {setpriv, "--reuid=65534", "--regid=65534", "--clear-groups"});
         QVERIFY2(restored.exitCode == 0, qPrintable(restored.errLines.join(u'\n')));
@@ -986,9 +997,10 @@ void TestCli::testTwoUsersShareAFolder()
         QSKIP("Needs root and setpriv to run as another user");
     if (shared == "<save>") {
         QCOMPARE(chosen->exitCode, 1);
-        QCOMPARE(chosen->errLines,
-                 QStringList{At("Error!: Could not make factory driver file from template driver file [<save>/AFactMS.sav: "
-                                "It belongs to another user, whose savegames Kelmora never changes]")});
+        QCOMPARE(
+            chosen->errLines,
+            QStringList{At("Error!: Could not make factory driver file from template driver file [<save>/AFactMS.sav: "
+                           "It belongs to another user, whose savegames Kelmora never changes]")});
         QCOMPARE(Snapshot(At("<save>")), before);
         return;
     }
@@ -1049,7 +1061,8 @@ void TestCli::testCaseInsensitiveCard()
              qPrintable(asked.errLines.join(u'\n')));
     QCOMPARE(asked.errLines.value(1),
              QStringLiteral("kelmora-cli: nothing was restored; to restore it anyway: kelmora-cli restore "
-                            "--accept-other-template ") + id);
+                            "--accept-other-template ") +
+                 id);
     QCOMPARE(ReadWholeFile(At("<root>/card/AFactMS.sav")), anna);
     QCOMPARE(RunProcess(QStringLiteral("restore --accept-other-template ") + id).exitCode, 0);
     QCOMPARE(ReadWholeFile(At("<root>/card/AFactMS.sav")), SavedFrom(alex, 4));
@@ -1124,8 +1137,9 @@ void TestCli::testKilledAtEachStep()
         const QString line = command == "save"       ? QStringLiteral("save %1").arg(when % 2 ? 20 : 9)
                              : command == "template" ? QStringLiteral("template <save>/Bob.sav")
                                                      : QStringLiteral("restore ") + id;
-        const Outcome outcome =
-            RunProcess(line, {}, {strace, "-f", "-o", "/dev/null", "-e", QStringLiteral("inject=%1:signal=KILL:when=%2").arg(call).arg(when)});
+        const Outcome outcome = RunProcess(line, {},
+                                           {strace, "-f", "-o", "/dev/null", "-e",
+                                            QStringLiteral("inject=%1:signal=KILL:when=%2").arg(call).arg(when)});
         // strace ends as its tracee did, killed.
         const bool killed = outcome.exitCode == -1;
         QVERIFY2(killed || outcome.exitCode == 0, qPrintable(outcome.errLines.join(u'\n')));
@@ -1327,8 +1341,7 @@ void TestCli::testDryRunAndWarning()
     QCOMPARE(backups[0].toObject().value("originalPath").toString(), At("<save>/AFactMS.sav"));
     QCOMPARE(backups[0].toObject().value("templateDriver").toString(), At("<save>/Alex.sav"));
     QCOMPARE(backups[0].toObject().value("missionChoice").toString(), QStringLiteral("Mission 3"));
-    QCOMPARE(backups[0].toObject().value("id").toString(),
-             Ok(QStringLiteral("backups")).section(u'\t', 0, 0));
+    QCOMPARE(backups[0].toObject().value("id").toString(), Ok(QStringLiteral("backups")).section(u'\t', 0, 0));
 }
 
 void TestCli::testHelpInEveryLanguage()

@@ -131,9 +131,10 @@ void TestSavegameFinder::testPassesByWhatIsNoDriverSavegame()
 #else
     // Hidden is an attribute on Windows, whatever the name.
     for (const char* hidden : {"Documents/Vantor/.hidden.sav", "Documents/.hidden"})
-        QVERIFY(::SetFileAttributesW(reinterpret_cast<const wchar_t*>(QDir::toNativeSeparators(
-                                         m_home->filePath(m_proton + QLatin1String(hidden))).utf16()),
-                                     FILE_ATTRIBUTE_HIDDEN));
+        QVERIFY(::SetFileAttributesW(
+            reinterpret_cast<const wchar_t*>(
+                QDir::toNativeSeparators(m_home->filePath(m_proton + QLatin1String(hidden))).utf16()),
+            FILE_ATTRIBUTE_HIDDEN));
 #endif
     QCOMPARE(Found(), QStringList({"Alex.sav | Proton 2450 (Vantor) | C:\\users\\steamuser\\Documents\\Vantor | has "
                                    "reached mission 5",

@@ -146,8 +146,8 @@ void TestSettingsStore::testStoreThatIsNoFile()
 // itself takes a file of the same size and time for unchanged.)
 void TestSettingsStore::testReadAgainEachTime()
 {
-    QCOMPARE(WriteSettingValues(KelmoraSettingsKey(), {{"Path to Vantor Savedata Folder", "/save/"},
-                                                       {"Template Driver File", "Alex.sav"}}),
+    QCOMPARE(WriteSettingValues(KelmoraSettingsKey(),
+                                {{"Path to Vantor Savedata Folder", "/save/"}, {"Template Driver File", "Alex.sav"}}),
              std::nullopt);
     RunState state;
     LoadSettings(state);

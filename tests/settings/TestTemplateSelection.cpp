@@ -187,8 +187,7 @@ void TestTemplateSelection::testRefused()
     else if (link.startsWith("symlink")) {
         if (!MakeLink(targetPath, save(chosen)))
             QSKIP(NoLinksHere);
-    }
-    else if (link.startsWith("hardlink"))
+    } else if (link.startsWith("hardlink"))
         QVERIFY(MakeHardLink(targetPath, save(chosen)));
     QCOMPARE(WriteSettingValues(KelmoraSettingsKey(), {{"Template Driver File", "Marker.sav"}}), std::nullopt);
     const QMap<QString, QByteArray> before = Snapshot(m_dir->path());
@@ -250,10 +249,13 @@ void TestTemplateSelection::testChoiceNeverMixesTemplates_data()
 {
     QTest::addColumn<QString>("trouble");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("settings cannot be read") << "settings" << "Could not read the settings from '*' [*]";
-    QTest::newRow("data file a folder") << "data folder" << "Could not write to data file '<data>' [Is a directory]";
+    QTest::newRow("settings cannot be read") << "settings"
+                                             << "Could not read the settings from '*' [*]";
+    QTest::newRow("data file a folder") << "data folder"
+                                        << "Could not write to data file '<data>' [Is a directory]";
     QTest::newRow("copy in a folder's way")
-        << "copy" << "Could not make factory driver file from template driver file [<save>BFactMS.sav: Is a directory]";
+        << "copy"
+        << "Could not make factory driver file from template driver file [<save>BFactMS.sav: Is a directory]";
     QTest::newRow("template too short")
         << "short"
         << "Could not read in template driver file [The file is too short to be a driver savegame (8000 bytes, at "
@@ -265,9 +267,11 @@ void TestTemplateSelection::testChoiceNeverMixesTemplates_data()
 #ifdef Q_OS_UNIX
     // Each fails once files have changed, and every change is undone.
     QTest::newRow("copy fails over a copy of the same name")
-        << "same name" << "Could not make factory driver file from template driver file [File too large]";
+        << "same name"
+        << "Could not make factory driver file from template driver file [File too large]";
     QTest::newRow("data file cannot be replaced")
-        << "data blocked" << "Could not write to data file '<data>' [<data>.kelmora-new: File exists]";
+        << "data blocked"
+        << "Could not write to data file '<data>' [<data>.kelmora-new: File exists]";
 #endif
 }
 
@@ -314,9 +318,8 @@ void TestTemplateSelection::testChoiceNeverMixesTemplates()
         result = select(choose(chosen));
     }
     QCOMPARE(result, SelectionOutcome::Result::Refused);
-    const QList<ShownMessage> shown{
-        {QString(expected).replace("<data>", dataFile()).replace("<save>", m_saveFolder), "Error!",
-         MessageIcon::Exclamation}};
+    const QList<ShownMessage> shown{{QString(expected).replace("<data>", dataFile()).replace("<save>", m_saveFolder),
+                                     "Error!", MessageIcon::Exclamation}};
     QCOMPARE(Matched(m_shown, shown), shown);
     QCOMPARE(Snapshot(m_dir->path()), before);
     QCOMPARE(m_state.TemplateDriverFile, QStringLiteral("Alex.sav"));

@@ -55,9 +55,9 @@ void TestBackupFolder::testKeptAndListed()
     const MissionChoice twelve{MissionChoice::Kind::Set, {11}, {}};
     QCOMPARE(folder().Keep(path("Save/AFactMS.sav"), first, path("Save/Alex.sav"), twelve), QString());
     QCOMPARE(folder().Keep(path("Other/BFactMS.sav"), other, {}, {}), QString());
-    QCOMPARE(folder().Keep(path("Save/AFactMS.sav"), second, path("Save/Ann.sav"),
-                           {MissionChoice::Kind::PlayedOn, {}, {}}),
-             QString());
+    QCOMPARE(
+        folder().Keep(path("Save/AFactMS.sav"), second, path("Save/Ann.sav"), {MissionChoice::Kind::PlayedOn, {}, {}}),
+        QString());
 
     // Newest first, each with what it was, byte for byte.
     const QList<Backup> backups = folder().List();
@@ -128,13 +128,15 @@ void TestBackupFolder::testWhatKelmoraDidNotWrite()
     const Backup backup = folder().List().constFirst();
     const QDir own = QFileInfo(backup.file).dir();
     if (stray == "sequence") {
-        WriteWholeFile(own.filePath(QStringLiteral("20261207-105849-123-9f3a0c1e-999999999999999-%1-u-9000-0000000000000000.sav")
-                                        .arg(QFileInfo(backup.file).fileName().section('-', 5, 5))),
-                       "stray");
+        WriteWholeFile(
+            own.filePath(QStringLiteral("20261207-105849-123-9f3a0c1e-999999999999999-%1-u-9000-0000000000000000.sav")
+                             .arg(QFileInfo(backup.file).fileName().section('-', 5, 5))),
+            "stray");
     } else if (stray == "padded") {
-        WriteWholeFile(own.filePath(QStringLiteral("20261207-105849-123-9f3a0c1e-0999-%1-m05-09000-0000000000000000.sav")
-                                        .arg(QFileInfo(backup.file).fileName().section('-', 5, 5))),
-                       bytes);
+        WriteWholeFile(
+            own.filePath(QStringLiteral("20261207-105849-123-9f3a0c1e-0999-%1-m05-09000-0000000000000000.sav")
+                             .arg(QFileInfo(backup.file).fileName().section('-', 5, 5))),
+            bytes);
     } else if (stray == "junk") {
         WriteWholeFile(path("Backups/0123456789abcdef"), "a file where a folder goes");
         QVERIFY(QDir().mkpath(path("Backups/notakey")));
@@ -148,7 +150,8 @@ void TestBackupFolder::testWhatKelmoraDidNotWrite()
     QCOMPARE(folder().List().size(), stray == "sequence" ? 2 : 1);
     for (const Backup& listed : folder().List()) {
         const bool kept = listed.id == backup.id && readable;
-        QCOMPARE(read(listed), kept ? bytes : QByteArray("The backup is damaged: its bytes are not those that were kept"));
+        QCOMPARE(read(listed),
+                 kept ? bytes : QByteArray("The backup is damaged: its bytes are not those that were kept"));
     }
     // Later backups still come, and are the newest.
     QCOMPARE(folder().Keep(file, MakeSavegame(9000, 5), alex, {}), QString());
@@ -169,7 +172,8 @@ void TestBackupFolder::testEarlierReleaseListed()
 {
     const QByteArray bytes = MakeSavegame(9000, 6);
     QVERIFY(QDir().mkpath(path("Backups")));
-    WriteWholeFile(path("Backups/9f3a0c1e.path"), path("Save/AFactMS.sav").toUtf8() + '\0' + path("Save/Alex.sav").toUtf8());
+    WriteWholeFile(path("Backups/9f3a0c1e.path"),
+                   path("Save/AFactMS.sav").toUtf8() + '\0' + path("Save/Alex.sav").toUtf8());
     WriteWholeFile(path("Backups/20261207-105849-123-0000abcd-9f3a0c1e-7.sav"), bytes);
     WriteWholeFile(path("Backups/20261206-105849-123-0000abce-9f3a0c1e-6.sav"), bytes.left(100));
     const QMap<QString, QByteArray> before = Snapshot(path("Backups"));
@@ -190,7 +194,8 @@ void TestBackupFolder::testClockBeyondItsDigits()
 {
     const QString id = NewBackupId(QDateTime(QDate(10000, 3, 1), QTime(12, 0), Qt::UTC));
     QVERIFY2(id.startsWith("99991231-235959-999-") && id.size() == 28, qPrintable(id));
-    QVERIFY(NewBackupId(QDateTime(QDate(2026, 12, 7), QTime(10, 58, 49, 123), Qt::UTC)).startsWith("20261207-105849-123-"));
+    QVERIFY(
+        NewBackupId(QDateTime(QDate(2026, 12, 7), QTime(10, 58, 49, 123), Qt::UTC)).startsWith("20261207-105849-123-"));
 }
 
 QTEST_GUILESS_MAIN(TestBackupFolder)

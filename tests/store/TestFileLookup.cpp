@@ -37,10 +37,12 @@ void TestFileLookup::initTestCase()
     // Hidden is an attribute on Windows: this file is hidden whatever its name, and the dot file
     // only where the system hides such names (Wine does).
     WriteWholeFile(dir.filePath("Save/HFactMS.sav"), "x");
-    QVERIFY(::SetFileAttributesW(reinterpret_cast<const wchar_t*>(QDir::toNativeSeparators(dir.filePath("Save/HFactMS.sav")).utf16()),
-                                 FILE_ATTRIBUTE_HIDDEN));
-    QVERIFY(::SetFileAttributesW(reinterpret_cast<const wchar_t*>(QDir::toNativeSeparators(dir.filePath("Save/.FactMS.sav")).utf16()),
-                                 FILE_ATTRIBUTE_HIDDEN));
+    QVERIFY(::SetFileAttributesW(
+        reinterpret_cast<const wchar_t*>(QDir::toNativeSeparators(dir.filePath("Save/HFactMS.sav")).utf16()),
+        FILE_ATTRIBUTE_HIDDEN));
+    QVERIFY(::SetFileAttributesW(
+        reinterpret_cast<const wchar_t*>(QDir::toNativeSeparators(dir.filePath("Save/.FactMS.sav")).utf16()),
+        FILE_ATTRIBUTE_HIDDEN));
 #endif
 }
 

@@ -247,8 +247,7 @@ void TestFileSystem::testReplaceRefusesWhatIsNoFile()
     else if (kind == "link") {
         if (!MakeLink(other, target))
             QSKIP(NoLinksHere);
-    }
-    else if (kind == "device link")
+    } else if (kind == "device link")
         QVERIFY(MakeLink("/dev/null", target));
     else if (kind == "pending folder") {
         WriteWholeFile(target, MakeSavegame(9000, 4));
@@ -418,8 +417,12 @@ void TestFileSystem::testMakeFolder_data()
     QTest::addColumn<QString>("failedAt");
     QTest::newRow("missing parents") << "home/.local/share/Quorrick/Kelmora" << QString() << QString();
     QTest::newRow("already there") << "existing" << QString() << QString();
-    QTest::newRow("a file in the way") << "file" << "Not a directory" << "file";
-    QTest::newRow("a file where a parent should be") << "file/Quorrick/Kelmora" << "Not a directory" << "file";
+    QTest::newRow("a file in the way") << "file"
+                                       << "Not a directory"
+                                       << "file";
+    QTest::newRow("a file where a parent should be") << "file/Quorrick/Kelmora"
+                                                     << "Not a directory"
+                                                     << "file";
 }
 
 void TestFileSystem::testMakeFolder()
@@ -495,8 +498,8 @@ void TestFileSystem::testLockRefusesWhatIsNoFile()
     else if (kind == "fifo")
         QCOMPARE(mkfifo(QFile::encodeName(file).constData(), 0600), 0);
 #endif
-    else
-        if (!MakeLink(path("elsewhere"), file)) QSKIP(NoLinksHere);
+    else if (!MakeLink(path("elsewhere"), file))
+        QSKIP(NoLinksHere);
 
     // Refused at once, not taken for a lock another run holds: that would be Busy after the wait.
     const std::optional<Problem> problem = FlowLock(folder).Acquire(3000);

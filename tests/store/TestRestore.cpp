@@ -158,8 +158,7 @@ void TestRestore::testTemplateChoiceKeepsEveryRemovedFile()
     WriteWholeFile(save("AFactMS.sav"), a);
     WriteWholeFile(save("cfactms.sav"), c);
     chooseTemplate("Bob.sav");
-    QCOMPARE(QDir(m_saveFolder).entryList(QDir::Files),
-             QStringList({"Alex.sav", "Ann.sav", "BFactMS.sav", "Bob.sav"}));
+    QCOMPARE(QDir(m_saveFolder).entryList(QDir::Files), QStringList({"Alex.sav", "Ann.sav", "BFactMS.sav", "Bob.sav"}));
 
     QStringList paths;
     for (const ListedBackup& backup : listed())
@@ -274,7 +273,8 @@ void TestRestore::testRestoreRefuses()
         QSettings(QSettings::defaultFormat(), QSettings::UserScope, "Quorrick", "Kelmora")
             .setValue(TemplateDriverFileValue, "AFactMS.sav");
     } else if (whatIsThere == "link") {
-        if (!MakeLink(save("Other.sav"), factory)) QSKIP(NoLinksHere);
+        if (!MakeLink(save("Other.sav"), factory))
+            QSKIP(NoLinksHere);
     } else if (whatIsThere == "folder") {
         QVERIFY(QDir().mkdir(factory));
     } else if (whatIsThere == "fifo") {
@@ -300,7 +300,9 @@ void TestRestore::testRestoreRefuses()
     const QList<QVariant> before = untouched();
 
     const RestoreOutcome outcome = store().Restore(id);
-    expected.replace("<factory>", factory).replace("<save>", m_saveFolder).replace("<kept>", QDir::toNativeSeparators(keptFile));
+    expected.replace("<factory>", factory)
+        .replace("<save>", m_saveFolder)
+        .replace("<kept>", QDir::toNativeSeparators(keptFile));
     const ShownMessage message = {expected, "Error! - Restore failed", MessageIcon::Exclamation};
     QCOMPARE(Shown(outcome.problems), QList<ShownMessage>{message});
     QVERIFY(!outcome.done());
@@ -332,7 +334,8 @@ void TestRestore::testRestoreAnotherDriversCopy()
     else
         saveMission(7); // keeps Alex's copy of mission 5, as his
     if (how == "folder link") {
-        if (!MakeLink(m_dir->filePath("Save"), m_dir->filePath("Library"))) QSKIP(NoLinksHere);
+        if (!MakeLink(m_dir->filePath("Save"), m_dir->filePath("Library")))
+            QSKIP(NoLinksHere);
         annFolder = QDir::toNativeSeparators(m_dir->filePath("Library")) + QDir::separator();
     }
     chooseTemplate("Ann.sav", annFolder);

@@ -8,8 +8,8 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 #include <QScopeGuard>
+#include <QTemporaryDir>
 #include <QTest>
 
 #ifdef Q_OS_UNIX
@@ -196,8 +196,8 @@ void TestSave::testNeverWritesTheTemplate()
 
     QCOMPARE(save(3), NotSaved);
     QCOMPARE(m_shown.size(), 1);
-    QCOMPARE(m_shown.first().title, way == "name" ? QStringLiteral("Error! - Save failed")
-                                                  : QStringLiteral("Error! - Write failed"));
+    QCOMPARE(m_shown.first().title,
+             way == "name" ? QStringLiteral("Error! - Save failed") : QStringLiteral("Error! - Write failed"));
     QCOMPARE(Snapshot(m_dir->path()), before);
 }
 
@@ -205,8 +205,10 @@ void TestSave::testTemplateChosenElsewhere_data()
 {
     QTest::addColumn<QString>("folder");
     QTest::addColumn<QString>("name");
-    QTest::newRow("another template of the same folder") << "Save" << "Bob.sav";
-    QTest::newRow("the same name in another folder") << "Other" << "Alex.sav";
+    QTest::newRow("another template of the same folder") << "Save"
+                                                         << "Bob.sav";
+    QTest::newRow("the same name in another folder") << "Other"
+                                                     << "Alex.sav";
 }
 
 // A window left open while kelmora-cli chose another template: the data file holds that one's
@@ -235,16 +237,20 @@ void TestSave::testDataFileNotTheTemplates_data()
     QTest::addColumn<QString>("change");
     QTest::addColumn<QString>("reason");
     // The settings two programs share name Bob now, while this program's data file holds Alex's bytes.
-    QTest::newRow("settings written by another program")
-        << "settings" << "It was written for the template driver '<save>Alex.sav'";
-    QTest::newRow("bytes written by another program") << "bytes" << "It has changed since the template driver was chosen";
+    QTest::newRow("settings written by another program") << "settings"
+                                                         << "It was written for the template driver '<save>Alex.sav'";
+    QTest::newRow("bytes written by another program") << "bytes"
+                                                      << "It has changed since the template driver was chosen";
     QTest::newRow("a data file older than its record") << "no record"
                                                        << "Nothing tells which template driver it was written for";
     QTest::newRow("another copy of Kelmora chose the template")
-        << "other copy" << "The template driver was chosen by the copy of Kelmora that keeps it in '<other>'";
+        << "other copy"
+        << "The template driver was chosen by the copy of Kelmora that keeps it in '<other>'";
 #ifdef Q_OS_UNIX
-    QTest::newRow("another user's file") << "owner" << "It belongs to another user";
-    QTest::newRow("a file others may write") << "mode" << "Other users may change it";
+    QTest::newRow("another user's file") << "owner"
+                                         << "It belongs to another user";
+    QTest::newRow("a file others may write") << "mode"
+                                             << "Other users may change it";
 #endif
 }
 
@@ -281,10 +287,11 @@ void TestSave::testDataFileNotTheTemplates()
     const QMap<QString, QByteArray> before = Snapshot(m_dir->path());
 
     QCOMPARE(save(5), NotSaved);
-    const QString expected = QStringLiteral("Nothing was saved: the program data file '%1' does not hold the progress "
-                                            "of the current template driver [%2]. Choose the template driver again "
-                                            "to fix this.")
-                                 .arg(m_dataPath, QString(reason).replace("<save>", m_saveFolder).replace("<other>", otherData));
+    const QString expected =
+        QStringLiteral("Nothing was saved: the program data file '%1' does not hold the progress "
+                       "of the current template driver [%2]. Choose the template driver again "
+                       "to fix this.")
+            .arg(m_dataPath, QString(reason).replace("<save>", m_saveFolder).replace("<other>", otherData));
     QCOMPARE(m_shown, (QList<ShownMessage>{{expected, "Error! - Save failed", MessageIcon::Exclamation}}));
     QCOMPARE(Snapshot(m_dir->path()), before);
 
@@ -330,8 +337,7 @@ void TestSave::testFullDiskKeepsTheOldBytes()
         QFile filler(m_saveFolder + "filler");
         QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
         const QByteArray chunk(4096, 'f');
-        while (filler.write(chunk) == chunk.size()) {
-        }
+        while (filler.write(chunk) == chunk.size()) { }
         QVERIFY(filler.resize(qMax<qint64>(0, filler.size() - 8192)));
         filler.close();
         QCOMPARE(save(2), NotSaved);
@@ -353,9 +359,12 @@ void TestSave::testUnusableSettings_data()
 {
     QTest::addColumn<QString>("folder");
     QTest::addColumn<QString>("templateName");
-    QTest::newRow("no template name") << "<save>" << "";
-    QTest::newRow("relative folder") << "Save/" << "Alex.sav";
-    QTest::newRow("no folder") << "" << "Alex.sav";
+    QTest::newRow("no template name") << "<save>"
+                                      << "";
+    QTest::newRow("relative folder") << "Save/"
+                                     << "Alex.sav";
+    QTest::newRow("no folder") << ""
+                               << "Alex.sav";
 }
 
 void TestSave::testUnusableSettings()

@@ -165,8 +165,7 @@ bool MakeLink(const QString& target, const QString& link)
 bool MakeHardLink(const QString& target, const QString& link)
 {
     return ::CreateHardLinkW(reinterpret_cast<const wchar_t*>(QDir::toNativeSeparators(link).utf16()),
-                             reinterpret_cast<const wchar_t*>(QDir::toNativeSeparators(target).utf16()),
-                             nullptr) != 0;
+                             reinterpret_cast<const wchar_t*>(QDir::toNativeSeparators(target).utf16()), nullptr) != 0;
 }
 
 QString NoSuchFileText()

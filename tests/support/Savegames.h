@@ -40,8 +40,9 @@ QMap<QString, QByteArray> Snapshot(const QString& root);
 // shortcut that QFile::link makes there. And a second name of the file `target`.
 // False where the system makes none: then a test skips with NoLinksHere.
 bool MakeLink(const QString& target, const QString& link);
-inline constexpr const char* NoLinksHere = "Windows makes symbolic links for administrators and in developer mode only, "
-                                           "and Wine makes none";
+inline constexpr const char* NoLinksHere =
+    "Windows makes symbolic links for administrators and in developer mode only, "
+    "and Wine makes none";
 bool MakeHardLink(const QString& target, const QString& link);
 
 // The system's words for a file that is not there, as the program shows them.

@@ -198,8 +198,8 @@ void TestRestoreWindow::testAsksBeforeMixingDrivers()
         QCOMPARE(m_fixture->messages.asked, QStringList(goOn ? 2 : 1, "Restore it anyway?"));
         QCOMPARE(m_fixture->file("AFactMS.sav"), goOn ? SavedFrom(m_fixture->alex, 4) : annCopy);
     }
-    QVERIFY(m_fixture->messages.shown.constFirst().text.startsWith(
-        "Restoring '" + m_fixture->saveFolder + "AFactMS.sav' puts back a savegame"));
+    QVERIFY(m_fixture->messages.shown.constFirst().text.startsWith("Restoring '" + m_fixture->saveFolder +
+                                                                   "AFactMS.sav' puts back a savegame"));
     QCOMPARE(m_fixture->messages.shown.constLast().icon, MessageIcon::Information); // "Restored ..."
 }
 

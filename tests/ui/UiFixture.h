@@ -72,7 +72,6 @@ public:
     QList<ShownMessage> shown;
     QStringList asked;
     bool goOn = false; // the answer to the next question
-
 };
 
 class FakeExit final : public ProgramExit
