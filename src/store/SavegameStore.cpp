@@ -262,7 +262,6 @@ SaveOutcome SavegameStore::Save(RunState& state, bool panelEnabled, int index, c
             outcome.problems << Problem{Failure::SaveDataFileUnreadable, problem->path, {}};
         return outcome;
     }
-    const MissionStatusTable templateBlock = table;
     outcome.templateBlock = table;
     state.MissionStatus = table;
     if (!ApplyMissionSelection(state.MissionStatus, index))
@@ -285,7 +284,7 @@ SaveOutcome SavegameStore::Save(RunState& state, bool panelEnabled, int index, c
         return writeFailed(reason);
     outcome.fileBlock = MissionBlockIn(current);
     // One copy of the savegame in memory, however large: kept as it is, then changed where it lies.
-    if (MissionBlockIn(current) != state.MissionStatus && !dryRun) {
+    if (*outcome.fileBlock != state.MissionStatus) {
         QString whyNot;
         const ChangeWay way = HowToChange(path, &whyNot);
         if (way == ChangeWay::Impossible)
@@ -293,8 +292,11 @@ SaveOutcome SavegameStore::Save(RunState& state, bool panelEnabled, int index, c
         if (way == ChangeWay::InPlace && facts.links > 1)
             return writeFailed(QCoreApplication::translate(
                 "kelmora::SavegameStore", "It has other names, which a write into it would change too"));
+        // A dry run has refused all that the save would refuse; it ends before the first write.
+        if (dryRun)
+            return outcome;
         // No backup, no change.
-        if (auto problem = KeepBackup(path, current, session.stored, &templateBlock))
+        if (auto problem = KeepBackup(path, current, session.stored, &*outcome.templateBlock))
             return fail(*problem);
         PutBlock(current, state.MissionStatus);
         // A folder where no new file can be made, or a shared one where another user's file may not
