@@ -351,8 +351,6 @@ int CommandLine::Save(int number, bool dryRun)
         return ExitFailed;
     // Saved all the same, as the window does; the game starts where the template's progress ends.
     const MissionStatusTable& from = *outcome.templateBlock;
-    const std::optional<int> offered = MissionOfferedAfterSave(from, number - 1);
-    const bool reached = !offered || *offered >= number - 1;
     if (dryRun) {
         QStringList changed;
         for (int mission = 0; mission < MISSION_COUNT; ++mission) {
@@ -371,7 +369,7 @@ int CommandLine::Save(int number, bool dryRun)
               << tr("Nothing was written (%1)").arg(DryRunOption) << Qt::endl;
         return ExitDone;
     }
-    if (!reached)
+    if (SaveFallsShort(from, number - 1))
         m_err << ProgramName << ": " << SaveEffectText(from, number - 1) << Qt::endl;
     m_out << outcome.statusText << Qt::endl;
     return ExitDone;
@@ -556,8 +554,8 @@ int CommandLine::Find(bool json)
         return ExitDone;
     }
     for (const FoundSavegame& found : search.savegames) {
-        m_out << IsoLocalTime(found.modified) << '\t' << found.place << '\t' << found.progress << '\t' << found.path
-              << '\n';
+        m_out << IsoLocalTime(found.modified) << '\t' << ListField(found.place) << '\t' << found.progress << '\t'
+              << ListField(found.path) << '\n';
     }
     m_out << Qt::flush;
     // For a person at the terminal; a script reads nothing on standard output.

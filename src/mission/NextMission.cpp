@@ -35,6 +35,12 @@ std::optional<int> MissionOfferedAfterSave(const MissionStatusTable& templateBlo
     return MissionOfferedNext(saved);
 }
 
+bool SaveFallsShort(const MissionStatusTable& templateBlock, int index)
+{
+    const std::optional<int> offered = MissionOfferedAfterSave(templateBlock, index);
+    return offered && *offered != index;
+}
+
 QString SaveEffectText(const MissionStatusTable& templateBlock, int index)
 {
     if (index < 0 || index >= MISSION_COUNT)

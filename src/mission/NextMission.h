@@ -24,6 +24,10 @@ std::optional<int> MissionOfferedAfterSave(const MissionStatusTable& templateBlo
 // will offer mission 6 next". Empty for an index outside the catalogue.
 QString SaveEffectText(const MissionStatusTable& templateBlock, int index);
 
+// Whether the template has not reached mission `index`, so that a save of it gives the game an
+// earlier mission: the case the window and kelmora-cli warn of.
+bool SaveFallsShort(const MissionStatusTable& templateBlock, int index);
+
 // A driver's progress as the player counts it: "has reached mission 17", the mission the game
 // offers it next, or "has progress in every mission".
 QString ProgressText(const MissionStatusTable& block);

@@ -506,7 +506,7 @@ void MainWindow::ShowSaveEffect()
         detail = m_templateProblem;
     } else {
         text = SaveEffectText(*m_templateBlock, index);
-        warns = MissionOfferedAfterSave(*m_templateBlock, index) != index;
+        warns = SaveFallsShort(*m_templateBlock, index);
     }
     line->setText(text);
     line->setToolTip(detail);
