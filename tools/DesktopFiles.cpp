@@ -10,7 +10,8 @@ namespace {
 
 const char* const Context = "kelmora::Desktop";
 
-const char* const Texts[] = {
+// For lupdate only: the English texts of the three files that are translated.
+[[maybe_unused]] const char* const Texts[] = {
     //: The desktop entry's generic name, which menus show beside the program's name.
     QT_TRANSLATE_NOOP("kelmora::Desktop", "Mission Selector"),
     //: The desktop entry's comment and the summary of the software centres.
@@ -134,14 +135,6 @@ QString TranslatedXml(const QString& xml, const QStringList& tags, const QList<D
 }
 
 } // namespace
-
-QStringList DesktopTexts()
-{
-    QStringList texts;
-    for (const char* text : Texts)
-        texts << QString::fromUtf8(text);
-    return texts;
-}
 
 QString TranslatedDesktopEntry(const QString& entry, const QList<DesktopLanguage>& languages, QStringList* missing)
 {

@@ -20,9 +20,6 @@ struct DesktopLanguage
     const QTranslator* translator;
 };
 
-// The English texts of the three files that are translated, as lupdate finds them here.
-QStringList DesktopTexts();
-
 // The file with the translations of `languages` after each of its English texts, in that order, and
 // none of those it held before. `missing` gets every text a language has no translation for.
 QString TranslatedDesktopEntry(const QString& entry, const QList<DesktopLanguage>& languages, QStringList* missing);

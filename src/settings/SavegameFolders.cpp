@@ -1,4 +1,5 @@
 #include "SavegameFolders.h"
+#include "store/FileSystem.h"
 
 #include <QDir>
 #include <QFile>
@@ -96,12 +97,10 @@ bool IsNumber(const QString& text)
 // for ever).
 QByteArray ReadConfigFile(const QString& path)
 {
-    if (!QFileInfo(path).isFile())
+    QByteArray content;
+    if (!ReadRegularFile(path, content, MaxConfigFileSize).isEmpty())
         return {};
-    QFile file(path);
-    if (file.size() > MaxConfigFileSize || !file.open(QIODevice::ReadOnly))
-        return {};
-    return file.read(MaxConfigFileSize);
+    return content;
 }
 
 // The places found so far, each folder once however it was reached, each name once.

@@ -619,11 +619,7 @@ void MainWindow::mnuFile_FindSavegames_Click()
         m_find = new FindSavegamesWindow(SavegamePlaces(m_services.places), this);
         m_find->setModal(true);
         // The same choice as the open dialog's, once the list is gone.
-        connect(m_find, &FindSavegamesWindow::chosen, this, [this](const QString& path) {
-            const QFileInfo chosen(path);
-            m_lastDialogFolder = chosen.absolutePath();
-            ChooseTemplate({path, chosen.fileName()});
-        });
+        connect(m_find, &FindSavegamesWindow::chosen, this, &MainWindow::ChooseTemplateFile);
     }
     m_find->show();
     m_find->raise();
