@@ -1111,8 +1111,11 @@ void TestCli::testKilledAtEachStep_data()
     QTest::addColumn<QString>("command");
     QTest::addColumn<QString>("call");
     for (const char* command : {"save", "template", "restore"}) {
-        for (const char* call : {"write", "fsync", "linkat", "rename", "unlink"})
-            QTest::addRow("%s, killed at a %s", command, call) << command << call;
+        // Of these runs only the template choice removes a file: the earlier factory driver files.
+        for (const char* call : {"write", "fsync", "linkat", "rename", "unlink"}) {
+            if (qstrcmp(call, "unlink") != 0 || qstrcmp(command, "template") == 0)
+                QTest::addRow("%s, killed at a %s", command, call) << command << call;
+        }
     }
 }
 
@@ -1160,8 +1163,14 @@ void TestCli::testKilledAtEachStep()
         const Outcome next = RunProcess(QStringLiteral("save 9"));
         QVERIFY2(next.exitCode == 0 || next.errLines.value(0).endsWith("Choose the template driver again to fix this."),
                  qPrintable(next.errLines.join(u'\n')));
-        if (!killed)
+        if (!killed) {
+            // A row whose call the command never makes would have tried nothing. Files are named
+            // with linkat only where the file system makes unnamed ones.
+            if (when == 1 && call == "linkat")
+                QSKIP("This file system makes no unnamed files (O_TMPFILE)");
+            QVERIFY2(when > 1, "the command never made this system call");
             break;
+        }
         if (command == "template")
             QCOMPARE(RunProcess(QStringLiteral("template <save>/Alex.sav")).exitCode, 0);
         for (const QString& name : SaveFolderEntries())

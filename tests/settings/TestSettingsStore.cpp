@@ -143,7 +143,8 @@ void TestSettingsStore::testStoreThatIsNoFile()
 
 // A save reads the settings again under its lock: what another Kelmora stored since must show, also
 // when the file keeps its size, and when the settings have moved to another folder. (QSettings
-// itself takes a file of the same size and time for unchanged.)
+// takes a file of the same size and the same time for unchanged; within one tick of the file
+// system's clock the per-user record of the template still refuses the save.)
 void TestSettingsStore::testReadAgainEachTime()
 {
     QCOMPARE(WriteSettingValues(KelmoraSettingsKey(),
