@@ -446,7 +446,11 @@ QString CommandLine::FactoryChoiceText(const RunState& settings)
 {
     if (settings.FactoryDriverFile.isEmpty())
         return tr("unknown - %1").arg(tr(NoTemplateText));
-    const MissionChoice choice = store().FactoryDriverChoice(settings);
+    return ChoiceText(store().FactoryDriverChoice(settings));
+}
+
+QString CommandLine::ChoiceText(const MissionChoice& choice)
+{
     QString text = MissionChoiceText(choice);
     if (choice.kind == MissionChoice::Kind::Unknown)
         text += QStringLiteral(" - ") + choice.reason;
@@ -590,15 +594,18 @@ int CommandLine::StatusJson()
             missions.append(index + 1);
         const QString kinds[] = {QStringLiteral("unknown"), QStringLiteral("set"), QStringLiteral("playedOn"),
                                  QStringLiteral("asTemplate")};
-        choice = {{QStringLiteral("kind"), kinds[int(found.kind)]}, {QStringLiteral("missions"), missions}};
+        choice = {{QStringLiteral("kind"), kinds[int(found.kind)]},
+                  {QStringLiteral("missions"), missions},
+                  {QStringLiteral("text"), ChoiceText(found)}};
         // What the game makes of the file as it is now.
         MissionStatusTable block{};
         if (ReadMissionBlock(factoryPath, block).isEmpty())
             offered = MissionOfferedNext(block);
     } else {
-        choice = {{QStringLiteral("kind"), QStringLiteral("unknown")}, {QStringLiteral("missions"), QJsonArray()}};
+        choice = {{QStringLiteral("kind"), QStringLiteral("unknown")},
+                  {QStringLiteral("missions"), QJsonArray()},
+                  {QStringLiteral("text"), FactoryChoiceText(settings)}};
     }
-    choice.insert(QStringLiteral("text"), FactoryChoiceText(settings));
 
     const QJsonObject answer{
         {QStringLiteral("savegameFolder"),

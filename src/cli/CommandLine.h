@@ -71,6 +71,7 @@ private:
     void Present(const Problems& problems);
     SavegameStore store() const;
     QString FactoryChoiceText(const RunState& settings);
+    static QString ChoiceText(const MissionChoice& choice);
 
     QTextStream& m_out;
     QTextStream& m_err;

@@ -637,7 +637,8 @@ QString ReadMissionBlock(const QString& path, MissionStatusTable& table)
     return error;
 }
 
-MissionChoice SavegameStore::FactoryDriverChoice(const RunState& state) const
+MissionChoice SavegameStore::FactoryDriverChoice(const RunState& state,
+                                                 const std::optional<MissionStatusTable>& templateBlock) const
 {
     MissionChoice unknown;
     const QString path = Native(FactoryPathOf(state));
@@ -651,12 +652,14 @@ MissionChoice SavegameStore::FactoryDriverChoice(const RunState& state) const
                 .arg(path, error);
         return unknown;
     }
-    MissionStatusTable templateBlock{};
-    if (const auto problem = TemplateBlock(state, templateBlock)) {
+    if (templateBlock)
+        return ChoiceOf(savegame, TemplatePathOf(state), *templateBlock);
+    MissionStatusTable block{};
+    if (const auto problem = TemplateBlock(state, block)) {
         unknown.reason = MessageFor(*problem).text;
         return unknown;
     }
-    return ChoiceOf(savegame, TemplatePathOf(state), templateBlock);
+    return ChoiceOf(savegame, TemplatePathOf(state), block);
 }
 
 Message RestoredMessage(const Backup& backup, const QString& timeText)

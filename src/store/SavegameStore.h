@@ -118,8 +118,9 @@ public:
     std::optional<Problem> TemplateBlock(const RunState& state, MissionStatusTable& table) const;
 
     // What the factory driver file of `state` is set to, against the template's bytes kept in the
-    // program data file. Reads only.
-    MissionChoice FactoryDriverChoice(const RunState& state) const;
+    // program data file: `templateBlock` when the caller has just read them. Reads only.
+    MissionChoice FactoryDriverChoice(const RunState& state,
+                                      const std::optional<MissionStatusTable>& templateBlock = std::nullopt) const;
 
     QString BackupFolderPath() const;
     QString DataFilePath() const;

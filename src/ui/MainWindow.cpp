@@ -387,7 +387,7 @@ void MainWindow::FollowFiles(ListFollows list)
     m_templateBlock = problem ? std::nullopt : std::optional<MissionStatusTable>(block);
     m_templateProblem = problem ? MessageFor(*problem).text : QString();
 
-    const MissionChoice choice = store.FactoryDriverChoice(m_state);
+    const MissionChoice choice = store.FactoryDriverChoice(m_state, m_templateBlock);
     const bool changed = !m_seenChoice || !SameChoice(*m_seenChoice, choice);
     m_seenChoice = choice;
     const bool set = choice.kind == MissionChoice::Kind::Set && !choice.indexes.isEmpty();
