@@ -429,7 +429,10 @@ ChangeWay HowToChange(const QString& path, QString* whyNot)
 FolderNames ListFolder(const QString& folder, const QString& fileSuffix)
 {
     FolderNames names;
-    const QByteArray suffix = QFile::encodeName(fileSuffix);
+    // strncasecmp folds ASCII letters only: a suffix with any other letter is left to the caller's
+    // matcher, which folds them all.
+    const bool ascii = std::all_of(fileSuffix.cbegin(), fileSuffix.cend(), [](QChar c) { return c.unicode() < 0x80; });
+    const QByteArray suffix = ascii ? QFile::encodeName(fileSuffix) : QByteArray();
     // readdir() rather than a directory iterator, which builds a path or a file info for each entry.
     DIR* const dir = ::opendir(Name(folder).constData());
     if (!dir) {

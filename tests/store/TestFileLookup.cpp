@@ -30,9 +30,9 @@ void TestFileLookup::initTestCase()
 {
     QVERIFY(m_dir.isValid());
     QDir dir(m_dir.path());
-    QVERIFY(dir.mkpath("Save/BFactMS.sav") && dir.mkpath("Empty"));
-    for (const char* name : {"Save/Alex.sav", "Save/AFactMS.sav", "Save/.FactMS.sav", "Plain"})
-        WriteWholeFile(dir.filePath(QString::fromLatin1(name)), "x");
+    QVERIFY(dir.mkpath("Save/BFactMS.sav") && dir.mkpath("Empty") && dir.mkpath("Accents"));
+    for (const char* name : {"Save/Alex.sav", "Save/AFactMS.sav", "Save/.FactMS.sav", "Plain", "Accents/Émile.sav"})
+        WriteWholeFile(dir.filePath(QString::fromUtf8(name)), "x");
 #ifdef Q_OS_WIN
     // Hidden is an attribute on Windows: this file is hidden whatever its name, and the dot file
     // only where the system hides such names (Wine does).
@@ -54,6 +54,7 @@ void TestFileLookup::testLookUp_data()
     const QStringList none;
     QTest::newRow("exact") << "Save/Alex.sav" << QStringList{"Alex.sav"} << false;
     QTest::newRow("other case") << "Save/ALEX.SAV" << QStringList{"Alex.sav"} << false;
+    QTest::newRow("other case beyond ASCII") << "Accents/éMILE.SAV" << QStringList{"Émile.sav"} << false;
     // A folder named like a factory driver file does not count; a name with a dot in front does
     // (hidden is a Windows attribute, which the Windows run tries).
 #ifdef Q_OS_UNIX
