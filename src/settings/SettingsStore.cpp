@@ -67,9 +67,6 @@ QString StoreError(const QSettings& settings)
     return FolderError(QFileInfo(settings.fileName()).absolutePath());
 }
 
-// Far more than two paths take; a larger file is left to QSettings.
-constexpr qint64 MaxStoreFileSize = 1024 * 1024;
-
 // Where the settings files of a format are: the folder that holds the organizations' files, for the
 // user and for the system, and the files' suffix.
 struct StoreFolders
@@ -81,8 +78,7 @@ struct StoreFolders
 
 // Each from a store of a name nobody uses. Making one reads its files, so the answer is kept for
 // each format: Qt fixes these folders when the process first needs them, and only QSettings::setPath
-// moves them later (tests do), which SettingsFoldersMoved tells, and LoadSettings notices by the
-// store's own file name whenever it reads with QSettings.
+// moves them later (tests do), which SettingsFoldersMoved tells.
 StoreFolders FoldersOf(QSettings::Format format, bool lookAgain)
 {
     static QMutex mutex;
@@ -121,127 +117,17 @@ QStringList FilesOf(const StoreFolders& folders, const SettingsKey& key)
 // QSettings reads its files as soon as it is made, and an ordinary open of a FIFO waits for a writer
 // for ever. So the files it would read are looked at first. For the changes, which are rare, with
 // the folders looked up anew.
-std::optional<Problem> StoreFileInTheWay(const SettingsKey& key, Failure failure)
+std::optional<Problem> StoreFileInTheWay(const SettingsKey& key, Failure failure, bool lookAgain = true)
 {
     if (!SettingsInFiles(QSettings::defaultFormat()))
         return std::nullopt;
-    for (const QString& file : FilesOf(FoldersOf(QSettings::defaultFormat(), true), key)) {
+    for (const QString& file : FilesOf(FoldersOf(QSettings::defaultFormat(), lookAgain), key)) {
         const QFileInfo info(file);
         if (info.exists() && !info.isFile())
             return Problem{failure, QDir::toNativeSeparators(file),
                            NotAFileReason(info.isDir() ? EntryKind::Folder : EntryKind::Other)};
     }
     return std::nullopt;
-}
-
-// The bytes of a store's files, a missing one as nothing; `complete` false when one could not be read
-// (QSettings then tells why). A FIFO or a folder among them is a problem: QSettings would wait on the
-// one for ever.
-struct StoreBytes
-{
-    QList<std::optional<QByteArray>> files;
-    bool complete = true;
-    std::optional<Problem> problem;
-};
-
-StoreBytes ReadStoreFiles(const QStringList& files)
-{
-    StoreBytes bytes;
-    const QString missing = ErrorText(ENOENT);
-    for (const QString& file : files) {
-        QByteArray content;
-        const QString error = ReadRegularFile(file, content, MaxStoreFileSize);
-        if (error.isEmpty()) {
-            bytes.files << content;
-            continue;
-        }
-        bytes.files << std::nullopt;
-        if (error == NotAFileReason(EntryKind::Folder) || error == NotAFileReason(EntryKind::Other)) {
-            bytes.problem = Problem{Failure::SettingsRead, QDir::toNativeSeparators(file), error};
-            return bytes;
-        }
-        if (error != missing)
-            bytes.complete = false;
-    }
-    return bytes;
-}
-
-// The two values as a store holds them.
-struct StoredValues
-{
-    bool stored = false; // either value is
-    QString savedataFolder;
-    QString templateDriverFile;
-
-    void ApplyTo(RunState& state) const
-    {
-        state.SettingsValid = stored;
-        if (!stored)
-            return;
-        state.SavedataFolder = savedataFolder;
-        state.TemplateDriverFile = templateDriverFile;
-        if (!templateDriverFile.isEmpty())
-            state.FactoryDriverFile = FactoryDriverFileFor(templateDriverFile);
-    }
-};
-
-std::optional<Problem> ValuesFromStore(StoredValues& values, const QSettings& settings)
-{
-    if (settings.status() != QSettings::NoError)
-        return Problem{Failure::SettingsRead, StoreName(settings), StoreError(settings)};
-    // The key exists as soon as either value has been stored.
-    values.stored = settings.contains(SavedataFolderValue) || settings.contains(TemplateDriverFileValue);
-    if (values.stored) {
-        values.savedataFolder = ReadValue(settings, SavedataFolderValue);
-        values.templateDriverFile = ReadValue(settings, TemplateDriverFileValue);
-    }
-    return std::nullopt;
-}
-
-std::optional<Problem> ValuesFromStore(RunState& state, const QSettings& settings)
-{
-    StoredValues values;
-    auto problem = ValuesFromStore(values, settings);
-    if (problem)
-        state.SettingsValid = false;
-    else
-        values.ApplyTo(state);
-    return problem;
-}
-
-// The settings are read again before every change, and nearly always hold what they held before:
-// the same bytes in the same files give the same values, without QSettings parsing them again.
-struct LastRead
-{
-    QSettings::Format format = QSettings::InvalidFormat;
-    SettingsKey key;
-    QStringList files;
-    QList<std::optional<QByteArray>> bytes;
-    StoredValues values;
-};
-
-QMutex lastReadMutex;
-LastRead lastRead;
-
-std::optional<StoredValues> SameBytesAsBefore(QSettings::Format format, const SettingsKey& key,
-                                              const QStringList& files, const StoreBytes& bytes)
-{
-    const QMutexLocker locker(&lastReadMutex);
-    if (!bytes.complete || lastRead.format != format || lastRead.key.root != key.root ||
-        lastRead.key.organization != key.organization || lastRead.key.application != key.application ||
-        lastRead.files != files || lastRead.bytes != bytes.files)
-        return std::nullopt;
-    return lastRead.values;
-}
-
-void RememberBytes(QSettings::Format format, const SettingsKey& key, const QStringList& files, const StoreBytes& bytes,
-                   const StoredValues& values)
-{
-    // Only bytes that QSettings has certainly read: a file changed while it read is read again next time.
-    if (!bytes.complete || ReadStoreFiles(files).files != bytes.files)
-        return;
-    const QMutexLocker locker(&lastReadMutex);
-    lastRead = {format, key, files, bytes.files, values};
 }
 
 } // namespace
@@ -259,41 +145,27 @@ QString FactoryDriverFileFor(const QString& templateDriverFile)
 
 std::optional<Problem> LoadSettings(RunState& state, const SettingsKey& key)
 {
-    const QSettings::Format format = QSettings::defaultFormat();
-    if (!SettingsInFiles(format))
-        return ValuesFromStore(state, OpenStore(key));
-    for (const bool lookAgain : {false, true}) {
-        const QStringList files = FilesOf(FoldersOf(format, lookAgain), key);
-        const StoreBytes bytes = ReadStoreFiles(files);
-        if (bytes.problem) {
-            state.SettingsValid = false;
-            return bytes.problem;
-        }
-        if (std::optional<StoredValues> known = SameBytesAsBefore(format, key, files, bytes)) {
-            known->ApplyTo(state);
-            return std::nullopt;
-        }
-        const QSettings settings = OpenStore(key);
-        // The folders have moved since they were looked at (QSettings::setPath): look again.
-        if (!lookAgain && settings.fileName() != files.first())
-            continue;
-        StoredValues values;
-        if (auto problem = ValuesFromStore(values, settings)) {
-            state.SettingsValid = false;
-            return problem;
-        }
-        RememberBytes(format, key, files, bytes, values);
-        values.ApplyTo(state);
+    state.SettingsValid = false;
+    if (auto problem = StoreFileInTheWay(key, Failure::SettingsRead, false))
+        return problem;
+    // QSettings parses a file again only when its size or time has changed.
+    const QSettings settings = OpenStore(key);
+    if (settings.status() != QSettings::NoError)
+        return Problem{Failure::SettingsRead, StoreName(settings), StoreError(settings)};
+    // The key exists as soon as either value has been stored.
+    if (!settings.contains(SavedataFolderValue) && !settings.contains(TemplateDriverFileValue))
         return std::nullopt;
-    }
-    return std::nullopt; // not reached: the second look always reads
+    state.SavedataFolder = ReadValue(settings, SavedataFolderValue);
+    state.TemplateDriverFile = ReadValue(settings, TemplateDriverFileValue);
+    if (!state.TemplateDriverFile.isEmpty())
+        state.FactoryDriverFile = FactoryDriverFileFor(state.TemplateDriverFile);
+    state.SettingsValid = true;
+    return std::nullopt;
 }
 
 void SettingsFoldersMoved()
 {
     FoldersOf(QSettings::defaultFormat(), true);
-    const QMutexLocker locker(&lastReadMutex);
-    lastRead = {};
 }
 
 std::optional<Problem> CreateSettingsKey(const SettingsKey& key)
