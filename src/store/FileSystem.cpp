@@ -4,8 +4,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QHash>
-#include <QMutex>
 
 #include <cerrno>
 #include <system_error>
@@ -33,15 +31,8 @@ QString NotAFileReason(EntryKind kind)
 QString ErrorText(int error)
 {
     // Not qt_error_string(): on Windows it reads the number as a Windows error code, which gives
-    // "Out of paper." for a full disk. Kept once made: a missing file is an answer the store asks
-    // for often, and the system's words do not change while the program runs.
-    static QMutex mutex;
-    static QHash<int, QString> texts;
-    const QMutexLocker locker(&mutex);
-    auto text = texts.constFind(error);
-    if (text == texts.constEnd())
-        text = texts.insert(error, QString::fromLocal8Bit(std::generic_category().message(error)));
-    return *text;
+    // "Out of paper." for a full disk.
+    return QString::fromLocal8Bit(std::generic_category().message(error));
 }
 
 Identity CompareFiles(const QString& first, const QString& second)

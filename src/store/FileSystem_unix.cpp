@@ -121,16 +121,25 @@ bool IsStorablePath(const QString& path)
     return !path.contains(QChar(u'\0')) && QFile::decodeName(Name(path)) == path;
 }
 
+namespace {
+
+// What lstat() found.
+EntryKind KindOf(mode_t mode)
+{
+    return S_ISREG(mode)   ? EntryKind::RegularFile
+           : S_ISLNK(mode) ? EntryKind::Link
+           : S_ISDIR(mode) ? EntryKind::Folder
+                           : EntryKind::Other;
+}
+
+} // namespace
+
 EntryKind EntryAt(const QString& path)
 {
     struct stat info = {};
     if (::lstat(Name(path).constData(), &info) != 0)
         return EntryKind::Missing;
-    if (S_ISREG(info.st_mode))
-        return EntryKind::RegularFile;
-    if (S_ISLNK(info.st_mode))
-        return EntryKind::Link;
-    return S_ISDIR(info.st_mode) ? EntryKind::Folder : EntryKind::Other;
+    return KindOf(info.st_mode);
 }
 
 bool RunningAsAdministrator()
@@ -204,11 +213,7 @@ QString ReplaceFile(const QString& path, const QByteArray& content, bool mayCrea
     const QByteArray name = Name(path), folder = FolderOf(path);
     // Not a link: what lstat() tells of a regular file is what stat() would.
     struct stat old = {};
-    const EntryKind kind = ::lstat(name.constData(), &old) != 0 ? EntryKind::Missing
-                           : S_ISREG(old.st_mode)               ? EntryKind::RegularFile
-                           : S_ISLNK(old.st_mode)               ? EntryKind::Link
-                           : S_ISDIR(old.st_mode)               ? EntryKind::Folder
-                                                                : EntryKind::Other;
+    const EntryKind kind = ::lstat(name.constData(), &old) != 0 ? EntryKind::Missing : KindOf(old.st_mode);
     if (kind != EntryKind::RegularFile && !(kind == EntryKind::Missing && mayCreate))
         return NotAFileReason(kind);
     if (kind == EntryKind::RegularFile && ::access(name.constData(), W_OK) != 0)
@@ -408,9 +413,7 @@ ChangeWay HowToChange(const QString& path, QString* whyNot)
     if (::lstat(Name(path).constData(), &file) != 0)
         return impossible(ErrorText(errno));
     if (!S_ISREG(file.st_mode))
-        return impossible(NotAFileReason(S_ISDIR(file.st_mode)   ? EntryKind::Folder
-                                         : S_ISLNK(file.st_mode) ? EntryKind::Link
-                                                                 : EntryKind::Other));
+        return impossible(NotAFileReason(KindOf(file.st_mode)));
     // A file the player made read-only stays as it is.
     if (::access(Name(path).constData(), W_OK) != 0)
         return impossible(ErrorText(errno));
