@@ -626,12 +626,23 @@ BackupListing SavegameStore::Backups() const
     return listing;
 }
 
-QString ReadMissionBlock(const QString& path, MissionStatusTable& table)
+namespace {
+
+// A whole savegame, long enough to hold the mission block.
+QString ReadSavegame(const QString& path, QByteArray& savegame)
 {
-    QByteArray savegame;
     QString error = ReadRegularFile(path, savegame, MaximumSavegameSize);
     if (error.isEmpty() && savegame.size() < MinimumSavegameSize)
         error = TooShort(savegame.size());
+    return error;
+}
+
+} // namespace
+
+QString ReadMissionBlock(const QString& path, MissionStatusTable& table)
+{
+    QByteArray savegame;
+    const QString error = ReadSavegame(path, savegame);
     if (error.isEmpty())
         table = MissionBlockIn(savegame);
     return error;
@@ -643,10 +654,7 @@ MissionChoice SavegameStore::FactoryDriverChoice(const RunState& state,
     MissionChoice unknown;
     const QString path = Native(FactoryPathOf(state));
     QByteArray savegame;
-    QString error = ReadRegularFile(path, savegame, MaximumSavegameSize);
-    if (error.isEmpty() && savegame.size() < MinimumSavegameSize)
-        error = TooShort(savegame.size());
-    if (!error.isEmpty()) {
+    if (const QString error = ReadSavegame(path, savegame); !error.isEmpty()) {
         unknown.reason =
             QCoreApplication::translate("kelmora::SavegameStore", "Could not read factory driver file '%1' [%2]")
                 .arg(path, error);
