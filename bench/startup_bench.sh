@@ -3,8 +3,8 @@
 # window icon (kelmora_same_widgets_window), on a virtual display: the time from starting the process
 # to its window being mapped, and the peak memory (maximum resident set size). The two programs take
 # turns, RUNS times each (default 20), after one unmeasured warm-up each; the table shows medians
-# and Kelmora's ratios to the baseline. Kelmora starts with settings present, so its main window is
-# the one that shows. The files go to a temporary folder in $TMPDIR (default /tmp).
+# and Kelmora's ratios to the baseline. Kelmora starts with a template chosen, so its main window
+# is the one that shows. The files go to a temporary folder in $TMPDIR (default /tmp).
 #
 #   bench/startup_bench.sh [runs]
 #
@@ -19,6 +19,7 @@ if [ -z "${KELMORA_STARTUP_ON_DISPLAY:-}" ]; then
     # One target a call: a first build may regenerate the build system, and only then is the
     # second one known to it.
     kelmora_build --target kelmora >/dev/null
+    kelmora_build --target kelmora-cli >/dev/null
     kelmora_build --target kelmora_same_widgets_window >/dev/null
     export KELMORA_STARTUP_ON_DISPLAY=1 KELMORA_STARTUP_BIN="$KELMORA_BUILD_DIR/bin"
     exec xvfb-run --auto-servernum --server-args="-screen 0 800x600x24" "$0" "$@"
@@ -35,20 +36,17 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# Settings that lead straight to the main window.
 # A virtual display has no session bus; without this every program would spend its start-up
 # looking for one, which no desktop session makes it do.
 export DBUS_SESSION_BUS_ADDRESS=unix:path=$work/no-session-bus
-export XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/runtime LC_ALL=C.UTF-8
-mkdir -p "$XDG_CONFIG_HOME/Quorrick" "$work/save"
+export XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data XDG_RUNTIME_DIR=$work/runtime LC_ALL=C.UTF-8
+mkdir -p "$work/save" "$work/program"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
+# A portable copy with a template chosen: the main window shows at once and reads the program data
+# file, the per-user record and the factory driver file, as a player's start does.
+cp "$bin/kelmora" "$bin/kelmora-cli" "$work/program/"
 head -c 65536 /dev/zero >"$work/save/Alex.sav"
-cp "$work/save/Alex.sav" "$work/save/AFactMS.sav"
-cat >"$XDG_CONFIG_HOME/Quorrick/Kelmora.conf" <<EOF
-[General]
-Path%20to%20Vantor%20Savedata%20Folder=$work/save/
-Template%20Driver%20File=Alex.sav
-EOF
+"$work/program/kelmora-cli" template "$work/save/Alex.sav" >/dev/null
 
 # Every window mapped on the screen, one report each, as it happens.
 coproc XEV { exec stdbuf -oL xev -root -event substructure; }
@@ -96,16 +94,16 @@ median() {
 load_before=$(cut -d' ' -f1-3 /proc/loadavg)
 : >"$work/kelmora"
 : >"$work/same"
-measure "$bin/kelmora" Kelmora /dev/null
+measure "$work/program/kelmora" Kelmora /dev/null
 measure "$bin/kelmora_same_widgets_window" "Same widgets" /dev/null
 for i in $(seq "$runs"); do
     # Each goes first every other run, so that a burst of noise falls on both alike.
     if [ $((i % 2)) -eq 0 ]; then
-        measure "$bin/kelmora" Kelmora "$work/kelmora"
+        measure "$work/program/kelmora" Kelmora "$work/kelmora"
         measure "$bin/kelmora_same_widgets_window" "Same widgets" "$work/same"
     else
         measure "$bin/kelmora_same_widgets_window" "Same widgets" "$work/same"
-        measure "$bin/kelmora" Kelmora "$work/kelmora"
+        measure "$work/program/kelmora" Kelmora "$work/kelmora"
     fi
 done
 
