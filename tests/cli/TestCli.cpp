@@ -770,8 +770,14 @@ void TestCli::testSaveInPlace()
     QVERIFY(::stat(QFile::encodeName(factory).constData(), &before) == 0);
     const QStringList entries = SaveFolderEntries();
 
-    const Outcome outcome =
-        RunProcess(QStringLiteral("save 7"), {}, {setpriv, "--reuid=65534", "--regid=65534", "--clear-groups"});
+    const QStringList asPlayer = {setpriv, "--reuid=65534", "--regid=65534", "--clear-groups"};
+    // A dry run refuses what the save refuses, and writes nothing.
+    const Outcome dry = RunProcess(QStringLiteral("save --dry-run 7"), {}, asPlayer);
+    QCOMPARE(ReadWholeFile(factory), m_template);
+    const Outcome outcome = RunProcess(QStringLiteral("save 7"), {}, asPlayer);
+    QCOMPARE(dry.exitCode, outcome.exitCode);
+    if (outcome.exitCode != 0)
+        QCOMPARE(dry.errLines, outcome.errLines);
     struct stat after = {};
     QVERIFY(::stat(QFile::encodeName(factory).constData(), &after) == 0);
     QCOMPARE(SaveFolderEntries(), entries);
