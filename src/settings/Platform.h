@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 namespace kelmora {
 
 // What the settings and the program's places differ in between systems: Platform_unix.cpp and
@@ -21,5 +23,16 @@ bool IsWritableByUser(const QString& path);
 
 // Whether a settings store of `format` is made of files (not the registry).
 bool SettingsInFiles(QSettings::Format format);
+
+// Where a store of `format` keeps its files while QSettings::setPath has moved none: the user's folder,
+// the system's folders in the order they are read, each ending with a separator, and the files'
+// suffix. Nothing where only a QSettings made to ask could tell.
+struct SettingsFolders
+{
+    QString user;
+    QStringList system;
+    QString suffix;
+};
+std::optional<SettingsFolders> DefaultSettingsFolders(QSettings::Format format);
 
 } // namespace kelmora

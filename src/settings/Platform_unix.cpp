@@ -29,6 +29,23 @@ bool SettingsInFiles(QSettings::Format)
     return true;
 }
 
+std::optional<SettingsFolders> DefaultSettingsFolders(QSettings::Format format)
+{
+    // As QSettings works them out on a system with XDG folders, without the QSettings, which reads
+    // its files as soon as it is made: the user's config folder, then the other config folders.
+    if (format != QSettings::NativeFormat && format != QSettings::IniFormat)
+        return std::nullopt;
+    SettingsFolders folders;
+    folders.user = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + u'/';
+    QStringList all = QStandardPaths::standardLocations(QStandardPaths::GenericConfigLocation);
+    if (!all.isEmpty())
+        all.removeFirst();
+    for (const QString& folder : std::as_const(all))
+        folders.system << folder + u'/';
+    folders.suffix = format == QSettings::NativeFormat ? QStringLiteral(".conf") : QStringLiteral(".ini");
+    return folders;
+}
+
 PlaceInputs SystemPlaceInputs()
 {
     PlaceInputs inputs;

@@ -39,6 +39,12 @@ bool SettingsInFiles(QSettings::Format format)
     return format != QSettings::NativeFormat;
 }
 
+std::optional<SettingsFolders> DefaultSettingsFolders(QSettings::Format)
+{
+    // The native store is the registry; the files of another format only a QSettings can place.
+    return std::nullopt;
+}
+
 PlaceInputs SystemPlaceInputs()
 {
     PlaceInputs inputs;

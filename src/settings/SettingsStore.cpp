@@ -67,48 +67,47 @@ QString StoreError(const QSettings& settings)
     return FolderError(QFileInfo(settings.fileName()).absolutePath());
 }
 
-// Where the settings files of a format are: the folder that holds the organizations' files, for the
-// user and for the system, and the files' suffix.
-struct StoreFolders
-{
-    QString user;
-    QString system;
-    QString suffix;
-};
-
-// Each from a store of a name nobody uses. Making one reads its files, so the answer is kept for
-// each format: Qt fixes these folders when the process first needs them, and only QSettings::setPath
-// moves them later (tests do), which SettingsFoldersMoved tells.
-StoreFolders FoldersOf(QSettings::Format format, bool lookAgain)
+// Each from a store of a name nobody uses: making one reads its files, so this is only done once
+// QSettings::setPath has moved the folders (tests do), which SettingsFoldersMoved tells, or where
+// the system has no rule for them. The answer is kept for each format.
+SettingsFolders FoldersOf(QSettings::Format format, bool lookAgain, bool moved = false)
 {
     static QMutex mutex;
-    static QHash<int, StoreFolders> known;
+    static QHash<int, SettingsFolders> known;
+    static bool everMoved = false;
     const QMutexLocker locker(&mutex);
+    everMoved = everMoved || moved;
     if (!lookAgain) {
         if (const auto found = known.constFind(int(format)); found != known.constEnd())
             return *found;
     }
-    StoreFolders folders;
-    for (const QSettings::Scope scope : {QSettings::UserScope, QSettings::SystemScope}) {
-        const QFileInfo probe(
-            QSettings(format, scope, QStringLiteral(".kelmora-probe"), QStringLiteral("probe")).fileName());
-        (scope == QSettings::UserScope ? folders.user : folders.system) =
-            QFileInfo(probe.absolutePath()).absolutePath() + u'/';
-        folders.suffix = u'.' + probe.suffix();
+    std::optional<SettingsFolders> folders = everMoved ? std::nullopt : DefaultSettingsFolders(format);
+    if (!folders) {
+        folders.emplace();
+        for (const QSettings::Scope scope : {QSettings::UserScope, QSettings::SystemScope}) {
+            const QFileInfo probe(
+                QSettings(format, scope, QStringLiteral(".kelmora-probe"), QStringLiteral("probe")).fileName());
+            const QString folder = QFileInfo(probe.absolutePath()).absolutePath() + u'/';
+            if (scope == QSettings::UserScope)
+                folders->user = folder;
+            else
+                folders->system = {folder};
+            folders->suffix = u'.' + probe.suffix();
+        }
     }
-    known.insert(int(format), folders);
-    return folders;
+    known.insert(int(format), *folders);
+    return *folders;
 }
 
 // The files a store of `key` reads, the key's own first: the key's and the organization's, the
 // user's (for a user's store) and the system's.
-QStringList FilesOf(const StoreFolders& folders, const SettingsKey& key)
+QStringList FilesOf(const SettingsFolders& folders, const SettingsKey& key)
 {
-    QStringList bases{folders.system};
+    QStringList bases = folders.system;
     if (key.root == QSettings::UserScope)
         bases.prepend(folders.user);
     QStringList files;
-    for (const QString& base : bases)
+    for (const QString& base : std::as_const(bases))
         files << base + key.organization + u'/' + key.application + folders.suffix
               << base + key.organization + folders.suffix;
     return files;
@@ -116,19 +115,40 @@ QStringList FilesOf(const StoreFolders& folders, const SettingsKey& key)
 
 // QSettings reads its files as soon as it is made, and an ordinary open of a FIFO waits for a writer
 // for ever. So the files it would read are looked at first. For the changes, which are rare, with
-// the folders looked up anew.
-std::optional<Problem> StoreFileInTheWay(const SettingsKey& key, Failure failure, bool lookAgain = true)
+// the folders looked up anew. `stamps` gets the files' paths and stamps, or nothing when one of them
+// has no stamp.
+std::optional<Problem> StoreFileInTheWay(const SettingsKey& key, Failure failure, bool lookAgain = true,
+                                         std::optional<QByteArray>* stamps = nullptr)
 {
+    if (stamps)
+        stamps->reset();
     if (!SettingsInFiles(QSettings::defaultFormat()))
         return std::nullopt;
+    QByteArray all;
+    bool stamped = true;
     for (const QString& file : FilesOf(FoldersOf(QSettings::defaultFormat(), lookAgain), key)) {
-        const QFileInfo info(file);
-        if (info.exists() && !info.isFile())
-            return Problem{failure, QDir::toNativeSeparators(file),
-                           NotAFileReason(info.isDir() ? EntryKind::Folder : EntryKind::Other)};
+        const EntryStamp entry = StampAt(file);
+        if (entry.kind != EntryKind::Missing && entry.kind != EntryKind::RegularFile)
+            return Problem{failure, QDir::toNativeSeparators(file), NotAFileReason(entry.kind)};
+        stamped = stamped && entry.stamp;
+        if (stamped)
+            all += file.toUtf8() + '\0' + *entry.stamp + '\0';
     }
+    if (stamps && stamped)
+        *stamps = all;
     return std::nullopt;
 }
+
+// The values last read, with the stamps of the files they were read from: while no file has
+// changed, a QSettings made again would give the same values. (QSettings itself reads a file again
+// only when its size or time has changed, which changes its stamp too.)
+struct StoredValues
+{
+    QByteArray stamps;
+    bool exists = false;
+    QString savedataFolder;
+    QString templateDriverFile;
+};
 
 } // namespace
 
@@ -146,17 +166,35 @@ QString FactoryDriverFileFor(const QString& templateDriverFile)
 std::optional<Problem> LoadSettings(RunState& state, const SettingsKey& key)
 {
     state.SettingsValid = false;
-    if (auto problem = StoreFileInTheWay(key, Failure::SettingsRead, false))
+    std::optional<QByteArray> stamps;
+    if (auto problem = StoreFileInTheWay(key, Failure::SettingsRead, false, &stamps))
         return problem;
-    // QSettings parses a file again only when its size or time has changed.
-    const QSettings settings = OpenStore(key);
-    if (settings.status() != QSettings::NoError)
-        return Problem{Failure::SettingsRead, StoreName(settings), StoreError(settings)};
-    // The key exists as soon as either value has been stored.
-    if (!settings.contains(SavedataFolderValue) && !settings.contains(TemplateDriverFileValue))
+    static QMutex mutex;
+    static QHash<QString, StoredValues> known; // by key
+    const QString name = QString::number(int(key.root)) + u'/' + key.organization + u'/' + key.application;
+    std::optional<StoredValues> values;
+    if (stamps) {
+        const QMutexLocker locker(&mutex);
+        if (const auto found = known.constFind(name); found != known.constEnd() && found->stamps == *stamps)
+            values = *found;
+    }
+    if (!values) {
+        const QSettings settings = OpenStore(key);
+        if (settings.status() != QSettings::NoError)
+            return Problem{Failure::SettingsRead, StoreName(settings), StoreError(settings)};
+        // The key exists as soon as either value has been stored.
+        values = StoredValues{stamps.value_or(QByteArray()),
+                              settings.contains(SavedataFolderValue) || settings.contains(TemplateDriverFileValue),
+                              ReadValue(settings, SavedataFolderValue), ReadValue(settings, TemplateDriverFileValue)};
+        if (stamps) {
+            const QMutexLocker locker(&mutex);
+            known.insert(name, *values);
+        }
+    }
+    if (!values->exists)
         return std::nullopt;
-    state.SavedataFolder = ReadValue(settings, SavedataFolderValue);
-    state.TemplateDriverFile = ReadValue(settings, TemplateDriverFileValue);
+    state.SavedataFolder = values->savedataFolder;
+    state.TemplateDriverFile = values->templateDriverFile;
     if (!state.TemplateDriverFile.isEmpty())
         state.FactoryDriverFile = FactoryDriverFileFor(state.TemplateDriverFile);
     state.SettingsValid = true;
@@ -165,7 +203,7 @@ std::optional<Problem> LoadSettings(RunState& state, const SettingsKey& key)
 
 void SettingsFoldersMoved()
 {
-    FoldersOf(QSettings::defaultFormat(), true);
+    FoldersOf(QSettings::defaultFormat(), true, true);
 }
 
 std::optional<Problem> CreateSettingsKey(const SettingsKey& key)

@@ -26,6 +26,17 @@ enum class EntryKind
 };
 EntryKind EntryAt(const QString& path);
 
+// What stands at a path, following links, and a stamp that changes whenever the file does: another
+// file put there (a new version renamed over it), or its bytes or length changed, to the finest time
+// the system keeps. No stamp where the system gives none that can be trusted so; then a caller must
+// read the file to know.
+struct EntryStamp
+{
+    EntryKind kind = EntryKind::Missing;
+    std::optional<QByteArray> stamp;
+};
+EntryStamp StampAt(const QString& path);
+
 // The system's words for why `path` cannot be read or written as a file, or empty when it can.
 QString NotAFileReason(EntryKind kind);
 

@@ -142,6 +142,17 @@ EntryKind EntryAt(const QString& path)
     return KindOf(info.st_mode);
 }
 
+EntryStamp StampAt(const QString& path)
+{
+    struct stat info = {};
+    if (::stat(Name(path).constData(), &info) != 0)
+        return {EntryKind::Missing, QByteArray()};
+    // Device and inode tell a file renamed over it, the times in nanoseconds a change of its bytes.
+    const qint64 parts[] = {qint64(info.st_dev),  qint64(info.st_ino), qint64(info.st_size), info.st_mtim.tv_sec,
+                            info.st_mtim.tv_nsec, info.st_ctim.tv_sec, info.st_ctim.tv_nsec, qint64(info.st_mode)};
+    return {KindOf(info.st_mode), QByteArray(reinterpret_cast<const char*>(parts), sizeof parts)};
+}
+
 bool RunningAsAdministrator()
 {
     return ::geteuid() == 0;

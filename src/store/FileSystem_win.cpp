@@ -185,6 +185,20 @@ EntryKind EntryAt(const QString& path)
     return attributes & FILE_ATTRIBUTE_DEVICE ? EntryKind::Other : EntryKind::RegularFile;
 }
 
+EntryStamp StampAt(const QString& path)
+{
+    // The settings live in the registry here; a file's times alone could miss a quick change.
+    EntryKind kind = EntryAt(path);
+    if (kind == EntryKind::Link) {
+        const QFileInfo target(path);
+        kind = !target.exists()  ? EntryKind::Missing
+               : target.isFile() ? EntryKind::RegularFile
+               : target.isDir()  ? EntryKind::Folder
+                                 : EntryKind::Other;
+    }
+    return {kind, std::nullopt};
+}
+
 bool RunningAsAdministrator()
 {
     // Only an elevated program has the Administrators group enabled in its token.

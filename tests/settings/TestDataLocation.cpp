@@ -1,11 +1,14 @@
 #include "settings/DataLocation.h"
+#include "settings/Platform.h"
 #include "settings/ReadmeLocation.h"
 
 #include "support/Savegames.h"
 
 #include <QDir>
 #include <QFile>
+#include <QScopeGuard>
 #include <QSet>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -20,6 +23,7 @@ class TestDataLocation : public QObject
 
 private slots:
     void init();
+    void testSettingsFolders();
     void testChoice_data();
     void testChoice();
     void testReadme_data();
@@ -35,6 +39,33 @@ void TestDataLocation::init()
 {
     m_root = std::make_unique<QTemporaryDir>();
     QVERIFY(m_root->isValid());
+}
+
+// Where the settings files are is worked out without a QSettings, which reads its files as soon as
+// it is made: it must be where QSettings puts them, with every system folder. First in this process,
+// before anything has made QSettings fix its folders.
+void TestDataLocation::testSettingsFolders()
+{
+#ifndef Q_OS_UNIX
+    QSKIP("The settings live in the registry here");
+#else
+    const QByteArray home = qgetenv("XDG_CONFIG_HOME"), dirs = qgetenv("XDG_CONFIG_DIRS");
+    const auto restore = qScopeGuard([&] {
+        for (const auto& [name, value] : {std::pair{"XDG_CONFIG_HOME", home}, std::pair{"XDG_CONFIG_DIRS", dirs}})
+            value.isNull() ? qunsetenv(name) : qputenv(name, value);
+    });
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_root->filePath("home")));
+    qputenv("XDG_CONFIG_DIRS", QFile::encodeName(m_root->filePath("first") + ':' + m_root->filePath("second")));
+    for (const QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat}) {
+        const std::optional<SettingsFolders> folders = DefaultSettingsFolders(format);
+        QVERIFY(folders);
+        QCOMPARE(folders->user + "Probe/App" + folders->suffix,
+                 QSettings(format, QSettings::UserScope, "Probe", "App").fileName());
+        QCOMPARE(folders->system, QStringList({m_root->filePath("first/"), m_root->filePath("second/")}));
+        QCOMPARE(folders->system.first() + "Probe/App" + folders->suffix,
+                 QSettings(format, QSettings::SystemScope, "Probe", "App").fileName());
+    }
+#endif
 }
 
 void TestDataLocation::testChoice_data()

@@ -142,7 +142,8 @@ void TestSettingsStore::testStoreThatIsNoFile()
 }
 
 // A save reads the settings again under its lock: what another Kelmora stored since must show, also
-// when the file keeps its size, and when the settings have moved to another folder. (QSettings
+// when the file keeps its size, when another of the files QSettings reads turns up, and when the
+// settings have moved to another folder. (QSettings
 // takes a file of the same size and the same time for unchanged; within one tick of the file
 // system's clock the per-user record of the template still refuses the save.)
 void TestSettingsStore::testReadAgainEachTime()
@@ -170,6 +171,19 @@ void TestSettingsStore::testReadAgainEachTime()
     LoadSettings(state);
     QCOMPARE(state.TemplateDriverFile, QStringLiteral("Bert.sav"));
     QCOMPARE(state.FactoryDriverFile, QStringLiteral("BFactMS.sav"));
+
+    // Read from a file that was not there at the last reading: the organization's, which QSettings
+    // reads after the key's own.
+    ClearSettings();
+    LoadSettings(state);
+    QVERIFY(!state.SettingsValid);
+    QFile organization(m_store.filePath("Quorrick.ini"));
+    QVERIFY(organization.open(QIODevice::WriteOnly));
+    organization.write("[General]\nTemplate%20Driver%20File=Dora.sav\n");
+    organization.close();
+    const auto removeOrganization = qScopeGuard([&] { organization.remove(); });
+    LoadSettings(state);
+    QCOMPARE(state.TemplateDriverFile, QStringLiteral("Dora.sav"));
 
     QTemporaryDir moved;
     RedirectSettings(moved.path());
