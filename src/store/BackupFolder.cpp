@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdio>
 #include <cstring>
 
 namespace kelmora {
@@ -46,8 +47,8 @@ bool IsLowerHex(QStringView text, qsizetype length)
 // Also what keeps a typed ID from naming anything outside the folder.
 bool IsBackupId(QStringView id)
 {
-    return id.size() == IdLength && IsDigits(id.mid(0, 8)) && id[8] == u'-' && IsDigits(id.mid(9, 6)) &&
-           id[15] == u'-' && IsDigits(id.mid(16, 3)) && id[19] == u'-' && IsLowerHex(id.mid(20, 8), 8);
+    return id.size() == IdLength && IsDigits(id.first(8)) && id[8] == u'-' && IsDigits(id.sliced(9, 6)) &&
+           id[15] == u'-' && IsDigits(id.sliced(16, 3)) && id[19] == u'-' && IsLowerHex(id.sliced(20, 8), 8);
 }
 
 // The value of decimal or hexadecimal digits that IsDigits or IsLowerHex accepted.
@@ -83,7 +84,20 @@ QString ChoiceCode(const MissionChoice& choice)
     return QStringLiteral("u");
 }
 
-std::optional<MissionChoice> ChoiceOf(QStringView code)
+// The mission of an "m" code, or 0 for any other code.
+int MissionOfCode(QStringView code)
+{
+    const int number = code.startsWith(u'm') && IsNumber(code.sliced(1), 2) ? int(NumberOf(code.sliced(1))) : 0;
+    return number >= 1 && number <= MISSION_COUNT ? number : 0;
+}
+
+bool IsChoiceCode(QStringView code)
+{
+    return code == u"p" || code == u"t" || code == u"u" || MissionOfCode(code) != 0;
+}
+
+// What a code that IsChoiceCode accepted stands for.
+MissionChoice ChoiceOf(QStringView code)
 {
     if (code == u"p")
         return MissionChoice{MissionChoice::Kind::PlayedOn, {}, {}};
@@ -91,10 +105,7 @@ std::optional<MissionChoice> ChoiceOf(QStringView code)
         return MissionChoice{MissionChoice::Kind::AsTemplate, {}, {}};
     if (code == u"u")
         return MissionChoice{};
-    const int number = code.startsWith(u'm') && IsNumber(code.mid(1), 2) ? int(NumberOf(code.mid(1))) : 0;
-    if (number < 1 || number > MISSION_COUNT)
-        return std::nullopt;
-    return MissionChoice{MissionChoice::Kind::Set, {number - 1}, {}};
+    return MissionChoice{MissionChoice::Kind::Set, {MissionOfCode(code) - 1}, {}};
 }
 
 // A backup as its name tells it. Only what Keep needs is taken out of the name; the listing makes a
@@ -137,12 +148,12 @@ std::optional<Named> ParseName(const QString& fileName)
             continue;
         if (count == qsizetype(parts.size()))
             return std::nullopt;
-        parts[count++] = stem.mid(from, at - from);
+        parts[count++] = stem.sliced(from, at - from);
         from = at + 1;
     }
     if (count != qsizetype(parts.size()) || !IsNumber(parts[0], MaxSequenceDigits) ||
         !IsLowerHex(parts[1], TemplateKeyLength) || !IsNumber(parts[3], 12) || !IsLowerHex(parts[4], 16) ||
-        !ChoiceOf(parts[2]))
+        !IsChoiceCode(parts[2]))
         return std::nullopt;
     Named named;
     named.fileName = fileName;
@@ -161,7 +172,7 @@ Backup BackupOf(const Named& named, const QString& folderPrefix)
     backup.id = named.fileName.left(IdLength);
     backup.time = TimeOfId(backup.id);
     backup.sequence = named.sequence;
-    backup.choice = *ChoiceOf(named.choiceCode());
+    backup.choice = ChoiceOf(named.choiceCode());
     backup.size = named.size;
     backup.digest = named.digest;
     backup.file = folderPrefix + named.fileName;
@@ -228,6 +239,7 @@ QString KeyFor(const QString& folder, const QString& path, qsizetype length, con
 QList<Named> BackupsIn(const QStringList& files)
 {
     QList<Named> named;
+    named.reserve(files.size());
     for (const QString& file : files) {
         if (std::optional<Named> backup = ParseName(file))
             named.append(std::move(*backup));
@@ -277,8 +289,15 @@ std::optional<Backup> LegacyBackup(const QDir& folder, const QString& fileName, 
 QString NewBackupId(const QDateTime& time)
 {
     const QDateTime last(QDate(9999, 12, 31), QTime(23, 59, 59, 999), Qt::UTC);
-    return qMin(time.toUTC(), last).toString(QStringLiteral("yyyyMMdd-HHmmss-zzz")) + u'-' +
-           QString::number(QRandomGenerator::system()->generate(), 16).rightJustified(8, u'0');
+    const QDateTime utc = qMin(time.toUTC(), last);
+    const QDate date = utc.date();
+    const QTime clock = utc.time();
+    // yyyyMMdd-HHmmss-zzz-xxxxxxxx, written out: a format string is parsed anew each time.
+    char id[IdLength + 1];
+    std::snprintf(id, sizeof id, "%04d%02d%02d-%02d%02d%02d-%03d-%08x", date.year(), date.month(), date.day(),
+                  clock.hour(), clock.minute(), clock.second(), clock.msec(),
+                  unsigned(QRandomGenerator::system()->generate()));
+    return QString::fromLatin1(id, IdLength);
 }
 
 quint64 ContentDigest(const QByteArray& bytes)
