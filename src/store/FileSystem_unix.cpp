@@ -53,18 +53,31 @@ QByteArray FolderOf(const QString& path)
     return Name(QFileInfo(path).absolutePath());
 }
 
+// Who runs the program does not change while it runs: asked once.
+uid_t Me()
+{
+    static const uid_t me = ::geteuid();
+    return me;
+}
+
+gid_t MyGroup()
+{
+    static const gid_t group = ::getegid();
+    return group;
+}
+
 FileFacts FactsOf(const struct stat& info)
 {
     // With one group per user, as Debian makes them, a group-writable file of the user's own group
     // is still the user's alone.
-    const bool groupWrites = (info.st_mode & S_IWGRP) && info.st_gid != ::getegid();
-    return {qint64(info.st_size), int(info.st_nlink), info.st_uid == ::geteuid(),
+    const bool groupWrites = (info.st_mode & S_IWGRP) && info.st_gid != MyGroup();
+    return {qint64(info.st_size), int(info.st_nlink), info.st_uid == Me(),
             (info.st_mode & S_IWOTH) != 0 || groupWrites};
 }
 
 bool InMyGroups(gid_t group)
 {
-    if (group == ::getegid())
+    if (group == MyGroup())
         return true;
     gid_t groups[256];
     const int count = ::getgroups(256, groups);
@@ -155,7 +168,7 @@ EntryStamp StampAt(const QString& path)
 
 bool RunningAsAdministrator()
 {
-    return ::geteuid() == 0;
+    return Me() == 0;
 }
 
 QString ReadRegularFile(const QString& path, QByteArray& content, qint64 maximumSize, FileFacts* facts, bool followLink)
@@ -273,7 +286,7 @@ QString ReplaceFile(const QString& path, const QByteArray& content, bool mayCrea
             return fail(errno);
         if ((made.st_mode & 07777) != (old.st_mode & 07777) && ::fchmod(file.fd, old.st_mode & 07777) != 0)
             return fail(errno);
-    } else if (::geteuid() == 0) {
+    } else if (Me() == 0) {
         // Root making a file in a player's folder gives it to the player; where the file system
         // has no owners (FAT), there is nothing to give.
         struct stat dir = {};
@@ -290,11 +303,14 @@ QString ReplaceFile(const QString& path, const QByteArray& content, bool mayCrea
         return fail(errno);
 #ifdef O_TMPFILE
     if (unnamed) {
-        const QByteArray descriptor = "/proc/self/fd/" + QByteArray::number(file.fd);
+        // The descriptor itself names the file: since Linux 6.10 for the user who opened it, before
+        // only with the right to find any file. Elsewhere its name in /proc does.
         const auto linkAs = [&](const QByteArray& to) {
-            int linked = ::linkat(AT_FDCWD, descriptor.constData(), AT_FDCWD, to.constData(), AT_SYMLINK_FOLLOW);
-            if (linked != 0 && errno == ENOENT) // no /proc: only with the right to find any file
-                linked = ::linkat(file.fd, "", AT_FDCWD, to.constData(), AT_EMPTY_PATH);
+            int linked = ::linkat(file.fd, "", AT_FDCWD, to.constData(), AT_EMPTY_PATH);
+            if (linked != 0 && errno == ENOENT) {
+                const QByteArray descriptor = "/proc/self/fd/" + QByteArray::number(file.fd);
+                linked = ::linkat(AT_FDCWD, descriptor.constData(), AT_FDCWD, to.constData(), AT_SYMLINK_FOLLOW);
+            }
             return linked == 0;
         };
         // A new file takes its own name at once: it appears whole, in one step. Where something has
@@ -428,7 +444,7 @@ ChangeWay HowToChange(const QString& path, QString* whyNot)
     // A file the player made read-only stays as it is.
     if (::access(Name(path).constData(), W_OK) != 0)
         return impossible(ErrorText(errno));
-    const uid_t me = ::geteuid();
+    const uid_t me = Me();
     bool renames =
         CannotMakeFilesIn(QFileInfo(path).absolutePath()).isEmpty() && ::stat(FolderOf(path).constData(), &folder) == 0;
     // In a folder with the sticky bit, such as one shared by every user, only the owner of a file or

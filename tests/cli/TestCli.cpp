@@ -117,6 +117,7 @@ private slots:
     void testRelativeUserFolders();
     void testKilledAtEachStep_data();
     void testKilledAtEachStep();
+    void testNamedThroughProc();
     void testBackupListEscapes();
     void testDryRunAndWarning();
     void testFind();
@@ -1110,6 +1111,25 @@ void TestCli::testRelativeUserFolders()
     QCOMPARE(QDir(At("<root>/home/work")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
     QVERIFY(QFile::exists(At("<root>/home/.local/share/Quorrick/Kelmora/kelmora.lock")));
     QVERIFY(QFile::exists(At("<root>/home/.config/Quorrick/Kelmora.conf")));
+}
+
+// Where a new file cannot be named by its descriptor (Linux before 6.10, for a user without the
+// right to find any file), it is named through /proc: a save made that way is whole, its backup too.
+void TestCli::testNamedThroughProc()
+{
+    const QString strace = QStandardPaths::findExecutable(QStringLiteral("strace"));
+    if (strace.isEmpty())
+        QSKIP("Needs strace to refuse the first way of naming a file; Windows names files otherwise");
+    InstallExecutable();
+    const Outcome outcome = RunProcess(QStringLiteral("save 7"), {},
+                                       {strace, "-f", "-o", "/dev/null", "-e", "inject=linkat:error=ENOENT:when=1+2"});
+    QVERIFY2(outcome.exitCode == 0, qPrintable(outcome.errLines.join(u'\n')));
+    QCOMPARE(ReadWholeFile(At("<save>/AFactMS.sav")), SavedFrom(m_template, 6));
+    BackupFolder kept(UserData() + QStringLiteral("/Backups"));
+    QByteArray bytes;
+    QCOMPARE(kept.List().size(), 1);
+    QCOMPARE(kept.Read(kept.List().first(), bytes), QString());
+    QCOMPARE(bytes, m_template);
 }
 
 void TestCli::testKilledAtEachStep_data()
