@@ -181,12 +181,8 @@ Backup BackupOf(const Named& named, const QString& folderPrefix)
 
 QString FileNameOf(const Backup& backup, const QString& templateKey)
 {
-    return QStringLiteral("%1-%2-%3-%4-%5-%6")
-               .arg(backup.id)
-               .arg(backup.sequence)
-               .arg(templateKey, ChoiceCode(backup.choice))
-               .arg(backup.size)
-               .arg(backup.digest, 16, 16, QLatin1Char('0')) +
+    return backup.id + u'-' + QString::number(backup.sequence) + u'-' + templateKey + u'-' + ChoiceCode(backup.choice) +
+           u'-' + QString::number(backup.size) + u'-' + QString::number(backup.digest, 16).rightJustified(16, u'0') +
            ContentSuffix;
 }
 
