@@ -30,8 +30,9 @@ QString FactoryDriverFileFor(const QString& templateDriverFile);
 // be read gives a problem; the window stays silent about it and starts as on a first run.
 std::optional<Problem> LoadSettings(RunState& state, const SettingsKey& key = KelmoraSettingsKey());
 
-// The settings' folders are looked up once per process and format, as Qt fixes them when it first
-// needs them; a process that moves them afterwards with QSettings::setPath (the tests do) says so here.
+// The settings' folders are those QStandardPaths names, as QSettings takes them, looked up once per
+// process and format. A process that moves them with QSettings::setPath (the tests do) must say so
+// here before it reads or writes the settings: from then on they are asked of QSettings itself.
 void SettingsFoldersMoved();
 
 // Makes sure the store can take values: on Windows the registry key is made with its first value,

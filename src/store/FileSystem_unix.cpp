@@ -304,10 +304,10 @@ QString ReplaceFile(const QString& path, const QByteArray& content, bool mayCrea
 #ifdef O_TMPFILE
     if (unnamed) {
         // The descriptor itself names the file: since Linux 6.10 for the user who opened it, before
-        // only with the right to find any file. Elsewhere its name in /proc does.
+        // only with the right to find any file. Where that is refused, its name in /proc does.
         const auto linkAs = [&](const QByteArray& to) {
             int linked = ::linkat(file.fd, "", AT_FDCWD, to.constData(), AT_EMPTY_PATH);
-            if (linked != 0 && errno == ENOENT) {
+            if (linked != 0 && errno != EEXIST) {
                 const QByteArray descriptor = "/proc/self/fd/" + QByteArray::number(file.fd);
                 linked = ::linkat(AT_FDCWD, descriptor.constData(), AT_FDCWD, to.constData(), AT_SYMLINK_FOLLOW);
             }

@@ -117,6 +117,7 @@ private slots:
     void testRelativeUserFolders();
     void testKilledAtEachStep_data();
     void testKilledAtEachStep();
+    void testNamedThroughProc_data();
     void testNamedThroughProc();
     void testBackupListEscapes();
     void testDryRunAndWarning();
@@ -1113,16 +1114,25 @@ void TestCli::testRelativeUserFolders()
     QVERIFY(QFile::exists(At("<root>/home/.config/Quorrick/Kelmora.conf")));
 }
 
+void TestCli::testNamedThroughProc_data()
+{
+    QTest::addColumn<QString>("error");
+    QTest::newRow("Linux before 6.10") << "ENOENT";
+    QTest::newRow("refused by a sandbox") << "EPERM";
+}
+
 // Where a new file cannot be named by its descriptor (Linux before 6.10, for a user without the
 // right to find any file), it is named through /proc: a save made that way is whole, its backup too.
 void TestCli::testNamedThroughProc()
 {
+    QFETCH(const QString, error);
     const QString strace = QStandardPaths::findExecutable(QStringLiteral("strace"));
     if (strace.isEmpty())
         QSKIP("Needs strace to refuse the first way of naming a file; Windows names files otherwise");
     InstallExecutable();
-    const Outcome outcome = RunProcess(QStringLiteral("save 7"), {},
-                                       {strace, "-f", "-o", "/dev/null", "-e", "inject=linkat:error=ENOENT:when=1+2"});
+    const Outcome outcome = RunProcess(
+        QStringLiteral("save 7"), {},
+        {strace, "-f", "-o", "/dev/null", "-e", QStringLiteral("inject=linkat:error=%1:when=1+2").arg(error)});
     QVERIFY2(outcome.exitCode == 0, qPrintable(outcome.errLines.join(u'\n')));
     QCOMPARE(ReadWholeFile(At("<save>/AFactMS.sav")), SavedFrom(m_template, 6));
     BackupFolder kept(UserData() + QStringLiteral("/Backups"));
