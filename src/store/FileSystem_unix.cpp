@@ -308,8 +308,12 @@ QString ReplaceFile(const QString& path, const QByteArray& content, bool mayCrea
         const auto linkAs = [&](const QByteArray& to) {
             int linked = ::linkat(file.fd, "", AT_FDCWD, to.constData(), AT_EMPTY_PATH);
             if (linked != 0 && errno != EEXIST) {
+                const int refused = errno;
                 const QByteArray descriptor = "/proc/self/fd/" + QByteArray::number(file.fd);
                 linked = ::linkat(AT_FDCWD, descriptor.constData(), AT_FDCWD, to.constData(), AT_SYMLINK_FOLLOW);
+                // Without /proc the first refusal is what the player must be told (a full disk, ...).
+                if (linked != 0 && errno == ENOENT)
+                    errno = refused;
             }
             return linked == 0;
         };

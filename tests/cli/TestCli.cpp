@@ -119,6 +119,7 @@ private slots:
     void testKilledAtEachStep();
     void testNamedThroughProc_data();
     void testNamedThroughProc();
+    void testNotNamedWithoutProc();
     void testBackupListEscapes();
     void testDryRunAndWarning();
     void testFind();
@@ -1140,6 +1141,26 @@ void TestCli::testNamedThroughProc()
     QCOMPARE(kept.List().size(), 1);
     QCOMPARE(kept.Read(kept.List().first(), bytes), QString());
     QCOMPARE(bytes, m_template);
+}
+
+// Where /proc is not there either, the player is told why the descriptor could not name the file,
+// not that /proc is missing.
+void TestCli::testNotNamedWithoutProc()
+{
+    const QString strace = QStandardPaths::findExecutable(QStringLiteral("strace"));
+    const QString unshare = QStandardPaths::findExecutable(QStringLiteral("unshare"));
+    if (strace.isEmpty() || unshare.isEmpty() ||
+        QProcess::execute(unshare, {"-m", "sh", "-c", "mount -t tmpfs none /proc"}) != 0)
+        QSKIP("Needs strace, and a mount namespace of its own to hide /proc in (root on Linux)");
+    InstallExecutable();
+    const QByteArray before = ReadWholeFile(At("<save>/AFactMS.sav"));
+    const Outcome outcome = RunProcess(QStringLiteral("save 7"), {},
+                                       {unshare, "-m", "sh", "-c", "mount -t tmpfs none /proc && exec \"$@\"", "sh",
+                                        strace, "-f", "-o", "/dev/null", "-e", "inject=linkat:error=ENOSPC:when=1"});
+    QCOMPARE(outcome.exitCode, 1);
+    QVERIFY2(outcome.errLines.join(u'\n').contains(QStringLiteral("No space left on device")),
+             qPrintable(outcome.errLines.join(u'\n')));
+    QCOMPARE(ReadWholeFile(At("<save>/AFactMS.sav")), before);
 }
 
 void TestCli::testKilledAtEachStep_data()
