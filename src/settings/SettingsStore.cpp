@@ -81,22 +81,28 @@ SettingsFolders FoldersOf(QSettings::Format format, bool lookAgain, bool moved =
         if (const auto found = known.constFind(int(format)); found != known.constEnd())
             return *found;
     }
-    std::optional<SettingsFolders> folders = everMoved ? std::nullopt : DefaultSettingsFolders(format);
-    if (!folders) {
-        folders.emplace();
+    const std::optional<SettingsFolders> standard = DefaultSettingsFolders(format);
+    SettingsFolders folders;
+    if (standard && !everMoved) {
+        folders = *standard;
+    } else {
         for (const QSettings::Scope scope : {QSettings::UserScope, QSettings::SystemScope}) {
             const QFileInfo probe(
                 QSettings(format, scope, QStringLiteral(".kelmora-probe"), QStringLiteral("probe")).fileName());
             const QString folder = QFileInfo(probe.absolutePath()).absolutePath() + u'/';
             if (scope == QSettings::UserScope)
-                folders->user = folder;
+                folders.user = folder;
             else
-                folders->system = {folder};
-            folders->suffix = u'.' + probe.suffix();
+                folders.system = {folder};
+            folders.suffix = u'.' + probe.suffix();
         }
+        // A store names the first of the system's folders only; where that one has not moved, the
+        // others are read too.
+        if (standard && standard->system.value(0) == folders.system.first())
+            folders.system = standard->system;
     }
-    known.insert(int(format), *folders);
-    return *folders;
+    known.insert(int(format), folders);
+    return folders;
 }
 
 // The files a store of `key` reads, the key's own first: the key's and the organization's, the
@@ -248,12 +254,25 @@ std::optional<Problem> WriteSettingValues(const SettingsKey& key, const QList<Se
     const QFileInfo lock(settings.fileName() + QStringLiteral(".lock"));
     if (lock.isFile() && lock.size() == 0)
         QFile::remove(lock.filePath());
-    for (const SettingValue& value : values)
+    QList<std::pair<QString, QVariant>> before;
+    for (const SettingValue& value : values) {
+        before.append({value.name, settings.value(value.name)});
         settings.setValue(value.name, value.text);
+    }
     settings.sync();
-    if (settings.status() != QSettings::NoError)
-        return Problem{Failure::SettingsWrite, StoreName(settings), StoreError(settings)};
-    return std::nullopt;
+    if (settings.status() == QSettings::NoError)
+        return std::nullopt;
+    const Problem problem{Failure::SettingsWrite, StoreName(settings), StoreError(settings)};
+    // QSettings keeps what it could not write for the next write of the file by any QSettings of
+    // this process: a change the player was told failed would be stored after all. The values read
+    // before are put back in its place.
+    for (const auto& [name, old] : before) {
+        if (old.isValid())
+            settings.setValue(name, old);
+        else
+            settings.remove(name);
+    }
+    return problem;
 }
 
 } // namespace kelmora

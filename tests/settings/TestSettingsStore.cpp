@@ -8,6 +8,8 @@
 #include <QTest>
 
 #ifdef Q_OS_UNIX
+#include <csignal>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #endif
 
@@ -27,6 +29,7 @@ private slots:
     void testStoreThatIsNoFile_data();
     void testStoreThatIsNoFile();
     void testReadAgainEachTime();
+    void testFailedWriteForgotten();
 
 private:
     QTemporaryDir m_store;
@@ -142,8 +145,8 @@ void TestSettingsStore::testStoreThatIsNoFile()
 }
 
 // A save reads the settings again under its lock: what another Kelmora stored since must show, also
-// when the file keeps its size, when another of the files QSettings reads turns up, and when the
-// settings have moved to another folder. (QSettings
+// when the file keeps its size, when another of the files QSettings reads turns up (in any of the
+// system's folders), and when the settings have moved to another folder. (QSettings
 // takes a file of the same size and the same time for unchanged; within one tick of the file
 // system's clock the per-user record of the template still refuses the save.)
 void TestSettingsStore::testReadAgainEachTime()
@@ -185,6 +188,28 @@ void TestSettingsStore::testReadAgainEachTime()
     LoadSettings(state);
     QCOMPARE(state.TemplateDriverFile, QStringLiteral("Dora.sav"));
 
+    // Or in the second of the system's folders, which QSettings reads too.
+    {
+        organization.remove();
+        QTemporaryDir system;
+        const QByteArray folders = qgetenv("XDG_CONFIG_DIRS");
+        const auto restoreFolders = qScopeGuard([&] {
+            folders.isNull() ? qunsetenv("XDG_CONFIG_DIRS") : qputenv("XDG_CONFIG_DIRS", folders);
+            SettingsFoldersMoved();
+        });
+        qputenv("XDG_CONFIG_DIRS", QFile::encodeName(system.filePath("first") + ':' + system.filePath("second")));
+        SettingsFoldersMoved();
+        LoadSettings(state);
+        QVERIFY(!state.SettingsValid);
+        QVERIFY(QDir().mkpath(system.filePath("second/Quorrick")));
+        QFile second(system.filePath("second/Quorrick.ini"));
+        QVERIFY(second.open(QIODevice::WriteOnly));
+        second.write("[General]\nTemplate%20Driver%20File=Emil.sav\n");
+        second.close();
+        LoadSettings(state);
+        QCOMPARE(state.TemplateDriverFile, QStringLiteral("Emil.sav"));
+    }
+
     QTemporaryDir moved;
     RedirectSettings(moved.path());
     const auto back = qScopeGuard([&] { RedirectSettings(m_store.path()); });
@@ -193,6 +218,39 @@ void TestSettingsStore::testReadAgainEachTime()
     QCOMPARE(WriteSettingValues(KelmoraSettingsKey(), {{"Template Driver File", "Carl.sav"}}), std::nullopt);
     LoadSettings(state);
     QCOMPARE(state.TemplateDriverFile, QStringLiteral("Carl.sav"));
+}
+
+// A write that failed is forgotten: QSettings would keep its values for the next write of the file
+// by any QSettings of the process, and a template choice the player was told failed would be
+// stored after all.
+void TestSettingsStore::testFailedWriteForgotten()
+{
+#ifndef Q_OS_UNIX
+    QSKIP("Needs a file-size limit to make the write fail");
+#else
+    QCOMPARE(WriteSettingValues(KelmoraSettingsKey(), {{"Template Driver File", "Alex.sav"}}), std::nullopt);
+    rlimit limit = {};
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &limit), 0);
+    const rlimit tiny{10, limit.rlim_max};
+    const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &tiny), 0);
+    const std::optional<Problem> failed =
+        WriteSettingValues(KelmoraSettingsKey(), {{"Template Driver File", "Bert.sav"}, {"Other", "x"}});
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &limit), 0);
+    std::signal(SIGXFSZ, handler);
+    QVERIFY(failed);
+
+    // The next write of this process stores its own values only.
+    QCOMPARE(WriteSettingValues(KelmoraSettingsKey(), {{"Path to Vantor Savedata Folder", "/save/"}}), std::nullopt);
+    RunState state;
+    LoadSettings(state);
+    QCOMPARE(state.TemplateDriverFile, QStringLiteral("Alex.sav"));
+    QFile file(m_store.filePath("Quorrick/Kelmora.ini"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray stored = file.readAll();
+    QVERIFY2(stored.contains("Alex.sav") && !stored.contains("Bert.sav") && !stored.contains("Other"),
+             stored.constData());
+#endif
 }
 
 QTEST_GUILESS_MAIN(TestSettingsStore)
