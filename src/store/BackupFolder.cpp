@@ -30,6 +30,7 @@ const QString NoTemplateKey = QStringLiteral("00000000");
 const QString OriginalFile = QStringLiteral("original");
 const QString TemplateSuffix = QStringLiteral(".template");
 const QString ContentSuffix = QStringLiteral(".sav");
+const QString SpareFile = QStringLiteral("spare");
 
 bool IsDigits(QStringView text, qsizetype maxDigits = 20)
 {
@@ -357,15 +358,19 @@ QString BackupFolder::Keep(const QString& originalPath, const QByteArray& conten
         backup.id = NewBackupId(QDateTime::currentDateTimeUtc());
         target = prefix + FileNameOf(backup, templateKey);
     } while (EntryAt(target) != EntryKind::Missing);
-    if (QString error = ReplaceFile(target, content, true); !error.isEmpty()) {
+    if (QString error = ReplaceFile(target, content, true, prefix + SpareFile); !error.isEmpty()) {
         if (errorPath)
             *errorPath = QDir::toNativeSeparators(target);
         return error;
     }
     // The new one is never among those dropped; a dropped one that comes back after a power cut
-    // is only one backup too many, so the folder is left for the next backup to flush.
-    for (qsizetype i = BackupsKeptPerFile - 1; i < kept.size(); ++i)
-        RemoveFile(prefix + kept[i].fileName, false);
+    // is only one backup too many, so the folder is left for the next backup to flush. The first
+    // is kept aside, for the next backup to rewrite.
+    for (qsizetype i = BackupsKeptPerFile - 1; i < kept.size(); ++i) {
+        const QString dropped = prefix + kept[i].fileName;
+        if (i > BackupsKeptPerFile - 1 || !MoveAside(dropped, prefix + SpareFile))
+            RemoveFile(dropped, false);
+    }
     return {};
 }
 

@@ -28,6 +28,8 @@ namespace kelmora {
 //                 a save), t (the template's exact copy) or u (unknown)
 //       size, digest   what the bytes must be (decimal; ContentDigest in hex), so that a backup cut
 //                 short or damaged on disk is never put back
+//     spare                the file of the last backup dropped, no longer one: the next backup
+//                          rewrites it rather than make a new file (Unix only)
 // Names never come from the original path, and a listing reads names and the small path files only.
 // A backup appears in one step, complete and flushed, with its folder. Anything else is ignored.
 // Backups of Kelmora 1.0 (<id>-<key>-<sequence>.sav beside <key>.path, in the folder itself) are

@@ -84,7 +84,17 @@ Identity CompareFiles(const QString& first, const QString& second);
 // disk, renamed into place, and the folder flushed, so that the path holds all the old bytes or all
 // the new ones, also after a power cut. An existing file keeps its owner, group and permissions.
 // `path` must be a regular file, or missing when `mayCreate`.
-QString ReplaceFile(const QString& path, const QByteArray& content, bool mayCreate);
+//
+// A missing `path` may take the file `spare` instead of a new one: a file of this user's in the same
+// folder, no longer needed and with no other name, rewritten, flushed and renamed to `path` (never
+// over a file there). Freeing a file's blocks and allocating others costs more than writing them.
+// Where the spare is missing or cannot be used so, a new file is made; the spare may then hold
+// anything. Windows always makes a new file.
+QString ReplaceFile(const QString& path, const QByteArray& content, bool mayCreate, const QString& spare = {});
+
+// Renames the file at `from` to `to` in the same folder, never over anything there: true when done.
+// Windows never does, and the caller removes what it would have kept aside.
+bool MoveAside(const QString& from, const QString& to);
 
 // Writes `bytes` at `offset` of the existing regular file with one write, then flushes it: for a
 // file in a folder where no new file can be made. A file with other names is refused (they would

@@ -114,6 +114,29 @@ QString WriteAll(int fd, const QByteArray& content)
     return {};
 }
 
+// What ReplaceFile's `spare` is: `spare` rewritten to hold `content`, flushed and renamed to the missing
+// `name`. False, with nothing at `name`, where any step is refused; the spare may then hold anything.
+bool RewriteSpare(const QByteArray& spare, const QByteArray& name, const QByteArray& content)
+{
+#ifdef RENAME_NOREPLACE
+    // Nothing else may change with it: not a link's target, not another name of the file, not another
+    // user's file (but root's: the files root makes go to the folder's owner).
+    Descriptor file{::open(spare.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC | O_NOFOLLOW)};
+    struct stat info = {};
+    if (file.fd < 0 || ::fstat(file.fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_nlink != 1 ||
+        (info.st_uid != Me() && Me() != 0))
+        return false;
+    if ((info.st_size > content.size() && ::ftruncate(file.fd, content.size()) != 0) ||
+        !WriteAll(file.fd, content).isEmpty() || ::fsync(file.fd) != 0)
+        return false;
+    const int closed = ::close(file.fd);
+    file.fd = -1;
+    return closed == 0 && ::renameat2(AT_FDCWD, spare.constData(), AT_FDCWD, name.constData(), RENAME_NOREPLACE) == 0;
+#else
+    return false;
+#endif
+}
+
 } // namespace
 
 std::optional<FileId> FileIdOf(const QString& path)
@@ -230,7 +253,7 @@ bool FileHolds(const QString& path, const QByteArray& content)
     return ::read(file.fd, &more, 1) == 0;
 }
 
-QString ReplaceFile(const QString& path, const QByteArray& content, bool mayCreate)
+QString ReplaceFile(const QString& path, const QByteArray& content, bool mayCreate, const QString& spare)
 {
     // Only a regular file, or nothing, may stand at the path: a link, a folder or a device is the
     // player's, not a file Kelmora made.
@@ -242,6 +265,8 @@ QString ReplaceFile(const QString& path, const QByteArray& content, bool mayCrea
         return NotAFileReason(kind);
     if (kind == EntryKind::RegularFile && ::access(name.constData(), W_OK) != 0)
         return ErrorText(errno);
+    if (kind == EntryKind::Missing && !spare.isEmpty() && RewriteSpare(Name(spare), name, content))
+        return FlushFolder(folder);
 
     // Not QSaveFile: it resolves a link at the path when it opens, so a link swapped in after the
     // check above would have the new version renamed over the file it leads to. The new version
@@ -374,6 +399,15 @@ QString WriteInPlace(const QString& path, qint64 offset, const QByteArray& bytes
     if (written != bytes.size())
         return ErrorText(ENOSPC);
     return ::fsync(file.fd) == 0 ? QString() : ErrorText(errno);
+}
+
+bool MoveAside(const QString& from, const QString& to)
+{
+#ifdef RENAME_NOREPLACE
+    return ::renameat2(AT_FDCWD, Name(from).constData(), AT_FDCWD, Name(to).constData(), RENAME_NOREPLACE) == 0;
+#else
+    return false;
+#endif
 }
 
 QString RemoveFile(const QString& path, bool flushFolder)

@@ -272,7 +272,7 @@ bool FileHolds(const QString& path, const QByteArray& content)
     return true;
 }
 
-QString ReplaceFile(const QString& path, const QByteArray& content, bool mayCreate)
+QString ReplaceFile(const QString& path, const QByteArray& content, bool mayCreate, const QString&)
 {
     const EntryKind kind = EntryAt(path);
     if (kind != EntryKind::RegularFile && !(kind == EntryKind::Missing && mayCreate))
@@ -335,6 +335,11 @@ QString WriteInPlace(const QString& path, qint64 offset, const QByteArray& bytes
     if (written != DWORD(bytes.size()))
         return ErrorText(ENOSPC);
     return ::FlushFileBuffers(file.handle) ? QString() : LastError();
+}
+
+bool MoveAside(const QString&, const QString&)
+{
+    return false;
 }
 
 QString RemoveFile(const QString& path, bool)

@@ -1167,13 +1167,17 @@ void TestCli::testKilledAtEachStep_data()
 {
     QTest::addColumn<QString>("command");
     QTest::addColumn<QString>("call");
+    QTest::addColumn<bool>("full");
     for (const char* command : {"save", "template", "restore"}) {
         // Of these runs only the template choice removes a file: the earlier factory driver files.
         for (const char* call : {"write", "fsync", "linkat", "rename", "unlink"}) {
             if (qstrcmp(call, "unlink") != 0 || qstrcmp(command, "template") == 0)
-                QTest::addRow("%s, killed at a %s", command, call) << command << call;
+                QTest::addRow("%s, killed at a %s", command, call) << command << call << false;
         }
     }
+    // With every backup kept, the dropped one's file is rewritten as the next.
+    for (const char* call : {"write", "fsync", "renameat2"})
+        QTest::addRow("save with %d backups, killed at a %s", BackupsKeptPerFile, call) << "save" << call << true;
 }
 
 // Killed at each system call that changes or flushes a file, in turn: the factory driver file holds
@@ -1182,6 +1186,7 @@ void TestCli::testKilledAtEachStep()
 {
     QFETCH(const QString, command);
     QFETCH(const QString, call);
+    QFETCH(const bool, full);
     const QString strace = QStandardPaths::findExecutable(QStringLiteral("strace"));
     if (strace.isEmpty())
         QSKIP("Needs strace to kill the program at a chosen system call; Windows has none, and kills it at a "
@@ -1189,7 +1194,8 @@ void TestCli::testKilledAtEachStep()
     InstallExecutable();
     const QString factory = At("<save>/AFactMS.sav"), bob = At("<save>/Bob.sav");
     WriteWholeFile(bob, MakeSavegame(9000, 24));
-    QCOMPARE(RunProcess(QStringLiteral("save 9")).exitCode, 0);
+    for (int i = 0; i <= (full ? BackupsKeptPerFile : 0); ++i)
+        QCOMPARE(RunProcess(QStringLiteral("save %1").arg(i % 2 ? 20 : 9)).exitCode, 0);
     const QString id = RunProcess(QStringLiteral("backups")).out.section(u'\t', 0, 0);
     for (int when = 1;; ++when) {
         QVERIFY(when < 40);
@@ -1210,8 +1216,9 @@ void TestCli::testKilledAtEachStep()
             QVERIFY(after == before || after == m_template);
         else // removed once it is kept, for Bob's copy
             QVERIFY(after == before || after.isNull());
-        // Every backup listed is whole.
+        // Every backup listed is whole, and none was lost before the save was done.
         BackupFolder kept(UserData() + QStringLiteral("/Backups"));
+        QVERIFY(!full || kept.List().size() >= BackupsKeptPerFile);
         for (const Backup& backup : kept.List()) {
             QByteArray bytes;
             QCOMPARE(kept.Read(backup, bytes), QString());

@@ -11,6 +11,10 @@
 
 #include <memory>
 
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
 using namespace kelmora;
 using namespace kelmora::test;
 
@@ -24,6 +28,8 @@ private slots:
     void init();
     void testKeptAndListed();
     void testDuplicatesAndBound();
+    void testDroppedFileRewritten_data();
+    void testDroppedFileRewritten();
     void testWhatKelmoraDidNotWrite_data();
     void testWhatKelmoraDidNotWrite();
     void testEarlierReleaseListed();
@@ -102,6 +108,52 @@ void TestBackupFolder::testDuplicatesAndBound()
     // The newest 50 of the file stay, newest first; another file's backups do not count against them.
     QCOMPARE(read(backups[1]), MakeSavegame(9000, 10 + BackupsKeptPerFile + 2));
     QCOMPARE(read(backups.constLast()), MakeSavegame(9000, 13));
+}
+
+void TestBackupFolder::testDroppedFileRewritten_data()
+{
+    QTest::addColumn<QString>("spare");
+    QTest::addColumn<bool>("rewritten");
+    // Shorter than the dropped backup: cut to the new length.
+    QTest::newRow("the dropped backup") << "dropped" << true;
+    // Nothing else may change with it.
+    QTest::newRow("another name of a file") << "hard link" << false;
+    QTest::newRow("a link to a file") << "link" << false;
+}
+
+void TestBackupFolder::testDroppedFileRewritten()
+{
+#ifndef Q_OS_UNIX
+    QSKIP("Windows removes a dropped backup");
+#else
+    QFETCH(QString, spare);
+    QFETCH(bool, rewritten);
+    const QString file = path("Save/AFactMS.sav"), alex = path("Save/Alex.sav");
+    for (int i = 0; i <= BackupsKeptPerFile; ++i)
+        QCOMPARE(folder().Keep(file, MakeSavegame(9000, 100 + i), alex, {}), QString());
+    const QString own = QFileInfo(folder().List().constFirst().file).path();
+    const QString spareFile = own + QStringLiteral("/spare"), outside = path("outside.sav");
+    QVERIFY(QFileInfo(spareFile).isFile());
+    WriteWholeFile(outside, "the player's own");
+    if (spare != "dropped") {
+        QVERIFY(QFile::remove(spareFile));
+        QCOMPARE(spare == "link" ? ::symlink(qPrintable(outside), qPrintable(spareFile))
+                                 : ::link(qPrintable(outside), qPrintable(spareFile)),
+                 0);
+    }
+    struct stat before = {}, after = {};
+    QCOMPARE(::stat(qPrintable(spareFile), &before), 0);
+
+    const QByteArray bytes = MakeSavegame(8500, 7);
+    QCOMPARE(folder().Keep(file, bytes, alex, {}), QString());
+    const QList<Backup> backups = folder().List();
+    QCOMPARE(backups.size(), BackupsKeptPerFile);
+    QCOMPARE(read(backups.constFirst()), bytes);
+    QCOMPARE(read(backups.constLast()), MakeSavegame(9000, 102));
+    QCOMPARE(::stat(qPrintable(backups.constFirst().file), &after), 0);
+    QCOMPARE(after.st_ino == before.st_ino, rewritten);
+    QCOMPARE(ReadWholeFile(outside), QByteArray("the player's own"));
+#endif
 }
 
 void TestBackupFolder::testWhatKelmoraDidNotWrite_data()
