@@ -363,9 +363,11 @@ QString BackupFolder::Keep(const QString& originalPath, const QByteArray& conten
             *errorPath = QDir::toNativeSeparators(target);
         return error;
     }
-    // The new one is never among those dropped; a dropped one that comes back after a power cut
-    // is only one backup too many, so the folder is left for the next backup to flush. The first
-    // is kept aside, for the next backup to rewrite.
+    // The new one is never among those dropped. The folder is left for the next backup to flush:
+    // after a power cut a dropped one may come back, one backup too many; or, where its move aside
+    // was lost but the next backup's bytes were written, under its old name with bytes that its
+    // name does not tell of, which a restore refuses as damaged. The first dropped is kept aside,
+    // for the next backup to rewrite.
     for (qsizetype i = BackupsKeptPerFile - 1; i < kept.size(); ++i) {
         const QString dropped = prefix + kept[i].fileName;
         if (i > BackupsKeptPerFile - 1 || !MoveAside(dropped, prefix + SpareFile))

@@ -85,11 +85,12 @@ Identity CompareFiles(const QString& first, const QString& second);
 // the new ones, also after a power cut. An existing file keeps its owner, group and permissions.
 // `path` must be a regular file, or missing when `mayCreate`.
 //
-// A missing `path` may take the file `spare` instead of a new one: a file of this user's in the same
-// folder, no longer needed and with no other name, rewritten, flushed and renamed to `path` (never
-// over a file there). Freeing a file's blocks and allocating others costs more than writing them.
-// Where the spare is missing or cannot be used so, a new file is made; the spare may then hold
-// anything. Windows always makes a new file.
+// A missing `path` may take the file `spare` instead of a new one: a file no longer needed in the
+// same folder, rewritten, flushed and renamed to `path` (never over a file there). Freeing a file's
+// blocks and allocating others costs more than writing them. Only a regular file with no other name
+// that a new file would be (the user's own; for root, the folder owner's) is rewritten, and only in
+// the folder itself, not through a link at its name. Otherwise a new file is made; the spare may then
+// hold anything. Windows always makes a new file.
 QString ReplaceFile(const QString& path, const QByteArray& content, bool mayCreate, const QString& spare = {});
 
 // Renames the file at `from` to `to` in the same folder, never over anything there: true when done.

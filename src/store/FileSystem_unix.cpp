@@ -114,24 +114,29 @@ QString WriteAll(int fd, const QByteArray& content)
     return {};
 }
 
-// What ReplaceFile's `spare` is: `spare` rewritten to hold `content`, flushed and renamed to the missing
-// `name`. False, with nothing at `name`, where any step is refused; the spare may then hold anything.
-bool RewriteSpare(const QByteArray& spare, const QByteArray& name, const QByteArray& content)
+// What ReplaceFile's `spare` is: the file `spare` of `folder` rewritten to hold `content`, flushed and
+// renamed to the missing `name` beside it. False, with nothing at `name`, where any step is refused;
+// the spare may then hold anything.
+bool RewriteSpare(const QByteArray& folder, const QByteArray& spare, const QByteArray& name, const QByteArray& content)
 {
 #ifdef RENAME_NOREPLACE
-    // Nothing else may change with it: not a link's target, not another name of the file, not another
-    // user's file (but root's: the files root makes go to the folder's owner).
-    Descriptor file{::open(spare.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC | O_NOFOLLOW)};
-    struct stat info = {};
+    // Only in the folder itself, not in one that a link at its name leads to, and only a file that a
+    // new one would be: this user's, or for root the folder owner's, to whom root gives its new files.
+    // Nothing else may change with it: not a link's target, not another name of the file.
+    Descriptor dir{::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC)};
+    struct stat place = {}, info = {};
+    if (dir.fd < 0 || ::fstat(dir.fd, &place) != 0)
+        return false;
+    Descriptor file{::openat(dir.fd, spare.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC | O_NOFOLLOW)};
     if (file.fd < 0 || ::fstat(file.fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_nlink != 1 ||
-        (info.st_uid != Me() && Me() != 0))
+        info.st_uid != (Me() == 0 ? place.st_uid : Me()))
         return false;
     if ((info.st_size > content.size() && ::ftruncate(file.fd, content.size()) != 0) ||
         !WriteAll(file.fd, content).isEmpty() || ::fsync(file.fd) != 0)
         return false;
     const int closed = ::close(file.fd);
     file.fd = -1;
-    return closed == 0 && ::renameat2(AT_FDCWD, spare.constData(), AT_FDCWD, name.constData(), RENAME_NOREPLACE) == 0;
+    return closed == 0 && ::renameat2(dir.fd, spare.constData(), dir.fd, name.constData(), RENAME_NOREPLACE) == 0;
 #else
     return false;
 #endif
@@ -265,7 +270,8 @@ QString ReplaceFile(const QString& path, const QByteArray& content, bool mayCrea
         return NotAFileReason(kind);
     if (kind == EntryKind::RegularFile && ::access(name.constData(), W_OK) != 0)
         return ErrorText(errno);
-    if (kind == EntryKind::Missing && !spare.isEmpty() && RewriteSpare(Name(spare), name, content))
+    if (kind == EntryKind::Missing && !spare.isEmpty() && FolderOf(spare) == folder &&
+        RewriteSpare(folder, Name(QFileInfo(spare).fileName()), Name(QFileInfo(path).fileName()), content))
         return FlushFolder(folder);
 
     // Not QSaveFile: it resolves a link at the path when it opens, so a link swapped in after the

@@ -119,6 +119,9 @@ void TestBackupFolder::testDroppedFileRewritten_data()
     // Nothing else may change with it.
     QTest::newRow("another name of a file") << "hard link" << false;
     QTest::newRow("a link to a file") << "link" << false;
+    // Whoever runs it: not another user's file, not one in a folder that a link leads to.
+    QTest::newRow("another user's file") << "owner" << false;
+    QTest::newRow("a folder swapped for a link") << "folder link" << false;
 }
 
 void TestBackupFolder::testDroppedFileRewritten()
@@ -132,10 +135,17 @@ void TestBackupFolder::testDroppedFileRewritten()
     for (int i = 0; i <= BackupsKeptPerFile; ++i)
         QCOMPARE(folder().Keep(file, MakeSavegame(9000, 100 + i), alex, {}), QString());
     const QString own = QFileInfo(folder().List().constFirst().file).path();
-    const QString spareFile = own + QStringLiteral("/spare"), outside = path("outside.sav");
+    QString spareFile = own + QStringLiteral("/spare"), outside = path("outside.sav");
     QVERIFY(QFileInfo(spareFile).isFile());
+    if (spare == "folder link") {
+        QVERIFY(QDir().rename(own, path("elsewhere")));
+        QCOMPARE(::symlink(qPrintable(path("elsewhere")), qPrintable(own)), 0);
+        spareFile = outside = path("elsewhere/spare");
+    }
     WriteWholeFile(outside, "the player's own");
-    if (spare != "dropped") {
+    if (spare == "owner" && (::geteuid() != 0 || ::chown(qPrintable(spareFile), 12345, 12345) != 0))
+        QSKIP("Needs root to give the file to another user");
+    if (spare == "link" || spare == "hard link") {
         QVERIFY(QFile::remove(spareFile));
         QCOMPARE(spare == "link" ? ::symlink(qPrintable(outside), qPrintable(spareFile))
                                  : ::link(qPrintable(outside), qPrintable(spareFile)),
@@ -146,13 +156,15 @@ void TestBackupFolder::testDroppedFileRewritten()
 
     const QByteArray bytes = MakeSavegame(8500, 7);
     QCOMPARE(folder().Keep(file, bytes, alex, {}), QString());
+    QCOMPARE(ReadWholeFile(outside), QByteArray("the player's own"));
+    if (spare == "folder link")
+        return; // a folder that is a link is not listed
     const QList<Backup> backups = folder().List();
     QCOMPARE(backups.size(), BackupsKeptPerFile);
     QCOMPARE(read(backups.constFirst()), bytes);
     QCOMPARE(read(backups.constLast()), MakeSavegame(9000, 102));
     QCOMPARE(::stat(qPrintable(backups.constFirst().file), &after), 0);
     QCOMPARE(after.st_ino == before.st_ino, rewritten);
-    QCOMPARE(ReadWholeFile(outside), QByteArray("the player's own"));
 #endif
 }
 
