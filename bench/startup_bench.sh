@@ -2,9 +2,10 @@
 # Start-up cost of Kelmora against a minimal Qt Widgets program with the same widgets, font and
 # window icon (kelmora_same_widgets_window), on a virtual display: the time from starting the process
 # to its window being mapped, and the peak memory (maximum resident set size). The two programs take
-# turns, RUNS times each (default 20), after one unmeasured warm-up each; the table shows medians
-# and Kelmora's ratios to the baseline. Kelmora starts with a template chosen, so its main window
-# is the one that shows. The files go to a temporary folder in $TMPDIR (default /tmp).
+# turns, RUNS times each (default 40: single starts spread by half their time on a busy machine),
+# after one unmeasured warm-up each; the table shows medians and Kelmora's ratios to the baseline.
+# Kelmora starts with a template chosen, so its main window is the one that shows. The files go to
+# a temporary folder in $TMPDIR (default /tmp).
 #
 #   bench/startup_bench.sh [runs]
 #
@@ -25,7 +26,7 @@ if [ -z "${KELMORA_STARTUP_ON_DISPLAY:-}" ]; then
     exec xvfb-run --auto-servernum --server-args="-screen 0 800x600x24" "$0" "$@"
 fi
 
-runs=${1:-20}
+runs=${1:-40}
 limit=1.05
 bin=$KELMORA_STARTUP_BIN
 work=$(mktemp -d)
