@@ -25,6 +25,7 @@
 #include <QLayout>
 #include <QMimeData>
 #include <QScreen>
+#include <QSet>
 #include <QStatusBar>
 
 #include <utility>
@@ -279,13 +280,17 @@ void MainWindow::MakeRoomForTexts()
     const int captionRoom = m_ui->lblTemplateDriver->width();
     const int wider = captionWidth > captionRoom ? captionWidth + spare - captionRoom : 0;
 
+    // Each text measured once: cars and places come back from mission to mission, and measuring
+    // is most of what this costs at start.
+    QSet<QString> details;
+    for (int row = 0; row < MISSION_COUNT; ++row) {
+        const MissionDetails mission = Details(row);
+        details << mission.Car << mission.Location << mission.Mission << mission.GoalTime;
+    }
     const QFontMetrics metrics(m_ui->lblMissionDesc->font());
     int detailWidth = 0;
-    for (int row = 0; row < MISSION_COUNT; ++row) {
-        const MissionDetails details = Details(row);
-        for (const QString& text : {details.Car, details.Location, details.Mission, details.GoalTime})
-            detailWidth = qMax(detailWidth, metrics.horizontalAdvance(text));
-    }
+    for (const QString& text : std::as_const(details))
+        detailWidth = qMax(detailWidth, metrics.horizontalAdvance(text));
     const int valuesRoom = form->maximumWidth() - m_ui->lblMissionDesc->x();
     const int widerValues = detailWidth > valuesRoom ? detailWidth + spare - valuesRoom : 0;
 
