@@ -32,7 +32,8 @@ QColor ReadableOn(const QColor& colour, const QColor& background);
 // The PNG renderings of `name` in the resources (`name-<pixels>.png`), by their size in pixels.
 QMap<int, QString> RenderedSizes(const QString& name);
 
-// The car seen from behind, from those PNGs (16 to 256 pixels), scaled down to any size between.
+// The car seen from behind, from those PNGs (16 to 256 pixels) as kelmora.runs packs them (the
+// tests hold the two alike), scaled down to any size between.
 QIcon ProgramIcon();
 
 // The picture `name` ("trafficlight") at `size` logical pixels, sharp at `devicePixelRatio`.

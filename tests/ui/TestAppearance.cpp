@@ -1,11 +1,13 @@
 // The main window's colours in light and dark themes, and the contrast rule behind them.
 #include "Appearance.h"
 #include "MainWindow.h"
+#include "PackedImages.h"
 
 #include "UiFixture.h"
 
 #include <QApplication>
 #include <QLabel>
+#include <QResource>
 #include <QStyle>
 #include <QStyleFactory>
 
@@ -67,6 +69,7 @@ private slots:
     void testFollowsTheTheme();
     void testPictures_data();
     void testPictures();
+    void testPackedIcon();
 
 private:
     // Each value label's text colour against what is behind it; exact colours where `described`.
@@ -193,6 +196,33 @@ void TestAppearance::testPictures()
     QCOMPARE(shown.deviceIndependentSize(), QSizeF(logical));
     const double difference = DifferenceFrom(shown, QStringLiteral(":/icons/%1-%2.png").arg(name).arg(rendered));
     QVERIFY2(difference < tolerance, qPrintable(QString::number(difference)));
+}
+
+void TestAppearance::testPackedIcon()
+{
+    // Pixel for pixel the PNGs, which scripts/render-icons renders and packs together: a drawing
+    // changed without packing it again shows here.
+    const QByteArray packed = QResource(QStringLiteral(":/icons/kelmora.runs")).uncompressedData();
+    const QList<QImage> images = UnpackImages(packed);
+    const QMap<int, QString> renderings = RenderedSizes(QStringLiteral("kelmora"));
+    QCOMPARE(images.size(), renderings.size());
+    auto rendering = renderings.cbegin();
+    for (const QImage& image : images) {
+        const QImage png = QImage(rendering.value()).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        QVERIFY2(image == png, qPrintable(rendering.value()));
+        ++rendering;
+    }
+
+    // Damaged runs give nothing rather than a wrong picture: cut short, one byte more, a run past
+    // the picture's end, a run shortened to nothing, which leaves the picture short.
+    QVERIFY(UnpackImages(packed.chopped(1)).isEmpty());
+    QVERIFY(UnpackImages(packed + '\0').isEmpty());
+    const qsizetype firstRun = 4 + 8;
+    QByteArray overrun = packed, empty = packed;
+    overrun[firstRun] = overrun[firstRun + 1] = char(0xff);
+    empty[firstRun] = empty[firstRun + 1] = 0;
+    QVERIFY(UnpackImages(overrun).isEmpty());
+    QVERIFY(UnpackImages(empty).isEmpty());
 }
 
 void TestAppearance::checkValueLabels(const QWidget& window, bool described)
