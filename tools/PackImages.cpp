@@ -13,7 +13,7 @@
 
 namespace {
 
-template <typename T>
+template<typename T>
 void Append(QByteArray& bytes, T value)
 {
     char little[sizeof(T)];
@@ -54,7 +54,8 @@ int main(int argc, char* argv[])
     }
     QByteArray packed(kelmora::PackedImagesMagic);
     for (int i = 2; i < argc; ++i) {
-        const QImage image = QImage(QString::fromLocal8Bit(argv[i])).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        const QImage image =
+            QImage(QString::fromLocal8Bit(argv[i])).convertToFormat(QImage::Format_ARGB32_Premultiplied);
         if (image.isNull()) {
             std::fprintf(stderr, "Could not read %s\n", argv[i]);
             return 1;
