@@ -17,13 +17,19 @@ bool ApplyMissionSelection(MissionStatusTable& table, int index)
 
 MissionChoice MatchMissionChoice(const MissionStatusTable& templateBlock, const MissionStatusTable& factoryBlock)
 {
+    // A save at `index` leaves the template's records before it and zeros from it on; a save at the
+    // last mission leaves the template's whole block.
+    int same = 0; // the missions from the first that hold the template's records
+    while (same < MISSION_COUNT && factoryBlock[same] == templateBlock[same])
+        ++same;
+    int zeros = MISSION_COUNT; // where the zeros start that run to the end
+    while (zeros > 0 && factoryBlock[zeros - 1] == MissionStatusRecord{})
+        --zeros;
     MissionChoice choice;
-    for (int index = 0; index < MISSION_COUNT; ++index) {
-        MissionStatusTable saved = templateBlock;
-        ApplyMissionSelection(saved, index);
-        if (saved == factoryBlock)
-            choice.indexes << index;
-    }
+    for (int index = zeros; index <= same && index < MISSION_COUNT - 1; ++index)
+        choice.indexes << index;
+    if (same == MISSION_COUNT)
+        choice.indexes << MISSION_COUNT - 1;
     choice.kind = choice.indexes.isEmpty() ? MissionChoice::Kind::PlayedOn : MissionChoice::Kind::Set;
     return choice;
 }

@@ -85,7 +85,26 @@ void TestMissionSelection::testWhatAFileIsSetTo()
     MissionStatusTable played = ExpectedAfterSave(block, 4);
     played[4][0] = 1;
     QCOMPARE(MissionChoiceText(MatchMissionChoice(block, played)), QStringLiteral("played on since a save"));
+    MissionStatusTable lastPlayed = block;
+    lastPlayed[MISSION_COUNT - 1][0] = 1;
+    QCOMPARE(MatchMissionChoice(block, lastPlayed).kind, MissionChoice::Kind::PlayedOn);
     QCOMPARE(MissionChoiceText(MissionChoice{}), QStringLiteral("unknown"));
+
+    // Each save of a template that reached any mission is known as every save that gives its bytes.
+    for (const int reached : {0, 1, 17, 33, 34}) {
+        MissionStatusTable reachedBlock = BlockOf(MakeSavegame(8170, 9));
+        for (int mission = reached; mission < MISSION_COUNT; ++mission)
+            reachedBlock[mission].fill(0);
+        for (int index = 0; index < MISSION_COUNT; ++index) {
+            const MissionStatusTable saved = ExpectedAfterSave(reachedBlock, index);
+            QList<int> same;
+            for (int other = 0; other < MISSION_COUNT; ++other) {
+                if (ExpectedAfterSave(reachedBlock, other) == saved)
+                    same << other;
+            }
+            QCOMPARE(MatchMissionChoice(reachedBlock, saved).indexes, same);
+        }
+    }
 }
 
 QTEST_GUILESS_MAIN(TestMissionSelection)
