@@ -12,7 +12,7 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdio>
+#include <charconv>
 #include <cstring>
 
 namespace kelmora {
@@ -50,6 +50,17 @@ bool IsBackupId(QStringView id)
 {
     return id.size() == IdLength && IsDigits(id.first(8)) && id[8] == u'-' && IsDigits(id.sliced(9, 6)) &&
            id[15] == u'-' && IsDigits(id.sliced(16, 3)) && id[19] == u'-' && IsLowerHex(id.sliced(20, 8), 8);
+}
+
+// `value` in lower-case digits of `base` at `out`, at least `width` of them: the end. Sizes, sequences
+// and times are never negative.
+char* PutDigits(char* out, quint64 value, int width = 1, int base = 10)
+{
+    char digits[24];
+    const char* end = std::to_chars(digits, digits + sizeof digits, value, base).ptr;
+    for (qsizetype pad = width - (end - digits); pad > 0; --pad)
+        *out++ = '0';
+    return std::copy(static_cast<const char*>(digits), end, out);
 }
 
 // The value of decimal or hexadecimal digits that IsDigits or IsLowerHex accepted.
@@ -182,9 +193,25 @@ Backup BackupOf(const Named& named, const QString& folderPrefix)
 
 QString FileNameOf(const Backup& backup, const QString& templateKey)
 {
-    return backup.id + u'-' + QString::number(backup.sequence) + u'-' + templateKey + u'-' + ChoiceCode(backup.choice) +
-           u'-' + QString::number(backup.size) + u'-' + QString::number(backup.digest, 16).rightJustified(16, u'0') +
-           ContentSuffix;
+    // The numbers written out by hand: the name of every backup is made on the way to a save.
+    char sequence[24], tail[48];
+    char* sequenceEnd = PutDigits(sequence, quint64(backup.sequence));
+    char* tailEnd = PutDigits(tail, quint64(backup.size));
+    *tailEnd++ = '-';
+    tailEnd = PutDigits(tailEnd, backup.digest, 16, 16);
+    const QString choice = ChoiceCode(backup.choice);
+    QString name;
+    name.reserve(backup.id.size() + templateKey.size() + choice.size() + 80);
+    return name.append(backup.id)
+        .append(u'-')
+        .append(QLatin1String(sequence, sequenceEnd))
+        .append(u'-')
+        .append(templateKey)
+        .append(u'-')
+        .append(choice)
+        .append(u'-')
+        .append(QLatin1String(tail, tailEnd))
+        .append(ContentSuffix);
 }
 
 bool Usable(const QString& path)
@@ -285,16 +312,25 @@ std::optional<Backup> LegacyBackup(const QDir& folder, const QString& fileName, 
 
 QString NewBackupId(const QDateTime& time)
 {
+    const QDateTime first(QDate(1, 1, 1), QTime(0, 0), Qt::UTC);
     const QDateTime last(QDate(9999, 12, 31), QTime(23, 59, 59, 999), Qt::UTC);
-    const QDateTime utc = qMin(time.toUTC(), last);
+    const QDateTime utc = qBound(first, time.toUTC(), last);
     const QDate date = utc.date();
     const QTime clock = utc.time();
-    // yyyyMMdd-HHmmss-zzz-xxxxxxxx, written out: a format string is parsed anew each time.
-    char id[IdLength + 1];
-    std::snprintf(id, sizeof id, "%04d%02d%02d-%02d%02d%02d-%03d-%08x", date.year(), date.month(), date.day(),
-                  clock.hour(), clock.minute(), clock.second(), clock.msec(),
-                  unsigned(QRandomGenerator::system()->generate()));
-    return QString::fromLatin1(id, IdLength);
+    // yyyyMMdd-HHmmss-zzz-xxxxxxxx
+    char id[IdLength];
+    char* at = id;
+    at = PutDigits(at, quint64(date.year()), 4);
+    at = PutDigits(at, quint64(date.month()), 2);
+    at = PutDigits(at, quint64(date.day()), 2);
+    *at++ = '-';
+    for (const int value : {clock.hour(), clock.minute(), clock.second()})
+        at = PutDigits(at, quint64(value), 2);
+    *at++ = '-';
+    at = PutDigits(at, quint64(clock.msec()), 3);
+    *at++ = '-';
+    at = PutDigits(at, QRandomGenerator::system()->generate(), 8, 16);
+    return QString::fromLatin1(id, at - id);
 }
 
 quint64 ContentDigest(const QByteArray& bytes)

@@ -50,7 +50,11 @@ QString NameText(std::string_view name)
 
 QByteArray FolderOf(const QString& path)
 {
-    return Name(QFileInfo(path).absolutePath());
+    // Every path the store is given is absolute: its folder is what comes before the last slash.
+    const qsizetype slash = path.lastIndexOf(u'/');
+    if (!path.startsWith(u'/') || slash < 0)
+        return Name(QFileInfo(path).absolutePath());
+    return slash == 0 ? QByteArrayLiteral("/") : Name(path.first(slash));
 }
 
 // Who runs the program does not change while it runs: asked once.
@@ -91,14 +95,19 @@ bool InMyGroups(gid_t group)
 // A new name, or a name that now leads elsewhere, reaches the disk only when the folder that holds
 // it is flushed: without this a power cut can leave a flushed file without its name, or the old
 // file under it (as SQLite's unixSync flushes the directory of a journal it has just made).
+QString FlushOpenFolder(int fd)
+{
+    if (::fsync(fd) != 0 && errno != EINVAL && errno != ENOTSUP && errno != ENOSYS)
+        return ErrorText(errno); // some file systems (FUSE ones) have nothing to flush for a folder
+    return {};
+}
+
 QString FlushFolder(const QByteArray& folder)
 {
     Descriptor dir{::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)};
     if (dir.fd < 0)
         return ErrorText(errno);
-    if (::fsync(dir.fd) != 0 && errno != EINVAL && errno != ENOTSUP && errno != ENOSYS)
-        return ErrorText(errno); // some file systems (FUSE ones) have nothing to flush for a folder
-    return {};
+    return FlushOpenFolder(dir.fd);
 }
 
 QString WriteAll(int fd, const QByteArray& content)
@@ -115,9 +124,11 @@ QString WriteAll(int fd, const QByteArray& content)
 }
 
 // What ReplaceFile's `spare` is: the file `spare` of `folder` rewritten to hold `content`, flushed and
-// renamed to the missing `name` beside it. False, with nothing at `name`, where any step is refused;
-// the spare may then hold anything.
-bool RewriteSpare(const QByteArray& folder, const QByteArray& spare, const QByteArray& name, const QByteArray& content)
+// renamed to the missing `name` beside it, and the folder flushed through the same descriptor: how
+// the flush went. Nothing, with nothing at `name`, where any step before is refused; the spare may
+// then hold anything.
+std::optional<QString> RewriteSpare(const QByteArray& folder, const QByteArray& spare, const QByteArray& name,
+                                    const QByteArray& content)
 {
 #ifdef RENAME_NOREPLACE
     // Only in the folder itself, not in one that a link at its name leads to, and only a file that a
@@ -126,19 +137,21 @@ bool RewriteSpare(const QByteArray& folder, const QByteArray& spare, const QByte
     Descriptor dir{::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC)};
     struct stat place = {}, info = {};
     if (dir.fd < 0 || ::fstat(dir.fd, &place) != 0)
-        return false;
+        return std::nullopt;
     Descriptor file{::openat(dir.fd, spare.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC | O_NOFOLLOW)};
     if (file.fd < 0 || ::fstat(file.fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_nlink != 1 ||
         info.st_uid != (Me() == 0 ? place.st_uid : Me()))
-        return false;
+        return std::nullopt;
     if ((info.st_size > content.size() && ::ftruncate(file.fd, content.size()) != 0) ||
         !WriteAll(file.fd, content).isEmpty() || ::fsync(file.fd) != 0)
-        return false;
+        return std::nullopt;
     const int closed = ::close(file.fd);
     file.fd = -1;
-    return closed == 0 && ::renameat2(dir.fd, spare.constData(), dir.fd, name.constData(), RENAME_NOREPLACE) == 0;
+    if (closed != 0 || ::renameat2(dir.fd, spare.constData(), dir.fd, name.constData(), RENAME_NOREPLACE) != 0)
+        return std::nullopt;
+    return FlushOpenFolder(dir.fd);
 #else
-    return false;
+    return std::nullopt;
 #endif
 }
 
@@ -270,9 +283,11 @@ QString ReplaceFile(const QString& path, const QByteArray& content, bool mayCrea
         return NotAFileReason(kind);
     if (kind == EntryKind::RegularFile && ::access(name.constData(), W_OK) != 0)
         return ErrorText(errno);
-    if (kind == EntryKind::Missing && !spare.isEmpty() && FolderOf(spare) == folder &&
-        RewriteSpare(folder, Name(QFileInfo(spare).fileName()), Name(QFileInfo(path).fileName()), content))
-        return FlushFolder(folder);
+    if (kind == EntryKind::Missing && !spare.isEmpty() && FolderOf(spare) == folder) {
+        if (std::optional<QString> flushed =
+                RewriteSpare(folder, Name(QFileInfo(spare).fileName()), Name(QFileInfo(path).fileName()), content))
+            return *flushed;
+    }
 
     // Not QSaveFile: it resolves a link at the path when it opens, so a link swapped in after the
     // check above would have the new version renamed over the file it leads to. The new version
@@ -481,16 +496,17 @@ ChangeWay HowToChange(const QString& path, QString* whyNot)
         return ChangeWay::Impossible;
     };
     struct stat file = {}, folder = {};
-    if (::lstat(Name(path).constData(), &file) != 0)
+    const QByteArray name = Name(path), folderName = FolderOf(path);
+    if (::lstat(name.constData(), &file) != 0)
         return impossible(ErrorText(errno));
     if (!S_ISREG(file.st_mode))
         return impossible(NotAFileReason(KindOf(file.st_mode)));
     // A file the player made read-only stays as it is.
-    if (::access(Name(path).constData(), W_OK) != 0)
+    if (::access(name.constData(), W_OK) != 0)
         return impossible(ErrorText(errno));
     const uid_t me = Me();
-    bool renames =
-        CannotMakeFilesIn(QFileInfo(path).absolutePath()).isEmpty() && ::stat(FolderOf(path).constData(), &folder) == 0;
+    // access() answers for root too: only a read-only medium stops it.
+    bool renames = ::access(folderName.constData(), W_OK | X_OK) == 0 && ::stat(folderName.constData(), &folder) == 0;
     // In a folder with the sticky bit, such as one shared by every user, only the owner of a file or
     // of the folder may rename over it.
     if (renames && me != 0 && (folder.st_mode & S_ISVTX) && file.st_uid != me && folder.st_uid != me)
