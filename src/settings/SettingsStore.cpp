@@ -131,6 +131,7 @@ std::optional<Problem> StoreFileInTheWay(const SettingsKey& key, Failure failure
     if (!SettingsInFiles(QSettings::defaultFormat()))
         return std::nullopt;
     QByteArray all;
+    all.reserve(1024);
     bool stamped = true;
     for (const QString& file : FilesOf(FoldersOf(QSettings::defaultFormat(), lookAgain), key)) {
         const EntryStamp entry = StampAt(file);
@@ -138,7 +139,7 @@ std::optional<Problem> StoreFileInTheWay(const SettingsKey& key, Failure failure
             return Problem{failure, QDir::toNativeSeparators(file), NotAFileReason(entry.kind)};
         stamped = stamped && entry.stamp;
         if (stamped)
-            all += file.toUtf8() + '\0' + *entry.stamp + '\0';
+            all.append(file.toUtf8()).append('\0').append(*entry.stamp).append('\0');
     }
     if (stamps && stamped)
         *stamps = all;

@@ -29,13 +29,15 @@ EntryKind EntryAt(const QString& path);
 // What stands at a path, following links, and a stamp that changes whenever the file does: another
 // file put there (a new version renamed over it), or its bytes or length changed, to the finest time
 // the system keeps. No stamp where the system gives none that can be trusted so; then a caller must
-// read the file to know.
+// read the file to know. Nor, unless `evenIfJustChanged`, for an entry changed within the system
+// clock's current tick (1-4 ms on most systems): a change later in the same tick may leave every
+// time as it was.
 struct EntryStamp
 {
     EntryKind kind = EntryKind::Missing;
     std::optional<QByteArray> stamp;
 };
-EntryStamp StampAt(const QString& path);
+EntryStamp StampAt(const QString& path, bool evenIfJustChanged = false);
 
 // The system's words for why `path` cannot be read or written as a file, or empty when it can.
 QString NotAFileReason(EntryKind kind);

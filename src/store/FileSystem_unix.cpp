@@ -18,6 +18,7 @@
 #include <strings.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <time.h>
 #include <unistd.h>
 
 namespace kelmora {
@@ -196,11 +197,20 @@ EntryKind EntryAt(const QString& path)
     return KindOf(info.st_mode);
 }
 
-EntryStamp StampAt(const QString& path)
+EntryStamp StampAt(const QString& path, bool evenIfJustChanged)
 {
     struct stat info = {};
     if (::stat(Name(path).constData(), &info) != 0)
         return {EntryKind::Missing, QByteArray()};
+    // The times of a change come from the coarse clock (or, since Linux 6.13, a finer one once they
+    // have been looked at): only times before its current tick are sure to move with the next change.
+    struct timespec now = {};
+    const auto settled = [&](const struct timespec& time) {
+        return time.tv_sec < now.tv_sec || (time.tv_sec == now.tv_sec && time.tv_nsec < now.tv_nsec);
+    };
+    if (!evenIfJustChanged &&
+        (::clock_gettime(CLOCK_REALTIME_COARSE, &now) != 0 || !settled(info.st_mtim) || !settled(info.st_ctim)))
+        return {KindOf(info.st_mode), std::nullopt};
     // Device and inode tell a file renamed over it, the times in nanoseconds a change of its bytes.
     const qint64 parts[] = {qint64(info.st_dev),  qint64(info.st_ino), qint64(info.st_size), info.st_mtim.tv_sec,
                             info.st_mtim.tv_nsec, info.st_ctim.tv_sec, info.st_ctim.tv_nsec, qint64(info.st_mode)};

@@ -185,7 +185,7 @@ EntryKind EntryAt(const QString& path)
     return attributes & FILE_ATTRIBUTE_DEVICE ? EntryKind::Other : EntryKind::RegularFile;
 }
 
-EntryStamp StampAt(const QString& path)
+EntryStamp StampAt(const QString& path, bool)
 {
     // The settings live in the registry here; a file's times alone could miss a quick change.
     EntryKind kind = EntryAt(path);
