@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
+#include <QMutex>
 #include <QRandomGenerator>
 #include <QtEndian>
 
@@ -308,6 +309,67 @@ std::optional<Backup> LegacyBackup(const QDir& folder, const QString& fileName, 
     return backup;
 }
 
+// What a Keep found in an original's folder and left there, for the next Keep of the same original
+// and template in this process to go on from, rather than read the path files, list the folder and
+// take apart every name again. Trusted only while the lock's count is the one that Keep left (every
+// other run counts itself), the folder and `original` have the stamps they had then (a backup or
+// path file added, removed or changed by hand moves one), and for RememberedKeeps in a row at most.
+// The folder's stamp is taken after this run's own changes: a backup or template path file added
+// or removed by hand while a backup is being made, or in the clock's tick after it (unless the file
+// system stamps changes finer once they have been looked at, as ext4, XFS, Btrfs and tmpfs do since
+// Linux 6.13), is seen only at the next fresh look. Taken out by the next Keep, and put back only
+// when that one succeeds.
+struct Remembered
+{
+    quint64 count = 0; // the lock's count once the run that left this had counted itself
+    QString originalPath;
+    QString templatePath;
+    QString key;
+    QString templateKey;
+    QByteArray folderStamp;
+    QByteArray originalStamp;
+    QList<Named> kept; // newest first
+    int keeps = 0; // since the folder was last listed
+};
+constexpr int RememberedKeeps = 16;
+
+QMutex memoryMutex;
+QHash<QString, Remembered> memory; // by Backups folder: one original each
+
+// The stamp of the entry at `path`, even one just changed by this run; none for a missing one or
+// where the system keeps none.
+std::optional<QByteArray> StampOf(const QString& path)
+{
+    const EntryStamp entry = StampAt(path, true);
+    return entry.kind == EntryKind::Missing || !entry.stamp ? std::nullopt : entry.stamp;
+}
+
+std::optional<Remembered> Recall(const QString& backups, quint64 count, const QString& originalPath,
+                                 const QString& templatePath)
+{
+    std::optional<Remembered> found;
+    {
+        const QMutexLocker locker(&memoryMutex);
+        if (const auto at = memory.find(backups); at != memory.end()) {
+            found = std::move(*at);
+            memory.erase(at);
+        }
+    }
+    if (!found || found->count != count || found->originalPath != originalPath || found->templatePath != templatePath ||
+        found->keeps >= RememberedKeeps)
+        return std::nullopt;
+    const QString folder = QDir(backups).filePath(found->key);
+    if (StampOf(folder) != found->folderStamp || StampOf(folder + u'/' + OriginalFile) != found->originalStamp)
+        return std::nullopt;
+    return found;
+}
+
+void Remember(const QString& backups, Remembered remembered)
+{
+    const QMutexLocker locker(&memoryMutex);
+    memory.insert(backups, std::move(remembered));
+}
+
 } // namespace
 
 QString NewBackupId(const QDateTime& time)
@@ -348,8 +410,9 @@ quint64 ContentDigest(const QByteArray& bytes)
     return hash;
 }
 
-BackupFolder::BackupFolder(QString folder)
+BackupFolder::BackupFolder(QString folder, const FlowLock* lock)
     : m_folder(std::move(folder))
+    , m_lock(lock)
 { }
 
 QString BackupFolder::Keep(const QString& originalPath, const QByteArray& content, const QString& templatePath,
@@ -358,24 +421,48 @@ QString BackupFolder::Keep(const QString& originalPath, const QByteArray& conten
     const QString path = QDir::toNativeSeparators(QDir::cleanPath(QFileInfo(originalPath).absoluteFilePath()));
     if (!Usable(path) || templatePath.contains(QChar(u'\0')))
         return ErrorText(EINVAL);
-    QString error;
-    const QString key = KeyFor(m_folder, path, KeyLength, {}, OriginalFile, error, errorPath);
-    if (key.isEmpty())
-        return error;
-    const QString folder = QDir(m_folder).filePath(key);
-    const QString templateKey = templatePath.isEmpty()
-                                    ? NoTemplateKey
-                                    : KeyFor(folder, QDir::toNativeSeparators(templatePath), TemplateKeyLength,
-                                             TemplateSuffix, {}, error, errorPath);
-    if (templateKey.isEmpty())
-        return error;
+    const QString nativeTemplate = QDir::toNativeSeparators(templatePath);
+    const std::optional<quint64> count = m_lock ? m_lock->CountFound() : std::nullopt;
+    std::optional<Remembered> remembered = count ? Recall(m_folder, *count, path, nativeTemplate) : std::nullopt;
 
-    // The newest backup, unless its name tells of bytes its file does not hold: a file Kelmora did
-    // not write is no reason to number the next one after it.
+    QString key, templateKey;
+    QList<Named> kept;
+    if (remembered) {
+        key = remembered->key;
+        templateKey = remembered->templateKey;
+        kept = std::move(remembered->kept);
+    } else {
+        QString error;
+        key = KeyFor(m_folder, path, KeyLength, {}, OriginalFile, error, errorPath);
+        if (key.isEmpty())
+            return error;
+        templateKey = templatePath.isEmpty() ? NoTemplateKey
+                                             : KeyFor(QDir(m_folder).filePath(key), nativeTemplate, TemplateKeyLength,
+                                                      TemplateSuffix, {}, error, errorPath);
+        if (templateKey.isEmpty())
+            return error;
+    }
+    const QString folder = QDir(m_folder).filePath(key);
     const QString prefix = folder + u'/';
-    QList<Named> kept = BackupsIn(ListFolder(folder, ContentSuffix).files);
-    while (!kept.isEmpty() && QFileInfo(prefix + kept.first().fileName).size() != kept.first().size)
-        kept.removeFirst();
+    if (!remembered) {
+        // The newest backup, unless its name tells of bytes its file does not hold: a file Kelmora
+        // did not write is no reason to number the next one after it.
+        kept = BackupsIn(ListFolder(folder, ContentSuffix).files);
+        while (!kept.isEmpty() && QFileInfo(prefix + kept.first().fileName).size() != kept.first().size)
+            kept.removeFirst();
+    }
+    // What the next Keep may go on from once this one has succeeded: `original` as it was before
+    // this Keep's changes, the folder after them.
+    const std::optional<QByteArray> originalStamp = !count       ? std::nullopt
+                                                    : remembered ? remembered->originalStamp
+                                                                 : StampOf(prefix + OriginalFile);
+    const int keeps = remembered ? remembered->keeps + 1 : 0;
+    const auto remember = [&] {
+        const std::optional<QByteArray> folderStamp = originalStamp ? StampOf(folder) : std::nullopt;
+        if (folderStamp)
+            Remember(m_folder,
+                     {*count + 1, path, nativeTemplate, key, templateKey, *folderStamp, *originalStamp, kept, keeps});
+    };
 
     Backup backup;
     backup.size = content.size();
@@ -384,8 +471,10 @@ QString BackupFolder::Keep(const QString& originalPath, const QByteArray& conten
         const Named& newest = kept.first();
         // Only a copy of the same template: the bytes alone do not tell whose copy they were.
         if (newest.templateKey() == templateKey && newest.size == backup.size && newest.digest == backup.digest &&
-            FileHolds(prefix + newest.fileName, content))
+            FileHolds(prefix + newest.fileName, content)) {
+            remember();
             return {};
+        }
     }
     backup.sequence = kept.isEmpty() ? 1 : kept.first().sequence + 1;
     backup.choice = choice;
@@ -403,11 +492,19 @@ QString BackupFolder::Keep(const QString& originalPath, const QByteArray& conten
     // after a power cut a dropped one may come back, one backup too many; or, where its move aside
     // was lost but the next backup's bytes were written, under its old name with bytes that its
     // name does not tell of, which a restore refuses as damaged. The first dropped is kept aside,
-    // for the next backup to rewrite.
+    // for the next backup to rewrite. One that could not be removed stays among those kept.
+    QList<Named> staying;
     for (qsizetype i = BackupsKeptPerFile - 1; i < kept.size(); ++i) {
         const QString dropped = prefix + kept[i].fileName;
-        if (i > BackupsKeptPerFile - 1 || !MoveAside(dropped, prefix + SpareFile))
-            RemoveFile(dropped, false);
+        if ((i > BackupsKeptPerFile - 1 || !MoveAside(dropped, prefix + SpareFile)) &&
+            !RemoveFile(dropped, false).isEmpty() && EntryAt(dropped) != EntryKind::Missing)
+            staying.append(kept[i]);
+    }
+    kept.resize(qMin(kept.size(), qsizetype(BackupsKeptPerFile - 1)));
+    kept.append(staying);
+    if (std::optional<Named> made = ParseName(FileNameOf(backup, templateKey))) {
+        kept.prepend(std::move(*made));
+        remember();
     }
     return {};
 }

@@ -56,10 +56,17 @@ QString NewBackupId(const QDateTime& time);
 // A cheap 64-bit digest: a backup whose bytes were cut short, emptied or changed gives another.
 quint64 ContentDigest(const QByteArray& bytes);
 
+class FlowLock;
+
 class BackupFolder
 {
 public:
-    explicit BackupFolder(QString folder);
+    // `lock`: the held lock of the user folder that holds `folder`, under which every change to the
+    // backups is made. With it, the next Keep in this process of the same original and template
+    // goes on from what this one found and left, unless another run has taken the lock since or
+    // the original's folder has changed on disk; every 16th looks afresh all the same. Without it,
+    // each Keep reads the folder anew.
+    explicit BackupFolder(QString folder, const FlowLock* lock = nullptr);
 
     // Keeps `content` as the newest backup of `originalPath`, a copy of `templatePath` (empty when
     // not known) set to `choice`, unless the newest backup of that path already holds these bytes as
@@ -80,6 +87,7 @@ public:
 
 private:
     QString m_folder;
+    const FlowLock* m_lock = nullptr;
 };
 
 } // namespace kelmora

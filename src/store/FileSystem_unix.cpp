@@ -6,7 +6,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QThread>
+#include <QtEndian>
 
 #include <algorithm>
 #include <cerrno>
@@ -599,6 +601,7 @@ QString NameOnDisk(const QString& path)
 struct FlowLock::Held
 {
     Descriptor file;
+    std::optional<quint64> found; // set once the lock is held and counted
 };
 
 FlowLock::FlowLock(const QString& folder)
@@ -612,7 +615,7 @@ std::optional<Problem> FlowLock::Acquire(int waitMs)
     const QString path = QDir::toNativeSeparators(m_folder + QStringLiteral("/kelmora.lock"));
     // flock() rather than QLockFile: the system lets go of it when its process ends, however it
     // ends, while a QLockFile of a killed run can be left without an owner and refuse every later
-    // run. The file's content means nothing, so it is never removed.
+    // run. The file holds the count of runs (CountFound), so it is never removed.
     if (m_folder.isEmpty())
         return Problem{Failure::LockFailed, path, ErrorText(ENOENT)};
     m_held = std::make_unique<Held>();
@@ -642,7 +645,29 @@ std::optional<Problem> FlowLock::Acquire(int waitMs)
             return Problem{Failure::Busy, path, {}};
         QThread::msleep(static_cast<unsigned long>(qBound(qint64(1), deadline.remainingTime(), qint64(20))));
     }
+    // Eight bytes, little-endian. A new file, or one that runs before the count left empty, starts
+    // it anywhere: a lock file removed and made anew never gives the counts of the one before.
+    uchar bytes[8] = {};
+    const ssize_t got = ::pread(fd, bytes, sizeof bytes, 0);
+    if (got < 0)
+        return Problem{Failure::LockFailed, path, ErrorText(errno)};
+    const quint64 found =
+        got == sizeof bytes ? qFromLittleEndian<quint64>(bytes) : QRandomGenerator::system()->generate64();
+    qToLittleEndian(found + 1, bytes);
+    if (::pwrite(fd, bytes, sizeof bytes, 0) == ssize_t(sizeof bytes)) {
+        m_held->found = found;
+        return std::nullopt;
+    }
+    // Where the disk has no room for the count, it is dropped instead, which needs none: the next
+    // run starts anywhere, and no run goes on from what it remembers; this one remembers nothing.
+    if (::ftruncate(fd, 0) != 0)
+        return Problem{Failure::LockFailed, path, ErrorText(errno)};
     return std::nullopt;
+}
+
+std::optional<quint64> FlowLock::CountFound() const
+{
+    return m_held ? m_held->found : std::nullopt;
 }
 
 } // namespace kelmora

@@ -473,6 +473,13 @@ FlowLock::FlowLock(const QString& folder)
 
 FlowLock::~FlowLock() = default;
 
+// QLockFile writes its file anew at each lock, so it keeps no count: no run goes on from what it
+// found at an earlier change.
+std::optional<quint64> FlowLock::CountFound() const
+{
+    return std::nullopt;
+}
+
 std::optional<Problem> FlowLock::Acquire(int waitMs)
 {
     const QString path = QDir::toNativeSeparators(m_folder + QStringLiteral("/kelmora.lock"));

@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
+#include <QMutex>
 
 namespace kelmora {
 namespace {
@@ -101,6 +102,41 @@ std::optional<TemplateRecord> ReadRecord(const StorePlaces& places)
     return TemplateRecord{QString::fromUtf8(parts[1]), QString::fromUtf8(parts[2]), parts[3]};
 }
 
+// The template's bytes as the last save of this process found them vouched for, for the next save to
+// go on from rather than read and check both files again: only while the lock's count is the one
+// that save left (every run of this user that could change either file counts itself when it takes
+// the lock) and both files have the stamps they had before they were read (another user's copy of
+// the program beside a shared portable one may replace the data file; a person may remove the
+// record). On a file system that keeps coarser times than the clock's tick (FAT's two seconds), a
+// change in that time may go unseen: the save then still writes the bytes vouched for this
+// template, where a fresh look would refuse. Taken out by the next save, and put back only when it
+// is vouched for.
+struct VouchedBlock
+{
+    quint64 count = 0;
+    QString dataFile;
+    QString recordFile;
+    QString templatePath;
+    QByteArray dataStamp;
+    QByteArray recordStamp;
+    MissionStatusTable table{};
+};
+
+QMutex vouchedMutex;
+std::optional<VouchedBlock> lastVouched;
+
+std::optional<VouchedBlock> RecallVouched()
+{
+    const QMutexLocker locker(&vouchedMutex);
+    return std::exchange(lastVouched, std::nullopt);
+}
+
+void RememberVouched(VouchedBlock vouched)
+{
+    const QMutexLocker locker(&vouchedMutex);
+    lastVouched = std::move(vouched);
+}
+
 // The changes of a template choice so far, undone in reverse order when a later one fails.
 class Undo
 {
@@ -168,9 +204,28 @@ std::optional<Problem> SavegameStore::Begin(Session& session) const
     return LoadSettings(session.stored, m_places.settings);
 }
 
-std::optional<Problem> SavegameStore::TemplateBlock(const RunState& stored, MissionStatusTable& table) const
+std::optional<Problem> SavegameStore::TemplateBlock(const RunState& stored, MissionStatusTable& table,
+                                                    const FlowLock* lock) const
 {
     const QString path = DataFilePath();
+    const QString recordPath = RecordPath(m_places);
+    const QString templatePath = Native(TemplatePathOf(stored));
+    const std::optional<quint64> count = lock ? lock->CountFound() : std::nullopt;
+    std::optional<VouchedBlock> vouched = count ? RecallVouched() : std::nullopt;
+    // Stamped before they are read: a change after the stamps is seen by the next save.
+    const std::optional<QByteArray> dataStamp = count ? StampAt(path).stamp : std::nullopt;
+    const std::optional<QByteArray> recordStamp = dataStamp ? StampAt(recordPath).stamp : std::nullopt;
+    const auto vouch = [&] {
+        if (dataStamp && recordStamp)
+            RememberVouched({*count + 1, path, recordPath, templatePath, *dataStamp, *recordStamp, table});
+    };
+    if (vouched && vouched->count == *count && vouched->dataFile == path && vouched->recordFile == recordPath &&
+        vouched->templatePath == templatePath && dataStamp && vouched->dataStamp == *dataStamp && recordStamp &&
+        vouched->recordStamp == *recordStamp) {
+        table = vouched->table;
+        vouch();
+        return std::nullopt;
+    }
     QByteArray records;
     FileFacts facts;
     QString error = ReadRegularFile(path, records, MaxDataFileSize, &facts, false);
@@ -187,7 +242,7 @@ std::optional<Problem> SavegameStore::TemplateBlock(const RunState& stored, Miss
     if (!record)
         return refuse(QCoreApplication::translate("kelmora::SavegameStore",
                                                   "Nothing tells which template driver it was written for"));
-    if (record->templatePath != Native(TemplatePathOf(stored)))
+    if (record->templatePath != templatePath)
         return refuse(
             QCoreApplication::translate("kelmora::SavegameStore", "It was written for the template driver '%1'")
                 .arg(record->templatePath));
@@ -200,12 +255,16 @@ std::optional<Problem> SavegameStore::TemplateBlock(const RunState& stored, Miss
     if (record->digest != RecordsDigest(records))
         return refuse(QCoreApplication::translate("kelmora::SavegameStore",
                                                   "It has changed since the template driver was chosen"));
+    // Where the record names the data file by another path, that path is looked at each time.
+    if (record->dataFile == path)
+        vouch();
     return std::nullopt;
 }
 
-std::optional<Problem> SavegameStore::KeepBackup(const QString& path, const QByteArray& content, const RunState& stored,
+std::optional<Problem> SavegameStore::KeepBackup(Session& session, const QString& path, const QByteArray& content,
                                                  const MissionStatusTable* templateBlock) const
 {
+    const RunState& stored = session.stored;
     // Whose copy the file is, only the stored choice can tell, and only for the very file it made.
     QString templatePath;
     MissionChoice choice;
@@ -224,9 +283,10 @@ std::optional<Problem> SavegameStore::KeepBackup(const QString& path, const QByt
     }
     QString where;
     const QString folder = BackupFolderPath();
-    const QString error = folder.isEmpty() ? QCoreApplication::translate("kelmora::SavegameStore",
-                                                                         "There is no per-user folder to keep it in")
-                                           : BackupFolder(folder).Keep(path, content, templatePath, choice, &where);
+    const QString error =
+        folder.isEmpty()
+            ? QCoreApplication::translate("kelmora::SavegameStore", "There is no per-user folder to keep it in")
+            : BackupFolder(folder, &session.lock).Keep(path, content, templatePath, choice, &where);
     if (error.isEmpty())
         return std::nullopt;
     // The player learns where the backups go.
@@ -256,7 +316,7 @@ SaveOutcome SavegameStore::Save(RunState& state, bool panelEnabled, int index, c
         return fail({Failure::TemplateChanged, Native(TemplatePathOf(session.stored)), {}});
 
     MissionStatusTable table = state.MissionStatus;
-    if (auto problem = TemplateBlock(session.stored, table)) {
+    if (auto problem = TemplateBlock(session.stored, table, &session.lock)) {
         outcome.problems << *problem;
         if (problem->failure == Failure::DataFileRead)
             outcome.problems << Problem{Failure::SaveDataFileUnreadable, problem->path, {}};
@@ -296,7 +356,7 @@ SaveOutcome SavegameStore::Save(RunState& state, bool panelEnabled, int index, c
         if (dryRun)
             return outcome;
         // No backup, no change.
-        if (auto problem = KeepBackup(path, current, session.stored, &*outcome.templateBlock))
+        if (auto problem = KeepBackup(session, path, current, &*outcome.templateBlock))
             return fail(*problem);
         PutBlock(current, state.MissionStatus);
         // A folder where no new file can be made, or a shared one where another user's file may not
@@ -414,7 +474,7 @@ SelectionOutcome SavegameStore::ChooseTemplate(RunState& state, const ChosenFile
 
     // Whose copy each file is that the choice overwrites or removes, the stored choice tells.
     for (const Earlier& file : replaced) {
-        if (auto problem = KeepBackup(file.path, file.content, session.stored))
+        if (auto problem = KeepBackup(session, file.path, file.content))
             return refuse(*problem);
     }
     // From here on every change is undone when a later one fails. The record goes first: whatever
@@ -572,7 +632,7 @@ RestoreOutcome SavegameStore::Restore(const QString& id, bool acceptMix) const
                                   : QCoreApplication::translate("kelmora::SavegameStore",
                                                                 "No new file can be made in its folder, and the "
                                                                 "backup has another length than the file"));
-            if (auto problem = KeepBackup(target, current, stored))
+            if (auto problem = KeepBackup(session, target, current))
                 return fail(*problem);
         }
     } else if (const QString error = CannotMakeFilesIn(QFileInfo(target).absolutePath()); !error.isEmpty()) {

@@ -114,8 +114,11 @@ public:
     BackupListing Backups() const;
 
     // The template's bytes from the program data file, when this user wrote it for the template of
-    // `state`. Reads only.
-    std::optional<Problem> TemplateBlock(const RunState& state, MissionStatusTable& table) const;
+    // `state`. Reads only. With the held `lock`, the next call in this process with the lock held
+    // goes on from what this one found, while no other run has taken the lock and neither the data
+    // file nor its record has changed on disk.
+    std::optional<Problem> TemplateBlock(const RunState& state, MissionStatusTable& table,
+                                         const FlowLock* lock = nullptr) const;
 
     // What the factory driver file of `state` is set to, against the template's bytes kept in the
     // program data file: `templateBlock` when the caller has just read them. Reads only.
@@ -130,7 +133,7 @@ private:
     std::optional<Problem> Begin(Session& session) const;
     // `templateBlock`: the stored template's bytes, when the caller has them from the program data
     // file and `path` is the stored factory driver file.
-    std::optional<Problem> KeepBackup(const QString& path, const QByteArray& content, const RunState& stored,
+    std::optional<Problem> KeepBackup(Session& session, const QString& path, const QByteArray& content,
                                       const MissionStatusTable* templateBlock = nullptr) const;
 
     StorePlaces m_places;

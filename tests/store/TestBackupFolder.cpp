@@ -12,7 +12,10 @@
 #include <memory>
 
 #ifdef Q_OS_UNIX
+#include <fcntl.h>
 #include <sys/stat.h>
+
+#include <ctime>
 #endif
 
 using namespace kelmora;
@@ -34,6 +37,9 @@ private slots:
     void testWhatKelmoraDidNotWrite();
     void testEarlierReleaseListed();
     void testClockBeyondItsDigits();
+    void testRunsTakingTurns();
+    void testChangedByHand_data();
+    void testChangedByHand();
 
 private:
     QString path(const QString& name) const { return QDir::toNativeSeparators(m_dir->filePath(name)); }
@@ -43,6 +49,17 @@ private:
         QByteArray bytes;
         const QString error = folder().Read(backup, bytes);
         return error.isEmpty() ? bytes : error.toUtf8();
+    }
+
+    // A backup of AFactMS.sav by a run that holds the lock, as the store's runs do; another
+    // program's run remembers nothing of this one's.
+    QString keep(const QByteArray& bytes, bool anotherProgram = false) const
+    {
+        FlowLock lock(m_dir->path());
+        if (lock.Acquire(0))
+            return QStringLiteral("not locked");
+        return BackupFolder(path("Backups"), anotherProgram ? nullptr : &lock)
+            .Keep(path("Save/AFactMS.sav"), bytes, path("Save/Alex.sav"), {});
     }
 
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -260,6 +277,63 @@ void TestBackupFolder::testClockBeyondItsDigits()
     QVERIFY2(id.startsWith("99991231-235959-999-") && id.size() == 28, qPrintable(id));
     QVERIFY(
         NewBackupId(QDateTime(QDate(2026, 12, 7), QTime(10, 58, 49, 123), Qt::UTC)).startsWith("20261207-105849-123-"));
+}
+
+// Of two programs' runs taking turns, each numbers its backups after the other's, and the newest 50
+// of them all stay.
+void TestBackupFolder::testRunsTakingTurns()
+{
+    const QByteArray same = MakeSavegame(9000, 4);
+    QCOMPARE(keep(same), QString());
+    QCOMPARE(keep(same), QString());
+    QCOMPARE(folder().List().size(), 1);
+    const int turns = BackupsKeptPerFile + 5;
+    for (int i = 0; i < turns; ++i)
+        QCOMPARE(keep(MakeSavegame(9000, 100 + i), i % 4 == 3), QString());
+    const QList<Backup> backups = folder().List();
+    QCOMPARE(backups.size(), BackupsKeptPerFile);
+    for (int i = 0; i < BackupsKeptPerFile; ++i) {
+        QCOMPARE(backups[i].sequence, turns + 1 - i);
+        QCOMPARE(read(backups[i]), MakeSavegame(9000, 100 + turns - 1 - i));
+    }
+}
+
+void TestBackupFolder::testChangedByHand_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::newRow("the newest backup removed") << "newest";
+    QTest::newRow("the original's path file removed") << "original";
+    QTest::newRow("the Backups folder removed") << "all";
+}
+
+// What a run remembers of its last backup is dropped once a person has changed the backups since.
+void TestBackupFolder::testChangedByHand()
+{
+    QFETCH(QString, change);
+    QCOMPARE(keep(MakeSavegame(9000, 1)), QString());
+    QCOMPARE(keep(MakeSavegame(9000, 2)), QString());
+    const QList<Backup> before = folder().List();
+    QCOMPARE(before.size(), 2);
+    const QString originalFolder = QFileInfo(before.first().file).path();
+    if (change == "newest")
+        QVERIFY(QFile::remove(before.first().file));
+    else if (change == "original")
+        QVERIFY(QFile::remove(originalFolder + "/original"));
+    else
+        QVERIFY(QDir(path("Backups")).removeRecursively());
+#ifdef Q_OS_UNIX
+    // A person's change comes after the clock's next tick, and leaves a later time.
+    const timespec later[2] = {{0, UTIME_OMIT}, {time(nullptr) + 1, 0}};
+    if (change != "all")
+        QCOMPARE(::utimensat(AT_FDCWD, QFile::encodeName(originalFolder).constData(), later, 0), 0);
+#endif
+
+    QCOMPARE(keep(MakeSavegame(9000, 3)), QString());
+    const QList<Backup> after = folder().List();
+    const int expected = change == "all" ? 1 : change == "newest" ? 2 : 3;
+    QCOMPARE(after.size(), expected);
+    QCOMPARE(after.first().sequence, expected);
+    QCOMPARE(read(after.first()), MakeSavegame(9000, 3));
 }
 
 QTEST_GUILESS_MAIN(TestBackupFolder)

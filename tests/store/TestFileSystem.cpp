@@ -449,12 +449,38 @@ void TestFileSystem::testMakeFolder()
 void TestFileSystem::testLock()
 {
     const QString folder = path("user");
-    FlowLock first(folder);
-    QCOMPARE(first.Acquire(0), std::nullopt);
+    auto first = std::make_unique<FlowLock>(folder);
+    QCOMPARE(first->Acquire(0), std::nullopt);
     FlowLock second(folder);
     const std::optional<Problem> busy = second.Acquire(50);
     QVERIFY(busy);
     QCOMPARE(busy->failure, Failure::Busy);
+#ifdef Q_OS_UNIX
+    // Each run that takes the lock counts itself, and only such a run: what one run remembers of
+    // its own last change lapses as soon as another has held the lock.
+    QVERIFY(first->CountFound());
+    QCOMPARE(second.CountFound(), std::nullopt);
+    const quint64 found = *first->CountFound();
+    first.reset();
+    for (const quint64 next : {found + 1, found + 2}) {
+        FlowLock again(folder);
+        QCOMPARE(again.Acquire(0), std::nullopt);
+        QCOMPARE(again.CountFound(), next);
+    }
+    // A disk without room for the count, and an empty lock file as earlier releases left it: the
+    // lock is still taken, with the count dropped, so that no run goes on from what it remembers.
+    WriteWholeFile(folder + "/kelmora.lock", {});
+    {
+        const FileSizeLimit full(4);
+        FlowLock again(folder);
+        QCOMPARE(again.Acquire(0), std::nullopt);
+        QCOMPARE(again.CountFound(), std::nullopt);
+    }
+    QCOMPARE(QFileInfo(folder + "/kelmora.lock").size(), 0);
+    FlowLock after(folder);
+    QCOMPARE(after.Acquire(0), std::nullopt);
+    QVERIFY(after.CountFound());
+#endif
 
     // A folder that cannot be made names the system's reason, and never waits.
     WriteWholeFile(path("file"), "x");

@@ -110,7 +110,11 @@ QMap<QString, QByteArray> Snapshot(const QString& root)
                     QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString path = it.next();
-        entries.insert(QDir(root).relativeFilePath(path), it.fileInfo().isDir() ? "<folder>" : ReadWholeFile(path));
+        // The lock file counts every run that takes the lock, whatever the run does then.
+        const QByteArray content = it.fileInfo().isDir()                             ? "<folder>"
+                                   : it.fileName() == QStringLiteral("kelmora.lock") ? "<lock>"
+                                                                                     : ReadWholeFile(path);
+        entries.insert(QDir(root).relativeFilePath(path), content);
     }
     return entries;
 }
