@@ -329,7 +329,7 @@ struct Remembered
     QByteArray folderStamp;
     QByteArray originalStamp;
     QList<Named> kept; // newest first
-    int keeps = 0; // since the folder was last listed
+    int keeps = 0; // that went on from this memory since the folder was last listed
 };
 constexpr int RememberedKeeps = 16;
 

@@ -64,7 +64,7 @@ public:
     // `lock`: the held lock of the user folder that holds `folder`, under which every change to the
     // backups is made. With it, the next Keep in this process of the same original and template
     // goes on from what this one found and left, unless another run has taken the lock since or
-    // the original's folder has changed on disk; every 16th looks afresh all the same. Without it,
+    // the original's folder has changed on disk, and for 16 Keeps in a row at most. Without it,
     // each Keep reads the folder anew.
     explicit BackupFolder(QString folder, const FlowLock* lock = nullptr);
 
