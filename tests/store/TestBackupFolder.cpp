@@ -36,6 +36,7 @@ private slots:
     void testWhatKelmoraDidNotWrite_data();
     void testWhatKelmoraDidNotWrite();
     void testEarlierReleaseListed();
+    void testDigestsKeptAsTheyWere();
     void testClockBeyondItsDigits();
     void testRunsTakingTurns();
     void testChangedByHand_data();
@@ -269,6 +270,28 @@ void TestBackupFolder::testEarlierReleaseListed()
     QCOMPARE(read(backups[1]), QByteArray("The backup is damaged: its bytes are not those that were kept"));
     // Listing never changes a file.
     QCOMPARE(Snapshot(path("Backups")), before);
+}
+
+// Both digests stay as they were made: the serial one of the backups before the four-lane one, and
+// the four-lane one of every backup since. Changed, either would have good backups refused.
+void TestBackupFolder::testDigestsKeptAsTheyWere()
+{
+    QByteArray bytes(9005, Qt::Uninitialized); // four lanes, then a word, then single bytes
+    for (qsizetype i = 0; i < bytes.size(); ++i)
+        bytes[i] = char(i * 31 + 7);
+    QCOMPARE(ContentDigest(bytes), 0xaa92f5e4ae72f4bcULL);
+
+    // A backup named with the serial digest is read back; one byte changed on disk, it is refused.
+    QCOMPARE(keep(bytes), QString());
+    const QString file = folder().List().constFirst().file;
+    const QString serial = file.section(u'-', 0, -2) + QStringLiteral("-3b16d8570fc89e30.sav");
+    QVERIFY(QFile::rename(file, serial));
+    const QList<Backup> backups = folder().List();
+    QCOMPARE(backups.size(), 1);
+    QCOMPARE(read(backups.constFirst()), bytes);
+    bytes[4500] = char(bytes[4500] ^ 1);
+    WriteWholeFile(serial, bytes);
+    QCOMPARE(read(backups.constFirst()), QByteArray("The backup is damaged: its bytes are not those that were kept"));
 }
 
 void TestBackupFolder::testClockBeyondItsDigits()
