@@ -502,10 +502,11 @@ QString BackupFolder::Keep(const QString& originalPath, const QByteArray& conten
     }
     backup.sequence = kept.isEmpty() ? 1 : kept.first().sequence + 1;
     backup.choice = choice;
-    QString target;
+    QString fileName, target;
     do {
         backup.id = NewBackupId(QDateTime::currentDateTimeUtc());
-        target = prefix + FileNameOf(backup, templateKey);
+        fileName = FileNameOf(backup, templateKey);
+        target = prefix + fileName;
     } while (EntryAt(target) != EntryKind::Missing);
     if (QString error = ReplaceFile(target, content, true, prefix + SpareFile); !error.isEmpty()) {
         if (errorPath)
@@ -526,7 +527,7 @@ QString BackupFolder::Keep(const QString& originalPath, const QByteArray& conten
     }
     kept.resize(qMin(kept.size(), qsizetype(BackupsKeptPerFile - 1)));
     kept.append(staying);
-    if (std::optional<Named> made = ParseName(FileNameOf(backup, templateKey))) {
+    if (std::optional<Named> made = ParseName(fileName)) {
         kept.prepend(std::move(*made));
         remember();
     }
