@@ -489,7 +489,7 @@ QString BackupFolder::Keep(const QString& originalPath, const QByteArray& conten
 
     Backup backup;
     backup.size = content.size();
-    backup.digest = ContentDigest(content);
+    backup.digest = ContentDigest(content, backup.digestKind);
     if (!kept.isEmpty()) {
         const Named& newest = kept.first();
         // Only a copy of the same template: the bytes alone do not tell whose copy they were.
