@@ -66,7 +66,7 @@ struct Backup
 QString NewBackupId(const QDateTime& time);
 
 // A cheap 64-bit digest: a backup whose bytes were cut short, emptied or changed gives another.
-quint64 ContentDigest(const QByteArray& bytes, DigestKind kind = DigestKind::FourLane);
+quint64 ContentDigest(const QByteArray& bytes, DigestKind kind);
 
 class FlowLock;
 
