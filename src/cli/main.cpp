@@ -40,8 +40,8 @@ int RunCommandLine(int argc, char* argv[])
     QTextStream out(stdout);
     QTextStream err(stderr);
     const kelmora::SystemClock clock;
-    kelmora::CommandLine commandLine(out, err, clock, kelmora::ChooseDataLocation(kelmora::SystemDataLocationInputs()),
-                                     kelmora::UserFolder());
+    const kelmora::DataLocationInputs places = kelmora::SystemDataLocationInputs();
+    kelmora::CommandLine commandLine(out, err, clock, kelmora::ChooseDataLocation(places), places.userDataFolder);
     return commandLine.Run(QCoreApplication::arguments(), undecodable);
 }
 

@@ -99,9 +99,10 @@ int RunKelmora(QApplication& app)
     ProcessLauncher launcher;
     // kelmora.dat beside a portable copy, in the per-user folder for an installed one; the folder
     // is made by the first template choice that needs it.
-    const DataLocation data = ChooseDataLocation(SystemDataLocationInputs());
-    Program program({messages, programExit, clock, openDialog, launcher, ApplicationFolder(), data.folder, UserFolder(),
-                     SystemPlaceInputs()});
+    const DataLocationInputs places = SystemDataLocationInputs();
+    const DataLocation data = ChooseDataLocation(places);
+    Program program({messages, programExit, clock, openDialog, launcher, ApplicationFolder(), data.folder,
+                     places.userDataFolder, SystemPlaceInputs()});
     program.Main();
     if (!arguments.savegame.isEmpty())
         program.ChooseTemplateAtStart(arguments.savegame);
