@@ -85,6 +85,33 @@ private:
     qsizetype m_pos = 0;
 };
 
+// Each key with its value, and how deep in braces the pair stands; a key followed by a block has
+// no value of its own.
+template<typename Visit>
+void ForEachValue(const QByteArray& text, Visit visit)
+{
+    VdfReader reader(text);
+    int depth = 0;
+    QString key;
+    bool haveKey = false;
+    for (;;) {
+        QString token;
+        const VdfReader::Kind kind = reader.Next(token);
+        if (kind == VdfReader::Kind::End)
+            return;
+        if (kind == VdfReader::Kind::Open || kind == VdfReader::Kind::Close) {
+            depth = kind == VdfReader::Kind::Open ? depth + 1 : qMax(0, depth - 1);
+            haveKey = false;
+        } else if (!haveKey) {
+            key = token;
+            haveKey = true;
+        } else {
+            visit(depth, key, token);
+            haveKey = false;
+        }
+    }
+}
+
 bool IsNumber(const QString& text)
 {
     bool ok = false;
@@ -331,63 +358,26 @@ PlaceList FindPrefixes(const PlaceInputs& inputs, PlaceList* gameFolders)
 QStringList SteamLibraryPaths(const QByteArray& vdfText)
 {
     QStringList paths;
-    VdfReader reader(vdfText);
-    int depth = 0;
-    QString key;
-    bool haveKey = false;
-    for (;;) {
-        QString token;
-        const VdfReader::Kind kind = reader.Next(token);
-        if (kind == VdfReader::Kind::End)
-            break;
-        if (kind == VdfReader::Kind::Open) {
-            ++depth;
-            haveKey = false;
-        } else if (kind == VdfReader::Kind::Close) {
-            depth = qMax(0, depth - 1);
-            haveKey = false;
-        } else if (!haveKey) {
-            key = token;
-            haveKey = true;
-        } else {
-            // Inside the outer block: "1" "/path" in the old layout, "path" "/path" in a library's block.
-            const bool isLibrary = (depth == 2 && key.compare(QStringLiteral("path"), Qt::CaseInsensitive) == 0) ||
-                                   (depth == 1 && IsNumber(key));
-            if (isLibrary && !token.isEmpty())
-                paths << token;
-            haveKey = false;
-        }
-    }
+    ForEachValue(vdfText, [&](int depth, const QString& key, const QString& value) {
+        // Inside the outer block: "1" "/path" in the old layout, "path" "/path" in a library's block.
+        const bool isLibrary = (depth == 2 && key.compare(QStringLiteral("path"), Qt::CaseInsensitive) == 0) ||
+                               (depth == 1 && IsNumber(key));
+        if (isLibrary && !value.isEmpty())
+            paths << value;
+    });
     return paths;
 }
 
 SteamApp SteamAppOf(const QByteArray& acfText)
 {
     SteamApp app;
-    VdfReader reader(acfText);
-    int depth = 0;
-    QString key;
-    bool haveKey = false;
-    for (;;) {
-        QString token;
-        const VdfReader::Kind kind = reader.Next(token);
-        if (kind == VdfReader::Kind::End)
-            break;
-        if (kind == VdfReader::Kind::Open || kind == VdfReader::Kind::Close) {
-            depth = kind == VdfReader::Kind::Open ? depth + 1 : qMax(0, depth - 1);
-            haveKey = false;
-        } else if (!haveKey) {
-            key = token;
-            haveKey = true;
-        } else {
-            // Inside "AppState" { ... } only, not in the blocks below it.
-            if (depth == 1 && key.compare(QStringLiteral("name"), Qt::CaseInsensitive) == 0)
-                app.name = token;
-            else if (depth == 1 && key.compare(QStringLiteral("installdir"), Qt::CaseInsensitive) == 0)
-                app.installDir = token;
-            haveKey = false;
-        }
-    }
+    ForEachValue(acfText, [&](int depth, const QString& key, const QString& value) {
+        // Inside "AppState" { ... } only, not in the blocks below it.
+        if (depth == 1 && key.compare(QStringLiteral("name"), Qt::CaseInsensitive) == 0)
+            app.name = value;
+        else if (depth == 1 && key.compare(QStringLiteral("installdir"), Qt::CaseInsensitive) == 0)
+            app.installDir = value;
+    });
     return app;
 }
 
