@@ -35,6 +35,12 @@ QString Native(const QString& path)
     return QDir::toNativeSeparators(path);
 }
 
+QString UserFolder()
+{
+    // The local one: on Windows %LOCALAPPDATA%, which does not roam with the player to other machines.
+    return QDir::toNativeSeparators(QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation));
+}
+
 } // namespace
 
 DataLocation ChooseDataLocation(const DataLocationInputs& inputs)
@@ -92,12 +98,6 @@ DataLocationInputs SystemDataLocationInputs()
 {
     return {QDir::toNativeSeparators(QCoreApplication::applicationDirPath()), SystemFolders(), UserFolder(),
             IsWritableByUser};
-}
-
-QString UserFolder()
-{
-    // The local one: on Windows %LOCALAPPDATA%, which does not roam with the player to other machines.
-    return QDir::toNativeSeparators(QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation));
 }
 
 void IgnoreRelativeXdgFolders()

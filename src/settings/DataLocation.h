@@ -41,11 +41,9 @@ struct DataLocationInputs
 DataLocation ChooseDataLocation(const DataLocationInputs& inputs);
 
 // The running program's inputs: its folder, the system folders of this platform and build, the
-// per-user data folder of QStandardPaths (application and organization names must be set first).
+// per-user data folder of QStandardPaths (application and organization names must be set first),
+// which also keeps the lock and the backups.
 DataLocationInputs SystemDataLocationInputs();
-
-// The per-user folder of this user (lock, backups): QStandardPaths' data folder.
-QString UserFolder();
 
 // Folders of the XDG variables given as relative paths are invalid, as the XDG rule says: they would
 // put the lock, the backups and the settings under whatever folder the program was started in, so
