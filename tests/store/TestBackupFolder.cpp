@@ -224,6 +224,7 @@ void TestBackupFolder::testWhatKelmoraDidNotWrite()
         QVERIFY(QDir().mkpath(path("Backups/notakey")));
         WriteWholeFile(own.filePath("notes.txt"), "the player's");
         WriteWholeFile(own.filePath("20261207-105849-123-9f3a0c1e-7-00000000-x-9000-00.sav"), "bad name");
+        WriteWholeFile(own.filePath("20261207-105849-123-9f3a0c1e-8-00000000-u-9000-x00000000000000000.sav"), "long");
     } else {
         WriteWholeFile(backup.file, stray == "cut" ? bytes.left(8000) : QByteArray());
     }
