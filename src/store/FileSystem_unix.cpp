@@ -307,6 +307,11 @@ QString ReplaceFile(const QString& path, const QByteArray& content, bool mayCrea
     // One pending name, so that what a run killed at the wrong moment left there is the next run's
     // to clear away, never the player's.
     const QByteArray pending = name + ".kelmora-new";
+    // The folder is opened before anything changes: one that cannot be flushed (the player may make
+    // files in it but not list it) would leave a change made and reported as failed.
+    const Descriptor dir{::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)};
+    if (dir.fd < 0)
+        return ErrorText(errno);
     // What stands at that name and cannot be cleared away is what the player must be told of.
     const auto blocked = [&](int error) {
         return error == EEXIST ? QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(QFile::decodeName(pending)),
@@ -400,7 +405,7 @@ QString ReplaceFile(const QString& path, const QByteArray& content, bool mayCrea
         return fail(errno);
     if (temporary != name && ::rename(temporary.constData(), name.constData()) != 0)
         return fail(errno);
-    return FlushFolder(folder);
+    return FlushOpenFolder(dir.fd);
 }
 
 QString WriteInPlace(const QString& path, qint64 offset, const QByteArray& bytes)
@@ -448,9 +453,13 @@ QString RemoveFile(const QString& path, bool flushFolder)
     const EntryKind kind = EntryAt(path);
     if (kind == EntryKind::Folder || kind == EntryKind::Other)
         return NotAFileReason(kind);
+    // As in ReplaceFile, a folder that cannot be flushed is known before the file goes.
+    const Descriptor dir{flushFolder ? ::open(FolderOf(path).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC) : -1};
+    if (flushFolder && dir.fd < 0)
+        return ErrorText(errno);
     if (::unlink(Name(path).constData()) != 0)
         return ErrorText(errno);
-    return flushFolder ? FlushFolder(FolderOf(path)) : QString();
+    return flushFolder ? FlushOpenFolder(dir.fd) : QString();
 }
 
 QString MakeFolder(const QString& folder, bool privateFolder, QString* failedPath)
@@ -496,8 +505,9 @@ QString MakeFolder(const QString& folder, bool privateFolder, QString* failedPat
 
 QString CannotMakeFilesIn(const QString& folder)
 {
-    // access() answers for root too: only a read-only medium stops it.
-    return ::access(Name(folder).constData(), W_OK | X_OK) == 0 ? QString() : ErrorText(errno);
+    // access() answers for root too: only a read-only medium stops it. A new name is durable only
+    // once its folder is flushed, which needs the folder opened for reading.
+    return ::access(Name(folder).constData(), R_OK | W_OK | X_OK) == 0 ? QString() : ErrorText(errno);
 }
 
 ChangeWay HowToChange(const QString& path, QString* whyNot)
@@ -518,7 +528,8 @@ ChangeWay HowToChange(const QString& path, QString* whyNot)
         return impossible(ErrorText(errno));
     const uid_t me = Me();
     // access() answers for root too: only a read-only medium stops it.
-    bool renames = ::access(folderName.constData(), W_OK | X_OK) == 0 && ::stat(folderName.constData(), &folder) == 0;
+    bool renames =
+        CannotMakeFilesIn(QFile::decodeName(folderName)).isEmpty() && ::stat(folderName.constData(), &folder) == 0;
     // In a folder with the sticky bit, such as one shared by every user, only the owner of a file or
     // of the folder may rename over it.
     if (renames && me != 0 && (folder.st_mode & S_ISVTX) && file.st_uid != me && folder.st_uid != me)

@@ -141,15 +141,20 @@ void RememberVouched(VouchedBlock vouched)
 class Undo
 {
 public:
-    // `before`: what the file held, or nothing when there was none.
-    void Changed(const QString& path, std::optional<QByteArray> before) { m_files.prepend({path, std::move(before)}); }
+    // `before`: what the file held, or nothing when there was none. Told before the change is tried:
+    // a change may fail after it has been made (its folder not flushed).
+    void Changing(const QString& path, std::optional<QByteArray> before) { m_files.prepend({path, std::move(before)}); }
 
-    // Puts every file back; false when one could not be put back.
+    // Puts every file back; false when one could not be put back. A file the failed change never
+    // reached is left alone: what stopped the change would stop its undoing too.
     bool Run()
     {
         bool all = true;
-        for (const auto& [path, before] : m_files)
-            all = (before ? ReplaceFile(path, *before, true) : RemoveFile(path)).isEmpty() && all;
+        for (const auto& [path, before] : m_files) {
+            const bool back = before ? FileHolds(path, *before) || ReplaceFile(path, *before, true).isEmpty()
+                                     : EntryAt(path) == EntryKind::Missing || RemoveFile(path).isEmpty();
+            all = back && all;
+        }
         m_files.clear();
         return all;
     }
@@ -495,9 +500,9 @@ SelectionOutcome SavegameStore::ChooseTemplate(RunState& state, const ChosenFile
         return refuse(problem);
     };
     if (oldRecord) {
+        undo.Changing(recordPath, oldRecord);
         if (const QString error = RemoveFile(recordPath); !error.isEmpty())
-            return refuse({Failure::DataFileWrite, Native(recordPath), error});
-        undo.Changed(recordPath, oldRecord);
+            return failed({Failure::DataFileWrite, Native(recordPath), error});
     }
     // The other names go before the copy is made: on a case-insensitive file system aFactMS.sav and
     // AFactMS.sav are one file, which removed afterwards would take the new copy with it.
@@ -507,13 +512,13 @@ SelectionOutcome SavegameStore::ChooseTemplate(RunState& state, const ChosenFile
             oldFactory = file.content;
             continue;
         }
+        undo.Changing(file.path, file.content);
         if (const QString error = RemoveFile(file.path); !error.isEmpty())
             return failed({Failure::MakeFactory, templatePath, QStringLiteral("%1: %2").arg(file.path, error)});
-        undo.Changed(file.path, file.content);
     }
+    undo.Changing(factoryPath, oldFactory);
     if (const QString error = ReplaceFile(factoryPath, templateBytes, true); !error.isEmpty())
         return failed({Failure::MakeFactory, templatePath, error});
-    undo.Changed(factoryPath, oldFactory);
     const MissionStatusTable block = MissionBlockIn(templateBytes);
     const QByteArray records = MissionRecordsOf(block);
     const std::optional<QByteArray> oldData = bytesAt(dataPath);
@@ -522,6 +527,7 @@ SelectionOutcome SavegameStore::ChooseTemplate(RunState& state, const ChosenFile
     QByteArray ignored;
     FileFacts dataFacts;
     QString dataError;
+    undo.Changing(dataPath, oldData);
     if (oldData && ReadRegularFile(dataPath, ignored, MaxDataFileSize, &dataFacts).isEmpty() &&
         (!dataFacts.mine || dataFacts.othersMayWrite))
         dataError = RemoveFile(dataPath);
@@ -529,11 +535,10 @@ SelectionOutcome SavegameStore::ChooseTemplate(RunState& state, const ChosenFile
         dataError = ReplaceFile(dataPath, records, true);
     if (!dataError.isEmpty())
         return failed({Failure::DataFileWrite, dataPath, dataError});
-    undo.Changed(dataPath, oldData);
     const TemplateRecord record{dataPath, templatePath, RecordsDigest(records)};
+    undo.Changing(recordPath, oldRecord);
     if (const QString error = ReplaceFile(recordPath, RecordBytes(record), true); !error.isEmpty())
         return failed({Failure::DataFileWrite, Native(recordPath), error});
-    undo.Changed(recordPath, oldRecord);
     if (auto problem = WriteSettingValues(m_places.settings, {{SavedataFolderValue, chosen.SavedataFolder},
                                                               {TemplateDriverFileValue, chosen.TemplateDriverFile}}))
         return failed(*problem);

@@ -720,11 +720,14 @@ void TestCli::testSaveInPlace_data()
     QTest::addColumn<bool>("playerOwnsFactory");
     QTest::addColumn<bool>("sharedFolder"); // sticky and writable by all, as /tmp
     QTest::addColumn<bool>("otherName"); // the file is also another savegame, by a hard link
-    QTest::newRow("the player's own factory driver file") << true << false << false;
-    QTest::newRow("a factory driver file the player may not write") << false << false << false;
-    QTest::newRow("another user's factory driver file in a shared folder") << false << true << false;
+    QTest::addColumn<bool>("unlistedFolder"); // the player may make files there but not list it
+    QTest::newRow("the player's own factory driver file") << true << false << false << false;
+    QTest::newRow("a factory driver file the player may not write") << false << false << false << false;
+    QTest::newRow("another user's factory driver file in a shared folder") << false << true << false << false;
     // Written into, the other savegame would change too.
-    QTest::newRow("a factory driver file that is also another savegame") << true << false << true;
+    QTest::newRow("a factory driver file that is also another savegame") << true << false << true << false;
+    // A new name there could not be flushed: a replace would be made and reported as failed.
+    QTest::newRow("a folder the player may not list") << true << false << false << true;
 }
 
 // A savegame folder where the player may not make files, such as one the game's installer made, still
@@ -736,6 +739,7 @@ void TestCli::testSaveInPlace()
     QFETCH(const bool, playerOwnsFactory);
     QFETCH(const bool, sharedFolder);
     QFETCH(const bool, otherName);
+    QFETCH(const bool, unlistedFolder);
     if (::geteuid() != 0)
         QSKIP("Needs root to hand the files to another user");
     const QString setpriv = QStandardPaths::findExecutable(QStringLiteral("setpriv"));
@@ -765,6 +769,24 @@ void TestCli::testSaveInPlace()
     if (sharedFolder) {
         QCOMPARE(::chmod(QFile::encodeName(At("<save>")).constData(), 01777), 0);
         QCOMPARE(::chmod(QFile::encodeName(factory).constData(), 0666), 0);
+    }
+    if (unlistedFolder) {
+        // Nor may a template choice put the program data file in a folder that it could not flush:
+        // it is refused before anything changes.
+        const QString bob = At("<save>/Bob.sav"), bin = At("<bin>");
+        WriteWholeFile(bob, MakeSavegame(9000, 20));
+        const QByteArray dataBefore = ReadWholeFile(bin + QStringLiteral("/kelmora.dat"));
+        QCOMPARE(::chmod(QFile::encodeName(At("<save>")).constData(), 0777), 0);
+        QCOMPARE(::chmod(QFile::encodeName(bin).constData(), 0300), 0);
+        const Outcome chosen = RunProcess(QStringLiteral("template ") + bob, {},
+                                          {setpriv, "--reuid=65534", "--regid=65534", "--clear-groups"});
+        QCOMPARE(::chmod(QFile::encodeName(bin).constData(), 0755), 0);
+        QCOMPARE(chosen.exitCode, 1);
+        QCOMPARE(ReadWholeFile(bin + QStringLiteral("/kelmora.dat")), dataBefore);
+        QVERIFY(!QFileInfo::exists(At("<save>/BFactMS.sav")));
+        QVERIFY(QFile::remove(bob));
+        // Then a savegame folder of the same kind, where the old choice still saves.
+        QCOMPARE(::chmod(QFile::encodeName(At("<save>")).constData(), 0333), 0);
     }
     const QString other = At("<save>/Bob.sav");
     if (otherName)
