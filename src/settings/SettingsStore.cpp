@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QMutex>
+#include <QRandomGenerator>
 #include <QTemporaryFile>
 
 #include <cerrno>
@@ -37,6 +38,23 @@ QString StoreName(const QSettings& settings)
     return QDir::toNativeSeparators(settings.fileName());
 }
 
+// Why `folder` cannot take a new file of `size` bytes: a full disk lets the file be made, and says so
+// only when the bytes go in. Empty when it can.
+QString CannotFill(const QString& folder, qint64 size)
+{
+    QString probe;
+    do
+        probe = folder + QStringLiteral("/.kelmora-probe-%1")
+                             .arg(qulonglong(QRandomGenerator::global()->generate()), 8, 16, QChar(u'0'));
+    while (EntryAt(probe) != EntryKind::Missing);
+    // Written as the store writes, which tells the system's reason where QFile does not (a write
+    // cut short by a full disk).
+    const QString error = ReplaceFile(probe, QByteArray(size, '\n'), true);
+    if (EntryAt(probe) == EntryKind::RegularFile)
+        RemoveFile(probe, false);
+    return error;
+}
+
 // Why no new file can be made in `folder` (QSettings writes a new file beside the old one).
 QString FolderError(const QString& folder)
 {
@@ -50,10 +68,22 @@ QString FolderError(const QString& folder)
         const QString why = CannotMakeFilesIn(existing.filePath());
         return why.isEmpty() ? ErrorText(EACCES) : why;
     }
-    QTemporaryFile probe(folder + QStringLiteral("/.kelmora-probe-XXXXXX"));
-    if (!probe.open())
-        return probe.errorString();
+    if (const QString full = CannotFill(folder, 1); !full.isEmpty())
+        return full;
     return ErrorText(EACCES);
+}
+
+// Qt's save file renames its new version into place even where writing it failed, and QSettings
+// then reports no error: on a full disk the stored settings would be lost and the change called
+// stored. So the folder must first take a file the size of the old one and two long paths.
+std::optional<Problem> NoRoomFor(const QSettings& settings)
+{
+    const QFileInfo file(settings.fileName());
+    if (!SettingsInFiles(settings.format()) || !file.absoluteDir().exists())
+        return std::nullopt;
+    if (const QString error = CannotFill(file.absolutePath(), file.size() + 16 * 1024); !error.isEmpty())
+        return Problem{Failure::SettingsWrite, StoreName(settings), error};
+    return std::nullopt;
 }
 
 // QSettings only says that access failed; the file system says why.
@@ -234,6 +264,8 @@ std::optional<Problem> CheckSettingsWritable(const SettingsKey& key)
     const QSettings settings = OpenStore(key);
     if (settings.status() != QSettings::NoError)
         return Problem{Failure::SettingsWrite, StoreName(settings), StoreError(settings)};
+    if (auto problem = NoRoomFor(settings))
+        return problem;
     if (!settings.isWritable()) {
         QFile file(settings.fileName());
         QString reason = FolderError(QFileInfo(settings.fileName()).absolutePath());
@@ -255,6 +287,8 @@ std::optional<Problem> WriteSettingValues(const SettingsKey& key, const QList<Se
     const QFileInfo lock(settings.fileName() + QStringLiteral(".lock"));
     if (lock.isFile() && lock.size() == 0)
         QFile::remove(lock.filePath());
+    if (auto problem = NoRoomFor(settings))
+        return problem;
     QList<std::pair<QString, QVariant>> before;
     for (const SettingValue& value : values) {
         before.append({value.name, settings.value(value.name)});

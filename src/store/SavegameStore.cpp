@@ -464,18 +464,18 @@ SelectionOutcome SavegameStore::ChooseTemplate(RunState& state, const ChosenFile
         return refuse({Failure::DataFileWrite, dataPath, NotAFileReason(kind)});
     if (const QString error = CannotMakeFilesIn(m_places.dataFolder); !error.isEmpty())
         return refuse({Failure::DataFileWrite, dataPath, error});
-    if (!replaced.isEmpty()) {
-        const QString backups = BackupFolderPath();
-        if (QString error = MakeFolder(backups, true, &failedFolder); !error.isEmpty())
-            return refuse(
-                {Failure::BackupFailed, replaced.first().path, QStringLiteral("%1: %2").arg(failedFolder, error)});
-    }
     // Settings that cannot be stored would name another template at the next start than the one
     // whose bytes the program data file then holds.
     if (auto problem = CreateSettingsKey(m_places.settings))
         return refuse(*problem);
     if (auto problem = CheckSettingsWritable(m_places.settings))
         return refuse(*problem);
+    if (!replaced.isEmpty()) {
+        const QString backups = BackupFolderPath();
+        if (QString error = MakeFolder(backups, true, &failedFolder); !error.isEmpty())
+            return refuse(
+                {Failure::BackupFailed, replaced.first().path, QStringLiteral("%1: %2").arg(failedFolder, error)});
+    }
 
     // Whose copy each file is that the choice overwrites or removes, the stored choice tells.
     for (const Earlier& file : replaced) {

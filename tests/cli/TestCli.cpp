@@ -114,6 +114,7 @@ private slots:
     void testTwoUsersShareAFolder();
     void testCaseInsensitiveCard();
     void testReadOnlyCard();
+    void testFullSettingsDisk();
     void testRelativeUserFolders();
     void testKilledAtEachStep_data();
     void testKilledAtEachStep();
@@ -1115,6 +1116,41 @@ void TestCli::testReadOnlyCard()
     QCOMPARE(refused.exitCode, 1);
     QCOMPARE(refused.errLines, QStringList{"Error!: Could not make factory driver file from template driver file "
                                            "[Read-only file system]"});
+    QCOMPARE(Snapshot(m_root->path()), before);
+    QCOMPARE(RunProcess(QStringLiteral("save 4")).exitCode, 0);
+}
+
+// A full disk under the settings: Qt's save file would put an empty settings file in place and call
+// it stored. The choice is refused before that, and every file stays as it was.
+void TestCli::testFullSettingsDisk()
+{
+#ifdef Q_OS_WIN
+    QSKIP("Windows keeps the settings in the registry");
+#endif
+    InstallExecutable();
+    if (!Mount({QStringLiteral("mount"), QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
+                QStringLiteral("size=64k"), QStringLiteral("none")},
+               QStringLiteral("settings")))
+        QSKIP("Needs a small tmpfs of its own (root on Linux)");
+    const QString settings = At("<root>/settings");
+    QVERIFY(QDir().mkpath(settings + "/Quorrick"));
+    QVERIFY(QFile::copy(At("<root>/config/Quorrick/Kelmora.conf"), settings + "/Quorrick/Kelmora.conf"));
+    m_environment["XDG_CONFIG_HOME"] = settings;
+    // Full, but for one page.
+    int filler = 0;
+    for (QFile file(settings + "/filler0");
+         file.open(QIODevice::WriteOnly) && file.write(QByteArray(4096, 'x')) == 4096 && file.flush();
+         file.setFileName(settings + QStringLiteral("/filler%1").arg(++filler)))
+        file.close();
+    QVERIFY(QFile::remove(settings + QStringLiteral("/filler%1").arg(filler)) &&
+            QFile::remove(settings + QStringLiteral("/filler%1").arg(filler - 1)));
+    WriteWholeFile(At("<save>/Bob.sav"), MakeSavegame(9000, 23));
+    const QMap<QString, QByteArray> before = Snapshot(m_root->path());
+    const Outcome refused = RunProcess(QStringLiteral("template <save>/Bob.sav"));
+    QCOMPARE(refused.exitCode, 1);
+    QCOMPARE(refused.errLines, At("Error!: Could not store the settings in '<root>/settings/Quorrick/Kelmora.conf' "
+                                  "[No space left on device]")
+                                   .split(u'\n'));
     QCOMPARE(Snapshot(m_root->path()), before);
     QCOMPARE(RunProcess(QStringLiteral("save 4")).exitCode, 0);
 }
