@@ -1,6 +1,7 @@
 #include "settings/SettingsStore.h"
 #include "settings/TemplateSelection.h"
 
+#include "store/BackupFolder.h"
 #include "support/Fakes.h"
 #include "support/Savegames.h"
 
@@ -16,7 +17,11 @@
 #ifdef Q_OS_UNIX
 #include <unistd.h>
 #endif
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
 
+#include <algorithm>
 #include <memory>
 
 using namespace kelmora;
@@ -34,6 +39,7 @@ private slots:
     void testRefused_data();
     void testRefused();
     void testEarlierFactoryFilesReplaced();
+    void testHiddenFactoryFileKept();
     void testTemplateVanishedBeforeCopy();
     void testDialogStartsInLastFolder();
     void testChoiceNeverMixesTemplates_data();
@@ -219,6 +225,27 @@ void TestTemplateSelection::testEarlierFactoryFilesReplaced()
     QCOMPARE(filesInSave(),
              (QStringList{"AFactMS.sav.bak", "Alex.sav", "BFactMS.sav", "Bob.sav", "CFactMS.sav", "XYFactMS.sav"}));
     QCOMPARE(ReadWholeFile(save("BFactMS.sav")), m_bob);
+}
+
+// A factory driver file the player has hidden is played on like any other: before the new copy
+// replaces it, it is kept as a backup.
+void TestTemplateSelection::testHiddenFactoryFileKept()
+{
+#ifdef Q_OS_WIN
+    const QString factory = QDir::toNativeSeparators(save("BFactMS.sav"));
+    WriteWholeFile(factory, MakeSavegame(9000, 30));
+    QVERIFY(::SetFileAttributesW(reinterpret_cast<LPCWSTR>(factory.utf16()), FILE_ATTRIBUTE_HIDDEN));
+    QCOMPARE(select(choose("Bob.sav")), SelectionOutcome::Result::Selected);
+    QCOMPARE(ReadWholeFile(factory), m_bob);
+    BackupFolder kept(m_user.path() + QStringLiteral("/Backups"));
+    const QList<Backup> backups = kept.List();
+    QVERIFY(std::any_of(backups.begin(), backups.end(), [&](const Backup& backup) {
+        QByteArray bytes;
+        return kept.Read(backup, bytes).isEmpty() && bytes == MakeSavegame(9000, 30);
+    }));
+#else
+    QSKIP("Only Windows hides a file by an attribute; elsewhere only a template's own name would");
+#endif
 }
 
 void TestTemplateSelection::testTemplateVanishedBeforeCopy()
