@@ -140,9 +140,10 @@ struct Named
     QStringView choiceCode() const { return QStringView(fileName).mid(choiceAt, choiceLength); }
 };
 
+// Two of one number (the first found damaged, so not counted) are told apart by their times.
 bool IsNewer(const Named& a, const Named& b)
 {
-    return a.sequence > b.sequence;
+    return a.sequence != b.sequence ? a.sequence > b.sequence : a.fileName > b.fileName;
 }
 
 // A listing reads thousands of names: each is taken apart where it lies, without a string or a list
