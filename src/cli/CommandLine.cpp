@@ -339,7 +339,11 @@ int CommandLine::Template(const QString& path)
 int CommandLine::Save(int number, bool dryRun)
 {
     RunState state;
-    LoadSettings(state);
+    // Settings that cannot be read are no reason to say that none were chosen.
+    if (const std::optional<Problem> problem = LoadSettings(state)) {
+        Present({*problem});
+        return ExitFailed;
+    }
     // Without settings the save would write to a file named by nothing; the window never offers it.
     if (!state.SettingsValid) {
         m_err << ProgramName << ": " << tr(NoTemplateText) << Qt::endl;
@@ -378,7 +382,10 @@ int CommandLine::Save(int number, bool dryRun)
 int CommandLine::Status()
 {
     RunState settings;
-    LoadSettings(settings);
+    if (const std::optional<Problem> problem = LoadSettings(settings)) {
+        Present({*problem});
+        return ExitFailed;
+    }
     const QString templatePath = settings.SavedataFolder + settings.TemplateDriverFile;
     const QString factoryPath = settings.SavedataFolder + settings.FactoryDriverFile;
     const QString dataPath = store().DataFilePath();
@@ -580,7 +587,10 @@ int CommandLine::Find(bool json)
 int CommandLine::StatusJson()
 {
     RunState settings;
-    LoadSettings(settings);
+    if (const std::optional<Problem> problem = LoadSettings(settings)) {
+        Present({*problem});
+        return ExitFailed;
+    }
     const QString templatePath = settings.SavedataFolder + settings.TemplateDriverFile;
     const QString factoryPath = settings.SavedataFolder + settings.FactoryDriverFile;
     const QString dataPath = store().DataFilePath();

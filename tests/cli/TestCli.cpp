@@ -16,6 +16,7 @@
 #include <QLockFile>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QSysInfo>
 #include <QTemporaryDir>
@@ -406,6 +407,16 @@ void TestCli::testFailures()
     QVERIFY(QDir().mkdir(dataFile));
     Fails(QStringLiteral("template <save>/Alex.sav"),
           "Error!: Could not write to data file '<bin>/kelmora.dat' [Is a directory]", false);
+
+    // Settings that cannot be read say so, rather than that none were chosen.
+    const QString settings =
+        QSettings(QSettings::defaultFormat(), QSettings::UserScope, "Quorrick", "Kelmora").fileName();
+    QVERIFY(QFile::remove(settings) && QDir().mkdir(settings));
+    const QString unreadable =
+        "Error!: Could not read the settings from '" + QDir::toNativeSeparators(settings) + "' [Is a directory]";
+    for (const char* command : {"save 5", "status", "status --json"})
+        Fails(QString::fromLatin1(command), unreadable.toUtf8().constData(), true);
+    QVERIFY(QDir(settings).removeRecursively());
 }
 
 void TestCli::testTemplateThroughFolderLinks_data()
