@@ -160,10 +160,18 @@ std::optional<Problem> StoreFileInTheWay(const SettingsKey& key, Failure failure
         stamps->reset();
     if (!SettingsInFiles(QSettings::defaultFormat()))
         return std::nullopt;
+    const QStringList files = FilesOf(FoldersOf(QSettings::defaultFormat(), lookAgain), key);
+    // A write takes QSettings' own lock, a file beside the key's: at a FIFO or a folder there it
+    // would wait for ever.
+    if (failure == Failure::SettingsWrite) {
+        const QString lock = files.first() + QStringLiteral(".lock");
+        if (const EntryKind kind = EntryAt(lock); kind != EntryKind::Missing && kind != EntryKind::RegularFile)
+            return Problem{failure, QDir::toNativeSeparators(lock), NotAFileReason(kind)};
+    }
     QByteArray all;
     all.reserve(1024);
     bool stamped = true;
-    for (const QString& file : FilesOf(FoldersOf(QSettings::defaultFormat(), lookAgain), key)) {
+    for (const QString& file : files) {
         const EntryStamp entry = StampAt(file);
         if (entry.kind != EntryKind::Missing && entry.kind != EntryKind::RegularFile)
             return Problem{failure, QDir::toNativeSeparators(file), NotAFileReason(entry.kind)};

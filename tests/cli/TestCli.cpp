@@ -417,6 +417,18 @@ void TestCli::testFailures()
     for (const char* command : {"save 5", "status", "status --json"})
         Fails(QString::fromLatin1(command), unreadable.toUtf8().constData(), true);
     QVERIFY(QDir(settings).removeRecursively());
+
+    // Nor may QSettings' own lock beside them be a folder, where its write would wait for ever.
+    QVERIFY(QDir(dataFile).removeRecursively());
+    Ok(QStringLiteral("template <save>/Alex.sav"));
+    QVERIFY(QDir().mkdir(settings + ".lock"));
+    Fails(QStringLiteral("template <save>/Alex.sav"),
+          ("Error!: Could not store the settings in '" + QDir::toNativeSeparators(settings + ".lock") +
+           "' [Is a directory]")
+              .toUtf8()
+              .constData(),
+          true);
+    QVERIFY(QDir(settings + ".lock").removeRecursively());
 }
 
 void TestCli::testTemplateThroughFolderLinks_data()
