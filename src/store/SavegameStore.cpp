@@ -319,8 +319,12 @@ SaveOutcome SavegameStore::Save(RunState& state, bool panelEnabled, int index, c
         return fail(*problem);
     // Saved for the template this window shows, or for none: another run may have chosen another.
     if (session.stored.SavedataFolder != state.SavedataFolder ||
-        session.stored.TemplateDriverFile != state.TemplateDriverFile)
+        session.stored.TemplateDriverFile != state.TemplateDriverFile) {
+        // Settings emptied or removed since name no template that another run could have chosen.
+        if (!UsableSettings(session.stored))
+            return fail({Failure::NoTemplate, Native(TemplatePathOf(session.stored)), {}});
         return fail({Failure::TemplateChanged, Native(TemplatePathOf(session.stored)), {}});
+    }
 
     MissionStatusTable table = state.MissionStatus;
     if (auto problem = TemplateBlock(session.stored, table, &session.lock)) {

@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QListView>
 #include <QMimeData>
+#include <QSettings>
 #include <QStatusBar>
 #include <QUrl>
 
@@ -542,6 +543,15 @@ void TestMainWindow::testTemplateChosenElsewhere()
                                "Error! - Save failed", MessageIcon::Exclamation};
     QCOMPARE(m_fixture->messages.shown, QList<ShownMessage>{refused});
     QVERIFY(!text("lblSaveStatusDesc").startsWith("Saved"));
+
+    // Settings emptied since name no template at all: no other run chose one.
+    QSettings(QSettings::defaultFormat(), QSettings::UserScope, "Quorrick", "Kelmora").clear();
+    m_fixture->messages.shown.clear();
+    clickSave();
+    QCOMPARE(m_fixture->file("AFactMS.sav"), m_fixture->alex);
+    const ShownMessage none{"The settings name no usable template driver (''). Choose a template driver first.",
+                            "Error! - Save failed", MessageIcon::Exclamation};
+    QCOMPARE(m_fixture->messages.shown, QList<ShownMessage>{none});
 }
 
 // Below the details, one line says which mission the game will offer after a save of the selected
