@@ -316,13 +316,15 @@ int CommandLine::Template(const QString& path)
     const QFileInfo info(path);
     // The system takes ".." from where a folder link leads, but cleaning the text takes it from the link
     // itself: the folder would be another one, with a look-alike template or none.
-    QString folder = info.path();
-    if (QDir::fromNativeSeparators(folder).split(u'/').contains(QStringLiteral("..")))
-        folder = QFileInfo(folder).canonicalFilePath();
+    // Else the folder as the system finds it: on Windows "C:Alex.sav" is in drive C's current folder,
+    // not in its root, where a look-alike may be.
+    const QString folder = QDir::fromNativeSeparators(info.path()).split(u'/').contains(QStringLiteral(".."))
+                               ? QFileInfo(info.path()).canonicalFilePath()
+                               : info.absolutePath();
     const QString full = QDir::cleanPath(QDir(folder).absoluteFilePath(info.fileName()));
     // As the folder spells the name: on a case-insensitive file system ALEX.SAV finds Alex.sav.
     const QString name = NameOnDisk(full).isEmpty() ? info.fileName() : NameOnDisk(full);
-    const ChosenFile choice{QDir::toNativeSeparators(QFileInfo(full).path() + u'/' + name), name};
+    const ChosenFile choice{QDir::toNativeSeparators(QDir(QFileInfo(full).path()).filePath(name)), name};
     RunState state;
     LoadSettings(state);
     const SelectionOutcome outcome = SelectNewTemplateDriver(state, store(), choice);

@@ -441,6 +441,11 @@ void TestCli::testTemplateThroughFolderLinks_data()
                                             << "<root>/deep/Bob.sav";
     QTest::newRow("relative, .. after a folder link") << "../link/../Bob.sav"
                                                       << "<root>/deep/Bob.sav";
+#ifdef Q_OS_WIN
+    // In the drive's current folder, not in its root.
+    QTest::newRow("relative to a drive") << "<drive>Bob.sav"
+                                         << "<root>/home/Bob.sav";
+#endif
 }
 
 // The system takes ".." from where a folder link leads; the template is the file a shell would open,
@@ -455,6 +460,8 @@ void TestCli::testTemplateThroughFolderLinks()
     WriteWholeFile(At("<root>/deep/Bob.sav"), MakeSavegame(9000, 5));
     WriteWholeFile(At("<root>/Bob.sav"), MakeSavegame(9000, 6));
     WriteWholeFile(At("<root>/BFactMS.sav"), MakeSavegame(9000, 7));
+    WriteWholeFile(At("<root>/home/Bob.sav"), MakeSavegame(9000, 8));
+    path.replace("<drive>", At("<root>").left(2));
 
     const QString factory = QDir::toNativeSeparators(QFileInfo(At(chosen)).path() + u'/' +
                                                      QFileInfo(chosen).fileName().left(1) + "FactMS.sav");
