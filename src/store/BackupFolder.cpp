@@ -556,12 +556,19 @@ QList<Backup> BackupFolder::List(QString* error, QString* errorPath) const
         const FolderNames names = ListFolder(folder.path(), ContentSuffix);
         if (!names.error.isEmpty())
             return failed(folder.path(), names.error);
+        const QList<Named> named = BackupsIn(names.files);
         const QString original = ReadPathFile(folder.filePath(OriginalFile));
-        if (original.isEmpty())
+        if (original.isEmpty()) {
+            // Backups whose file cannot be told because its name cannot be read (rather than
+            // because it is not a name Kelmora wrote) are not passed over in silence.
+            QByteArray bytes;
+            const QString error = ReadRegularFile(folder.filePath(OriginalFile), bytes, MaxPathFileSize);
+            if (!named.isEmpty() && !error.isEmpty())
+                return failed(folder.filePath(OriginalFile), error);
             continue;
+        }
         QHash<QStringView, QString> templates;
         const QString prefix = folder.path() + u'/';
-        const QList<Named> named = BackupsIn(names.files);
         for (const Named& one : named) {
             const QStringView templateKey = one.templateKey();
             auto known = templates.constFind(templateKey);

@@ -250,6 +250,12 @@ void TestBackupFolder::testWhatKelmoraDidNotWrite()
     BackupFolder(path("Blocked")).List(&error, &errorPath);
     QCOMPARE(error, QStringLiteral("Not a directory"));
     QCOMPARE(errorPath, path("Blocked"));
+    // Nor are backups passed over whose file's name cannot be read.
+    const QString original = own.filePath("original");
+    QVERIFY(QFile::remove(original) && QDir().mkdir(original));
+    QVERIFY(folder().List(&error, &errorPath).isEmpty());
+    QCOMPARE(error, QStringLiteral("Is a directory"));
+    QCOMPARE(errorPath, QDir::toNativeSeparators(original));
 }
 
 // Kelmora 1.0 kept backups in the folder itself, named <id>-<key>-<sequence>.sav beside <key>.path.
