@@ -277,7 +277,8 @@ QString ReplaceFile(const QString& path, const QByteArray& content, bool mayCrea
     const EntryKind kind = EntryAt(path);
     if (kind != EntryKind::RegularFile && !(kind == EntryKind::Missing && mayCreate))
         return NotAFileReason(kind);
-    if (kind == EntryKind::RegularFile && (::GetFileAttributesW(Wide(path).c_str()) & FILE_ATTRIBUTE_READONLY))
+    const DWORD attributes = kind == EntryKind::RegularFile ? ::GetFileAttributesW(Wide(path).c_str()) : 0;
+    if (attributes & FILE_ATTRIBUTE_READONLY)
         return ErrorText(EACCES);
     // QSaveFile writes the new version beside the old one, flushes it and moves it into place. It
     // resolves a link at the path when it opens; on Windows only an administrator or a developer
@@ -303,7 +304,15 @@ QString ReplaceFile(const QString& path, const QByteArray& content, bool mayCrea
     // commit() flushes the new version to disk before it moves it into place. NTFS keeps the names
     // of a folder in its journal, so that the move itself survives a power cut once it is done;
     // there is no folder to flush as on Unix.
-    return file.commit() ? QString() : file.errorString();
+    if (!file.commit())
+        return file.errorString();
+    // The new version is a new file: a file the player hid (or the system marked) stays so. A
+    // failure here leaves the bytes in place and only the mark gone, so it is not one of the write.
+    constexpr DWORD kept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+    if (attributes & kept)
+        ::SetFileAttributesW(Wide(path).c_str(),
+                             (::GetFileAttributesW(Wide(path).c_str()) & ~FILE_ATTRIBUTE_NORMAL) | (attributes & kept));
+    return {};
 }
 
 QString WriteInPlace(const QString& path, qint64 offset, const QByteArray& bytes)

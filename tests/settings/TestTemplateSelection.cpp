@@ -228,7 +228,7 @@ void TestTemplateSelection::testEarlierFactoryFilesReplaced()
 }
 
 // A factory driver file the player has hidden is played on like any other: before the new copy
-// replaces it, it is kept as a backup.
+// replaces it, it is kept as a backup; and the new copy is hidden as the old one was.
 void TestTemplateSelection::testHiddenFactoryFileKept()
 {
 #ifdef Q_OS_WIN
@@ -237,6 +237,8 @@ void TestTemplateSelection::testHiddenFactoryFileKept()
     QVERIFY(::SetFileAttributesW(reinterpret_cast<LPCWSTR>(factory.utf16()), FILE_ATTRIBUTE_HIDDEN));
     QCOMPARE(select(choose("Bob.sav")), SelectionOutcome::Result::Selected);
     QCOMPARE(ReadWholeFile(factory), m_bob);
+    // The new copy stays hidden, as the player made the file.
+    QVERIFY(::GetFileAttributesW(reinterpret_cast<LPCWSTR>(factory.utf16())) & FILE_ATTRIBUTE_HIDDEN);
     BackupFolder kept(m_user.path() + QStringLiteral("/Backups"));
     const QList<Backup> backups = kept.List();
     QVERIFY(std::any_of(backups.begin(), backups.end(), [&](const Backup& backup) {
