@@ -462,6 +462,10 @@ falsch.</translation>
         <source>Displays help including Qt specific options.</source>
         <translation>Zeigt Hilfe einschließlich Qt-spezifischer Optionen an.</translation>
     </message>
+    <message>
+        <source>could not write the output [%1]; the change itself was made</source>
+        <translation>konnte die Ausgabe nicht schreiben [%1]; die Änderung selbst wurde vorgenommen</translation>
+    </message>
 </context>
 <context>
     <name>kelmora::DataLocation</name>

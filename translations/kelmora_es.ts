@@ -461,6 +461,10 @@ incorrecta.</translation>
         <source>Displays help including Qt specific options.</source>
         <translation>Muestra la ayuda, incluidas las opciones propias de Qt.</translation>
     </message>
+    <message>
+        <source>could not write the output [%1]; the change itself was made</source>
+        <translation>no se pudo escribir la salida [%1]; el cambio en sí se realizó</translation>
+    </message>
 </context>
 <context>
     <name>kelmora::DataLocation</name>

@@ -461,6 +461,10 @@ sbagliata.</translation>
         <source>Displays help including Qt specific options.</source>
         <translation>Mostra la guida, comprese le opzioni specifiche di Qt.</translation>
     </message>
+    <message>
+        <source>could not write the output [%1]; the change itself was made</source>
+        <translation>impossibile scrivere l&apos;output [%1]; la modifica in sé è stata eseguita</translation>
+    </message>
 </context>
 <context>
     <name>kelmora::DataLocation</name>

@@ -457,6 +457,10 @@ Kod wyjścia: 0 wykonano, 1 zgłoszono błąd lub odmowę, 2 wiersz poleceń by�
         <source>Displays help including Qt specific options.</source>
         <translation>Wyświetla pomoc wraz z opcjami specyficznymi dla Qt.</translation>
     </message>
+    <message>
+        <source>could not write the output [%1]; the change itself was made</source>
+        <translation>nie można zapisać wyjścia [%1]; sama zmiana została wprowadzona</translation>
+    </message>
 </context>
 <context>
     <name>kelmora::DataLocation</name>

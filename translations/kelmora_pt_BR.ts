@@ -458,6 +458,10 @@ Status de saída: 0 feito, 1 uma falha ou recusa foi informada, 2 a linha de com
         <source>Displays help including Qt specific options.</source>
         <translation>Mostra a ajuda com inclusão das opções específicas do Qt.</translation>
     </message>
+    <message>
+        <source>could not write the output [%1]; the change itself was made</source>
+        <translation>não foi possível escrever a saída [%1]; a alteração em si foi feita</translation>
+    </message>
 </context>
 <context>
     <name>kelmora::DataLocation</name>

@@ -201,8 +201,10 @@ int CommandLine::Run(const QStringList& arguments, const QStringList& undecodabl
     m_out.flush();
     if (m_out.status() != QTextStream::Ok) {
         const QIODevice* device = m_out.device();
+        const QString why = device ? device->errorString() : tr("write failed");
         m_err << ProgramName << ": "
-              << tr("could not write the output [%1]").arg(device ? device->errorString() : tr("write failed"))
+              << (m_changed ? tr("could not write the output [%1]; the change itself was made").arg(why)
+                            : tr("could not write the output [%1]").arg(why))
               << Qt::endl;
         return ExitFailed;
     }
@@ -331,6 +333,7 @@ int CommandLine::Template(const QString& path)
     Present(outcome.problems);
     if (outcome.result != SelectionOutcome::Result::Selected || !outcome.problems.isEmpty())
         return ExitFailed;
+    m_changed = true;
     const QString labels[] = {tr("Template driver:"), tr("Factory driver file:")};
     const int width = LabelWidth({labels[0], labels[1]});
     m_out << labels[0].leftJustified(width) << state.SavedataFolder + state.TemplateDriverFile << '\n'
@@ -375,6 +378,7 @@ int CommandLine::Save(int number, bool dryRun)
               << tr("Nothing was written (%1)").arg(DryRunOption) << Qt::endl;
         return ExitDone;
     }
+    m_changed = true;
     if (SaveFallsShort(from, number - 1))
         m_err << ProgramName << ": " << SaveEffectText(from, number - 1) << Qt::endl;
     m_out << outcome.statusText << Qt::endl;
@@ -447,6 +451,7 @@ int CommandLine::Restore(const QString& id, bool acceptMix)
               << Qt::endl;
     if (!outcome.done())
         return ExitFailed;
+    m_changed = true;
     m_out << RestoredMessage(*outcome.restored, IsoLocalTime(outcome.restored->time)).text << Qt::endl;
     return ExitDone;
 }

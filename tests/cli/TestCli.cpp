@@ -586,6 +586,13 @@ void TestCli::testExecutable()
     outcome = RunProcess(QStringLiteral("missions"), QStringLiteral("/dev/full"));
     QCOMPARE(outcome.exitCode, 1);
     QCOMPARE(outcome.errLines, QStringList{"kelmora-cli: could not write the output [No space left on device]"});
+    // Nor is a change that was made one that failed: the player hears of both.
+    QCOMPARE(RunProcess(QStringLiteral("template <save>/Alex.sav")).exitCode, 0);
+    outcome = RunProcess(QStringLiteral("save 6"), QStringLiteral("/dev/full"));
+    QCOMPARE(outcome.exitCode, 1);
+    QCOMPARE(outcome.errLines, QStringList{"kelmora-cli: could not write the output [No space left on device]; the "
+                                           "change itself was made"});
+    QCOMPARE(ReadWholeFile(factory), SavedFrom(m_template, 5));
 #endif
 }
 
