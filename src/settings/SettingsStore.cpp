@@ -11,7 +11,6 @@
 #include <QHash>
 #include <QMutex>
 #include <QRandomGenerator>
-#include <QTemporaryFile>
 
 #include <cerrno>
 
@@ -42,16 +41,26 @@ QString StoreName(const QSettings& settings)
 // only when the bytes go in. Empty when it can.
 QString CannotFill(const QString& folder, qint64 size)
 {
-    QString probe;
+    QString name;
     do
-        probe = folder + QStringLiteral("/.kelmora-probe-%1")
-                             .arg(qulonglong(QRandomGenerator::global()->generate()), 8, 16, QChar(u'0'));
-    while (EntryAt(probe) != EntryKind::Missing);
-    // Written as the store writes, which tells the system's reason where QFile does not (a write
-    // cut short by a full disk).
-    const QString error = ReplaceFile(probe, QByteArray(size, '\n'), true);
-    if (EntryAt(probe) == EntryKind::RegularFile)
-        RemoveFile(probe, false);
+        name = folder + QStringLiteral("/.kelmora-probe-%1")
+                            .arg(qulonglong(QRandomGenerator::global()->generate()), 8, 16, QChar(u'0'));
+    while (EntryAt(name) != EntryKind::Missing);
+    QFile probe(name);
+    if (!probe.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered))
+        return probe.errorString();
+    // In pieces, unbuffered: a piece cut short by a full disk is followed by one that fails with the
+    // system's reason, which QFile does not give for the piece cut short. Nothing is flushed: the
+    // bytes are only to be taken, never kept.
+    const QByteArray piece(4096, '\n');
+    QString error;
+    for (qint64 done = 0; done < size && error.isEmpty();) {
+        const qint64 written = probe.write(piece.constData(), qMin<qint64>(piece.size(), size - done));
+        if (written <= 0)
+            error = probe.errorString();
+        done += written;
+    }
+    probe.remove();
     return error;
 }
 
