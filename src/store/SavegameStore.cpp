@@ -143,18 +143,30 @@ void RememberVouched(VouchedBlock vouched)
 class Undo
 {
 public:
-    // `before`: what the file held, or nothing when there was none. Told before the change is tried:
-    // a change may fail after it has been made (its folder not flushed).
-    void Changing(const QString& path, std::optional<QByteArray> before) { m_files.prepend({path, std::move(before)}); }
+    // `before`: what the file held, or nothing when there was none or it could not be read. Told
+    // before the change is tried: a change may fail after it has been made (its folder not flushed).
+    void Changing(const QString& path, std::optional<QByteArray> before)
+    {
+        const EntryStamp entry = StampAt(path, true);
+        m_files.prepend({path, std::move(before), entry.kind != EntryKind::Missing, entry.stamp});
+    }
 
     // Puts every file back; false when one could not be put back. A file the failed change never
-    // reached is left alone: what stopped the change would stop its undoing too.
+    // reached is left alone: what stopped the change would stop its undoing too, and a file whose
+    // bytes were not known (another user's) must not go for one that was never made.
     bool Run()
     {
         bool all = true;
-        for (const auto& [path, before] : m_files) {
-            const bool back = before ? FileHolds(path, *before) || ReplaceFile(path, *before, true).isEmpty()
-                                     : EntryAt(path) == EntryKind::Missing || RemoveFile(path).isEmpty();
+        for (const Step& step : std::as_const(m_files)) {
+            bool back = true;
+            if (step.before) {
+                back = FileHolds(step.path, *step.before) || ReplaceFile(step.path, *step.before, true).isEmpty();
+            } else if (const EntryStamp now = StampAt(step.path, true); now.kind != EntryKind::Missing) {
+                // Made by the change, or the unknown file changed by it: what can be undone is to
+                // remove it. One that cannot be told apart from the file that stood there stays.
+                if (!step.existed || (step.stamp && now.stamp && now.stamp != step.stamp))
+                    back = RemoveFile(step.path).isEmpty();
+            }
             all = back && all;
         }
         m_files.clear();
@@ -162,7 +174,14 @@ public:
     }
 
 private:
-    QList<std::pair<QString, std::optional<QByteArray>>> m_files;
+    struct Step
+    {
+        QString path;
+        std::optional<QByteArray> before;
+        bool existed = false; // for a file whose bytes were not known: whether one stood there,
+        std::optional<QByteArray> stamp; // and its stamp
+    };
+    QList<Step> m_files;
 };
 
 } // namespace

@@ -1039,10 +1039,13 @@ void TestCli::testTwoCopiesShareTheSettings()
 void TestCli::testTwoUsersShareAFolder_data()
 {
     QTest::addColumn<QString>("shared");
+    QTest::addColumn<bool>("privateDataFile"); // the first user's kelmora.dat only they may read
     // A portable copy in a folder both may write: each chooses a template of their own.
-    QTest::newRow("program folder") << "<bin>";
+    QTest::newRow("program folder") << "<bin>" << false;
     // A savegame folder both may write: the other's choice would remove the first one's copy.
-    QTest::newRow("savegame folder") << "<save>";
+    QTest::newRow("savegame folder") << "<save>" << false;
+    // The choice cannot write over it; undone, it leaves the file it never read where it was.
+    QTest::newRow("program folder, private data file") << "<bin>" << true;
 }
 
 void TestCli::testTwoUsersShareAFolder()
@@ -1051,9 +1054,16 @@ void TestCli::testTwoUsersShareAFolder()
     QSKIP("Runs a second user with setpriv; Windows has no setpriv, and a second account needs an administrator");
 #else
     QFETCH(const QString, shared);
+    QFETCH(const bool, privateDataFile);
     InstallExecutable();
     QCOMPARE(RunProcess(QStringLiteral("save 9")).exitCode, 0);
     QCOMPARE(::chmod(QFile::encodeName(At(shared)).constData(), 0777), 0);
+    const QString dataFile = At("<bin>/kelmora.dat");
+    const QByteArray data = ReadWholeFile(dataFile);
+    if (privateDataFile) {
+        QCOMPARE(::chmod(QFile::encodeName(At("<save>")).constData(), 0777), 0);
+        QCOMPARE(::chmod(QFile::encodeName(dataFile).constData(), 0600), 0);
+    }
     const QString player = At("<root>/player");
     const QByteArray ann = MakeSavegame(9000, 19);
     const QString annPath = shared == "<save>" ? At("<save>/Ann.sav") : player + "/Ann.sav";
@@ -1064,6 +1074,14 @@ void TestCli::testTwoUsersShareAFolder()
     const std::optional<Outcome> chosen = RunAsPlayer(player, "template " + annPath);
     if (!chosen)
         QSKIP("Needs root and setpriv to run as another user");
+    if (privateDataFile) {
+        QCOMPARE(chosen->errLines,
+                 QStringList{At("Error!: Could not write to data file '<bin>/kelmora.dat' [Permission denied]")});
+        QCOMPARE(ReadWholeFile(dataFile), data);
+        QCOMPARE(ReadWholeFile(At("<save>/AFactMS.sav")), SavedFrom(m_template, 8));
+        QVERIFY(!QFileInfo::exists(player + "/AFactMS.sav"));
+        return;
+    }
     if (shared == "<save>") {
         QCOMPARE(chosen->exitCode, 1);
         QCOMPARE(
