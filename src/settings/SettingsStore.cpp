@@ -10,8 +10,9 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QMutex>
-#include <QRandomGenerator>
+#include <QTemporaryFile>
 
+#include <algorithm>
 #include <cerrno>
 
 namespace kelmora {
@@ -41,27 +42,25 @@ QString StoreName(const QSettings& settings)
 // only when the bytes go in. Empty when it can.
 QString CannotFill(const QString& folder, qint64 size)
 {
-    QString name;
-    do
-        name = folder + QStringLiteral("/.kelmora-probe-%1")
-                            .arg(qulonglong(QRandomGenerator::global()->generate()), 8, 16, QChar(u'0'));
-    while (EntryAt(name) != EntryKind::Missing);
-    QFile probe(name);
-    if (!probe.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered))
+    // Where the system lets it, the probe never has a name (O_TMPFILE): a run killed now leaves no
+    // file behind. Its name is never asked for, which would give it one.
+    QTemporaryFile probe(folder + QStringLiteral("/.kelmora-probe-XXXXXX"));
+    if (!probe.open())
         return probe.errorString();
     // In pieces, unbuffered: a piece cut short by a full disk is followed by one that fails with the
     // system's reason, which QFile does not give for the piece cut short. Nothing is flushed: the
     // bytes are only to be taken, never kept.
+    QFile bytes;
+    if (!bytes.open(probe.handle(), QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::DontCloseHandle))
+        return bytes.errorString();
     const QByteArray piece(4096, '\n');
-    QString error;
-    for (qint64 done = 0; done < size && error.isEmpty();) {
-        const qint64 written = probe.write(piece.constData(), qMin<qint64>(piece.size(), size - done));
+    for (qint64 done = 0; done < size;) {
+        const qint64 written = bytes.write(piece.constData(), qMin<qint64>(piece.size(), size - done));
         if (written <= 0)
-            error = probe.errorString();
+            return bytes.errorString();
         done += written;
     }
-    probe.remove();
-    return error;
+    return {};
 }
 
 // Why no new file can be made in `folder` (QSettings writes a new file beside the old one).
@@ -93,6 +92,26 @@ std::optional<Problem> NoRoomFor(const QSettings& settings)
     if (const QString error = CannotFill(file.absolutePath(), file.size() + 16 * 1024); !error.isEmpty())
         return Problem{Failure::SettingsWrite, StoreName(settings), error};
     return std::nullopt;
+}
+
+// Whether the settings' file holds `values` as they were just written. Qt's save file renames its
+// new version into place even where writing it failed (an error of the disk, a quota), and QSettings
+// then reports no error. The file is read from a copy: a QSettings of the file itself answers from
+// what this process wrote, whatever reached the disk.
+bool HoldsValues(const QSettings& settings, const QList<SettingValue>& values)
+{
+    if (!SettingsInFiles(settings.format()))
+        return true;
+    QByteArray bytes;
+    if (!ReadRegularFile(settings.fileName(), bytes, 1024 * 1024).isEmpty())
+        return false;
+    QTemporaryFile copy;
+    if (!copy.open() || copy.write(bytes) != bytes.size() || !copy.flush())
+        return !bytes.isEmpty(); // no room for a copy: at least an emptied file is caught
+    copy.close();
+    const QSettings stored(copy.fileName(), settings.format());
+    return std::all_of(values.begin(), values.end(),
+                       [&](const SettingValue& value) { return stored.value(value.name).toString() == value.text; });
 }
 
 // QSettings only says that access failed; the file system says why.
@@ -299,10 +318,11 @@ std::optional<Problem> WriteSettingValues(const SettingsKey& key, const QList<Se
         return problem;
     QSettings settings = OpenStore(key);
     // QSettings writes its file under a lock file of its own, and a run killed right after making
-    // that file leaves it empty: the next write would wait half a minute before taking it as stale.
-    // The callers hold the store's lock, so no other Kelmora is writing now.
+    // that file leaves it empty (or a file of another kind leaves what it holds): the next write
+    // would wait half a minute before taking it as stale. The callers hold the store's lock, so no
+    // other Kelmora is writing now, and whatever lock file is there is stale.
     const QFileInfo lock(settings.fileName() + QStringLiteral(".lock"));
-    if (lock.isFile() && lock.size() == 0)
+    if (lock.isFile())
         QFile::remove(lock.filePath());
     if (auto problem = NoRoomFor(settings))
         return problem;
@@ -312,9 +332,12 @@ std::optional<Problem> WriteSettingValues(const SettingsKey& key, const QList<Se
         settings.setValue(value.name, value.text);
     }
     settings.sync();
-    if (settings.status() == QSettings::NoError)
+    const bool written = settings.status() == QSettings::NoError;
+    if (written && HoldsValues(settings, values))
         return std::nullopt;
-    const Problem problem{Failure::SettingsWrite, StoreName(settings), StoreError(settings)};
+    const QString full = written ? CannotFill(QFileInfo(settings.fileName()).absolutePath(), 1) : QString();
+    const Problem problem{Failure::SettingsWrite, StoreName(settings),
+                          written ? (full.isEmpty() ? ErrorText(EIO) : full) : StoreError(settings)};
     // QSettings keeps what it could not write for the next write of the file by any QSettings of
     // this process: a change the player was told failed would be stored after all. The values read
     // before are put back in its place.
