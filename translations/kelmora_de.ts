@@ -463,8 +463,8 @@ falsch.</translation>
         <translation>Zeigt Hilfe einschließlich Qt-spezifischer Optionen an.</translation>
     </message>
     <message>
-        <source>could not write the output [%1]; the change itself was made</source>
-        <translation>konnte die Ausgabe nicht schreiben [%1]; die Änderung selbst wurde vorgenommen</translation>
+        <source>could not write the output [%1]; the command itself succeeded</source>
+        <translation>konnte die Ausgabe nicht schreiben [%1]; der Befehl selbst war erfolgreich</translation>
     </message>
 </context>
 <context>

@@ -462,8 +462,8 @@ incorrecta.</translation>
         <translation>Muestra la ayuda, incluidas las opciones propias de Qt.</translation>
     </message>
     <message>
-        <source>could not write the output [%1]; the change itself was made</source>
-        <translation>no se pudo escribir la salida [%1]; el cambio en sí se realizó</translation>
+        <source>could not write the output [%1]; the command itself succeeded</source>
+        <translation>no se pudo escribir la salida [%1]; el comando en sí se completó</translation>
     </message>
 </context>
 <context>

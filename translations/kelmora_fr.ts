@@ -462,8 +462,8 @@ Code de sortie&#xa0;: 0 fait, 1 un échec ou un refus a été signalé, 2 la lig
         <translation>Affiche l&apos;aide, options propres à Qt comprises.</translation>
     </message>
     <message>
-        <source>could not write the output [%1]; the change itself was made</source>
-        <translation>impossible d&apos;écrire la sortie [%1]&#xa0;; la modification elle-même a bien été faite</translation>
+        <source>could not write the output [%1]; the command itself succeeded</source>
+        <translation>impossible d&apos;écrire la sortie [%1]&#xa0;; la commande elle-même a réussi</translation>
     </message>
 </context>
 <context>

@@ -462,8 +462,8 @@ sbagliata.</translation>
         <translation>Mostra la guida, comprese le opzioni specifiche di Qt.</translation>
     </message>
     <message>
-        <source>could not write the output [%1]; the change itself was made</source>
-        <translation>impossibile scrivere l&apos;output [%1]; la modifica in sé è stata eseguita</translation>
+        <source>could not write the output [%1]; the command itself succeeded</source>
+        <translation>impossibile scrivere l&apos;output [%1]; il comando in sé è riuscito</translation>
     </message>
 </context>
 <context>

@@ -458,8 +458,8 @@ Kod wyjścia: 0 wykonano, 1 zgłoszono błąd lub odmowę, 2 wiersz poleceń by�
         <translation>Wyświetla pomoc wraz z opcjami specyficznymi dla Qt.</translation>
     </message>
     <message>
-        <source>could not write the output [%1]; the change itself was made</source>
-        <translation>nie można zapisać wyjścia [%1]; sama zmiana została wprowadzona</translation>
+        <source>could not write the output [%1]; the command itself succeeded</source>
+        <translation>nie można zapisać wyjścia [%1]; samo polecenie się powiodło</translation>
     </message>
 </context>
 <context>

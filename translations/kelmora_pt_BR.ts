@@ -459,8 +459,8 @@ Status de saída: 0 feito, 1 uma falha ou recusa foi informada, 2 a linha de com
         <translation>Mostra a ajuda com inclusão das opções específicas do Qt.</translation>
     </message>
     <message>
-        <source>could not write the output [%1]; the change itself was made</source>
-        <translation>não foi possível escrever a saída [%1]; a alteração em si foi feita</translation>
+        <source>could not write the output [%1]; the command itself succeeded</source>
+        <translation>não foi possível escrever a saída [%1]; o comando em si foi concluído</translation>
     </message>
 </context>
 <context>

@@ -203,7 +203,7 @@ int CommandLine::Run(const QStringList& arguments, const QStringList& undecodabl
         const QIODevice* device = m_out.device();
         const QString why = device ? device->errorString() : tr("write failed");
         m_err << ProgramName << ": "
-              << (m_changed ? tr("could not write the output [%1]; the change itself was made").arg(why)
+              << (m_changed ? tr("could not write the output [%1]; the command itself succeeded").arg(why)
                             : tr("could not write the output [%1]").arg(why))
               << Qt::endl;
         return ExitFailed;

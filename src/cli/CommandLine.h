@@ -79,7 +79,7 @@ private:
     DataLocation m_dataLocation;
     QString m_userFolder;
     std::optional<PlaceInputs> m_placeInputs;
-    bool m_changed = false; // the command changed files, which output that fails afterwards does not undo
+    bool m_changed = false; // the command may have changed files, which output failing afterwards does not undo
 };
 
 } // namespace kelmora
