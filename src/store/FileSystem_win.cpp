@@ -309,9 +309,9 @@ QString ReplaceFile(const QString& path, const QByteArray& content, bool mayCrea
     // The new version is a new file: a file the player hid (or the system marked) stays so. A
     // failure here leaves the bytes in place and only the mark gone, so it is not one of the write.
     constexpr DWORD kept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
-    if (attributes & kept)
-        ::SetFileAttributesW(Wide(path).c_str(),
-                             (::GetFileAttributesW(Wide(path).c_str()) & ~FILE_ATTRIBUTE_NORMAL) | (attributes & kept));
+    const DWORD made = ::GetFileAttributesW(Wide(path).c_str());
+    if ((attributes & kept) && made != INVALID_FILE_ATTRIBUTES)
+        ::SetFileAttributesW(Wide(path).c_str(), (made & ~FILE_ATTRIBUTE_NORMAL) | (attributes & kept));
     return {};
 }
 
