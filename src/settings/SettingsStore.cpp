@@ -199,10 +199,16 @@ std::optional<Problem> StoreFileInTheWay(const SettingsKey& key, Failure failure
     QByteArray all;
     all.reserve(1024);
     bool stamped = true;
-    for (const QString& file : files) {
+    // The user's own files, where a folder that cannot be entered hides them: QSettings would read
+    // nothing there, and no choice would seem to have been made.
+    const qsizetype own = key.root == QSettings::UserScope ? 2 : 0;
+    for (qsizetype i = 0; i < files.size(); ++i) {
+        const QString& file = files[i];
         const EntryStamp entry = StampAt(file);
         if (entry.kind != EntryKind::Missing && entry.kind != EntryKind::RegularFile)
             return Problem{failure, QDir::toNativeSeparators(file), NotAFileReason(entry.kind)};
+        if (i < own && !entry.unreachable.isEmpty())
+            return Problem{failure, QDir::toNativeSeparators(file), entry.unreachable};
         stamped = stamped && entry.stamp;
         if (stamped)
             all.append(file.toUtf8()).append('\0').append(*entry.stamp).append('\0');

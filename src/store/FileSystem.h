@@ -36,6 +36,7 @@ struct EntryStamp
 {
     EntryKind kind = EntryKind::Missing;
     std::optional<QByteArray> stamp;
+    QString unreachable; // for Missing: why the entry could not be looked at, where that is not its absence
 };
 EntryStamp StampAt(const QString& path, bool evenIfJustChanged = false);
 

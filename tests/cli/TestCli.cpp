@@ -1104,6 +1104,15 @@ void TestCli::testTwoUsersShareAFolder()
     const std::optional<Outcome> saved = RunAsPlayer(player, "save 5");
     QVERIFY2(saved->exitCode == 0, qPrintable(saved->errLines.join(u'\n')));
     QCOMPARE(ReadWholeFile(player + "/AFactMS.sav"), SavedFrom(ann, 4));
+
+    // A settings folder the player cannot enter hides the settings: that is said, not that none were stored.
+    const QByteArray folder = QFile::encodeName(player + "/config/Quorrick");
+    QCOMPARE(::chmod(folder.constData(), 0), 0);
+    const std::optional<Outcome> hidden = RunAsPlayer(player, "status");
+    QCOMPARE(::chmod(folder.constData(), 0755), 0);
+    QCOMPARE(hidden->exitCode, 1);
+    QCOMPARE(hidden->errLines, QStringList{"Error!: Could not read the settings from '" + player +
+                                           "/config/Quorrick/Kelmora.conf' [Permission denied]"});
 #endif
 }
 
