@@ -414,10 +414,15 @@ int CommandLine::Status()
 int CommandLine::Backups(bool json)
 {
     const BackupListing listing = store().Backups();
-    if (listing.problem) {
+    // The backups that what could not be read did not hide are listed all the same.
+    const auto done = [&] {
+        if (!listing.problem)
+            return ExitDone;
         Present({*listing.problem});
         return ExitFailed;
-    }
+    };
+    if (listing.problem && listing.backups.isEmpty())
+        return done();
     if (json) {
         QJsonArray backups;
         for (const ListedBackup& listed : listing.backups) {
@@ -430,14 +435,14 @@ int CommandLine::Backups(bool json)
                                        {QStringLiteral("missionChoice"), listed.plainMissionChoice}});
         }
         m_out << QJsonDocument(backups).toJson(QJsonDocument::Indented) << Qt::flush;
-        return ExitDone;
+        return done();
     }
     for (const ListedBackup& listed : listing.backups) {
         m_out << listed.backup.id << '\t' << IsoLocalTime(listed.backup.time) << '\t'
               << ListField(listed.backup.originalPath) << '\t' << listed.plainMissionChoice << '\n';
     }
     m_out << Qt::flush;
-    return ExitDone;
+    return done();
 }
 
 int CommandLine::Restore(const QString& id, bool acceptMix)

@@ -562,9 +562,9 @@ QList<Backup> BackupFolder::List(QString* error, QString* errorPath) const
             // Backups whose file cannot be told because its name cannot be read (rather than
             // because it is not a name Kelmora wrote) are not passed over in silence.
             QByteArray bytes;
-            const QString error = ReadRegularFile(folder.filePath(OriginalFile), bytes, MaxPathFileSize);
-            if (!named.isEmpty() && !error.isEmpty())
-                return failed(folder.filePath(OriginalFile), error);
+            const QString why = ReadRegularFile(folder.filePath(OriginalFile), bytes, MaxPathFileSize);
+            if (!named.isEmpty() && !why.isEmpty())
+                failed(folder.filePath(OriginalFile), why);
             continue;
         }
         QHash<QStringView, QString> templates;

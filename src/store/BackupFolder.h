@@ -89,7 +89,8 @@ public:
                  const MissionChoice& choice, QString* errorPath = nullptr);
 
     // Every backup, newest first. A folder that cannot be read gives the system's words and the
-    // folder in `errorPath`; a missing one holds no backups.
+    // folder in `errorPath`; a missing one holds no backups. Where what cannot be read hides the
+    // backups of one file only, the others are listed too.
     QList<Backup> List(QString* error = nullptr, QString* errorPath = nullptr) const;
 
     // The kept bytes, refused when they are not what was kept.

@@ -592,15 +592,14 @@ RestoreOutcome SavegameStore::Restore(const QString& id, bool acceptMix) const
         return fail(*problem);
     const RunState& stored = session.stored;
     const BackupListing listing = Backups();
-    if (listing.problem)
-        return fail(*listing.problem);
     std::optional<Backup> backup;
     for (const ListedBackup& listed : listing.backups) {
         if (listed.backup.id == id.trimmed())
             backup = listed.backup;
     }
+    // What could not be read may have hidden it.
     if (!backup)
-        return fail({Failure::BackupUnknown, id, {}});
+        return fail(listing.problem ? *listing.problem : Problem{Failure::BackupUnknown, id, {}});
 
     const QString target = backup->originalPath;
     const auto refuse = [&](const QString& reason) { return fail({Failure::RestoreFailed, target, reason}); };
@@ -701,10 +700,8 @@ BackupListing SavegameStore::Backups() const
         return listing;
     QString error, errorPath;
     const QList<Backup> backups = BackupFolder(folder).List(&error, &errorPath);
-    if (!error.isEmpty()) {
+    if (!error.isEmpty())
         listing.problem = Problem{Failure::BackupsUnreadable, errorPath, error};
-        return listing;
-    }
     // What a backup was set to means something against the template it was a copy of only.
     RunState current;
     LoadSettings(current, m_places.settings);

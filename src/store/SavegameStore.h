@@ -79,7 +79,7 @@ struct ListedBackup
 struct BackupListing
 {
     QList<ListedBackup> backups; // newest first
-    std::optional<Problem> problem; // the backups could not be read
+    std::optional<Problem> problem; // what could not be read; the backups it did not hide are listed
 };
 
 // False for stored settings that cannot be right: no template name, or a folder that is not absolute.

@@ -74,9 +74,10 @@ void RestoreWindow::Form_Load(const QString& selectedId)
     if (any)
         list->setCurrentItem(selected);
     m_ui->cmdRestore->setEnabled(any);
-    m_ui->lblBackups->setText(any               ? tr("&Backups of factory driver files, newest first:")
-                              : listing.problem ? MessageFor(*listing.problem).text
-                                                : tr("No factory driver file has been backed up yet."));
+    // What could not be read is told above the backups it did not hide.
+    m_ui->lblBackups->setText(listing.problem ? MessageFor(*listing.problem).text
+                              : any           ? tr("&Backups of factory driver files, newest first:")
+                                              : tr("No factory driver file has been backed up yet."));
 }
 
 void RestoreWindow::cmdRestore_Click()

@@ -252,10 +252,13 @@ void TestBackupFolder::testWhatKelmoraDidNotWrite()
     BackupFolder(path("Blocked")).List(&error, &errorPath);
     QCOMPARE(error, QStringLiteral("Not a directory"));
     QCOMPARE(errorPath, path("Blocked"));
-    // Nor are backups passed over whose file's name cannot be read.
+    // Nor are backups passed over whose file's name cannot be read; another file's are still listed.
+    QCOMPARE(folder().Keep(path("Save/BFactMS.sav"), bytes, path("Save/Bob.sav"), {}), QString());
     const QString original = own.filePath("original");
     QVERIFY(QFile::remove(original) && QDir().mkdir(original));
-    QVERIFY(folder().List(&error, &errorPath).isEmpty());
+    const QList<Backup> others = folder().List(&error, &errorPath);
+    QCOMPARE(others.size(), 1);
+    QCOMPARE(others.first().originalPath, QDir::toNativeSeparators(path("Save/BFactMS.sav")));
     QCOMPARE(error, QStringLiteral("Is a directory"));
     QCOMPARE(errorPath, QDir::toNativeSeparators(original));
 }
