@@ -22,6 +22,18 @@
 using namespace kelmora;
 using namespace kelmora::test;
 
+namespace {
+
+// Until the clock has moved on, so that the next backup's time is a later one. Two files' backups of
+// one time have no order; the clock may tick by 15 ms (Windows).
+void WaitForTheClock()
+{
+    for (const QDateTime now = QDateTime::currentDateTimeUtc(); QDateTime::currentDateTimeUtc() == now;)
+        QTest::qSleep(1);
+}
+
+} // namespace
+
 // The backup folder's own promises; what the save, the template choice and the restore keep in it
 // is tested through them.
 class TestBackupFolder : public QObject
@@ -79,7 +91,9 @@ void TestBackupFolder::testKeptAndListed()
     const QByteArray first = MakeSavegame(8170, 1), second = MakeSavegame(300000, 2), other(10, 'x');
     const MissionChoice twelve{MissionChoice::Kind::Set, {11}, {}};
     QCOMPARE(folder().Keep(path("Save/AFactMS.sav"), first, path("Save/Alex.sav"), twelve), QString());
+    WaitForTheClock();
     QCOMPARE(folder().Keep(path("Other/BFactMS.sav"), other, {}, {}), QString());
+    WaitForTheClock();
     QCOMPARE(
         folder().Keep(path("Save/AFactMS.sav"), second, path("Save/Ann.sav"), {MissionChoice::Kind::PlayedOn, {}, {}}),
         QString());
@@ -238,9 +252,8 @@ void TestBackupFolder::testWhatKelmoraDidNotWrite()
                  kept ? bytes : QByteArray("The backup is damaged: its bytes are not those that were kept"));
     }
     // Later backups still come, and are the newest: after a damaged one, which is not counted, by
-    // their time under the same number (the clock may tick by 15 ms).
-    for (const QDateTime kept = QDateTime::currentDateTimeUtc(); QDateTime::currentDateTimeUtc() == kept;)
-        QTest::qSleep(1);
+    // their time under the same number.
+    WaitForTheClock();
     QCOMPARE(folder().Keep(file, MakeSavegame(9000, 5), alex, {}), QString());
     QCOMPARE(read(folder().List().constFirst()), MakeSavegame(9000, 5));
 
