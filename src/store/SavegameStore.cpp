@@ -339,7 +339,7 @@ SaveOutcome SavegameStore::Save(RunState& state, bool panelEnabled, int index, c
     // Saved for the template this window shows, or for none: another run may have chosen another.
     if (session.stored.SavedataFolder != state.SavedataFolder ||
         session.stored.TemplateDriverFile != state.TemplateDriverFile) {
-        // Settings emptied or removed since name no template that another run could have chosen.
+        // Settings emptied or removed since then name no template: no other run chose one.
         if (!UsableSettings(session.stored))
             return fail({Failure::NoTemplate, Native(TemplatePathOf(session.stored)), {}});
         return fail({Failure::TemplateChanged, Native(TemplatePathOf(session.stored)), {}});
