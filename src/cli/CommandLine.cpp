@@ -312,6 +312,15 @@ void CommandLine::Present(const Problems& problems)
     m_err << Qt::flush;
 }
 
+bool CommandLine::LoadStoredSettings(RunState& state)
+{
+    // Settings that cannot be read are no reason to say that none were chosen.
+    const std::optional<Problem> problem = LoadSettings(state);
+    if (problem)
+        Present({*problem});
+    return !problem;
+}
+
 int CommandLine::Template(const QString& path)
 {
     // The open dialog hands over a full path; a relative one would be stored relative to nothing.
@@ -344,11 +353,8 @@ int CommandLine::Template(const QString& path)
 int CommandLine::Save(int number, bool dryRun)
 {
     RunState state;
-    // Settings that cannot be read are no reason to say that none were chosen.
-    if (const std::optional<Problem> problem = LoadSettings(state)) {
-        Present({*problem});
+    if (!LoadStoredSettings(state))
         return ExitFailed;
-    }
     // Without settings the save would write to a file named by nothing; the window never offers it.
     if (!state.SettingsValid) {
         m_err << ProgramName << ": " << tr(NoTemplateText) << Qt::endl;
@@ -388,10 +394,8 @@ int CommandLine::Save(int number, bool dryRun)
 int CommandLine::Status()
 {
     RunState settings;
-    if (const std::optional<Problem> problem = LoadSettings(settings)) {
-        Present({*problem});
+    if (!LoadStoredSettings(settings))
         return ExitFailed;
-    }
     const QString templatePath = settings.SavedataFolder + settings.TemplateDriverFile;
     const QString factoryPath = settings.SavedataFolder + settings.FactoryDriverFile;
     const QString dataPath = store().DataFilePath();
@@ -599,10 +603,8 @@ int CommandLine::Find(bool json)
 int CommandLine::StatusJson()
 {
     RunState settings;
-    if (const std::optional<Problem> problem = LoadSettings(settings)) {
-        Present({*problem});
+    if (!LoadStoredSettings(settings))
         return ExitFailed;
-    }
     const QString templatePath = settings.SavedataFolder + settings.TemplateDriverFile;
     const QString factoryPath = settings.SavedataFolder + settings.FactoryDriverFile;
     const QString dataPath = store().DataFilePath();

@@ -69,6 +69,8 @@ private:
     int UsageError(const QString& problem);
     // Each problem as "Title: text", one a line on the error stream.
     void Present(const Problems& problems);
+    // The stored settings into `state`; false, with the problem shown, when they cannot be read.
+    bool LoadStoredSettings(RunState& state);
     SavegameStore store() const;
     QString FactoryChoiceText(const RunState& settings);
     static QString ChoiceText(const MissionChoice& choice);

@@ -63,6 +63,12 @@ QString CannotFill(const QString& folder, qint64 size)
     return {};
 }
 
+// The lock file QSettings writes the settings' file `file` under.
+QString LockOf(const QString& file)
+{
+    return file + QStringLiteral(".lock");
+}
+
 // Why no new file can be made in `folder` (QSettings writes a new file beside the old one).
 QString FolderError(const QString& folder)
 {
@@ -192,7 +198,7 @@ std::optional<Problem> StoreFileInTheWay(const SettingsKey& key, Failure failure
     // A write takes QSettings' own lock, a file beside the key's: at a FIFO or a folder there it
     // would wait for ever.
     if (failure == Failure::SettingsWrite) {
-        const QString lock = files.first() + QStringLiteral(".lock");
+        const QString lock = LockOf(files.first());
         if (const EntryKind kind = EntryAt(lock); kind != EntryKind::Missing && kind != EntryKind::RegularFile)
             return Problem{failure, QDir::toNativeSeparators(lock), NotAFileReason(kind)};
     }
@@ -327,7 +333,7 @@ std::optional<Problem> WriteSettingValues(const SettingsKey& key, const QList<Se
     // that file leaves it empty (or a file of another kind leaves what it holds): the next write
     // would wait half a minute before taking it as stale. The callers hold the store's lock, so no
     // other Kelmora is writing now, and whatever lock file is there is stale.
-    const QFileInfo lock(settings.fileName() + QStringLiteral(".lock"));
+    const QFileInfo lock(LockOf(settings.fileName()));
     if (lock.isFile())
         QFile::remove(lock.filePath());
     if (auto problem = NoRoomFor(settings))

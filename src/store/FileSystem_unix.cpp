@@ -527,7 +527,6 @@ ChangeWay HowToChange(const QString& path, QString* whyNot)
     if (::access(name.constData(), W_OK) != 0)
         return impossible(ErrorText(errno));
     const uid_t me = Me();
-    // access() answers for root too: only a read-only medium stops it.
     bool renames =
         CannotMakeFilesIn(QFile::decodeName(folderName)).isEmpty() && ::stat(folderName.constData(), &folder) == 0;
     // In a folder with the sticky bit, such as one shared by every user, only the owner of a file or

@@ -458,13 +458,14 @@ SelectionOutcome SavegameStore::ChooseTemplate(RunState& state, const ChosenFile
         if (EntryAt(path) == EntryKind::RegularFile)
             replaced.append({Native(path), {}});
     }
+    const EntryKind factoryKind = EntryAt(factoryPath);
+    if (factoryKind != EntryKind::Missing && factoryKind != EntryKind::RegularFile)
+        return cannotMake(QStringLiteral("%1: %2").arg(factoryPath, NotAFileReason(factoryKind)));
     // The file that the new copy replaces is kept too where the look-up passed it over (a hidden one).
-    if (EntryAt(factoryPath) == EntryKind::RegularFile &&
+    if (factoryKind == EntryKind::RegularFile &&
         std::none_of(replaced.cbegin(), replaced.cend(),
                      [&](const Earlier& file) { return CompareFiles(file.path, factoryPath) != Identity::Different; }))
         replaced.append({factoryPath, {}});
-    if (const EntryKind kind = EntryAt(factoryPath); kind != EntryKind::Missing && kind != EntryKind::RegularFile)
-        return cannotMake(QStringLiteral("%1: %2").arg(factoryPath, NotAFileReason(kind)));
     for (const QString& doomed : QStringList{factoryPath} + QStringList{earlier.files}) {
         if (CompareFiles(templatePath, doomed) != Identity::Different)
             return refuse({Failure::FactoryTemplateRefused, {}, {}});

@@ -544,7 +544,7 @@ void TestMainWindow::testTemplateChosenElsewhere()
     QCOMPARE(m_fixture->messages.shown, QList<ShownMessage>{refused});
     QVERIFY(!text("lblSaveStatusDesc").startsWith("Saved"));
 
-    // Settings emptied since name no template at all: no other run chose one.
+    // Settings emptied since then name no template at all: no other run chose one.
     QSettings(QSettings::defaultFormat(), QSettings::UserScope, "Quorrick", "Kelmora").clear();
     m_fixture->messages.shown.clear();
     clickSave();
