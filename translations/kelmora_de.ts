@@ -466,6 +466,14 @@ falsch.</translation>
         <source>could not write the output [%1]; the command itself succeeded</source>
         <translation>konnte die Ausgabe nicht schreiben [%1]; der Befehl selbst war erfolgreich</translation>
     </message>
+    <message>
+        <source>no permission to look in &apos;%1&apos;: a driver savegame in it is not listed</source>
+        <translation>keine Berechtigung, in &apos;%1&apos; nachzusehen: ein Fahrer-Spielstand darin wird nicht aufgeführt</translation>
+    </message>
+    <message>
+        <source>only the newest %1 of the %2 driver savegames found are listed</source>
+        <translation>nur die neuesten %1 der %2 gefundenen Fahrer-Spielstände werden aufgeführt</translation>
+    </message>
 </context>
 <context>
     <name>kelmora::DataLocation</name>
@@ -584,6 +592,14 @@ falsch.</translation>
     <message>
         <source>Too large to search whole: %1.</source>
         <translation>Zu groß, um ganz durchsucht zu werden: %1.</translation>
+    </message>
+    <message>
+        <source>No permission to look in: %1.</source>
+        <translation>Keine Berechtigung zum Nachsehen in: %1.</translation>
+    </message>
+    <message>
+        <source>Only the newest %1 of the %2 driver savegames found are listed.</source>
+        <translation>Nur die neuesten %1 der %2 gefundenen Fahrer-Spielstände werden aufgeführt.</translation>
     </message>
 </context>
 <context>

@@ -465,6 +465,14 @@ incorrecta.</translation>
         <source>could not write the output [%1]; the command itself succeeded</source>
         <translation>no se pudo escribir la salida [%1]; el comando en sí se completó</translation>
     </message>
+    <message>
+        <source>no permission to look in &apos;%1&apos;: a driver savegame in it is not listed</source>
+        <translation>sin permiso para mirar en &apos;%1&apos;: una partida de piloto que haya dentro no se lista</translation>
+    </message>
+    <message>
+        <source>only the newest %1 of the %2 driver savegames found are listed</source>
+        <translation>solo se listan las %1 más recientes de las %2 partidas de piloto encontradas</translation>
+    </message>
 </context>
 <context>
     <name>kelmora::DataLocation</name>
@@ -583,6 +591,14 @@ incorrecta.</translation>
     <message>
         <source>Too large to search whole: %1.</source>
         <translation>Demasiado grande para buscar entero: %1.</translation>
+    </message>
+    <message>
+        <source>No permission to look in: %1.</source>
+        <translation>Sin permiso para mirar en: %1.</translation>
+    </message>
+    <message>
+        <source>Only the newest %1 of the %2 driver savegames found are listed.</source>
+        <translation>Solo se listan las %1 más recientes de las %2 partidas de piloto encontradas.</translation>
     </message>
 </context>
 <context>

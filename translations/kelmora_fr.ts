@@ -465,6 +465,14 @@ Code de sortie&#xa0;: 0 fait, 1 un échec ou un refus a été signalé, 2 la lig
         <source>could not write the output [%1]; the command itself succeeded</source>
         <translation>impossible d&apos;écrire la sortie [%1]&#xa0;; la commande elle-même a réussi</translation>
     </message>
+    <message>
+        <source>no permission to look in &apos;%1&apos;: a driver savegame in it is not listed</source>
+        <translation>pas la permission de regarder dans &apos;%1&apos;&#xa0;: une sauvegarde de pilote qui s&apos;y trouve n&apos;est pas listée</translation>
+    </message>
+    <message>
+        <source>only the newest %1 of the %2 driver savegames found are listed</source>
+        <translation>seules les %1 plus récentes des %2 sauvegardes de pilote trouvées sont listées</translation>
+    </message>
 </context>
 <context>
     <name>kelmora::DataLocation</name>
@@ -583,6 +591,14 @@ Code de sortie&#xa0;: 0 fait, 1 un échec ou un refus a été signalé, 2 la lig
     <message>
         <source>Too large to search whole: %1.</source>
         <translation>Trop grand pour être parcouru en entier&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>No permission to look in: %1.</source>
+        <translation>Pas la permission de regarder dans&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>Only the newest %1 of the %2 driver savegames found are listed.</source>
+        <translation>Seules les %1 plus récentes des %2 sauvegardes de pilote trouvées sont listées.</translation>
     </message>
 </context>
 <context>

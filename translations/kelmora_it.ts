@@ -465,6 +465,14 @@ sbagliata.</translation>
         <source>could not write the output [%1]; the command itself succeeded</source>
         <translation>impossibile scrivere l&apos;output [%1]; il comando in sé è riuscito</translation>
     </message>
+    <message>
+        <source>no permission to look in &apos;%1&apos;: a driver savegame in it is not listed</source>
+        <translation>nessun permesso di guardare in &apos;%1&apos;: un salvataggio del pilota al suo interno non viene elencato</translation>
+    </message>
+    <message>
+        <source>only the newest %1 of the %2 driver savegames found are listed</source>
+        <translation>sono elencati solo i %1 più recenti dei %2 salvataggi del pilota trovati</translation>
+    </message>
 </context>
 <context>
     <name>kelmora::DataLocation</name>
@@ -583,6 +591,14 @@ sbagliata.</translation>
     <message>
         <source>Too large to search whole: %1.</source>
         <translation>Troppo grande per essere esaminato per intero: %1.</translation>
+    </message>
+    <message>
+        <source>No permission to look in: %1.</source>
+        <translation>Nessun permesso di guardare in: %1.</translation>
+    </message>
+    <message>
+        <source>Only the newest %1 of the %2 driver savegames found are listed.</source>
+        <translation>Sono elencati solo i %1 più recenti dei %2 salvataggi del pilota trovati.</translation>
     </message>
 </context>
 <context>

@@ -461,6 +461,14 @@ Kod wyjścia: 0 wykonano, 1 zgłoszono błąd lub odmowę, 2 wiersz poleceń by�
         <source>could not write the output [%1]; the command itself succeeded</source>
         <translation>nie można zapisać wyjścia [%1]; samo polecenie się powiodło</translation>
     </message>
+    <message>
+        <source>no permission to look in &apos;%1&apos;: a driver savegame in it is not listed</source>
+        <translation>brak uprawnień do zajrzenia do &apos;%1&apos;: zapis kierowcy w tym folderze nie jest wymieniony</translation>
+    </message>
+    <message>
+        <source>only the newest %1 of the %2 driver savegames found are listed</source>
+        <translation>wymieniono tylko %1 najnowszych z %2 znalezionych zapisów kierowców</translation>
+    </message>
 </context>
 <context>
     <name>kelmora::DataLocation</name>
@@ -579,6 +587,14 @@ Kod wyjścia: 0 wykonano, 1 zgłoszono błąd lub odmowę, 2 wiersz poleceń by�
     <message>
         <source>Too large to search whole: %1.</source>
         <translation>Zbyt duże, by przeszukać w całości: %1.</translation>
+    </message>
+    <message>
+        <source>No permission to look in: %1.</source>
+        <translation>Brak uprawnień do zajrzenia do: %1.</translation>
+    </message>
+    <message>
+        <source>Only the newest %1 of the %2 driver savegames found are listed.</source>
+        <translation>Wymieniono tylko %1 najnowszych z %2 znalezionych zapisów kierowców.</translation>
     </message>
 </context>
 <context>

@@ -462,6 +462,14 @@ Status de saída: 0 feito, 1 uma falha ou recusa foi informada, 2 a linha de com
         <source>could not write the output [%1]; the command itself succeeded</source>
         <translation>não foi possível escrever a saída [%1]; o comando em si foi concluído</translation>
     </message>
+    <message>
+        <source>no permission to look in &apos;%1&apos;: a driver savegame in it is not listed</source>
+        <translation>sem permissão para olhar em &apos;%1&apos;: um jogo salvo de piloto nela não é listado</translation>
+    </message>
+    <message>
+        <source>only the newest %1 of the %2 driver savegames found are listed</source>
+        <translation>só os %1 mais recentes dos %2 jogos salvos de piloto encontrados são listados</translation>
+    </message>
 </context>
 <context>
     <name>kelmora::DataLocation</name>
@@ -580,6 +588,14 @@ Status de saída: 0 feito, 1 uma falha ou recusa foi informada, 2 a linha de com
     <message>
         <source>Too large to search whole: %1.</source>
         <translation>Grande demais para procurar por inteiro: %1.</translation>
+    </message>
+    <message>
+        <source>No permission to look in: %1.</source>
+        <translation>Sem permissão para olhar em: %1.</translation>
+    </message>
+    <message>
+        <source>Only the newest %1 of the %2 driver savegames found are listed.</source>
+        <translation>Só os %1 mais recentes dos %2 jogos salvos de piloto encontrados são listados.</translation>
     </message>
 </context>
 <context>

@@ -576,7 +576,9 @@ int CommandLine::Find(bool json)
         }
         const QJsonObject answer{{QStringLiteral("savegames"), savegames},
                                  {QStringLiteral("searched"), QJsonArray::fromStringList(search.searched)},
-                                 {QStringLiteral("cutShort"), QJsonArray::fromStringList(search.cutShort)}};
+                                 {QStringLiteral("cutShort"), QJsonArray::fromStringList(search.cutShort)},
+                                 {QStringLiteral("unreadable"), QJsonArray::fromStringList(search.unreadable)},
+                                 {QStringLiteral("notListed"), qint64(search.notListed)}};
         m_out << QJsonDocument(answer).toJson(QJsonDocument::Indented) << Qt::flush;
         return ExitDone;
     }
@@ -596,6 +598,15 @@ int CommandLine::Find(bool json)
     if (!search.cutShort.isEmpty())
         m_err << ProgramName << ": "
               << tr("too large to search whole: %1").arg(search.cutShort.join(QStringLiteral(", "))) << '\n';
+    for (const QString& folder : search.unreadable)
+        m_err << ProgramName << ": "
+              << tr("no permission to look in '%1': a driver savegame in it is not listed").arg(folder) << '\n';
+    if (search.notListed > 0)
+        m_err << ProgramName << ": "
+              << tr("only the newest %1 of the %2 driver savegames found are listed")
+                     .arg(search.savegames.size())
+                     .arg(search.savegames.size() + search.notListed)
+              << '\n';
     m_err << Qt::flush;
     return ExitDone;
 }

@@ -21,6 +21,9 @@ Qt::CaseSensitivity PathCase();
 // read-only; on Windows as the folder's access rights say.
 bool IsWritableByUser(const QString& path);
 
+// Whether the running user may list the folder at `path`: a listing that is refused looks empty.
+bool MayListFolder(const QString& path);
+
 // Whether a settings store of `format` is made of files (not the registry).
 bool SettingsInFiles(QSettings::Format format);
 

@@ -24,6 +24,11 @@ bool IsWritableByUser(const QString& path)
     return ::access(QFile::encodeName(path).constData(), W_OK) == 0;
 }
 
+bool MayListFolder(const QString& path)
+{
+    return ::access(QFile::encodeName(path).constData(), R_OK | X_OK) == 0;
+}
+
 bool SettingsInFiles(QSettings::Format)
 {
     return true;

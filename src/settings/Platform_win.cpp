@@ -33,6 +33,14 @@ bool IsWritableByUser(const QString& path)
     return writable;
 }
 
+bool MayListFolder(const QString& path)
+{
+    ++qt_ntfs_permission_lookup;
+    const bool readable = QFileInfo(path).isReadable();
+    --qt_ntfs_permission_lookup;
+    return readable;
+}
+
 bool SettingsInFiles(QSettings::Format format)
 {
     // The native store is the registry: HKEY_CURRENT_USER\Software\Quorrick\Kelmora.

@@ -1,4 +1,5 @@
 #include "SavegameFinder.h"
+#include "Platform.h"
 
 #include "mission/MissionData.h"
 #include "mission/NextMission.h"
@@ -113,6 +114,12 @@ SavegameSearch FindSavegames(const QList<SavegamePlace>& places, const SearchLim
         while (!pending.empty() && !cut) {
             const Pending folder = pending.back();
             pending.pop_back();
+            // A listing that is refused looks empty: the player is told rather than left to think that
+            // the folder holds no savegame.
+            if (!MayListFolder(folder.folder)) {
+                search.unreadable << QDir::toNativeSeparators(folder.folder);
+                continue;
+            }
             // No links, no hidden entries; the entries' kinds and sizes come with the listing.
             QDirIterator it(folder.folder, QDir::Dirs | QDir::Files | QDir::NoDotAndDotDot | QDir::NoSymLinks);
             std::vector<Pending> below;
@@ -147,8 +154,10 @@ SavegameSearch FindSavegames(const QList<SavegamePlace>& places, const SearchLim
 
     std::stable_sort(search.savegames.begin(), search.savegames.end(),
                      [](const FoundSavegame& a, const FoundSavegame& b) { return a.modified > b.modified; });
-    if (search.savegames.size() > limits.savegames)
+    if (search.savegames.size() > limits.savegames) {
+        search.notListed = search.savegames.size() - limits.savegames;
         search.savegames.resize(limits.savegames);
+    }
     for (FoundSavegame& found : search.savegames) {
         MissionStatusTable block{};
         const QString error = ReadMissionBlock(found.path, block);

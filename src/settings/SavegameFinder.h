@@ -36,6 +36,8 @@ struct SavegameSearch
     QList<FoundSavegame> savegames; // newest first
     QStringList searched; // the names of the places looked in, in order
     QStringList cutShort; // those where a limit stopped the search before it had seen everything
+    QStringList unreadable; // folders the player may not look in, native separators: what they hold is not listed
+    qsizetype notListed = 0; // driver savegames found beyond SearchLimits::savegames, the oldest
 };
 
 // The driver savegames in `places`: "*.sav" files (in any case) large enough to hold the mission

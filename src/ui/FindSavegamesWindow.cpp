@@ -74,7 +74,20 @@ void FindSavegamesWindow::Form_Load(const QList<SavegamePlace>& places)
                                                  : tr("Looked in: %1.").arg(search.searched.join(QStringLiteral(", ")));
     if (!search.cutShort.isEmpty())
         searched += u' ' + tr("Too large to search whole: %1.").arg(search.cutShort.join(QStringLiteral(", ")));
+    if (!search.unreadable.isEmpty()) {
+        // The first few in the text, every one in the tip.
+        constexpr qsizetype shown = 3;
+        QString folders = search.unreadable.mid(0, shown).join(QStringLiteral("; "));
+        if (search.unreadable.size() > shown)
+            folders += QStringLiteral("; …");
+        searched += u' ' + tr("No permission to look in: %1.").arg(folders);
+    }
+    if (search.notListed > 0)
+        searched += u' ' + tr("Only the newest %1 of the %2 driver savegames found are listed.")
+                               .arg(search.savegames.size())
+                               .arg(search.savegames.size() + search.notListed);
     m_ui->lblSearched->setText(searched);
+    m_ui->lblSearched->setToolTip(search.unreadable.join(u'\n'));
 }
 
 void FindSavegamesWindow::cmdChoose_Click()

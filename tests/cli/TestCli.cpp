@@ -1481,6 +1481,21 @@ void TestCli::testFind()
     QCOMPARE(ReadWholeFile(prefix + "Documents/Vantor/AFactMS.sav"), WithBlock(m_template, block));
     QCOMPARE(Run(QStringLiteral("find --json extra")).exitCode, 2);
     QCOMPARE(Run(QStringLiteral("find all")).exitCode, 2);
+
+#ifdef Q_OS_UNIX
+    // A folder the player may not look in is named, not passed over as if it held nothing.
+    InstallExecutable();
+    const QString player = At("<root>/player");
+    QVERIFY(QDir().mkpath(player + "/Documents/Locked") && QDir().mkpath(player + "/Documents/Open"));
+    WriteWholeFile(player + "/Documents/Open/Ann.sav", m_template);
+    QCOMPARE(::chmod(QFile::encodeName(player + "/Documents/Locked").constData(), 0), 0);
+    if (const std::optional<Outcome> found = RunAsPlayer(player, QStringLiteral("find"))) {
+        QCOMPARE(found->exitCode, 0);
+        QVERIFY(found->out.endsWith("\thas progress in every mission\t" + player + "/Documents/Open/Ann.sav\n"));
+        QCOMPARE(found->errLines, QStringList{"kelmora-cli: no permission to look in '" + player +
+                                              "/Documents/Locked': a driver savegame in it is not listed"});
+    }
+#endif
 }
 
 void TestCli::testStatusJson()

@@ -193,9 +193,10 @@ void TestSavegameFinder::testLimits()
     QCOMPARE(search.cutShort.first(), QStringLiteral("Documents"));
     QVERIFY(search.cutShort.contains("Proton 2450 (Vantor)"));
 
-    // Only the newest are listed.
+    // Only the newest are listed; the others are counted.
     search = Search({6, 20000, 200000, 3});
     QCOMPARE(search.savegames.size(), 3);
+    QCOMPARE(search.notListed, 18);
     QCOMPARE(QFileInfo(search.savegames.last().path).fileName(), QStringLiteral("01.sav"));
 }
 
