@@ -73,13 +73,7 @@ QString LockOf(const QString& file)
 QString FolderError(const QString& folder)
 {
     if (!QFileInfo(folder).isDir()) {
-        // The nearest part of the path that exists says why nothing could be made below it.
-        QFileInfo existing(QDir::cleanPath(QFileInfo(folder).absoluteFilePath()));
-        while (!existing.exists() && !existing.isRoot())
-            existing.setFile(existing.absolutePath());
-        if (!existing.isDir())
-            return ErrorText(ENOTDIR);
-        const QString why = CannotMakeFilesIn(existing.filePath());
+        const QString why = CannotMakeBelow(folder);
         return why.isEmpty() ? ErrorText(EACCES) : why;
     }
     if (const QString full = CannotFill(folder, 1); !full.isEmpty())

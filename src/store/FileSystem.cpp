@@ -35,6 +35,17 @@ QString ErrorText(int error)
     return QString::fromLocal8Bit(std::generic_category().message(error));
 }
 
+QString CannotMakeBelow(const QString& folder, QString* failedPath)
+{
+    QFileInfo existing(QDir::cleanPath(QFileInfo(folder).absoluteFilePath()));
+    while (!existing.exists() && !existing.isRoot())
+        existing.setFile(existing.absolutePath());
+    const QString why = existing.isDir() ? CannotMakeFilesIn(existing.filePath()) : ErrorText(ENOTDIR);
+    if (!why.isEmpty() && failedPath)
+        *failedPath = QDir::toNativeSeparators(existing.filePath());
+    return why;
+}
+
 Identity CompareFiles(const QString& first, const QString& second)
 {
     const std::optional<FileId> firstId = FileIdOf(first), secondId = FileIdOf(second);

@@ -288,7 +288,7 @@ std::optional<Problem> SavegameStore::TemplateBlock(const RunState& stored, Miss
 }
 
 std::optional<Problem> SavegameStore::KeepBackup(Session& session, const QString& path, const QByteArray& content,
-                                                 const MissionStatusTable* templateBlock) const
+                                                 const MissionStatusTable* templateBlock, bool onlyCheck) const
 {
     const RunState& stored = session.stored;
     // Whose copy the file is, only the stored choice can tell, and only for the very file it made.
@@ -312,7 +312,8 @@ std::optional<Problem> SavegameStore::KeepBackup(Session& session, const QString
     const QString error =
         folder.isEmpty()
             ? QCoreApplication::translate("kelmora::SavegameStore", "There is no per-user folder to keep it in")
-            : BackupFolder(folder, &session.lock).Keep(path, content, templatePath, choice, &where);
+        : onlyCheck ? CannotMakeBelow(folder, &where)
+                    : BackupFolder(folder, &session.lock).Keep(path, content, templatePath, choice, &where);
     if (error.isEmpty())
         return std::nullopt;
     // The player learns where the backups go.
@@ -382,12 +383,12 @@ SaveOutcome SavegameStore::Save(RunState& state, bool panelEnabled, int index, c
         if (way == ChangeWay::InPlace && facts.links > 1)
             return writeFailed(QCoreApplication::translate(
                 "kelmora::SavegameStore", "It has other names, which a write into it would change too"));
-        // A dry run has refused all that the save would refuse; it ends before the first write.
+        // No backup, no change. A dry run refuses all that the save would refuse, as far as can be
+        // told without writing (the backup's folder too), and ends before the first write.
+        if (auto problem = KeepBackup(session, path, current, &*outcome.templateBlock, dryRun))
+            return fail(*problem);
         if (dryRun)
             return outcome;
-        // No backup, no change.
-        if (auto problem = KeepBackup(session, path, current, &*outcome.templateBlock))
-            return fail(*problem);
         PutBlock(current, state.MissionStatus);
         // A folder where no new file can be made, or a shared one where another user's file may not
         // be replaced, still lets the player write the file itself: then the span that holds the

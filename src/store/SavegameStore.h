@@ -132,9 +132,10 @@ private:
     struct Session;
     std::optional<Problem> Begin(Session& session) const;
     // `templateBlock`: the stored template's bytes, when the caller has them from the program data
-    // file and `path` is the stored factory driver file.
+    // file and `path` is the stored factory driver file. `onlyCheck`: nothing is written, only what
+    // would stop the backup before its first write is told.
     std::optional<Problem> KeepBackup(Session& session, const QString& path, const QByteArray& content,
-                                      const MissionStatusTable* templateBlock = nullptr) const;
+                                      const MissionStatusTable* templateBlock = nullptr, bool onlyCheck = false) const;
 
     StorePlaces m_places;
 };

@@ -1585,6 +1585,14 @@ void TestCli::testDryRunAndWarning()
                 "The template has not reached mission 20: the game will offer mission 6 next\n"
                 "Nothing was written (--dry-run)\n"));
     QCOMPARE(Snapshot(m_root->path()), before);
+    // Nor does it promise a save whose backup could not be kept.
+    QVERIFY(QDir(At("<root>/user")).rename("Backups", "Kept"));
+    WriteWholeFile(At("<root>/user/Backups"), "in the way");
+    const Outcome dry = Run(QStringLiteral("save --dry-run 20")), wet = Run(QStringLiteral("save 20"));
+    QVERIFY(QFile::remove(At("<root>/user/Backups")) && QDir(At("<root>/user")).rename("Kept", "Backups"));
+    QCOMPARE(dry.exitCode, 1);
+    QCOMPARE(dry.errLines, wet.errLines);
+    QCOMPARE(Snapshot(m_root->path()), before);
 
     const Outcome saved = Run(QStringLiteral("save 20"));
     QCOMPARE(saved.exitCode, 0);
