@@ -7,7 +7,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLockFile>
-#include <QSaveFile>
 
 #include <cerrno>
 #include <cstring>
@@ -280,32 +279,49 @@ QString ReplaceFile(const QString& path, const QByteArray& content, bool mayCrea
     const DWORD attributes = kind == EntryKind::RegularFile ? ::GetFileAttributesW(Wide(path).c_str()) : 0;
     if (attributes & FILE_ATTRIBUTE_READONLY)
         return ErrorText(EACCES);
-    // QSaveFile writes the new version beside the old one, flushes it and moves it into place. It
-    // resolves a link at the path when it opens; on Windows only an administrator or a developer
-    // may make one, and the check above refuses one that is there.
-    QSaveFile file(path);
-    // Unbuffered: a write cut short by a full disk must show here. Through a buffer, QSaveFile may
-    // commit the cut-off file and report success.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return file.errorString();
-    for (qint64 done = 0; done < content.size();) {
-        const qint64 written = file.write(content.constData() + done, content.size() - done);
-        if (written <= 0) {
-            const QString error = file.errorString();
-            file.cancelWriting();
-            return error;
-        }
+    // Not QSaveFile: each of its new versions has a name of its own, so that one left by a run killed
+    // while writing would stay in the player's folder for good. Here there is one pending name, and
+    // what a killed run left there goes first (a file or a link; a folder there is the player's).
+    // On Windows only an administrator or a developer may make a link, and the check above refuses
+    // one at the path itself.
+    const QString pending = path + QStringLiteral(".kelmora-new");
+    const std::wstring pendingName = Wide(pending);
+    ::DeleteFileW(pendingName.c_str());
+    Handle file{
+        ::CreateFileW(pendingName.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr)};
+    if (!file.valid()) {
+        const DWORD error = ::GetLastError();
+        return error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS
+                   ? QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(pending), ErrorText(EEXIST))
+                   : qt_error_string(int(error));
+    }
+    const auto fail = [&](const QString& error) {
+        if (file.valid())
+            ::CloseHandle(file.handle);
+        file.handle = INVALID_HANDLE_VALUE;
+        ::DeleteFileW(pendingName.c_str());
+        return error;
+    };
+    for (qsizetype done = 0; done < content.size();) {
+        DWORD written = 0;
+        if (!::WriteFile(file.handle, content.constData() + done,
+                         DWORD(qMin<qsizetype>(content.size() - done, 1 << 30)), &written, nullptr))
+            return fail(LastError());
+        if (written == 0)
+            return fail(ErrorText(ENOSPC));
         done += written;
     }
-    if (file.size() != content.size()) {
-        file.cancelWriting();
-        return ErrorText(ENOSPC);
-    }
-    // commit() flushes the new version to disk before it moves it into place. NTFS keeps the names
-    // of a folder in its journal, so that the move itself survives a power cut once it is done;
-    // there is no folder to flush as on Unix.
-    if (!file.commit())
-        return file.errorString();
+    // On disk before it has the name: a power cut must not leave the name on an empty file.
+    if (!::FlushFileBuffers(file.handle))
+        return fail(LastError());
+    const bool closed = ::CloseHandle(file.handle);
+    file.handle = INVALID_HANDLE_VALUE;
+    if (!closed)
+        return fail(LastError());
+    // Written through: the move is on disk once it returns. NTFS keeps the names of a folder in its
+    // journal, so there is no folder to flush as on Unix.
+    if (!::MoveFileExW(pendingName.c_str(), Wide(path).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return fail(LastError());
     // The new version is a new file: a file the player hid (or the system marked) stays so. A
     // failure here leaves the bytes in place and only the mark gone, so it is not one of the write.
     constexpr DWORD kept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;

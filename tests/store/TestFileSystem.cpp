@@ -111,6 +111,11 @@ void TestFileSystem::testReplaceIsAllOrNothing()
 #endif
     QCOMPARE(ReplaceFile(path("missing.sav"), after, false), NoSuchFileText());
     QVERIFY(!QFile::exists(path("missing.sav")));
+    // What a run killed before its rename left at the new version's name goes first.
+    WriteWholeFile(file + ".kelmora-new", "left by a killed run");
+    QCOMPARE(ReplaceFile(file, before, false), QString());
+    QCOMPARE(ReadWholeFile(file), before);
+    QVERIFY(!QFileInfo::exists(file + ".kelmora-new"));
 }
 
 // A run killed while it writes the new version leaves the old file, and nothing beside it in the
@@ -229,11 +234,11 @@ void TestFileSystem::testReplaceRefusesWhatIsNoFile_data()
     QTest::newRow("link to a device") << "device link" << link;
     QTest::newRow("FIFO") << "fifo"
                           << "It is not a regular file";
+#endif
     // What the new version's name is taken by, where it cannot be cleared away, is what the player
-    // must be told of: the file itself is fine. (On Windows QSaveFile picks a free name of its own.)
+    // must be told of: the file itself is fine.
     QTest::newRow("folder where the new version goes") << "pending folder"
                                                        << "<target>.kelmora-new: File exists";
-#endif
 }
 
 void TestFileSystem::testReplaceRefusesWhatIsNoFile()
