@@ -224,6 +224,12 @@ QString FileNameOf(const Backup& backup, const QString& templateKey)
         .append(ContentSuffix);
 }
 
+// An original's path as its backups are known by: absolute, clean, with native separators.
+QString OriginalPathOf(const QString& path)
+{
+    return QDir::toNativeSeparators(QDir::cleanPath(QFileInfo(path).absoluteFilePath()));
+}
+
 bool Usable(const QString& path)
 {
     return !path.isEmpty() && QFileInfo(path).isAbsolute() && !path.contains(QChar(u'\0'));
@@ -239,10 +245,15 @@ QString ReadPathFile(const QString& file)
     return Usable(path) ? path : QString();
 }
 
-// The folder's file named by `path`: the first piece of its hash whose file is missing (made now,
-// flushed) or holds `path` already. Empty when every piece is taken.
-QString KeyFor(const QString& folder, const QString& path, qsizetype length, const QString& suffix,
-               const QString& fixedName, QString& error, QString* errorPath)
+// The key of `path` in `folder`: the first piece of its hash whose file holds `path` already, or is
+// missing and so still to be made (`toMake`). Empty when every piece is taken.
+struct KeyPlace
+{
+    QString key;
+    bool toMake = false;
+};
+KeyPlace FindKey(const QString& folder, const QString& path, qsizetype length, const QString& suffix,
+                 const QString& fixedName)
 {
     const QByteArray hash = QCryptographicHash::hash(path.toUtf8(), QCryptographicHash::Sha256).toHex();
     for (qsizetype at = 0; at + length <= hash.size(); at += length) {
@@ -251,22 +262,35 @@ QString KeyFor(const QString& folder, const QString& path, qsizetype length, con
             continue;
         const QString file = QDir(folder).filePath(fixedName.isEmpty() ? key + suffix : key + u'/' + fixedName);
         if (ReadPathFile(file) == path)
-            return key;
-        if (EntryAt(file) == EntryKind::Missing) {
-            // A folder of its own, in the folder that is made the first time only; both the player's alone.
-            if (!fixedName.isEmpty() && (error = MakeFolder(folder, true, errorPath)).isEmpty())
-                error = MakeFolder(QFileInfo(file).path(), true, errorPath);
-            if (error.isEmpty())
-                error = ReplaceFile(file, path.toUtf8(), true);
-            if (!error.isEmpty() && errorPath && errorPath->isEmpty())
-                *errorPath = QDir::toNativeSeparators(file);
-            return error.isEmpty() ? key : QString();
-        }
+            return {key, false};
+        if (EntryAt(file) == EntryKind::Missing)
+            return {key, true};
     }
-    error = ErrorText(EEXIST);
-    if (errorPath)
-        *errorPath = QDir::toNativeSeparators(folder);
     return {};
+}
+
+// The folder's file named by `path`, as FindKey finds it; a missing one is made now, flushed.
+QString KeyFor(const QString& folder, const QString& path, qsizetype length, const QString& suffix,
+               const QString& fixedName, QString& error, QString* errorPath)
+{
+    const KeyPlace place = FindKey(folder, path, length, suffix, fixedName);
+    if (place.key.isEmpty()) {
+        error = ErrorText(EEXIST);
+        if (errorPath)
+            *errorPath = QDir::toNativeSeparators(folder);
+        return {};
+    }
+    if (!place.toMake)
+        return place.key;
+    const QString file = QDir(folder).filePath(fixedName.isEmpty() ? place.key + suffix : place.key + u'/' + fixedName);
+    // A folder of its own, in the folder that is made the first time only; both the player's alone.
+    if (!fixedName.isEmpty() && (error = MakeFolder(folder, true, errorPath)).isEmpty())
+        error = MakeFolder(QFileInfo(file).path(), true, errorPath);
+    if (error.isEmpty())
+        error = ReplaceFile(file, path.toUtf8(), true);
+    if (!error.isEmpty() && errorPath && errorPath->isEmpty())
+        *errorPath = QDir::toNativeSeparators(file);
+    return error.isEmpty() ? place.key : QString();
 }
 
 // The backups in one original's folder, newest first, with their template keys.
@@ -439,10 +463,25 @@ BackupFolder::BackupFolder(QString folder, const FlowLock* lock)
     , m_lock(lock)
 { }
 
+QString BackupFolder::CannotKeep(const QString& originalPath, QString* errorPath) const
+{
+    const QString path = OriginalPathOf(originalPath);
+    if (!Usable(path))
+        return ErrorText(EINVAL);
+    // The folder that Keep would keep it in, and that it would make there if it is missing.
+    const KeyPlace place = FindKey(m_folder, path, KeyLength, {}, OriginalFile);
+    if (place.key.isEmpty()) {
+        if (errorPath)
+            *errorPath = QDir::toNativeSeparators(m_folder);
+        return ErrorText(EEXIST);
+    }
+    return CannotMakeBelow(QDir(m_folder).filePath(place.key), errorPath);
+}
+
 QString BackupFolder::Keep(const QString& originalPath, const QByteArray& content, const QString& templatePath,
                            const MissionChoice& choice, QString* errorPath)
 {
-    const QString path = QDir::toNativeSeparators(QDir::cleanPath(QFileInfo(originalPath).absoluteFilePath()));
+    const QString path = OriginalPathOf(originalPath);
     if (!Usable(path) || templatePath.contains(QChar(u'\0')))
         return ErrorText(EINVAL);
     const QString nativeTemplate = QDir::toNativeSeparators(templatePath);

@@ -37,12 +37,18 @@ QString ErrorText(int error)
 
 QString CannotMakeBelow(const QString& folder, QString* failedPath)
 {
-    QFileInfo existing(QDir::cleanPath(QFileInfo(folder).absoluteFilePath()));
-    while (!existing.exists() && !existing.isRoot())
-        existing.setFile(existing.absolutePath());
-    const QString why = existing.isDir() ? CannotMakeFilesIn(existing.filePath()) : ErrorText(ENOTDIR);
+    // A link counts as standing there: one that leads nowhere, or to a file, is no folder to make
+    // anything in.
+    QString existing = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
+    EntryKind kind = EntryAt(existing);
+    while (kind == EntryKind::Missing && !QFileInfo(existing).isRoot()) {
+        existing = QFileInfo(existing).absolutePath();
+        kind = EntryAt(existing);
+    }
+    const bool isFolder = kind == EntryKind::Folder || (kind == EntryKind::Link && QFileInfo(existing).isDir());
+    const QString why = isFolder ? CannotMakeFilesIn(existing) : ErrorText(ENOTDIR);
     if (!why.isEmpty() && failedPath)
-        *failedPath = QDir::toNativeSeparators(existing.filePath());
+        *failedPath = QDir::toNativeSeparators(existing);
     return why;
 }
 

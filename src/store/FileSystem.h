@@ -116,8 +116,8 @@ QString MakeFolder(const QString& folder, bool privateFolder, QString* failedPat
 // Why this user cannot make files in `folder` (root neither, on a read-only medium), or empty.
 QString CannotMakeFilesIn(const QString& folder);
 
-// Why `folder` could not be made, or files in it, as far as the nearest part of its path that exists
-// tells; names that part in `failedPath`. Empty when they could.
+// Why `folder` could not be made, or files in it, as far as the nearest part of its path that stands
+// (a link too) tells; names that part in `failedPath`. Empty when they could.
 QString CannotMakeBelow(const QString& folder, QString* failedPath = nullptr);
 
 // How this user can change the existing file at `path` so that it keeps its owner and group: by a

@@ -1113,6 +1113,13 @@ void TestCli::testTwoUsersShareAFolder()
     const std::optional<Outcome> saved = RunAsPlayer(player, "save 5");
     QVERIFY2(saved->exitCode == 0, qPrintable(saved->errLines.join(u'\n')));
     QCOMPARE(ReadWholeFile(player + "/AFactMS.sav"), SavedFrom(ann, 4));
+    // Once the file has a backup folder of its own, nothing more is made in the one that holds it:
+    // a dry run does not refuse what the save does.
+    const QByteArray backups = QFile::encodeName(player + "/data/Quorrick/Kelmora/Backups");
+    QCOMPARE(::chmod(backups.constData(), 0500), 0);
+    const std::optional<Outcome> dry = RunAsPlayer(player, "save --dry-run 7"), wet = RunAsPlayer(player, "save 7");
+    QCOMPARE(::chmod(backups.constData(), 0700), 0);
+    QVERIFY2(dry->exitCode == 0 && wet->exitCode == 0, qPrintable((dry->errLines + wet->errLines).join(u'\n')));
 
     // A settings folder the player cannot enter hides the settings: that is said, not that none were stored.
     const QByteArray folder = QFile::encodeName(player + "/config/Quorrick");
@@ -1585,14 +1592,26 @@ void TestCli::testDryRunAndWarning()
                 "The template has not reached mission 20: the game will offer mission 6 next\n"
                 "Nothing was written (--dry-run)\n"));
     QCOMPARE(Snapshot(m_root->path()), before);
-    // Nor does it promise a save whose backup could not be kept.
-    QVERIFY(QDir(At("<root>/user")).rename("Backups", "Kept"));
-    WriteWholeFile(At("<root>/user/Backups"), "in the way");
-    const Outcome dry = Run(QStringLiteral("save --dry-run 20")), wet = Run(QStringLiteral("save 20"));
-    QVERIFY(QFile::remove(At("<root>/user/Backups")) && QDir(At("<root>/user")).rename("Kept", "Backups"));
-    QCOMPARE(dry.exitCode, 1);
-    QCOMPARE(dry.errLines, wet.errLines);
-    QCOMPARE(Snapshot(m_root->path()), before);
+    // Nor does it promise a save whose backup could not be kept: whatever stands where the backup
+    // goes (a file, a link to nowhere), it refuses with the save's own words.
+    QDir user(At("<root>/user"));
+    const QString key =
+        "Backups/" + QDir(user.filePath("Backups")).entryList(QDir::Dirs | QDir::NoDotAndDotDot).value(0);
+    for (const QString& blocked : {QStringLiteral("Backups"), key, QStringLiteral("Backups link")}) {
+        const QString moved = blocked.section(u' ', 0, 0);
+        QVERIFY(user.rename(moved, moved + ".kept"));
+        if (!blocked.endsWith(" link"))
+            WriteWholeFile(user.filePath(moved), "in the way");
+        const bool made =
+            QFileInfo::exists(user.filePath(moved)) || MakeLink(At("<root>/nowhere"), user.filePath(moved));
+        const Outcome dry = Run(QStringLiteral("save --dry-run 20")), wet = Run(QStringLiteral("save 20"));
+        QVERIFY(QFile::remove(user.filePath(moved)) == made && user.rename(moved + ".kept", moved));
+        if (!made)
+            continue; // no links here
+        QVERIFY2(wet.exitCode == 1, qPrintable(blocked));
+        QCOMPARE(dry.errLines, wet.errLines);
+        QCOMPARE(Snapshot(m_root->path()), before);
+    }
 
     const Outcome saved = Run(QStringLiteral("save 20"));
     QCOMPARE(saved.exitCode, 0);
