@@ -467,12 +467,12 @@ falsch.</translation>
         <translation>konnte die Ausgabe nicht schreiben [%1]; der Befehl selbst war erfolgreich</translation>
     </message>
     <message>
-        <source>no permission to look in &apos;%1&apos;: a driver savegame in it is not listed</source>
-        <translation>keine Berechtigung, in &apos;%1&apos; nachzusehen: ein Fahrer-Spielstand darin wird nicht aufgeführt</translation>
-    </message>
-    <message>
         <source>only the newest %1 of the %2 driver savegames found are listed</source>
         <translation>nur die neuesten %1 der %2 gefundenen Fahrer-Spielstände werden aufgeführt</translation>
+    </message>
+    <message>
+        <source>no permission to look in &apos;%1&apos;: savegames there cannot be listed</source>
+        <translation>keine Berechtigung, in &apos;%1&apos; nachzusehen: Spielstände dort können nicht aufgeführt werden</translation>
     </message>
 </context>
 <context>

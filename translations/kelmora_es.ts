@@ -466,12 +466,12 @@ incorrecta.</translation>
         <translation>no se pudo escribir la salida [%1]; el comando en sí se completó</translation>
     </message>
     <message>
-        <source>no permission to look in &apos;%1&apos;: a driver savegame in it is not listed</source>
-        <translation>sin permiso para mirar en &apos;%1&apos;: una partida de piloto que haya dentro no se lista</translation>
-    </message>
-    <message>
         <source>only the newest %1 of the %2 driver savegames found are listed</source>
         <translation>solo se listan las %1 más recientes de las %2 partidas de piloto encontradas</translation>
+    </message>
+    <message>
+        <source>no permission to look in &apos;%1&apos;: savegames there cannot be listed</source>
+        <translation>sin permiso para mirar en &apos;%1&apos;: las partidas que haya allí no se pueden listar</translation>
     </message>
 </context>
 <context>

@@ -466,12 +466,12 @@ Code de sortie&#xa0;: 0 fait, 1 un échec ou un refus a été signalé, 2 la lig
         <translation>impossible d&apos;écrire la sortie [%1]&#xa0;; la commande elle-même a réussi</translation>
     </message>
     <message>
-        <source>no permission to look in &apos;%1&apos;: a driver savegame in it is not listed</source>
-        <translation>pas la permission de regarder dans &apos;%1&apos;&#xa0;: une sauvegarde de pilote qui s&apos;y trouve n&apos;est pas listée</translation>
-    </message>
-    <message>
         <source>only the newest %1 of the %2 driver savegames found are listed</source>
         <translation>seules les %1 plus récentes des %2 sauvegardes de pilote trouvées sont listées</translation>
+    </message>
+    <message>
+        <source>no permission to look in &apos;%1&apos;: savegames there cannot be listed</source>
+        <translation>pas la permission de regarder dans &apos;%1&apos;&#xa0;: les sauvegardes qui s&apos;y trouveraient ne peuvent pas être listées</translation>
     </message>
 </context>
 <context>

@@ -466,12 +466,12 @@ sbagliata.</translation>
         <translation>impossibile scrivere l&apos;output [%1]; il comando in sé è riuscito</translation>
     </message>
     <message>
-        <source>no permission to look in &apos;%1&apos;: a driver savegame in it is not listed</source>
-        <translation>nessun permesso di guardare in &apos;%1&apos;: un salvataggio del pilota al suo interno non viene elencato</translation>
-    </message>
-    <message>
         <source>only the newest %1 of the %2 driver savegames found are listed</source>
         <translation>sono elencati solo i %1 più recenti dei %2 salvataggi del pilota trovati</translation>
+    </message>
+    <message>
+        <source>no permission to look in &apos;%1&apos;: savegames there cannot be listed</source>
+        <translation>nessun permesso di guardare in &apos;%1&apos;: gli eventuali salvataggi lì non possono essere elencati</translation>
     </message>
 </context>
 <context>

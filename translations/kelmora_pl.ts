@@ -462,12 +462,12 @@ Kod wyjścia: 0 wykonano, 1 zgłoszono błąd lub odmowę, 2 wiersz poleceń by�
         <translation>nie można zapisać wyjścia [%1]; samo polecenie się powiodło</translation>
     </message>
     <message>
-        <source>no permission to look in &apos;%1&apos;: a driver savegame in it is not listed</source>
-        <translation>brak uprawnień do zajrzenia do &apos;%1&apos;: zapis kierowcy w tym folderze nie jest wymieniony</translation>
-    </message>
-    <message>
         <source>only the newest %1 of the %2 driver savegames found are listed</source>
         <translation>wymieniono tylko %1 najnowszych z %2 znalezionych zapisów kierowców</translation>
+    </message>
+    <message>
+        <source>no permission to look in &apos;%1&apos;: savegames there cannot be listed</source>
+        <translation>brak uprawnień do zajrzenia do &apos;%1&apos;: ewentualnych zapisów w tym folderze nie można wymienić</translation>
     </message>
 </context>
 <context>

@@ -463,12 +463,12 @@ Status de saída: 0 feito, 1 uma falha ou recusa foi informada, 2 a linha de com
         <translation>não foi possível escrever a saída [%1]; o comando em si foi concluído</translation>
     </message>
     <message>
-        <source>no permission to look in &apos;%1&apos;: a driver savegame in it is not listed</source>
-        <translation>sem permissão para olhar em &apos;%1&apos;: um jogo salvo de piloto nela não é listado</translation>
-    </message>
-    <message>
         <source>only the newest %1 of the %2 driver savegames found are listed</source>
         <translation>só os %1 mais recentes dos %2 jogos salvos de piloto encontrados são listados</translation>
+    </message>
+    <message>
+        <source>no permission to look in &apos;%1&apos;: savegames there cannot be listed</source>
+        <translation>sem permissão para olhar em &apos;%1&apos;: jogos salvos que estejam lá não podem ser listados</translation>
     </message>
 </context>
 <context>

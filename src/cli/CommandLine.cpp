@@ -600,7 +600,7 @@ int CommandLine::Find(bool json)
               << tr("too large to search whole: %1").arg(search.cutShort.join(QStringLiteral(", "))) << '\n';
     for (const QString& folder : search.unreadable)
         m_err << ProgramName << ": "
-              << tr("no permission to look in '%1': a driver savegame in it is not listed").arg(folder) << '\n';
+              << tr("no permission to look in '%1': savegames there cannot be listed").arg(ListField(folder)) << '\n';
     if (search.notListed > 0)
         m_err << ProgramName << ": "
               << tr("only the newest %1 of the %2 driver savegames found are listed")

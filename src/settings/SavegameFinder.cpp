@@ -48,16 +48,25 @@ bool IsLinkFreeFolder(const QString& root, const QString& relative)
     return true;
 }
 
-// The folders a search of `place` starts in.
-QStringList StartFolders(const SavegamePlace& place)
+// The folders a search of `place` starts in. Those on the way that the player may not list are added
+// to `unreadable`: what they hold may be missed.
+QStringList StartFolders(const SavegamePlace& place, QStringList& unreadable)
 {
     if (place.kind == SavegamePlace::Kind::Folder)
         return {place.folder};
+    const auto mayList = [&](const QString& folder) {
+        if (MayListFolder(folder))
+            return true;
+        unreadable << QDir::toNativeSeparators(folder);
+        return false;
+    };
     QStringList starts;
     const QString drive = place.folder;
+    mayList(drive);
     const QDir users(drive + QStringLiteral("/users"));
-    if (IsLinkFreeFolder(drive, QStringLiteral("users"))) {
+    if (IsLinkFreeFolder(drive, QStringLiteral("users")) && mayList(users.path())) {
         for (const QString& user : users.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::NoSymLinks, QDir::Name)) {
+            mayList(users.filePath(user));
             for (const QString& folder : UserSavegameFolders) {
                 const QString relative = QStringLiteral("users/") + user + u'/' + folder;
                 if (IsLinkFreeFolder(drive, relative))
@@ -108,7 +117,7 @@ SavegameSearch FindSavegames(const QList<SavegamePlace>& places, const SearchLim
             int depth;
         };
         std::vector<Pending> pending;
-        const QStringList starts = StartFolders(place);
+        const QStringList starts = StartFolders(place, search.unreadable);
         for (auto start = starts.crbegin(); start != starts.crend(); ++start)
             pending.push_back({*start, 0});
         while (!pending.empty() && !cut) {

@@ -1496,11 +1496,23 @@ void TestCli::testFind()
     QVERIFY(QDir().mkpath(player + "/Documents/Locked") && QDir().mkpath(player + "/Documents/Open"));
     WriteWholeFile(player + "/Documents/Open/Ann.sav", m_template);
     QCOMPARE(::chmod(QFile::encodeName(player + "/Documents/Locked").constData(), 0), 0);
-    if (const std::optional<Outcome> found = RunAsPlayer(player, QStringLiteral("find"))) {
-        QCOMPARE(found->exitCode, 0);
-        QVERIFY(found->out.endsWith("\thas progress in every mission\t" + player + "/Documents/Open/Ann.sav\n"));
-        QCOMPARE(found->errLines, QStringList{"kelmora-cli: no permission to look in '" + player +
-                                              "/Documents/Locked': a driver savegame in it is not listed"});
+    const auto refused = [&](const QString& folder) {
+        return "kelmora-cli: no permission to look in '" + player + folder + "': savegames there cannot be listed";
+    };
+    const std::optional<Outcome> found = RunAsPlayer(player, QStringLiteral("find"));
+    if (!found)
+        return;
+    QCOMPARE(found->exitCode, 0);
+    QVERIFY(found->out.endsWith("\thas progress in every mission\t" + player + "/Documents/Open/Ann.sav\n"));
+    QCOMPARE(found->errLines, QStringList{refused("/Documents/Locked")});
+    // So is one on the way into a prefix's savegame folders: the users' folder, or one user's.
+    QVERIFY(QDir().mkpath(player + "/.wine/drive_c/users/other/Documents"));
+    for (const QString& locked :
+         {QStringLiteral("/.wine/drive_c/users/other"), QStringLiteral("/.wine/drive_c/users")}) {
+        QCOMPARE(::chmod(QFile::encodeName(player + locked).constData(), 0), 0);
+        const std::optional<Outcome> inPrefix = RunAsPlayer(player, QStringLiteral("find"));
+        QCOMPARE(::chmod(QFile::encodeName(player + locked).constData(), 0755), 0);
+        QVERIFY2(inPrefix->errLines.contains(refused(locked)), qPrintable(inPrefix->errLines.join(u'\n')));
     }
 #endif
 }
