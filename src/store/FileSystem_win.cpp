@@ -287,8 +287,11 @@ QString ReplaceFile(const QString& path, const QByteArray& content, bool mayCrea
     const QString pending = path + QStringLiteral(".kelmora-new");
     const std::wstring pendingName = Wide(pending);
     ::DeleteFileW(pendingName.c_str());
-    Handle file{
-        ::CreateFileW(pendingName.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr)};
+    // A file the player hid (or the system marked) stays so: the new version has those marks from the
+    // start, so that no moment after the move leaves them off.
+    constexpr DWORD kept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+    Handle file{::CreateFileW(pendingName.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                              (attributes & kept) ? (attributes & kept) : FILE_ATTRIBUTE_NORMAL, nullptr)};
     if (!file.valid()) {
         const DWORD error = ::GetLastError();
         return error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS
@@ -318,16 +321,10 @@ QString ReplaceFile(const QString& path, const QByteArray& content, bool mayCrea
     file.handle = INVALID_HANDLE_VALUE;
     if (!closed)
         return fail(LastError());
-    // Written through: the move is on disk once it returns. NTFS keeps the names of a folder in its
+    // Asked to return only once the move is on the disk. NTFS keeps the names of a folder in its
     // journal, so there is no folder to flush as on Unix.
     if (!::MoveFileExW(pendingName.c_str(), Wide(path).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         return fail(LastError());
-    // The new version is a new file: a file the player hid (or the system marked) stays so. A
-    // failure here leaves the bytes in place and only the mark gone, so it is not one of the write.
-    constexpr DWORD kept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
-    const DWORD made = ::GetFileAttributesW(Wide(path).c_str());
-    if ((attributes & kept) && made != INVALID_FILE_ATTRIBUTES)
-        ::SetFileAttributesW(Wide(path).c_str(), (made & ~FILE_ATTRIBUTE_NORMAL) | (attributes & kept));
     return {};
 }
 
