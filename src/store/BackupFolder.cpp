@@ -403,6 +403,31 @@ void Remember(const QString& backups, Remembered remembered)
     memory.insert(backups, std::move(remembered));
 }
 
+// The backups in `folder` whose names tell of bytes their files may hold, newest first: a file
+// Kelmora did not write is no reason to number the next one after it.
+QList<Named> KeptIn(const QString& folder)
+{
+    const QString prefix = folder + u'/';
+    QList<Named> kept = BackupsIn(ListFolder(folder, ContentSuffix).files);
+    while (!kept.isEmpty() && QFileInfo(prefix + kept.first().fileName).size() != kept.first().size)
+        kept.removeFirst();
+    return kept;
+}
+
+// Whether the newest of `kept` in `folder` holds `content` already, as a copy of the template of
+// `templateKey`: then Keep makes no new backup. Only a copy of the same template: the bytes alone do
+// not tell whose copy they were.
+bool NewestHolds(const QString& folder, const QList<Named>& kept, const QString& templateKey, const Backup& backup,
+                 const QByteArray& content)
+{
+    if (kept.isEmpty())
+        return false;
+    const Named& newest = kept.first();
+    return newest.templateKey() == templateKey && newest.size == backup.size &&
+           newest.digestKind == backup.digestKind && newest.digest == backup.digest &&
+           FileHolds(folder + u'/' + newest.fileName, content);
+}
+
 } // namespace
 
 QString NewBackupId(const QDateTime& time)
@@ -463,10 +488,11 @@ BackupFolder::BackupFolder(QString folder, const FlowLock* lock)
     , m_lock(lock)
 { }
 
-QString BackupFolder::CannotKeep(const QString& originalPath, QString* errorPath) const
+QString BackupFolder::CannotKeep(const QString& originalPath, const QByteArray& content, const QString& templatePath,
+                                 QString* errorPath) const
 {
     const QString path = OriginalPathOf(originalPath);
-    if (!Usable(path))
+    if (!Usable(path) || templatePath.contains(QChar(u'\0')))
         return ErrorText(EINVAL);
     // The folder that Keep would keep it in, and that it would make there if it is missing.
     const KeyPlace place = FindKey(m_folder, path, KeyLength, {}, OriginalFile);
@@ -475,7 +501,24 @@ QString BackupFolder::CannotKeep(const QString& originalPath, QString* errorPath
             *errorPath = QDir::toNativeSeparators(m_folder);
         return ErrorText(EEXIST);
     }
-    return CannotMakeBelow(QDir(m_folder).filePath(place.key), errorPath);
+    const QString folder = QDir(m_folder).filePath(place.key);
+    QString where;
+    const QString why = CannotMakeBelow(folder, &where);
+    if (!why.isEmpty() && !place.toMake) {
+        // Where the newest backup holds these bytes already, Keep writes nothing.
+        const KeyPlace templatePlace = templatePath.isEmpty() ? KeyPlace{NoTemplateKey, false}
+                                                              : FindKey(folder, QDir::toNativeSeparators(templatePath),
+                                                                        TemplateKeyLength, TemplateSuffix, {});
+        Backup backup;
+        backup.size = content.size();
+        backup.digest = ContentDigest(content, backup.digestKind);
+        if (!templatePlace.key.isEmpty() && !templatePlace.toMake &&
+            NewestHolds(folder, KeptIn(folder), templatePlace.key, backup, content))
+            return {};
+    }
+    if (errorPath && !why.isEmpty())
+        *errorPath = where;
+    return why;
 }
 
 QString BackupFolder::Keep(const QString& originalPath, const QByteArray& content, const QString& templatePath,
@@ -508,11 +551,7 @@ QString BackupFolder::Keep(const QString& originalPath, const QByteArray& conten
     const QString folder = QDir(m_folder).filePath(key);
     const QString prefix = folder + u'/';
     if (!remembered) {
-        // The newest backup, unless its name tells of bytes its file does not hold: a file Kelmora
-        // did not write is no reason to number the next one after it.
-        kept = BackupsIn(ListFolder(folder, ContentSuffix).files);
-        while (!kept.isEmpty() && QFileInfo(prefix + kept.first().fileName).size() != kept.first().size)
-            kept.removeFirst();
+        kept = KeptIn(folder);
     }
     // What the next Keep may go on from once this one has succeeded: `original` as it was before
     // this Keep's changes, the folder after them.
@@ -530,15 +569,9 @@ QString BackupFolder::Keep(const QString& originalPath, const QByteArray& conten
     Backup backup;
     backup.size = content.size();
     backup.digest = ContentDigest(content, backup.digestKind);
-    if (!kept.isEmpty()) {
-        const Named& newest = kept.first();
-        // Only a copy of the same template: the bytes alone do not tell whose copy they were.
-        if (newest.templateKey() == templateKey && newest.size == backup.size &&
-            newest.digestKind == backup.digestKind && newest.digest == backup.digest &&
-            FileHolds(prefix + newest.fileName, content)) {
-            remember();
-            return {};
-        }
+    if (NewestHolds(folder, kept, templateKey, backup, content)) {
+        remember();
+        return {};
     }
     backup.sequence = kept.isEmpty() ? 1 : kept.first().sequence + 1;
     backup.choice = choice;

@@ -88,11 +88,12 @@ public:
     QString Keep(const QString& originalPath, const QByteArray& content, const QString& templatePath,
                  const MissionChoice& choice, QString* errorPath = nullptr);
 
-    // Why Keep could not keep a backup of `originalPath`, as far as can be told without writing: the
-    // folder it would keep it in, or the nearest part of its path that exists, is no folder this user
-    // can make files in (named in `errorPath`). A full disk is not told. Empty when nothing seen is
-    // in the way.
-    QString CannotKeep(const QString& originalPath, QString* errorPath = nullptr) const;
+    // Why Keep could not keep this backup, as far as can be told without writing: the folder it would
+    // keep it in, or the nearest part of its path that exists, is no folder this user can make files
+    // in (named in `errorPath`), unless Keep would make no new backup at all. A full disk is not
+    // told. Empty when nothing seen is in the way.
+    QString CannotKeep(const QString& originalPath, const QByteArray& content, const QString& templatePath,
+                       QString* errorPath = nullptr) const;
 
     // Every backup, newest first. A folder that cannot be read gives the system's words and the
     // folder in `errorPath`; a missing one holds no backups. Where what cannot be read hides the

@@ -312,7 +312,7 @@ std::optional<Problem> SavegameStore::KeepBackup(Session& session, const QString
     const QString error =
         folder.isEmpty()
             ? QCoreApplication::translate("kelmora::SavegameStore", "There is no per-user folder to keep it in")
-        : onlyCheck ? BackupFolder(folder, &session.lock).CannotKeep(path, &where)
+        : onlyCheck ? BackupFolder(folder, &session.lock).CannotKeep(path, content, templatePath, &where)
                     : BackupFolder(folder, &session.lock).Keep(path, content, templatePath, choice, &where);
     if (error.isEmpty())
         return std::nullopt;
