@@ -135,6 +135,7 @@ void TestBackupFolder::testDuplicatesAndBound()
 
     for (int i = 0; i < BackupsKeptPerFile + 3; ++i)
         QCOMPARE(folder().Keep(file, MakeSavegame(9000, 10 + i), alex, {}), QString());
+    WaitForTheClock();
     QCOMPARE(folder().Keep(path("Save/BFactMS.sav"), bytes, {}, {}), QString());
     const QList<Backup> backups = folder().List();
     QCOMPARE(backups.size(), BackupsKeptPerFile + 1);
