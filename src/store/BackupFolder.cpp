@@ -404,11 +404,19 @@ void Remember(const QString& backups, Remembered remembered)
 }
 
 // The backups in `folder` whose names tell of bytes their files may hold, newest first: a file
-// Kelmora did not write is no reason to number the next one after it.
-QList<Named> KeptIn(const QString& folder)
+// Kelmora did not write is no reason to number the next one after it. What a run killed while it
+// wrote a backup left at the new version's name goes to `pending`, when asked for.
+QList<Named> KeptIn(const QString& folder, QStringList* pending = nullptr)
 {
     const QString prefix = folder + u'/';
-    QList<Named> kept = BackupsIn(ListFolder(folder, ContentSuffix).files);
+    const QStringList files = ListFolder(folder).files;
+    if (pending) {
+        for (const QString& file : files) {
+            if (file.endsWith(QLatin1String(PendingSuffix)))
+                *pending << prefix + file;
+        }
+    }
+    QList<Named> kept = BackupsIn(files);
     while (!kept.isEmpty() && QFileInfo(prefix + kept.first().fileName).size() != kept.first().size)
         kept.removeFirst();
     return kept;
@@ -551,7 +559,13 @@ QString BackupFolder::Keep(const QString& originalPath, const QByteArray& conten
     const QString folder = QDir(m_folder).filePath(key);
     const QString prefix = folder + u'/';
     if (!remembered) {
-        kept = KeptIn(folder);
+        // Where a backup cannot be made without a name (Windows, a file system without unnamed
+        // files), a run killed while writing one leaves it at its pending name. Under the lock no
+        // other run writes here, so it goes.
+        QStringList pending;
+        kept = KeptIn(folder, m_lock ? &pending : nullptr);
+        for (const QString& file : pending)
+            RemoveFile(file, false);
     }
     // What the next Keep may go on from once this one has succeeded: `original` as it was before
     // this Keep's changes, the folder after them.

@@ -100,6 +100,10 @@ QString ReplaceFile(const QString& path, const QByteArray& content, bool mayCrea
 // Windows never does, and the caller removes what it would have kept aside.
 bool MoveAside(const QString& from, const QString& to);
 
+// The suffix of the name a new version has until it takes the file's name: what a run killed in
+// between leaves, for the next one to clear away.
+inline constexpr char PendingSuffix[] = ".kelmora-new";
+
 // Writes `bytes` at `offset` of the existing regular file with one write, then flushes it: for a
 // file in a folder where no new file can be made. A file with other names is refused (they would
 // change too), and so is one too short to hold the bytes (the write would lengthen it).

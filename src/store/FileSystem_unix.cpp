@@ -306,7 +306,7 @@ QString ReplaceFile(const QString& path, const QByteArray& content, bool mayCrea
     // here is made in the folder and follows nothing, and rename() replaces a link itself.
     // One pending name, so that what a run killed at the wrong moment left there is the next run's
     // to clear away, never the player's.
-    const QByteArray pending = name + ".kelmora-new";
+    const QByteArray pending = name + PendingSuffix;
     // The folder is opened before anything changes: one that cannot be flushed (the player may make
     // files in it but not list it) would leave a change made and reported as failed.
     const Descriptor dir{::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)};

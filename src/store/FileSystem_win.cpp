@@ -284,7 +284,7 @@ QString ReplaceFile(const QString& path, const QByteArray& content, bool mayCrea
     // what a killed run left there goes first (a file or a link; a folder there is the player's).
     // On Windows only an administrator or a developer may make a link, and the check above refuses
     // one at the path itself.
-    const QString pending = path + QStringLiteral(".kelmora-new");
+    const QString pending = path + QLatin1String(PendingSuffix);
     const std::wstring pendingName = Wide(pending);
     ::DeleteFileW(pendingName.c_str());
     // A file the player hid (or the system marked) stays so: the new version has those marks from the

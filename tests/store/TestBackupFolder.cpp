@@ -142,6 +142,12 @@ void TestBackupFolder::testDuplicatesAndBound()
     // The newest 50 of the file stay, newest first; another file's backups do not count against them.
     QCOMPARE(read(backups[1]), MakeSavegame(9000, 10 + BackupsKeptPerFile + 2));
     QCOMPARE(read(backups.constLast()), MakeSavegame(9000, 13));
+
+    // What a run killed while it wrote a backup left at its pending name goes with the next backup.
+    const QString left = QFileInfo(backups[1].file).path() + QStringLiteral("/x.sav") + QLatin1String(PendingSuffix);
+    WriteWholeFile(left, "left by a killed run");
+    QCOMPARE(keep(MakeSavegame(9000, 99)), QString());
+    QVERIFY(!QFileInfo::exists(left));
 }
 
 void TestBackupFolder::testDroppedFileRewritten_data()
