@@ -250,6 +250,7 @@ QString ReadPathFile(const QString& file)
 struct KeyPlace
 {
     QString key;
+    QString file;
     bool toMake = false;
 };
 KeyPlace FindKey(const QString& folder, const QString& path, qsizetype length, const QString& suffix,
@@ -262,9 +263,9 @@ KeyPlace FindKey(const QString& folder, const QString& path, qsizetype length, c
             continue;
         const QString file = QDir(folder).filePath(fixedName.isEmpty() ? key + suffix : key + u'/' + fixedName);
         if (ReadPathFile(file) == path)
-            return {key, false};
+            return {key, file, false};
         if (EntryAt(file) == EntryKind::Missing)
-            return {key, true};
+            return {key, file, true};
     }
     return {};
 }
@@ -282,7 +283,7 @@ QString KeyFor(const QString& folder, const QString& path, qsizetype length, con
     }
     if (!place.toMake)
         return place.key;
-    const QString file = QDir(folder).filePath(fixedName.isEmpty() ? place.key + suffix : place.key + u'/' + fixedName);
+    const QString& file = place.file;
     // A folder of its own, in the folder that is made the first time only; both the player's alone.
     if (!fixedName.isEmpty() && (error = MakeFolder(folder, true, errorPath)).isEmpty())
         error = MakeFolder(QFileInfo(file).path(), true, errorPath);
@@ -514,7 +515,7 @@ QString BackupFolder::CannotKeep(const QString& originalPath, const QByteArray& 
     const QString why = CannotMakeBelow(folder, &where);
     if (!why.isEmpty() && !place.toMake) {
         // Where the newest backup holds these bytes already, Keep writes nothing.
-        const KeyPlace templatePlace = templatePath.isEmpty() ? KeyPlace{NoTemplateKey, false}
+        const KeyPlace templatePlace = templatePath.isEmpty() ? KeyPlace{NoTemplateKey, {}, false}
                                                               : FindKey(folder, QDir::toNativeSeparators(templatePath),
                                                                         TemplateKeyLength, TemplateSuffix, {});
         Backup backup;
