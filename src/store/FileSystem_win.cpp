@@ -286,17 +286,21 @@ QString ReplaceFile(const QString& path, const QByteArray& content, bool mayCrea
     // one at the path itself.
     const QString pending = path + QLatin1String(PendingSuffix);
     const std::wstring pendingName = Wide(pending);
-    ::DeleteFileW(pendingName.c_str());
+    const DWORD cleared = ::DeleteFileW(pendingName.c_str()) ? ERROR_SUCCESS : ::GetLastError();
+    const bool wasThere = cleared != ERROR_FILE_NOT_FOUND && cleared != ERROR_PATH_NOT_FOUND;
     // A file the player hid (or the system marked) stays so: the new version has those marks from the
     // start, so that no moment after the move leaves them off.
     constexpr DWORD kept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
     Handle file{::CreateFileW(pendingName.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                               (attributes & kept) ? (attributes & kept) : FILE_ATTRIBUTE_NORMAL, nullptr)};
     if (!file.valid()) {
+        // What stood at that name and is still in the way is what the player must be told of: a file
+        // that a scanner or an indexer holds open goes only once they let go of it, and until then
+        // the name cannot be taken again, even where the file was deleted.
         const DWORD error = ::GetLastError();
-        return error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS
-                   ? QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(pending), ErrorText(EEXIST))
-                   : qt_error_string(int(error));
+        const bool exists = error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS;
+        const QString why = exists ? ErrorText(EEXIST) : qt_error_string(int(error));
+        return exists || wasThere ? QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(pending), why) : why;
     }
     const auto fail = [&](const QString& error) {
         if (file.valid())

@@ -26,6 +26,10 @@
 #include <cstddef>
 #include <vector>
 #endif
+#ifdef Q_OS_WIN
+#include <windows.h>
+#undef ReplaceFile // the system's own function of that name; here it is always Kelmora's
+#endif
 
 using namespace kelmora;
 using namespace kelmora::test;
@@ -44,6 +48,7 @@ private slots:
     void testKilledBeforeTheRename();
     void testReplaceRefusesWhatIsNoFile_data();
     void testReplaceRefusesWhatIsNoFile();
+    void testPendingFileHeldOpen();
     void testNeverFollowsALinkSwappedIn_data();
     void testNeverFollowsALinkSwappedIn();
     void testReadNeverWaits_data();
@@ -275,6 +280,41 @@ void TestFileSystem::testReplaceRefusesWhatIsNoFile()
 
 // Whoever may make names in the savegame folder can swap a link in after the check: the file must
 // still be read and written at that name, never where the link leads.
+// What a killed run left at the new version's name, held open by a scanner, is cleared away only
+// once the scanner lets go of it: until then the player is told which file is in the way.
+void TestFileSystem::testPendingFileHeldOpen()
+{
+#ifndef Q_OS_WIN
+    QSKIP("Only Windows keeps a file that a program holds open from being deleted or renamed");
+#else
+    const QString target = path("AFactMS.sav"), pending = target + ".kelmora-new";
+    WriteWholeFile(target, MakeSavegame(9000, 4));
+    const auto wide = [](const QString& file) {
+        return reinterpret_cast<const wchar_t*>(QDir::toNativeSeparators(file).utf16());
+    };
+    int round = 5;
+    // A scanner that lets nobody delete the file, and one that lets it be deleted once it closes it.
+    for (const DWORD share : {DWORD(FILE_SHARE_READ), DWORD(FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE)}) {
+        WriteWholeFile(pending, "left by a killed run");
+        const HANDLE held = ::CreateFileW(wide(pending), GENERIC_READ, share, nullptr, OPEN_EXISTING, 0, nullptr);
+        QVERIFY(held != INVALID_HANDLE_VALUE);
+        const QByteArray before = ReadWholeFile(target), after = MakeSavegame(9000, round++);
+        const QString error = ReplaceFile(target, after, false);
+        ::CloseHandle(held);
+        // Where the system frees the name at once, the replacement goes ahead.
+        if (error.isEmpty()) {
+            QCOMPARE(ReadWholeFile(target), after);
+            continue;
+        }
+        QVERIFY2(error.startsWith(QDir::toNativeSeparators(pending) + ": "), qPrintable(error));
+        QCOMPARE(ReadWholeFile(target), before);
+    }
+    QCOMPARE(ReplaceFile(target, MakeSavegame(9000, round), false), QString());
+    QCOMPARE(ReadWholeFile(target), MakeSavegame(9000, round));
+    QVERIFY(!QFileInfo::exists(pending));
+#endif
+}
+
 void TestFileSystem::testNeverFollowsALinkSwappedIn_data()
 {
     QTest::addColumn<QString>("writer");
