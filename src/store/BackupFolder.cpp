@@ -15,6 +15,7 @@
 #include <array>
 #include <charconv>
 #include <cstring>
+#include <queue>
 
 namespace kelmora {
 namespace {
@@ -622,6 +623,39 @@ QString BackupFolder::Keep(const QString& originalPath, const QByteArray& conten
     return {};
 }
 
+namespace {
+
+// All files' backups, newest first. One file's stay in the order they were taken, which their numbers
+// tell even where the clock was set back or ahead between them (after a change of time zone on a
+// machine that keeps local time, say); the files' backups are taken by turns by time.
+QList<Backup> NewestFirst(const QList<QList<Backup>>& files)
+{
+    using Head = std::pair<qsizetype, qsizetype>; // file, backup
+    const auto older = [&](const Head& a, const Head& b) {
+        const Backup &x = files[a.first][a.second], &y = files[b.first][b.second];
+        return x.time != y.time ? x.time < y.time : x.sequence < y.sequence;
+    };
+    std::priority_queue<Head, std::vector<Head>, decltype(older)> heads(older);
+    qsizetype count = 0;
+    for (qsizetype i = 0; i < files.size(); ++i) {
+        count += files[i].size();
+        if (!files[i].isEmpty())
+            heads.push({i, 0});
+    }
+    QList<Backup> backups;
+    backups.reserve(count);
+    while (!heads.empty()) {
+        const auto [file, at] = heads.top();
+        heads.pop();
+        backups.append(files[file][at]);
+        if (at + 1 < files[file].size())
+            heads.push({file, at + 1});
+    }
+    return backups;
+}
+
+} // namespace
+
 QList<Backup> BackupFolder::List(QString* error, QString* errorPath) const
 {
     QList<Backup> backups;
@@ -635,14 +669,17 @@ QList<Backup> BackupFolder::List(QString* error, QString* errorPath) const
     const FolderNames top = ListFolder(m_folder);
     if (!top.error.isEmpty())
         return failed(m_folder, top.error);
+    QList<QList<Backup>> files; // each file's backups, newest first
     const QDir root(m_folder);
     for (const QString& key : top.folders) {
         if (!IsLowerHex(key, KeyLength))
             continue;
         const QDir folder(root.filePath(key));
         const FolderNames names = ListFolder(folder.path(), ContentSuffix);
-        if (!names.error.isEmpty())
-            return failed(folder.path(), names.error);
+        if (!names.error.isEmpty()) {
+            failed(folder.path(), names.error); // one file's backups hidden, the others' listed
+            continue;
+        }
         const QList<Named> named = BackupsIn(names.files);
         const QString original = ReadPathFile(folder.filePath(OriginalFile));
         if (original.isEmpty()) {
@@ -656,6 +693,14 @@ QList<Backup> BackupFolder::List(QString* error, QString* errorPath) const
         }
         QHash<QStringView, QString> templates;
         const QString prefix = folder.path() + u'/';
+        // The newest by number whose bytes are cut short or lengthened, as Keep finds them, do not
+        // count: the next backup takes its number from the one below them. So each is placed by its
+        // time alone, and the file's next backup comes before it.
+        qsizetype damaged = 0;
+        while (damaged < named.size() && QFileInfo(prefix + named[damaged].fileName).size() != named[damaged].size)
+            ++damaged;
+        QList<Backup> kept;
+        kept.reserve(named.size());
         for (const Named& one : named) {
             const QStringView templateKey = one.templateKey();
             auto known = templates.constFind(templateKey);
@@ -667,18 +712,30 @@ QList<Backup> BackupFolder::List(QString* error, QString* errorPath) const
             Backup backup = BackupOf(one, prefix);
             backup.originalPath = original;
             backup.templatePath = *known;
-            backups.append(std::move(backup));
+            if (&one - named.constData() < damaged)
+                files.append({std::move(backup)});
+            else
+                kept.append(std::move(backup));
         }
+        files.append(std::move(kept));
     }
     QHash<QString, QStringList> origins;
+    QHash<QString, qsizetype> legacyFiles; // by the key in the name
     for (const QString& file : top.files) {
-        if (std::optional<Backup> backup = LegacyBackup(root, file, origins))
-            backups.append(std::move(*backup));
+        if (std::optional<Backup> backup = LegacyBackup(root, file, origins)) {
+            const QString key = QFileInfo(backup->file).fileName().mid(IdLength + 1, 8);
+            auto at = legacyFiles.constFind(key);
+            if (at == legacyFiles.constEnd()) {
+                at = legacyFiles.insert(key, files.size());
+                files.emplaceBack();
+            }
+            files[*at].append(std::move(*backup));
+        }
     }
-    std::stable_sort(backups.begin(), backups.end(), [](const Backup& a, const Backup& b) {
-        return a.time != b.time ? a.time > b.time : a.sequence > b.sequence;
-    });
-    return backups;
+    for (qsizetype i = files.size() - legacyFiles.size(); i < files.size(); ++i)
+        std::stable_sort(files[i].begin(), files[i].end(),
+                         [](const Backup& a, const Backup& b) { return a.time > b.time; });
+    return NewestFirst(files);
 }
 
 QString BackupFolder::Read(const Backup& backup, QByteArray& content) const

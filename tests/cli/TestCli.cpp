@@ -1136,6 +1136,23 @@ void TestCli::testTwoUsersShareAFolder()
     QCOMPARE(hidden->exitCode, 1);
     QCOMPARE(hidden->errLines, QStringList{"Error!: Could not read the settings from '" + player +
                                            "/config/Quorrick/Kelmora.conf' [Permission denied]"});
+
+    // Another file's backups the player may not read hide that file's only: Ann's are still listed,
+    // and put back.
+    const QString stranger = backups + "/0123456789abcdef";
+    QVERIFY(QDir().mkpath(stranger));
+    QCOMPARE(::chmod(QFile::encodeName(stranger).constData(), 0), 0);
+    const std::optional<Outcome> listed = RunAsPlayer(player, "backups");
+    QCOMPARE(listed->exitCode, 1);
+    QCOMPARE(listed->errLines,
+             QStringList{"Error!: Could not read the backups in '" + stranger + "' [Permission denied]"});
+    const QStringList lines = listed->out.split(u'\n', Qt::SkipEmptyParts);
+    QVERIFY(!lines.isEmpty());
+    for (const QString& line : lines)
+        QCOMPARE(line.section(u'\t', 2, 2), player + "/AFactMS.sav");
+    QCOMPARE(::chmod(QFile::encodeName(stranger).constData(), 0), 0); // taken back by the player's run
+    const std::optional<Outcome> restored = RunAsPlayer(player, "restore " + lines.last().section(u'\t', 0, 0));
+    QVERIFY2(restored->exitCode == 0, qPrintable(restored->errLines.join(u'\n')));
 #endif
 }
 

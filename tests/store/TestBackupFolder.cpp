@@ -51,6 +51,7 @@ private slots:
     void testEarlierReleaseListed();
     void testDigestsKeptAsTheyWere();
     void testClockBeyondItsDigits();
+    void testClockSetAheadAndBack();
     void testRunsTakingTurns();
     void testChangedByHand_data();
     void testChangedByHand();
@@ -334,6 +335,32 @@ void TestBackupFolder::testClockBeyondItsDigits()
     QVERIFY2(id.startsWith("99991231-235959-999-") && id.size() == 28, qPrintable(id));
     QVERIFY(
         NewBackupId(QDateTime(QDate(2026, 12, 7), QTime(10, 58, 49, 123), Qt::UTC)).startsWith("20261207-105849-123-"));
+}
+
+// A clock set ahead for a while, then put right (a second system on the machine that keeps local
+// time, say): each file's backups stay in the order they were taken, and the files' by their times.
+void TestBackupFolder::testClockSetAheadAndBack()
+{
+    for (int i = 1; i <= 3; ++i) {
+        WaitForTheClock();
+        QCOMPARE(keep(MakeSavegame(9000, i)), QString());
+    }
+    const QList<Backup> taken = folder().List();
+    const QString ahead =
+        QFileInfo(taken[1].file)
+            .fileName()
+            .replace(0, 19, taken[1].time.addSecs(7200).toString(QStringLiteral("yyyyMMdd-HHmmss-zzz")));
+    QVERIFY(QFile::rename(taken[1].file, QFileInfo(taken[1].file).dir().filePath(ahead)));
+    WaitForTheClock();
+    QCOMPARE(folder().Keep(path("Save/BFactMS.sav"), MakeSavegame(9000, 9), path("Save/Bob.sav"), {}), QString());
+
+    const QList<Backup> listed = folder().List();
+    QStringList order;
+    for (const Backup& backup : listed)
+        order << QFileInfo(backup.originalPath).fileName() + u' ' + QString::number(backup.sequence);
+    // Bob's was taken last; Alex's from the clock set ahead comes after the one taken later.
+    QCOMPARE(order, QStringList({"BFactMS.sav 1", "AFactMS.sav 3", "AFactMS.sav 2", "AFactMS.sav 1"}));
+    QCOMPARE(read(listed[2]), MakeSavegame(9000, 2));
 }
 
 // Of two programs' runs taking turns, each numbers its backups after the other's, and the newest 50
