@@ -582,6 +582,23 @@ SelectionOutcome SavegameStore::ChooseTemplate(RunState& state, const ChosenFile
     return outcome;
 }
 
+namespace {
+
+// Whether `recorded`, the template a backup was a copy of, is `current`, the one saves copy from now:
+// the same file, or, while that is away (moved, or on a card taken out), the very path it was chosen
+// at. Only the same path: a look-alike name in the same folder may be another driver's.
+bool IsTemplate(const QString& recorded, const QString& current)
+{
+    if (recorded.isEmpty() || current.isEmpty())
+        return false;
+    const Identity identity = CompareFiles(recorded, current);
+    return identity == Identity::Same ||
+           (identity == Identity::MaybeSame && QDir::cleanPath(QDir::fromNativeSeparators(recorded)) ==
+                                                   QDir::cleanPath(QDir::fromNativeSeparators(current)));
+}
+
+} // namespace
+
 RestoreOutcome SavegameStore::Restore(const QString& id, bool acceptMix) const
 {
     RestoreOutcome outcome;
@@ -627,8 +644,7 @@ RestoreOutcome SavegameStore::Restore(const QString& id, bool acceptMix) const
     // this template's progress, would come out of the next save as a mix of two drivers.
     const bool savesWriteIt =
         !FactoryPathOf(stored).isEmpty() && CompareFiles(target, FactoryPathOf(stored)) != Identity::Different;
-    const bool sameTemplate =
-        !backup->templatePath.isEmpty() && CompareFiles(backup->templatePath, TemplatePathOf(stored)) == Identity::Same;
+    const bool sameTemplate = IsTemplate(backup->templatePath, TemplatePathOf(stored));
     if (savesWriteIt && !sameTemplate && !acceptMix) {
         outcome.needsConfirmation = true;
         const QString reason =
@@ -711,9 +727,8 @@ BackupListing SavegameStore::Backups() const
     for (const Backup& backup : backups) {
         auto known = isCurrent.constFind(backup.templatePath);
         if (known == isCurrent.constEnd())
-            known = isCurrent.insert(backup.templatePath,
-                                     !backup.templatePath.isEmpty() && !current.TemplateDriverFile.isEmpty() &&
-                                         CompareFiles(backup.templatePath, TemplatePathOf(current)) == Identity::Same);
+            known = isCurrent.insert(backup.templatePath, !current.TemplateDriverFile.isEmpty() &&
+                                                              IsTemplate(backup.templatePath, TemplatePathOf(current)));
         const MissionChoice choice = *known ? backup.choice : MissionChoice{};
         listing.backups.append({backup, MissionChoiceText(choice), MissionChoiceText(choice, Wording::English)});
     }

@@ -375,6 +375,13 @@ void TestRestore::testRestoreAnotherDriversCopy()
         QCOMPARE(ReadWholeFile(save("AFactMS.sav")), alexCopy);
         saveMission(9);
         QCOMPARE(ReadWholeFile(save("AFactMS.sav")), SavedFrom(m_alex, 8));
+        // Nor while his template is away, which saves go on without: his copies are still his.
+        QVERIFY(QFile::rename(save("Alex.sav"), m_dir->filePath("Alex.sav")));
+        saveMission(11);
+        QCOMPARE(listed().constFirst().missionChoice, QStringLiteral("Mission 9"));
+        outcome = store().Restore(id);
+        QCOMPARE(Shown(outcome.problems), QList<ShownMessage>());
+        QCOMPARE(ReadWholeFile(save("AFactMS.sav")), alexCopy);
     }
 }
 
