@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QResource>
+#include <QTextDocument>
 
 #include <cmath>
 
@@ -76,6 +77,11 @@ QColor ReadableOn(const QColor& colour, const QColor& background)
             return candidate;
     }
     return darkBackground ? QColor(Qt::white) : QColor(Qt::black);
+}
+
+QString PlainToolTip(const QString& text)
+{
+    return Qt::mightBeRichText(text) ? Qt::convertFromPlainText(text, Qt::WhiteSpacePre) : text;
 }
 
 } // namespace kelmora

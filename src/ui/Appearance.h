@@ -25,6 +25,10 @@ double ContrastRatio(const QColor& a, const QColor& b);
 // dark background and darker on a light one, just far enough to reach the minimum contrast.
 QColor ReadableOn(const QColor& colour, const QColor& background);
 
+// `text` for a tool tip, shown as it is: a tool tip takes text that looks like markup (a folder named
+// "<b>Saves</b>") for markup.
+QString PlainToolTip(const QString& text);
+
 // The icons and pictures of the resources (resources/kelmora.qrc), by name. Icons_svg.cpp draws the
 // pictures from their SVG drawings; Icons_png.cpp, for builds without Qt SVG (Windows), from the PNGs
 // that scripts/render-icons renders from those drawings.

@@ -61,7 +61,7 @@ void FindSavegamesWindow::Form_Load(const QList<SavegamePlace>& places)
                                                 found.folder, RestoreWindow::LocalTimeText(found.modified)});
         item->setData(FileColumn, PathRole, found.path);
         for (int column = FileColumn; column <= TimeColumn; ++column)
-            item->setToolTip(column, found.path);
+            item->setToolTip(column, PlainToolTip(found.path));
     }
     const bool any = list->topLevelItemCount() > 0;
     if (any)
@@ -87,7 +87,7 @@ void FindSavegamesWindow::Form_Load(const QList<SavegamePlace>& places)
                                .arg(search.savegames.size())
                                .arg(search.savegames.size() + search.notListed);
     m_ui->lblSearched->setText(searched);
-    m_ui->lblSearched->setToolTip(search.unreadable.join(u'\n'));
+    m_ui->lblSearched->setToolTip(PlainToolTip(search.unreadable.join(u'\n')));
 }
 
 void FindSavegamesWindow::cmdChoose_Click()

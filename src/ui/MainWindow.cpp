@@ -166,7 +166,7 @@ MainWindow::MainWindow(RunState& state, const UiServices& services, QWidget* par
     for (int i = 0; i < 3; ++i) {
         m_panels[i] = new StatusPanel(captions[i], m_ui->sbrMain);
         m_panels[i]->setObjectName(QStringLiteral("sbrMain_Panel%1").arg(i + 1));
-        m_panels[i]->setToolTip(tips[i]);
+        m_panels[i]->setToolTip(PlainToolTip(tips[i]));
         m_panels[i]->setAccessibleName(i == ClockPanel - 1 ? tips[i] : captions[i]);
         m_panels[i]->setAccessibleDescription(tips[i]);
         m_panels[i]->setFont(bold);
@@ -338,7 +338,7 @@ void MainWindow::SetFileText(QLabel* label, const QString& text, const QString& 
     label->resize(room, label->height());
     label->setAccessibleName(text);
     const QString path = QDir::toNativeSeparators(m_state.SavedataFolder + fileName);
-    label->setToolTip(fileName.isEmpty() ? QString() : path);
+    label->setToolTip(fileName.isEmpty() ? QString() : PlainToolTip(path));
     const QString caption =
         label == m_ui->lblTemplateDriverDesc ? CaptionOf(m_ui->lblTemplateDriver) : CaptionOf(m_ui->lblFactoryDriver);
     label->setAccessibleDescription(fileName.isEmpty() ? caption : caption + QStringLiteral(", ") + path);
@@ -464,7 +464,7 @@ void MainWindow::ShowFactoryState(const MissionChoice& choice)
     m_factoryState = state;
     m_factoryShortState = state.isEmpty() ? QString() : shortState;
     m_factoryStateSentence = sentence;
-    m_ui->lblSaveStatusDesc->setToolTip(sentence);
+    m_ui->lblSaveStatusDesc->setToolTip(PlainToolTip(sentence));
     LayOutSaveStatus();
 }
 
@@ -489,7 +489,7 @@ void MainWindow::LayOutSaveStatus()
     if (state->fontMetrics().horizontalAdvance(text) > state->width())
         text = state->fontMetrics().elidedText(separator + m_factoryShortState, Qt::ElideRight, state->width());
     state->setText(text);
-    state->setToolTip(m_factoryStateSentence);
+    state->setToolTip(PlainToolTip(m_factoryStateSentence));
     state->setAccessibleName(m_factoryStateSentence);
     state->show();
 }
@@ -514,7 +514,7 @@ void MainWindow::ShowSaveEffect()
         warns = SaveFallsShort(*m_templateBlock, index);
     }
     line->setText(text);
-    line->setToolTip(detail);
+    line->setToolTip(PlainToolTip(detail));
     line->setAccessibleName(text);
     line->setVisible(!text.isEmpty());
     m_saveEffectWarns = warns;

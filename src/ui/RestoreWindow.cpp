@@ -66,7 +66,7 @@ void RestoreWindow::Form_Load(const QString& selectedId)
         auto* item = new QTreeWidgetItem(list, {LocalTimeText(listed.backup.time), original.fileName(),
                                                 QDir::toNativeSeparators(original.path()), listed.missionChoice});
         item->setData(TimeColumn, IdRole, listed.backup.id);
-        item->setToolTip(FolderColumn, listed.backup.originalPath);
+        item->setToolTip(FolderColumn, PlainToolTip(listed.backup.originalPath));
         if (!selected || listed.backup.id == selectedId)
             selected = item;
     }

@@ -89,6 +89,7 @@ int ClockWakeInterval(const QString& format, const QTime& now)
 StatusPanel::StatusPanel(const QString& text, QWidget* parent)
     : QLabel(text, parent)
 {
+    setTextFormat(Qt::PlainText);
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(1);
     setMargin(1);

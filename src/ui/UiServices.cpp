@@ -42,6 +42,8 @@ bool MessageBoxService::AskToGoOn(const Message& message, const QString& questio
 {
     QMessageBox box(BoxIcon(message.icon), message.title, message.text, QMessageBox::Yes | QMessageBox::No,
                     QApplication::activeWindow());
+    // Paths and names are shown as they are, never taken for markup.
+    box.setTextFormat(Qt::PlainText);
     box.setInformativeText(question);
     // Going on is the choice that needs a second thought.
     box.setDefaultButton(QMessageBox::No);
@@ -51,6 +53,7 @@ bool MessageBoxService::AskToGoOn(const Message& message, const QString& questio
 void MessageBoxService::ShowMessage(const Message& message)
 {
     QMessageBox box(BoxIcon(message.icon), message.title, message.text, QMessageBox::Ok, QApplication::activeWindow());
+    box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 

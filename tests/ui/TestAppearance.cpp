@@ -10,6 +10,7 @@
 #include <QResource>
 #include <QStyle>
 #include <QStyleFactory>
+#include <QTextDocumentFragment>
 
 using namespace kelmora;
 using namespace kelmora::test;
@@ -70,6 +71,7 @@ private slots:
     void testPictures_data();
     void testPictures();
     void testPackedIcon();
+    void testToolTipsShowTextAsItIs();
 
 private:
     // Each value label's text colour against what is behind it; exact colours where `described`.
@@ -241,4 +243,17 @@ void TestAppearance::checkValueLabels(const QWidget& window, bool described)
 }
 
 QTEST_MAIN(TestAppearance)
+// A path or a name that looks like markup is shown as it is, not as what the markup would make.
+void TestAppearance::testToolTipsShowTextAsItIs()
+{
+    for (const QString& text : {QStringLiteral("/home/ann/<b>Vantor</b> &lt;old&gt;/AFactMS.sav"),
+                                QStringLiteral("<i>Ann</i>.sav\nsecond line  with two spaces")}) {
+        QVERIFY(Qt::mightBeRichText(text));
+        QCOMPARE(QTextDocumentFragment::fromHtml(PlainToolTip(text)).toPlainText(), text);
+    }
+    // Anything else is left as it is, for the tool tip to show as plain text.
+    QCOMPARE(PlainToolTip(QStringLiteral("/home/ann/Vantor Saves/AFactMS.sav")),
+             QStringLiteral("/home/ann/Vantor Saves/AFactMS.sav"));
+}
+
 #include "TestAppearance.moc"
