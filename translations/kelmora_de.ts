@@ -932,6 +932,18 @@ falsch.</translation>
         <source>has progress in every mission</source>
         <translation>hat in jeder Mission Fortschritt</translation>
     </message>
+    <message>
+        <source>The template has progress in every mission: once saved, the game will offer no mission next</source>
+        <translation>Die Vorlage hat in jeder Mission Fortschritt: Nach dem Speichern bietet das Spiel als Nächstes keine Mission an</translation>
+    </message>
+    <message>
+        <source>Once saved, the game will offer mission %1 next</source>
+        <translation>Nach dem Speichern bietet das Spiel als Nächstes Mission %1 an</translation>
+    </message>
+    <message>
+        <source>The template has not reached mission %1: once saved, the game will offer mission %2 next</source>
+        <translation>Die Vorlage hat Mission %1 noch nicht erreicht: Nach dem Speichern bietet das Spiel als Nächstes Mission %2 an</translation>
+    </message>
 </context>
 <context>
     <name>kelmora::Outcome</name>

@@ -931,6 +931,18 @@ incorrecta.</translation>
         <source>has progress in every mission</source>
         <translation>tiene progreso en todas las misiones</translation>
     </message>
+    <message>
+        <source>The template has progress in every mission: once saved, the game will offer no mission next</source>
+        <translation>La plantilla tiene progreso en todas las misiones: una vez guardado, el juego no ofrecerá ninguna misión a continuación</translation>
+    </message>
+    <message>
+        <source>Once saved, the game will offer mission %1 next</source>
+        <translation>Una vez guardado, el juego ofrecerá a continuación la misión %1</translation>
+    </message>
+    <message>
+        <source>The template has not reached mission %1: once saved, the game will offer mission %2 next</source>
+        <translation>La plantilla no ha llegado a la misión %1: una vez guardado, el juego ofrecerá a continuación la misión %2</translation>
+    </message>
 </context>
 <context>
     <name>kelmora::Outcome</name>

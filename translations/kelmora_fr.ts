@@ -931,6 +931,18 @@ Code de sortie&#xa0;: 0 fait, 1 un échec ou un refus a été signalé, 2 la lig
         <source>has progress in every mission</source>
         <translation>a progressé dans toutes les missions</translation>
     </message>
+    <message>
+        <source>The template has progress in every mission: once saved, the game will offer no mission next</source>
+        <translation>Le modèle a progressé dans toutes les missions&#xa0;: une fois enregistré, le jeu ne proposera aucune mission ensuite</translation>
+    </message>
+    <message>
+        <source>Once saved, the game will offer mission %1 next</source>
+        <translation>Une fois enregistré, le jeu proposera ensuite la mission %1</translation>
+    </message>
+    <message>
+        <source>The template has not reached mission %1: once saved, the game will offer mission %2 next</source>
+        <translation>Le modèle n&apos;a pas atteint la mission %1&#xa0;: une fois enregistré, le jeu proposera ensuite la mission %2</translation>
+    </message>
 </context>
 <context>
     <name>kelmora::Outcome</name>

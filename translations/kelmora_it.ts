@@ -931,6 +931,18 @@ sbagliata.</translation>
         <source>has progress in every mission</source>
         <translation>ha progressi in tutte le missioni</translation>
     </message>
+    <message>
+        <source>The template has progress in every mission: once saved, the game will offer no mission next</source>
+        <translation>Il modello ha progressi in tutte le missioni: una volta salvato, il gioco non proporrà nessuna missione</translation>
+    </message>
+    <message>
+        <source>Once saved, the game will offer mission %1 next</source>
+        <translation>Una volta salvato, il gioco proporrà come prossima la missione %1</translation>
+    </message>
+    <message>
+        <source>The template has not reached mission %1: once saved, the game will offer mission %2 next</source>
+        <translation>Il modello non ha raggiunto la missione %1: una volta salvato, il gioco proporrà come prossima la missione %2</translation>
+    </message>
 </context>
 <context>
     <name>kelmora::Outcome</name>

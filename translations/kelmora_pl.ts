@@ -927,6 +927,18 @@ Kod wyjścia: 0 wykonano, 1 zgłoszono błąd lub odmowę, 2 wiersz poleceń by�
         <source>has progress in every mission</source>
         <translation>ma postęp w każdej misji</translation>
     </message>
+    <message>
+        <source>The template has progress in every mission: once saved, the game will offer no mission next</source>
+        <translation>Wzorzec ma postęp w każdej misji: po zapisaniu gra nie zaproponuje następnej misji</translation>
+    </message>
+    <message>
+        <source>Once saved, the game will offer mission %1 next</source>
+        <translation>Po zapisaniu gra zaproponuje teraz misję %1</translation>
+    </message>
+    <message>
+        <source>The template has not reached mission %1: once saved, the game will offer mission %2 next</source>
+        <translation>Wzorzec nie dotarł do misji %1: po zapisaniu gra zaproponuje teraz misję %2</translation>
+    </message>
 </context>
 <context>
     <name>kelmora::Outcome</name>

@@ -928,6 +928,18 @@ Status de saída: 0 feito, 1 uma falha ou recusa foi informada, 2 a linha de com
         <source>has progress in every mission</source>
         <translation>tem progresso em todas as missões</translation>
     </message>
+    <message>
+        <source>The template has progress in every mission: once saved, the game will offer no mission next</source>
+        <translation>O modelo tem progresso em todas as missões: depois de salvar, o jogo não oferecerá nenhuma missão em seguida</translation>
+    </message>
+    <message>
+        <source>Once saved, the game will offer mission %1 next</source>
+        <translation>Depois de salvar, o jogo oferecerá em seguida a missão %1</translation>
+    </message>
+    <message>
+        <source>The template has not reached mission %1: once saved, the game will offer mission %2 next</source>
+        <translation>O modelo não chegou à missão %1: depois de salvar, o jogo oferecerá em seguida a missão %2</translation>
+    </message>
 </context>
 <context>
     <name>kelmora::Outcome</name>

@@ -380,7 +380,7 @@ int CommandLine::Save(int number, bool dryRun)
                      .arg(changed.isEmpty() ? tr("none (the file holds these bytes already)")
                                             : changed.join(QStringLiteral(", ")))
               << '\n'
-              << SaveEffectText(from, number - 1) << '\n'
+              << SaveEffectText(from, number - 1, SaveTense::Ahead) << '\n'
               << tr("Nothing was written (%1)").arg(DryRunOption) << Qt::endl;
         return ExitDone;
     }

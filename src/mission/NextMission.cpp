@@ -41,16 +41,23 @@ bool SaveFallsShort(const MissionStatusTable& templateBlock, int index)
     return offered && *offered != index;
 }
 
-QString SaveEffectText(const MissionStatusTable& templateBlock, int index)
+QString SaveEffectText(const MissionStatusTable& templateBlock, int index, SaveTense tense)
 {
     if (index < 0 || index >= MISSION_COUNT)
         return {};
+    const bool made = tense == SaveTense::Made;
     const std::optional<int> offered = MissionOfferedAfterSave(templateBlock, index);
     if (!offered)
-        return NextMission::tr("The template has progress in every mission: the game will offer no mission next");
+        return made ? NextMission::tr("The template has progress in every mission: the game will offer no mission next")
+                    : NextMission::tr("The template has progress in every mission: once saved, the game will offer "
+                                      "no mission next");
     if (*offered == index)
-        return NextMission::tr("The game will offer mission %1 next").arg(index + 1);
-    return NextMission::tr("The template has not reached mission %1: the game will offer mission %2 next")
+        return (made ? NextMission::tr("The game will offer mission %1 next")
+                     : NextMission::tr("Once saved, the game will offer mission %1 next"))
+            .arg(index + 1);
+    return (made ? NextMission::tr("The template has not reached mission %1: the game will offer mission %2 next")
+                 : NextMission::tr("The template has not reached mission %1: once saved, the game will offer "
+                                   "mission %2 next"))
         .arg(index + 1)
         .arg(*offered + 1);
 }

@@ -19,10 +19,18 @@ std::optional<int> MissionOfferedNext(const MissionStatusTable& table);
 // index outside the catalogue.
 std::optional<int> MissionOfferedAfterSave(const MissionStatusTable& templateBlock, int index);
 
+// Whether a line tells of a save that has been made or of one that may be.
+enum class SaveTense
+{
+    Made,
+    Ahead
+};
+
 // The same as one line for the player: "The game will offer mission 12 next", or, when the
 // template has not reached the chosen mission, "The template has not reached mission 20: the game
-// will offer mission 6 next". Empty for an index outside the catalogue.
-QString SaveEffectText(const MissionStatusTable& templateBlock, int index);
+// will offer mission 6 next". Of a save ahead: "Once saved, the game will offer mission 12 next".
+// Empty for an index outside the catalogue.
+QString SaveEffectText(const MissionStatusTable& templateBlock, int index, SaveTense tense = SaveTense::Made);
 
 // Whether the template has not reached mission `index`, so that a save of it gives the game an
 // earlier mission: the case the window and kelmora-cli warn of.

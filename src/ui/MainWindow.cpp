@@ -301,7 +301,8 @@ void MainWindow::MakeRoomForTexts()
     for (MissionStatusRecord& record : played)
         record.fill(1);
     int effectHeight = effect->height();
-    for (const QString& text : {SaveEffectText(untouched, MISSION_COUNT - 1), SaveEffectText(played, MISSION_COUNT - 1),
+    for (const QString& text : {SaveEffectText(untouched, MISSION_COUNT - 1, SaveTense::Ahead),
+                                SaveEffectText(played, MISSION_COUNT - 1, SaveTense::Ahead),
                                 tr("What a save gives the game cannot be told: the program data file cannot be read")})
         effectHeight = qMax(
             effectHeight,
@@ -454,8 +455,20 @@ void MainWindow::ShowFactoryState(const MissionChoice& choice)
         break;
     }
     // Right after a save of this session the status says it all, as long as the file still holds
-    // that save's bytes.
-    if (m_savedIndex && choice.kind == MissionChoice::Kind::Set && choice.indexes.contains(*m_savedIndex))
+    // that save's bytes: the template's own, where the save changed none of them (a mission the
+    // template has not reached), are no "fresh copy".
+    const auto holdsTheSave = [&] {
+        if (!m_savedIndex)
+            return false;
+        if (choice.kind == MissionChoice::Kind::Set)
+            return choice.indexes.contains(*m_savedIndex);
+        if (choice.kind != MissionChoice::Kind::AsTemplate || !m_templateBlock)
+            return false;
+        MissionStatusTable saved = *m_templateBlock;
+        ApplyMissionSelection(saved, *m_savedIndex);
+        return saved == *m_templateBlock;
+    };
+    if (holdsTheSave())
         state.clear();
     if (!m_otherTemplate.isEmpty()) {
         state.clear();
@@ -510,7 +523,8 @@ void MainWindow::ShowSaveEffect()
         text = tr("What a save gives the game cannot be told: the program data file cannot be read");
         detail = m_templateProblem;
     } else {
-        text = SaveEffectText(*m_templateBlock, index);
+        // Of the selected mission, before it is saved: no claim of what the file gives now.
+        text = SaveEffectText(*m_templateBlock, index, SaveTense::Ahead);
         warns = SaveFallsShort(*m_templateBlock, index);
     }
     line->setText(text);

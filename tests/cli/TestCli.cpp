@@ -1625,7 +1625,7 @@ void TestCli::testDryRunAndWarning()
     const QMap<QString, QByteArray> before = Snapshot(m_root->path());
     QCOMPARE(Ok(QStringLiteral("save --dry-run 20")),
              At("Would set <save>/AFactMS.sav for mission 20\nMissions whose progress would change: 3, 4, 5\n"
-                "The template has not reached mission 20: the game will offer mission 6 next\n"
+                "The template has not reached mission 20: once saved, the game will offer mission 6 next\n"
                 "Nothing was written (--dry-run)\n"));
     QCOMPARE(Snapshot(m_root->path()), before);
     // Nor does it promise a save whose backup could not be kept: whatever stands where the backup

@@ -92,6 +92,14 @@ void TestNextMission::testTexts()
              QStringLiteral("The template has not reached mission 20: the game will offer mission 6 next"));
     QCOMPARE(SaveEffectText(TemplateWithout({}), 33),
              QStringLiteral("The template has progress in every mission: the game will offer no mission next"));
+    // Of a save still to be made, nothing is said as if it were made already.
+    QCOMPARE(SaveEffectText(atSix, 5, SaveTense::Ahead),
+             QStringLiteral("Once saved, the game will offer mission 6 next"));
+    QCOMPARE(SaveEffectText(atSix, 19, SaveTense::Ahead),
+             QStringLiteral("The template has not reached mission 20: once saved, the game will offer mission 6 next"));
+    QCOMPARE(SaveEffectText(TemplateWithout({}), 33, SaveTense::Ahead),
+             QStringLiteral("The template has progress in every mission: once saved, the game will offer no mission "
+                            "next"));
     QCOMPARE(SaveEffectText(atSix, MISSION_COUNT), QString());
 
     // A driver's own progress, as the game would take it up.

@@ -93,7 +93,7 @@ void TestFindSavegamesWindow::testChooseFromTheKeyboard()
     QCOMPARE(TextOf(*m_main, "lblTemplateDriverDesc"), QStringLiteral("Ed.sav  [Never gets modified!]"));
     QCOMPARE(ReadWholeFile(QFileInfo(ed).path() + "/EFactMS.sav"), ReadWholeFile(ed));
     QVERIFY(m_main->SavePanelEnabled());
-    QCOMPARE(TextOf(*m_main, "lblSaveEffectDesc"), QStringLiteral("The game will offer mission 1 next"));
+    QCOMPARE(TextOf(*m_main, "lblSaveEffectDesc"), QStringLiteral("Once saved, the game will offer mission 1 next"));
     QCOMPARE(m_fixture->openDialog.opened, 0);
 }
 

@@ -568,13 +568,13 @@ void TestMainWindow::testWhatASaveGivesTheGame()
     WriteWholeFile(m_fixture->saveFolder + "Gina.sav", WithBlock(m_fixture->alex, block));
     list()->setCurrentIndex(2);
     chooseTemplate("Gina.sav");
-    QCOMPARE(text("lblSaveEffectDesc"), QStringLiteral("The game will offer mission 3 next"));
+    QCOMPARE(text("lblSaveEffectDesc"), QStringLiteral("Once saved, the game will offer mission 3 next"));
     QVERIFY(line->isVisibleTo(m_main));
     const QColor plain = line->palette().color(QPalette::WindowText);
     list()->setCurrentIndex(5);
-    QCOMPARE(text("lblSaveEffectDesc"), QStringLiteral("The game will offer mission 6 next"));
+    QCOMPARE(text("lblSaveEffectDesc"), QStringLiteral("Once saved, the game will offer mission 6 next"));
     list()->setCurrentIndex(19);
-    const QString warning = "The template has not reached mission 20: the game will offer mission 6 next";
+    const QString warning = "The template has not reached mission 20: once saved, the game will offer mission 6 next";
     QCOMPARE(text("lblSaveEffectDesc"), warning);
     QVERIFY(line->palette().color(QPalette::WindowText) != plain);
     QCOMPARE(QAccessible::queryAccessibleInterface(const_cast<QLabel*>(line))->text(QAccessible::Name), warning);
@@ -584,6 +584,8 @@ void TestMainWindow::testWhatASaveGivesTheGame()
     QCOMPARE(m_fixture->messages.shown, QList<ShownMessage>{});
     QCOMPARE(text("lblSaveStatusDesc"), QStringLiteral("Saved [Mission #20] @ 9:41:07 PM"));
     QCOMPARE(m_fixture->file("GFactMS.sav"), SavedFrom(WithBlock(m_fixture->alex, block), 19));
+    // Its bytes are the template's own, which makes the file no "fresh copy" not saved yet.
+    QVERIFY(!m_main->findChild<QLabel*>("lblFactoryStateDesc")->isVisibleTo(m_main));
     QCOMPARE(text("lblSaveEffectDesc"), warning);
     QCOMPARE(list()->currentIndex(), 19);
     // The line fits in the window, its words wrapped rather than cut off.
@@ -593,10 +595,11 @@ void TestMainWindow::testWhatASaveGivesTheGame()
     // A template with progress in every mission: the last mission clears nothing.
     chooseTemplate("Alex.sav");
     list()->setCurrentIndex(MISSION_COUNT - 1);
-    QCOMPARE(text("lblSaveEffectDesc"),
-             QStringLiteral("The template has progress in every mission: the game will offer no mission next"));
+    QCOMPARE(
+        text("lblSaveEffectDesc"),
+        QStringLiteral("The template has progress in every mission: once saved, the game will offer no mission next"));
     list()->setCurrentIndex(MISSION_COUNT - 2);
-    QCOMPARE(text("lblSaveEffectDesc"), QStringLiteral("The game will offer mission 33 next"));
+    QCOMPARE(text("lblSaveEffectDesc"), QStringLiteral("Once saved, the game will offer mission 33 next"));
 
     // Without the template's bytes nothing can be told, and the line says so.
     QVERIFY(QFile::remove(m_fixture->programFolder + QDir::separator() + "kelmora.dat"));
@@ -636,7 +639,7 @@ void TestMainWindow::testFollowsTheFile()
     QCOMPARE(text("lblFactoryStateDesc"), QStringLiteral(" \u00b7 set to #25"));
     QCOMPARE(m_main->findChild<QLabel*>("lblFactoryStateDesc")->accessibleName(),
              QStringLiteral("The factory driver file is set to Mission #25"));
-    QCOMPARE(text("lblSaveEffectDesc"), QStringLiteral("The game will offer mission 25 next"));
+    QCOMPARE(text("lblSaveEffectDesc"), QStringLiteral("Once saved, the game will offer mission 25 next"));
 
     // A mission the player picks but has not saved stays while the file does not change.
     list()->setCurrentIndex(3);
@@ -666,7 +669,7 @@ void TestMainWindow::testFollowsTheFile()
 
     // Choosing a template here makes this window's the stored one again.
     chooseTemplate("Alex.sav");
-    QCOMPARE(text("lblSaveEffectDesc"), QStringLiteral("The game will offer mission 4 next"));
+    QCOMPARE(text("lblSaveEffectDesc"), QStringLiteral("Once saved, the game will offer mission 4 next"));
 }
 
 QTEST_MAIN(TestMainWindow)

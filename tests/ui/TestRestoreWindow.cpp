@@ -220,7 +220,7 @@ void TestRestoreWindow::testMainWindowShowsWhatWasRestored()
     QCOMPARE(m_main->findChild<QComboBox*>("cbxMissions")->currentIndex(), 11);
     QCOMPARE(TextOf(*m_main, "lblSaveStatusDesc"), QStringLiteral("Saved [Mission #20] @ 9:41:07 PM"));
     QCOMPARE(TextOf(*m_main, "lblFactoryStateDesc"), QStringLiteral(" \u00b7 set to #12"));
-    QCOMPARE(TextOf(*m_main, "lblSaveEffectDesc"), QStringLiteral("The game will offer mission 12 next"));
+    QCOMPARE(TextOf(*m_main, "lblSaveEffectDesc"), QStringLiteral("Once saved, the game will offer mission 12 next"));
 }
 
 QTEST_MAIN(TestRestoreWindow)
