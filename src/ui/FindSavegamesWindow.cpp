@@ -42,6 +42,8 @@ FindSavegamesWindow::FindSavegamesWindow(const QList<SavegamePlace>& places, QWi
     connect(m_ui->lvwSavegames, &QTreeWidget::itemActivated, this, &FindSavegamesWindow::cmdChoose_Click);
     Form_Load(places);
     m_ui->lvwSavegames->setFocus();
+    // Laid out before it is placed: its height is known only then.
+    adjustSize();
     resize(qMax(width(), 900), height());
     CentreOnScreen(this);
 }

@@ -137,9 +137,13 @@ void CentreOnScreen(QWidget* window)
     const QScreen* screen = window->screen();
     if (!screen)
         return;
+    // Never larger than the screen's room; one that cannot be made as small keeps its top left
+    // corner, with its title bar, on the screen.
+    const QRect room = screen->availableGeometry();
+    window->resize(qMin(window->width(), room.width()), qMin(window->height(), room.height()));
     QRect frame = window->frameGeometry();
-    frame.moveCenter(screen->availableGeometry().center());
-    window->move(frame.topLeft());
+    frame.moveCenter(room.center());
+    window->move(qMax(frame.left(), room.left()), qMax(frame.top(), room.top()));
 }
 
 MainWindow::MainWindow(RunState& state, const UiServices& services, QWidget* parent)

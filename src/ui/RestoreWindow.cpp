@@ -41,6 +41,8 @@ RestoreWindow::RestoreWindow(const UiServices& services, QWidget* parent)
     connect(m_ui->cmdClose, &QPushButton::clicked, this, &RestoreWindow::cmdClose_Click);
     Form_Load();
     m_ui->lvwBackups->setFocus();
+    // Laid out before it is placed: its height is known only then.
+    adjustSize();
     resize(qMax(width(), 760), height());
     CentreOnScreen(this);
 }

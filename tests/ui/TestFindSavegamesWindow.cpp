@@ -107,6 +107,7 @@ void TestFindSavegamesWindow::testNothingFound()
 
     QDialog* dialog = openFind();
     QVERIFY(dialog);
+    QVERIFY(CentredOnItsScreen(*dialog));
     QCOMPARE(list(dialog)->topLevelItemCount(), 0);
     QCOMPARE(TextOf(*dialog, "lblSavegames"),
              QStringLiteral("No driver savegame was found. Choose one with File, Select New Template Driver."));

@@ -169,6 +169,7 @@ void TestRestoreWindow::testNothingToRestore()
     chooseTemplate("Alex.sav");
     QDialog* dialog = openRestore();
     QVERIFY(dialog);
+    QVERIFY(CentredOnItsScreen(*dialog));
     QCOMPARE(backups(dialog)->topLevelItemCount(), 0);
     QCOMPARE(TextOf(*dialog, "lblBackups"), QStringLiteral("No factory driver file has been backed up yet."));
     QVERIFY(!dialog->findChild<QPushButton*>("cmdRestore")->isEnabled());

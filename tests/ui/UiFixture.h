@@ -10,6 +10,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QPixmap>
+#include <QScreen>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -34,6 +35,18 @@ inline QString TextOf(const QWidget& window, const char* name)
 {
     const auto* label = window.findChild<QLabel*>(QString::fromLatin1(name));
     return label ? label->text() : QStringLiteral("<no %1>").arg(QString::fromLatin1(name));
+}
+
+// Whether a shown window fits its screen's room, with its frame's top left corner on it, in the middle
+// from top to bottom, and from side to side where it is narrower than that room. The frame is known
+// only once the window is shown, after it was placed: a few pixels off are its border.
+inline bool CentredOnItsScreen(const QWidget& window)
+{
+    const QRect room = window.screen()->availableGeometry(), frame = window.frameGeometry();
+    constexpr int border = 4;
+    return window.width() <= room.width() && window.height() <= room.height() && room.contains(frame.topLeft()) &&
+           qAbs(frame.center().y() - room.center().y()) <= border &&
+           (window.width() == room.width() || qAbs(frame.center().x() - room.center().x()) <= border);
 }
 
 // How far a shown picture is from the PNG `reference` of the resources, scaled to the picture's size
