@@ -523,10 +523,12 @@ ChangeWay HowToChange(const QString& path, QString* whyNot)
         return impossible(ErrorText(errno));
     if (!S_ISREG(file.st_mode))
         return impossible(NotAFileReason(KindOf(file.st_mode)));
-    // A file the player made read-only stays as it is.
+    // A file the player made read-only stays as it is, for root too, whom access() lets write it.
+    const uid_t me = Me();
     if (::access(name.constData(), W_OK) != 0)
         return impossible(ErrorText(errno));
-    const uid_t me = Me();
+    if (me == 0 && !(file.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)))
+        return impossible(ErrorText(EACCES));
     bool renames =
         CannotMakeFilesIn(QFile::decodeName(folderName)).isEmpty() && ::stat(folderName.constData(), &folder) == 0;
     // In a folder with the sticky bit, such as one shared by every user, only the owner of a file or

@@ -241,6 +241,8 @@ void TestRestore::testRestoreRefuses_data()
     QTest::newRow("link to another file")
         << "link" << refused.arg("It is a link; Kelmora only writes files it made itself");
     QTest::newRow("folder") << "folder" << refused.arg("Is a directory");
+    // Made read-only by the player: it stays as it is, for root too, whom the system lets write it.
+    QTest::newRow("read-only file") << "read-only" << refused.arg("<denied>");
     QTest::newRow("FIFO") << "fifo" << refused.arg("It is not a regular file");
     // A backup cut short or emptied on disk would give the game a broken savegame.
     QTest::newRow("damaged backup") << "damaged"
@@ -263,7 +265,7 @@ void TestRestore::testRestoreRefuses()
     const QString keptFile = backups().List().constFirst().file;
 
     WriteWholeFile(save("Other.sav"), MakeSavegame(9000, 45));
-    if (whatIsThere != "damaged" && whatIsThere != "path file")
+    if (whatIsThere != "damaged" && whatIsThere != "path file" && whatIsThere != "read-only")
         QVERIFY(QFile::remove(factory));
     const QByteArray path = QFile::encodeName(factory);
     if (whatIsThere == "hard link") {
@@ -277,6 +279,9 @@ void TestRestore::testRestoreRefuses()
             QSKIP(NoLinksHere);
     } else if (whatIsThere == "folder") {
         QVERIFY(QDir().mkdir(factory));
+    } else if (whatIsThere == "read-only") {
+        QVERIFY(QFile::setPermissions(factory, QFileDevice::ReadOwner | QFileDevice::ReadUser | QFileDevice::ReadGroup |
+                                                   QFileDevice::ReadOther));
     } else if (whatIsThere == "fifo") {
 #ifdef Q_OS_UNIX
         QCOMPARE(::mkfifo(path.constData(), 0600), 0);
@@ -295,12 +300,14 @@ void TestRestore::testRestoreRefuses()
     // Not the savegame folder as a whole: reading the FIFO would wait for ever.
     const auto untouched = [&] {
         return QList<QVariant>{QVariant::fromValue(Snapshot(m_dir->filePath("User"))), ReadWholeFile(save("Alex.sav")),
-                               ReadWholeFile(save("Other.sav")), int(EntryAt(factory))};
+                               ReadWholeFile(save("Other.sav")), int(EntryAt(factory)),
+                               EntryAt(factory) == EntryKind::RegularFile ? ReadWholeFile(factory) : QByteArray()};
     };
     const QList<QVariant> before = untouched();
 
     const RestoreOutcome outcome = store().Restore(id);
     expected.replace("<factory>", factory)
+        .replace("<denied>", ErrorText(EACCES))
         .replace("<save>", m_saveFolder)
         .replace("<kept>", QDir::toNativeSeparators(keptFile));
     const ShownMessage message = {expected, "Error! - Restore failed", MessageIcon::Exclamation};
