@@ -769,6 +769,14 @@ MissionChoice SavegameStore::FactoryDriverChoice(const RunState& state,
                 .arg(path, error);
         return unknown;
     }
+    // The template itself, through a second name or a link: never a copy set to anything, and
+    // never written.
+    if (CompareFiles(path, TemplatePathOf(state)) == Identity::Same) {
+        unknown.reason = QStringLiteral("%1: %2").arg(
+            path, QCoreApplication::translate("kelmora::SavegameStore",
+                                              "It is the template driver file, which is never written"));
+        return unknown;
+    }
     if (templateBlock)
         return ChoiceOf(savegame, TemplatePathOf(state), *templateBlock);
     MissionStatusTable block{};

@@ -508,6 +508,11 @@ void TestCli::testStatus()
     WriteWholeFile(factory, played);
     QCOMPARE(MissionChoice(),
              QStringLiteral("Mission 31 (a save of any mission from 31 to 34 gives these same bytes)"));
+
+    // The template itself under the factory driver file's name is no copy of it, fresh or not.
+    QVERIFY(QFile::remove(factory));
+    QVERIFY(MakeHardLink(At("<save>/Alex.sav"), factory));
+    QCOMPARE(MissionChoice(), "unknown - " + factory + ": It is the template driver file, which is never written");
 }
 
 void TestCli::testStatusOfMissingFiles()
