@@ -79,9 +79,27 @@ QColor ReadableOn(const QColor& colour, const QColor& background)
     return darkBackground ? QColor(Qt::white) : QColor(Qt::black);
 }
 
+QString VisibleText(const QString& text, bool keepLines)
+{
+    QString shown = text;
+    for (QChar& c : shown) {
+        const char16_t code = c.unicode();
+        const bool line = code == u'\n' || code == u'\t';
+        const bool bidi = code == 0x061c || code == 0x200e || code == 0x200f || (code >= 0x202a && code <= 0x202e) ||
+                          (code >= 0x2066 && code <= 0x2069);
+        const QChar::Category category = c.category();
+        if (bidi || ((category == QChar::Other_Control || category == QChar::Separator_Line ||
+                      category == QChar::Separator_Paragraph) &&
+                     !(keepLines && line)))
+            c = QChar::ReplacementCharacter;
+    }
+    return shown;
+}
+
 QString PlainToolTip(const QString& text)
 {
-    return Qt::mightBeRichText(text) ? Qt::convertFromPlainText(text, Qt::WhiteSpacePre) : text;
+    const QString shown = VisibleText(text, true);
+    return Qt::mightBeRichText(shown) ? Qt::convertFromPlainText(shown, Qt::WhiteSpacePre) : shown;
 }
 
 } // namespace kelmora

@@ -25,6 +25,12 @@ double ContrastRatio(const QColor& a, const QColor& b);
 // dark background and darker on a light one, just far enough to reach the minimum contrast.
 QColor ReadableOn(const QColor& colour, const QColor& background);
 
+// `text` with what would change how it and the text around it are shown, each as U+FFFD: a file name
+// may hold a right-to-left override, which turns "evil\u202Egnp.sav  [Never gets modified!]" into
+// "evil[!deifidom steg reveN]  vas.png", or a line break, which hides the rest of a one-line label.
+// `keepLines` keeps line breaks and tabs, for texts of several lines.
+QString VisibleText(const QString& text, bool keepLines = false);
+
 // `text` for a tool tip, shown as it is: a tool tip takes text that looks like markup (a folder named
 // "<b>Saves</b>") for markup.
 QString PlainToolTip(const QString& text);

@@ -59,8 +59,9 @@ void FindSavegamesWindow::Form_Load(const QList<SavegamePlace>& places)
 
     QTreeWidget* list = m_ui->lvwSavegames;
     for (const FoundSavegame& found : search.savegames) {
-        auto* item = new QTreeWidgetItem(list, {QFileInfo(found.path).fileName(), found.progress, found.place,
-                                                found.folder, RestoreWindow::LocalTimeText(found.modified)});
+        auto* item =
+            new QTreeWidgetItem(list, {VisibleText(QFileInfo(found.path).fileName()), found.progress, found.place,
+                                       VisibleText(found.folder), RestoreWindow::LocalTimeText(found.modified)});
         item->setData(FileColumn, PathRole, found.path);
         for (int column = FileColumn; column <= TimeColumn; ++column)
             item->setToolTip(column, PlainToolTip(found.path));

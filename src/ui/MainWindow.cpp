@@ -330,14 +330,12 @@ void MainWindow::SetFileText(QLabel* label, const QString& text, const QString& 
     // A long name loses its middle, where names differ least, so that its note stays whole.
     const int room = label->parentWidget()->maximumWidth() - label->x();
     const QFontMetrics metrics(label->font());
-    QString shown = text;
-    if (metrics.horizontalAdvance(text) > room) {
-        if (!fileName.isEmpty() && text.startsWith(fileName)) {
-            const QString note = text.mid(fileName.size());
-            shown = metrics.elidedText(fileName, Qt::ElideMiddle, room - metrics.horizontalAdvance(note)) + note;
-        } else {
-            shown = metrics.elidedText(text, Qt::ElideMiddle, room);
-        }
+    const bool named = !fileName.isEmpty() && text.startsWith(fileName);
+    const QString name = VisibleText(fileName), note = named ? text.mid(fileName.size()) : QString();
+    QString shown = named ? name + note : VisibleText(text);
+    if (metrics.horizontalAdvance(shown) > room) {
+        shown = named ? metrics.elidedText(name, Qt::ElideMiddle, room - metrics.horizontalAdvance(note)) + note
+                      : metrics.elidedText(shown, Qt::ElideMiddle, room);
     }
     label->setText(shown);
     label->resize(room, label->height());

@@ -65,8 +65,9 @@ void RestoreWindow::Form_Load(const QString& selectedId)
     const BackupListing listing = m_services.store().Backups();
     for (const ListedBackup& listed : listing.backups) {
         const QFileInfo original(QDir::fromNativeSeparators(listed.backup.originalPath));
-        auto* item = new QTreeWidgetItem(list, {LocalTimeText(listed.backup.time), original.fileName(),
-                                                QDir::toNativeSeparators(original.path()), listed.missionChoice});
+        auto* item =
+            new QTreeWidgetItem(list, {LocalTimeText(listed.backup.time), VisibleText(original.fileName()),
+                                       VisibleText(QDir::toNativeSeparators(original.path())), listed.missionChoice});
         item->setData(TimeColumn, IdRole, listed.backup.id);
         item->setToolTip(FolderColumn, PlainToolTip(listed.backup.originalPath));
         if (!selected || listed.backup.id == selectedId)

@@ -1,4 +1,5 @@
 #include "UiServices.h"
+#include "Appearance.h"
 #include "Desktop.h"
 
 #include <QApplication>
@@ -40,8 +41,8 @@ QMessageBox::Icon BoxIcon(MessageIcon icon)
 
 bool MessageBoxService::AskToGoOn(const Message& message, const QString& question)
 {
-    QMessageBox box(BoxIcon(message.icon), message.title, message.text, QMessageBox::Yes | QMessageBox::No,
-                    QApplication::activeWindow());
+    QMessageBox box(BoxIcon(message.icon), message.title, VisibleText(message.text, true),
+                    QMessageBox::Yes | QMessageBox::No, QApplication::activeWindow());
     // Paths and names are shown as they are, never taken for markup.
     box.setTextFormat(Qt::PlainText);
     box.setInformativeText(question);
@@ -52,7 +53,8 @@ bool MessageBoxService::AskToGoOn(const Message& message, const QString& questio
 
 void MessageBoxService::ShowMessage(const Message& message)
 {
-    QMessageBox box(BoxIcon(message.icon), message.title, message.text, QMessageBox::Ok, QApplication::activeWindow());
+    QMessageBox box(BoxIcon(message.icon), message.title, VisibleText(message.text, true), QMessageBox::Ok,
+                    QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }

@@ -71,7 +71,7 @@ private slots:
     void testPictures_data();
     void testPictures();
     void testPackedIcon();
-    void testToolTipsShowTextAsItIs();
+    void testTextShownAsItIs();
 
 private:
     // Each value label's text colour against what is behind it; exact colours where `described`.
@@ -244,7 +244,7 @@ void TestAppearance::checkValueLabels(const QWidget& window, bool described)
 
 QTEST_MAIN(TestAppearance)
 // A path or a name that looks like markup is shown as it is, not as what the markup would make.
-void TestAppearance::testToolTipsShowTextAsItIs()
+void TestAppearance::testTextShownAsItIs()
 {
     for (const QString& text : {QStringLiteral("/home/ann/<b>Vantor</b> &lt;old&gt;/AFactMS.sav"),
                                 QStringLiteral("<i>Ann</i>.sav\nsecond line  with two spaces")}) {
@@ -254,6 +254,14 @@ void TestAppearance::testToolTipsShowTextAsItIs()
     // Anything else is left as it is, for the tool tip to show as plain text.
     QCOMPARE(PlainToolTip(QStringLiteral("/home/ann/Vantor Saves/AFactMS.sav")),
              QStringLiteral("/home/ann/Vantor Saves/AFactMS.sav"));
+
+    // What would turn the text around it or break its line shows as what it is; letters of any
+    // script, and the joiners of an emoji, stay.
+    QCOMPARE(VisibleText(QStringLiteral("a\u202Eb\u2067c\u200Fd\ne\u2028f\u0085g\th")),
+             QStringLiteral("a\uFFFDb\uFFFDc\uFFFDd\uFFFDe\uFFFDf\uFFFDg\uFFFDh"));
+    QCOMPARE(VisibleText(QStringLiteral("d\ne\tf\u202E"), true), QStringLiteral("d\ne\tf\uFFFD"));
+    const QString names = QStringLiteral("\u0645\u062D\u0645\u062F \U0001F469\u200D\U0001F527 \u00C5sa");
+    QCOMPARE(VisibleText(names), names);
 }
 
 #include "TestAppearance.moc"

@@ -245,6 +245,12 @@ void TestMainWindow::testLongTemplateNameStaysOnOneLine()
     const auto* factory = m_main->findChild<QLabel*>("lblFactoryDriverDesc");
     QCOMPARE(factory->text(), QStringLiteral("LFactMS.sav  [Select mission for this driver]"));
     QCOMPARE(factory->toolTip(), m_fixture->saveFolder + "LFactMS.sav");
+
+    // A name that would turn its note around shows what it holds instead.
+    const QString turning = QStringLiteral("Evil\u202Egnp.sav");
+    WriteWholeFile(m_fixture->saveFolder + turning, m_fixture->alex);
+    chooseTemplate(turning);
+    QCOMPARE(label->text(), QStringLiteral("Evil\uFFFDgnp.sav  [Never gets modified!]"));
 }
 
 void TestMainWindow::testAboutWindow()
