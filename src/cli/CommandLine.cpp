@@ -126,10 +126,16 @@ QString ListField(const QString& text)
 {
     QString field;
     for (const QChar c : text) {
-        if (c.unicode() < 0x20 || c.unicode() == 0x7f || c == u'%')
-            field += u'%' + QStringLiteral("%1").arg(c.unicode(), 2, 16, QLatin1Char('0')).toUpper();
-        else
+        const QChar::Category category = c.category();
+        // Control characters beyond ASCII, and the line and paragraph separators, which some readers
+        // take for line breaks: each byte of their UTF-8 form.
+        if (category == QChar::Other_Control || category == QChar::Separator_Line ||
+            category == QChar::Separator_Paragraph || c == u'%') {
+            for (const char byte : QString(c).toUtf8())
+                field += u'%' + QStringLiteral("%1").arg(uchar(byte), 2, 16, QLatin1Char('0')).toUpper();
+        } else {
             field += c;
+        }
     }
     return field;
 }
