@@ -720,6 +720,10 @@ falsch.</translation>
         <source>Not saved this session</source>
         <translation>In dieser Sitzung nicht gespeichert</translation>
     </message>
+    <message>
+        <source>What a save gives the game cannot be told: the program data file is not this template&apos;s</source>
+        <translation>Was das Speichern dem Spiel gibt, lässt sich nicht sagen: Die Programmdaten-Datei gehört nicht zu dieser Vorlage</translation>
+    </message>
 </context>
 <context>
     <name>kelmora::MissionCatalogue</name>

@@ -719,6 +719,10 @@ incorrecta.</translation>
         <source>Not saved this session</source>
         <translation>Sin guardar en esta sesión</translation>
     </message>
+    <message>
+        <source>What a save gives the game cannot be told: the program data file is not this template&apos;s</source>
+        <translation>No se puede saber qué dará un guardado al juego: el archivo de datos del programa no es de esta plantilla</translation>
+    </message>
 </context>
 <context>
     <name>kelmora::MissionCatalogue</name>

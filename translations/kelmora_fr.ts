@@ -719,6 +719,10 @@ Code de sortie&#xa0;: 0 fait, 1 un échec ou un refus a été signalé, 2 la lig
         <source>Not saved this session</source>
         <translation>Pas d&apos;enregistrement dans cette session</translation>
     </message>
+    <message>
+        <source>What a save gives the game cannot be told: the program data file is not this template&apos;s</source>
+        <translation>Impossible de dire ce qu&apos;un enregistrement donnera au jeu&#xa0;: le fichier de données du programme n&apos;est pas celui de ce modèle</translation>
+    </message>
 </context>
 <context>
     <name>kelmora::MissionCatalogue</name>

@@ -719,6 +719,10 @@ sbagliata.</translation>
         <source>Not saved this session</source>
         <translation>Nessun salvataggio in questa sessione</translation>
     </message>
+    <message>
+        <source>What a save gives the game cannot be told: the program data file is not this template&apos;s</source>
+        <translation>Non si può dire cosa darà al gioco un salvataggio: il file dei dati del programma non è di questo modello</translation>
+    </message>
 </context>
 <context>
     <name>kelmora::MissionCatalogue</name>

@@ -715,6 +715,10 @@ Kod wyjścia: 0 wykonano, 1 zgłoszono błąd lub odmowę, 2 wiersz poleceń by�
         <source>Not saved this session</source>
         <translation>Nie zapisano w tej sesji</translation>
     </message>
+    <message>
+        <source>What a save gives the game cannot be told: the program data file is not this template&apos;s</source>
+        <translation>Nie da się ustalić, co zapisanie da grze: plik danych programu nie należy do tego wzorca</translation>
+    </message>
 </context>
 <context>
     <name>kelmora::MissionCatalogue</name>

@@ -716,6 +716,10 @@ Status de saída: 0 feito, 1 uma falha ou recusa foi informada, 2 a linha de com
         <source>Not saved this session</source>
         <translation>Não salvo nesta sessão</translation>
     </message>
+    <message>
+        <source>What a save gives the game cannot be told: the program data file is not this template&apos;s</source>
+        <translation>Não dá para saber o que um salvamento dará ao jogo: o arquivo de dados do programa não é deste modelo</translation>
+    </message>
 </context>
 <context>
     <name>kelmora::MissionCatalogue</name>

@@ -305,9 +305,9 @@ void MainWindow::MakeRoomForTexts()
     for (MissionStatusRecord& record : played)
         record.fill(1);
     int effectHeight = effect->height();
-    for (const QString& text : {SaveEffectText(untouched, MISSION_COUNT - 1, SaveTense::Ahead),
-                                SaveEffectText(played, MISSION_COUNT - 1, SaveTense::Ahead),
-                                tr("What a save gives the game cannot be told: the program data file cannot be read")})
+    for (const QString& text :
+         {SaveEffectText(untouched, MISSION_COUNT - 1, SaveTense::Ahead),
+          SaveEffectText(played, MISSION_COUNT - 1, SaveTense::Ahead), UnreadableDataFileText(), ForeignDataFileText()})
         effectHeight = qMax(
             effectHeight,
             QFontMetrics(effect->font()).boundingRect(QRect(0, 0, effectWidth, 0), Qt::TextWordWrap, text).height());
@@ -393,7 +393,7 @@ void MainWindow::FollowFiles(ListFollows list)
     MissionStatusTable block{};
     const std::optional<Problem> problem = store.TemplateBlock(m_state, block);
     m_templateBlock = problem ? std::nullopt : std::optional<MissionStatusTable>(block);
-    m_templateProblem = problem ? MessageFor(*problem).text : QString();
+    m_templateProblem = problem;
 
     const MissionChoice choice = store.FactoryDriverChoice(m_state, m_templateBlock);
     const bool changed = !m_seenChoice || !SameChoice(*m_seenChoice, choice);
@@ -509,6 +509,16 @@ void MainWindow::LayOutSaveStatus()
     state->show();
 }
 
+QString MainWindow::UnreadableDataFileText()
+{
+    return tr("What a save gives the game cannot be told: the program data file cannot be read");
+}
+
+QString MainWindow::ForeignDataFileText()
+{
+    return tr("What a save gives the game cannot be told: the program data file is not this template's");
+}
+
 void MainWindow::ShowSaveEffect()
 {
     QLabel* line = m_ui->lblSaveEffectDesc;
@@ -522,8 +532,13 @@ void MainWindow::ShowSaveEffect()
         text = tr("Another Kelmora has chosen %1 as the template driver: start Kelmora again to save for it")
                    .arg(m_otherTemplate);
     } else if (!m_templateBlock) {
-        text = tr("What a save gives the game cannot be told: the program data file cannot be read");
-        detail = m_templateProblem;
+        // Read, but refused as another template's, it was no file that could not be read.
+        const bool foreign = m_templateProblem && m_templateProblem->failure == Failure::DataFileNotTheTemplates;
+        text = foreign ? ForeignDataFileText() : UnreadableDataFileText();
+        if (foreign)
+            detail = QStringLiteral("%1 [%2]").arg(m_templateProblem->path, m_templateProblem->reason);
+        else if (m_templateProblem)
+            detail = MessageFor(*m_templateProblem).text;
     } else {
         // Of the selected mission, before it is saved: no claim of what the file gives now.
         text = SaveEffectText(*m_templateBlock, index, SaveTense::Ahead);

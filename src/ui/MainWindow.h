@@ -100,6 +100,8 @@ private:
     void LayOutSaveStatus();
     // What a save of the selected mission gives the game, below the details.
     void ShowSaveEffect();
+    static QString UnreadableDataFileText();
+    static QString ForeignDataFileText();
     void SetFileText(QLabel* label, const QString& text, const QString& fileName);
     void ApplyValueColours();
 
@@ -114,7 +116,7 @@ private:
     // What the window last read of the files.
     std::optional<MissionChoice> m_seenChoice;
     std::optional<MissionStatusTable> m_templateBlock; // the program data file's bytes, when readable
-    QString m_templateProblem; // why they are not
+    std::optional<Problem> m_templateProblem; // why they are not
     QString m_otherTemplate; // a template chosen by another Kelmora since this one loaded its settings
     QString m_factoryState; // shown after the save status; in short where the line is full; the sentence
     QString m_factoryShortState;

@@ -607,8 +607,18 @@ void TestMainWindow::testWhatASaveGivesTheGame()
     list()->setCurrentIndex(MISSION_COUNT - 2);
     QCOMPARE(text("lblSaveEffectDesc"), QStringLiteral("Once saved, the game will offer mission 33 next"));
 
+    // Nor from bytes that were read but are not this template's, which the line tells apart.
+    const QString dataFile = m_fixture->programFolder + QDir::separator() + "kelmora.dat";
+    QByteArray data = ReadWholeFile(dataFile);
+    data[7] = char(data[7] ^ 1);
+    WriteWholeFile(dataFile, data);
+    clickSave();
+    QCOMPARE(text("lblSaveEffectDesc"),
+             QStringLiteral("What a save gives the game cannot be told: the program data file is not this template's"));
+    QVERIFY2(line->toolTip().startsWith(dataFile + " ["), qPrintable(line->toolTip()));
+
     // Without the template's bytes nothing can be told, and the line says so.
-    QVERIFY(QFile::remove(m_fixture->programFolder + QDir::separator() + "kelmora.dat"));
+    QVERIFY(QFile::remove(dataFile));
     clickSave();
     QCOMPARE(text("lblSaveEffectDesc"),
              QStringLiteral("What a save gives the game cannot be told: the program data file cannot be read"));
