@@ -59,8 +59,12 @@ Message MessageFor(const Problem& problem)
         return {Outcome::tr("Could not store the settings in '%1' [%2]").arg(problem.path, problem.reason), error,
                 MessageIcon::Exclamation};
     case Failure::NoTemplate:
-        return {Outcome::tr("The settings name no usable template driver ('%1'). Choose a template driver first.")
-                    .arg(problem.path),
+        // Settings that name nothing at all (none stored, or emptied by hand) are said to, rather
+        // than to name an empty path.
+        return {problem.path.isEmpty()
+                    ? Outcome::tr("The settings name no template driver. Choose a template driver first.")
+                    : Outcome::tr("The settings name no usable template driver ('%1'). Choose a template driver first.")
+                          .arg(problem.path),
                 saveFailed, MessageIcon::Exclamation};
     case Failure::UnusablePath:
         return {Outcome::tr("Could not use '%1' [%2]").arg(problem.path, problem.reason), error,

@@ -55,6 +55,10 @@ void TestOutcome::testMessages_data()
     add("factory file as template", {Failure::FactoryTemplateRefused, {}, {}},
         {"You can't select the factory driver file as your template file!",
          "Error! - Select New Template Driver failed", MessageIcon::Information});
+    // No settings at all (none stored, or emptied by hand): nothing named, no empty quotes.
+    add("no template in the settings", {Failure::NoTemplate, {}, {}},
+        {"The settings name no template driver. Choose a template driver first.", "Error! - Save failed",
+         MessageIcon::Exclamation});
     add("settings read", {Failure::SettingsRead, path, why},
         {"Could not read the settings from '/p/f' [Why]", error, MessageIcon::Exclamation});
     add("settings write", {Failure::SettingsWrite, path, why},

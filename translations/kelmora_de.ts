@@ -1079,6 +1079,10 @@ falsch.</translation>
         <source>Could not read the backups in &apos;%1&apos; [%2]</source>
         <translation>Konnte die Sicherungen in &apos;%1&apos; nicht lesen [%2]</translation>
     </message>
+    <message>
+        <source>The settings name no template driver. Choose a template driver first.</source>
+        <translation>Die Einstellungen nennen keinen Vorlagenfahrer. Wähle zuerst einen Vorlagenfahrer.</translation>
+    </message>
 </context>
 <context>
     <name>kelmora::RestoreWindow</name>

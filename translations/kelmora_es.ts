@@ -1078,6 +1078,10 @@ incorrecta.</translation>
         <source>Could not read the backups in &apos;%1&apos; [%2]</source>
         <translation>No se pudieron leer las copias de seguridad de &apos;%1&apos; [%2]</translation>
     </message>
+    <message>
+        <source>The settings name no template driver. Choose a template driver first.</source>
+        <translation>La configuración no indica ningún piloto plantilla. Elige primero un piloto plantilla.</translation>
+    </message>
 </context>
 <context>
     <name>kelmora::RestoreWindow</name>

@@ -1078,6 +1078,10 @@ Code de sortie&#xa0;: 0 fait, 1 un échec ou un refus a été signalé, 2 la lig
         <source>Could not read the backups in &apos;%1&apos; [%2]</source>
         <translation>Impossible de lire les copies de secours dans &apos;%1&apos; [%2]</translation>
     </message>
+    <message>
+        <source>The settings name no template driver. Choose a template driver first.</source>
+        <translation>Les réglages ne désignent aucun pilote modèle. Choisissez d&apos;abord un pilote modèle.</translation>
+    </message>
 </context>
 <context>
     <name>kelmora::RestoreWindow</name>

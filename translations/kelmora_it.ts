@@ -1078,6 +1078,10 @@ sbagliata.</translation>
         <source>Could not read the backups in &apos;%1&apos; [%2]</source>
         <translation>Impossibile leggere i backup in &apos;%1&apos; [%2]</translation>
     </message>
+    <message>
+        <source>The settings name no template driver. Choose a template driver first.</source>
+        <translation>Le impostazioni non indicano alcun pilota modello. Scegli prima un pilota modello.</translation>
+    </message>
 </context>
 <context>
     <name>kelmora::RestoreWindow</name>

@@ -1074,6 +1074,10 @@ Kod wyjścia: 0 wykonano, 1 zgłoszono błąd lub odmowę, 2 wiersz poleceń by�
         <source>Could not read the backups in &apos;%1&apos; [%2]</source>
         <translation>Nie można odczytać kopii zapasowych w &apos;%1&apos; [%2]</translation>
     </message>
+    <message>
+        <source>The settings name no template driver. Choose a template driver first.</source>
+        <translation>Ustawienia nie wskazują żadnego kierowcy-wzorca. Najpierw wybierz kierowcę-wzorzec.</translation>
+    </message>
 </context>
 <context>
     <name>kelmora::RestoreWindow</name>

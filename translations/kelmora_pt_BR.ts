@@ -1075,6 +1075,10 @@ Status de saída: 0 feito, 1 uma falha ou recusa foi informada, 2 a linha de com
         <source>Could not read the backups in &apos;%1&apos; [%2]</source>
         <translation>Não foi possível ler os backups em &apos;%1&apos; [%2]</translation>
     </message>
+    <message>
+        <source>The settings name no template driver. Choose a template driver first.</source>
+        <translation>As configurações não indicam nenhum piloto modelo. Escolha um piloto modelo primeiro.</translation>
+    </message>
 </context>
 <context>
     <name>kelmora::RestoreWindow</name>

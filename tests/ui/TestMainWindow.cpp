@@ -555,7 +555,7 @@ void TestMainWindow::testTemplateChosenElsewhere()
     m_fixture->messages.shown.clear();
     clickSave();
     QCOMPARE(m_fixture->file("AFactMS.sav"), m_fixture->alex);
-    const ShownMessage none{"The settings name no usable template driver (''). Choose a template driver first.",
+    const ShownMessage none{"The settings name no template driver. Choose a template driver first.",
                             "Error! - Save failed", MessageIcon::Exclamation};
     QCOMPARE(m_fixture->messages.shown, QList<ShownMessage>{none});
 }
