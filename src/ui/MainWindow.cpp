@@ -559,6 +559,17 @@ void MainWindow::ChooseTemplateFile(const QString& path)
     ChooseTemplate({QDir::toNativeSeparators(dropped.absoluteFilePath()), dropped.fileName()});
 }
 
+void MainWindow::ChooseListedFile(const QString& path)
+{
+    // A savegame gone since the list was made is refused, and the program goes on: the player is
+    // told, and the list, opened again, looks again.
+    if (!QFileInfo::exists(path)) {
+        m_services.Present({{Failure::TemplateNotFound, QDir::toNativeSeparators(path), {}}});
+        return;
+    }
+    ChooseTemplateFile(path);
+}
+
 void MainWindow::dragEnterEvent(QDragEnterEvent* event)
 {
     if (!DraggedSavegame(event->mimeData()).isEmpty())
@@ -655,7 +666,7 @@ void MainWindow::mnuFile_FindSavegames_Click()
         m_find = new FindSavegamesWindow(SavegamePlaces(m_services.places), this);
         m_find->setModal(true);
         // The same choice as the open dialog's, once the list is gone.
-        connect(m_find, &FindSavegamesWindow::chosen, this, &MainWindow::ChooseTemplateFile);
+        connect(m_find, &FindSavegamesWindow::chosen, this, &MainWindow::ChooseListedFile);
     }
     m_find->show();
     m_find->raise();

@@ -58,6 +58,8 @@ public:
     // A savegame dropped on the window, or named on the command line, becomes the template as if it
     // had been picked in the dialog.
     void ChooseTemplateFile(const QString& path);
+    // The same for a savegame of the Find Savegames list, which may be minutes old.
+    void ChooseListedFile(const QString& path);
 
     bool SavePanelEnabled() const;
     int SelectedMissionIndex() const;

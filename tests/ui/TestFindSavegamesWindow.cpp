@@ -95,6 +95,18 @@ void TestFindSavegamesWindow::testChooseFromTheKeyboard()
     QVERIFY(m_main->SavePanelEnabled());
     QCOMPARE(TextOf(*m_main, "lblSaveEffectDesc"), QStringLiteral("Once saved, the game will offer mission 1 next"));
     QCOMPARE(m_fixture->openDialog.opened, 0);
+
+    // One gone since the list was made is refused, and the program goes on with the template it had.
+    dialog = openFind();
+    QVERIFY(dialog);
+    const QString dora = QDir::toNativeSeparators(list(dialog)->topLevelItem(0)->toolTip(0));
+    QVERIFY(QFile::remove(dora));
+    QTest::keyClick(list(dialog), Qt::Key_Return);
+    QTRY_VERIFY(!m_main->findChild<QDialog*>("frmFindSavegames"));
+    QCOMPARE(m_fixture->messages.shown, QList<ShownMessage>({{"Could not find template driver file '" + dora + "'",
+                                                              "Error!", MessageIcon::Exclamation}}));
+    QCOMPARE(m_fixture->exit.endCount, 0);
+    QCOMPARE(TextOf(*m_main, "lblTemplateDriverDesc"), QStringLiteral("Ed.sav  [Never gets modified!]"));
 }
 
 void TestFindSavegamesWindow::testNothingFound()
