@@ -603,8 +603,10 @@ void MainWindow::sbrMain_PanelClick(int panel)
 {
     switch (panel) {
     case SavePanel: {
-        const SaveOutcome outcome =
-            m_services.store().Save(m_state, SavePanelEnabled(), SelectedMissionIndex(), m_services.clock);
+        const SaveOutcome outcome = [&] {
+            const BusyCursor busy;
+            return m_services.store().Save(m_state, SavePanelEnabled(), SelectedMissionIndex(), m_services.clock);
+        }();
         m_services.Present(outcome.problems);
         if (outcome.saved()) {
             m_savedIndex = SelectedMissionIndex();
@@ -637,7 +639,10 @@ void MainWindow::mnuFile_SelectNewTemplateDriver_Click()
 
 void MainWindow::ChooseTemplate(const ChosenFile& choice)
 {
-    const SelectionOutcome outcome = SelectNewTemplateDriver(m_state, m_services.store(), choice);
+    const SelectionOutcome outcome = [&] {
+        const BusyCursor busy;
+        return SelectNewTemplateDriver(m_state, m_services.store(), choice);
+    }();
     m_services.Present(outcome.problems);
     switch (outcome.result) {
     case SelectionOutcome::Result::ProgramEnded:

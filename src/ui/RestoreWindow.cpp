@@ -90,11 +90,15 @@ void RestoreWindow::cmdRestore_Click()
         return;
     const QString id = item->data(TimeColumn, IdRole).toString();
     const SavegameStore store = m_services.store();
-    RestoreOutcome outcome = store.Restore(id);
+    const auto restore = [&](bool acceptMix) {
+        const BusyCursor busy;
+        return store.Restore(id, acceptMix);
+    };
+    RestoreOutcome outcome = restore(false);
     // Asked about, the problem has been shown; the player decides whether to go on.
     if (outcome.needsConfirmation)
         outcome = m_services.messages.AskToGoOn(MessageFor(outcome.problems.constFirst()), tr("Restore it anyway?"))
-                      ? store.Restore(id, true)
+                      ? restore(true)
                       : RestoreOutcome{};
     m_services.Present(outcome.problems);
     if (outcome.done()) {

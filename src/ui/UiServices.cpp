@@ -39,6 +39,16 @@ QMessageBox::Icon BoxIcon(MessageIcon icon)
 
 } // namespace
 
+BusyCursor::BusyCursor()
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+BusyCursor::~BusyCursor()
+{
+    QApplication::restoreOverrideCursor();
+}
+
 bool MessageBoxService::AskToGoOn(const Message& message, const QString& question)
 {
     QMessageBox box(BoxIcon(message.icon), message.title, VisibleText(message.text, true),

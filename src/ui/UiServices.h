@@ -53,6 +53,17 @@ public:
 };
 
 // Everything the windows reach outside themselves.
+// The busy pointer while the store works, which may wait a few seconds for another run's lock:
+// from its making to the end of its scope, which must close before any message box opens.
+class BusyCursor
+{
+public:
+    BusyCursor();
+    ~BusyCursor();
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+};
+
 struct UiServices
 {
     MessageService& messages;

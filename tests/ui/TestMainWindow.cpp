@@ -59,6 +59,7 @@ class TestMainWindow : public QObject
 
 private slots:
     void init();
+    void cleanup();
     void testMissionList();
     void testNewTemplateOrCancel();
     void testEveryWayOutEndsTheProgram();
@@ -95,6 +96,13 @@ private:
     std::unique_ptr<UiFixture> m_fixture;
     MainWindow* m_main = nullptr;
 };
+
+// The busy pointer never outlasts the store's work, nor stands over a message.
+void TestMainWindow::cleanup()
+{
+    QVERIFY(!QApplication::overrideCursor());
+    QCOMPARE(m_fixture->messages.busyWhenShown, 0);
+}
 
 void TestMainWindow::init()
 {

@@ -23,6 +23,7 @@ class TestRestoreWindow : public QObject
 private slots:
     void initTestCase();
     void init();
+    void cleanup();
     void cleanupTestCase();
     void testMenuItem();
     void testRestoreFromTheKeyboard();
@@ -76,6 +77,13 @@ void TestRestoreWindow::initTestCase()
 void TestRestoreWindow::cleanupTestCase()
 {
     QLocale::setDefault(QLocale::c());
+}
+
+// The busy pointer never outlasts the store's work, nor stands over a message.
+void TestRestoreWindow::cleanup()
+{
+    QVERIFY(!QApplication::overrideCursor());
+    QCOMPARE(m_fixture->messages.busyWhenShown, 0);
 }
 
 void TestRestoreWindow::init()

@@ -6,6 +6,7 @@
 #include "support/Fakes.h"
 #include "support/Savegames.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QImage>
 #include <QLabel>
@@ -75,14 +76,19 @@ inline double DifferenceFrom(const QPixmap& shown, const QString& reference)
 class FakeMessages final : public MessageService
 {
 public:
-    void ShowMessage(const Message& message) override { shown.append(message); }
-    bool AskToGoOn(const Message& message, const QString& question) override
+    void ShowMessage(const Message& message) override
     {
         shown.append(message);
+        busyWhenShown += QApplication::overrideCursor() != nullptr;
+    }
+    bool AskToGoOn(const Message& message, const QString& question) override
+    {
+        ShowMessage(message);
         asked << question;
         return goOn;
     }
     QList<ShownMessage> shown;
+    int busyWhenShown = 0; // messages shown under the busy pointer
     QStringList asked;
     bool goOn = false; // the answer to the next question
 };
