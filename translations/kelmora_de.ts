@@ -1102,6 +1102,10 @@ falsch.</translation>
         <source>Restore it anyway?</source>
         <translation>Trotzdem wiederherstellen?</translation>
     </message>
+    <message>
+        <source>The backup taken at %1 is no longer there. The list now shows the backups there are.</source>
+        <translation>Die Sicherung vom %1 ist nicht mehr da. Die Liste zeigt jetzt die vorhandenen Sicherungen.</translation>
+    </message>
 </context>
 <context>
     <name>kelmora::SavegameFinder</name>

@@ -1101,6 +1101,10 @@ incorrecta.</translation>
         <source>Restore it anyway?</source>
         <translation>¿Restaurarla de todos modos?</translation>
     </message>
+    <message>
+        <source>The backup taken at %1 is no longer there. The list now shows the backups there are.</source>
+        <translation>La copia de seguridad del %1 ya no está. La lista muestra ahora las copias que hay.</translation>
+    </message>
 </context>
 <context>
     <name>kelmora::SavegameFinder</name>

@@ -1101,6 +1101,10 @@ Code de sortie&#xa0;: 0 fait, 1 un échec ou un refus a été signalé, 2 la lig
         <source>Restore it anyway?</source>
         <translation>La restaurer malgré tout&#xa0;?</translation>
     </message>
+    <message>
+        <source>The backup taken at %1 is no longer there. The list now shows the backups there are.</source>
+        <translation>La copie de secours du %1 n&apos;existe plus. La liste montre maintenant les copies de secours présentes.</translation>
+    </message>
 </context>
 <context>
     <name>kelmora::SavegameFinder</name>

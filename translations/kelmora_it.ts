@@ -1101,6 +1101,10 @@ sbagliata.</translation>
         <source>Restore it anyway?</source>
         <translation>Ripristinarlo comunque?</translation>
     </message>
+    <message>
+        <source>The backup taken at %1 is no longer there. The list now shows the backups there are.</source>
+        <translation>Il backup del %1 non c&apos;è più. L&apos;elenco ora mostra i backup presenti.</translation>
+    </message>
 </context>
 <context>
     <name>kelmora::SavegameFinder</name>

@@ -1097,6 +1097,10 @@ Kod wyjścia: 0 wykonano, 1 zgłoszono błąd lub odmowę, 2 wiersz poleceń by�
         <source>Restore it anyway?</source>
         <translation>Mimo to przywrócić?</translation>
     </message>
+    <message>
+        <source>The backup taken at %1 is no longer there. The list now shows the backups there are.</source>
+        <translation>Kopii zapasowej z %1 już nie ma. Lista pokazuje teraz istniejące kopie.</translation>
+    </message>
 </context>
 <context>
     <name>kelmora::SavegameFinder</name>

@@ -1098,6 +1098,10 @@ Status de saída: 0 feito, 1 uma falha ou recusa foi informada, 2 a linha de com
         <source>Restore it anyway?</source>
         <translation>Restaurar mesmo assim?</translation>
     </message>
+    <message>
+        <source>The backup taken at %1 is no longer there. The list now shows the backups there are.</source>
+        <translation>O backup de %1 não existe mais. A lista agora mostra os backups que existem.</translation>
+    </message>
 </context>
 <context>
     <name>kelmora::SavegameFinder</name>

@@ -10,6 +10,8 @@
 #include <QHeaderView>
 #include <QLocale>
 
+#include <algorithm>
+
 namespace kelmora {
 namespace {
 
@@ -100,6 +102,17 @@ void RestoreWindow::cmdRestore_Click()
         outcome = m_services.messages.AskToGoOn(MessageFor(outcome.problems.constFirst()), tr("Restore it anyway?"))
                       ? restore(true)
                       : RestoreOutcome{};
+    // A backup dropped since the list was shown (the newest 50 of a file are kept) is named as the
+    // list named it, by its time: its ID was never shown.
+    const auto gone = std::find_if(outcome.problems.cbegin(), outcome.problems.cend(),
+                                   [](const Problem& problem) { return problem.failure == Failure::BackupUnknown; });
+    if (gone != outcome.problems.cend()) {
+        m_services.messages.ShowMessage(
+            {tr("The backup taken at %1 is no longer there. The list now shows the backups there are.")
+                 .arg(item->text(TimeColumn)),
+             MessageFor(*gone).title, MessageIcon::Exclamation});
+        outcome.problems.erase(gone);
+    }
     m_services.Present(outcome.problems);
     if (outcome.done()) {
         emit restored();

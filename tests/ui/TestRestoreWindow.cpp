@@ -161,6 +161,20 @@ void TestRestoreWindow::testRestoreFromTheKeyboard()
     QCOMPARE(backups(dialog)->currentItem(), backups(dialog)->topLevelItem(2));
     QCOMPARE(QApplication::focusWidget(), backups(dialog));
 
+    // One gone since the list was shown (dropped as the oldest of a file, say) is named by its time,
+    // the only thing of it the list showed, and leaves the list.
+    m_fixture->messages.shown.clear();
+    const QList<Backup> now = BackupFolder(QDir(m_fixture->dir.path()).filePath("User/Backups")).List();
+    QVERIFY(QFile::remove(now.constLast().file));
+    backups(dialog)->setCurrentItem(backups(dialog)->topLevelItem(3));
+    QTest::keyClick(backups(dialog), Qt::Key_Return);
+    QCOMPARE(m_fixture->messages.shown,
+             QList<ShownMessage>({{"The backup taken at " + timeOf(now.constLast()) +
+                                       " is no longer there. The list now shows the backups there are.",
+                                   "Error! - Restore failed", MessageIcon::Exclamation}}));
+    QCOMPARE(backups(dialog)->topLevelItemCount(), 3);
+    QCOMPARE(m_fixture->file("AFactMS.sav"), played);
+
     // Tab goes to Restore, then Close; Escape closes from anywhere.
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), dialog->findChild<QPushButton*>("cmdRestore"));
