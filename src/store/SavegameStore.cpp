@@ -575,6 +575,12 @@ SelectionOutcome SavegameStore::ChooseTemplate(RunState& state, const ChosenFile
                                                               {TemplateDriverFileValue, chosen.TemplateDriverFile}}))
         return failed(*problem);
 
+    // What a run killed while it replaced a factory driver file left at its pending name is
+    // Kelmora's, and goes with that file: no later write to it would clear it away any more.
+    for (const QString& left :
+         LookUpFiles(chosen.SavedataFolder + u'?' + FactoryDriverSuffix + QLatin1String(PendingSuffix)).files)
+        RemoveFile(left, false);
+
     state = chosen;
     state.SettingsValid = true;
     state.MissionStatus = block;

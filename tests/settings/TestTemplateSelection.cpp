@@ -219,11 +219,15 @@ void TestTemplateSelection::testEarlierFactoryFilesReplaced()
     WriteWholeFile(save("XYFactMS.sav"), "keep");
     // A folder is no factory driver file: it is never deleted.
     QVERIFY(QDir(m_saveFolder).mkdir("CFactMS.sav"));
+    // What a run killed while it replaced one left beside it goes with it; no later write would
+    // clear it away. A folder of that name is the player's.
+    WriteWholeFile(save("AFactMS.sav.kelmora-new"), "left by a killed run");
+    QVERIFY(QDir(m_saveFolder).mkdir("DFactMS.sav.kelmora-new"));
 
     QCOMPARE(select(choose("Bob.sav")), SelectionOutcome::Result::Selected);
     QCOMPARE(m_shown, QList<ShownMessage>{});
-    QCOMPARE(filesInSave(),
-             (QStringList{"AFactMS.sav.bak", "Alex.sav", "BFactMS.sav", "Bob.sav", "CFactMS.sav", "XYFactMS.sav"}));
+    QCOMPARE(filesInSave(), (QStringList{"AFactMS.sav.bak", "Alex.sav", "BFactMS.sav", "Bob.sav", "CFactMS.sav",
+                                         "DFactMS.sav.kelmora-new", "XYFactMS.sav"}));
     QCOMPARE(ReadWholeFile(save("BFactMS.sav")), m_bob);
 }
 
