@@ -566,6 +566,10 @@ falsch.</translation>
         <source>The lock file could not be made</source>
         <translation>Die Sperrdatei konnte nicht angelegt werden</translation>
     </message>
+    <message>
+        <source>Another program changed it meanwhile, and it was left as that program wrote it</source>
+        <translation>Ein anderes Programm hat sie inzwischen geändert; sie blieb so, wie dieses Programm sie geschrieben hat</translation>
+    </message>
 </context>
 <context>
     <name>kelmora::FindSavegamesWindow</name>

@@ -565,6 +565,10 @@ incorrecta.</translation>
         <source>The lock file could not be made</source>
         <translation>No se pudo crear el archivo de bloqueo</translation>
     </message>
+    <message>
+        <source>Another program changed it meanwhile, and it was left as that program wrote it</source>
+        <translation>Otro programa lo cambió mientras tanto, y se dejó tal como ese programa lo escribió</translation>
+    </message>
 </context>
 <context>
     <name>kelmora::FindSavegamesWindow</name>

@@ -562,6 +562,10 @@ Status de saída: 0 feito, 1 uma falha ou recusa foi informada, 2 a linha de com
         <source>The lock file could not be made</source>
         <translation>Não foi possível criar o arquivo de trava</translation>
     </message>
+    <message>
+        <source>Another program changed it meanwhile, and it was left as that program wrote it</source>
+        <translation>Outro programa o alterou nesse meio-tempo, e ele foi deixado como esse programa o escreveu</translation>
+    </message>
 </context>
 <context>
     <name>kelmora::FindSavegamesWindow</name>

@@ -52,6 +52,12 @@ QString CannotMakeBelow(const QString& folder, QString* failedPath)
     return why;
 }
 
+QString ChangedMeanwhileReason()
+{
+    return QCoreApplication::translate(
+        "kelmora::FileSystem", "Another program changed it meanwhile, and it was left as that program wrote it");
+}
+
 Identity CompareFiles(const QString& first, const QString& second)
 {
     const std::optional<FileId> firstId = FileIdOf(first), secondId = FileIdOf(second);

@@ -50,13 +50,14 @@ bool IsStorablePath(const QString& path);
 // The system's words for a C library error number (ENOENT, ENOSPC, ...), on every system.
 QString ErrorText(int error);
 
-// What an open file says about who may change it.
+// What an open file says about who may change it, and which version of it was read.
 struct FileFacts
 {
     qint64 size = 0;
     int links = 1; // the names the file has (hard links)
     bool mine = true; // owned by this user
     bool othersMayWrite = false; // another user may write it
+    QByteArray version; // changes with the file: another file put there, its bytes or length changed
 };
 
 // True for root or an administrator, who may change any user's files.
@@ -94,7 +95,13 @@ Identity CompareFiles(const QString& first, const QString& second);
 // that a new file would be (the user's own; for root, the folder owner's) is rewritten, and only in
 // the folder itself, not through a link at its name. Otherwise a new file is made; the spare may then
 // hold anything. Windows always makes a new file.
-QString ReplaceFile(const QString& path, const QByteArray& content, bool mayCreate, const QString& spare = {});
+//
+// Given the `version` of the file that was read (FileFacts), a file that another program has changed
+// since is left as that program wrote it, up to the moment of the rename. (A write of the same length
+// into the file within the clock's tick of the read may leave every time as it was.) A missing `path`
+// that some other program makes meanwhile is never replaced either: neither has a backup.
+QString ReplaceFile(const QString& path, const QByteArray& content, bool mayCreate, const QString& spare = {},
+                    const QByteArray& version = {});
 
 // Renames the file at `from` to `to` in the same folder, never over anything there: true when done.
 // Windows never does, and the caller removes what it would have kept aside.
@@ -106,8 +113,12 @@ inline constexpr char PendingSuffix[] = ".kelmora-new";
 
 // Writes `bytes` at `offset` of the existing regular file with one write, then flushes it: for a
 // file in a folder where no new file can be made. A file with other names is refused (they would
-// change too), and so is one too short to hold the bytes (the write would lengthen it).
-QString WriteInPlace(const QString& path, qint64 offset, const QByteArray& bytes);
+// change too), and so is one too short to hold the bytes (the write would lengthen it), and one
+// that is no longer at `version` (as ReplaceFile).
+QString WriteInPlace(const QString& path, qint64 offset, const QByteArray& bytes, const QByteArray& version = {});
+
+// Why a file is left as it is when another program changed it after it was read.
+QString ChangedMeanwhileReason();
 
 // Removes the regular file or link at `path` (never a folder) and flushes its folder, unless
 // `flushFolder` is false: for a removal that may come undone after a power cut.

@@ -73,13 +73,22 @@ gid_t MyGroup()
     return group;
 }
 
+// Device and inode tell a file renamed over it, the times in nanoseconds a change of its bytes (the
+// change time moves with every write, and no program can set it back).
+QByteArray VersionOf(const struct stat& info)
+{
+    const qint64 parts[] = {qint64(info.st_dev),  qint64(info.st_ino), qint64(info.st_size), info.st_mtim.tv_sec,
+                            info.st_mtim.tv_nsec, info.st_ctim.tv_sec, info.st_ctim.tv_nsec, qint64(info.st_mode)};
+    return QByteArray(reinterpret_cast<const char*>(parts), sizeof parts);
+}
+
 FileFacts FactsOf(const struct stat& info)
 {
     // With one group per user, as Debian makes them, a group-writable file of the user's own group
     // is still the user's alone.
     const bool groupWrites = (info.st_mode & S_IWGRP) && info.st_gid != MyGroup();
-    return {qint64(info.st_size), int(info.st_nlink), info.st_uid == Me(),
-            (info.st_mode & S_IWOTH) != 0 || groupWrites};
+    return {qint64(info.st_size), int(info.st_nlink), info.st_uid == Me(), (info.st_mode & S_IWOTH) != 0 || groupWrites,
+            VersionOf(info)};
 }
 
 bool InMyGroups(gid_t group)
@@ -158,6 +167,24 @@ std::optional<QString> RewriteSpare(const QByteArray& folder, const QByteArray& 
 #endif
 }
 
+// rename(), never over anything at `to`; where the file system cannot promise that, the look just
+// before must do.
+int RenameNoReplace(const char* from, const char* to)
+{
+#ifdef RENAME_NOREPLACE
+    if (::renameat2(AT_FDCWD, from, AT_FDCWD, to, RENAME_NOREPLACE) == 0)
+        return 0;
+    if (errno != EINVAL && errno != ENOSYS)
+        return -1;
+#endif
+    struct stat there = {};
+    if (::lstat(to, &there) == 0) {
+        errno = EEXIST;
+        return -1;
+    }
+    return ::rename(from, to);
+}
+
 } // namespace
 
 std::optional<FileId> FileIdOf(const QString& path)
@@ -213,10 +240,7 @@ EntryStamp StampAt(const QString& path, bool evenIfJustChanged)
     if (!evenIfJustChanged &&
         (::clock_gettime(CLOCK_REALTIME_COARSE, &now) != 0 || !settled(info.st_mtim) || !settled(info.st_ctim)))
         return {KindOf(info.st_mode), std::nullopt, {}};
-    // Device and inode tell a file renamed over it, the times in nanoseconds a change of its bytes.
-    const qint64 parts[] = {qint64(info.st_dev),  qint64(info.st_ino), qint64(info.st_size), info.st_mtim.tv_sec,
-                            info.st_mtim.tv_nsec, info.st_ctim.tv_sec, info.st_ctim.tv_nsec, qint64(info.st_mode)};
-    return {KindOf(info.st_mode), QByteArray(reinterpret_cast<const char*>(parts), sizeof parts), {}};
+    return {KindOf(info.st_mode), VersionOf(info), {}};
 }
 
 bool RunningAsAdministrator()
@@ -283,7 +307,8 @@ bool FileHolds(const QString& path, const QByteArray& content)
     return ::read(file.fd, &more, 1) == 0;
 }
 
-QString ReplaceFile(const QString& path, const QByteArray& content, bool mayCreate, const QString& spare)
+QString ReplaceFile(const QString& path, const QByteArray& content, bool mayCreate, const QString& spare,
+                    const QByteArray& version)
 {
     // Only a regular file, or nothing, may stand at the path: a link, a folder or a device is the
     // player's, not a file Kelmora made.
@@ -293,6 +318,8 @@ QString ReplaceFile(const QString& path, const QByteArray& content, bool mayCrea
     const EntryKind kind = ::lstat(name.constData(), &old) != 0 ? EntryKind::Missing : KindOf(old.st_mode);
     if (kind != EntryKind::RegularFile && !(kind == EntryKind::Missing && mayCreate))
         return NotAFileReason(kind);
+    if (!version.isEmpty() && (kind != EntryKind::RegularFile || VersionOf(old) != version))
+        return ChangedMeanwhileReason();
     if (kind == EntryKind::RegularFile && ::access(name.constData(), W_OK) != 0)
         return ErrorText(errno);
     if (kind == EntryKind::Missing && !spare.isEmpty() && FolderOf(spare) == folder) {
@@ -380,11 +407,11 @@ QString ReplaceFile(const QString& path, const QByteArray& content, bool mayCrea
             }
             return linked == 0;
         };
-        // A new file takes its own name at once: it appears whole, in one step. Where something has
-        // turned up at the name since the look above, it is replaced as an existing file is.
+        // A new file takes its own name at once: it appears whole, in one step. What another program
+        // has made at the name since the look above is never replaced: it has no backup.
         if (kind == EntryKind::Missing && linkAs(name)) {
             temporary = name;
-        } else if (kind == EntryKind::Missing && errno != EEXIST) {
+        } else if (kind == EntryKind::Missing) {
             return ErrorText(errno);
         } else {
             // What a run killed at the wrong moment left at the pending name goes first.
@@ -403,12 +430,23 @@ QString ReplaceFile(const QString& path, const QByteArray& content, bool mayCrea
     file.fd = -1;
     if (closed != 0)
         return fail(errno);
-    if (temporary != name && ::rename(temporary.constData(), name.constData()) != 0)
-        return fail(errno);
+    if (temporary != name) {
+        // The last look before the file is replaced: what another program wrote while the backup
+        // and the new version were being made stays.
+        struct stat now = {};
+        if (!version.isEmpty() && (::lstat(name.constData(), &now) != 0 || VersionOf(now) != version)) {
+            ::unlink(temporary.constData());
+            return ChangedMeanwhileReason();
+        }
+        // Nor is a file that turned up where there was none replaced.
+        if ((kind == EntryKind::Missing ? RenameNoReplace(temporary.constData(), name.constData())
+                                        : ::rename(temporary.constData(), name.constData())) != 0)
+            return fail(errno);
+    }
     return FlushOpenFolder(dir.fd);
 }
 
-QString WriteInPlace(const QString& path, qint64 offset, const QByteArray& bytes)
+QString WriteInPlace(const QString& path, qint64 offset, const QByteArray& bytes, const QByteArray& version)
 {
     // O_NOFOLLOW and a look at the descriptor: a link or a device swapped in is never written through.
     Descriptor file{::open(Name(path).constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC | O_NOFOLLOW)};
@@ -419,6 +457,8 @@ QString WriteInPlace(const QString& path, qint64 offset, const QByteArray& bytes
         return ErrorText(errno);
     if (!S_ISREG(info.st_mode))
         return NotAFileReason(EntryKind::Other);
+    if (!version.isEmpty() && VersionOf(info) != version)
+        return ChangedMeanwhileReason();
     // A hard link makes the file another savegame too, perhaps another driver's: a rename would
     // replace this name alone, a write goes into both.
     if (info.st_nlink > 1)

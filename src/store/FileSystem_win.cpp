@@ -115,6 +115,24 @@ qint64 SizeOf(const BY_HANDLE_FILE_INFORMATION& info)
     return (qint64(info.nFileSizeHigh) << 32) | info.nFileSizeLow;
 }
 
+// The volume and file index tell a file moved over it, the size and the time of the last write (to
+// 100 ns on NTFS, 2 s on FAT) a change of its bytes.
+QByteArray VersionOf(const BY_HANDLE_FILE_INFORMATION& info)
+{
+    const quint64 parts[] = {info.dwVolumeSerialNumber, (quint64(info.nFileIndexHigh) << 32) | info.nFileIndexLow,
+                             quint64(SizeOf(info)),
+                             (quint64(info.ftLastWriteTime.dwHighDateTime) << 32) | info.ftLastWriteTime.dwLowDateTime};
+    return QByteArray(reinterpret_cast<const char*>(parts), sizeof parts);
+}
+
+// The version of the file at `path` now (not through a link), or empty where it cannot be told.
+QByteArray VersionAt(const QString& path)
+{
+    Handle file{Open(path, 0, false)};
+    BY_HANDLE_FILE_INFORMATION info = {};
+    return file.valid() && Information(file.handle, info) ? VersionOf(info) : QByteArray();
+}
+
 // A run killed between making the lock file and writing its owner into it leaves the file empty.
 // QLockFile cannot ask such an owner whether it still runs and, with no stale time, would refuse
 // every later change for ever. A live owner writes its line right after making the file, so one
@@ -247,7 +265,7 @@ QString ReadRegularFile(const QString& path, QByteArray& content, qint64 maximum
     if (facts) {
         // Whoever else may write the file, only bytes this user recorded are ever used from it; the
         // owner is what tells whose choice made it.
-        *facts = {done, int(info.nNumberOfLinks), OwnedByUser(file.handle), false};
+        *facts = {done, int(info.nNumberOfLinks), OwnedByUser(file.handle), false, VersionOf(info)};
     }
     return {};
 }
@@ -271,11 +289,14 @@ bool FileHolds(const QString& path, const QByteArray& content)
     return true;
 }
 
-QString ReplaceFile(const QString& path, const QByteArray& content, bool mayCreate, const QString&)
+QString ReplaceFile(const QString& path, const QByteArray& content, bool mayCreate, const QString&,
+                    const QByteArray& version)
 {
     const EntryKind kind = EntryAt(path);
     if (kind != EntryKind::RegularFile && !(kind == EntryKind::Missing && mayCreate))
         return NotAFileReason(kind);
+    if (!version.isEmpty() && (kind != EntryKind::RegularFile || VersionAt(path) != version))
+        return ChangedMeanwhileReason();
     const DWORD attributes = kind == EntryKind::RegularFile ? ::GetFileAttributesW(Wide(path).c_str()) : 0;
     if (attributes & FILE_ATTRIBUTE_READONLY)
         return ErrorText(EACCES);
@@ -325,14 +346,20 @@ QString ReplaceFile(const QString& path, const QByteArray& content, bool mayCrea
     file.handle = INVALID_HANDLE_VALUE;
     if (!closed)
         return fail(LastError());
+    // The last look before the file is replaced: what another program wrote while the backup and the
+    // new version were being made stays.
+    if (!version.isEmpty() && VersionAt(path) != version)
+        return fail(ChangedMeanwhileReason());
     // Asked to return only once the move is on the disk. NTFS keeps the names of a folder in its
-    // journal, so there is no folder to flush as on Unix.
-    if (!::MoveFileExW(pendingName.c_str(), Wide(path).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    // journal, so there is no folder to flush as on Unix. A file that turned up where there was none
+    // is never replaced.
+    const DWORD replacing = kind == EntryKind::RegularFile ? MOVEFILE_REPLACE_EXISTING : 0;
+    if (!::MoveFileExW(pendingName.c_str(), Wide(path).c_str(), replacing | MOVEFILE_WRITE_THROUGH))
         return fail(LastError());
     return {};
 }
 
-QString WriteInPlace(const QString& path, qint64 offset, const QByteArray& bytes)
+QString WriteInPlace(const QString& path, qint64 offset, const QByteArray& bytes, const QByteArray& version)
 {
     // Not through a link: one swapped in is never written through.
     Handle file{Open(path, GENERIC_WRITE, false)};
@@ -343,6 +370,8 @@ QString WriteInPlace(const QString& path, qint64 offset, const QByteArray& bytes
         return LastError();
     if (const QString reason = NotAFile(file.handle, info); !reason.isEmpty())
         return reason;
+    if (!version.isEmpty() && VersionOf(info) != version)
+        return ChangedMeanwhileReason();
     // NTFS has hard links too: a write would change every name's savegame.
     if (info.nNumberOfLinks > 1)
         return QCoreApplication::translate("kelmora::FileSystem",

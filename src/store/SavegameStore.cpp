@@ -393,10 +393,12 @@ SaveOutcome SavegameStore::Save(RunState& state, bool panelEnabled, int index, c
         // A folder where no new file can be made, or a shared one where another user's file may not
         // be replaced, still lets the player write the file itself: then the span that holds the
         // block goes in with one write.
-        const QString error = way == ChangeWay::Replace
-                                  ? ReplaceFile(path, current, false)
-                                  : WriteInPlace(path, MissionBlockOffset,
-                                                 current.mid(MissionBlockOffset, MissionBlockEnd - MissionBlockOffset));
+        // Only over the version that was read and backed up: what the game (say) wrote since stays.
+        const QString error =
+            way == ChangeWay::Replace
+                ? ReplaceFile(path, current, false, {}, facts.version)
+                : WriteInPlace(path, MissionBlockOffset,
+                               current.mid(MissionBlockOffset, MissionBlockEnd - MissionBlockOffset), facts.version);
         if (!error.isEmpty())
             return writeFailed(error);
     }
@@ -453,6 +455,7 @@ SelectionOutcome SavegameStore::ChooseTemplate(RunState& state, const ChosenFile
     {
         QString path;
         QByteArray content;
+        QByteArray version; // of the content read
     };
     QList<Earlier> replaced;
     for (const QString& path : earlier.files) {
@@ -482,6 +485,7 @@ SelectionOutcome SavegameStore::ChooseTemplate(RunState& state, const ChosenFile
     for (Earlier& file : replaced) {
         FileFacts facts;
         QString error = ReadRegularFile(file.path, file.content, MaximumSavegameSize, &facts, false);
+        file.version = facts.version;
         if (error.isEmpty())
             error = Unchangeable(facts);
         if (!error.isEmpty())
@@ -539,9 +543,11 @@ SelectionOutcome SavegameStore::ChooseTemplate(RunState& state, const ChosenFile
     // The other names go before the copy is made: on a case-insensitive file system aFactMS.sav and
     // AFactMS.sav are one file, which removed afterwards would take the new copy with it.
     std::optional<QByteArray> oldFactory;
+    QByteArray oldFactoryVersion;
     for (const Earlier& file : replaced) {
         if (QString::compare(file.path, factoryPath, Qt::CaseSensitive) == 0) {
             oldFactory = file.content;
+            oldFactoryVersion = file.version;
             continue;
         }
         undo.Changing(file.path, file.content);
@@ -549,7 +555,8 @@ SelectionOutcome SavegameStore::ChooseTemplate(RunState& state, const ChosenFile
             return failed({Failure::MakeFactory, templatePath, QStringLiteral("%1: %2").arg(file.path, error)});
     }
     undo.Changing(factoryPath, oldFactory);
-    if (const QString error = ReplaceFile(factoryPath, templateBytes, true); !error.isEmpty())
+    // Only over the version that was backed up, or where nothing was.
+    if (const QString error = ReplaceFile(factoryPath, templateBytes, true, {}, oldFactoryVersion); !error.isEmpty())
         return failed({Failure::MakeFactory, templatePath, error});
     const MissionStatusTable block = MissionBlockIn(templateBytes);
     const QByteArray records = MissionRecordsOf(block);
@@ -670,8 +677,8 @@ RestoreOutcome SavegameStore::Restore(const QString& id, bool acceptMix) const
 
     ChangeWay way = ChangeWay::Replace;
     QByteArray current;
+    FileFacts facts;
     if (kind == EntryKind::RegularFile) {
-        FileFacts facts;
         QString error = ReadRegularFile(target, current, MaximumSavegameSize, &facts, false);
         if (error.isEmpty())
             error = Unchangeable(facts);
@@ -698,8 +705,10 @@ RestoreOutcome SavegameStore::Restore(const QString& id, bool acceptMix) const
     }
     if (kind == EntryKind::Missing || current != content) {
         QString error;
+        // Only over the version that was read and backed up, or where nothing was: what another
+        // program wrote or made there since stays.
         if (way == ChangeWay::Replace) {
-            error = ReplaceFile(target, content, true);
+            error = ReplaceFile(target, content, true, {}, facts.version);
         } else {
             // Only the bytes that differ, in one write.
             qsizetype first = 0, last = content.size();
@@ -707,7 +716,7 @@ RestoreOutcome SavegameStore::Restore(const QString& id, bool acceptMix) const
                 ++first;
             while (content[last - 1] == current[last - 1])
                 --last;
-            error = WriteInPlace(target, first, content.mid(first, last - first));
+            error = WriteInPlace(target, first, content.mid(first, last - first), facts.version);
         }
         if (!error.isEmpty())
             return refuse(error);

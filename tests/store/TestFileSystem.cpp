@@ -49,6 +49,7 @@ private slots:
     void testReplaceRefusesWhatIsNoFile_data();
     void testReplaceRefusesWhatIsNoFile();
     void testPendingFileHeldOpen();
+    void testChangedMeanwhileLeftAlone();
     void testNeverFollowsALinkSwappedIn_data();
     void testNeverFollowsALinkSwappedIn();
     void testReadNeverWaits_data();
@@ -313,6 +314,38 @@ void TestFileSystem::testPendingFileHeldOpen()
     QCOMPARE(ReadWholeFile(target), MakeSavegame(9000, round));
     QVERIFY(!QFileInfo::exists(pending));
 #endif
+}
+
+// What another program (the game, say) wrote after the file was read and backed up is left as it
+// wrote it: in place or by a new version renamed over it. The change must come after the clock's
+// tick of the read, as any change worth keeping does.
+void TestFileSystem::testChangedMeanwhileLeftAlone()
+{
+    const QString file = path("AFactMS.sav");
+    WriteWholeFile(file, MakeSavegame(9000, 1));
+    for (const bool renamed : {false, true}) {
+        QByteArray read;
+        FileFacts facts;
+        QCOMPARE(ReadRegularFile(file, read, 1 << 20, &facts, false), QString());
+        QTest::qSleep(30);
+        const QByteArray game = MakeSavegame(9000, 2 + renamed);
+        if (renamed) {
+            WriteWholeFile(path("game.tmp"), game);
+            QFile::remove(file);
+            QVERIFY(QFile::rename(path("game.tmp"), file));
+        } else {
+            QFile inPlace(file);
+            QVERIFY(inPlace.open(QIODevice::ReadWrite) && inPlace.write(game) == game.size());
+        }
+        QCOMPARE(ReplaceFile(file, MakeSavegame(9000, 9), false, {}, facts.version), ChangedMeanwhileReason());
+        QCOMPARE(WriteInPlace(file, 100, "xx", facts.version), ChangedMeanwhileReason());
+        QCOMPARE(ReadWholeFile(file), game);
+        // Read again, it is the version the next write goes over.
+        QCOMPARE(ReadRegularFile(file, read, 1 << 20, &facts, false), QString());
+        QCOMPARE(ReplaceFile(file, MakeSavegame(9000, 9), false, {}, facts.version), QString());
+        QCOMPARE(ReadWholeFile(file), MakeSavegame(9000, 9));
+    }
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden), QStringList{"AFactMS.sav"});
 }
 
 void TestFileSystem::testNeverFollowsALinkSwappedIn_data()
