@@ -460,7 +460,7 @@ SelectionOutcome SavegameStore::ChooseTemplate(RunState& state, const ChosenFile
     QList<Earlier> replaced;
     for (const QString& path : earlier.files) {
         if (EntryAt(path) == EntryKind::RegularFile)
-            replaced.append({Native(path), {}});
+            replaced.append({Native(path), {}, {}});
     }
     const EntryKind factoryKind = EntryAt(factoryPath);
     if (factoryKind != EntryKind::Missing && factoryKind != EntryKind::RegularFile)
@@ -469,7 +469,7 @@ SelectionOutcome SavegameStore::ChooseTemplate(RunState& state, const ChosenFile
     if (factoryKind == EntryKind::RegularFile &&
         std::none_of(replaced.cbegin(), replaced.cend(),
                      [&](const Earlier& file) { return CompareFiles(file.path, factoryPath) != Identity::Different; }))
-        replaced.append({factoryPath, {}});
+        replaced.append({factoryPath, {}, {}});
     for (const QString& doomed : QStringList{factoryPath} + QStringList{earlier.files}) {
         if (CompareFiles(templatePath, doomed) != Identity::Different)
             return refuse({Failure::FactoryTemplateRefused, {}, {}});
