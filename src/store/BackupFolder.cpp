@@ -591,12 +591,11 @@ QString BackupFolder::Keep(const QString& originalPath, const QByteArray& conten
     }
     backup.sequence = kept.isEmpty() ? 1 : kept.first().sequence + 1;
     backup.choice = choice;
-    QString fileName, target;
-    do {
-        backup.id = NewBackupId(QDateTime::currentDateTimeUtc());
-        fileName = FileNameOf(backup, templateKey);
-        target = prefix + fileName;
-    } while (EntryAt(target) != EntryKind::Missing);
+    // Its time to the millisecond and a random part give it a name of its own. Were that taken all
+    // the same, the backup would fail rather than replace what is there: ReplaceFile makes a new file
+    // only where there is none.
+    backup.id = NewBackupId(QDateTime::currentDateTimeUtc());
+    const QString fileName = FileNameOf(backup, templateKey), target = prefix + fileName;
     if (QString error = ReplaceFile(target, content, true, prefix + SpareFile); !error.isEmpty()) {
         if (errorPath)
             *errorPath = QDir::toNativeSeparators(target);
