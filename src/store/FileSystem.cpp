@@ -58,9 +58,9 @@ QString ChangedMeanwhileReason()
         "kelmora::FileSystem", "Another program changed it meanwhile, and it was left as that program wrote it");
 }
 
-Identity CompareFiles(const QString& first, const QString& second)
+Identity CompareFiles(const QString& first, const QString& second, const std::optional<FileId>& knownFirstId)
 {
-    const std::optional<FileId> firstId = FileIdOf(first), secondId = FileIdOf(second);
+    const std::optional<FileId> firstId = knownFirstId ? knownFirstId : FileIdOf(first), secondId = FileIdOf(second);
     if (firstId && secondId && *firstId == *secondId)
         return Identity::Same;
     const QFileInfo a(first), b(second);

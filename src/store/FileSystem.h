@@ -8,6 +8,7 @@
 
 #include <memory>
 #include <optional>
+#include <utility>
 
 namespace kelmora {
 
@@ -50,6 +51,10 @@ bool IsStorablePath(const QString& path);
 // The system's words for a C library error number (ENOENT, ENOSPC, ...), on every system.
 QString ErrorText(int error);
 
+// What tells one existing file or folder from every other on this machine (device and inode,
+// volume and file index).
+using FileId = std::pair<quint64, quint64>;
+
 // What an open file says about who may change it, and which version of it was read.
 struct FileFacts
 {
@@ -58,6 +63,7 @@ struct FileFacts
     bool mine = true; // owned by this user
     bool othersMayWrite = false; // another user may write it
     QByteArray version; // changes with the file: another file put there, its bytes or length changed
+    FileId id{};
 };
 
 // True for root or an administrator, who may change any user's files.
@@ -82,7 +88,8 @@ enum class Identity
     MaybeSame,
     Same,
 };
-Identity CompareFiles(const QString& first, const QString& second);
+// `firstId`, where `first` has just been read, is what its FileFacts said: the very file read.
+Identity CompareFiles(const QString& first, const QString& second, const std::optional<FileId>& firstId = {});
 
 // Puts `content` at `path` in one step: the new version is written beside the old one, flushed to
 // disk, renamed into place, and the folder flushed, so that the path holds all the old bytes or all

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "FileSystem.h"
+
 #include <QString>
 
 #include <optional>
@@ -12,9 +14,7 @@ namespace kelmora {
 // The system's own words for a file that is not there.
 QString NoSuchFileWords();
 
-// What tells one existing file or folder from every other on this machine (device and inode,
-// volume and file index), following links; nothing when there is none at the path.
-using FileId = std::pair<quint64, quint64>;
+// The FileId of the file or folder at `path`, following links; nothing when there is none.
 std::optional<FileId> FileIdOf(const QString& path);
 
 } // namespace kelmora

@@ -87,8 +87,9 @@ FileFacts FactsOf(const struct stat& info)
     // With one group per user, as Debian makes them, a group-writable file of the user's own group
     // is still the user's alone.
     const bool groupWrites = (info.st_mode & S_IWGRP) && info.st_gid != MyGroup();
-    return {qint64(info.st_size), int(info.st_nlink), info.st_uid == Me(), (info.st_mode & S_IWOTH) != 0 || groupWrites,
-            VersionOf(info)};
+    return {qint64(info.st_size), int(info.st_nlink),
+            info.st_uid == Me(),  (info.st_mode & S_IWOTH) != 0 || groupWrites,
+            VersionOf(info),      {quint64(info.st_dev), quint64(info.st_ino)}};
 }
 
 bool InMyGroups(gid_t group)

@@ -265,7 +265,12 @@ QString ReadRegularFile(const QString& path, QByteArray& content, qint64 maximum
     if (facts) {
         // Whoever else may write the file, only bytes this user recorded are ever used from it; the
         // owner is what tells whose choice made it.
-        *facts = {done, int(info.nNumberOfLinks), OwnedByUser(file.handle), false, VersionOf(info)};
+        *facts = {done,
+                  int(info.nNumberOfLinks),
+                  OwnedByUser(file.handle),
+                  false,
+                  VersionOf(info),
+                  {info.dwVolumeSerialNumber, (quint64(info.nFileIndexHigh) << 32) | info.nFileIndexLow}};
     }
     return {};
 }

@@ -368,7 +368,7 @@ SaveOutcome SavegameStore::Save(RunState& state, bool panelEnabled, int index, c
     if (current.size() < MinimumSavegameSize)
         return writeFailed(TooShort(current.size()));
     // Through a hard link or a crafted name the factory driver file may be the template.
-    if (CompareFiles(path, TemplatePathOf(state)) != Identity::Different)
+    if (CompareFiles(path, TemplatePathOf(state), facts.id) != Identity::Different)
         return writeFailed(QCoreApplication::translate("kelmora::SavegameStore",
                                                        "It is the template driver file, which is never written"));
     if (const QString reason = Unchangeable(facts); !reason.isEmpty())
