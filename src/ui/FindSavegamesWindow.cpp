@@ -23,6 +23,8 @@ enum Column
 };
 
 constexpr int PathRole = Qt::UserRole;
+// The widest the savegames' names may make their column, in pixels.
+constexpr int MaxNameColumnWidth = 260;
 
 } // namespace
 
@@ -37,6 +39,9 @@ FindSavegamesWindow::FindSavegamesWindow(const QList<SavegamePlace>& places, QWi
     m_ui->lvwSavegames->header()->setStretchLastSection(false);
     m_ui->lvwSavegames->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_ui->lvwSavegames->header()->setSectionResizeMode(FolderColumn, QHeaderView::Stretch);
+    // A long name loses its middle rather than push the other columns out of sight; the whole path
+    // is in its tool tip.
+    m_ui->lvwSavegames->header()->setSectionResizeMode(FileColumn, QHeaderView::Interactive);
     connect(m_ui->cmdChoose, &QPushButton::clicked, this, &FindSavegamesWindow::cmdChoose_Click);
     connect(m_ui->cmdClose, &QPushButton::clicked, this, &FindSavegamesWindow::cmdClose_Click);
     connect(m_ui->lvwSavegames, &QTreeWidget::itemActivated, this, &FindSavegamesWindow::cmdChoose_Click);
@@ -69,6 +74,8 @@ void FindSavegamesWindow::Form_Load(const QList<SavegamePlace>& places)
     const bool any = list->topLevelItemCount() > 0;
     if (any)
         list->setCurrentItem(list->topLevelItem(0));
+    list->resizeColumnToContents(FileColumn);
+    list->setColumnWidth(FileColumn, qMin(list->columnWidth(FileColumn), MaxNameColumnWidth));
     m_ui->cmdChoose->setEnabled(any);
     m_ui->lblSavegames->setText(any ? tr("&Driver savegames found, newest first:")
                                     : tr("No driver savegame was found. Choose one with File, Select New "

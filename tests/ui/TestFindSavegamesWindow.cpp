@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QHeaderView>
 #include <QMenu>
 #include <QPushButton>
 #include <QTreeWidget>
@@ -21,6 +22,7 @@ private slots:
     void init();
     void testChooseFromTheKeyboard();
     void testNothingFound();
+    void testLongNameKeepsTheColumnsInSight();
 
 private:
     // Opens the window with Ctrl+F, as the player would.
@@ -131,6 +133,18 @@ void TestFindSavegamesWindow::testNothingFound()
     QTRY_VERIFY(!m_main->findChild<QDialog*>("frmFindSavegames"));
     QCOMPARE(TextOf(*m_main, "lblTemplateDriverDesc"),
              QStringLiteral("None yet: choose File, Select New Template Driver"));
+}
+
+void TestFindSavegamesWindow::testLongNameKeepsTheColumnsInSight()
+{
+    put("Documents/Vantor/" + QString(200, u'N') + ".sav", 9, 5);
+    QDialog* dialog = openFind();
+    QVERIFY(dialog);
+    const QHeaderView* header = list(dialog)->header();
+    const int last = header->count() - 1;
+    QVERIFY2(header->sectionViewportPosition(last) + header->sectionSize(last) <= list(dialog)->viewport()->width(),
+             qPrintable(QString::number(header->sectionSize(0))));
+    QVERIFY(row(dialog, 0).constFirst().startsWith("NNNN"));
 }
 
 QTEST_MAIN(TestFindSavegamesWindow)
