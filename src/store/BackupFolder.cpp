@@ -25,6 +25,7 @@ constexpr qsizetype KeyLength = 16;
 constexpr qsizetype TemplateKeyLength = 8;
 // A backup a millisecond for 30,000 years; a longer number was not written by Kelmora.
 constexpr qsizetype MaxSequenceDigits = 15;
+constexpr qint64 MaxSequence = 999'999'999'999'999; // the largest of those digits
 // A path file holds one path; anything far bigger is not one of ours.
 constexpr qint64 MaxPathFileSize = 64 * 1024;
 
@@ -589,7 +590,9 @@ QString BackupFolder::Keep(const QString& originalPath, const QByteArray& conten
         remember();
         return {};
     }
-    backup.sequence = kept.isEmpty() ? 1 : kept.first().sequence + 1;
+    // A name from elsewhere with the largest number a name may hold would leave the next one none:
+    // from there on the time in the names orders them.
+    backup.sequence = kept.isEmpty() ? 1 : qMin(kept.first().sequence + 1, MaxSequence);
     backup.choice = choice;
     // Its time to the millisecond and a random part give it a name of its own. Were that taken all
     // the same, the backup would fail rather than replace what is there: ReplaceFile makes a new file

@@ -215,6 +215,8 @@ void TestBackupFolder::testWhatKelmoraDidNotWrite_data()
     QTest::addColumn<bool>("readable");
     // A name with a number no backup can reach would have every later backup fail.
     QTest::newRow("absurd sequence") << "sequence" << true;
+    // The largest number a name may hold, on a file of the right length: later backups still count.
+    QTest::newRow("largest sequence, right length") << "full sequence" << true;
     QTest::newRow("junk beside the backups") << "junk" << true;
     // Kelmora writes its numbers without leading zeros; such a name is not one of its backups.
     QTest::newRow("number with leading zeros") << "padded" << true;
@@ -232,11 +234,11 @@ void TestBackupFolder::testWhatKelmoraDidNotWrite()
     QCOMPARE(folder().Keep(file, bytes, alex, {}), QString());
     const Backup backup = folder().List().constFirst();
     const QDir own = QFileInfo(backup.file).dir();
-    if (stray == "sequence") {
+    if (stray.endsWith("sequence")) {
         WriteWholeFile(
             own.filePath(QStringLiteral("20261207-105849-123-9f3a0c1e-999999999999999-%1-u-9000-0000000000000000.sav")
                              .arg(QFileInfo(backup.file).fileName().section('-', 5, 5))),
-            "stray");
+            stray == "sequence" ? QByteArray("stray") : QByteArray(9000, 's'));
     } else if (stray == "padded") {
         WriteWholeFile(
             own.filePath(QStringLiteral("20261207-105849-123-9f3a0c1e-0999-%1-m05-09000-0000000000000000.sav")
@@ -253,7 +255,7 @@ void TestBackupFolder::testWhatKelmoraDidNotWrite()
     }
 
     // A stray name may be listed, but is never read as anything but damaged.
-    QCOMPARE(folder().List().size(), stray == "sequence" ? 2 : 1);
+    QCOMPARE(folder().List().size(), stray.endsWith("sequence") ? 2 : 1);
     for (const Backup& listed : folder().List()) {
         const bool kept = listed.id == backup.id && readable;
         QCOMPARE(read(listed),
@@ -261,9 +263,11 @@ void TestBackupFolder::testWhatKelmoraDidNotWrite()
     }
     // Later backups still come, and are the newest: after a damaged one, which is not counted, by
     // their time under the same number.
-    WaitForTheClock();
-    QCOMPARE(folder().Keep(file, MakeSavegame(9000, 5), alex, {}), QString());
-    QCOMPARE(read(folder().List().constFirst()), MakeSavegame(9000, 5));
+    for (const int seed : {5, 6}) {
+        WaitForTheClock();
+        QCOMPARE(folder().Keep(file, MakeSavegame(9000, seed), alex, {}), QString());
+        QCOMPARE(read(folder().List().constFirst()), MakeSavegame(9000, seed));
+    }
 
     // A backup folder that cannot be read says why, rather than that it holds nothing.
     QString error, errorPath;
