@@ -599,7 +599,7 @@ QString BackupFolder::Keep(const QString& originalPath, const QByteArray& conten
     // only where there is none.
     backup.id = NewBackupId(QDateTime::currentDateTimeUtc());
     const QString fileName = FileNameOf(backup, templateKey), target = prefix + fileName;
-    if (QString error = ReplaceFile(target, content, true, prefix + SpareFile); !error.isEmpty()) {
+    if (QString error = ReplaceFile(target, content, true, prefix + SpareFile, NoFileVersion); !error.isEmpty()) {
         if (errorPath)
             *errorPath = QDir::toNativeSeparators(target);
         return error;

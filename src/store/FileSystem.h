@@ -51,6 +51,9 @@ bool IsStorablePath(const QString& path);
 // The system's words for a C library error number (ENOENT, ENOSPC, ...), on every system.
 QString ErrorText(int error);
 
+// The version of a file that was not there, for ReplaceFile.
+inline const QByteArray NoFileVersion = QByteArrayLiteral("none");
+
 // What tells one existing file or folder from every other on this machine (device and inode,
 // volume and file index).
 using FileId = std::pair<quint64, quint64>;
@@ -62,6 +65,7 @@ struct FileFacts
     int links = 1; // the names the file has (hard links)
     bool mine = true; // owned by this user
     bool othersMayWrite = false; // another user may write it
+    bool readOnly = false; // made read-only: no write permission at all (Unix), or marked so (Windows)
     QByteArray version; // changes with the file: another file put there, its bytes or length changed
     FileId id{};
 };
@@ -105,8 +109,9 @@ Identity CompareFiles(const QString& first, const QString& second, const std::op
 //
 // Given the `version` of the file that was read (FileFacts), a file that another program has changed
 // since is left as that program wrote it, up to the moment of the rename. (A write of the same length
-// into the file within the clock's tick of the read may leave every time as it was.) A missing `path`
-// that some other program makes meanwhile is never replaced either: neither has a backup.
+// into the file within the clock's tick of the read may leave its time as it was.) Given
+// NoFileVersion, where there was none, the file is made only where there still is none. A missing
+// `path` that some other program makes meanwhile is never replaced in any case: neither has a backup.
 QString ReplaceFile(const QString& path, const QByteArray& content, bool mayCreate, const QString& spare = {},
                     const QByteArray& version = {});
 
@@ -128,8 +133,9 @@ QString WriteInPlace(const QString& path, qint64 offset, const QByteArray& bytes
 QString ChangedMeanwhileReason();
 
 // Removes the regular file or link at `path` (never a folder) and flushes its folder, unless
-// `flushFolder` is false: for a removal that may come undone after a power cut.
-QString RemoveFile(const QString& path, bool flushFolder = true);
+// `flushFolder` is false: for a removal that may come undone after a power cut. Given the `version`
+// that was read, a file changed since (as ReplaceFile tells) stays.
+QString RemoveFile(const QString& path, bool flushFolder = true, const QByteArray& version = {});
 
 // Makes `folder` and its missing parents, flushing the folder that holds each new one. The last one
 // is the user's alone when `privateFolder`. Names the folder that failed in `failedPath`.

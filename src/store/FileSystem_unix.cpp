@@ -73,12 +73,13 @@ gid_t MyGroup()
     return group;
 }
 
-// Device and inode tell a file renamed over it, the times in nanoseconds a change of its bytes (the
-// change time moves with every write, and no program can set it back).
+// Device and inode tell a file renamed over it, its length and the time of its last write in
+// nanoseconds a change of its bytes. Not the time of the last change of any kind: another name of
+// the file removed, or its permissions set, change no byte of it.
 QByteArray VersionOf(const struct stat& info)
 {
-    const qint64 parts[] = {qint64(info.st_dev),  qint64(info.st_ino), qint64(info.st_size), info.st_mtim.tv_sec,
-                            info.st_mtim.tv_nsec, info.st_ctim.tv_sec, info.st_ctim.tv_nsec, qint64(info.st_mode)};
+    const qint64 parts[] = {qint64(info.st_dev), qint64(info.st_ino), qint64(info.st_size), info.st_mtim.tv_sec,
+                            info.st_mtim.tv_nsec};
     return QByteArray(reinterpret_cast<const char*>(parts), sizeof parts);
 }
 
@@ -87,9 +88,15 @@ FileFacts FactsOf(const struct stat& info)
     // With one group per user, as Debian makes them, a group-writable file of the user's own group
     // is still the user's alone.
     const bool groupWrites = (info.st_mode & S_IWGRP) && info.st_gid != MyGroup();
-    return {qint64(info.st_size), int(info.st_nlink),
-            info.st_uid == Me(),  (info.st_mode & S_IWOTH) != 0 || groupWrites,
-            VersionOf(info),      {quint64(info.st_dev), quint64(info.st_ino)}};
+    FileFacts facts;
+    facts.size = qint64(info.st_size);
+    facts.links = int(info.st_nlink);
+    facts.mine = info.st_uid == Me();
+    facts.othersMayWrite = (info.st_mode & S_IWOTH) != 0 || groupWrites;
+    facts.readOnly = (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
+    facts.version = VersionOf(info);
+    facts.id = {quint64(info.st_dev), quint64(info.st_ino)};
+    return facts;
 }
 
 bool InMyGroups(gid_t group)
@@ -168,8 +175,7 @@ std::optional<QString> RewriteSpare(const QByteArray& folder, const QByteArray& 
 #endif
 }
 
-// rename(), never over anything at `to`; where the file system cannot promise that, the look just
-// before must do.
+// rename(), never over anything at `to`.
 int RenameNoReplace(const char* from, const char* to)
 {
 #ifdef RENAME_NOREPLACE
@@ -178,6 +184,12 @@ int RenameNoReplace(const char* from, const char* to)
     if (errno != EINVAL && errno != ENOSYS)
         return -1;
 #endif
+    // A second name fails where one is taken, in one step; where the file system has no second names
+    // (FAT), the look just before must do.
+    if (::link(from, to) == 0)
+        return ::unlink(from) == 0 || errno == ENOENT ? 0 : -1;
+    if (errno == EEXIST)
+        return -1;
     struct stat there = {};
     if (::lstat(to, &there) == 0) {
         errno = EEXIST;
@@ -241,7 +253,10 @@ EntryStamp StampAt(const QString& path, bool evenIfJustChanged)
     if (!evenIfJustChanged &&
         (::clock_gettime(CLOCK_REALTIME_COARSE, &now) != 0 || !settled(info.st_mtim) || !settled(info.st_ctim)))
         return {KindOf(info.st_mode), std::nullopt, {}};
-    return {KindOf(info.st_mode), VersionOf(info), {}};
+    // Device and inode tell a file renamed over it, the times in nanoseconds a change of its bytes.
+    const qint64 parts[] = {qint64(info.st_dev),  qint64(info.st_ino), qint64(info.st_size), info.st_mtim.tv_sec,
+                            info.st_mtim.tv_nsec, info.st_ctim.tv_sec, info.st_ctim.tv_nsec, qint64(info.st_mode)};
+    return {KindOf(info.st_mode), QByteArray(reinterpret_cast<const char*>(parts), sizeof parts), {}};
 }
 
 bool RunningAsAdministrator()
@@ -319,7 +334,8 @@ QString ReplaceFile(const QString& path, const QByteArray& content, bool mayCrea
     const EntryKind kind = ::lstat(name.constData(), &old) != 0 ? EntryKind::Missing : KindOf(old.st_mode);
     if (kind != EntryKind::RegularFile && !(kind == EntryKind::Missing && mayCreate))
         return NotAFileReason(kind);
-    if (!version.isEmpty() && (kind != EntryKind::RegularFile || VersionOf(old) != version))
+    if (version == NoFileVersion ? kind != EntryKind::Missing
+                                 : !version.isEmpty() && (kind != EntryKind::RegularFile || VersionOf(old) != version))
         return ChangedMeanwhileReason();
     if (kind == EntryKind::RegularFile && ::access(name.constData(), W_OK) != 0)
         return ErrorText(errno);
@@ -435,7 +451,8 @@ QString ReplaceFile(const QString& path, const QByteArray& content, bool mayCrea
         // The last look before the file is replaced: what another program wrote while the backup
         // and the new version were being made stays.
         struct stat now = {};
-        if (!version.isEmpty() && (::lstat(name.constData(), &now) != 0 || VersionOf(now) != version)) {
+        if (kind == EntryKind::RegularFile && !version.isEmpty() &&
+            (::lstat(name.constData(), &now) != 0 || VersionOf(now) != version)) {
             ::unlink(temporary.constData());
             return ChangedMeanwhileReason();
         }
@@ -489,11 +506,14 @@ bool MoveAside(const QString& from, const QString& to)
 #endif
 }
 
-QString RemoveFile(const QString& path, bool flushFolder)
+QString RemoveFile(const QString& path, bool flushFolder, const QByteArray& version)
 {
-    const EntryKind kind = EntryAt(path);
+    struct stat info = {};
+    const EntryKind kind = ::lstat(Name(path).constData(), &info) != 0 ? EntryKind::Missing : KindOf(info.st_mode);
     if (kind == EntryKind::Folder || kind == EntryKind::Other)
         return NotAFileReason(kind);
+    if (!version.isEmpty() && (kind != EntryKind::RegularFile || VersionOf(info) != version))
+        return ChangedMeanwhileReason();
     // As in ReplaceFile, a folder that cannot be flushed is known before the file goes.
     const Descriptor dir{flushFolder ? ::open(FolderOf(path).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC) : -1};
     if (flushFolder && dir.fd < 0)

@@ -265,12 +265,13 @@ QString ReadRegularFile(const QString& path, QByteArray& content, qint64 maximum
     if (facts) {
         // Whoever else may write the file, only bytes this user recorded are ever used from it; the
         // owner is what tells whose choice made it.
-        *facts = {done,
-                  int(info.nNumberOfLinks),
-                  OwnedByUser(file.handle),
-                  false,
-                  VersionOf(info),
-                  {info.dwVolumeSerialNumber, (quint64(info.nFileIndexHigh) << 32) | info.nFileIndexLow}};
+        facts->size = done;
+        facts->links = int(info.nNumberOfLinks);
+        facts->mine = OwnedByUser(file.handle);
+        facts->othersMayWrite = false;
+        facts->readOnly = (info.dwFileAttributes & FILE_ATTRIBUTE_READONLY) != 0;
+        facts->version = VersionOf(info);
+        facts->id = {info.dwVolumeSerialNumber, (quint64(info.nFileIndexHigh) << 32) | info.nFileIndexLow};
     }
     return {};
 }
@@ -300,7 +301,8 @@ QString ReplaceFile(const QString& path, const QByteArray& content, bool mayCrea
     const EntryKind kind = EntryAt(path);
     if (kind != EntryKind::RegularFile && !(kind == EntryKind::Missing && mayCreate))
         return NotAFileReason(kind);
-    if (!version.isEmpty() && (kind != EntryKind::RegularFile || VersionAt(path) != version))
+    if (version == NoFileVersion ? kind != EntryKind::Missing
+                                 : !version.isEmpty() && (kind != EntryKind::RegularFile || VersionAt(path) != version))
         return ChangedMeanwhileReason();
     const DWORD attributes = kind == EntryKind::RegularFile ? ::GetFileAttributesW(Wide(path).c_str()) : 0;
     if (attributes & FILE_ATTRIBUTE_READONLY)
@@ -353,7 +355,7 @@ QString ReplaceFile(const QString& path, const QByteArray& content, bool mayCrea
         return fail(LastError());
     // The last look before the file is replaced: what another program wrote while the backup and the
     // new version were being made stays.
-    if (!version.isEmpty() && VersionAt(path) != version)
+    if (kind == EntryKind::RegularFile && !version.isEmpty() && VersionAt(path) != version)
         return fail(ChangedMeanwhileReason());
     // Asked to return only once the move is on the disk. NTFS keeps the names of a folder in its
     // journal, so there is no folder to flush as on Unix. A file that turned up where there was none
@@ -402,11 +404,13 @@ bool MoveAside(const QString&, const QString&)
     return false;
 }
 
-QString RemoveFile(const QString& path, bool)
+QString RemoveFile(const QString& path, bool, const QByteArray& version)
 {
     const EntryKind kind = EntryAt(path);
     if (kind == EntryKind::Folder || kind == EntryKind::Other)
         return NotAFileReason(kind);
+    if (!version.isEmpty() && (kind != EntryKind::RegularFile || VersionAt(path) != version))
+        return ChangedMeanwhileReason();
     return ::DeleteFileW(Wide(path).c_str()) ? QString() : LastError();
 }
 

@@ -143,30 +143,35 @@ void RememberVouched(VouchedBlock vouched)
 class Undo
 {
 public:
-    // `before`: what the file held, or nothing when there was none or it could not be read. Told
-    // before the change is tried: a change may fail after it has been made (its folder not flushed).
-    void Changing(const QString& path, std::optional<QByteArray> before)
+    // `before`: what the file held, or nothing when there was none or it could not be read; `after`:
+    // what the change puts there, or nothing when it removes the file. Told before the change is
+    // tried: a change may fail after it has been made (its folder not flushed).
+    void Changing(const QString& path, std::optional<QByteArray> before, std::optional<QByteArray> after)
     {
-        const EntryStamp entry = StampAt(path, true);
-        m_files.prepend({path, std::move(before), entry.kind != EntryKind::Missing, entry.stamp});
+        m_files.prepend({path, std::move(before), std::move(after)});
     }
 
-    // Puts every file back; false when one could not be put back. A file the failed change never
-    // reached is left alone: what stopped the change would stop its undoing too, and a file whose
-    // bytes were not known (another user's) must not go for one that was never made.
+    // Puts every file back; false when one could not be put back. Only where the file is as the
+    // change left it: a file the failed change never reached, or one another program has changed or
+    // made since, stays as it is. (So does a file whose bytes were not known, another user's say,
+    // unless the change made what stands there.)
     bool Run()
     {
         bool all = true;
         for (const Step& step : std::as_const(m_files)) {
-            bool back = true;
-            if (step.before) {
-                back = FileHolds(step.path, *step.before) || ReplaceFile(step.path, *step.before, true).isEmpty();
-            } else if (const EntryStamp now = StampAt(step.path, true); now.kind != EntryKind::Missing) {
-                // Made by the change, or the unknown file changed by it: what can be undone is to
-                // remove it. One that cannot be told apart from the file that stood there stays.
-                if (!step.existed || (step.stamp && now.stamp && now.stamp != step.stamp))
-                    back = RemoveFile(step.path).isEmpty();
-            }
+            QByteArray bytes;
+            FileFacts facts;
+            const EntryKind kind = EntryAt(step.path);
+            const bool read = kind == EntryKind::RegularFile &&
+                              ReadRegularFile(step.path, bytes, MaximumSavegameSize, &facts, false).isEmpty();
+            if (step.before && read && bytes == *step.before)
+                continue;
+            const bool changeLeftIt = step.after ? read && bytes == *step.after : kind == EntryKind::Missing;
+            bool back = changeLeftIt;
+            if (changeLeftIt && step.before)
+                back = ReplaceFile(step.path, *step.before, true, {}, read ? facts.version : NoFileVersion).isEmpty();
+            else if (changeLeftIt && read)
+                back = RemoveFile(step.path, true, facts.version).isEmpty();
             all = back && all;
         }
         m_files.clear();
@@ -178,8 +183,7 @@ private:
     {
         QString path;
         std::optional<QByteArray> before;
-        bool existed = false; // for a file whose bytes were not known: whether one stood there,
-        std::optional<QByteArray> stamp; // and its stamp
+        std::optional<QByteArray> after;
     };
     QList<Step> m_files;
 };
@@ -488,6 +492,9 @@ SelectionOutcome SavegameStore::ChooseTemplate(RunState& state, const ChosenFile
         file.version = facts.version;
         if (error.isEmpty())
             error = Unchangeable(facts);
+        // Each is removed or replaced: one the player made read-only stays as it is, for root too.
+        if (error.isEmpty() && facts.readOnly)
+            error = ErrorText(EACCES);
         if (!error.isEmpty())
             return cannotMake(QStringLiteral("%1: %2").arg(file.path, error));
     }
@@ -536,25 +543,31 @@ SelectionOutcome SavegameStore::ChooseTemplate(RunState& state, const ChosenFile
         return refuse(problem);
     };
     if (oldRecord) {
-        undo.Changing(recordPath, oldRecord);
+        undo.Changing(recordPath, oldRecord, std::nullopt);
         if (const QString error = RemoveFile(recordPath); !error.isEmpty())
             return failed({Failure::DataFileWrite, Native(recordPath), error});
     }
     // The other names go before the copy is made: on a case-insensitive file system aFactMS.sav and
     // AFactMS.sav are one file, which removed afterwards would take the new copy with it.
     std::optional<QByteArray> oldFactory;
-    QByteArray oldFactoryVersion;
+    QByteArray oldFactoryVersion = NoFileVersion;
     for (const Earlier& file : replaced) {
         if (QString::compare(file.path, factoryPath, Qt::CaseSensitive) == 0) {
             oldFactory = file.content;
             oldFactoryVersion = file.version;
             continue;
         }
-        undo.Changing(file.path, file.content);
-        if (const QString error = RemoveFile(file.path); !error.isEmpty())
+        undo.Changing(file.path, file.content, std::nullopt);
+        // Only the version that was backed up: what the game wrote since stays.
+        if (const QString error = RemoveFile(file.path, true, file.version); !error.isEmpty())
             return failed({Failure::MakeFactory, templatePath, QStringLiteral("%1: %2").arg(file.path, error)});
+        // Gone under a name that differs only in case, the file may still seem to stand under the
+        // factory driver file's name for a moment (a FUSE file system caches names): it was this
+        // file, backed up, and the new copy may take its place.
+        if (CompareFiles(file.path, factoryPath) == Identity::MaybeSame)
+            oldFactoryVersion.clear();
     }
-    undo.Changing(factoryPath, oldFactory);
+    undo.Changing(factoryPath, oldFactory, templateBytes);
     // Only over the version that was backed up, or where nothing was.
     if (const QString error = ReplaceFile(factoryPath, templateBytes, true, {}, oldFactoryVersion); !error.isEmpty())
         return failed({Failure::MakeFactory, templatePath, error});
@@ -566,7 +579,7 @@ SelectionOutcome SavegameStore::ChooseTemplate(RunState& state, const ChosenFile
     QByteArray ignored;
     FileFacts dataFacts;
     QString dataError;
-    undo.Changing(dataPath, oldData);
+    undo.Changing(dataPath, oldData, records);
     if (oldData && ReadRegularFile(dataPath, ignored, MaxDataFileSize, &dataFacts).isEmpty() &&
         (!dataFacts.mine || dataFacts.othersMayWrite))
         dataError = RemoveFile(dataPath);
@@ -575,18 +588,26 @@ SelectionOutcome SavegameStore::ChooseTemplate(RunState& state, const ChosenFile
     if (!dataError.isEmpty())
         return failed({Failure::DataFileWrite, dataPath, dataError});
     const TemplateRecord record{dataPath, templatePath, RecordsDigest(records)};
-    undo.Changing(recordPath, oldRecord);
+    undo.Changing(recordPath, oldRecord, RecordBytes(record));
     if (const QString error = ReplaceFile(recordPath, RecordBytes(record), true); !error.isEmpty())
         return failed({Failure::DataFileWrite, Native(recordPath), error});
     if (auto problem = WriteSettingValues(m_places.settings, {{SavedataFolderValue, chosen.SavedataFolder},
                                                               {TemplateDriverFileValue, chosen.TemplateDriverFile}}))
         return failed(*problem);
 
-    // What a run killed while it replaced a factory driver file left at its pending name is
-    // Kelmora's, and goes with that file: no later write to it would clear it away any more.
-    for (const QString& left :
-         LookUpFiles(chosen.SavedataFolder + u'?' + FactoryDriverSuffix + QLatin1String(PendingSuffix)).files)
-        RemoveFile(left, false);
+    // What a run of this user killed while it replaced an earlier factory driver file left at that
+    // file's pending name goes with the file: no later write to it would clear it away any more. Only
+    // that very name, only a file of this user's, and never the template (a player may name a
+    // savegame anything).
+    for (const Earlier& file : replaced) {
+        const QString left = file.path + QLatin1String(PendingSuffix);
+        QByteArray bytes;
+        FileFacts facts;
+        if (QString::compare(file.path, factoryPath, Qt::CaseSensitive) != 0 &&
+            ReadRegularFile(left, bytes, MaximumSavegameSize, &facts, false).isEmpty() && facts.mine &&
+            facts.links == 1 && CompareFiles(left, templatePath, facts.id) == Identity::Different)
+            RemoveFile(left, false, facts.version);
+    }
 
     state = chosen;
     state.SettingsValid = true;
@@ -708,7 +729,7 @@ RestoreOutcome SavegameStore::Restore(const QString& id, bool acceptMix) const
         // Only over the version that was read and backed up, or where nothing was: what another
         // program wrote or made there since stays.
         if (way == ChangeWay::Replace) {
-            error = ReplaceFile(target, content, true, {}, facts.version);
+            error = ReplaceFile(target, content, true, {}, kind == EntryKind::Missing ? NoFileVersion : facts.version);
         } else {
             // Only the bytes that differ, in one write.
             qsizetype first = 0, last = content.size();

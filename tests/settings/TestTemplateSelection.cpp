@@ -2,6 +2,7 @@
 #include "settings/TemplateSelection.h"
 
 #include "store/BackupFolder.h"
+#include "store/FileSystem.h"
 #include "support/Fakes.h"
 #include "support/Savegames.h"
 
@@ -172,6 +173,14 @@ void TestTemplateSelection::testRefused_data()
         << ShownMessage{"Could not make factory driver file from template driver file [The chosen file is the program "
                         "data file]",
                         "Error!", MessageIcon::Exclamation};
+    // Replaced or removed by the choice, a factory driver file the player made read-only stays, for
+    // root too.
+    QTest::newRow("factory file made read-only")
+        << "Bob.sav"
+        << "readonly AFactMS.sav"
+        << ShownMessage{
+               "Could not make factory driver file from template driver file [*AFactMS.sav: " + ErrorText(EACCES) + "]",
+               "Error!", MessageIcon::Exclamation};
     QTest::newRow("name the file system cannot store")
         << QStringLiteral("Fr") + QChar(0xD800) + QStringLiteral("d.sav") << "none"
         << ShownMessage{"Could not use '*' [The name holds characters that the file system cannot store]", "Error!",
@@ -193,8 +202,12 @@ void TestTemplateSelection::testRefused()
     else if (link.startsWith("symlink")) {
         if (!MakeLink(targetPath, save(chosen)))
             QSKIP(NoLinksHere);
-    } else if (link.startsWith("hardlink"))
+    } else if (link.startsWith("hardlink")) {
         QVERIFY(MakeHardLink(targetPath, save(chosen)));
+    } else if (link.startsWith("readonly")) {
+        WriteWholeFile(save(chosen), m_bob);
+        QVERIFY(QFile::setPermissions(targetPath, QFileDevice::ReadOwner | QFileDevice::ReadGroup));
+    }
     QCOMPARE(WriteSettingValues(KelmoraSettingsKey(), {{"Template Driver File", "Marker.sav"}}), std::nullopt);
     const QMap<QString, QByteArray> before = Snapshot(m_dir->path());
 
@@ -223,11 +236,22 @@ void TestTemplateSelection::testEarlierFactoryFilesReplaced()
     // clear it away. A folder of that name is the player's.
     WriteWholeFile(save("AFactMS.sav.kelmora-new"), "left by a killed run");
     QVERIFY(QDir(m_saveFolder).mkdir("DFactMS.sav.kelmora-new"));
+    // Nor goes another user's, nor one beside no factory driver file.
+    WriteWholeFile(save("EFactMS.sav"), "old E");
+    WriteWholeFile(save("EFactMS.sav.kelmora-new"), "another user's");
+    WriteWholeFile(save("FFactMS.sav.kelmora-new"), "the player's");
+    QStringList kept{
+        "AFactMS.sav.bak",         "Alex.sav",    "BFactMS.sav", "Bob.sav", "CFactMS.sav", "DFactMS.sav.kelmora-new",
+        "FFactMS.sav.kelmora-new", "XYFactMS.sav"};
+#ifdef Q_OS_UNIX
+    if (::geteuid() == 0 && ::chown(QFile::encodeName(save("EFactMS.sav.kelmora-new")).constData(), 12345, 12345) == 0)
+        kept << "EFactMS.sav.kelmora-new";
+#endif
+    kept.sort();
 
     QCOMPARE(select(choose("Bob.sav")), SelectionOutcome::Result::Selected);
     QCOMPARE(m_shown, QList<ShownMessage>{});
-    QCOMPARE(filesInSave(), (QStringList{"AFactMS.sav.bak", "Alex.sav", "BFactMS.sav", "Bob.sav", "CFactMS.sav",
-                                         "DFactMS.sav.kelmora-new", "XYFactMS.sav"}));
+    QCOMPARE(filesInSave(), kept);
     QCOMPARE(ReadWholeFile(save("BFactMS.sav")), m_bob);
 }
 

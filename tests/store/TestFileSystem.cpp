@@ -339,6 +339,7 @@ void TestFileSystem::testChangedMeanwhileLeftAlone()
         }
         QCOMPARE(ReplaceFile(file, MakeSavegame(9000, 9), false, {}, facts.version), ChangedMeanwhileReason());
         QCOMPARE(WriteInPlace(file, 100, "xx", facts.version), ChangedMeanwhileReason());
+        QCOMPARE(RemoveFile(file, true, facts.version), ChangedMeanwhileReason());
         QCOMPARE(ReadWholeFile(file), game);
         // Read again, it is the version the next write goes over.
         QCOMPARE(ReadRegularFile(file, read, 1 << 20, &facts, false), QString());
@@ -346,6 +347,9 @@ void TestFileSystem::testChangedMeanwhileLeftAlone()
         QCOMPARE(ReadWholeFile(file), MakeSavegame(9000, 9));
     }
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden), QStringList{"AFactMS.sav"});
+    // Where there was none, a file is made only where there still is none.
+    QCOMPARE(ReplaceFile(file, MakeSavegame(9000, 4), true, {}, NoFileVersion), ChangedMeanwhileReason());
+    QCOMPARE(ReadWholeFile(file), MakeSavegame(9000, 9));
 }
 
 void TestFileSystem::testNeverFollowsALinkSwappedIn_data()
