@@ -17,4 +17,17 @@ QString NoSuchFileWords();
 // The FileId of the file or folder at `path`, following links; nothing when there is none.
 std::optional<FileId> FileIdOf(const QString& path);
 
+// Whether what stands at a path, of `kind`, is no longer what was read there at `version`: another
+// entry, or a regular file whose version `now()` is another. No `version`, nothing to look at;
+// NoFileVersion, there was nothing. `now` is asked only where it decides.
+template<typename Now>
+bool ChangedSince(const QByteArray& version, EntryKind kind, Now now)
+{
+    if (version.isEmpty())
+        return false;
+    if (version == NoFileVersion)
+        return kind != EntryKind::Missing;
+    return kind != EntryKind::RegularFile || now() != version;
+}
+
 } // namespace kelmora

@@ -83,6 +83,12 @@ QByteArray VersionOf(const struct stat& info)
     return QByteArray(reinterpret_cast<const char*>(parts), sizeof parts);
 }
 
+// Made read-only by its owner: root, whom the system lets write it all the same, leaves it so too.
+bool NoWritePermission(const struct stat& info)
+{
+    return (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
+}
+
 FileFacts FactsOf(const struct stat& info)
 {
     // With one group per user, as Debian makes them, a group-writable file of the user's own group
@@ -93,7 +99,7 @@ FileFacts FactsOf(const struct stat& info)
     facts.links = int(info.st_nlink);
     facts.mine = info.st_uid == Me();
     facts.othersMayWrite = (info.st_mode & S_IWOTH) != 0 || groupWrites;
-    facts.readOnly = (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
+    facts.readOnly = NoWritePermission(info);
     facts.version = VersionOf(info);
     facts.id = {quint64(info.st_dev), quint64(info.st_ino)};
     return facts;
@@ -334,8 +340,7 @@ QString ReplaceFile(const QString& path, const QByteArray& content, bool mayCrea
     const EntryKind kind = ::lstat(name.constData(), &old) != 0 ? EntryKind::Missing : KindOf(old.st_mode);
     if (kind != EntryKind::RegularFile && !(kind == EntryKind::Missing && mayCreate))
         return NotAFileReason(kind);
-    if (version == NoFileVersion ? kind != EntryKind::Missing
-                                 : !version.isEmpty() && (kind != EntryKind::RegularFile || VersionOf(old) != version))
+    if (ChangedSince(version, kind, [&] { return VersionOf(old); }))
         return ChangedMeanwhileReason();
     if (kind == EntryKind::RegularFile && ::access(name.constData(), W_OK) != 0)
         return ErrorText(errno);
@@ -451,8 +456,9 @@ QString ReplaceFile(const QString& path, const QByteArray& content, bool mayCrea
         // The last look before the file is replaced: what another program wrote while the backup
         // and the new version were being made stays.
         struct stat now = {};
-        if (kind == EntryKind::RegularFile && !version.isEmpty() &&
-            (::lstat(name.constData(), &now) != 0 || VersionOf(now) != version)) {
+        if (!version.isEmpty() &&
+            ChangedSince(version, ::lstat(name.constData(), &now) != 0 ? EntryKind::Missing : KindOf(now.st_mode),
+                         [&] { return VersionOf(now); })) {
             ::unlink(temporary.constData());
             return ChangedMeanwhileReason();
         }
@@ -475,7 +481,7 @@ QString WriteInPlace(const QString& path, qint64 offset, const QByteArray& bytes
         return ErrorText(errno);
     if (!S_ISREG(info.st_mode))
         return NotAFileReason(EntryKind::Other);
-    if (!version.isEmpty() && VersionOf(info) != version)
+    if (ChangedSince(version, EntryKind::RegularFile, [&] { return VersionOf(info); }))
         return ChangedMeanwhileReason();
     // A hard link makes the file another savegame too, perhaps another driver's: a rename would
     // replace this name alone, a write goes into both.
@@ -512,7 +518,7 @@ QString RemoveFile(const QString& path, bool flushFolder, const QByteArray& vers
     const EntryKind kind = ::lstat(Name(path).constData(), &info) != 0 ? EntryKind::Missing : KindOf(info.st_mode);
     if (kind == EntryKind::Folder || kind == EntryKind::Other)
         return NotAFileReason(kind);
-    if (!version.isEmpty() && (kind != EntryKind::RegularFile || VersionOf(info) != version))
+    if (ChangedSince(version, kind, [&] { return VersionOf(info); }))
         return ChangedMeanwhileReason();
     // As in ReplaceFile, a folder that cannot be flushed is known before the file goes.
     const Descriptor dir{flushFolder ? ::open(FolderOf(path).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC) : -1};
@@ -588,7 +594,7 @@ ChangeWay HowToChange(const QString& path, QString* whyNot)
     const uid_t me = Me();
     if (::access(name.constData(), W_OK) != 0)
         return impossible(ErrorText(errno));
-    if (me == 0 && !(file.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)))
+    if (me == 0 && NoWritePermission(file))
         return impossible(ErrorText(EACCES));
     bool renames =
         CannotMakeFilesIn(QFile::decodeName(folderName)).isEmpty() && ::stat(folderName.constData(), &folder) == 0;

@@ -301,8 +301,7 @@ QString ReplaceFile(const QString& path, const QByteArray& content, bool mayCrea
     const EntryKind kind = EntryAt(path);
     if (kind != EntryKind::RegularFile && !(kind == EntryKind::Missing && mayCreate))
         return NotAFileReason(kind);
-    if (version == NoFileVersion ? kind != EntryKind::Missing
-                                 : !version.isEmpty() && (kind != EntryKind::RegularFile || VersionAt(path) != version))
+    if (ChangedSince(version, kind, [&] { return VersionAt(path); }))
         return ChangedMeanwhileReason();
     const DWORD attributes = kind == EntryKind::RegularFile ? ::GetFileAttributesW(Wide(path).c_str()) : 0;
     if (attributes & FILE_ATTRIBUTE_READONLY)
@@ -355,7 +354,7 @@ QString ReplaceFile(const QString& path, const QByteArray& content, bool mayCrea
         return fail(LastError());
     // The last look before the file is replaced: what another program wrote while the backup and the
     // new version were being made stays.
-    if (kind == EntryKind::RegularFile && !version.isEmpty() && VersionAt(path) != version)
+    if (kind == EntryKind::RegularFile && ChangedSince(version, kind, [&] { return VersionAt(path); }))
         return fail(ChangedMeanwhileReason());
     // Asked to return only once the move is on the disk. NTFS keeps the names of a folder in its
     // journal, so there is no folder to flush as on Unix. A file that turned up where there was none
@@ -377,7 +376,7 @@ QString WriteInPlace(const QString& path, qint64 offset, const QByteArray& bytes
         return LastError();
     if (const QString reason = NotAFile(file.handle, info); !reason.isEmpty())
         return reason;
-    if (!version.isEmpty() && VersionOf(info) != version)
+    if (ChangedSince(version, EntryKind::RegularFile, [&] { return VersionOf(info); }))
         return ChangedMeanwhileReason();
     // NTFS has hard links too: a write would change every name's savegame.
     if (info.nNumberOfLinks > 1)
@@ -409,7 +408,7 @@ QString RemoveFile(const QString& path, bool, const QByteArray& version)
     const EntryKind kind = EntryAt(path);
     if (kind == EntryKind::Folder || kind == EntryKind::Other)
         return NotAFileReason(kind);
-    if (!version.isEmpty() && (kind != EntryKind::RegularFile || VersionAt(path) != version))
+    if (ChangedSince(version, kind, [&] { return VersionAt(path); }))
         return ChangedMeanwhileReason();
     return ::DeleteFileW(Wide(path).c_str()) ? QString() : LastError();
 }
