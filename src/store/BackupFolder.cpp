@@ -409,6 +409,16 @@ void Remember(const QString& backups, Remembered remembered)
 // The backups in `folder` whose names tell of bytes their files may hold, newest first: a file
 // Kelmora did not write is no reason to number the next one after it. What a run killed while it
 // wrote a backup left at the new version's name goes to `pending`, when asked for.
+// How many of the newest of `named` (newest first) in the folder of `prefix` have bytes cut short or
+// lengthened on disk: they do not count, and the next backup takes its number from the one below.
+qsizetype DamagedNewest(const QString& prefix, const QList<Named>& named)
+{
+    qsizetype damaged = 0;
+    while (damaged < named.size() && QFileInfo(prefix + named[damaged].fileName).size() != named[damaged].size)
+        ++damaged;
+    return damaged;
+}
+
 QList<Named> KeptIn(const QString& folder, QStringList* pending = nullptr)
 {
     const QString prefix = folder + u'/';
@@ -420,8 +430,7 @@ QList<Named> KeptIn(const QString& folder, QStringList* pending = nullptr)
         }
     }
     QList<Named> kept = BackupsIn(files);
-    while (!kept.isEmpty() && QFileInfo(prefix + kept.first().fileName).size() != kept.first().size)
-        kept.removeFirst();
+    kept.remove(0, DamagedNewest(prefix, kept));
     return kept;
 }
 
@@ -660,7 +669,6 @@ QList<Backup> NewestFirst(const QList<QList<Backup>>& files)
 
 QList<Backup> BackupFolder::List(QString* error, QString* errorPath) const
 {
-    QList<Backup> backups;
     const auto failed = [&](const QString& at, const QString& why) {
         if (error)
             *error = why;
@@ -695,12 +703,9 @@ QList<Backup> BackupFolder::List(QString* error, QString* errorPath) const
         }
         QHash<QStringView, QString> templates;
         const QString prefix = folder.path() + u'/';
-        // The newest by number whose bytes are cut short or lengthened, as Keep finds them, do not
-        // count: the next backup takes its number from the one below them. So each is placed by its
-        // time alone, and the file's next backup comes before it.
-        qsizetype damaged = 0;
-        while (damaged < named.size() && QFileInfo(prefix + named[damaged].fileName).size() != named[damaged].size)
-            ++damaged;
+        // The damaged newest, which Keep does not count, are each placed by their time alone: the
+        // file's next backup comes before them.
+        const qsizetype damaged = DamagedNewest(prefix, named);
         QList<Backup> kept;
         kept.reserve(named.size());
         for (const Named& one : named) {

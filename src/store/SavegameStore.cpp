@@ -27,6 +27,12 @@ MissionChoice ChoiceOf(const QByteArray& savegame, const QString& templatePath, 
     return MatchMissionChoice(templateBlock, block);
 }
 
+QString TemplateNeverWritten()
+{
+    return QCoreApplication::translate("kelmora::SavegameStore",
+                                       "It is the template driver file, which is never written");
+}
+
 QString TooShort(qint64 size)
 {
     return QCoreApplication::translate("kelmora::SavegameStore",
@@ -373,8 +379,7 @@ SaveOutcome SavegameStore::Save(RunState& state, bool panelEnabled, int index, c
         return writeFailed(TooShort(current.size()));
     // Through a hard link or a crafted name the factory driver file may be the template.
     if (CompareFiles(path, TemplatePathOf(state), facts.id) != Identity::Different)
-        return writeFailed(QCoreApplication::translate("kelmora::SavegameStore",
-                                                       "It is the template driver file, which is never written"));
+        return writeFailed(TemplateNeverWritten());
     if (const QString reason = Unchangeable(facts); !reason.isEmpty())
         return writeFailed(reason);
     outcome.fileBlock = MissionBlockIn(current);
@@ -658,8 +663,7 @@ RestoreOutcome SavegameStore::Restore(const QString& id, bool acceptMix) const
     const auto refuse = [&](const QString& reason) { return fail({Failure::RestoreFailed, target, reason}); };
     // The template may be missing right now; its name alone is enough to refuse.
     if (!stored.TemplateDriverFile.isEmpty() && CompareFiles(target, TemplatePathOf(stored)) != Identity::Different)
-        return refuse(QCoreApplication::translate("kelmora::SavegameStore",
-                                                  "It is the template driver file, which is never written"));
+        return refuse(TemplateNeverWritten());
     if (CompareFiles(target, DataFilePath()) != Identity::Different)
         return refuse(QCoreApplication::translate("kelmora::SavegameStore", "It is the program data file"));
     // Backups are only ever taken of factory driver files; a record naming anything else was not
@@ -763,8 +767,7 @@ BackupListing SavegameStore::Backups() const
     for (const Backup& backup : backups) {
         auto known = isCurrent.constFind(backup.templatePath);
         if (known == isCurrent.constEnd())
-            known = isCurrent.insert(backup.templatePath, !current.TemplateDriverFile.isEmpty() &&
-                                                              IsTemplate(backup.templatePath, TemplatePathOf(current)));
+            known = isCurrent.insert(backup.templatePath, IsTemplate(backup.templatePath, TemplatePathOf(current)));
         const MissionChoice choice = *known ? backup.choice : MissionChoice{};
         listing.backups.append({backup, MissionChoiceText(choice), MissionChoiceText(choice, Wording::English)});
     }
@@ -808,9 +811,7 @@ MissionChoice SavegameStore::FactoryDriverChoice(const RunState& state,
     // The template itself, through a second name or a link: never a copy set to anything, and
     // never written.
     if (CompareFiles(path, TemplatePathOf(state)) == Identity::Same) {
-        unknown.reason = QStringLiteral("%1: %2").arg(
-            path, QCoreApplication::translate("kelmora::SavegameStore",
-                                              "It is the template driver file, which is never written"));
+        unknown.reason = QStringLiteral("%1: %2").arg(path, TemplateNeverWritten());
         return unknown;
     }
     if (templateBlock)
