@@ -539,6 +539,18 @@ falsch.</translation>
         <extracomment>The file type of the game&apos;s savegames, as file managers name it.</extracomment>
         <translation>Vantor-Fahrer-Spielstand</translation>
     </message>
+    <message>
+        <source>no program that shows text files was found</source>
+        <translation>es wurde kein Programm gefunden, das Textdateien anzeigt</translation>
+    </message>
+    <message>
+        <source>the program for text files failed to show it</source>
+        <translation>das Programm für Textdateien konnte sie nicht anzeigen</translation>
+    </message>
+    <message>
+        <source>%1 ended with exit code %2</source>
+        <translation>%1 endete mit dem Code %2</translation>
+    </message>
 </context>
 <context>
     <name>kelmora::FileSystem</name>
@@ -727,6 +739,10 @@ falsch.</translation>
     <message>
         <source>What a save gives the game cannot be told: the program data file is not this template&apos;s</source>
         <translation>Was das Speichern dem Spiel gibt, lässt sich nicht sagen: Die Programmdaten-Datei gehört nicht zu dieser Vorlage</translation>
+    </message>
+    <message>
+        <source>Could not open &apos;Readme-KELMORA.TXT&apos; [%1]</source>
+        <translation>Konnte &apos;Readme-KELMORA.TXT&apos; nicht öffnen [%1]</translation>
     </message>
 </context>
 <context>

@@ -538,6 +538,18 @@ incorrecta.</translation>
         <extracomment>The file type of the game&apos;s savegames, as file managers name it.</extracomment>
         <translation>Partida de piloto de Vantor</translation>
     </message>
+    <message>
+        <source>no program that shows text files was found</source>
+        <translation>no se encontró ningún programa que muestre archivos de texto</translation>
+    </message>
+    <message>
+        <source>the program for text files failed to show it</source>
+        <translation>el programa para archivos de texto no pudo mostrarlo</translation>
+    </message>
+    <message>
+        <source>%1 ended with exit code %2</source>
+        <translation>%1 terminó con el código de salida %2</translation>
+    </message>
 </context>
 <context>
     <name>kelmora::FileSystem</name>
@@ -726,6 +738,10 @@ incorrecta.</translation>
     <message>
         <source>What a save gives the game cannot be told: the program data file is not this template&apos;s</source>
         <translation>No se puede saber qué dará un guardado al juego: el archivo de datos del programa no es de esta plantilla</translation>
+    </message>
+    <message>
+        <source>Could not open &apos;Readme-KELMORA.TXT&apos; [%1]</source>
+        <translation>No se pudo abrir &apos;Readme-KELMORA.TXT&apos; [%1]</translation>
     </message>
 </context>
 <context>

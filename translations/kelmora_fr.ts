@@ -538,6 +538,18 @@ Code de sortie&#xa0;: 0 fait, 1 un échec ou un refus a été signalé, 2 la lig
         <extracomment>The file type of the game&apos;s savegames, as file managers name it.</extracomment>
         <translation>Sauvegarde de pilote Vantor</translation>
     </message>
+    <message>
+        <source>no program that shows text files was found</source>
+        <translation>aucun programme affichant les fichiers texte n&apos;a été trouvé</translation>
+    </message>
+    <message>
+        <source>the program for text files failed to show it</source>
+        <translation>le programme des fichiers texte n&apos;a pas pu l&apos;afficher</translation>
+    </message>
+    <message>
+        <source>%1 ended with exit code %2</source>
+        <translation>%1 s&apos;est terminé avec le code de sortie %2</translation>
+    </message>
 </context>
 <context>
     <name>kelmora::FileSystem</name>
@@ -726,6 +738,10 @@ Code de sortie&#xa0;: 0 fait, 1 un échec ou un refus a été signalé, 2 la lig
     <message>
         <source>What a save gives the game cannot be told: the program data file is not this template&apos;s</source>
         <translation>Impossible de dire ce qu&apos;un enregistrement donnera au jeu&#xa0;: le fichier de données du programme n&apos;est pas celui de ce modèle</translation>
+    </message>
+    <message>
+        <source>Could not open &apos;Readme-KELMORA.TXT&apos; [%1]</source>
+        <translation>Impossible d&apos;ouvrir &apos;Readme-KELMORA.TXT&apos; [%1]</translation>
     </message>
 </context>
 <context>

@@ -538,6 +538,18 @@ sbagliata.</translation>
         <extracomment>The file type of the game&apos;s savegames, as file managers name it.</extracomment>
         <translation>Salvataggio del pilota di Vantor</translation>
     </message>
+    <message>
+        <source>no program that shows text files was found</source>
+        <translation>non è stato trovato alcun programma che mostri i file di testo</translation>
+    </message>
+    <message>
+        <source>the program for text files failed to show it</source>
+        <translation>il programma per i file di testo non è riuscito a mostrarlo</translation>
+    </message>
+    <message>
+        <source>%1 ended with exit code %2</source>
+        <translation>%1 è terminato con il codice di uscita %2</translation>
+    </message>
 </context>
 <context>
     <name>kelmora::FileSystem</name>
@@ -726,6 +738,10 @@ sbagliata.</translation>
     <message>
         <source>What a save gives the game cannot be told: the program data file is not this template&apos;s</source>
         <translation>Non si può dire cosa darà al gioco un salvataggio: il file dei dati del programma non è di questo modello</translation>
+    </message>
+    <message>
+        <source>Could not open &apos;Readme-KELMORA.TXT&apos; [%1]</source>
+        <translation>Impossibile aprire &apos;Readme-KELMORA.TXT&apos; [%1]</translation>
     </message>
 </context>
 <context>

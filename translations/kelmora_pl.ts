@@ -534,6 +534,18 @@ Kod wyjścia: 0 wykonano, 1 zgłoszono błąd lub odmowę, 2 wiersz poleceń by�
         <extracomment>The file type of the game&apos;s savegames, as file managers name it.</extracomment>
         <translation>Zapis kierowcy gry Vantor</translation>
     </message>
+    <message>
+        <source>no program that shows text files was found</source>
+        <translation>nie znaleziono programu, który wyświetla pliki tekstowe</translation>
+    </message>
+    <message>
+        <source>the program for text files failed to show it</source>
+        <translation>program do plików tekstowych nie zdołał go wyświetlić</translation>
+    </message>
+    <message>
+        <source>%1 ended with exit code %2</source>
+        <translation>%1 zakończył działanie z kodem %2</translation>
+    </message>
 </context>
 <context>
     <name>kelmora::FileSystem</name>
@@ -722,6 +734,10 @@ Kod wyjścia: 0 wykonano, 1 zgłoszono błąd lub odmowę, 2 wiersz poleceń by�
     <message>
         <source>What a save gives the game cannot be told: the program data file is not this template&apos;s</source>
         <translation>Nie da się ustalić, co zapisanie da grze: plik danych programu nie należy do tego wzorca</translation>
+    </message>
+    <message>
+        <source>Could not open &apos;Readme-KELMORA.TXT&apos; [%1]</source>
+        <translation>Nie można otworzyć &apos;Readme-KELMORA.TXT&apos; [%1]</translation>
     </message>
 </context>
 <context>

@@ -535,6 +535,18 @@ Status de saída: 0 feito, 1 uma falha ou recusa foi informada, 2 a linha de com
         <extracomment>The file type of the game&apos;s savegames, as file managers name it.</extracomment>
         <translation>Jogo salvo de piloto do Vantor</translation>
     </message>
+    <message>
+        <source>no program that shows text files was found</source>
+        <translation>nenhum programa que mostre arquivos de texto foi encontrado</translation>
+    </message>
+    <message>
+        <source>the program for text files failed to show it</source>
+        <translation>o programa para arquivos de texto não conseguiu mostrá-lo</translation>
+    </message>
+    <message>
+        <source>%1 ended with exit code %2</source>
+        <translation>%1 terminou com o código de saída %2</translation>
+    </message>
 </context>
 <context>
     <name>kelmora::FileSystem</name>
@@ -723,6 +735,10 @@ Status de saída: 0 feito, 1 uma falha ou recusa foi informada, 2 a linha de com
     <message>
         <source>What a save gives the game cannot be told: the program data file is not this template&apos;s</source>
         <translation>Não dá para saber o que um salvamento dará ao jogo: o arquivo de dados do programa não é deste modelo</translation>
+    </message>
+    <message>
+        <source>Could not open &apos;Readme-KELMORA.TXT&apos; [%1]</source>
+        <translation>Não foi possível abrir &apos;Readme-KELMORA.TXT&apos; [%1]</translation>
     </message>
 </context>
 <context>

@@ -20,4 +20,11 @@ QString TextViewer();
 // Gives `process` the one argument `path` as this system passes a path to a program.
 void SetPathArgument(QProcess& process, const QString& path);
 
+// Makes `process` start apart from Kelmora, as a program the desktop started would: the end of
+// Kelmora's terminal or session group does not end it.
+void KeepApart(QProcess& process);
+
+// Why the viewer `program` showed nothing, from the code it ended with, in the player's words.
+QString ViewerFailure(const QString& program, int exitCode);
+
 } // namespace kelmora

@@ -1,7 +1,10 @@
 #include "Desktop.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QProcess>
+
+#include <unistd.h>
 
 namespace kelmora {
 
@@ -18,6 +21,25 @@ QString TextViewer()
 void SetPathArgument(QProcess& process, const QString& path)
 {
     process.setArguments({path});
+}
+
+void KeepApart(QProcess& process)
+{
+    // A session of its own, as QProcess::startDetached gives.
+    process.setChildProcessModifier([] { ::setsid(); });
+}
+
+QString ViewerFailure(const QString& program, int exitCode)
+{
+    // xdg-open's own codes: 3 when it found no program for the file's type, 4 when the one it found
+    // failed (a terminal program with no terminal to run in, for one).
+    if (exitCode == 3)
+        return QCoreApplication::translate("kelmora::Desktop", "no program that shows text files was found");
+    if (exitCode == 4)
+        return QCoreApplication::translate("kelmora::Desktop", "the program for text files failed to show it");
+    return QCoreApplication::translate("kelmora::Desktop", "%1 ended with exit code %2")
+        .arg(program.toUpper())
+        .arg(exitCode);
 }
 
 } // namespace kelmora

@@ -715,7 +715,11 @@ void MainWindow::mnuHelp_ViewReadme_Click()
         return;
     }
     const QString editor = TextViewer();
-    if (lookup.failed() || !m_services.launcher.StartDetached(editor, readme)) {
+    const auto failed = [this, title](const QString& reason) {
+        m_services.messages.ShowMessage(
+            {tr("Could not open 'Readme-KELMORA.TXT' [%1]").arg(reason), title, MessageIcon::Exclamation});
+    };
+    if (lookup.failed() || !m_services.launcher.Start(editor, readme, this, failed)) {
         m_services.messages.ShowMessage(
             {tr("Could not execute '%1'").arg(editor.toUpper()), title, MessageIcon::Exclamation});
     }

@@ -142,12 +142,32 @@ QList<QUrl> OfferPlaces(QFileDialog& dialog, const QList<SavegamePlace>& places)
     return kept;
 }
 
-bool ProcessLauncher::StartDetached(const QString& program, const QString& argument)
+bool ProcessLauncher::Start(const QString& program, const QString& argument, QObject* context,
+                            std::function<void(const QString& reason)> failed)
 {
-    QProcess process;
-    process.setProgram(program);
-    SetPathArgument(process, argument);
-    return process.startDetached();
+    // Watched rather than detached, so that a viewer that finds nothing to show the file with is told.
+    // No pipe joins the two: one would end the viewer once Kelmora has gone.
+    auto* process = new QProcess;
+    process->setProgram(program);
+    SetPathArgument(*process, argument);
+    process->setStandardInputFile(QProcess::nullDevice());
+    process->setStandardOutputFile(QProcess::nullDevice());
+    process->setStandardErrorFile(QProcess::nullDevice());
+    KeepApart(*process);
+    QObject::connect(process, &QProcess::finished, context,
+                     [program, failed = std::move(failed)](int code, QProcess::ExitStatus status) {
+                         if (status == QProcess::NormalExit && code != 0)
+                             failed(ViewerFailure(program, code));
+                     });
+    QObject::connect(process, &QProcess::finished, process, &QObject::deleteLater);
+    process->start();
+    if (!process->waitForStarted()) {
+        delete process;
+        return false;
+    }
+    // Owned by no one while it runs: deleting a QProcess ends its program, and the viewer outlives
+    // Kelmora. Once it has ended, it deletes itself.
+    return true;
 }
 
 void ApplicationExit::EndProgram()

@@ -10,7 +10,10 @@
 #include <QStringList>
 #include <QUrl>
 
+#include <functional>
+
 class QFileDialog;
+class QObject;
 class QWidget;
 
 namespace kelmora {
@@ -44,12 +47,14 @@ public:
                                     const QList<SavegamePlace>& places) = 0;
 };
 
-// Starts another program without waiting for it; false when it could not be started.
+// Starts another program without waiting for it; false when it could not be started. Where it starts
+// but then ends with a failure, `failed` hears why, in the player's words, unless `context` is gone.
 class ProgramLauncher
 {
 public:
     virtual ~ProgramLauncher() = default;
-    virtual bool StartDetached(const QString& program, const QString& argument) = 0;
+    virtual bool Start(const QString& program, const QString& argument, QObject* context,
+                       std::function<void(const QString& reason)> failed) = 0;
 };
 
 // Everything the windows reach outside themselves.
@@ -104,7 +109,8 @@ QList<QUrl> OfferPlaces(QFileDialog& dialog, const QList<SavegamePlace>& places)
 class ProcessLauncher final : public ProgramLauncher
 {
 public:
-    bool StartDetached(const QString& program, const QString& argument) override;
+    bool Start(const QString& program, const QString& argument, QObject* context,
+               std::function<void(const QString& reason)> failed) override;
 };
 
 class ApplicationExit final : public ProgramExit

@@ -20,6 +20,10 @@
 #include <QStatusBar>
 #include <QUrl>
 
+#ifndef Q_OS_WIN
+#include <unistd.h>
+#endif
+
 namespace {
 
 QMimeData* SavegameDrag(const QStringList& paths)
@@ -68,6 +72,7 @@ private slots:
     void testLongTemplateNameStaysOnOneLine();
     void testAboutWindow();
     void testReadme();
+    void testViewerThatEndsWithAFailure();
     void testScreenReaders();
     void testFirstDialogAtHomeWithPrefixes();
     void testSidebarNames();
@@ -305,12 +310,53 @@ void TestMainWindow::testReadme()
 #endif
     QCOMPARE(m_fixture->launcher.started, QStringList{viewer + u'|' + path});
     QCOMPARE(m_fixture->messages.shown.size(), 1);
+    // The viewer found nothing to show it with, after it had started.
+    m_fixture->launcher.fail("no program that shows text files was found");
+    const ShownMessage nothingShown{"Could not open 'Readme-KELMORA.TXT' [no program that shows text files was found]",
+                                    "Error - Viewing Aborted", MessageIcon::Exclamation};
+    QCOMPARE(m_fixture->messages.shown.last(), nothingShown);
 
     m_fixture->launcher.succeeds = false;
     readme->trigger();
     const ShownMessage failed{"Could not execute '" + viewer.toUpper() + "'", "Error - Viewing Aborted",
                               MessageIcon::Exclamation};
     QCOMPARE(m_fixture->messages.shown.last(), failed);
+}
+
+// The real launcher: a viewer that starts and then ends with a failure is told of, in its own session.
+void TestMainWindow::testViewerThatEndsWithAFailure()
+{
+    ProcessLauncher launcher;
+    QObject context;
+    QStringList reasons;
+    const auto failed = [&reasons](const QString& reason) { reasons << reason; };
+#ifdef Q_OS_WIN
+    QVERIFY(launcher.Start("cmd.exe", "/c exit 3", &context, failed));
+    QTRY_COMPARE(reasons, QStringList{"CMD.EXE ended with exit code 3"});
+#else
+    const QTemporaryDir folder;
+    const QString viewer = folder.filePath("viewer");
+    const QString session = folder.filePath("session");
+    // Ends as xdg-open does when no program shows text files, or with the code it is given.
+    WriteWholeFile(viewer, "#!/bin/sh\nawk '{ print $6 }' /proc/$$/stat >\"$(dirname \"$0\")/session\"\nexit $1\n");
+    QVERIFY(QFile::setPermissions(viewer, QFile::ReadOwner | QFile::ExeOwner));
+    QVERIFY(launcher.Start(viewer, "3", &context, failed));
+    QTRY_COMPARE(reasons, QStringList{"no program that shows text files was found"});
+    QVERIFY(ReadWholeFile(session).trimmed().toLongLong() != ::getsid(0));
+    QVERIFY(launcher.Start(viewer, "4", &context, failed));
+    QTRY_COMPARE(reasons.size(), 2);
+    QCOMPARE(reasons.last(), QStringLiteral("the program for text files failed to show it"));
+    QVERIFY(launcher.Start(viewer, "7", &context, failed));
+    QTRY_COMPARE(reasons.size(), 3);
+    QCOMPARE(reasons.last(), viewer.toUpper() + " ended with exit code 7");
+    // A viewer that shows the file and ends well is no failure.
+    QVERIFY(QFile::remove(session));
+    QVERIFY(launcher.Start(viewer, "0", &context, failed));
+    QTRY_VERIFY(QFile::exists(session));
+    QTest::qWait(200);
+    QCOMPARE(reasons.size(), 3);
+#endif
+    QVERIFY(!launcher.Start(QDir::current().filePath("no-such-viewer"), "x", &context, failed));
 }
 
 void TestMainWindow::testScreenReaders()

@@ -122,13 +122,16 @@ public:
 class FakeLauncher final : public ProgramLauncher
 {
 public:
-    bool StartDetached(const QString& program, const QString& argument) override
+    bool Start(const QString& program, const QString& argument, QObject*,
+               std::function<void(const QString& reason)> failed) override
     {
         started << program + u'|' + argument;
+        fail = std::move(failed);
         return succeeds;
     }
     bool succeeds = true;
     QStringList started;
+    std::function<void(const QString& reason)> fail; // the last start's, to end it with a failure later
 };
 
 // A program folder and a savegame folder of its own, the settings redirected, an empty home folder
