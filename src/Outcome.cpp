@@ -85,8 +85,9 @@ Message MessageFor(const Problem& problem)
         return {Outcome::tr("Could not restore '%1' [%2]").arg(problem.path, problem.reason), restoreFailed,
                 MessageIcon::Exclamation};
     case Failure::TemplateChanged:
-        return {Outcome::tr("Another Kelmora has chosen '%1' as the template driver since this one started; nothing "
-                            "was saved. Start Kelmora again to save for that template driver.")
+        // Another Kelmora's choice, mostly; a hand edit of the settings reads the same.
+        return {Outcome::tr("The settings have named '%1' as the template driver since this Kelmora started; "
+                            "nothing was saved. Start Kelmora again to save for that template driver.")
                     .arg(problem.path),
                 saveFailed, MessageIcon::Exclamation};
     case Failure::DataFileNotTheTemplates:

@@ -70,8 +70,8 @@ void TestOutcome::testMessages_data()
     add("restore failed", {Failure::RestoreFailed, path, why},
         {"Could not restore '/p/f' [Why]", "Error! - Restore failed", MessageIcon::Exclamation});
     add("template changed elsewhere", {Failure::TemplateChanged, path, {}},
-        {"Another Kelmora has chosen '/p/f' as the template driver since this one started; nothing was saved. Start "
-         "Kelmora again to save for that template driver.",
+        {"The settings have named '/p/f' as the template driver since this Kelmora started; nothing was saved. "
+         "Start Kelmora again to save for that template driver.",
          "Error! - Save failed", MessageIcon::Exclamation});
     add("data file of another template", {Failure::DataFileNotTheTemplates, path, why},
         {"Nothing was saved: the program data file '/p/f' does not hold the progress of the current template driver "

@@ -701,10 +701,6 @@ falsch.</translation>
         <translation>unbekannt</translation>
     </message>
     <message>
-        <source>Another Kelmora has chosen %1 as the template driver: start Kelmora again to save for it</source>
-        <translation>Ein anderes Kelmora hat %1 als Vorlagenfahrer gewählt: Starte Kelmora neu, um dafür zu speichern</translation>
-    </message>
-    <message>
         <source>What a save gives the game cannot be told: the program data file cannot be read</source>
         <translation>Was das Speichern dem Spiel gibt, lässt sich nicht sagen: Die Programmdaten-Datei ist nicht lesbar</translation>
     </message>
@@ -743,6 +739,10 @@ falsch.</translation>
     <message>
         <source>Could not open &apos;Readme-KELMORA.TXT&apos; [%1]</source>
         <translation>Konnte &apos;Readme-KELMORA.TXT&apos; nicht öffnen [%1]</translation>
+    </message>
+    <message>
+        <source>The settings now name %1 as the template driver: start Kelmora again to save for it</source>
+        <translation>Die Einstellungen nennen jetzt %1 als Vorlagenfahrer: Starte Kelmora neu, um dafür zu speichern</translation>
     </message>
 </context>
 <context>
@@ -1080,10 +1080,6 @@ falsch.</translation>
         <translation>Konnte &apos;%1&apos; nicht wiederherstellen [%2]</translation>
     </message>
     <message>
-        <source>Another Kelmora has chosen &apos;%1&apos; as the template driver since this one started; nothing was saved. Start Kelmora again to save for that template driver.</source>
-        <translation>Ein anderes Kelmora hat &apos;%1&apos; als Vorlagenfahrer gewählt, seit dieses gestartet wurde; nichts wurde gespeichert. Starte Kelmora neu, um für diesen Vorlagenfahrer zu speichern.</translation>
-    </message>
-    <message>
         <source>Nothing was saved: the program data file &apos;%1&apos; does not hold the progress of the current template driver [%2]. Choose the template driver again to fix this.</source>
         <translation>Nichts wurde gespeichert: Die Programmdaten-Datei &apos;%1&apos; enthält nicht den Fortschritt des aktuellen Vorlagenfahrers [%2]. Wähle den Vorlagenfahrer noch einmal, um das zu beheben.</translation>
     </message>
@@ -1102,6 +1098,10 @@ falsch.</translation>
     <message>
         <source>The settings name no template driver. Choose a template driver first.</source>
         <translation>Die Einstellungen nennen keinen Vorlagenfahrer. Wähle zuerst einen Vorlagenfahrer.</translation>
+    </message>
+    <message>
+        <source>The settings have named &apos;%1&apos; as the template driver since this Kelmora started; nothing was saved. Start Kelmora again to save for that template driver.</source>
+        <translation>Die Einstellungen nennen &apos;%1&apos; als Vorlagenfahrer, seit dieses Kelmora gestartet wurde; nichts wurde gespeichert. Starte Kelmora neu, um für diesen Vorlagenfahrer zu speichern.</translation>
     </message>
 </context>
 <context>

@@ -700,10 +700,6 @@ incorrecta.</translation>
         <translation>desconocida</translation>
     </message>
     <message>
-        <source>Another Kelmora has chosen %1 as the template driver: start Kelmora again to save for it</source>
-        <translation>Otro Kelmora ha elegido %1 como piloto plantilla: vuelve a abrir Kelmora para guardar para él</translation>
-    </message>
-    <message>
         <source>What a save gives the game cannot be told: the program data file cannot be read</source>
         <translation>No se puede saber qué dará un guardado al juego: no se puede leer el archivo de datos del programa</translation>
     </message>
@@ -742,6 +738,10 @@ incorrecta.</translation>
     <message>
         <source>Could not open &apos;Readme-KELMORA.TXT&apos; [%1]</source>
         <translation>No se pudo abrir &apos;Readme-KELMORA.TXT&apos; [%1]</translation>
+    </message>
+    <message>
+        <source>The settings now name %1 as the template driver: start Kelmora again to save for it</source>
+        <translation>La configuración indica ahora %1 como piloto plantilla: vuelve a abrir Kelmora para guardar para él</translation>
     </message>
 </context>
 <context>
@@ -1079,10 +1079,6 @@ incorrecta.</translation>
         <translation>No se pudo restaurar &apos;%1&apos; [%2]</translation>
     </message>
     <message>
-        <source>Another Kelmora has chosen &apos;%1&apos; as the template driver since this one started; nothing was saved. Start Kelmora again to save for that template driver.</source>
-        <translation>Otro Kelmora ha elegido &apos;%1&apos; como piloto plantilla desde que se abrió este; no se ha guardado nada. Vuelve a abrir Kelmora para guardar para ese piloto plantilla.</translation>
-    </message>
-    <message>
         <source>Nothing was saved: the program data file &apos;%1&apos; does not hold the progress of the current template driver [%2]. Choose the template driver again to fix this.</source>
         <translation>No se ha guardado nada: el archivo de datos del programa &apos;%1&apos; no contiene el progreso del piloto plantilla actual [%2]. Vuelve a elegir el piloto plantilla para arreglarlo.</translation>
     </message>
@@ -1101,6 +1097,10 @@ incorrecta.</translation>
     <message>
         <source>The settings name no template driver. Choose a template driver first.</source>
         <translation>La configuración no indica ningún piloto plantilla. Elige primero un piloto plantilla.</translation>
+    </message>
+    <message>
+        <source>The settings have named &apos;%1&apos; as the template driver since this Kelmora started; nothing was saved. Start Kelmora again to save for that template driver.</source>
+        <translation>La configuración indica &apos;%1&apos; como piloto plantilla desde que se abrió este Kelmora; no se ha guardado nada. Vuelve a abrir Kelmora para guardar para ese piloto plantilla.</translation>
     </message>
 </context>
 <context>

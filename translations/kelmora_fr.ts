@@ -700,10 +700,6 @@ Code de sortie&#xa0;: 0 fait, 1 un échec ou un refus a été signalé, 2 la lig
         <translation>inconnue</translation>
     </message>
     <message>
-        <source>Another Kelmora has chosen %1 as the template driver: start Kelmora again to save for it</source>
-        <translation>Un autre Kelmora a choisi %1 comme pilote modèle&#xa0;: relancez Kelmora pour enregistrer pour ce pilote</translation>
-    </message>
-    <message>
         <source>What a save gives the game cannot be told: the program data file cannot be read</source>
         <translation>Impossible de dire ce qu&apos;un enregistrement donnera au jeu&#xa0;: le fichier de données du programme est illisible</translation>
     </message>
@@ -742,6 +738,10 @@ Code de sortie&#xa0;: 0 fait, 1 un échec ou un refus a été signalé, 2 la lig
     <message>
         <source>Could not open &apos;Readme-KELMORA.TXT&apos; [%1]</source>
         <translation>Impossible d&apos;ouvrir &apos;Readme-KELMORA.TXT&apos; [%1]</translation>
+    </message>
+    <message>
+        <source>The settings now name %1 as the template driver: start Kelmora again to save for it</source>
+        <translation>Les réglages désignent maintenant %1 comme pilote modèle&#xa0;: relancez Kelmora pour enregistrer pour ce pilote</translation>
     </message>
 </context>
 <context>
@@ -1079,10 +1079,6 @@ Code de sortie&#xa0;: 0 fait, 1 un échec ou un refus a été signalé, 2 la lig
         <translation>Impossible de restaurer &apos;%1&apos; [%2]</translation>
     </message>
     <message>
-        <source>Another Kelmora has chosen &apos;%1&apos; as the template driver since this one started; nothing was saved. Start Kelmora again to save for that template driver.</source>
-        <translation>Un autre Kelmora a choisi &apos;%1&apos; comme pilote modèle depuis le démarrage de celui-ci&#xa0;; rien n&apos;a été enregistré. Relancez Kelmora pour enregistrer pour ce pilote modèle.</translation>
-    </message>
-    <message>
         <source>Nothing was saved: the program data file &apos;%1&apos; does not hold the progress of the current template driver [%2]. Choose the template driver again to fix this.</source>
         <translation>Rien n&apos;a été enregistré&#xa0;: le fichier de données du programme &apos;%1&apos; ne contient pas la progression du pilote modèle actuel [%2]. Choisissez de nouveau le pilote modèle pour y remédier.</translation>
     </message>
@@ -1101,6 +1097,10 @@ Code de sortie&#xa0;: 0 fait, 1 un échec ou un refus a été signalé, 2 la lig
     <message>
         <source>The settings name no template driver. Choose a template driver first.</source>
         <translation>Les réglages ne désignent aucun pilote modèle. Choisissez d&apos;abord un pilote modèle.</translation>
+    </message>
+    <message>
+        <source>The settings have named &apos;%1&apos; as the template driver since this Kelmora started; nothing was saved. Start Kelmora again to save for that template driver.</source>
+        <translation>Les réglages désignent &apos;%1&apos; comme pilote modèle depuis le démarrage de ce Kelmora&#xa0;; rien n&apos;a été enregistré. Relancez Kelmora pour enregistrer pour ce pilote modèle.</translation>
     </message>
 </context>
 <context>

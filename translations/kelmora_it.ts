@@ -700,10 +700,6 @@ sbagliata.</translation>
         <translation>sconosciuta</translation>
     </message>
     <message>
-        <source>Another Kelmora has chosen %1 as the template driver: start Kelmora again to save for it</source>
-        <translation>Un altro Kelmora ha scelto %1 come pilota modello: riavvia Kelmora per salvare per esso</translation>
-    </message>
-    <message>
         <source>What a save gives the game cannot be told: the program data file cannot be read</source>
         <translation>Non si può dire cosa darà al gioco un salvataggio: il file dei dati del programma non è leggibile</translation>
     </message>
@@ -742,6 +738,10 @@ sbagliata.</translation>
     <message>
         <source>Could not open &apos;Readme-KELMORA.TXT&apos; [%1]</source>
         <translation>Impossibile aprire &apos;Readme-KELMORA.TXT&apos; [%1]</translation>
+    </message>
+    <message>
+        <source>The settings now name %1 as the template driver: start Kelmora again to save for it</source>
+        <translation>Le impostazioni ora indicano %1 come pilota modello: riavvia Kelmora per salvare per esso</translation>
     </message>
 </context>
 <context>
@@ -1079,10 +1079,6 @@ sbagliata.</translation>
         <translation>Impossibile ripristinare &apos;%1&apos; [%2]</translation>
     </message>
     <message>
-        <source>Another Kelmora has chosen &apos;%1&apos; as the template driver since this one started; nothing was saved. Start Kelmora again to save for that template driver.</source>
-        <translation>Un altro Kelmora ha scelto &apos;%1&apos; come pilota modello dopo l&apos;avvio di questo; non è stato salvato nulla. Riavvia Kelmora per salvare per quel pilota modello.</translation>
-    </message>
-    <message>
         <source>Nothing was saved: the program data file &apos;%1&apos; does not hold the progress of the current template driver [%2]. Choose the template driver again to fix this.</source>
         <translation>Non è stato salvato nulla: il file dei dati del programma &apos;%1&apos; non contiene i progressi del pilota modello attuale [%2]. Scegli di nuovo il pilota modello per risolvere.</translation>
     </message>
@@ -1101,6 +1097,10 @@ sbagliata.</translation>
     <message>
         <source>The settings name no template driver. Choose a template driver first.</source>
         <translation>Le impostazioni non indicano alcun pilota modello. Scegli prima un pilota modello.</translation>
+    </message>
+    <message>
+        <source>The settings have named &apos;%1&apos; as the template driver since this Kelmora started; nothing was saved. Start Kelmora again to save for that template driver.</source>
+        <translation>Le impostazioni indicano &apos;%1&apos; come pilota modello dopo l&apos;avvio di questo Kelmora; non è stato salvato nulla. Riavvia Kelmora per salvare per quel pilota modello.</translation>
     </message>
 </context>
 <context>

@@ -696,10 +696,6 @@ Kod wyjścia: 0 wykonano, 1 zgłoszono błąd lub odmowę, 2 wiersz poleceń by�
         <translation>nieznana</translation>
     </message>
     <message>
-        <source>Another Kelmora has chosen %1 as the template driver: start Kelmora again to save for it</source>
-        <translation>Inny Kelmora wybrał %1 jako kierowcę-wzorzec: uruchom Kelmorę ponownie, aby zapisywać dla niego</translation>
-    </message>
-    <message>
         <source>What a save gives the game cannot be told: the program data file cannot be read</source>
         <translation>Nie da się ustalić, co zapisanie da grze: nie można odczytać pliku danych programu</translation>
     </message>
@@ -738,6 +734,10 @@ Kod wyjścia: 0 wykonano, 1 zgłoszono błąd lub odmowę, 2 wiersz poleceń by�
     <message>
         <source>Could not open &apos;Readme-KELMORA.TXT&apos; [%1]</source>
         <translation>Nie można otworzyć &apos;Readme-KELMORA.TXT&apos; [%1]</translation>
+    </message>
+    <message>
+        <source>The settings now name %1 as the template driver: start Kelmora again to save for it</source>
+        <translation>Ustawienia wskazują teraz %1 jako kierowcę-wzorzec: uruchom Kelmorę ponownie, aby zapisywać dla niego</translation>
     </message>
 </context>
 <context>
@@ -1075,10 +1075,6 @@ Kod wyjścia: 0 wykonano, 1 zgłoszono błąd lub odmowę, 2 wiersz poleceń by�
         <translation>Nie można przywrócić &apos;%1&apos; [%2]</translation>
     </message>
     <message>
-        <source>Another Kelmora has chosen &apos;%1&apos; as the template driver since this one started; nothing was saved. Start Kelmora again to save for that template driver.</source>
-        <translation>Inny Kelmora wybrał &apos;%1&apos; jako kierowcę-wzorzec od uruchomienia tego; niczego nie zapisano. Uruchom Kelmorę ponownie, aby zapisywać dla tego kierowcy-wzorca.</translation>
-    </message>
-    <message>
         <source>Nothing was saved: the program data file &apos;%1&apos; does not hold the progress of the current template driver [%2]. Choose the template driver again to fix this.</source>
         <translation>Niczego nie zapisano: plik danych programu &apos;%1&apos; nie zawiera postępu obecnego kierowcy-wzorca [%2]. Wybierz kierowcę-wzorzec ponownie, aby to naprawić.</translation>
     </message>
@@ -1097,6 +1093,10 @@ Kod wyjścia: 0 wykonano, 1 zgłoszono błąd lub odmowę, 2 wiersz poleceń by�
     <message>
         <source>The settings name no template driver. Choose a template driver first.</source>
         <translation>Ustawienia nie wskazują żadnego kierowcy-wzorca. Najpierw wybierz kierowcę-wzorzec.</translation>
+    </message>
+    <message>
+        <source>The settings have named &apos;%1&apos; as the template driver since this Kelmora started; nothing was saved. Start Kelmora again to save for that template driver.</source>
+        <translation>Ustawienia wskazują &apos;%1&apos; jako kierowcę-wzorzec od uruchomienia tej Kelmory; niczego nie zapisano. Uruchom Kelmorę ponownie, aby zapisywać dla tego kierowcy-wzorca.</translation>
     </message>
 </context>
 <context>

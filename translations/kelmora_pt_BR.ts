@@ -697,10 +697,6 @@ Status de saída: 0 feito, 1 uma falha ou recusa foi informada, 2 a linha de com
         <translation>desconhecida</translation>
     </message>
     <message>
-        <source>Another Kelmora has chosen %1 as the template driver: start Kelmora again to save for it</source>
-        <translation>Outro Kelmora escolheu %1 como piloto modelo: abra o Kelmora de novo para salvar para ele</translation>
-    </message>
-    <message>
         <source>What a save gives the game cannot be told: the program data file cannot be read</source>
         <translation>Não dá para saber o que um salvamento dará ao jogo: o arquivo de dados do programa não pode ser lido</translation>
     </message>
@@ -739,6 +735,10 @@ Status de saída: 0 feito, 1 uma falha ou recusa foi informada, 2 a linha de com
     <message>
         <source>Could not open &apos;Readme-KELMORA.TXT&apos; [%1]</source>
         <translation>Não foi possível abrir &apos;Readme-KELMORA.TXT&apos; [%1]</translation>
+    </message>
+    <message>
+        <source>The settings now name %1 as the template driver: start Kelmora again to save for it</source>
+        <translation>As configurações agora indicam %1 como piloto modelo: abra o Kelmora de novo para salvar para ele</translation>
     </message>
 </context>
 <context>
@@ -1076,10 +1076,6 @@ Status de saída: 0 feito, 1 uma falha ou recusa foi informada, 2 a linha de com
         <translation>Não foi possível restaurar &apos;%1&apos; [%2]</translation>
     </message>
     <message>
-        <source>Another Kelmora has chosen &apos;%1&apos; as the template driver since this one started; nothing was saved. Start Kelmora again to save for that template driver.</source>
-        <translation>Outro Kelmora escolheu &apos;%1&apos; como piloto modelo depois que este foi aberto; nada foi salvo. Abra o Kelmora de novo para salvar para esse piloto modelo.</translation>
-    </message>
-    <message>
         <source>Nothing was saved: the program data file &apos;%1&apos; does not hold the progress of the current template driver [%2]. Choose the template driver again to fix this.</source>
         <translation>Nada foi salvo: o arquivo de dados do programa &apos;%1&apos; não contém o progresso do piloto modelo atual [%2]. Escolha o piloto modelo de novo para corrigir isso.</translation>
     </message>
@@ -1098,6 +1094,10 @@ Status de saída: 0 feito, 1 uma falha ou recusa foi informada, 2 a linha de com
     <message>
         <source>The settings name no template driver. Choose a template driver first.</source>
         <translation>As configurações não indicam nenhum piloto modelo. Escolha um piloto modelo primeiro.</translation>
+    </message>
+    <message>
+        <source>The settings have named &apos;%1&apos; as the template driver since this Kelmora started; nothing was saved. Start Kelmora again to save for that template driver.</source>
+        <translation>As configurações indicam &apos;%1&apos; como piloto modelo desde que este Kelmora foi aberto; nada foi salvo. Abra o Kelmora de novo para salvar para esse piloto modelo.</translation>
     </message>
 </context>
 <context>

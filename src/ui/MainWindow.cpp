@@ -529,7 +529,7 @@ void MainWindow::ShowSaveEffect()
     if (!SavePanelEnabled() || index < 0) {
         warns = false;
     } else if (!m_otherTemplate.isEmpty()) {
-        text = tr("Another Kelmora has chosen %1 as the template driver: start Kelmora again to save for it")
+        text = tr("The settings now name %1 as the template driver: start Kelmora again to save for it")
                    .arg(m_otherTemplate);
     } else if (!m_templateBlock) {
         // Read, but refused as another template's, it was no file that could not be read.

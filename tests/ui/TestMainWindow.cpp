@@ -596,9 +596,9 @@ void TestMainWindow::testTemplateChosenElsewhere()
     list()->setCurrentIndex(3);
     clickSave();
     QCOMPARE(m_fixture->file("AFactMS.sav"), m_fixture->alex);
-    const ShownMessage refused{QStringLiteral("Another Kelmora has chosen '%1' as the template driver since this one "
-                                              "started; nothing was saved. Start Kelmora again to save for that "
-                                              "template driver.")
+    const ShownMessage refused{QStringLiteral("The settings have named '%1' as the template driver since this "
+                                              "Kelmora started; nothing was saved. Start Kelmora again to save for "
+                                              "that template driver.")
                                    .arg(bob),
                                "Error! - Save failed", MessageIcon::Exclamation};
     QCOMPARE(m_fixture->messages.shown, QList<ShownMessage>{refused});
@@ -733,8 +733,8 @@ void TestMainWindow::testFollowsTheFile()
              Problems{});
     comeBack();
     QCOMPARE(text("lblSaveEffectDesc"),
-             QStringLiteral("Another Kelmora has chosen Bob.sav as the template driver: start Kelmora again to save "
-                            "for it"));
+             QStringLiteral("The settings now name Bob.sav as the template driver: start Kelmora again to save for "
+                            "it"));
     QVERIFY(!m_main->findChild<QLabel*>("lblFactoryStateDesc")->isVisibleTo(m_main));
 
     // Choosing a template here makes this window's the stored one again.
