@@ -109,7 +109,8 @@ Identity CompareFiles(const QString& first, const QString& second, const std::op
 //
 // Given the `version` of the file that was read (FileFacts), a file that another program has changed
 // since is left as that program wrote it, up to the moment of the rename. (A write of the same length
-// into the file within the clock's tick of the read may leave its time as it was.) Given
+// into the file within the clock's tick of the read may leave its time as it was. Where times are
+// kept only to the second or coarser, as on FAT, the version holds the bytes' digest too.) Given
 // NoFileVersion, where there was none, the file is made only where there still is none. A missing
 // `path` that some other program makes meanwhile is never replaced in any case: neither has a backup.
 QString ReplaceFile(const QString& path, const QByteArray& content, bool mayCreate, const QString& spare = {},

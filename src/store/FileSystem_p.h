@@ -2,6 +2,7 @@
 
 #include "FileSystem.h"
 
+#include <QCryptographicHash>
 #include <QString>
 
 #include <optional>
@@ -16,6 +17,11 @@ QString NoSuchFileWords();
 
 // The FileId of the file or folder at `path`, following links; nothing when there is none.
 std::optional<FileId> FileIdOf(const QString& path);
+
+// Where a file system keeps a file's times only to the whole second or coarser (FAT to two seconds;
+// some keep none at all), a write of the same length within that time leaves them as they were: the
+// version of such a file also holds this digest of its bytes.
+inline constexpr QCryptographicHash::Algorithm ContentMarkHash = QCryptographicHash::Sha256;
 
 // Whether what stands at a path, of `kind`, is no longer what was read there at `version`: another
 // entry, or a regular file whose version `now()` is another. No `version`, nothing to look at;

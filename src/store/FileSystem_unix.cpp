@@ -83,6 +83,39 @@ QByteArray VersionOf(const struct stat& info)
     return QByteArray(reinterpret_cast<const char*>(parts), sizeof parts);
 }
 
+// Times kept to the whole second or coarser (FAT, and file systems that keep none): the version
+// needs the bytes too. A finer time that happens to fall on a whole second only costs a read.
+bool CoarseTimes(const struct stat& info)
+{
+    return info.st_mtim.tv_nsec == 0;
+}
+
+// The version of the file that `info` tells of, read again from `name` (not through a link) where
+// its times are coarse; empty where that is no longer the same file or cannot be read.
+QByteArray VersionNow(const QByteArray& name, const struct stat& info)
+{
+    QByteArray version = VersionOf(info);
+    if (!CoarseTimes(info))
+        return version;
+    Descriptor file{::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOFOLLOW)};
+    struct stat again = {};
+    if (file.fd < 0 || ::fstat(file.fd, &again) != 0 || !S_ISREG(again.st_mode) || VersionOf(again) != version)
+        return {};
+    QCryptographicHash digest(ContentMarkHash);
+    char buffer[1 << 16];
+    for (;;) {
+        const ssize_t got = ::read(file.fd, buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return {};
+        if (got == 0)
+            break;
+        digest.addData(QByteArrayView(buffer, got));
+    }
+    return version + digest.result();
+}
+
 // Made read-only by its owner: root, whom the system lets write it all the same, leaves it so too.
 bool NoWritePermission(const struct stat& info)
 {
@@ -306,6 +339,8 @@ QString ReadRegularFile(const QString& path, QByteArray& content, qint64 maximum
     if (facts) {
         *facts = FactsOf(info);
         facts->size = done;
+        if (CoarseTimes(info))
+            facts->version += QCryptographicHash::hash(content, ContentMarkHash);
     }
     return {};
 }
@@ -340,7 +375,7 @@ QString ReplaceFile(const QString& path, const QByteArray& content, bool mayCrea
     const EntryKind kind = ::lstat(name.constData(), &old) != 0 ? EntryKind::Missing : KindOf(old.st_mode);
     if (kind != EntryKind::RegularFile && !(kind == EntryKind::Missing && mayCreate))
         return NotAFileReason(kind);
-    if (ChangedSince(version, kind, [&] { return VersionOf(old); }))
+    if (ChangedSince(version, kind, [&] { return VersionNow(name, old); }))
         return ChangedMeanwhileReason();
     if (kind == EntryKind::RegularFile && ::access(name.constData(), W_OK) != 0)
         return ErrorText(errno);
@@ -458,7 +493,7 @@ QString ReplaceFile(const QString& path, const QByteArray& content, bool mayCrea
         struct stat now = {};
         if (!version.isEmpty() &&
             ChangedSince(version, ::lstat(name.constData(), &now) != 0 ? EntryKind::Missing : KindOf(now.st_mode),
-                         [&] { return VersionOf(now); })) {
+                         [&] { return VersionNow(name, now); })) {
             ::unlink(temporary.constData());
             return ChangedMeanwhileReason();
         }
@@ -481,7 +516,7 @@ QString WriteInPlace(const QString& path, qint64 offset, const QByteArray& bytes
         return ErrorText(errno);
     if (!S_ISREG(info.st_mode))
         return NotAFileReason(EntryKind::Other);
-    if (ChangedSince(version, EntryKind::RegularFile, [&] { return VersionOf(info); }))
+    if (ChangedSince(version, EntryKind::RegularFile, [&] { return VersionNow(Name(path), info); }))
         return ChangedMeanwhileReason();
     // A hard link makes the file another savegame too, perhaps another driver's: a rename would
     // replace this name alone, a write goes into both.
@@ -518,7 +553,7 @@ QString RemoveFile(const QString& path, bool flushFolder, const QByteArray& vers
     const EntryKind kind = ::lstat(Name(path).constData(), &info) != 0 ? EntryKind::Missing : KindOf(info.st_mode);
     if (kind == EntryKind::Folder || kind == EntryKind::Other)
         return NotAFileReason(kind);
-    if (ChangedSince(version, kind, [&] { return VersionOf(info); }))
+    if (ChangedSince(version, kind, [&] { return VersionNow(Name(path), info); }))
         return ChangedMeanwhileReason();
     // As in ReplaceFile, a folder that cannot be flushed is known before the file goes.
     const Descriptor dir{flushFolder ? ::open(FolderOf(path).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC) : -1};

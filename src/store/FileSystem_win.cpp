@@ -125,12 +125,39 @@ QByteArray VersionOf(const BY_HANDLE_FILE_INFORMATION& info)
     return QByteArray(reinterpret_cast<const char*>(parts), sizeof parts);
 }
 
-// The version of the file at `path` now (not through a link), or empty where it cannot be told.
+// Times kept to the whole second or coarser (FAT): the version needs the bytes too. A finer time
+// that happens to fall on a whole second only costs a read.
+bool CoarseTimes(const BY_HANDLE_FILE_INFORMATION& info)
+{
+    const quint64 ticks = (quint64(info.ftLastWriteTime.dwHighDateTime) << 32) | info.ftLastWriteTime.dwLowDateTime;
+    return ticks % 10'000'000 == 0; // in 100 ns
+}
+
+// The version of the file at `path` now (not through a link), its bytes read where its times are
+// coarse; empty where it cannot be told.
 QByteArray VersionAt(const QString& path)
 {
+    // Asking for no access at all, the look works even while another program holds the file shut.
     Handle file{Open(path, 0, false)};
     BY_HANDLE_FILE_INFORMATION info = {};
-    return file.valid() && Information(file.handle, info) ? VersionOf(info) : QByteArray();
+    if (!file.valid() || !Information(file.handle, info))
+        return {};
+    if (!CoarseTimes(info))
+        return VersionOf(info);
+    const Handle reader{Open(path, GENERIC_READ, false)};
+    if (!reader.valid() || !Information(reader.handle, info))
+        return {};
+    QCryptographicHash digest(ContentMarkHash);
+    char buffer[1 << 16];
+    for (;;) {
+        DWORD got = 0;
+        if (!::ReadFile(reader.handle, buffer, sizeof buffer, &got, nullptr))
+            return {};
+        if (got == 0)
+            break;
+        digest.addData(QByteArrayView(buffer, got));
+    }
+    return VersionOf(info) + digest.result();
 }
 
 // A run killed between making the lock file and writing its owner into it leaves the file empty.
@@ -271,6 +298,8 @@ QString ReadRegularFile(const QString& path, QByteArray& content, qint64 maximum
         facts->othersMayWrite = false;
         facts->readOnly = (info.dwFileAttributes & FILE_ATTRIBUTE_READONLY) != 0;
         facts->version = VersionOf(info);
+        if (CoarseTimes(info))
+            facts->version += QCryptographicHash::hash(content, ContentMarkHash);
         facts->id = {info.dwVolumeSerialNumber, (quint64(info.nFileIndexHigh) << 32) | info.nFileIndexLow};
     }
     return {};
@@ -376,7 +405,8 @@ QString WriteInPlace(const QString& path, qint64 offset, const QByteArray& bytes
         return LastError();
     if (const QString reason = NotAFile(file.handle, info); !reason.isEmpty())
         return reason;
-    if (ChangedSince(version, EntryKind::RegularFile, [&] { return VersionOf(info); }))
+    if (ChangedSince(version, EntryKind::RegularFile,
+                     [&] { return CoarseTimes(info) ? VersionAt(path) : VersionOf(info); }))
         return ChangedMeanwhileReason();
     // NTFS has hard links too: a write would change every name's savegame.
     if (info.nNumberOfLinks > 1)

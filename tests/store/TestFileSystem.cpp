@@ -2,6 +2,7 @@
 
 #include "support/Savegames.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -350,6 +351,31 @@ void TestFileSystem::testChangedMeanwhileLeftAlone()
     // Where there was none, a file is made only where there still is none.
     QCOMPARE(ReplaceFile(file, MakeSavegame(9000, 4), true, {}, NoFileVersion), ChangedMeanwhileReason());
     QCOMPARE(ReadWholeFile(file), MakeSavegame(9000, 9));
+
+    // Where times are kept to the second (FAT to two), a write of the same length leaves them as they
+    // were: the bytes tell. Unchanged, the file is still the version read.
+    const QDateTime second = QDateTime::fromSecsSinceEpoch(QDateTime::currentSecsSinceEpoch() - 60);
+    const auto keepTime = [&] {
+        QFile times(file);
+        QVERIFY(times.open(QIODevice::ReadWrite) && times.setFileTime(second, QFileDevice::FileModificationTime));
+    };
+    keepTime();
+    QByteArray read;
+    FileFacts facts;
+    QCOMPARE(ReadRegularFile(file, read, 1 << 20, &facts, false), QString());
+    QFile inPlace(file);
+    QVERIFY(inPlace.open(QIODevice::ReadWrite) && inPlace.seek(300) && inPlace.write("game") == 4);
+    inPlace.close();
+    keepTime();
+    QCOMPARE(ReplaceFile(file, MakeSavegame(9000, 5), false, {}, facts.version), ChangedMeanwhileReason());
+    QCOMPARE(WriteInPlace(file, 100, "xx", facts.version), ChangedMeanwhileReason());
+    QCOMPARE(RemoveFile(file, true, facts.version), ChangedMeanwhileReason());
+    QCOMPARE(ReadWholeFile(file).mid(300, 4), QByteArray("game"));
+    QCOMPARE(ReadRegularFile(file, read, 1 << 20, &facts, false), QString());
+    QCOMPARE(WriteInPlace(file, 100, "xx", facts.version), QString());
+    keepTime();
+    QCOMPARE(ReadRegularFile(file, read, 1 << 20, &facts, false), QString());
+    QCOMPARE(ReplaceFile(file, MakeSavegame(9000, 5), false, {}, facts.version), QString());
 }
 
 void TestFileSystem::testNeverFollowsALinkSwappedIn_data()
