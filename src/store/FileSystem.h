@@ -79,6 +79,10 @@ bool RunningAsAdministrator();
 QString ReadRegularFile(const QString& path, QByteArray& content, qint64 maximumSize, FileFacts* facts = nullptr,
                         bool followLink = true);
 
+// The first `length` bytes of a regular file (all of a shorter one), through links: for a look at
+// part of a file that may be large. Refuses anything else at once, as ReadRegularFile does.
+QString ReadFileStart(const QString& path, QByteArray& content, qint64 length);
+
 // True when the regular file at `path` holds exactly `content`. Reads a piece at a time, only as far
 // as the first difference, and not at all when the sizes differ; never waits on a FIFO or a device.
 bool FileHolds(const QString& path, const QByteArray& content);

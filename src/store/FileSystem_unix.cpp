@@ -345,6 +345,31 @@ QString ReadRegularFile(const QString& path, QByteArray& content, qint64 maximum
     return {};
 }
 
+QString ReadFileStart(const QString& path, QByteArray& content, qint64 length)
+{
+    Descriptor file{::open(Name(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)};
+    struct stat info = {};
+    if (file.fd < 0 || ::fstat(file.fd, &info) != 0)
+        return ErrorText(errno);
+    if (!S_ISREG(info.st_mode))
+        return NotAFileReason(KindOf(info.st_mode));
+    QByteArray bytes(qsizetype(qMin<qint64>(length, info.st_size)), Qt::Uninitialized);
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t got = ::read(file.fd, bytes.data() + done, size_t(bytes.size() - done));
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return ErrorText(errno);
+        if (got == 0)
+            break;
+        done += got;
+    }
+    bytes.truncate(done);
+    content = bytes;
+    return {};
+}
+
 bool FileHolds(const QString& path, const QByteArray& content)
 {
     Descriptor file{::open(Name(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)};

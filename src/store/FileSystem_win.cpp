@@ -305,6 +305,33 @@ QString ReadRegularFile(const QString& path, QByteArray& content, qint64 maximum
     return {};
 }
 
+QString ReadFileStart(const QString& path, QByteArray& content, qint64 length)
+{
+    Handle file{Open(path, GENERIC_READ)};
+    if (!file.valid())
+        return LastError();
+    if (::GetFileType(file.handle) != FILE_TYPE_DISK)
+        return NotAFileReason(EntryKind::Other);
+    BY_HANDLE_FILE_INFORMATION info = {};
+    if (!Information(file.handle, info))
+        return LastError();
+    if (const QString reason = NotAFile(file.handle, info); !reason.isEmpty())
+        return reason;
+    QByteArray bytes(qsizetype(qMin<qint64>(length, SizeOf(info))), Qt::Uninitialized);
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        DWORD got = 0;
+        if (!::ReadFile(file.handle, bytes.data() + done, DWORD(bytes.size() - done), &got, nullptr))
+            return LastError();
+        if (got == 0)
+            break;
+        done += got;
+    }
+    bytes.truncate(done);
+    content = bytes;
+    return {};
+}
+
 bool FileHolds(const QString& path, const QByteArray& content)
 {
     Handle file{Open(path, GENERIC_READ)};

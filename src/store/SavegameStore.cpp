@@ -3,6 +3,7 @@
 #include "FileLookup.h"
 #include "FileSystem.h"
 #include "mission/MissionDataFile.h"
+#include "mission/NextMission.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
@@ -127,6 +128,7 @@ struct VouchedBlock
     QString templatePath;
     QByteArray dataStamp;
     QByteArray recordStamp;
+    std::optional<QByteArray> templateStamp; // nothing where the template is not there
     MissionStatusTable table{};
 };
 
@@ -143,6 +145,24 @@ void RememberVouched(VouchedBlock vouched)
 {
     const QMutexLocker locker(&vouchedMutex);
     lastVouched = std::move(vouched);
+}
+
+// A driver's progress never goes back: a template that has reached an earlier mission than the data
+// file keeps for it is another driver's savegame put at its path (another memory card in the same
+// reader, a folder link pointed elsewhere), whose factory driver file must not get these bytes. Why,
+// or nothing; nothing too where the template cannot be read, as when it has been moved away.
+std::optional<QString> AnotherDriverAt(const QString& templatePath, const MissionStatusTable& table)
+{
+    QByteArray start;
+    if (!ReadFileStart(templatePath, start, MissionBlockEnd).isEmpty() || start.size() < MissionBlockEnd)
+        return std::nullopt;
+    const MissionStatusTable now = MissionBlockIn(start);
+    if (MissionOfferedNext(now).value_or(MISSION_COUNT) >= MissionOfferedNext(table).value_or(MISSION_COUNT))
+        return std::nullopt;
+    return QCoreApplication::translate("kelmora::SavegameStore",
+                                       "'%1' %2 now, but had more progress when it was chosen as the template "
+                                       "driver: it is another driver's savegame")
+        .arg(templatePath, ProgressText(now));
 }
 
 // The changes of a template choice so far, undone in reverse order when a later one fails.
@@ -251,13 +271,17 @@ std::optional<Problem> SavegameStore::TemplateBlock(const RunState& stored, Miss
     // Stamped before they are read: a change after the stamps is seen by the next save.
     const std::optional<QByteArray> dataStamp = count ? StampAt(path).stamp : std::nullopt;
     const std::optional<QByteArray> recordStamp = dataStamp ? StampAt(recordPath).stamp : std::nullopt;
+    // The template's too: another file put at its path is looked at again.
+    const EntryStamp templateEntry = count ? StampAt(templatePath) : EntryStamp{};
+    const bool templateStamped = templateEntry.stamp || templateEntry.kind == EntryKind::Missing;
     const auto vouch = [&] {
-        if (dataStamp && recordStamp)
-            RememberVouched({*count + 1, path, recordPath, templatePath, *dataStamp, *recordStamp, table});
+        if (dataStamp && recordStamp && templateStamped)
+            RememberVouched(
+                {*count + 1, path, recordPath, templatePath, *dataStamp, *recordStamp, templateEntry.stamp, table});
     };
     if (vouched && vouched->count == *count && vouched->dataFile == path && vouched->recordFile == recordPath &&
         vouched->templatePath == templatePath && dataStamp && vouched->dataStamp == *dataStamp && recordStamp &&
-        vouched->recordStamp == *recordStamp) {
+        vouched->recordStamp == *recordStamp && templateStamped && vouched->templateStamp == templateEntry.stamp) {
         table = vouched->table;
         vouch();
         return std::nullopt;
@@ -291,6 +315,8 @@ std::optional<Problem> SavegameStore::TemplateBlock(const RunState& stored, Miss
     if (record->digest != RecordsDigest(records))
         return refuse(QCoreApplication::translate("kelmora::SavegameStore",
                                                   "It has changed since the template driver was chosen"));
+    if (const std::optional<QString> another = AnotherDriverAt(templatePath, table))
+        return refuse(*another);
     // Where the record names the data file by another path, that path is looked at each time.
     if (record->dataFile == path)
         vouch();

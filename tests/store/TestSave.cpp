@@ -243,6 +243,11 @@ void TestSave::testDataFileNotTheTemplates_data()
                                                          << "It was written for the template driver '<save>Alex.sav'";
     QTest::newRow("bytes written by another program") << "bytes"
                                                       << "It has changed since the template driver was chosen";
+    // Another memory card in the same reader, say, whose driver of that name has less progress.
+    QTest::newRow("another driver at the template's path")
+        << "another driver"
+        << "'<save>Alex.sav' has reached mission 3 now, but had more progress when it was chosen as the template "
+           "driver: it is another driver's savegame";
     QTest::newRow("a data file older than its record") << "no record"
                                                        << "Nothing tells which template driver it was written for";
     QTest::newRow("another copy of Kelmora chose the template")
@@ -282,6 +287,8 @@ void TestSave::testDataFileNotTheTemplates()
         WriteWholeFile(m_saveFolder + "BFactMS.sav", ReadWholeFile(m_saveFolder + "Bob.sav"));
     } else if (change == "bytes") {
         WriteWholeFile(m_dataPath, RecordsOf(BlockOf(ReadWholeFile(m_saveFolder + "Bob.sav"))));
+    } else if (change == "another driver") {
+        WriteWholeFile(m_saveFolder + "Alex.sav", SavedFrom(m_template, 2));
     } else if (change == "no record") {
         QVERIFY(QFile::remove(m_dir->filePath("User/kelmora.dat.template")));
     } else if (change == "other copy") {
