@@ -844,7 +844,13 @@ MissionChoice SavegameStore::FactoryDriverChoice(const RunState& state,
         return ChoiceOf(savegame, TemplatePathOf(state), *templateBlock);
     MissionStatusTable block{};
     if (const auto problem = TemplateBlock(state, block)) {
-        unknown.reason = MessageFor(*problem).text;
+        // A look, not a save: the save's refusal would say that nothing was saved.
+        unknown.reason = problem->failure == Failure::DataFileNotTheTemplates
+                             ? QCoreApplication::translate("kelmora::SavegameStore",
+                                                           "The program data file '%1' does not hold the progress of "
+                                                           "the current template driver [%2]")
+                                   .arg(problem->path, problem->reason)
+                             : MessageFor(*problem).text;
         return unknown;
     }
     return ChoiceOf(savegame, TemplatePathOf(state), block);

@@ -1045,6 +1045,11 @@ void TestCli::testTwoCopiesShareTheSettings()
                             "the copy of Kelmora that keeps it in '<root>/bin2/kelmora.dat']. Choose the template "
                             "driver again to fix this.")});
     QCOMPARE(Snapshot(m_root->path()), before);
+    // A look tells the same, and claims no save.
+    QVERIFY(RunProcess(QStringLiteral("status"))
+                .out.contains(At("Mission choice:      unknown - The program data file '<bin>/kelmora.dat' does not "
+                                 "hold the progress of the current template driver [The template driver was "
+                                 "chosen by the copy of Kelmora that keeps it in '<root>/bin2/kelmora.dat']")));
 
     QCOMPARE(RunProcess(QStringLiteral("template <save>/Bob.sav")).exitCode, 0);
     QCOMPARE(RunProcess(QStringLiteral("save 5")).exitCode, 0);
