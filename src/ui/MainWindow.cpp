@@ -386,7 +386,10 @@ void MainWindow::FollowFiles(ListFollows list)
         LoadSettings(stored);
         if (stored.SettingsValid && (stored.SavedataFolder != m_state.SavedataFolder ||
                                      stored.TemplateDriverFile != m_state.TemplateDriverFile))
-            m_otherTemplate = stored.TemplateDriverFile;
+            // By its name, unless this window's template has that name too: then by its whole path.
+            m_otherTemplate = stored.TemplateDriverFile.compare(m_state.TemplateDriverFile, Qt::CaseInsensitive) == 0
+                                  ? QDir::toNativeSeparators(stored.SavedataFolder + stored.TemplateDriverFile)
+                                  : stored.TemplateDriverFile;
     }
 
     const SavegameStore store = m_services.store();

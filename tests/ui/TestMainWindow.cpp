@@ -736,6 +736,18 @@ void TestMainWindow::testFollowsTheFile()
              QStringLiteral("The settings now name Bob.sav as the template driver: start Kelmora again to save for "
                             "it"));
     QVERIFY(!m_main->findChild<QLabel*>("lblFactoryStateDesc")->isVisibleTo(m_main));
+    // One of this window's template's name, in another folder, is told by its whole path.
+    const QString otherAlex = QDir::toNativeSeparators(m_fixture->dir.path() + "/Other card/Alex.sav");
+    QVERIFY(QDir().mkpath(QFileInfo(otherAlex).path()));
+    WriteWholeFile(otherAlex, MakeSavegame(9000, 3));
+    QCOMPARE(SelectNewTemplateDriver(
+                 other, SavegameStore({m_fixture->programFolder, QDir(m_fixture->dir.path()).filePath("User")}),
+                 {otherAlex, "Alex.sav"})
+                 .problems,
+             Problems{});
+    comeBack();
+    QCOMPARE(text("lblSaveEffectDesc"),
+             "The settings now name " + otherAlex + " as the template driver: start Kelmora again to save for it");
 
     // Choosing a template here makes this window's the stored one again.
     chooseTemplate("Alex.sav");
