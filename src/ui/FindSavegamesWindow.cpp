@@ -64,9 +64,9 @@ void FindSavegamesWindow::Form_Load(const QList<SavegamePlace>& places)
 
     QTreeWidget* list = m_ui->lvwSavegames;
     for (const FoundSavegame& found : search.savegames) {
-        auto* item =
-            new QTreeWidgetItem(list, {VisibleText(QFileInfo(found.path).fileName()), found.progress, found.place,
-                                       VisibleText(found.folder), RestoreWindow::LocalTimeText(found.modified)});
+        auto* item = new QTreeWidgetItem(list, {VisibleText(QFileInfo(found.path).fileName()), found.progress,
+                                                VisibleText(found.place), VisibleText(found.folder),
+                                                RestoreWindow::LocalTimeText(found.modified)});
         item->setData(FileColumn, PathRole, found.path);
         for (int column = FileColumn; column <= TimeColumn; ++column)
             item->setToolTip(column, PlainToolTip(found.path));
@@ -80,14 +80,22 @@ void FindSavegamesWindow::Form_Load(const QList<SavegamePlace>& places)
     m_ui->lblSavegames->setText(any ? tr("&Driver savegames found, newest first:")
                                     : tr("No driver savegame was found. Choose one with File, Select New "
                                          "Template Driver."));
-    QString searched = search.searched.isEmpty() ? tr("None of the places where savegames live was found.")
-                                                 : tr("Looked in: %1.").arg(search.searched.join(QStringLiteral(", ")));
+    // Names of places come from the prefixes' own files, and may hold anything.
+    const auto visible = [](const QStringList& texts, const QString& separator) {
+        QStringList shown;
+        for (const QString& text : texts)
+            shown << VisibleText(text);
+        return shown.join(separator);
+    };
+    QString searched = search.searched.isEmpty()
+                           ? tr("None of the places where savegames live was found.")
+                           : tr("Looked in: %1.").arg(visible(search.searched, QStringLiteral(", ")));
     if (!search.cutShort.isEmpty())
-        searched += u' ' + tr("Too large to search whole: %1.").arg(search.cutShort.join(QStringLiteral(", ")));
+        searched += u' ' + tr("Too large to search whole: %1.").arg(visible(search.cutShort, QStringLiteral(", ")));
     if (!search.unreadable.isEmpty()) {
         // The first few in the text, every one in the tip.
         constexpr qsizetype shown = 3;
-        QString folders = search.unreadable.mid(0, shown).join(QStringLiteral("; "));
+        QString folders = visible(search.unreadable.mid(0, shown), QStringLiteral("; "));
         if (search.unreadable.size() > shown)
             folders += QStringLiteral("; …");
         searched += u' ' + tr("No permission to look in: %1.").arg(folders);

@@ -100,7 +100,7 @@ QList<QUrl> OfferPlaces(QFileDialog& dialog, const QList<SavegamePlace>& places)
             continue;
         const QUrl url = QUrl::fromLocalFile(QDir::cleanPath(place.folder));
         offered << url;
-        names.insert(url, place.name);
+        names.insert(url, VisibleText(place.name));
     }
     // Earlier runs left their prefixes in the side bar the dialog keeps, every one named "drive_c".
     QList<QUrl> kept;

@@ -74,18 +74,19 @@ void TestFindSavegamesWindow::testChooseFromTheKeyboard()
 {
     const QString steam = ".local/share/Steam/steamapps/";
     put(steam + "compatdata/2450/pfx/drive_c/users/steamuser/Documents/Vantor/Save/Dora.sav", 9, 5);
+    // The game's name, from the prefix's own file, with a tab that must not open a gap.
     WriteWholeFile(m_fixture->home + u'/' + steam + "appmanifest_2450.acf",
-                   R"("AppState" { "name" "Vantor" "installdir" "Vantor" })");
+                   R"("AppState" { "name" "Vantor\tGOTY" "installdir" "Vantor" })");
     const QString ed = put("Documents/Vantor/Ed.sav", 21, 60);
 
     QDialog* dialog = openFind();
     QVERIFY(dialog);
     QCOMPARE(QApplication::focusWidget(), list(dialog));
     QCOMPARE(list(dialog)->topLevelItemCount(), 2);
-    QCOMPARE(row(dialog, 0), QStringList({"Dora.sav", "has reached mission 9", "Proton 2450 (Vantor)",
+    QCOMPARE(row(dialog, 0), QStringList({"Dora.sav", "has reached mission 9", "Proton 2450 (Vantor\uFFFDGOTY)",
                                           "C:\\users\\steamuser\\Documents\\Vantor\\Save"}));
     QCOMPARE(row(dialog, 1), QStringList({"Ed.sav", "has reached mission 21", "Documents", "Vantor"}));
-    QCOMPARE(TextOf(*dialog, "lblSearched"), QStringLiteral("Looked in: Documents, Proton 2450 (Vantor)."));
+    QCOMPARE(TextOf(*dialog, "lblSearched"), QStringLiteral("Looked in: Documents, Proton 2450 (Vantor\uFFFDGOTY)."));
 
     // Down to the older one; Enter makes it the template, just as the open dialog would.
     QTest::keyClick(list(dialog), Qt::Key_Down);
