@@ -685,10 +685,6 @@ falsch.</translation>
         <translation>Die Werksfahrer-Datei ist %1</translation>
     </message>
     <message>
-        <source>fresh copy</source>
-        <translation>frische Kopie</translation>
-    </message>
-    <message>
         <source>Which mission the factory driver file is set to cannot be told: %1</source>
         <translation>Auf welcher Mission die Werksfahrer-Datei steht, lässt sich nicht sagen: %1</translation>
     </message>
@@ -743,6 +739,10 @@ falsch.</translation>
     <message>
         <source>The settings now name %1 as the template driver: start Kelmora again to save for it</source>
         <translation>Die Einstellungen nennen jetzt %1 als Vorlagenfahrer: Starte Kelmora neu, um dafür zu speichern</translation>
+    </message>
+    <message>
+        <source>as the template</source>
+        <translation>wie die Vorlage</translation>
     </message>
 </context>
 <context>
@@ -918,10 +918,6 @@ falsch.</translation>
         <translation>seit dem Speichern weitergespielt</translation>
     </message>
     <message>
-        <source>as the template (not saved yet)</source>
-        <translation>wie die Vorlage (noch nicht gespeichert)</translation>
-    </message>
-    <message>
         <source>Mission %1</source>
         <translation>Mission %1</translation>
     </message>
@@ -932,6 +928,10 @@ falsch.</translation>
     <message>
         <source>Saved [Mission #%1] @ %2</source>
         <translation>Gespeichert [Mission #%1] @ %2</translation>
+    </message>
+    <message>
+        <source>as the template</source>
+        <translation>wie die Vorlage</translation>
     </message>
 </context>
 <context>
@@ -1219,6 +1219,14 @@ falsch.</translation>
     <message>
         <source>Restore Factory Driver</source>
         <translation>Werksfahrer wiederherstellen</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; %2 now, but had more progress when it was chosen as the template driver: it is another driver&apos;s savegame</source>
+        <translation>&apos;%1&apos; %2, hatte aber mehr Fortschritt, als es als Vorlagenfahrer gewählt wurde: Es ist der Spielstand eines anderen Fahrers</translation>
+    </message>
+    <message>
+        <source>The program data file &apos;%1&apos; does not hold the progress of the current template driver [%2]</source>
+        <translation>Die Programmdaten-Datei &apos;%1&apos; enthält nicht den Fortschritt des aktuellen Vorlagenfahrers [%2]</translation>
     </message>
 </context>
 <context>

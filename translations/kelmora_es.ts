@@ -684,10 +684,6 @@ incorrecta.</translation>
         <translation>El archivo del piloto de fábrica está %1</translation>
     </message>
     <message>
-        <source>fresh copy</source>
-        <translation>copia nueva</translation>
-    </message>
-    <message>
         <source>Which mission the factory driver file is set to cannot be told: %1</source>
         <translation>No se puede saber en qué misión está el archivo del piloto de fábrica: %1</translation>
     </message>
@@ -742,6 +738,10 @@ incorrecta.</translation>
     <message>
         <source>The settings now name %1 as the template driver: start Kelmora again to save for it</source>
         <translation>La configuración indica ahora %1 como piloto plantilla: vuelve a abrir Kelmora para guardar para él</translation>
+    </message>
+    <message>
+        <source>as the template</source>
+        <translation>como la plantilla</translation>
     </message>
 </context>
 <context>
@@ -917,10 +917,6 @@ incorrecta.</translation>
         <translation>jugado desde un guardado</translation>
     </message>
     <message>
-        <source>as the template (not saved yet)</source>
-        <translation>como la plantilla (aún sin guardar)</translation>
-    </message>
-    <message>
         <source>Mission %1</source>
         <translation>Misión %1</translation>
     </message>
@@ -931,6 +927,10 @@ incorrecta.</translation>
     <message>
         <source>Saved [Mission #%1] @ %2</source>
         <translation>Guardado [misión n.º %1] @ %2</translation>
+    </message>
+    <message>
+        <source>as the template</source>
+        <translation>como la plantilla</translation>
     </message>
 </context>
 <context>
@@ -1218,6 +1218,14 @@ incorrecta.</translation>
     <message>
         <source>Restore Factory Driver</source>
         <translation>Restaurar piloto de fábrica</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; %2 now, but had more progress when it was chosen as the template driver: it is another driver&apos;s savegame</source>
+        <translation>&apos;%1&apos; %2, pero tenía más progreso cuando se eligió como piloto plantilla: es la partida de otro piloto</translation>
+    </message>
+    <message>
+        <source>The program data file &apos;%1&apos; does not hold the progress of the current template driver [%2]</source>
+        <translation>El archivo de datos del programa &apos;%1&apos; no contiene el progreso del piloto plantilla actual [%2]</translation>
     </message>
 </context>
 <context>

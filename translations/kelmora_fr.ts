@@ -684,10 +684,6 @@ Code de sortie&#xa0;: 0 fait, 1 un échec ou un refus a été signalé, 2 la lig
         <translation>Le fichier du pilote d&apos;usine est %1</translation>
     </message>
     <message>
-        <source>fresh copy</source>
-        <translation>copie neuve</translation>
-    </message>
-    <message>
         <source>Which mission the factory driver file is set to cannot be told: %1</source>
         <translation>Impossible de dire sur quelle mission le fichier du pilote d&apos;usine est réglé&#xa0;: %1</translation>
     </message>
@@ -742,6 +738,10 @@ Code de sortie&#xa0;: 0 fait, 1 un échec ou un refus a été signalé, 2 la lig
     <message>
         <source>The settings now name %1 as the template driver: start Kelmora again to save for it</source>
         <translation>Les réglages désignent maintenant %1 comme pilote modèle&#xa0;: relancez Kelmora pour enregistrer pour ce pilote</translation>
+    </message>
+    <message>
+        <source>as the template</source>
+        <translation>tel le modèle</translation>
     </message>
 </context>
 <context>
@@ -917,10 +917,6 @@ Code de sortie&#xa0;: 0 fait, 1 un échec ou un refus a été signalé, 2 la lig
         <translation>partie poursuivie depuis un enregistrement</translation>
     </message>
     <message>
-        <source>as the template (not saved yet)</source>
-        <translation>identique au modèle (pas encore enregistré)</translation>
-    </message>
-    <message>
         <source>Mission %1</source>
         <translation>Mission %1</translation>
     </message>
@@ -931,6 +927,10 @@ Code de sortie&#xa0;: 0 fait, 1 un échec ou un refus a été signalé, 2 la lig
     <message>
         <source>Saved [Mission #%1] @ %2</source>
         <translation>Enregistré [mission n°%1] @ %2</translation>
+    </message>
+    <message>
+        <source>as the template</source>
+        <translation>identique au modèle</translation>
     </message>
 </context>
 <context>
@@ -1218,6 +1218,14 @@ Code de sortie&#xa0;: 0 fait, 1 un échec ou un refus a été signalé, 2 la lig
     <message>
         <source>Restore Factory Driver</source>
         <translation>Restaurer le pilote d&apos;usine</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; %2 now, but had more progress when it was chosen as the template driver: it is another driver&apos;s savegame</source>
+        <translation>&apos;%1&apos; %2, mais avait plus de progression quand il a été choisi comme pilote modèle&#xa0;: c&apos;est la sauvegarde d&apos;un autre pilote</translation>
+    </message>
+    <message>
+        <source>The program data file &apos;%1&apos; does not hold the progress of the current template driver [%2]</source>
+        <translation>Le fichier de données du programme &apos;%1&apos; ne contient pas la progression du pilote modèle actuel [%2]</translation>
     </message>
 </context>
 <context>

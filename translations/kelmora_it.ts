@@ -684,10 +684,6 @@ sbagliata.</translation>
         <translation>Il file del pilota ufficiale è %1</translation>
     </message>
     <message>
-        <source>fresh copy</source>
-        <translation>copia nuova</translation>
-    </message>
-    <message>
         <source>Which mission the factory driver file is set to cannot be told: %1</source>
         <translation>Non si può dire su quale missione sia impostato il file del pilota ufficiale: %1</translation>
     </message>
@@ -742,6 +738,10 @@ sbagliata.</translation>
     <message>
         <source>The settings now name %1 as the template driver: start Kelmora again to save for it</source>
         <translation>Le impostazioni ora indicano %1 come pilota modello: riavvia Kelmora per salvare per esso</translation>
+    </message>
+    <message>
+        <source>as the template</source>
+        <translation>come il modello</translation>
     </message>
 </context>
 <context>
@@ -917,10 +917,6 @@ sbagliata.</translation>
         <translation>giocato dopo un salvataggio</translation>
     </message>
     <message>
-        <source>as the template (not saved yet)</source>
-        <translation>uguale al modello (non ancora salvato)</translation>
-    </message>
-    <message>
         <source>Mission %1</source>
         <translation>Missione %1</translation>
     </message>
@@ -931,6 +927,10 @@ sbagliata.</translation>
     <message>
         <source>Saved [Mission #%1] @ %2</source>
         <translation>Salvato [missione n. %1] @ %2</translation>
+    </message>
+    <message>
+        <source>as the template</source>
+        <translation>uguale al modello</translation>
     </message>
 </context>
 <context>
@@ -1218,6 +1218,14 @@ sbagliata.</translation>
     <message>
         <source>Restore Factory Driver</source>
         <translation>Ripristina pilota ufficiale</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; %2 now, but had more progress when it was chosen as the template driver: it is another driver&apos;s savegame</source>
+        <translation>&apos;%1&apos; %2, ma aveva più progressi quando è stato scelto come pilota modello: è il salvataggio di un altro pilota</translation>
+    </message>
+    <message>
+        <source>The program data file &apos;%1&apos; does not hold the progress of the current template driver [%2]</source>
+        <translation>Il file dei dati del programma &apos;%1&apos; non contiene i progressi del pilota modello attuale [%2]</translation>
     </message>
 </context>
 <context>

@@ -680,10 +680,6 @@ Kod wyjścia: 0 wykonano, 1 zgłoszono błąd lub odmowę, 2 wiersz poleceń by�
         <translation>Plik kierowcy fabrycznego jest %1</translation>
     </message>
     <message>
-        <source>fresh copy</source>
-        <translation>świeża kopia</translation>
-    </message>
-    <message>
         <source>Which mission the factory driver file is set to cannot be told: %1</source>
         <translation>Nie da się ustalić, na którą misję jest ustawiony plik kierowcy fabrycznego: %1</translation>
     </message>
@@ -738,6 +734,10 @@ Kod wyjścia: 0 wykonano, 1 zgłoszono błąd lub odmowę, 2 wiersz poleceń by�
     <message>
         <source>The settings now name %1 as the template driver: start Kelmora again to save for it</source>
         <translation>Ustawienia wskazują teraz %1 jako kierowcę-wzorzec: uruchom Kelmorę ponownie, aby zapisywać dla niego</translation>
+    </message>
+    <message>
+        <source>as the template</source>
+        <translation>taki jak wzorzec</translation>
     </message>
 </context>
 <context>
@@ -913,10 +913,6 @@ Kod wyjścia: 0 wykonano, 1 zgłoszono błąd lub odmowę, 2 wiersz poleceń by�
         <translation>grano dalej od zapisania</translation>
     </message>
     <message>
-        <source>as the template (not saved yet)</source>
-        <translation>taki jak wzorzec (jeszcze nie zapisano)</translation>
-    </message>
-    <message>
         <source>Mission %1</source>
         <translation>Misja %1</translation>
     </message>
@@ -927,6 +923,10 @@ Kod wyjścia: 0 wykonano, 1 zgłoszono błąd lub odmowę, 2 wiersz poleceń by�
     <message>
         <source>Saved [Mission #%1] @ %2</source>
         <translation>Zapisano [misja nr %1] @ %2</translation>
+    </message>
+    <message>
+        <source>as the template</source>
+        <translation>taki jak wzorzec</translation>
     </message>
 </context>
 <context>
@@ -1214,6 +1214,14 @@ Kod wyjścia: 0 wykonano, 1 zgłoszono błąd lub odmowę, 2 wiersz poleceń by�
     <message>
         <source>Restore Factory Driver</source>
         <translation>Przywróć kierowcę fabrycznego</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; %2 now, but had more progress when it was chosen as the template driver: it is another driver&apos;s savegame</source>
+        <translation>&apos;%1&apos; %2, ale miał większy postęp, gdy wybrano go jako kierowcę-wzorzec: to zapis innego kierowcy</translation>
+    </message>
+    <message>
+        <source>The program data file &apos;%1&apos; does not hold the progress of the current template driver [%2]</source>
+        <translation>Plik danych programu &apos;%1&apos; nie zawiera postępu obecnego kierowcy-wzorca [%2]</translation>
     </message>
 </context>
 <context>

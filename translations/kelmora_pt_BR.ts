@@ -681,10 +681,6 @@ Status de saída: 0 feito, 1 uma falha ou recusa foi informada, 2 a linha de com
         <translation>O arquivo do piloto de fábrica está %1</translation>
     </message>
     <message>
-        <source>fresh copy</source>
-        <translation>cópia nova</translation>
-    </message>
-    <message>
         <source>Which mission the factory driver file is set to cannot be told: %1</source>
         <translation>Não dá para saber em que missão está o arquivo do piloto de fábrica: %1</translation>
     </message>
@@ -739,6 +735,10 @@ Status de saída: 0 feito, 1 uma falha ou recusa foi informada, 2 a linha de com
     <message>
         <source>The settings now name %1 as the template driver: start Kelmora again to save for it</source>
         <translation>As configurações agora indicam %1 como piloto modelo: abra o Kelmora de novo para salvar para ele</translation>
+    </message>
+    <message>
+        <source>as the template</source>
+        <translation>igual ao modelo</translation>
     </message>
 </context>
 <context>
@@ -914,10 +914,6 @@ Status de saída: 0 feito, 1 uma falha ou recusa foi informada, 2 a linha de com
         <translation>jogado desde um salvamento</translation>
     </message>
     <message>
-        <source>as the template (not saved yet)</source>
-        <translation>igual ao modelo (ainda não salvo)</translation>
-    </message>
-    <message>
         <source>Mission %1</source>
         <translation>Missão %1</translation>
     </message>
@@ -928,6 +924,10 @@ Status de saída: 0 feito, 1 uma falha ou recusa foi informada, 2 a linha de com
     <message>
         <source>Saved [Mission #%1] @ %2</source>
         <translation>Salvo [missão nº %1] @ %2</translation>
+    </message>
+    <message>
+        <source>as the template</source>
+        <translation>igual ao modelo</translation>
     </message>
 </context>
 <context>
@@ -1215,6 +1215,14 @@ Status de saída: 0 feito, 1 uma falha ou recusa foi informada, 2 a linha de com
     <message>
         <source>Restore Factory Driver</source>
         <translation>Restaurar piloto de fábrica</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; %2 now, but had more progress when it was chosen as the template driver: it is another driver&apos;s savegame</source>
+        <translation>&apos;%1&apos; %2, mas tinha mais progresso quando foi escolhido como piloto modelo: é o salvamento de outro piloto</translation>
+    </message>
+    <message>
+        <source>The program data file &apos;%1&apos; does not hold the progress of the current template driver [%2]</source>
+        <translation>O arquivo de dados do programa &apos;%1&apos; não contém o progresso do piloto modelo atual [%2]</translation>
     </message>
 </context>
 <context>

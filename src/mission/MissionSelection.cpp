@@ -43,7 +43,7 @@ QString MissionChoiceText(const MissionChoice& choice, Wording wording)
     if (choice.kind == MissionChoice::Kind::PlayedOn)
         return word(QT_TRANSLATE_NOOP("kelmora::MissionSelection", "played on since a save"));
     if (choice.kind == MissionChoice::Kind::AsTemplate)
-        return word(QT_TRANSLATE_NOOP("kelmora::MissionSelection", "as the template (not saved yet)"));
+        return word(QT_TRANSLATE_NOOP("kelmora::MissionSelection", "as the template"));
     if (choice.kind == MissionChoice::Kind::Set && !choice.indexes.isEmpty())
         return word(QT_TRANSLATE_NOOP("kelmora::MissionSelection", "Mission %1")).arg(choice.indexes.constFirst() + 1);
     return word(QT_TRANSLATE_NOOP("kelmora::MissionSelection", "unknown"));

@@ -20,7 +20,7 @@ struct MissionChoice
         Unknown, // a file could not be read; `reason` says why
         Set, // `indexes` holds every mission whose save gives exactly the file's block, lowest first
         PlayedOn, // no save gives these bytes: the game or someone else changed them since
-        AsTemplate, // the file is still the template's exact copy: nothing saved into it yet
+        AsTemplate, // the template's exact bytes: a fresh copy, or a save the template gave every byte of
     };
     Kind kind = Kind::Unknown;
     QList<int> indexes;
@@ -32,7 +32,7 @@ struct MissionChoice
 MissionChoice MatchMissionChoice(const MissionStatusTable& templateBlock, const MissionStatusTable& factoryBlock);
 
 // The one wording of a choice, for the window, the restore list and kelmora-cli: "Mission 12",
-// "played on since a save", "as the template (not saved yet)" or "unknown". In the player's language,
+// "played on since a save", "as the template" or "unknown". In the player's language,
 // or in English for what scripts read (kelmora-cli's backups list).
 enum class Wording
 {

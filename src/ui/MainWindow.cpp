@@ -451,7 +451,7 @@ void MainWindow::ShowFactoryState(const MissionChoice& choice)
     case MissionChoice::Kind::AsTemplate:
         sentence = tr("The factory driver file is %1").arg(MissionChoiceText(choice));
         state = MissionChoiceText(choice);
-        shortState = tr("fresh copy");
+        shortState = tr("as the template");
         break;
     case MissionChoice::Kind::Unknown:
         sentence = tr("Which mission the factory driver file is set to cannot be told: %1").arg(choice.reason);
@@ -461,7 +461,7 @@ void MainWindow::ShowFactoryState(const MissionChoice& choice)
     }
     // Right after a save of this session the status says it all, as long as the file still holds
     // that save's bytes: the template's own, where the save changed none of them (a mission the
-    // template has not reached), are no "fresh copy".
+    // template has not reached), need no "as the template" beside it.
     const auto holdsTheSave = [&] {
         if (!m_savedIndex)
             return false;

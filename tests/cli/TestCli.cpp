@@ -502,7 +502,7 @@ void TestCli::testStatus()
     Ok(QStringLiteral("template <save>/Alex.sav"));
     Ok(QStringLiteral("save 31"));
     // Still the template's exact copy: nothing saved into it changed it.
-    QCOMPARE(MissionChoice(), QStringLiteral("as the template (not saved yet)"));
+    QCOMPARE(MissionChoice(), QStringLiteral("as the template"));
     played = ReadWholeFile(factory);
     played[100] = char(played[100] + 1);
     WriteWholeFile(factory, played);
@@ -924,7 +924,7 @@ void TestCli::testBackupsAndRestore()
         choices << match.captured(1);
         ids << text.section(u'\t', 0, 0);
     }
-    QCOMPARE(choices, QStringList({"played on since a save", "as the template (not saved yet)"}));
+    QCOMPARE(choices, QStringList({"played on since a save", "as the template"}));
 
     const QString time = lines[0].section(u'\t', 1, 1);
     QCOMPARE(Ok(QStringLiteral("restore ") + ids[0]), At("Restored '<save>/AFactMS.sav' as it was at ") + time + u'\n');
@@ -1582,7 +1582,7 @@ void TestCli::testStatusJson()
     // Saving 20 zeroed nothing the template had: the file is still its exact copy.
     QJsonObject choice = json.value("missionChoice").toObject();
     QCOMPARE(choice.value("kind").toString(), QStringLiteral("asTemplate"));
-    QCOMPARE(choice.value("text").toString(), QStringLiteral("as the template (not saved yet)"));
+    QCOMPARE(choice.value("text").toString(), QStringLiteral("as the template"));
     QByteArray changed = ReadWholeFile(At("<save>/AFactMS.sav"));
     changed[100] = char(changed[100] + 1);
     WriteWholeFile(At("<save>/AFactMS.sav"), changed);

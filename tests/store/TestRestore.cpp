@@ -133,7 +133,7 @@ void TestRestore::testSaveOverPlayedFileThenRestore()
     QCOMPARE(before[0].backup.originalPath, save("AFactMS.sav"));
     QCOMPARE(before[0].missionChoice, QStringLiteral("played on since a save"));
     QCOMPARE(kept(before[0].backup), played);
-    QCOMPARE(before[1].missionChoice, QStringLiteral("as the template (not saved yet)")); // the fresh copy
+    QCOMPARE(before[1].missionChoice, QStringLiteral("as the template")); // the fresh copy
 
     RestoreOutcome outcome = store().Restore(before[0].backup.id);
     QCOMPARE(Shown(outcome.problems), QList<ShownMessage>());

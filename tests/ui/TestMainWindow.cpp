@@ -644,7 +644,7 @@ void TestMainWindow::testWhatASaveGivesTheGame()
     QCOMPARE(m_fixture->messages.shown, QList<ShownMessage>{});
     QCOMPARE(text("lblSaveStatusDesc"), QStringLiteral("Saved [Mission #20] @ 9:41:07 PM"));
     QCOMPARE(m_fixture->file("GFactMS.sav"), SavedFrom(WithBlock(m_fixture->alex, block), 19));
-    // Its bytes are the template's own, which makes the file no "fresh copy" not saved yet.
+    // Its bytes are the template's own, which the status must not tell as a copy not saved into yet.
     QVERIFY(!m_main->findChild<QLabel*>("lblFactoryStateDesc")->isVisibleTo(m_main));
     QCOMPARE(text("lblSaveEffectDesc"), warning);
     QCOMPARE(list()->currentIndex(), 19);

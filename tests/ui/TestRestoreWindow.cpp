@@ -142,7 +142,7 @@ void TestRestoreWindow::testRestoreFromTheKeyboard()
     QCOMPARE(backups(dialog)->topLevelItemCount(), 3);
     QCOMPARE(row(dialog, 0), QStringList({timeOf(kept[0]), "AFactMS.sav", folder, "Mission 1"}));
     QCOMPARE(row(dialog, 1), QStringList({timeOf(kept[1]), "AFactMS.sav", folder, "played on since a save"}));
-    QCOMPARE(row(dialog, 2), QStringList({timeOf(kept[2]), "AFactMS.sav", folder, "as the template (not saved yet)"}));
+    QCOMPARE(row(dialog, 2), QStringList({timeOf(kept[2]), "AFactMS.sav", folder, "as the template"}));
     QCOMPARE(backups(dialog)->currentItem(), backups(dialog)->topLevelItem(0));
 
     // Down to the played-on file; Enter restores it.

@@ -220,8 +220,9 @@ void TestStartup::testStartsAtTheFactoryDriversMission()
     fixture.answer("Bob.sav");
     main.mnuFile_SelectNewTemplateDriver_Click();
     QCOMPARE(main.findChild<QLabel*>("lblSaveStatusDesc")->toolTip(),
-             QStringLiteral("The factory driver file is as the template (not saved yet)"));
-    QCOMPARE(TextOf(main, "lblFactoryStateDesc"), QStringLiteral(" \u00b7 fresh copy")); // after the last save's report
+             QStringLiteral("The factory driver file is as the template"));
+    QCOMPARE(TextOf(main, "lblFactoryStateDesc"),
+             QStringLiteral(" \u00b7 as the template")); // after the last save's report
     if (change == "") {
         // Once this run has saved, the save status tells it; the state shows again only when the file
         // holds something else.
