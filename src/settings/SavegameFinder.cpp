@@ -111,6 +111,7 @@ SavegameSearch FindSavegames(const QList<SavegamePlace>& places, const SearchLim
         search.searched << place.name;
         int placeEntries = 0;
         bool cut = false;
+        bool tooDeep = false;
         struct Pending
         {
             QString folder;
@@ -144,6 +145,8 @@ SavegameSearch FindSavegames(const QList<SavegamePlace>& places, const SearchLim
                 if (info.isDir()) {
                     if (folder.depth < limits.depth)
                         below.push_back({info.filePath(), folder.depth + 1});
+                    else
+                        tooDeep = true; // what it holds goes unseen: the player is told
                 } else if (info.isFile() && IsDriverSavegame(info)) {
                     const QString canonical = info.canonicalFilePath();
                     if (seen.contains(canonical))
@@ -157,7 +160,7 @@ SavegameSearch FindSavegames(const QList<SavegamePlace>& places, const SearchLim
             // Depth first, in the listing's order.
             pending.insert(pending.end(), below.rbegin(), below.rend());
         }
-        if (cut)
+        if (cut || tooDeep)
             search.cutShort << place.name;
     }
 

@@ -179,10 +179,13 @@ void TestSavegameFinder::testLimits()
     QVERIFY(Found().contains("Six.sav | Proton 2450 (Vantor) | C:\\users\\steamuser\\Documents\\1\\2\\3\\4\\5\\6 | "
                              "has progress in every mission"));
     QVERIFY(!Found().join(u'\n').contains("Seven.sav"));
+    // A folder left unsearched there makes the place one not searched whole, and the player is told.
+    QCOMPARE(Search().cutShort, QStringList{"Proton 2450 (Vantor)"});
     QVERIFY(Found({7, 20000, 200000, 500}).join(u'\n').contains("Seven.sav"));
+    QCOMPARE(Search({7, 20000, 200000, 500}).cutShort, QStringList());
 
     // A place with more entries than it may look at is cut short and said so; the next is searched.
-    SavegameSearch search = Search({6, 10, 200000, 500});
+    SavegameSearch search = Search({7, 10, 200000, 500});
     QCOMPARE(search.cutShort, QStringList{"Documents"});
     QVERIFY(search.savegames.size() < 20);
     QCOMPARE(search.savegames.first().place, QStringLiteral("Proton 2450 (Vantor)"));
