@@ -744,6 +744,14 @@ falsch.</translation>
         <source>as the template</source>
         <translation>wie die Vorlage</translation>
     </message>
+    <message>
+        <source>The settings name no template driver now: choose the template driver again to save</source>
+        <translation>Keine Vorlage mehr in den Einstellungen: Wähle sie neu, um zu speichern</translation>
+    </message>
+    <message>
+        <source>The factory driver file is gone: choose the template driver again to make a new copy</source>
+        <translation>Die Werksfahrer-Datei fehlt: Wähle die Vorlage neu, um sie anzulegen</translation>
+    </message>
 </context>
 <context>
     <name>kelmora::MissionCatalogue</name>

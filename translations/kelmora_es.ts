@@ -743,6 +743,14 @@ incorrecta.</translation>
         <source>as the template</source>
         <translation>como la plantilla</translation>
     </message>
+    <message>
+        <source>The settings name no template driver now: choose the template driver again to save</source>
+        <translation>La configuración ya no indica ningún piloto plantilla: vuelve a elegir el piloto plantilla para guardar</translation>
+    </message>
+    <message>
+        <source>The factory driver file is gone: choose the template driver again to make a new copy</source>
+        <translation>El archivo del piloto de fábrica ya no está: vuelve a elegir el piloto plantilla para hacer una copia nueva</translation>
+    </message>
 </context>
 <context>
     <name>kelmora::MissionCatalogue</name>

@@ -743,6 +743,14 @@ sbagliata.</translation>
         <source>as the template</source>
         <translation>come il modello</translation>
     </message>
+    <message>
+        <source>The settings name no template driver now: choose the template driver again to save</source>
+        <translation>Le impostazioni non indicano più alcun pilota modello: scegli di nuovo il pilota modello per salvare</translation>
+    </message>
+    <message>
+        <source>The factory driver file is gone: choose the template driver again to make a new copy</source>
+        <translation>Il file del pilota ufficiale non c&apos;è più: scegli di nuovo il pilota modello per farne una nuova copia</translation>
+    </message>
 </context>
 <context>
     <name>kelmora::MissionCatalogue</name>

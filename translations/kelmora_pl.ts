@@ -739,6 +739,14 @@ Kod wyjścia: 0 wykonano, 1 zgłoszono błąd lub odmowę, 2 wiersz poleceń by�
         <source>as the template</source>
         <translation>taki jak wzorzec</translation>
     </message>
+    <message>
+        <source>The settings name no template driver now: choose the template driver again to save</source>
+        <translation>Ustawienia nie wskazują już kierowcy-wzorca: wybierz kierowcę-wzorzec ponownie, aby zapisać</translation>
+    </message>
+    <message>
+        <source>The factory driver file is gone: choose the template driver again to make a new copy</source>
+        <translation>Pliku kierowcy fabrycznego już nie ma: wybierz kierowcę-wzorzec ponownie, aby utworzyć nową kopię</translation>
+    </message>
 </context>
 <context>
     <name>kelmora::MissionCatalogue</name>

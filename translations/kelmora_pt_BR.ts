@@ -740,6 +740,14 @@ Status de saída: 0 feito, 1 uma falha ou recusa foi informada, 2 a linha de com
         <source>as the template</source>
         <translation>igual ao modelo</translation>
     </message>
+    <message>
+        <source>The settings name no template driver now: choose the template driver again to save</source>
+        <translation>As configurações não indicam mais nenhum piloto modelo: escolha o piloto modelo de novo para salvar</translation>
+    </message>
+    <message>
+        <source>The factory driver file is gone: choose the template driver again to make a new copy</source>
+        <translation>O arquivo do piloto de fábrica sumiu: escolha o piloto modelo de novo para fazer uma nova cópia</translation>
+    </message>
 </context>
 <context>
     <name>kelmora::MissionCatalogue</name>

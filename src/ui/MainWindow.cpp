@@ -13,6 +13,7 @@
 #include "settings/SavegameFolders.h"
 #include "settings/SettingsStore.h"
 #include "store/FileLookup.h"
+#include "store/FileSystem.h"
 
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
@@ -380,10 +381,12 @@ void MainWindow::FollowFiles(ListFollows list)
     // file: compared with them, this window's factory driver file would read as played on. Looked
     // at when the player comes back to the window; start-up and a template choice have just read or
     // written the settings, and a save finds out for itself.
+    m_settingsGone = false;
     if (list == ListFollows::IfFileChanged) {
         m_otherTemplate.clear();
         RunState stored;
-        LoadSettings(stored);
+        // Settings that cannot be read say nothing of what they name; a save tells why.
+        m_settingsGone = !LoadSettings(stored) && !stored.SettingsValid;
         if (stored.SettingsValid && (stored.SavedataFolder != m_state.SavedataFolder ||
                                      stored.TemplateDriverFile != m_state.TemplateDriverFile))
             // By its name, unless this window's template has that name too: then by its whole path.
@@ -399,6 +402,11 @@ void MainWindow::FollowFiles(ListFollows list)
     m_templateProblem = problem;
 
     const MissionChoice choice = store.FactoryDriverChoice(m_state, m_templateBlock);
+    // A save never makes the file up: one removed since (by another run's choice, say) is made anew by
+    // choosing the template again.
+    m_factoryGone =
+        !m_state.FactoryDriverFile.isEmpty() &&
+        EntryAt(QDir::toNativeSeparators(m_state.SavedataFolder + m_state.FactoryDriverFile)) == EntryKind::Missing;
     const bool changed = !m_seenChoice || !SameChoice(*m_seenChoice, choice);
     m_seenChoice = choice;
     const bool set = choice.kind == MissionChoice::Kind::Set && !choice.indexes.isEmpty();
@@ -534,6 +542,10 @@ void MainWindow::ShowSaveEffect()
     } else if (!m_otherTemplate.isEmpty()) {
         text = tr("The settings now name %1 as the template driver: start Kelmora again to save for it")
                    .arg(m_otherTemplate);
+    } else if (m_settingsGone) {
+        text = tr("The settings name no template driver now: choose the template driver again to save");
+    } else if (m_factoryGone) {
+        text = tr("The factory driver file is gone: choose the template driver again to make a new copy");
     } else if (!m_templateBlock) {
         // Read, but refused as another template's, it was no file that could not be read.
         const bool foreign = m_templateProblem && m_templateProblem->failure == Failure::DataFileNotTheTemplates;

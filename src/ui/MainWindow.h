@@ -120,6 +120,8 @@ private:
     std::optional<MissionStatusTable> m_templateBlock; // the program data file's bytes, when readable
     std::optional<Problem> m_templateProblem; // why they are not
     QString m_otherTemplate; // a template chosen by another Kelmora since this one loaded its settings
+    bool m_settingsGone = false; // the settings name no template now
+    bool m_factoryGone = false; // nothing stands at the factory driver file's path
     QString m_factoryState; // shown after the save status; in short where the line is full; the sentence
     QString m_factoryShortState;
     QString m_factoryStateSentence;

@@ -752,6 +752,22 @@ void TestMainWindow::testFollowsTheFile()
     // Choosing a template here makes this window's the stored one again.
     chooseTemplate("Alex.sav");
     QCOMPARE(text("lblSaveEffectDesc"), QStringLiteral("Once saved, the game will offer mission 4 next"));
+
+    // What a save would refuse, the line tells first: a factory driver file removed meanwhile, which
+    // only a choice makes anew, and settings that name no template any more.
+    QVERIFY(QFile::remove(m_fixture->saveFolder + "AFactMS.sav"));
+    comeBack();
+    QCOMPARE(text("lblSaveEffectDesc"),
+             QStringLiteral("The factory driver file is gone: choose the template driver again to make a new copy"));
+    {
+        QSettings settings(QSettings::defaultFormat(), QSettings::UserScope, "Quorrick", "Kelmora");
+        settings.clear();
+    }
+    comeBack();
+    QCOMPARE(text("lblSaveEffectDesc"),
+             QStringLiteral("The settings name no template driver now: choose the template driver again to save"));
+    chooseTemplate("Alex.sav");
+    QCOMPARE(text("lblSaveEffectDesc"), QStringLiteral("Once saved, the game will offer mission 4 next"));
 }
 
 QTEST_MAIN(TestMainWindow)
