@@ -44,8 +44,10 @@ void Program::Main()
     m_state.SettingsValid = false;
     m_main = std::make_unique<MainWindow>(m_state, m_services);
     m_main->SetSaveStatusText(MainWindow::tr("Not saved this session"));
-    // Start-up stays silent about a store it cannot read: the welcome window then leads to a new choice.
-    LoadSettings(m_state);
+    // Settings that cannot be read are told before the welcome window, which would otherwise take
+    // this for a first run; it then leads to a new choice.
+    if (const std::optional<Problem> problem = LoadSettings(m_state))
+        m_services.Present({*problem});
 
     if (m_state.SettingsValid) {
         m_main->SetTemplateDriverText(TemplateDriverText(m_state.TemplateDriverFile));

@@ -39,6 +39,7 @@ class TestStartup : public QObject
 
 private slots:
     void testFirstRunShowsWelcome();
+    void testUnreadableSettingsToldFirst();
     void testWelcomeToFirstSave();
     void testSecondRunSavesAtOnce();
     void testTemplateVanishedFromWelcome();
@@ -72,6 +73,19 @@ void TestStartup::testFirstRunShowsWelcome()
     welcome.close();
     QCOMPARE(fixture.exit.endCount, 1);
     QCOMPARE(fixture.openDialog.opened, 0);
+}
+
+// Settings that cannot be read are no first run: the player is told why before the welcome window.
+void TestStartup::testUnreadableSettingsToldFirst()
+{
+    UiFixture fixture;
+    const QString store = QSettings(QSettings::defaultFormat(), QSettings::UserScope, "Quorrick", "Kelmora").fileName();
+    QVERIFY(QDir().mkpath(store)); // a folder where the file should be
+    Program& program = fixture.start();
+    QVERIFY(program.welcomeWindow().isVisible());
+    QCOMPARE(fixture.messages.shown.size(), 1);
+    const QString told = QStringLiteral("Could not read the settings from '%1' [").arg(QDir::toNativeSeparators(store));
+    QVERIFY2(fixture.messages.shown.first().text.startsWith(told), qPrintable(fixture.messages.shown.first().text));
 }
 
 void TestStartup::testWelcomeToFirstSave()
