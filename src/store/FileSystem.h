@@ -117,8 +117,11 @@ Identity CompareFiles(const QString& first, const QString& second, const std::op
 // kept only to the second or coarser, as on FAT, the version holds the bytes' digest too.) Given
 // NoFileVersion, where there was none, the file is made only where there still is none. A missing
 // `path` that some other program makes meanwhile is never replaced in any case: neither has a backup.
+//
+// Root making a new file in another user's folder gives it to that user, as a savegame must stay the
+// player's; unless `keepMine`, for a file that is root's own choice.
 QString ReplaceFile(const QString& path, const QByteArray& content, bool mayCreate, const QString& spare = {},
-                    const QByteArray& version = {});
+                    const QByteArray& version = {}, bool keepMine = false);
 
 // Renames the file at `from` to `to` in the same folder, never over anything there: true when done.
 // Windows never does, and the caller removes what it would have kept aside.

@@ -390,7 +390,7 @@ bool FileHolds(const QString& path, const QByteArray& content)
 }
 
 QString ReplaceFile(const QString& path, const QByteArray& content, bool mayCreate, const QString& spare,
-                    const QByteArray& version)
+                    const QByteArray& version, bool keepMine)
 {
     // Only a regular file, or nothing, may stand at the path: a link, a folder or a device is the
     // player's, not a file Kelmora made.
@@ -458,7 +458,7 @@ QString ReplaceFile(const QString& path, const QByteArray& content, bool mayCrea
             return fail(errno);
         if ((made.st_mode & 07777) != (old.st_mode & 07777) && ::fchmod(file.fd, old.st_mode & 07777) != 0)
             return fail(errno);
-    } else if (Me() == 0) {
+    } else if (Me() == 0 && !keepMine) {
         // Root making a file in a player's folder gives it to the player; where the file system
         // has no owners (FAT), there is nothing to give.
         struct stat dir = {};

@@ -352,7 +352,7 @@ bool FileHolds(const QString& path, const QByteArray& content)
 }
 
 QString ReplaceFile(const QString& path, const QByteArray& content, bool mayCreate, const QString&,
-                    const QByteArray& version)
+                    const QByteArray& version, bool)
 {
     const EntryKind kind = EntryAt(path);
     if (kind != EntryKind::RegularFile && !(kind == EntryKind::Missing && mayCreate))

@@ -614,8 +614,10 @@ SelectionOutcome SavegameStore::ChooseTemplate(RunState& state, const ChosenFile
     if (oldData && ReadRegularFile(dataPath, ignored, MaxDataFileSize, &dataFacts).isEmpty() &&
         (!dataFacts.mine || dataFacts.othersMayWrite))
         dataError = RemoveFile(dataPath);
+    // Root's choice, beside a portable copy in a player's folder, stays root's: the player's would be
+    // refused by root's next save as another user's.
     if (dataError.isEmpty())
-        dataError = ReplaceFile(dataPath, records, true);
+        dataError = ReplaceFile(dataPath, records, true, {}, {}, true);
     if (!dataError.isEmpty())
         return failed({Failure::DataFileWrite, dataPath, dataError});
     const TemplateRecord record{dataPath, templatePath, RecordsDigest(records)};

@@ -42,6 +42,7 @@ private slots:
     void testDataFileNotTheTemplates_data();
     void testDataFileNotTheTemplates();
     void testFullDiskKeepsTheOldBytes();
+    void testRootKeepsItsDataFile();
     void testUnusableSettings_data();
     void testUnusableSettings();
 
@@ -320,6 +321,26 @@ void TestSave::testDataFileNotTheTemplates()
     QCOMPARE(Shown(store().ChooseTemplate(m_state, {m_saveFolder + name, name}).problems), QList<ShownMessage>());
     QCOMPARE(save(5), QStringLiteral("Saved [Mission #6] @ 9:41:07 PM"));
     QCOMPARE(ReadWholeFile(m_saveFolder + m_state.FactoryDriverFile), SavedFrom(ReadWholeFile(m_saveFolder + name), 5));
+}
+
+// Root choosing a template for a portable copy in a player's folder: the data file is root's choice
+// and stays root's, for root's next save to take; the factory driver file goes to the player.
+void TestSave::testRootKeepsItsDataFile()
+{
+#ifndef Q_OS_UNIX
+    QSKIP("Unix: only root there gives new files to a folder's owner");
+#else
+    if (!RunningAsAdministrator())
+        QSKIP("Needs root");
+    for (const QString& folder : {QFileInfo(m_dataPath).path(), m_saveFolder})
+        QCOMPARE(::chown(QFile::encodeName(folder).constData(), 65534, 65534), 0);
+    QVERIFY(QFile::remove(m_dataPath) && QFile::remove(m_factoryPath));
+    QCOMPARE(Shown(store().ChooseTemplate(m_state, {m_saveFolder + "Alex.sav", "Alex.sav"}).problems),
+             QList<ShownMessage>());
+    QCOMPARE(QFileInfo(m_dataPath).ownerId(), 0u);
+    QCOMPARE(QFileInfo(m_factoryPath).ownerId(), 65534u);
+    QCOMPARE(save(5), QStringLiteral("Saved [Mission #6] @ 9:41:07 PM"));
+#endif
 }
 
 void TestSave::testFullDiskKeepsTheOldBytes()
