@@ -303,6 +303,28 @@ bool RunningAsAdministrator()
     return Me() == 0;
 }
 
+namespace {
+
+// Fills `bytes` from `fd`, as far as its size; a file that shrank while being read leaves it shorter.
+QString ReadInto(int fd, QByteArray& bytes)
+{
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t got = ::read(fd, bytes.data() + done, size_t(bytes.size() - done));
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return ErrorText(errno);
+        if (got == 0)
+            break;
+        done += got;
+    }
+    bytes.truncate(done);
+    return {};
+}
+
+} // namespace
+
 QString ReadRegularFile(const QString& path, QByteArray& content, qint64 maximumSize, FileFacts* facts, bool followLink)
 {
     // O_NONBLOCK: opening a FIFO must not wait for a writer. The checks are made on the descriptor,
@@ -323,22 +345,12 @@ QString ReadRegularFile(const QString& path, QByteArray& content, qint64 maximum
             .arg(info.st_size)
             .arg(maximumSize);
     QByteArray bytes(qsizetype(info.st_size), Qt::Uninitialized);
-    qsizetype done = 0;
-    while (done < bytes.size()) {
-        const ssize_t got = ::read(file.fd, bytes.data() + done, size_t(bytes.size() - done));
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0)
-            return ErrorText(errno);
-        if (got == 0)
-            break; // shrunk while being read: keep what is there
-        done += got;
-    }
-    bytes.truncate(done);
+    if (const QString error = ReadInto(file.fd, bytes); !error.isEmpty())
+        return error;
     content = bytes;
     if (facts) {
         *facts = FactsOf(info);
-        facts->size = done;
+        facts->size = bytes.size();
         if (CoarseTimes(info))
             facts->version += QCryptographicHash::hash(content, ContentMarkHash);
     }
@@ -354,18 +366,8 @@ QString ReadFileStart(const QString& path, QByteArray& content, qint64 length)
     if (!S_ISREG(info.st_mode))
         return NotAFileReason(KindOf(info.st_mode));
     QByteArray bytes(qsizetype(qMin<qint64>(length, info.st_size)), Qt::Uninitialized);
-    qsizetype done = 0;
-    while (done < bytes.size()) {
-        const ssize_t got = ::read(file.fd, bytes.data() + done, size_t(bytes.size() - done));
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0)
-            return ErrorText(errno);
-        if (got == 0)
-            break;
-        done += got;
-    }
-    bytes.truncate(done);
+    if (const QString error = ReadInto(file.fd, bytes); !error.isEmpty())
+        return error;
     content = bytes;
     return {};
 }

@@ -257,6 +257,26 @@ bool RunningAsAdministrator()
     return member;
 }
 
+namespace {
+
+// Fills `bytes` from `handle`, as far as its size; a file that shrank while being read leaves it shorter.
+QString ReadInto(HANDLE handle, QByteArray& bytes)
+{
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        DWORD got = 0;
+        if (!::ReadFile(handle, bytes.data() + done, DWORD(qMin<qint64>(bytes.size() - done, 1 << 30)), &got, nullptr))
+            return LastError();
+        if (got == 0)
+            break;
+        done += got;
+    }
+    bytes.truncate(done);
+    return {};
+}
+
+} // namespace
+
 QString ReadRegularFile(const QString& path, QByteArray& content, qint64 maximumSize, FileFacts* facts, bool followLink)
 {
     Handle file{Open(path, GENERIC_READ, followLink)};
@@ -277,22 +297,13 @@ QString ReadRegularFile(const QString& path, QByteArray& content, qint64 maximum
             .arg(maximumSize);
     // Never more than the size said, whatever the file does meanwhile.
     QByteArray bytes(qsizetype(SizeOf(info)), Qt::Uninitialized);
-    qsizetype done = 0;
-    while (done < bytes.size()) {
-        DWORD got = 0;
-        if (!::ReadFile(file.handle, bytes.data() + done, DWORD(qMin<qint64>(bytes.size() - done, 1 << 30)), &got,
-                        nullptr))
-            return LastError();
-        if (got == 0)
-            break; // shrunk while being read: keep what is there
-        done += got;
-    }
-    bytes.truncate(done);
+    if (const QString error = ReadInto(file.handle, bytes); !error.isEmpty())
+        return error;
     content = bytes;
     if (facts) {
         // Whoever else may write the file, only bytes this user recorded are ever used from it; the
         // owner is what tells whose choice made it.
-        facts->size = done;
+        facts->size = bytes.size();
         facts->links = int(info.nNumberOfLinks);
         facts->mine = OwnedByUser(file.handle);
         facts->othersMayWrite = false;
@@ -318,16 +329,8 @@ QString ReadFileStart(const QString& path, QByteArray& content, qint64 length)
     if (const QString reason = NotAFile(file.handle, info); !reason.isEmpty())
         return reason;
     QByteArray bytes(qsizetype(qMin<qint64>(length, SizeOf(info))), Qt::Uninitialized);
-    qsizetype done = 0;
-    while (done < bytes.size()) {
-        DWORD got = 0;
-        if (!::ReadFile(file.handle, bytes.data() + done, DWORD(bytes.size() - done), &got, nullptr))
-            return LastError();
-        if (got == 0)
-            break;
-        done += got;
-    }
-    bytes.truncate(done);
+    if (const QString error = ReadInto(file.handle, bytes); !error.isEmpty())
+        return error;
     content = bytes;
     return {};
 }
