@@ -323,22 +323,28 @@ QString ReadInto(int fd, QByteArray& bytes)
     return {};
 }
 
-} // namespace
-
-QString ReadRegularFile(const QString& path, QByteArray& content, qint64 maximumSize, FileFacts* facts, bool followLink)
+// Opens `path` to read it as a regular file, or says why it is none. O_NONBLOCK: opening a FIFO must
+// not wait for a writer. The checks are made on the descriptor, so nothing can be swapped in between.
+QString OpenRegular(const QString& path, bool followLink, Descriptor& file, struct stat& info)
 {
-    // O_NONBLOCK: opening a FIFO must not wait for a writer. The checks are made on the descriptor,
-    // so nothing can be swapped in between.
-    Descriptor file{::open(Name(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | (followLink ? 0 : O_NOFOLLOW))};
+    file.fd = ::open(Name(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | (followLink ? 0 : O_NOFOLLOW));
     if (file.fd < 0)
         return errno == ELOOP && !followLink ? NotAFileReason(EntryKind::Link) : ErrorText(errno);
-    struct stat info = {};
     if (::fstat(file.fd, &info) != 0)
         return ErrorText(errno);
     if (S_ISDIR(info.st_mode))
         return ErrorText(EISDIR);
-    if (!S_ISREG(info.st_mode))
-        return NotAFileReason(EntryKind::Other);
+    return S_ISREG(info.st_mode) ? QString() : NotAFileReason(EntryKind::Other);
+}
+
+} // namespace
+
+QString ReadRegularFile(const QString& path, QByteArray& content, qint64 maximumSize, FileFacts* facts, bool followLink)
+{
+    Descriptor file;
+    struct stat info = {};
+    if (const QString reason = OpenRegular(path, followLink, file, info); !reason.isEmpty())
+        return reason;
     if (info.st_size > maximumSize)
         return QCoreApplication::translate("kelmora::FileSystem",
                                            "The file is too large (%1 bytes, at most %2 expected)")
@@ -359,12 +365,10 @@ QString ReadRegularFile(const QString& path, QByteArray& content, qint64 maximum
 
 QString ReadFileStart(const QString& path, QByteArray& content, qint64 length)
 {
-    Descriptor file{::open(Name(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)};
+    Descriptor file;
     struct stat info = {};
-    if (file.fd < 0 || ::fstat(file.fd, &info) != 0)
-        return ErrorText(errno);
-    if (!S_ISREG(info.st_mode))
-        return NotAFileReason(KindOf(info.st_mode));
+    if (const QString reason = OpenRegular(path, true, file, info); !reason.isEmpty())
+        return reason;
     QByteArray bytes(qsizetype(qMin<qint64>(length, info.st_size)), Qt::Uninitialized);
     if (const QString error = ReadInto(file.fd, bytes); !error.isEmpty())
         return error;

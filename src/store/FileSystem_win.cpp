@@ -275,20 +275,27 @@ QString ReadInto(HANDLE handle, QByteArray& bytes)
     return {};
 }
 
-} // namespace
-
-QString ReadRegularFile(const QString& path, QByteArray& content, qint64 maximumSize, FileFacts* facts, bool followLink)
+// Opens `path` to read it as a regular file, or says why it is none.
+QString OpenRegular(const QString& path, bool followLink, Handle& file, BY_HANDLE_FILE_INFORMATION& info)
 {
-    Handle file{Open(path, GENERIC_READ, followLink)};
+    file.handle = Open(path, GENERIC_READ, followLink);
     if (!file.valid())
         return LastError();
     // A device has no file information to ask for.
     if (::GetFileType(file.handle) != FILE_TYPE_DISK)
         return NotAFileReason(EntryKind::Other);
-    BY_HANDLE_FILE_INFORMATION info = {};
     if (!Information(file.handle, info))
         return LastError();
-    if (const QString reason = NotAFile(file.handle, info); !reason.isEmpty())
+    return NotAFile(file.handle, info);
+}
+
+} // namespace
+
+QString ReadRegularFile(const QString& path, QByteArray& content, qint64 maximumSize, FileFacts* facts, bool followLink)
+{
+    Handle file;
+    BY_HANDLE_FILE_INFORMATION info = {};
+    if (const QString reason = OpenRegular(path, followLink, file, info); !reason.isEmpty())
         return reason;
     if (SizeOf(info) > maximumSize)
         return QCoreApplication::translate("kelmora::FileSystem",
@@ -318,15 +325,9 @@ QString ReadRegularFile(const QString& path, QByteArray& content, qint64 maximum
 
 QString ReadFileStart(const QString& path, QByteArray& content, qint64 length)
 {
-    Handle file{Open(path, GENERIC_READ)};
-    if (!file.valid())
-        return LastError();
-    if (::GetFileType(file.handle) != FILE_TYPE_DISK)
-        return NotAFileReason(EntryKind::Other);
+    Handle file;
     BY_HANDLE_FILE_INFORMATION info = {};
-    if (!Information(file.handle, info))
-        return LastError();
-    if (const QString reason = NotAFile(file.handle, info); !reason.isEmpty())
+    if (const QString reason = OpenRegular(path, true, file, info); !reason.isEmpty())
         return reason;
     QByteArray bytes(qsizetype(qMin<qint64>(length, SizeOf(info))), Qt::Uninitialized);
     if (const QString error = ReadInto(file.handle, bytes); !error.isEmpty())
