@@ -474,6 +474,10 @@ falsch.</translation>
         <source>no permission to look in &apos;%1&apos;: savegames there cannot be listed</source>
         <translation>keine Berechtigung, in &apos;%1&apos; nachzusehen: Spielstände dort können nicht aufgeführt werden</translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; is a folder, not a driver savegame</source>
+        <translation>&apos;%1&apos; ist ein Ordner, kein Fahrer-Spielstand</translation>
+    </message>
 </context>
 <context>
     <name>kelmora::DataLocation</name>
@@ -1304,6 +1308,10 @@ Optionen:
 
 kelmora-cli erledigt dieselbe Arbeit ohne Fenster; &apos;kelmora-cli help&apos; erklärt mehr.
 </translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a folder, not a driver savegame</source>
+        <translation>&apos;%1&apos; ist ein Ordner, kein Fahrer-Spielstand</translation>
     </message>
 </context>
 </TS>

@@ -473,6 +473,10 @@ incorrecta.</translation>
         <source>no permission to look in &apos;%1&apos;: savegames there cannot be listed</source>
         <translation>sin permiso para mirar en &apos;%1&apos;: las partidas que haya allí no se pueden listar</translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; is a folder, not a driver savegame</source>
+        <translation>&apos;%1&apos; es una carpeta, no una partida de piloto</translation>
+    </message>
 </context>
 <context>
     <name>kelmora::DataLocation</name>
@@ -1303,6 +1307,10 @@ Opciones:
 
 kelmora-cli hace el mismo trabajo sin ventana; &apos;kelmora-cli help&apos; explica más.
 </translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a folder, not a driver savegame</source>
+        <translation>&apos;%1&apos; es una carpeta, no una partida de piloto</translation>
     </message>
 </context>
 </TS>

@@ -473,6 +473,10 @@ Code de sortie&#xa0;: 0 fait, 1 un échec ou un refus a été signalé, 2 la lig
         <source>no permission to look in &apos;%1&apos;: savegames there cannot be listed</source>
         <translation>pas la permission de regarder dans &apos;%1&apos;&#xa0;: les sauvegardes qui s&apos;y trouveraient ne peuvent pas être listées</translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; is a folder, not a driver savegame</source>
+        <translation>&apos;%1&apos; est un dossier, pas une sauvegarde de pilote</translation>
+    </message>
 </context>
 <context>
     <name>kelmora::DataLocation</name>
@@ -1303,6 +1307,10 @@ Options&#xa0;:
 
 kelmora-cli fait le même travail sans fenêtre&#xa0;; &apos;kelmora-cli help&apos; en dit plus.
 </translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a folder, not a driver savegame</source>
+        <translation>&apos;%1&apos; est un dossier, pas une sauvegarde de pilote</translation>
     </message>
 </context>
 </TS>

@@ -473,6 +473,10 @@ sbagliata.</translation>
         <source>no permission to look in &apos;%1&apos;: savegames there cannot be listed</source>
         <translation>nessun permesso di guardare in &apos;%1&apos;: gli eventuali salvataggi lì non possono essere elencati</translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; is a folder, not a driver savegame</source>
+        <translation>&apos;%1&apos; è una cartella, non un salvataggio di pilota</translation>
+    </message>
 </context>
 <context>
     <name>kelmora::DataLocation</name>
@@ -1303,6 +1307,10 @@ Opzioni:
 
 kelmora-cli fa lo stesso lavoro senza finestra; &apos;kelmora-cli help&apos; spiega di più.
 </translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a folder, not a driver savegame</source>
+        <translation>&apos;%1&apos; è una cartella, non un salvataggio di pilota</translation>
     </message>
 </context>
 </TS>

@@ -469,6 +469,10 @@ Kod wyjścia: 0 wykonano, 1 zgłoszono błąd lub odmowę, 2 wiersz poleceń by�
         <source>no permission to look in &apos;%1&apos;: savegames there cannot be listed</source>
         <translation>brak uprawnień do zajrzenia do &apos;%1&apos;: ewentualnych zapisów w tym folderze nie można wymienić</translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; is a folder, not a driver savegame</source>
+        <translation>&apos;%1&apos; to folder, a nie zapis kierowcy</translation>
+    </message>
 </context>
 <context>
     <name>kelmora::DataLocation</name>
@@ -1299,6 +1303,10 @@ Opcje:
 
 kelmora-cli wykonuje tę samą pracę bez okna; &apos;kelmora-cli help&apos; mówi więcej.
 </translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a folder, not a driver savegame</source>
+        <translation>&apos;%1&apos; to folder, a nie zapis kierowcy</translation>
     </message>
 </context>
 </TS>

@@ -470,6 +470,10 @@ Status de saída: 0 feito, 1 uma falha ou recusa foi informada, 2 a linha de com
         <source>no permission to look in &apos;%1&apos;: savegames there cannot be listed</source>
         <translation>sem permissão para olhar em &apos;%1&apos;: jogos salvos que estejam lá não podem ser listados</translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; is a folder, not a driver savegame</source>
+        <translation>&apos;%1&apos; é uma pasta, não um salvamento de piloto</translation>
+    </message>
 </context>
 <context>
     <name>kelmora::DataLocation</name>
@@ -1300,6 +1304,10 @@ Opções:
 
 O kelmora-cli faz o mesmo trabalho sem janela; &apos;kelmora-cli help&apos; explica mais.
 </translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a folder, not a driver savegame</source>
+        <translation>&apos;%1&apos; é uma pasta, não um salvamento de piloto</translation>
     </message>
 </context>
 </TS>

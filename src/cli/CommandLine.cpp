@@ -287,6 +287,8 @@ int CommandLine::RunCommand(const QStringList& arguments)
         return Save(number, dryRun);
     }
     const QFileInfo path(words.at(1));
+    if (path.isDir())
+        return UsageError(tr("'%1' is a folder, not a driver savegame").arg(words.at(1)));
     if (!path.isFile())
         return UsageError(tr("'%1' is not an existing file").arg(words.at(1)));
     return Template(path.filePath());

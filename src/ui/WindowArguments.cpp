@@ -45,6 +45,10 @@ WindowArguments ParseWindowArguments(const QStringList& arguments)
         return parsed;
 
     const QFileInfo file(words.first());
+    if (!words.first().isEmpty() && file.isDir())
+        return {WindowArguments::Action::Wrong,
+                {},
+                WindowText::tr("'%1' is a folder, not a driver savegame").arg(words.first())};
     if (words.first().isEmpty() || !file.isFile())
         return {WindowArguments::Action::Wrong, {}, WindowText::tr("'%1' is not an existing file").arg(words.first())};
     // Cleaning the text would take ".." from a folder link itself, not from where it leads.

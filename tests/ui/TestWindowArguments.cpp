@@ -71,7 +71,8 @@ void TestWindowArguments::testParse_data()
     QTest::newRow("h after an unknown option") << QStringList{"-x", "-h"} << Action::PrintHelp << QString();
     QTest::newRow("missing file") << QStringList{"missing.sav"} << Action::Wrong
                                   << "'missing.sav' is not an existing file";
-    QTest::newRow("a folder") << QStringList{"<dir>/Save"} << Action::Wrong << "'<dir>/Save' is not an existing file";
+    QTest::newRow("a folder") << QStringList{"<dir>/Save"} << Action::Wrong
+                              << "'<dir>/Save' is a folder, not a driver savegame";
     QTest::newRow("empty") << QStringList{""} << Action::Wrong << "'' is not an existing file";
     QTest::newRow("two files") << QStringList{"Alex.sav", "-x.sav"} << Action::Wrong << "unknown option '-x.sav'";
     QTest::newRow("two files after --") << QStringList{"--", "Alex.sav", "-x.sav"} << Action::Wrong
