@@ -58,9 +58,11 @@ QString ChangedMeanwhileReason()
         "kelmora::FileSystem", "Another program changed it meanwhile, and it was left as that program wrote it");
 }
 
-Identity CompareFiles(const QString& first, const QString& second, const std::optional<FileId>& knownFirstId)
+Identity CompareFiles(const QString& first, const QString& second, const std::optional<FileId>& knownFirstId,
+                      const std::optional<FileId>& knownSecondId)
 {
-    const std::optional<FileId> firstId = knownFirstId ? knownFirstId : FileIdOf(first), secondId = FileIdOf(second);
+    const std::optional<FileId> firstId = knownFirstId ? knownFirstId : FileIdOf(first);
+    const std::optional<FileId> secondId = knownSecondId ? knownSecondId : FileIdOf(second);
     if (firstId && secondId && *firstId == *secondId)
         return Identity::Same;
     const QFileInfo a(first), b(second);

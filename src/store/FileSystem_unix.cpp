@@ -289,13 +289,14 @@ EntryStamp StampAt(const QString& path, bool evenIfJustChanged)
     const auto settled = [&](const struct timespec& time) {
         return time.tv_sec < now.tv_sec || (time.tv_sec == now.tv_sec && time.tv_nsec < now.tv_nsec);
     };
+    const FileId id{quint64(info.st_dev), quint64(info.st_ino)};
     if (!evenIfJustChanged &&
         (::clock_gettime(CLOCK_REALTIME_COARSE, &now) != 0 || !settled(info.st_mtim) || !settled(info.st_ctim)))
-        return {KindOf(info.st_mode), std::nullopt, {}};
+        return {KindOf(info.st_mode), std::nullopt, {}, id};
     // Device and inode tell a file renamed over it, the times in nanoseconds a change of its bytes.
     const qint64 parts[] = {qint64(info.st_dev),  qint64(info.st_ino), qint64(info.st_size), info.st_mtim.tv_sec,
                             info.st_mtim.tv_nsec, info.st_ctim.tv_sec, info.st_ctim.tv_nsec, qint64(info.st_mode)};
-    return {KindOf(info.st_mode), QByteArray(reinterpret_cast<const char*>(parts), sizeof parts), {}};
+    return {KindOf(info.st_mode), QByteArray(reinterpret_cast<const char*>(parts), sizeof parts), {}, id};
 }
 
 bool RunningAsAdministrator()
@@ -401,6 +402,14 @@ QString ReplaceFile(const QString& path, const QByteArray& content, bool mayCrea
     // Only a regular file, or nothing, may stand at the path: a link, a folder or a device is the
     // player's, not a file Kelmora made.
     const QByteArray name = Name(path), folder = FolderOf(path);
+    // The spare first, where nothing or anything may stand at the path (no version of a file read
+    // there): its rename never replaces anything, so whatever stands there is still found below, as
+    // if the spare had not been tried.
+    if (mayCreate && (version.isEmpty() || version == NoFileVersion) && !spare.isEmpty() && FolderOf(spare) == folder) {
+        if (std::optional<QString> flushed =
+                RewriteSpare(folder, Name(QFileInfo(spare).fileName()), Name(QFileInfo(path).fileName()), content))
+            return *flushed;
+    }
     // Not a link: what lstat() tells of a regular file is what stat() would.
     struct stat old = {};
     const EntryKind kind = ::lstat(name.constData(), &old) != 0 ? EntryKind::Missing : KindOf(old.st_mode);
@@ -410,11 +419,6 @@ QString ReplaceFile(const QString& path, const QByteArray& content, bool mayCrea
         return ChangedMeanwhileReason();
     if (kind == EntryKind::RegularFile && ::access(name.constData(), W_OK) != 0)
         return ErrorText(errno);
-    if (kind == EntryKind::Missing && !spare.isEmpty() && FolderOf(spare) == folder) {
-        if (std::optional<QString> flushed =
-                RewriteSpare(folder, Name(QFileInfo(spare).fileName()), Name(QFileInfo(path).fileName()), content))
-            return *flushed;
-    }
 
     // Not QSaveFile: it resolves a link at the path when it opens, so a link swapped in after the
     // check above would have the new version renamed over the file it leads to. The new version
@@ -662,11 +666,11 @@ ChangeWay HowToChange(const QString& path, QString* whyNot)
         return impossible(ErrorText(errno));
     if (me == 0 && NoWritePermission(file))
         return impossible(ErrorText(EACCES));
-    bool renames =
-        CannotMakeFilesIn(QFile::decodeName(folderName)).isEmpty() && ::stat(folderName.constData(), &folder) == 0;
+    bool renames = CannotMakeFilesIn(QFile::decodeName(folderName)).isEmpty();
     // In a folder with the sticky bit, such as one shared by every user, only the owner of a file or
-    // of the folder may rename over it.
-    if (renames && me != 0 && (folder.st_mode & S_ISVTX) && file.st_uid != me && folder.st_uid != me)
+    // of the folder may rename over it; root may rename over any.
+    if (renames && me != 0 && file.st_uid != me &&
+        (::stat(folderName.constData(), &folder) != 0 || ((folder.st_mode & S_ISVTX) && folder.st_uid != me)))
         renames = false;
     // A new version gets the old one's owner and group, which only root may give away.
     const bool keepsOwner = me == 0 || (file.st_uid == me && InMyGroups(file.st_gid));

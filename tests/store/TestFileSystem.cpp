@@ -273,8 +273,13 @@ void TestFileSystem::testReplaceRefusesWhatIsNoFile()
     if (!QFileInfo::exists(target) && !QFileInfo(target).isSymLink())
         QSKIP("cannot make that here");
 
-    for (const bool mayCreate : {false, true})
+    // A spare offered for a new file never takes the place of what stands there.
+    const QString spare = path("spare");
+    for (const bool mayCreate : {false, true}) {
         QCOMPARE(ReplaceFile(target, "new bytes", mayCreate), reason);
+        WriteWholeFile(spare, "a dropped backup");
+        QCOMPARE(ReplaceFile(target, "new bytes", mayCreate, spare), reason);
+    }
     QCOMPARE(ReadWholeFile(other), MakeSavegame(9000, 3));
     if (kind == "pending folder")
         QCOMPARE(ReadWholeFile(target), MakeSavegame(9000, 4));
@@ -349,7 +354,9 @@ void TestFileSystem::testChangedMeanwhileLeftAlone()
     }
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden), QStringList{"AFactMS.sav"});
     // Where there was none, a file is made only where there still is none.
-    QCOMPARE(ReplaceFile(file, MakeSavegame(9000, 4), true, {}, NoFileVersion), ChangedMeanwhileReason());
+    WriteWholeFile(path("spare"), "a dropped backup");
+    for (const QString& spare : {QString(), path("spare")})
+        QCOMPARE(ReplaceFile(file, MakeSavegame(9000, 4), true, spare, NoFileVersion), ChangedMeanwhileReason());
     QCOMPARE(ReadWholeFile(file), MakeSavegame(9000, 9));
 
     // Where times are kept to the second (FAT to two), a write of the same length leaves them as they
