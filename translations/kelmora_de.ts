@@ -1278,10 +1278,6 @@ falsch.</translation>
         <translation>unerwartetes Argument &apos;%1&apos;</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; is not an existing file</source>
-        <translation>&apos;%1&apos; ist keine vorhandene Datei</translation>
-    </message>
-    <message>
         <source>Usage: kelmora [SAVEGAME]   (--help tells more)</source>
         <translation>Aufruf: kelmora [SAVEGAME]   (--help erklärt mehr)</translation>
     </message>
@@ -1310,8 +1306,12 @@ kelmora-cli erledigt dieselbe Arbeit ohne Fenster; &apos;kelmora-cli help&apos; 
 </translation>
     </message>
     <message>
-        <source>&apos;%1&apos; is a folder, not a driver savegame</source>
-        <translation>&apos;%1&apos; ist ein Ordner, kein Fahrer-Spielstand</translation>
+        <source>The name holds bytes that are not text in this system&apos;s encoding</source>
+        <translation>Der Name enthält Bytes, die in der Zeichenkodierung dieses Systems kein Text sind</translation>
+    </message>
+    <message>
+        <source>It is a folder, not a driver savegame</source>
+        <translation>Es ist ein Ordner, kein Fahrer-Spielstand</translation>
     </message>
 </context>
 </TS>

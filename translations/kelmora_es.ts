@@ -1277,10 +1277,6 @@ incorrecta.</translation>
         <translation>argumento inesperado &apos;%1&apos;</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; is not an existing file</source>
-        <translation>&apos;%1&apos; no es un archivo existente</translation>
-    </message>
-    <message>
         <source>Usage: kelmora [SAVEGAME]   (--help tells more)</source>
         <translation>Uso: kelmora [SAVEGAME]   (--help explica más)</translation>
     </message>
@@ -1309,8 +1305,12 @@ kelmora-cli hace el mismo trabajo sin ventana; &apos;kelmora-cli help&apos; expl
 </translation>
     </message>
     <message>
-        <source>&apos;%1&apos; is a folder, not a driver savegame</source>
-        <translation>&apos;%1&apos; es una carpeta, no una partida de piloto</translation>
+        <source>The name holds bytes that are not text in this system&apos;s encoding</source>
+        <translation>El nombre contiene bytes que no son texto en la codificación de este sistema</translation>
+    </message>
+    <message>
+        <source>It is a folder, not a driver savegame</source>
+        <translation>Es una carpeta, no una partida de piloto</translation>
     </message>
 </context>
 </TS>

@@ -1277,10 +1277,6 @@ Code de sortie&#xa0;: 0 fait, 1 un échec ou un refus a été signalé, 2 la lig
         <translation>argument inattendu &apos;%1&apos;</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; is not an existing file</source>
-        <translation>&apos;%1&apos; n&apos;est pas un fichier existant</translation>
-    </message>
-    <message>
         <source>Usage: kelmora [SAVEGAME]   (--help tells more)</source>
         <translation>Utilisation&#xa0;: kelmora [SAVEGAME]   (--help en dit plus)</translation>
     </message>
@@ -1309,8 +1305,12 @@ kelmora-cli fait le même travail sans fenêtre&#xa0;; &apos;kelmora-cli help&ap
 </translation>
     </message>
     <message>
-        <source>&apos;%1&apos; is a folder, not a driver savegame</source>
-        <translation>&apos;%1&apos; est un dossier, pas une sauvegarde de pilote</translation>
+        <source>The name holds bytes that are not text in this system&apos;s encoding</source>
+        <translation>Le nom contient des octets qui ne sont pas du texte dans l&apos;encodage de ce système</translation>
+    </message>
+    <message>
+        <source>It is a folder, not a driver savegame</source>
+        <translation>C&apos;est un dossier, pas une sauvegarde de pilote</translation>
     </message>
 </context>
 </TS>

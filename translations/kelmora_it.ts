@@ -1277,10 +1277,6 @@ sbagliata.</translation>
         <translation>argomento inatteso &apos;%1&apos;</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; is not an existing file</source>
-        <translation>&apos;%1&apos; non è un file esistente</translation>
-    </message>
-    <message>
         <source>Usage: kelmora [SAVEGAME]   (--help tells more)</source>
         <translation>Uso: kelmora [SAVEGAME]   (--help spiega di più)</translation>
     </message>
@@ -1309,8 +1305,12 @@ kelmora-cli fa lo stesso lavoro senza finestra; &apos;kelmora-cli help&apos; spi
 </translation>
     </message>
     <message>
-        <source>&apos;%1&apos; is a folder, not a driver savegame</source>
-        <translation>&apos;%1&apos; è una cartella, non un salvataggio di pilota</translation>
+        <source>The name holds bytes that are not text in this system&apos;s encoding</source>
+        <translation>Il nome contiene byte che non sono testo nella codifica di questo sistema</translation>
+    </message>
+    <message>
+        <source>It is a folder, not a driver savegame</source>
+        <translation>È una cartella, non un salvataggio di pilota</translation>
     </message>
 </context>
 </TS>

@@ -1273,10 +1273,6 @@ Kod wyjścia: 0 wykonano, 1 zgłoszono błąd lub odmowę, 2 wiersz poleceń by�
         <translation>nieoczekiwany argument &apos;%1&apos;</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; is not an existing file</source>
-        <translation>&apos;%1&apos; nie jest istniejącym plikiem</translation>
-    </message>
-    <message>
         <source>Usage: kelmora [SAVEGAME]   (--help tells more)</source>
         <translation>Użycie: kelmora [SAVEGAME]   (--help mówi więcej)</translation>
     </message>
@@ -1305,8 +1301,12 @@ kelmora-cli wykonuje tę samą pracę bez okna; &apos;kelmora-cli help&apos; mó
 </translation>
     </message>
     <message>
-        <source>&apos;%1&apos; is a folder, not a driver savegame</source>
-        <translation>&apos;%1&apos; to folder, a nie zapis kierowcy</translation>
+        <source>The name holds bytes that are not text in this system&apos;s encoding</source>
+        <translation>Nazwa zawiera bajty, które w kodowaniu tego systemu nie są tekstem</translation>
+    </message>
+    <message>
+        <source>It is a folder, not a driver savegame</source>
+        <translation>To folder, a nie zapis kierowcy</translation>
     </message>
 </context>
 </TS>

@@ -1274,10 +1274,6 @@ Status de saída: 0 feito, 1 uma falha ou recusa foi informada, 2 a linha de com
         <translation>argumento inesperado &apos;%1&apos;</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; is not an existing file</source>
-        <translation>&apos;%1&apos; não é um arquivo existente</translation>
-    </message>
-    <message>
         <source>Usage: kelmora [SAVEGAME]   (--help tells more)</source>
         <translation>Uso: kelmora [SAVEGAME]   (--help explica mais)</translation>
     </message>
@@ -1306,8 +1302,12 @@ O kelmora-cli faz o mesmo trabalho sem janela; &apos;kelmora-cli help&apos; expl
 </translation>
     </message>
     <message>
-        <source>&apos;%1&apos; is a folder, not a driver savegame</source>
-        <translation>&apos;%1&apos; é uma pasta, não um salvamento de piloto</translation>
+        <source>The name holds bytes that are not text in this system&apos;s encoding</source>
+        <translation>O nome contém bytes que não são texto na codificação deste sistema</translation>
+    </message>
+    <message>
+        <source>It is a folder, not a driver savegame</source>
+        <translation>É uma pasta, não um salvamento de piloto</translation>
     </message>
 </context>
 </TS>

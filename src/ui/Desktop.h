@@ -24,6 +24,10 @@ void SetPathArgument(QProcess& process, const QString& path);
 // Kelmora's terminal or session group does not end it.
 void KeepApart(QProcess& process);
 
+// Whether a window can be shown at all: without one, what the window would tell goes to the error
+// stream instead.
+bool WindowSystemExpected();
+
 // Why the viewer `program` showed nothing, from the code it ended with, in the player's words.
 QString ViewerFailure(const QString& program, int exitCode);
 

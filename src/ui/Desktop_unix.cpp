@@ -29,6 +29,17 @@ void KeepApart(QProcess& process)
     process.setChildProcessModifier([] { ::setsid(); });
 }
 
+bool WindowSystemExpected()
+{
+    // Qt's own choice of a platform, an X display or a Wayland one; with none, Qt would end the
+    // program before a window could tell anything.
+    for (const char* variable : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
+        if (!qEnvironmentVariableIsEmpty(variable))
+            return true;
+    }
+    return false;
+}
+
 QString ViewerFailure(const QString& program, int exitCode)
 {
     // xdg-open's own codes: 3 when it found no program for the file's type, 4 when the one it found

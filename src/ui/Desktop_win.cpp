@@ -27,6 +27,11 @@ void KeepApart(QProcess&)
     // A program QProcess starts on Windows already outlives Kelmora and its console.
 }
 
+bool WindowSystemExpected()
+{
+    return true;
+}
+
 QString ViewerFailure(const QString& program, int exitCode)
 {
     return QCoreApplication::translate("kelmora::Desktop", "%1 ended with exit code %2")

@@ -85,11 +85,23 @@ void Program::ChooseTemplateAtStart(const QString& path)
         Qt::QueuedConnection);
 }
 
-int RunKelmora(QApplication& app)
+void Program::OpenAtStart(const WindowArguments& arguments)
+{
+    if (arguments.unusable) {
+        // Told once the windows are up, as a savegame gone from the list is: the program goes on.
+        QMetaObject::invokeMethod(
+            m_main.get(), [this, problem = *arguments.unusable] { m_services.Present({problem}); },
+            Qt::QueuedConnection);
+    } else if (!arguments.savegame.isEmpty()) {
+        ChooseTemplateAtStart(arguments.savegame);
+    }
+}
+
+int RunKelmora(QApplication& app, const QStringList& undecodable)
 {
     InstallTranslations(app);
     // Qt has taken its own options (-platform, -style, ...) by now.
-    const WindowArguments arguments = ParseWindowArguments(QCoreApplication::arguments());
+    const WindowArguments arguments = ParseWindowArguments(QCoreApplication::arguments(), undecodable);
     if (arguments.action == WindowArguments::Action::Wrong)
         return ReportWrongArguments(arguments);
     InitResources();
@@ -106,8 +118,7 @@ int RunKelmora(QApplication& app)
     Program program({messages, programExit, clock, openDialog, launcher, ApplicationFolder(), data.folder,
                      places.userDataFolder, SystemPlaceInputs()});
     program.Main();
-    if (!arguments.savegame.isEmpty())
-        program.ChooseTemplateAtStart(arguments.savegame);
+    program.OpenAtStart(arguments);
     return app.exec();
 }
 

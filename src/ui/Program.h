@@ -3,6 +3,8 @@
 #include "UiServices.h"
 #include "mission/MissionData.h"
 
+#include <QStringList>
+
 #include <memory>
 
 class QApplication;
@@ -11,6 +13,7 @@ namespace kelmora {
 
 class MainWindow;
 class WelcomeWindow;
+struct WindowArguments;
 
 // One run of the program: its state and its two long-lived windows.
 class Program
@@ -27,6 +30,10 @@ public:
     // Makes the savegame at `path` the template once the program runs, as if the player had
     // proceeded from the welcome window and picked it: for "Open with Kelmora" and the command line.
     void ChooseTemplateAtStart(const QString& path);
+
+    // What the command line asks of the window once the program runs: the savegame it names made
+    // the template, or, where that savegame cannot be used, the player told why.
+    void OpenAtStart(const WindowArguments& arguments);
 
     RunState& state() { return m_state; }
     MainWindow& mainWindow() { return *m_main; }
@@ -45,7 +52,8 @@ void DescribeApplication();
 
 // Describes the application, then runs the program with the real services until it ends: the
 // message boxes, the open dialog, the clock, and the folders of this copy and this user. A wrong
-// command line is told on the error stream (exit status 2), without a window.
-int RunKelmora(QApplication& app);
+// command line is told on the error stream (exit status 2), without a window. `undecodable`: the
+// command line's words that were no text in the system's encoding.
+int RunKelmora(QApplication& app, const QStringList& undecodable = {});
 
 } // namespace kelmora

@@ -18,7 +18,7 @@ struct WindowText
 
 } // namespace
 
-WindowArguments ParseWindowArguments(const QStringList& arguments)
+WindowArguments ParseWindowArguments(const QStringList& arguments, const QStringList& undecodable)
 {
     WindowArguments parsed;
     QStringList words;
@@ -27,12 +27,12 @@ WindowArguments ParseWindowArguments(const QStringList& arguments)
         if (!optionsEnded && word == QStringLiteral("--")) {
             optionsEnded = true;
         } else if (!optionsEnded && (word == QStringLiteral("--help") || word == QStringLiteral("-h"))) {
-            return {WindowArguments::Action::PrintHelp, {}, {}};
+            return {WindowArguments::Action::PrintHelp, {}, {}, {}};
         } else if (!optionsEnded && (word == QStringLiteral("--version") || word == QStringLiteral("-v"))) {
             parsed.action = WindowArguments::Action::PrintVersion;
         } else if (!optionsEnded && word.startsWith(u'-') && word.size() > 1) {
             if (parsed.action == WindowArguments::Action::Run)
-                parsed = {WindowArguments::Action::Wrong, {}, WindowText::tr("unknown option '%1'").arg(word)};
+                parsed = {WindowArguments::Action::Wrong, {}, WindowText::tr("unknown option '%1'").arg(word), {}};
         } else {
             words << word;
         }
@@ -40,17 +40,24 @@ WindowArguments ParseWindowArguments(const QStringList& arguments)
     if (parsed.action != WindowArguments::Action::Run)
         return parsed;
     if (words.size() > 1)
-        return {WindowArguments::Action::Wrong, {}, WindowText::tr("unexpected argument '%1'").arg(words.at(1))};
+        return {WindowArguments::Action::Wrong, {}, WindowText::tr("unexpected argument '%1'").arg(words.at(1)), {}};
     if (words.isEmpty())
         return parsed;
 
-    const QFileInfo file(words.first());
-    if (!words.first().isEmpty() && file.isDir())
-        return {WindowArguments::Action::Wrong,
-                {},
-                WindowText::tr("'%1' is a folder, not a driver savegame").arg(words.first())};
-    if (words.first().isEmpty() || !file.isFile())
-        return {WindowArguments::Action::Wrong, {}, WindowText::tr("'%1' is not an existing file").arg(words.first())};
+    const QString& word = words.first();
+    const QFileInfo file(word);
+    const QString shown = QDir::toNativeSeparators(word);
+    // Decoded, such a word names another file than the one meant, perhaps one that exists.
+    if (undecodable.contains(word))
+        parsed.unusable = Problem{Failure::UnusablePath, shown,
+                                  WindowText::tr("The name holds bytes that are not text in this system's encoding")};
+    else if (!word.isEmpty() && file.isDir())
+        parsed.unusable =
+            Problem{Failure::UnusablePath, shown, WindowText::tr("It is a folder, not a driver savegame")};
+    else if (word.isEmpty() || !file.isFile())
+        parsed.unusable = Problem{Failure::TemplateNotFound, shown, {}};
+    if (parsed.unusable)
+        return parsed;
     // Cleaning the text would take ".." from a folder link itself, not from where it leads.
     QString folder = file.absolutePath();
     if (QDir::fromNativeSeparators(file.path()).split(u'/').contains(QStringLiteral("..")))
@@ -66,7 +73,8 @@ QString WindowVersionText()
 
 int ReportWrongArguments(const WindowArguments& arguments)
 {
-    QTextStream(stderr) << "kelmora: " << arguments.problem << '\n'
+    QTextStream(stderr) << "kelmora: "
+                        << (arguments.unusable ? MessageFor(*arguments.unusable).text : arguments.problem) << '\n'
                         << WindowText::tr("Usage: kelmora [SAVEGAME]   (--help tells more)") << Qt::endl;
     return 2;
 }

@@ -1,3 +1,4 @@
+#include "Desktop.h"
 #include "Program.h"
 #include "Translations.h"
 #include "WindowArguments.h"
@@ -24,10 +25,13 @@ int main(int argc, char* argv[])
 #endif
     kelmora::IgnoreRelativeXdgFolders();
     // Answered before any window system is asked for: they must work without a display.
-    QStringList words;
-    for (int i = 0; i < argc; ++i)
+    QStringList words, undecodable;
+    for (int i = 0; i < argc; ++i) {
         words << QFile::decodeName(argv[i]);
-    const kelmora::WindowArguments early = kelmora::ParseWindowArguments(words);
+        if (QFile::encodeName(words.constLast()) != QByteArray(argv[i]))
+            undecodable << words.constLast();
+    }
+    const kelmora::WindowArguments early = kelmora::ParseWindowArguments(words, undecodable);
     if (early.action == kelmora::WindowArguments::Action::PrintVersion ||
         early.action == kelmora::WindowArguments::Action::PrintHelp) {
         // Translations need an application object; this one asks no window system for anything.
@@ -39,15 +43,17 @@ int main(int argc, char* argv[])
         out.flush();
         return out.status() == QTextStream::Ok ? 0 : 1;
     }
-    // Without options of Qt's own among them, a wrong command line is told at once, display or not.
+    // Without options of Qt's own among them, a wrong command line is told at once, display or not;
+    // a savegame that cannot be used too, where no window could tell of it.
     const bool plainWords =
         std::none_of(words.cbegin() + 1, words.cend(), [](const QString& word) { return word.startsWith(u'-'); });
-    if (early.action == kelmora::WindowArguments::Action::Wrong && plainWords) {
+    if (plainWords && (early.action == kelmora::WindowArguments::Action::Wrong ||
+                       (early.unusable && !kelmora::WindowSystemExpected()))) {
         QCoreApplication application(argc, argv);
         kelmora::InstallTranslations(application);
         // Parsed again, to word the problem in the player's language.
-        return kelmora::ReportWrongArguments(kelmora::ParseWindowArguments(words));
+        return kelmora::ReportWrongArguments(kelmora::ParseWindowArguments(words, undecodable));
     }
     QApplication app(argc, argv);
-    return kelmora::RunKelmora(app);
+    return kelmora::RunKelmora(app, undecodable);
 }

@@ -2,6 +2,7 @@
 #include "MainWindow.h"
 #include "StatusPanel.h"
 #include "WelcomeWindow.h"
+#include "WindowArguments.h"
 
 #include "UiFixture.h"
 
@@ -279,6 +280,19 @@ void TestStartup::testSavegameOnTheCommandLine()
     third.ChooseTemplateAtStart(fixture.saveFolder + "Gone.sav");
     QTRY_COMPARE(fixture.exit.endCount, 1);
     QCOMPARE(fixture.messages.shown.last().title, QStringLiteral("Fatal Error!"));
+
+    // One gone before the start ("Open with" on a file deleted since) is told, and the program goes
+    // on as it would without it.
+    fixture.messages.shown.clear();
+    Program& fourth = fixture.start();
+    fourth.OpenAtStart(ParseWindowArguments({"kelmora", fixture.saveFolder + "Gone.sav"}));
+    const ShownMessage notFound{"Could not find template driver file '" +
+                                    QDir::toNativeSeparators(fixture.saveFolder + "Gone.sav") + "'",
+                                "Error!", MessageIcon::Exclamation};
+    QTRY_COMPARE(fixture.messages.shown, QList<ShownMessage>{notFound});
+    QVERIFY(fourth.mainWindow().isVisible());
+    QCOMPARE(TextOf(fourth.mainWindow(), "lblTemplateDriverDesc"), QStringLiteral("Alex.sav  [Never gets modified!]"));
+    QCOMPARE(fixture.exit.endCount, 1);
 }
 
 QTEST_MAIN(TestStartup)

@@ -50,34 +50,43 @@ void TestWindowArguments::testParse_data()
     QTest::addColumn<QStringList>("words"); // "<dir>" stands for the test's folder
     QTest::addColumn<Action>("action");
     QTest::addColumn<QString>("result"); // the savegame, or the problem
+    QTest::addColumn<bool>("undecodable"); // the file's word was no text in the system's encoding
 
-    QTest::newRow("nothing") << QStringList{} << Action::Run << QString();
-    QTest::newRow("full path") << QStringList{"<dir>/Save/Alex.sav"} << Action::Run << "<dir>/Save/Alex.sav";
-    QTest::newRow("relative") << QStringList{"Alex.sav"} << Action::Run << "<dir>/Save/Alex.sav";
-    QTest::newRow("up and down") << QStringList{"../Save/./Alex.sav"} << Action::Run << "<dir>/Save/Alex.sav";
+    QTest::newRow("nothing") << QStringList{} << Action::Run << QString() << false;
+    QTest::newRow("full path") << QStringList{"<dir>/Save/Alex.sav"} << Action::Run << "<dir>/Save/Alex.sav" << false;
+    QTest::newRow("relative") << QStringList{"Alex.sav"} << Action::Run << "<dir>/Save/Alex.sav" << false;
+    QTest::newRow("up and down") << QStringList{"../Save/./Alex.sav"} << Action::Run << "<dir>/Save/Alex.sav" << false;
 #ifdef Q_OS_WIN
     // Windows takes ".." off the name before it looks at a single folder, link or not: <dir>, as
     // every other program there opens it. (QFile::link makes a shortcut, link.lnk, here.)
-    QTest::newRow(".. after a folder link") << QStringList{"<dir>/link/../Bob.sav"} << Action::Run << "<dir>/Bob.sav";
+    QTest::newRow(".. after a folder link")
+        << QStringList{"<dir>/link/../Bob.sav"} << Action::Run << "<dir>/Bob.sav" << false;
 #else
     // The system takes ".." from where the link leads: <dir>/deep, not <dir>.
     QTest::newRow(".. after a folder link")
-        << QStringList{"<dir>/link/../Bob.sav"} << Action::Run << "<dir>/deep/Bob.sav";
+        << QStringList{"<dir>/link/../Bob.sav"} << Action::Run << "<dir>/deep/Bob.sav" << false;
 #endif
-    QTest::newRow("a name like an option") << QStringList{"--", "-x.sav"} << Action::Run << "<dir>/Save/-x.sav";
-    QTest::newRow("version") << QStringList{"--version"} << Action::PrintVersion << QString();
-    QTest::newRow("v beside a file") << QStringList{"Alex.sav", "-v"} << Action::PrintVersion << QString();
-    QTest::newRow("help wins") << QStringList{"-v", "--help", "missing.sav"} << Action::PrintHelp << QString();
-    QTest::newRow("h after an unknown option") << QStringList{"-x", "-h"} << Action::PrintHelp << QString();
-    QTest::newRow("missing file") << QStringList{"missing.sav"} << Action::Wrong
-                                  << "'missing.sav' is not an existing file";
-    QTest::newRow("a folder") << QStringList{"<dir>/Save"} << Action::Wrong
-                              << "'<dir>/Save' is a folder, not a driver savegame";
-    QTest::newRow("empty") << QStringList{""} << Action::Wrong << "'' is not an existing file";
-    QTest::newRow("two files") << QStringList{"Alex.sav", "-x.sav"} << Action::Wrong << "unknown option '-x.sav'";
+    QTest::newRow("a name like an option")
+        << QStringList{"--", "-x.sav"} << Action::Run << "<dir>/Save/-x.sav" << false;
+    QTest::newRow("version") << QStringList{"--version"} << Action::PrintVersion << QString() << false;
+    QTest::newRow("v beside a file") << QStringList{"Alex.sav", "-v"} << Action::PrintVersion << QString() << false;
+    QTest::newRow("help wins") << QStringList{"-v", "--help", "missing.sav"} << Action::PrintHelp << QString() << false;
+    QTest::newRow("h after an unknown option") << QStringList{"-x", "-h"} << Action::PrintHelp << QString() << false;
+    // A savegame that cannot be used: the window tells why, and starts without it.
+    QTest::newRow("missing file") << QStringList{"missing.sav"} << Action::Run
+                                  << "Could not find template driver file 'missing.sav'" << false;
+    QTest::newRow("a folder") << QStringList{"<dir>/Save"} << Action::Run
+                              << "Could not use '<dir>/Save' [It is a folder, not a driver savegame]" << false;
+    QTest::newRow("empty") << QStringList{""} << Action::Run << "Could not find template driver file ''" << false;
+    // Decoded, the name may lead to another file, here one that exists.
+    QTest::newRow("a name that is no text")
+        << QStringList{"Alex.sav"} << Action::Run
+        << "Could not use 'Alex.sav' [The name holds bytes that are not text in this system's encoding]" << true;
+    QTest::newRow("two files") << QStringList{"Alex.sav", "-x.sav"} << Action::Wrong << "unknown option '-x.sav'"
+                               << false;
     QTest::newRow("two files after --") << QStringList{"--", "Alex.sav", "-x.sav"} << Action::Wrong
-                                        << "unexpected argument '-x.sav'";
-    QTest::newRow("unknown option") << QStringList{"--force"} << Action::Wrong << "unknown option '--force'";
+                                        << "unexpected argument '-x.sav'" << false;
+    QTest::newRow("unknown option") << QStringList{"--force"} << Action::Wrong << "unknown option '--force'" << false;
 }
 
 void TestWindowArguments::testParse()
@@ -85,14 +94,19 @@ void TestWindowArguments::testParse()
     QFETCH(QStringList, words);
     QFETCH(WindowArguments::Action, action);
     QFETCH(QString, result);
+    QFETCH(bool, undecodable);
     for (QString& word : words)
         word.replace("<dir>", m_dir.path());
     result.replace("<dir>", m_dir.path());
 
-    const WindowArguments parsed = ParseWindowArguments(QStringList{"kelmora"} + words);
+    const WindowArguments parsed =
+        ParseWindowArguments(QStringList{"kelmora"} + words, undecodable ? words.mid(0, 1) : QStringList());
     QCOMPARE(parsed.action, action);
-    QCOMPARE(action == WindowArguments::Action::Wrong ? parsed.problem : parsed.savegame,
-             action == WindowArguments::Action::Wrong ? result : QDir::toNativeSeparators(result));
+    if (parsed.unusable)
+        QCOMPARE(MessageFor(*parsed.unusable).text, QDir::toNativeSeparators(result));
+    else
+        QCOMPARE(action == WindowArguments::Action::Wrong ? parsed.problem : parsed.savegame,
+                 action == WindowArguments::Action::Wrong ? result : QDir::toNativeSeparators(result));
 }
 
 void TestWindowArguments::testWithoutADisplay()
@@ -117,7 +131,8 @@ void TestWindowArguments::testWithoutADisplay()
     QCOMPARE(helpStatus, 0);
     QCOMPARE(help, WindowHelpText());
     QCOMPARE(run({"missing.sav"}), std::tuple(2, QString(),
-                                              QStringLiteral("kelmora: 'missing.sav' is not an existing file\n"
+                                              QStringLiteral("kelmora: Could not find template driver file "
+                                                             "'missing.sav'\n"
                                                              "Usage: kelmora [SAVEGAME]   (--help tells more)\n")));
 }
 
