@@ -231,6 +231,11 @@ int CommandLine::RunCommand(const QStringList& arguments)
     parser.addOption(helpOption);
     parser.addOption({QStringLiteral("help-all"), tr("Displays help including Qt specific options.")});
     const QCommandLineOption versionOption = parser.addVersionOption();
+    // Before the command too ("--dry-run save 12"), as options usually go; the save's own entry in
+    // the help tells of it.
+    QCommandLineOption dryRunOption(DryRunOption.mid(2));
+    dryRunOption.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOption(dryRunOption);
     // "save -3" is a wrong number, and a savegame may be named "-x.sav": after the command, no options.
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
     if (!parser.parse(arguments))
@@ -250,11 +255,15 @@ int CommandLine::RunCommand(const QStringList& arguments)
     if (acceptMix)
         words.removeAt(1);
     // "save --dry-run 12" and "save 12 --dry-run" alike.
-    const bool dryRun = !words.isEmpty() && words.first() == QStringLiteral("save") && words.indexOf(DryRunOption) > 0;
-    if (dryRun)
+    const bool dryRunAfter =
+        !words.isEmpty() && words.first() == QStringLiteral("save") && words.indexOf(DryRunOption) > 0;
+    if (dryRunAfter)
         words.removeAt(words.indexOf(DryRunOption));
+    const bool dryRun = dryRunAfter || parser.isSet(dryRunOption);
     if (words.isEmpty())
         return UsageError(tr("no command given"));
+    if (dryRun && words.first() != QStringLiteral("save"))
+        return UsageError(tr("unexpected argument '%1'").arg(DryRunOption));
     if (const std::optional<int> status = RunLauncherCommand(words, parser))
         return *status;
     const QString& command = words.first();

@@ -1642,6 +1642,11 @@ void TestCli::testDryRunAndWarning()
                 "The template has not reached mission 20: once saved, the game will offer mission 6 next\n"
                 "Nothing was written (--dry-run)\n"));
     QCOMPARE(Snapshot(m_root->path()), before);
+    // Before the command too, and only for a save.
+    QCOMPARE(Ok(QStringLiteral("--dry-run save 20")), Ok(QStringLiteral("save 20 --dry-run")));
+    QCOMPARE(Run(QStringLiteral("--dry-run status")).errLines.value(0),
+             QStringLiteral("kelmora-cli: unexpected argument '--dry-run'"));
+    QCOMPARE(Snapshot(m_root->path()), before);
     // Nor does it promise a save whose backup could not be kept: whatever stands where the backup
     // goes (a file, a link to nowhere), it refuses with the save's own words.
     QDir user(At("<root>/user"));
