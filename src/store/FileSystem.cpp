@@ -58,6 +58,11 @@ QString ChangedMeanwhileReason()
         "kelmora::FileSystem", "Another program changed it meanwhile, and it was left as that program wrote it");
 }
 
+QString ReadOnlyReason()
+{
+    return QCoreApplication::translate("kelmora::FileSystem", "It is read-only, and Kelmora leaves it so");
+}
+
 Identity CompareFiles(const QString& first, const QString& second, const std::optional<FileId>& knownFirstId,
                       const std::optional<FileId>& knownSecondId)
 {

@@ -142,6 +142,9 @@ QString WriteInPlace(const QString& path, qint64 offset, const QByteArray& bytes
 
 // Why a file is left as it is when another program changed it after it was read.
 QString ChangedMeanwhileReason();
+// Why a file made read-only is left as it is, even where the system would let it be written (root,
+// an administrator).
+QString ReadOnlyReason();
 
 // Removes the regular file or link at `path` (never a folder) and flushes its folder, unless
 // `flushFolder` is false: for a removal that may come undone after a power cut. Given the `version`

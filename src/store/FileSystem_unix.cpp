@@ -662,10 +662,10 @@ ChangeWay HowToChange(const QString& path, QString* whyNot)
         return impossible(NotAFileReason(KindOf(file.st_mode)));
     // A file the player made read-only stays as it is, for root too, whom access() lets write it.
     const uid_t me = Me();
+    if (NoWritePermission(file))
+        return impossible(ReadOnlyReason());
     if (::access(name.constData(), W_OK) != 0)
         return impossible(ErrorText(errno));
-    if (me == 0 && NoWritePermission(file))
-        return impossible(ErrorText(EACCES));
     bool renames = CannotMakeFilesIn(QFile::decodeName(folderName)).isEmpty();
     // In a folder with the sticky bit, such as one shared by every user, only the owner of a file or
     // of the folder may rename over it; root may rename over any.

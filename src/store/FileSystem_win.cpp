@@ -365,7 +365,7 @@ QString ReplaceFile(const QString& path, const QByteArray& content, bool mayCrea
         return ChangedMeanwhileReason();
     const DWORD attributes = kind == EntryKind::RegularFile ? ::GetFileAttributesW(Wide(path).c_str()) : 0;
     if (attributes & FILE_ATTRIBUTE_READONLY)
-        return ErrorText(EACCES);
+        return ReadOnlyReason();
     // Not QSaveFile: each of its new versions has a name of its own, so that one left by a run killed
     // while writing would stay in the player's folder for good. Here there is one pending name, and
     // what a killed run left there goes first (a file or a link; a folder there is the player's).
@@ -528,7 +528,7 @@ ChangeWay HowToChange(const QString& path, QString* whyNot)
         return impossible(NotAFileReason(kind));
     // A file the player made read-only stays as it is.
     if (::GetFileAttributesW(Wide(path).c_str()) & FILE_ATTRIBUTE_READONLY)
-        return impossible(ErrorText(EACCES));
+        return impossible(ReadOnlyReason());
     if (CannotMakeFilesIn(QFileInfo(path).absolutePath()).isEmpty())
         return ChangeWay::Replace;
     Handle file{Open(path, GENERIC_WRITE, false)};

@@ -528,7 +528,7 @@ SelectionOutcome SavegameStore::ChooseTemplate(RunState& state, const ChosenFile
             error = Unchangeable(facts);
         // Each is removed or replaced: one the player made read-only stays as it is, for root too.
         if (error.isEmpty() && facts.readOnly)
-            error = ErrorText(EACCES);
+            error = ReadOnlyReason();
         if (!error.isEmpty())
             return cannotMake(QStringLiteral("%1: %2").arg(file.path, error));
     }

@@ -179,7 +179,7 @@ void TestTemplateSelection::testRefused_data()
         << "Bob.sav"
         << "readonly AFactMS.sav"
         << ShownMessage{
-               "Could not make factory driver file from template driver file [*AFactMS.sav: " + ErrorText(EACCES) + "]",
+               "Could not make factory driver file from template driver file [*AFactMS.sav: " + ReadOnlyReason() + "]",
                "Error!", MessageIcon::Exclamation};
     QTest::newRow("name the file system cannot store")
         << QStringLiteral("Fr") + QChar(0xD800) + QStringLiteral("d.sav") << "none"
