@@ -586,6 +586,10 @@ falsch.</translation>
         <source>Another program changed it meanwhile, and it was left as that program wrote it</source>
         <translation>Ein anderes Programm hat sie inzwischen geändert; sie blieb so, wie dieses Programm sie geschrieben hat</translation>
     </message>
+    <message>
+        <source>It is read-only, and Kelmora leaves it so</source>
+        <translation>Sie ist schreibgeschützt, und Kelmora lässt sie so</translation>
+    </message>
 </context>
 <context>
     <name>kelmora::FindSavegamesWindow</name>

@@ -585,6 +585,10 @@ incorrecta.</translation>
         <source>Another program changed it meanwhile, and it was left as that program wrote it</source>
         <translation>Otro programa lo cambió mientras tanto, y se dejó tal como ese programa lo escribió</translation>
     </message>
+    <message>
+        <source>It is read-only, and Kelmora leaves it so</source>
+        <translation>Es de solo lectura, y Kelmora lo deja así</translation>
+    </message>
 </context>
 <context>
     <name>kelmora::FindSavegamesWindow</name>

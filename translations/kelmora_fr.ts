@@ -585,6 +585,10 @@ Code de sortie&#xa0;: 0 fait, 1 un échec ou un refus a été signalé, 2 la lig
         <source>Another program changed it meanwhile, and it was left as that program wrote it</source>
         <translation>Un autre programme l&apos;a modifié entre-temps, et il a été laissé tel que ce programme l&apos;a écrit</translation>
     </message>
+    <message>
+        <source>It is read-only, and Kelmora leaves it so</source>
+        <translation>Il est en lecture seule, et Kelmora le laisse ainsi</translation>
+    </message>
 </context>
 <context>
     <name>kelmora::FindSavegamesWindow</name>

@@ -585,6 +585,10 @@ sbagliata.</translation>
         <source>Another program changed it meanwhile, and it was left as that program wrote it</source>
         <translation>Un altro programma lo ha modificato nel frattempo, ed è stato lasciato come quel programma lo ha scritto</translation>
     </message>
+    <message>
+        <source>It is read-only, and Kelmora leaves it so</source>
+        <translation>È di sola lettura, e Kelmora lo lascia così</translation>
+    </message>
 </context>
 <context>
     <name>kelmora::FindSavegamesWindow</name>

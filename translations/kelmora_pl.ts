@@ -581,6 +581,10 @@ Kod wyjścia: 0 wykonano, 1 zgłoszono błąd lub odmowę, 2 wiersz poleceń by�
         <source>Another program changed it meanwhile, and it was left as that program wrote it</source>
         <translation>Inny program zmienił go w międzyczasie i pozostawiono go tak, jak ten program go zapisał</translation>
     </message>
+    <message>
+        <source>It is read-only, and Kelmora leaves it so</source>
+        <translation>Jest tylko do odczytu i Kelmora go tak zostawia</translation>
+    </message>
 </context>
 <context>
     <name>kelmora::FindSavegamesWindow</name>

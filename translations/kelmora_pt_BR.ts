@@ -582,6 +582,10 @@ Status de saída: 0 feito, 1 uma falha ou recusa foi informada, 2 a linha de com
         <source>Another program changed it meanwhile, and it was left as that program wrote it</source>
         <translation>Outro programa o alterou nesse meio-tempo, e ele foi deixado como esse programa o escreveu</translation>
     </message>
+    <message>
+        <source>It is read-only, and Kelmora leaves it so</source>
+        <translation>Ele é somente leitura, e o Kelmora o deixa assim</translation>
+    </message>
 </context>
 <context>
     <name>kelmora::FindSavegamesWindow</name>
