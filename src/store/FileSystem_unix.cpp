@@ -282,7 +282,8 @@ EntryStamp StampAt(const QString& path, bool evenIfJustChanged)
 {
     struct stat info = {};
     if (::stat(Name(path).constData(), &info) != 0)
-        return {EntryKind::Missing, QByteArray(), errno == ENOENT || errno == ENOTDIR ? QString() : ErrorText(errno)};
+        return {
+            EntryKind::Missing, QByteArray(), errno == ENOENT || errno == ENOTDIR ? QString() : ErrorText(errno), {}};
     // The times of a change come from the coarse clock (or, since Linux 6.13, a finer one once they
     // have been looked at): only times before its current tick are sure to move with the next change.
     struct timespec now = {};
