@@ -478,6 +478,10 @@ falsch.</translation>
         <source>&apos;%1&apos; is a folder, not a driver savegame</source>
         <translation>&apos;%1&apos; ist ein Ordner, kein Fahrer-Spielstand</translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; is not listed, as its name is not text in this system&apos;s encoding (rename it to choose it)</source>
+        <translation>&apos;%1&apos; wird nicht aufgeführt, da sein Name in der Zeichenkodierung dieses Systems kein Text ist (benennen Sie ihn um, um ihn zu wählen)</translation>
+    </message>
 </context>
 <context>
     <name>kelmora::DataLocation</name>
@@ -624,6 +628,10 @@ falsch.</translation>
     <message>
         <source>Only the newest %1 of the %2 driver savegames found are listed.</source>
         <translation>Nur die neuesten %1 der %2 gefundenen Fahrer-Spielstände werden aufgeführt.</translation>
+    </message>
+    <message>
+        <source>Not listed, as their names are not text in this system&apos;s encoding (rename them to choose them): %1.</source>
+        <translation>Nicht aufgeführt, da ihre Namen in der Zeichenkodierung dieses Systems kein Text sind (umbenennen, um sie zu wählen): %1.</translation>
     </message>
 </context>
 <context>

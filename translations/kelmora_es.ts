@@ -477,6 +477,10 @@ incorrecta.</translation>
         <source>&apos;%1&apos; is a folder, not a driver savegame</source>
         <translation>&apos;%1&apos; es una carpeta, no una partida de piloto</translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; is not listed, as its name is not text in this system&apos;s encoding (rename it to choose it)</source>
+        <translation>&apos;%1&apos; no se lista, porque su nombre no es texto en la codificación de este sistema (cámbiele el nombre para elegirlo)</translation>
+    </message>
 </context>
 <context>
     <name>kelmora::DataLocation</name>
@@ -623,6 +627,10 @@ incorrecta.</translation>
     <message>
         <source>Only the newest %1 of the %2 driver savegames found are listed.</source>
         <translation>Solo se listan las %1 más recientes de las %2 partidas de piloto encontradas.</translation>
+    </message>
+    <message>
+        <source>Not listed, as their names are not text in this system&apos;s encoding (rename them to choose them): %1.</source>
+        <translation>No se listan, porque sus nombres no son texto en la codificación de este sistema (cámbieles el nombre para elegirlos): %1.</translation>
     </message>
 </context>
 <context>

@@ -477,6 +477,10 @@ Code de sortie&#xa0;: 0 fait, 1 un échec ou un refus a été signalé, 2 la lig
         <source>&apos;%1&apos; is a folder, not a driver savegame</source>
         <translation>&apos;%1&apos; est un dossier, pas une sauvegarde de pilote</translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; is not listed, as its name is not text in this system&apos;s encoding (rename it to choose it)</source>
+        <translation>&apos;%1&apos; n&apos;est pas listé, car son nom n&apos;est pas du texte dans l&apos;encodage de ce système (renommez-le pour le choisir)</translation>
+    </message>
 </context>
 <context>
     <name>kelmora::DataLocation</name>
@@ -623,6 +627,10 @@ Code de sortie&#xa0;: 0 fait, 1 un échec ou un refus a été signalé, 2 la lig
     <message>
         <source>Only the newest %1 of the %2 driver savegames found are listed.</source>
         <translation>Seules les %1 plus récentes des %2 sauvegardes de pilote trouvées sont listées.</translation>
+    </message>
+    <message>
+        <source>Not listed, as their names are not text in this system&apos;s encoding (rename them to choose them): %1.</source>
+        <translation>Non listés, car leurs noms ne sont pas du texte dans l&apos;encodage de ce système (renommez-les pour les choisir)&#xa0;: %1.</translation>
     </message>
 </context>
 <context>

@@ -477,6 +477,10 @@ sbagliata.</translation>
         <source>&apos;%1&apos; is a folder, not a driver savegame</source>
         <translation>&apos;%1&apos; è una cartella, non un salvataggio di pilota</translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; is not listed, as its name is not text in this system&apos;s encoding (rename it to choose it)</source>
+        <translation>&apos;%1&apos; non è elencato, perché il suo nome non è testo nella codifica di questo sistema (rinominalo per sceglierlo)</translation>
+    </message>
 </context>
 <context>
     <name>kelmora::DataLocation</name>
@@ -623,6 +627,10 @@ sbagliata.</translation>
     <message>
         <source>Only the newest %1 of the %2 driver savegames found are listed.</source>
         <translation>Sono elencati solo i %1 più recenti dei %2 salvataggi del pilota trovati.</translation>
+    </message>
+    <message>
+        <source>Not listed, as their names are not text in this system&apos;s encoding (rename them to choose them): %1.</source>
+        <translation>Non elencati, perché i loro nomi non sono testo nella codifica di questo sistema (rinominali per sceglierli): %1.</translation>
     </message>
 </context>
 <context>

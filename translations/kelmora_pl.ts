@@ -473,6 +473,10 @@ Kod wyjścia: 0 wykonano, 1 zgłoszono błąd lub odmowę, 2 wiersz poleceń by�
         <source>&apos;%1&apos; is a folder, not a driver savegame</source>
         <translation>&apos;%1&apos; to folder, a nie zapis kierowcy</translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; is not listed, as its name is not text in this system&apos;s encoding (rename it to choose it)</source>
+        <translation>&apos;%1&apos; nie jest na liście, bo jego nazwa nie jest tekstem w kodowaniu tego systemu (zmień jej nazwę, aby go wybrać)</translation>
+    </message>
 </context>
 <context>
     <name>kelmora::DataLocation</name>
@@ -619,6 +623,10 @@ Kod wyjścia: 0 wykonano, 1 zgłoszono błąd lub odmowę, 2 wiersz poleceń by�
     <message>
         <source>Only the newest %1 of the %2 driver savegames found are listed.</source>
         <translation>Wymieniono tylko %1 najnowszych z %2 znalezionych zapisów kierowców.</translation>
+    </message>
+    <message>
+        <source>Not listed, as their names are not text in this system&apos;s encoding (rename them to choose them): %1.</source>
+        <translation>Nie ma ich na liście, bo ich nazwy nie są tekstem w kodowaniu tego systemu (zmień nazwy, aby je wybrać): %1.</translation>
     </message>
 </context>
 <context>

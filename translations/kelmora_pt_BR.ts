@@ -474,6 +474,10 @@ Status de saída: 0 feito, 1 uma falha ou recusa foi informada, 2 a linha de com
         <source>&apos;%1&apos; is a folder, not a driver savegame</source>
         <translation>&apos;%1&apos; é uma pasta, não um salvamento de piloto</translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; is not listed, as its name is not text in this system&apos;s encoding (rename it to choose it)</source>
+        <translation>&apos;%1&apos; não é listado, pois seu nome não é texto na codificação deste sistema (renomeie-o para escolhê-lo)</translation>
+    </message>
 </context>
 <context>
     <name>kelmora::DataLocation</name>
@@ -620,6 +624,10 @@ Status de saída: 0 feito, 1 uma falha ou recusa foi informada, 2 a linha de com
     <message>
         <source>Only the newest %1 of the %2 driver savegames found are listed.</source>
         <translation>Só os %1 mais recentes dos %2 jogos salvos de piloto encontrados são listados.</translation>
+    </message>
+    <message>
+        <source>Not listed, as their names are not text in this system&apos;s encoding (rename them to choose them): %1.</source>
+        <translation>Não listados, pois seus nomes não são texto na codificação deste sistema (renomeie-os para escolhê-los): %1.</translation>
     </message>
 </context>
 <context>

@@ -595,6 +595,7 @@ int CommandLine::Find(bool json)
                                  {QStringLiteral("searched"), QJsonArray::fromStringList(search.searched)},
                                  {QStringLiteral("cutShort"), QJsonArray::fromStringList(search.cutShort)},
                                  {QStringLiteral("unreadable"), QJsonArray::fromStringList(search.unreadable)},
+                                 {QStringLiteral("undecodable"), QJsonArray::fromStringList(search.undecodable)},
                                  {QStringLiteral("notListed"), qint64(search.notListed)}};
         m_out << QJsonDocument(answer).toJson(QJsonDocument::Indented) << Qt::flush;
         return ExitDone;
@@ -618,6 +619,11 @@ int CommandLine::Find(bool json)
     for (const QString& folder : search.unreadable)
         m_err << ProgramName << ": "
               << tr("no permission to look in '%1': savegames there cannot be listed").arg(ListField(folder)) << '\n';
+    for (const QString& file : search.undecodable)
+        m_err << ProgramName << ": "
+              << tr("'%1' is not listed, as its name is not text in this system's encoding (rename it to choose it)")
+                     .arg(ListField(file))
+              << '\n';
     if (search.notListed > 0)
         m_err << ProgramName << ": "
               << tr("only the newest %1 of the %2 driver savegames found are listed")

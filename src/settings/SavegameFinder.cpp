@@ -4,6 +4,7 @@
 #include "mission/MissionData.h"
 #include "mission/NextMission.h"
 #include "store/FileLookup.h"
+#include "store/FileSystem.h"
 #include "store/SavegameStore.h"
 
 #include <QCoreApplication>
@@ -156,6 +157,11 @@ SavegameSearch FindSavegames(const QList<SavegamePlace>& places, const SearchLim
                                              FolderInPlace(place, info.absoluteFilePath()), info.lastModified(),
                                              std::nullopt, QString()});
                 }
+            }
+            // Qt's listing leaves out names that are not text; the player is told of them.
+            for (const QString& name : UndecodableFileNames(folder.folder, QByteArrayLiteral(".sav"))) {
+                if (!name.startsWith(u'.')) // hidden, as the listing has it
+                    search.undecodable << QDir::toNativeSeparators(folder.folder + u'/' + name);
             }
             // Depth first, in the listing's order.
             pending.insert(pending.end(), below.rbegin(), below.rend());

@@ -38,6 +38,9 @@ struct SavegameSearch
     QStringList cutShort; // those where a limit stopped the search before it had seen everything
     QStringList unreadable; // folders the player may not look in, native separators: what they hold is not listed
     qsizetype notListed = 0; // driver savegames found beyond SearchLimits::savegames, the oldest
+    // "*.sav" files whose names are not text in the system's encoding, native separators, named as
+    // nearly as they can be shown: not listed, as no path can name them
+    QStringList undecodable;
 };
 
 // The driver savegames in `places`: "*.sav" files (in any case) large enough to hold the mission

@@ -183,6 +183,11 @@ struct FolderNames
 };
 FolderNames ListFolder(const QString& folder, const QString& fileSuffix = {});
 
+// The regular files of `folder` whose names are not text in the system's encoding and end in the
+// ASCII `suffix` (in any case), named as nearly as they can be shown. No path can name them, so
+// listings that give paths leave them out; Windows names are always text, so none there.
+QStringList UndecodableFileNames(const QString& folder, const QByteArray& suffix);
+
 // A file the system's own listings hide from a player: on Windows one with the hidden or system
 // attribute. A name starting with a dot is an ordinary name for a savegame a player chose.
 bool IsHiddenFile(const QString& path);

@@ -717,6 +717,32 @@ FolderNames ListFolder(const QString& folder, const QString& fileSuffix)
     return names;
 }
 
+QStringList UndecodableFileNames(const QString& folder, const QByteArray& suffix)
+{
+    QStringList names;
+    DIR* const dir = ::opendir(Name(folder).constData());
+    if (!dir)
+        return names;
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string_view name(entry->d_name);
+        // Only a name with bytes beyond ASCII can fail to decode.
+        if (name.size() < size_t(suffix.size()) ||
+            ::strncasecmp(name.data() + name.size() - suffix.size(), suffix.constData(), size_t(suffix.size())) != 0 ||
+            std::all_of(name.begin(), name.end(), [](char c) { return uchar(c) < 0x80; }))
+            continue;
+        const QByteArray bytes(name.data(), qsizetype(name.size()));
+        if (QFile::encodeName(QFile::decodeName(bytes)) == bytes)
+            continue;
+        struct stat info = {};
+        if (entry->d_type == DT_REG ||
+            (entry->d_type == DT_UNKNOWN && ::fstatat(::dirfd(dir), entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 &&
+             S_ISREG(info.st_mode)))
+            names.append(QFile::decodeName(bytes));
+    }
+    ::closedir(dir);
+    return names;
+}
+
 bool IsHiddenFile(const QString&)
 {
     return false;

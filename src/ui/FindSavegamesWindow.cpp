@@ -92,20 +92,26 @@ void FindSavegamesWindow::Form_Load(const QList<SavegamePlace>& places)
                            : tr("Looked in: %1.").arg(visible(search.searched, QStringLiteral(", ")));
     if (!search.cutShort.isEmpty())
         searched += u' ' + tr("Too large to search whole: %1.").arg(visible(search.cutShort, QStringLiteral(", ")));
-    if (!search.unreadable.isEmpty()) {
-        // The first few in the text, every one in the tip.
+    // The first few in the text, every one in the tip.
+    const auto firstFew = [&](const QStringList& paths) {
         constexpr qsizetype shown = 3;
-        QString folders = visible(search.unreadable.mid(0, shown), QStringLiteral("; "));
-        if (search.unreadable.size() > shown)
-            folders += QStringLiteral("; …");
-        searched += u' ' + tr("No permission to look in: %1.").arg(folders);
-    }
+        QString text = visible(paths.mid(0, shown), QStringLiteral("; "));
+        if (paths.size() > shown)
+            text += QStringLiteral("; …");
+        return text;
+    };
+    if (!search.unreadable.isEmpty())
+        searched += u' ' + tr("No permission to look in: %1.").arg(firstFew(search.unreadable));
+    if (!search.undecodable.isEmpty())
+        searched += u' ' + tr("Not listed, as their names are not text in this system's encoding (rename them to "
+                              "choose them): %1.")
+                               .arg(firstFew(search.undecodable));
     if (search.notListed > 0)
         searched += u' ' + tr("Only the newest %1 of the %2 driver savegames found are listed.")
                                .arg(search.savegames.size())
                                .arg(search.savegames.size() + search.notListed);
     m_ui->lblSearched->setText(searched);
-    m_ui->lblSearched->setToolTip(PlainToolTip(search.unreadable.join(u'\n')));
+    m_ui->lblSearched->setToolTip(PlainToolTip((search.unreadable + search.undecodable).join(u'\n')));
 }
 
 void FindSavegamesWindow::cmdChoose_Click()

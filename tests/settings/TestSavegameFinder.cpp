@@ -14,7 +14,9 @@
 #endif
 
 #ifdef Q_OS_UNIX
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 #endif
 
 using namespace kelmora;
@@ -129,6 +131,16 @@ void TestSavegameFinder::testPassesByWhatIsNoDriverSavegame()
 #ifdef Q_OS_UNIX
     const QByteArray fifo = QFile::encodeName(m_home->filePath(m_proton + "Documents/Vantor/Pipe.sav"));
     QCOMPARE(mkfifo(fifo.constData(), 0600), 0);
+    // A name that is no text (Latin-1 on a UTF-8 system) cannot be listed by its path, but is told of;
+    // not when it is hidden, or a folder.
+    const QByteArray folder = QFile::encodeName(m_home->filePath(m_proton + "Documents/Vantor/"));
+    for (const QByteArray& name : {QByteArray("\xc9mile.sav"), QByteArray(".\xc9.sav")}) {
+        const int fd = ::open((folder + name).constData(), O_WRONLY | O_CREAT | O_EXCL, 0644);
+        QVERIFY(fd >= 0);
+        ::close(fd);
+    }
+    QCOMPARE(::mkdir((folder + "\xc9 Folder.sav").constData(), 0755), 0);
+    QCOMPARE(Search().undecodable, QStringList{QFile::decodeName(folder + "\xc9mile.sav")});
 #else
     // Hidden is an attribute on Windows, whatever the name.
     for (const char* hidden : {"Documents/Vantor/.hidden.sav", "Documents/.hidden"})
