@@ -63,11 +63,9 @@ QString ReadOnlyReason()
     return QCoreApplication::translate("kelmora::FileSystem", "It is read-only, and Kelmora leaves it so");
 }
 
-Identity CompareFiles(const QString& first, const QString& second, const std::optional<FileId>& knownFirstId,
-                      const std::optional<FileId>& knownSecondId)
+Identity CompareFiles(const QString& first, const QString& second, const std::optional<FileId>& knownFirstId)
 {
-    const std::optional<FileId> firstId = knownFirstId ? knownFirstId : FileIdOf(first);
-    const std::optional<FileId> secondId = knownSecondId ? knownSecondId : FileIdOf(second);
+    const std::optional<FileId> firstId = knownFirstId ? knownFirstId : FileIdOf(first), secondId = FileIdOf(second);
     if (firstId && secondId && *firstId == *secondId)
         return Identity::Same;
     const QFileInfo a(first), b(second);

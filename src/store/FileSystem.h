@@ -27,10 +27,6 @@ enum class EntryKind
 };
 EntryKind EntryAt(const QString& path);
 
-// What tells one existing file or folder from every other on this machine (device and inode,
-// volume and file index).
-using FileId = std::pair<quint64, quint64>;
-
 // What stands at a path, following links, and a stamp that changes whenever the file does: another
 // file put there (a new version renamed over it), or its bytes or length changed, to the finest time
 // the system keeps. No stamp where the system gives none that can be trusted so; then a caller must
@@ -42,7 +38,6 @@ struct EntryStamp
     EntryKind kind = EntryKind::Missing;
     std::optional<QByteArray> stamp;
     QString unreachable; // for Missing: why the entry could not be looked at, where that is not its absence
-    std::optional<FileId> id; // which file it is, where the system tells it cheaply
 };
 EntryStamp StampAt(const QString& path, bool evenIfJustChanged = false);
 
@@ -58,6 +53,10 @@ QString ErrorText(int error);
 
 // The version of a file that was not there, for ReplaceFile.
 inline const QByteArray NoFileVersion = QByteArrayLiteral("none");
+
+// What tells one existing file or folder from every other on this machine (device and inode,
+// volume and file index).
+using FileId = std::pair<quint64, quint64>;
 
 // What an open file says about who may change it, and which version of it was read.
 struct FileFacts
@@ -97,10 +96,8 @@ enum class Identity
     MaybeSame,
     Same,
 };
-// `firstId`, where `first` has just been read, is what its FileFacts said: the very file read;
-// `secondId` likewise, where `second` has just been looked at.
-Identity CompareFiles(const QString& first, const QString& second, const std::optional<FileId>& firstId = {},
-                      const std::optional<FileId>& secondId = {});
+// `firstId`, where `first` has just been read, is what its FileFacts said: the very file read.
+Identity CompareFiles(const QString& first, const QString& second, const std::optional<FileId>& firstId = {});
 
 // Puts `content` at `path` in one step: the new version is written beside the old one, flushed to
 // disk, renamed into place, and the folder flushed, so that the path holds all the old bytes or all

@@ -282,22 +282,20 @@ EntryStamp StampAt(const QString& path, bool evenIfJustChanged)
 {
     struct stat info = {};
     if (::stat(Name(path).constData(), &info) != 0)
-        return {
-            EntryKind::Missing, QByteArray(), errno == ENOENT || errno == ENOTDIR ? QString() : ErrorText(errno), {}};
+        return {EntryKind::Missing, QByteArray(), errno == ENOENT || errno == ENOTDIR ? QString() : ErrorText(errno)};
     // The times of a change come from the coarse clock (or, since Linux 6.13, a finer one once they
     // have been looked at): only times before its current tick are sure to move with the next change.
     struct timespec now = {};
     const auto settled = [&](const struct timespec& time) {
         return time.tv_sec < now.tv_sec || (time.tv_sec == now.tv_sec && time.tv_nsec < now.tv_nsec);
     };
-    const FileId id{quint64(info.st_dev), quint64(info.st_ino)};
     if (!evenIfJustChanged &&
         (::clock_gettime(CLOCK_REALTIME_COARSE, &now) != 0 || !settled(info.st_mtim) || !settled(info.st_ctim)))
-        return {KindOf(info.st_mode), std::nullopt, {}, id};
+        return {KindOf(info.st_mode), std::nullopt, {}};
     // Device and inode tell a file renamed over it, the times in nanoseconds a change of its bytes.
     const qint64 parts[] = {qint64(info.st_dev),  qint64(info.st_ino), qint64(info.st_size), info.st_mtim.tv_sec,
                             info.st_mtim.tv_nsec, info.st_ctim.tv_sec, info.st_ctim.tv_nsec, qint64(info.st_mode)};
-    return {KindOf(info.st_mode), QByteArray(reinterpret_cast<const char*>(parts), sizeof parts), {}, id};
+    return {KindOf(info.st_mode), QByteArray(reinterpret_cast<const char*>(parts), sizeof parts), {}};
 }
 
 bool RunningAsAdministrator()

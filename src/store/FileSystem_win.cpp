@@ -240,7 +240,7 @@ EntryStamp StampAt(const QString& path, bool)
                : target.isDir()  ? EntryKind::Folder
                                  : EntryKind::Other;
     }
-    return {kind, std::nullopt, {}, {}};
+    return {kind, std::nullopt, {}};
 }
 
 bool RunningAsAdministrator()

@@ -261,7 +261,7 @@ std::optional<Problem> SavegameStore::Begin(Session& session) const
 }
 
 std::optional<Problem> SavegameStore::TemplateBlock(const RunState& stored, MissionStatusTable& table,
-                                                    const FlowLock* lock, std::optional<FileId>* templateId) const
+                                                    const FlowLock* lock) const
 {
     const QString path = DataFilePath();
     const QString recordPath = RecordPath(m_places);
@@ -274,8 +274,6 @@ std::optional<Problem> SavegameStore::TemplateBlock(const RunState& stored, Miss
     // The template's too: another file put at its path is looked at again.
     const EntryStamp templateEntry = count ? StampAt(templatePath) : EntryStamp{};
     const bool templateStamped = templateEntry.stamp || templateEntry.kind == EntryKind::Missing;
-    if (templateId)
-        *templateId = templateEntry.id;
     const auto vouch = [&] {
         if (dataStamp && recordStamp && templateStamped)
             RememberVouched(
@@ -385,8 +383,7 @@ SaveOutcome SavegameStore::Save(RunState& state, bool panelEnabled, int index, c
     }
 
     MissionStatusTable table = state.MissionStatus;
-    std::optional<FileId> templateId;
-    if (auto problem = TemplateBlock(session.stored, table, &session.lock, &templateId)) {
+    if (auto problem = TemplateBlock(session.stored, table, &session.lock)) {
         outcome.problems << *problem;
         if (problem->failure == Failure::DataFileRead)
             outcome.problems << Problem{Failure::SaveDataFileUnreadable, problem->path, {}};
@@ -406,8 +403,10 @@ SaveOutcome SavegameStore::Save(RunState& state, bool panelEnabled, int index, c
         return writeFailed(error);
     if (current.size() < MinimumSavegameSize)
         return writeFailed(TooShort(current.size()));
-    // Through a hard link or a crafted name the factory driver file may be the template.
-    if (CompareFiles(path, TemplatePathOf(state), facts.id, templateId) != Identity::Different)
+    // Through a hard link or a crafted name the factory driver file may be the template. The template
+    // is looked at again here, after the read, not taken from the look before it: the nearer the
+    // write, the less time for a link to be swapped in.
+    if (CompareFiles(path, TemplatePathOf(state), facts.id) != Identity::Different)
         return writeFailed(TemplateNeverWritten());
     if (const QString reason = Unchangeable(facts); !reason.isEmpty())
         return writeFailed(reason);

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "BackupFolder.h"
-#include "FileSystem.h"
 #include "Outcome.h"
 #include "SystemServices.h"
 #include "mission/MissionData.h"
@@ -117,11 +116,9 @@ public:
     // The template's bytes from the program data file, when this user wrote it for the template of
     // `state`. Reads only. With the held `lock`, the next call in this process with the lock held
     // goes on from what this one found, while no other run has taken the lock and neither the data
-    // file nor its record has changed on disk. `templateId` gets which file the template is, where
-    // that was looked at on the way.
+    // file nor its record has changed on disk.
     std::optional<Problem> TemplateBlock(const RunState& state, MissionStatusTable& table,
-                                         const FlowLock* lock = nullptr,
-                                         std::optional<FileId>* templateId = nullptr) const;
+                                         const FlowLock* lock = nullptr) const;
 
     // What the factory driver file of `state` is set to, against the template's bytes kept in the
     // program data file: `templateBlock` when the caller has just read them. Reads only.
