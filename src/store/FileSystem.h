@@ -65,7 +65,7 @@ struct FileFacts
     int links = 1; // the names the file has (hard links)
     bool mine = true; // owned by this user
     bool othersMayWrite = false; // another user may write it
-    bool readOnly = false; // made read-only: no write permission at all (Unix), or marked so (Windows)
+    bool readOnly = false; // made read-only: its owner may not write it (Unix), or marked so (Windows)
     QByteArray version; // changes with the file: another file put there, its bytes or length changed
     FileId id{};
 };

@@ -78,8 +78,9 @@ gid_t MyGroup()
 // the file removed, or its permissions set, change no byte of it.
 QByteArray VersionOf(const struct stat& info)
 {
-    const qint64 parts[] = {qint64(info.st_dev), qint64(info.st_ino), qint64(info.st_size), info.st_mtim.tv_sec,
-                            info.st_mtim.tv_nsec};
+    // The mode too: a file made read-only meanwhile is the player's new choice, kept as made.
+    const qint64 parts[] = {qint64(info.st_dev), qint64(info.st_ino),  qint64(info.st_size),
+                            info.st_mtim.tv_sec, info.st_mtim.tv_nsec, qint64(info.st_mode)};
     return QByteArray(reinterpret_cast<const char*>(parts), sizeof parts);
 }
 
@@ -116,10 +117,11 @@ QByteArray VersionNow(const QByteArray& name, const struct stat& info)
     return version + digest.result();
 }
 
-// Made read-only by its owner: root, whom the system lets write it all the same, leaves it so too.
+// Made read-only by its owner, who may not write it: root, whom the system lets write it all the
+// same, leaves it so too, and so does anyone else the group or other bits would let.
 bool NoWritePermission(const struct stat& info)
 {
-    return (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
+    return (info.st_mode & S_IWUSR) == 0;
 }
 
 FileFacts FactsOf(const struct stat& info)

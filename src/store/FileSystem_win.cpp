@@ -119,9 +119,11 @@ qint64 SizeOf(const BY_HANDLE_FILE_INFORMATION& info)
 // 100 ns on NTFS, 2 s on FAT) a change of its bytes.
 QByteArray VersionOf(const BY_HANDLE_FILE_INFORMATION& info)
 {
+    // The read-only attribute too: a file made read-only meanwhile is the player's new choice.
     const quint64 parts[] = {info.dwVolumeSerialNumber, (quint64(info.nFileIndexHigh) << 32) | info.nFileIndexLow,
                              quint64(SizeOf(info)),
-                             (quint64(info.ftLastWriteTime.dwHighDateTime) << 32) | info.ftLastWriteTime.dwLowDateTime};
+                             (quint64(info.ftLastWriteTime.dwHighDateTime) << 32) | info.ftLastWriteTime.dwLowDateTime,
+                             quint64(info.dwFileAttributes & FILE_ATTRIBUTE_READONLY)};
     return QByteArray(reinterpret_cast<const char*>(parts), sizeof parts);
 }
 

@@ -354,6 +354,18 @@ void TestFileSystem::testChangedMeanwhileLeftAlone()
     }
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden), QStringList{"AFactMS.sav"});
     // Where there was none, a file is made only where there still is none.
+    // Made read-only meanwhile: the player's new choice stays, for root too.
+    {
+        QByteArray read;
+        FileFacts facts;
+        QCOMPARE(ReadRegularFile(file, read, 1 << 20, &facts, false), QString());
+        const QFileDevice::Permissions permissions = QFile::permissions(file);
+        QVERIFY(QFile::setPermissions(file, QFileDevice::ReadOwner | QFileDevice::ReadUser));
+        QCOMPARE(ReplaceFile(file, MakeSavegame(9000, 4), false, {}, facts.version), ChangedMeanwhileReason());
+        QCOMPARE(WriteInPlace(file, 100, "xx", facts.version), ChangedMeanwhileReason());
+        QVERIFY(QFile::setPermissions(file, permissions));
+        QCOMPARE(ReadWholeFile(file), MakeSavegame(9000, 9));
+    }
     WriteWholeFile(path("spare"), "a dropped backup");
     for (const QString& spare : {QString(), path("spare")})
         QCOMPARE(ReplaceFile(file, MakeSavegame(9000, 4), true, spare, NoFileVersion), ChangedMeanwhileReason());

@@ -243,6 +243,10 @@ void TestRestore::testRestoreRefuses_data()
     QTest::newRow("folder") << "folder" << refused.arg("Is a directory");
     // Made read-only by the player: it stays as it is, for root too, whom the system lets write it.
     QTest::newRow("read-only file") << "read-only" << refused.arg(ReadOnlyReason());
+#ifdef Q_OS_UNIX
+    // Its owner may not write it, though others may: read-only all the same.
+    QTest::newRow("not writable by its owner") << "owner read-only" << refused.arg(ReadOnlyReason());
+#endif
     QTest::newRow("FIFO") << "fifo" << refused.arg("It is not a regular file");
     // A backup cut short or emptied on disk would give the game a broken savegame.
     QTest::newRow("damaged backup") << "damaged"
@@ -265,7 +269,7 @@ void TestRestore::testRestoreRefuses()
     const QString keptFile = backups().List().constFirst().file;
 
     WriteWholeFile(save("Other.sav"), MakeSavegame(9000, 45));
-    if (whatIsThere != "damaged" && whatIsThere != "path file" && whatIsThere != "read-only")
+    if (whatIsThere != "damaged" && whatIsThere != "path file" && !whatIsThere.endsWith("read-only"))
         QVERIFY(QFile::remove(factory));
     const QByteArray path = QFile::encodeName(factory);
     if (whatIsThere == "hard link") {
@@ -282,6 +286,10 @@ void TestRestore::testRestoreRefuses()
     } else if (whatIsThere == "read-only") {
         QVERIFY(QFile::setPermissions(factory, QFileDevice::ReadOwner | QFileDevice::ReadUser | QFileDevice::ReadGroup |
                                                    QFileDevice::ReadOther));
+    } else if (whatIsThere == "owner read-only") {
+#ifdef Q_OS_UNIX
+        QCOMPARE(::chmod(path.constData(), 0464), 0);
+#endif
     } else if (whatIsThere == "fifo") {
 #ifdef Q_OS_UNIX
         QCOMPARE(::mkfifo(path.constData(), 0600), 0);
