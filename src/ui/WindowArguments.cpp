@@ -1,6 +1,7 @@
 #include "WindowArguments.h"
 
 #include "Version.h"
+#include "store/FileSystem.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -47,14 +48,18 @@ WindowArguments ParseWindowArguments(const QStringList& arguments, const QString
     const QString& word = words.first();
     const QFileInfo file(word);
     const QString shown = QDir::toNativeSeparators(word);
+    const EntryStamp entry = word.isEmpty() ? EntryStamp{} : StampAt(word, true);
+    const auto unusable = [&](const QString& reason) { return Problem{Failure::UnusablePath, shown, reason}; };
     // Decoded, such a word names another file than the one meant, perhaps one that exists.
     if (undecodable.contains(word))
-        parsed.unusable = Problem{Failure::UnusablePath, shown,
-                                  WindowText::tr("The name holds bytes that are not text in this system's encoding")};
-    else if (!word.isEmpty() && file.isDir())
-        parsed.unusable =
-            Problem{Failure::UnusablePath, shown, WindowText::tr("It is a folder, not a driver savegame")};
-    else if (word.isEmpty() || !file.isFile())
+        parsed.unusable = unusable(WindowText::tr("The name holds bytes that are not text in this system's encoding"));
+    else if (entry.kind == EntryKind::Folder)
+        parsed.unusable = unusable(WindowText::tr("It is a folder, not a driver savegame"));
+    else if (entry.kind == EntryKind::Other)
+        parsed.unusable = unusable(NotAFileReason(entry.kind));
+    else if (entry.kind == EntryKind::Missing && !entry.unreachable.isEmpty())
+        parsed.unusable = unusable(entry.unreachable); // there may be a file, which cannot be reached
+    else if (entry.kind == EntryKind::Missing)
         parsed.unusable = Problem{Failure::TemplateNotFound, shown, {}};
     if (parsed.unusable)
         return parsed;

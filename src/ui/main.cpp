@@ -54,6 +54,15 @@ int main(int argc, char* argv[])
         // Parsed again, to word the problem in the player's language.
         return kelmora::ReportWrongArguments(kelmora::ParseWindowArguments(words, undecodable));
     }
+    if (plainWords && early.unusable) {
+        // On the error stream too: where the window system then fails to start after all (a display
+        // named but gone), this is what is left of it.
+        QCoreApplication application(argc, argv);
+        kelmora::InstallTranslations(application);
+        QTextStream(stderr) << "kelmora: "
+                            << kelmora::MessageFor(*kelmora::ParseWindowArguments(words, undecodable).unusable).text
+                            << Qt::endl;
+    }
     QApplication app(argc, argv);
     return kelmora::RunKelmora(app, undecodable);
 }

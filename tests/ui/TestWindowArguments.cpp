@@ -78,6 +78,11 @@ void TestWindowArguments::testParse_data()
     QTest::newRow("a folder") << QStringList{"<dir>/Save"} << Action::Run
                               << "Could not use '<dir>/Save' [It is a folder, not a driver savegame]" << false;
     QTest::newRow("empty") << QStringList{""} << Action::Run << "Could not find template driver file ''" << false;
+#ifdef Q_OS_UNIX
+    // There is something there, though no savegame: it is not called missing.
+    QTest::newRow("a device") << QStringList{"/dev/null"} << Action::Run
+                              << "Could not use '/dev/null' [It is not a regular file]" << false;
+#endif
     // Decoded, the name may lead to another file, here one that exists.
     QTest::newRow("a name that is no text")
         << QStringList{"Alex.sav"} << Action::Run
@@ -139,6 +144,10 @@ void TestWindowArguments::testWithoutADisplay()
                                               QStringLiteral("kelmora: Could not find template driver file "
                                                              "'missing.sav'\n"
                                                              "Usage: kelmora [SAVEGAME]   (--help tells more)\n")));
+    // A display named but not there: the window system fails to start, and the reason is what is left.
+    environment.insert("DISPLAY", ":65000");
+    const auto [status, out, errors] = run({"missing.sav"});
+    QVERIFY2(errors.startsWith("kelmora: Could not find template driver file 'missing.sav'\n"), qPrintable(errors));
 #endif
 }
 
