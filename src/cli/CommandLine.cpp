@@ -19,6 +19,7 @@
 #include <QJsonObject>
 #include <QMap>
 
+#include <algorithm>
 #include <utility>
 
 namespace kelmora {
@@ -254,15 +255,17 @@ int CommandLine::RunCommand(const QStringList& arguments)
         words.size() > 1 && words.first() == QStringLiteral("restore") && words.at(1) == AcceptMixOption;
     if (acceptMix)
         words.removeAt(1);
-    // "save --dry-run 12" and "save 12 --dry-run" alike.
-    const bool dryRunAfter =
-        !words.isEmpty() && words.first() == QStringLiteral("save") && words.indexOf(DryRunOption) > 0;
-    if (dryRunAfter)
-        words.removeAt(words.indexOf(DryRunOption));
-    const bool dryRun = dryRunAfter || parser.isSet(dryRunOption);
+    // "save --dry-run 12" and "save 12 --dry-run" alike, however often it is given.
+    bool dryRun = parser.isSet(dryRunOption);
+    if (!words.isEmpty() && words.first() == QStringLiteral("save")) {
+        const qsizetype given = words.size();
+        words.erase(std::remove(words.begin() + 1, words.end(), DryRunOption), words.end());
+        dryRun = dryRun || words.size() < given;
+    }
     if (words.isEmpty())
         return UsageError(tr("no command given"));
-    if (dryRun && words.first() != QStringLiteral("save"))
+    // Another command has no such option: it is named as what is wrong, not the argument after it.
+    if (words.first() != QStringLiteral("save") && (dryRun || (words.size() > 2 && words.at(1) == DryRunOption)))
         return UsageError(tr("unexpected argument '%1'").arg(DryRunOption));
     if (const std::optional<int> status = RunLauncherCommand(words, parser))
         return *status;

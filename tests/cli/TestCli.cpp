@@ -1643,9 +1643,11 @@ void TestCli::testDryRunAndWarning()
                 "Nothing was written (--dry-run)\n"));
     QCOMPARE(Snapshot(m_root->path()), before);
     // Before the command too, and only for a save.
-    QCOMPARE(Ok(QStringLiteral("--dry-run save 20")), Ok(QStringLiteral("save 20 --dry-run")));
-    QCOMPARE(Run(QStringLiteral("--dry-run status")).errLines.value(0),
-             QStringLiteral("kelmora-cli: unexpected argument '--dry-run'"));
+    for (const char* words : {"--dry-run save 20", "save --dry-run --dry-run 20"})
+        QCOMPARE(Ok(QLatin1String(words)), Ok(QStringLiteral("save 20 --dry-run")));
+    for (const char* words : {"--dry-run status", "template --dry-run <save>/Alex.sav"})
+        QCOMPARE(Run(At(QLatin1String(words))).errLines.value(0),
+                 QStringLiteral("kelmora-cli: unexpected argument '--dry-run'"));
     QCOMPARE(Snapshot(m_root->path()), before);
     // Nor does it promise a save whose backup could not be kept: whatever stands where the backup
     // goes (a file, a link to nowhere), it refuses with the save's own words.
