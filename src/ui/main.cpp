@@ -44,9 +44,11 @@ int main(int argc, char* argv[])
         return out.status() == QTextStream::Ok ? 0 : 1;
     }
     // Without options of Qt's own among them, a wrong command line is told at once, display or not;
-    // a savegame that cannot be used too, where no window could tell of it.
+    // a savegame that cannot be used too, where no window could tell of it. After "--" every word is
+    // a file's.
+    const auto optionsEnd = std::find(words.cbegin() + 1, words.cend(), QStringLiteral("--"));
     const bool plainWords =
-        std::none_of(words.cbegin() + 1, words.cend(), [](const QString& word) { return word.startsWith(u'-'); });
+        std::none_of(words.cbegin() + 1, optionsEnd, [](const QString& word) { return word.startsWith(u'-'); });
     if (plainWords && (early.action == kelmora::WindowArguments::Action::Wrong ||
                        (early.unusable && !kelmora::WindowSystemExpected()))) {
         QCoreApplication application(argc, argv);
