@@ -74,11 +74,11 @@ gid_t MyGroup()
 }
 
 // Device and inode tell a file renamed over it, its length and the time of its last write in
-// nanoseconds a change of its bytes. Not the time of the last change of any kind: another name of
-// the file removed, or its permissions set, change no byte of it.
+// nanoseconds a change of its bytes, its mode a file made read-only meanwhile: the player's new
+// choice, kept as made. Not the time of the last change of any kind: another name of the file
+// removed changes nothing that matters here.
 QByteArray VersionOf(const struct stat& info)
 {
-    // The mode too: a file made read-only meanwhile is the player's new choice, kept as made.
     const qint64 parts[] = {qint64(info.st_dev), qint64(info.st_ino),  qint64(info.st_size),
                             info.st_mtim.tv_sec, info.st_mtim.tv_nsec, qint64(info.st_mode)};
     return QByteArray(reinterpret_cast<const char*>(parts), sizeof parts);

@@ -116,10 +116,10 @@ qint64 SizeOf(const BY_HANDLE_FILE_INFORMATION& info)
 }
 
 // The volume and file index tell a file moved over it, the size and the time of the last write (to
-// 100 ns on NTFS, 2 s on FAT) a change of its bytes.
+// 100 ns on NTFS, 2 s on FAT) a change of its bytes, the read-only attribute a file made read-only
+// meanwhile: the player's new choice, kept as made.
 QByteArray VersionOf(const BY_HANDLE_FILE_INFORMATION& info)
 {
-    // The read-only attribute too: a file made read-only meanwhile is the player's new choice.
     const quint64 parts[] = {info.dwVolumeSerialNumber, (quint64(info.nFileIndexHigh) << 32) | info.nFileIndexLow,
                              quint64(SizeOf(info)),
                              (quint64(info.ftLastWriteTime.dwHighDateTime) << 32) | info.ftLastWriteTime.dwLowDateTime,
