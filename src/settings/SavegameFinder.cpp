@@ -159,7 +159,7 @@ SavegameSearch FindSavegames(const QList<SavegamePlace>& places, const SearchLim
                 }
             }
             // Qt's listing leaves out names that are not text; the player is told of them.
-            for (const QString& name : UndecodableFileNames(folder.folder, QByteArrayLiteral(".sav"))) {
+            for (const QString& name : ListFolder(folder.folder, QStringLiteral(".sav")).undecodable) {
                 if (!name.startsWith(u'.')) // hidden, as the listing has it
                     search.undecodable << QDir::toNativeSeparators(folder.folder + u'/' + name);
             }

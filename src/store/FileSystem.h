@@ -176,14 +176,12 @@ struct FolderNames
 {
     QStringList files;
     QStringList folders;
+    // The files whose names are not text in the system's encoding, named as nearly as they can be
+    // shown: no path leads to them. Windows names are always text, so none there.
+    QStringList undecodable;
     QString error; // the system's words when the folder cannot be read; a missing folder is empty
 };
 FolderNames ListFolder(const QString& folder, const QString& fileSuffix = {});
-
-// The regular files of `folder` whose names are not text in the system's encoding and end in the
-// ASCII `suffix` (in any case), named as nearly as they can be shown. No path can name them, so
-// listings that give paths leave them out; Windows names are always text, so none there.
-QStringList UndecodableFileNames(const QString& folder, const QByteArray& suffix);
 
 // A file the system's own listings hide from a player: on Windows one with the hidden or system
 // attribute. A name starting with a dot is an ordinary name for a savegame a player chose.

@@ -708,36 +708,15 @@ FolderNames ListFolder(const QString& folder, const QString& fileSuffix)
                 continue;
             type = S_ISREG(info.st_mode) ? DT_REG : S_ISDIR(info.st_mode) ? DT_DIR : DT_UNKNOWN;
         }
-        if (type == DT_REG)
-            names.files.append(NameText(name));
-        else if (type == DT_DIR && suffix.isEmpty())
+        if (type == DT_REG) {
+            // A name that is no text decodes with replacement characters, and no path made of it
+            // leads to the file.
+            const QString text = NameText(name);
+            const bool lossy = text.contains(QChar::ReplacementCharacter) &&
+                               QFile::encodeName(text) != QByteArray(name.data(), qsizetype(name.size()));
+            (lossy ? names.undecodable : names.files).append(text);
+        } else if (type == DT_DIR && suffix.isEmpty())
             names.folders.append(NameText(name));
-    }
-    ::closedir(dir);
-    return names;
-}
-
-QStringList UndecodableFileNames(const QString& folder, const QByteArray& suffix)
-{
-    QStringList names;
-    DIR* const dir = ::opendir(Name(folder).constData());
-    if (!dir)
-        return names;
-    while (const dirent* entry = ::readdir(dir)) {
-        const std::string_view name(entry->d_name);
-        // Only a name with bytes beyond ASCII can fail to decode.
-        if (name.size() < size_t(suffix.size()) ||
-            ::strncasecmp(name.data() + name.size() - suffix.size(), suffix.constData(), size_t(suffix.size())) != 0 ||
-            std::all_of(name.begin(), name.end(), [](char c) { return uchar(c) < 0x80; }))
-            continue;
-        const QByteArray bytes(name.data(), qsizetype(name.size()));
-        if (QFile::encodeName(QFile::decodeName(bytes)) == bytes)
-            continue;
-        struct stat info = {};
-        if (entry->d_type == DT_REG ||
-            (entry->d_type == DT_UNKNOWN && ::fstatat(::dirfd(dir), entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 &&
-             S_ISREG(info.st_mode)))
-            names.append(QFile::decodeName(bytes));
     }
     ::closedir(dir);
     return names;

@@ -569,11 +569,6 @@ FolderNames ListFolder(const QString& folder, const QString& fileSuffix)
     return names;
 }
 
-QStringList UndecodableFileNames(const QString&, const QByteArray&)
-{
-    return {};
-}
-
 bool IsHiddenFile(const QString& path)
 {
     const DWORD attributes = ::GetFileAttributesW(Wide(path).c_str());
