@@ -91,6 +91,21 @@ bool CoarseTimes(const struct stat& info)
     return info.st_mtim.tv_nsec == 0;
 }
 
+// Opens the file `name` to read it as a regular file, or says why it is none. O_NONBLOCK: opening a
+// FIFO must not wait for a writer. The checks are made on the descriptor, so nothing can be swapped
+// in between.
+QString OpenRegular(const QByteArray& name, bool followLink, Descriptor& file, struct stat& info)
+{
+    file.fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | (followLink ? 0 : O_NOFOLLOW));
+    if (file.fd < 0)
+        return errno == ELOOP && !followLink ? NotAFileReason(EntryKind::Link) : ErrorText(errno);
+    if (::fstat(file.fd, &info) != 0)
+        return ErrorText(errno);
+    if (S_ISDIR(info.st_mode))
+        return ErrorText(EISDIR);
+    return S_ISREG(info.st_mode) ? QString() : NotAFileReason(EntryKind::Other);
+}
+
 // The version of the file that `info` tells of, read again from `name` (not through a link) where
 // its times are coarse; empty where that is no longer the same file or cannot be read.
 QByteArray VersionNow(const QByteArray& name, const struct stat& info)
@@ -98,9 +113,9 @@ QByteArray VersionNow(const QByteArray& name, const struct stat& info)
     QByteArray version = VersionOf(info);
     if (!CoarseTimes(info))
         return version;
-    Descriptor file{::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOFOLLOW)};
+    Descriptor file;
     struct stat again = {};
-    if (file.fd < 0 || ::fstat(file.fd, &again) != 0 || !S_ISREG(again.st_mode) || VersionOf(again) != version)
+    if (!OpenRegular(name, false, file, again).isEmpty() || VersionOf(again) != version)
         return {};
     QCryptographicHash digest(ContentMarkHash);
     char buffer[1 << 16];
@@ -325,27 +340,13 @@ QString ReadInto(int fd, QByteArray& bytes)
     return {};
 }
 
-// Opens `path` to read it as a regular file, or says why it is none. O_NONBLOCK: opening a FIFO must
-// not wait for a writer. The checks are made on the descriptor, so nothing can be swapped in between.
-QString OpenRegular(const QString& path, bool followLink, Descriptor& file, struct stat& info)
-{
-    file.fd = ::open(Name(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | (followLink ? 0 : O_NOFOLLOW));
-    if (file.fd < 0)
-        return errno == ELOOP && !followLink ? NotAFileReason(EntryKind::Link) : ErrorText(errno);
-    if (::fstat(file.fd, &info) != 0)
-        return ErrorText(errno);
-    if (S_ISDIR(info.st_mode))
-        return ErrorText(EISDIR);
-    return S_ISREG(info.st_mode) ? QString() : NotAFileReason(EntryKind::Other);
-}
-
 } // namespace
 
 QString ReadRegularFile(const QString& path, QByteArray& content, qint64 maximumSize, FileFacts* facts, bool followLink)
 {
     Descriptor file;
     struct stat info = {};
-    if (const QString reason = OpenRegular(path, followLink, file, info); !reason.isEmpty())
+    if (const QString reason = OpenRegular(Name(path), followLink, file, info); !reason.isEmpty())
         return reason;
     if (info.st_size > maximumSize)
         return QCoreApplication::translate("kelmora::FileSystem",
@@ -369,7 +370,7 @@ QString ReadFileStart(const QString& path, QByteArray& content, qint64 length)
 {
     Descriptor file;
     struct stat info = {};
-    if (const QString reason = OpenRegular(path, true, file, info); !reason.isEmpty())
+    if (const QString reason = OpenRegular(Name(path), true, file, info); !reason.isEmpty())
         return reason;
     QByteArray bytes(qsizetype(qMin<qint64>(length, info.st_size)), Qt::Uninitialized);
     if (const QString error = ReadInto(file.fd, bytes); !error.isEmpty())

@@ -135,6 +135,20 @@ bool CoarseTimes(const BY_HANDLE_FILE_INFORMATION& info)
     return ticks % 10'000'000 == 0; // in 100 ns
 }
 
+// Opens `path` to read it as a regular file, or says why it is none.
+QString OpenRegular(const QString& path, bool followLink, Handle& file, BY_HANDLE_FILE_INFORMATION& info)
+{
+    file.handle = Open(path, GENERIC_READ, followLink);
+    if (!file.valid())
+        return LastError();
+    // A device has no file information to ask for.
+    if (::GetFileType(file.handle) != FILE_TYPE_DISK)
+        return NotAFileReason(EntryKind::Other);
+    if (!Information(file.handle, info))
+        return LastError();
+    return NotAFile(file.handle, info);
+}
+
 // The version of the file at `path` now (not through a link), its bytes read where its times are
 // coarse; empty where it cannot be told.
 QByteArray VersionAt(const QString& path)
@@ -146,8 +160,8 @@ QByteArray VersionAt(const QString& path)
         return {};
     if (!CoarseTimes(info))
         return VersionOf(info);
-    const Handle reader{Open(path, GENERIC_READ, false)};
-    if (!reader.valid() || !Information(reader.handle, info))
+    Handle reader;
+    if (!OpenRegular(path, false, reader, info).isEmpty())
         return {};
     QCryptographicHash digest(ContentMarkHash);
     char buffer[1 << 16];
@@ -275,20 +289,6 @@ QString ReadInto(HANDLE handle, QByteArray& bytes)
     }
     bytes.truncate(done);
     return {};
-}
-
-// Opens `path` to read it as a regular file, or says why it is none.
-QString OpenRegular(const QString& path, bool followLink, Handle& file, BY_HANDLE_FILE_INFORMATION& info)
-{
-    file.handle = Open(path, GENERIC_READ, followLink);
-    if (!file.valid())
-        return LastError();
-    // A device has no file information to ask for.
-    if (::GetFileType(file.handle) != FILE_TYPE_DISK)
-        return NotAFileReason(EntryKind::Other);
-    if (!Information(file.handle, info))
-        return LastError();
-    return NotAFile(file.handle, info);
 }
 
 } // namespace
