@@ -482,6 +482,10 @@ falsch.</translation>
         <source>&apos;%1&apos; is not listed, as its name is not text in this system&apos;s encoding (rename it to choose it)</source>
         <translation>&apos;%1&apos; wird nicht aufgeführt, da sein Name in der Zeichenkodierung dieses Systems kein Text ist (benennen Sie ihn um, um ihn zu wählen)</translation>
     </message>
+    <message>
+        <source>The save would fail: %1</source>
+        <translation>Die Speicherung würde scheitern: %1</translation>
+    </message>
 </context>
 <context>
     <name>kelmora::DataLocation</name>

@@ -481,6 +481,10 @@ incorrecta.</translation>
         <source>&apos;%1&apos; is not listed, as its name is not text in this system&apos;s encoding (rename it to choose it)</source>
         <translation>&apos;%1&apos; no se lista, porque su nombre no es texto en la codificación de este sistema (cámbiele el nombre para elegirlo)</translation>
     </message>
+    <message>
+        <source>The save would fail: %1</source>
+        <translation>El guardado fallaría: %1</translation>
+    </message>
 </context>
 <context>
     <name>kelmora::DataLocation</name>

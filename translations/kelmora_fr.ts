@@ -481,6 +481,10 @@ Code de sortie&#xa0;: 0 fait, 1 un échec ou un refus a été signalé, 2 la lig
         <source>&apos;%1&apos; is not listed, as its name is not text in this system&apos;s encoding (rename it to choose it)</source>
         <translation>&apos;%1&apos; n&apos;est pas listé, car son nom n&apos;est pas du texte dans l&apos;encodage de ce système (renommez-le pour le choisir)</translation>
     </message>
+    <message>
+        <source>The save would fail: %1</source>
+        <translation>L&apos;enregistrement échouerait&#xa0;: %1</translation>
+    </message>
 </context>
 <context>
     <name>kelmora::DataLocation</name>

@@ -481,6 +481,10 @@ sbagliata.</translation>
         <source>&apos;%1&apos; is not listed, as its name is not text in this system&apos;s encoding (rename it to choose it)</source>
         <translation>&apos;%1&apos; non è elencato, perché il suo nome non è testo nella codifica di questo sistema (rinominalo per sceglierlo)</translation>
     </message>
+    <message>
+        <source>The save would fail: %1</source>
+        <translation>Il salvataggio non riuscirebbe: %1</translation>
+    </message>
 </context>
 <context>
     <name>kelmora::DataLocation</name>

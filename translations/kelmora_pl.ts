@@ -477,6 +477,10 @@ Kod wyjścia: 0 wykonano, 1 zgłoszono błąd lub odmowę, 2 wiersz poleceń by�
         <source>&apos;%1&apos; is not listed, as its name is not text in this system&apos;s encoding (rename it to choose it)</source>
         <translation>&apos;%1&apos; nie jest na liście, bo jego nazwa nie jest tekstem w kodowaniu tego systemu (zmień jej nazwę, aby go wybrać)</translation>
     </message>
+    <message>
+        <source>The save would fail: %1</source>
+        <translation>Zapis nie powiódłby się: %1</translation>
+    </message>
 </context>
 <context>
     <name>kelmora::DataLocation</name>

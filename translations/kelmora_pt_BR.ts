@@ -478,6 +478,10 @@ Status de saída: 0 feito, 1 uma falha ou recusa foi informada, 2 a linha de com
         <source>&apos;%1&apos; is not listed, as its name is not text in this system&apos;s encoding (rename it to choose it)</source>
         <translation>&apos;%1&apos; não é listado, pois seu nome não é texto na codificação deste sistema (renomeie-o para escolhê-lo)</translation>
     </message>
+    <message>
+        <source>The save would fail: %1</source>
+        <translation>O salvamento falharia: %1</translation>
+    </message>
 </context>
 <context>
     <name>kelmora::DataLocation</name>

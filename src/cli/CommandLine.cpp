@@ -381,6 +381,13 @@ int CommandLine::Save(int number, bool dryRun)
         return ExitFailed;
     }
     const SaveOutcome outcome = store().Save(state, true, number - 1, m_clock, dryRun);
+    if (dryRun && !outcome.problems.isEmpty()) {
+        // Nothing was tried: a title such as "Write failed" would tell of a write that never was.
+        for (const Problem& problem : outcome.problems)
+            m_err << tr("The save would fail: %1").arg(MessageFor(problem).text) << '\n';
+        m_err << tr("Nothing was written (%1)").arg(DryRunOption) << Qt::endl;
+        return ExitFailed;
+    }
     Present(outcome.problems);
     if (!outcome.saved())
         return ExitFailed;

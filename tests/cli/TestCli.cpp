@@ -80,6 +80,16 @@ QStringList JsonDifferences(const QJsonValue& a, const QJsonValue& b, const QStr
     return differences;
 }
 
+// What a dry run tells of the refusals of a save (lines of "title: text"): what would fail, and that
+// nothing was written.
+QStringList AsDryRun(const QStringList& refusals)
+{
+    QStringList lines;
+    for (const QString& line : refusals)
+        lines << QStringLiteral("The save would fail: ") + line.section(QStringLiteral(": "), 1);
+    return lines << QStringLiteral("Nothing was written (--dry-run)");
+}
+
 } // namespace
 
 // The commands run in-process, their streams captured and the settings store redirected; a few runs
@@ -857,7 +867,7 @@ void TestCli::testSaveInPlace()
     const Outcome outcome = RunProcess(QStringLiteral("save 7"), {}, asPlayer);
     QCOMPARE(dry.exitCode, outcome.exitCode);
     if (outcome.exitCode != 0)
-        QCOMPARE(dry.errLines, outcome.errLines);
+        QCOMPARE(dry.errLines, AsDryRun(outcome.errLines));
     struct stat after = {};
     QVERIFY(::stat(QFile::encodeName(factory).constData(), &after) == 0);
     QCOMPARE(SaveFolderEntries(), entries);
@@ -1666,7 +1676,7 @@ void TestCli::testDryRunAndWarning()
         const Outcome dry = Run(QStringLiteral("save --dry-run 20")), wet = Run(QStringLiteral("save 20"));
         QVERIFY(QFile::remove(user.filePath(moved)) && user.rename(moved + ".kept", moved));
         QVERIFY2(wet.exitCode == 1, qPrintable(blocked));
-        QCOMPARE(dry.errLines, wet.errLines);
+        QCOMPARE(dry.errLines, AsDryRun(wet.errLines));
         QCOMPARE(Snapshot(m_root->path()), before);
     }
 
