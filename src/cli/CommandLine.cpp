@@ -280,8 +280,11 @@ int CommandLine::RunCommand(const QStringList& arguments)
     // An empty word, as "" on a shell line gives it, names nothing either.
     if (takesArgument && (words.size() < 2 || words.at(1).isEmpty()))
         return UsageError(tr("'%1' needs %2").arg(command, argumentOf.value(command)));
-    if (words.size() > (takesArgument ? 2 : 1))
-        return UsageError(tr("unexpected argument '%1'").arg(words.at(takesArgument ? 2 : 1)));
+    if (words.size() > (takesArgument ? 2 : 1)) {
+        // "save --force 6": the word that looks like an option is what is wrong, not the number.
+        const qsizetype wrong = takesArgument && !words.at(1).startsWith(u'-') ? 2 : 1;
+        return UsageError(tr("unexpected argument '%1'").arg(words.at(wrong)));
+    }
 
     if (command == QStringLiteral("missions"))
         return Missions();

@@ -352,6 +352,7 @@ void TestCli::testUsageErrors_data()
     QTest::newRow("status with an argument") << true << QStringLiteral("status all");
     QTest::newRow("save without NUMBER") << true << QStringLiteral("save");
     QTest::newRow("save with two numbers") << true << QStringLiteral("save 12 13");
+    QTest::newRow("an option after the command") << true << QStringLiteral("save --force 6");
     QTest::newRow("template of a missing file") << false << QStringLiteral("template <save>/Bob.sav");
     QTest::newRow("template of a folder") << true << QStringLiteral("template <save>");
     QTest::newRow("restore without ID") << true << QStringLiteral("restore");
@@ -385,6 +386,8 @@ void TestCli::testUsageErrors()
     QVERIFY(outcome.errLines.first().startsWith(QStringLiteral("kelmora-cli: ")));
     if (QTest::currentDataTag() == QByteArrayLiteral("template of a folder"))
         QCOMPARE(outcome.errLines.first(), At("kelmora-cli: '<save>' is a folder, not a driver savegame"));
+    if (QTest::currentDataTag() == QByteArrayLiteral("an option after the command"))
+        QCOMPARE(outcome.errLines.first(), QStringLiteral("kelmora-cli: unexpected argument '--force'"));
     QVERIFY(outcome.errLines.first().contains(QStringLiteral("not text")) == commandLine.contains(u'\uFFFD'));
     QVERIFY(outcome.errLines.last().startsWith(QStringLiteral("Usage: kelmora-cli missions | template PATH")));
     QCOMPARE(Snapshot(m_root->path()), before);
