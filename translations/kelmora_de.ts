@@ -772,6 +772,10 @@ falsch.</translation>
         <source>The factory driver file is gone: choose the template driver again to make a new copy</source>
         <translation>Die Werksfahrer-Datei fehlt: Wähle die Vorlage neu, um sie anzulegen</translation>
     </message>
+    <message>
+        <source>The factory driver file may be another driver&apos;s: choose the template driver again</source>
+        <translation>Die Werksfahrer-Datei kann die eines anderen Fahrers sein: Wähle den Vorlagenfahrer noch einmal</translation>
+    </message>
 </context>
 <context>
     <name>kelmora::MissionCatalogue</name>
@@ -1255,6 +1259,14 @@ falsch.</translation>
     <message>
         <source>The program data file &apos;%1&apos; does not hold the progress of the current template driver [%2]</source>
         <translation>Die Programmdaten-Datei &apos;%1&apos; enthält nicht den Fortschritt des aktuellen Vorlagenfahrers [%2]</translation>
+    </message>
+    <message>
+        <source>The template driver &apos;%1&apos; is missing, and this file has changed beyond its mission progress since it was copied from it: it may be another driver&apos;s savegame. Put the template driver back, or choose a template driver again</source>
+        <translation>Der Vorlagenfahrer &apos;%1&apos; fehlt, und diese Datei hat sich seit dem Kopieren über ihren Missionsfortschritt hinaus verändert: Sie kann der Spielstand eines anderen Fahrers sein. Lege den Vorlagenfahrer zurück oder wähle erneut einen Vorlagenfahrer</translation>
+    </message>
+    <message>
+        <source>Apart from its mission progress it is the same as &apos;%1&apos;: it may be that driver&apos;s savegame put here, which a save would give the template driver&apos;s progress. Choose the template driver again to make a fresh copy of it</source>
+        <translation>Bis auf ihren Missionsfortschritt gleicht sie &apos;%1&apos;: Sie kann der hierher gelegte Spielstand dieses Fahrers sein, dem eine Speicherung den Fortschritt des Vorlagenfahrers gäbe. Wähle den Vorlagenfahrer noch einmal, um eine frische Kopie von ihm anzulegen</translation>
     </message>
 </context>
 <context>

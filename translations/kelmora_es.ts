@@ -771,6 +771,10 @@ incorrecta.</translation>
         <source>The factory driver file is gone: choose the template driver again to make a new copy</source>
         <translation>El archivo del piloto de fábrica ya no está: vuelve a elegir el piloto plantilla para hacer una copia nueva</translation>
     </message>
+    <message>
+        <source>The factory driver file may be another driver&apos;s: choose the template driver again</source>
+        <translation>El archivo del piloto de fábrica puede ser de otro piloto: vuelve a elegir el piloto plantilla</translation>
+    </message>
 </context>
 <context>
     <name>kelmora::MissionCatalogue</name>
@@ -1254,6 +1258,14 @@ incorrecta.</translation>
     <message>
         <source>The program data file &apos;%1&apos; does not hold the progress of the current template driver [%2]</source>
         <translation>El archivo de datos del programa &apos;%1&apos; no contiene el progreso del piloto plantilla actual [%2]</translation>
+    </message>
+    <message>
+        <source>The template driver &apos;%1&apos; is missing, and this file has changed beyond its mission progress since it was copied from it: it may be another driver&apos;s savegame. Put the template driver back, or choose a template driver again</source>
+        <translation>Falta el piloto plantilla &apos;%1&apos;, y este archivo ha cambiado más allá de su progreso de misiones desde que se copió de él: puede ser la partida de otro piloto. Vuelve a poner el piloto plantilla en su sitio o elige de nuevo un piloto plantilla</translation>
+    </message>
+    <message>
+        <source>Apart from its mission progress it is the same as &apos;%1&apos;: it may be that driver&apos;s savegame put here, which a save would give the template driver&apos;s progress. Choose the template driver again to make a fresh copy of it</source>
+        <translation>Salvo por su progreso de misiones, es igual que &apos;%1&apos;: puede ser la partida de ese piloto puesta aquí, a la que un guardado daría el progreso del piloto plantilla. Vuelve a elegir el piloto plantilla para hacer una copia nueva de él</translation>
     </message>
 </context>
 <context>

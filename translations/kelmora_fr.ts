@@ -771,6 +771,10 @@ Code de sortie&#xa0;: 0 fait, 1 un échec ou un refus a été signalé, 2 la lig
         <source>The factory driver file is gone: choose the template driver again to make a new copy</source>
         <translation>Le fichier du pilote d&apos;usine a disparu&#xa0;: rechoisissez le pilote modèle pour le recréer</translation>
     </message>
+    <message>
+        <source>The factory driver file may be another driver&apos;s: choose the template driver again</source>
+        <translation>Le fichier du pilote d&apos;usine peut être celui d&apos;un autre pilote&#xa0;: choisissez de nouveau le pilote modèle</translation>
+    </message>
 </context>
 <context>
     <name>kelmora::MissionCatalogue</name>
@@ -1254,6 +1258,14 @@ Code de sortie&#xa0;: 0 fait, 1 un échec ou un refus a été signalé, 2 la lig
     <message>
         <source>The program data file &apos;%1&apos; does not hold the progress of the current template driver [%2]</source>
         <translation>Le fichier de données du programme &apos;%1&apos; ne contient pas la progression du pilote modèle actuel [%2]</translation>
+    </message>
+    <message>
+        <source>The template driver &apos;%1&apos; is missing, and this file has changed beyond its mission progress since it was copied from it: it may be another driver&apos;s savegame. Put the template driver back, or choose a template driver again</source>
+        <translation>Le pilote modèle &apos;%1&apos; est introuvable, et ce fichier a changé au-delà de sa progression des missions depuis qu&apos;il en a été copié&#xa0;: il peut s&apos;agir de la sauvegarde d&apos;un autre pilote. Remettez le pilote modèle en place, ou choisissez de nouveau un pilote modèle</translation>
+    </message>
+    <message>
+        <source>Apart from its mission progress it is the same as &apos;%1&apos;: it may be that driver&apos;s savegame put here, which a save would give the template driver&apos;s progress. Choose the template driver again to make a fresh copy of it</source>
+        <translation>À part sa progression des missions, il est identique à &apos;%1&apos;&#xa0;: il peut s&apos;agir de la sauvegarde de ce pilote placée ici, à laquelle un enregistrement donnerait la progression du pilote modèle. Choisissez de nouveau le pilote modèle pour en faire une copie neuve</translation>
     </message>
 </context>
 <context>

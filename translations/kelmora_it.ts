@@ -771,6 +771,10 @@ sbagliata.</translation>
         <source>The factory driver file is gone: choose the template driver again to make a new copy</source>
         <translation>Il file del pilota ufficiale non c&apos;è più: scegli di nuovo il pilota modello per farne una nuova copia</translation>
     </message>
+    <message>
+        <source>The factory driver file may be another driver&apos;s: choose the template driver again</source>
+        <translation>Il file del pilota ufficiale potrebbe essere di un altro pilota: scegli di nuovo il pilota modello</translation>
+    </message>
 </context>
 <context>
     <name>kelmora::MissionCatalogue</name>
@@ -1254,6 +1258,14 @@ sbagliata.</translation>
     <message>
         <source>The program data file &apos;%1&apos; does not hold the progress of the current template driver [%2]</source>
         <translation>Il file dei dati del programma &apos;%1&apos; non contiene i progressi del pilota modello attuale [%2]</translation>
+    </message>
+    <message>
+        <source>The template driver &apos;%1&apos; is missing, and this file has changed beyond its mission progress since it was copied from it: it may be another driver&apos;s savegame. Put the template driver back, or choose a template driver again</source>
+        <translation>Il pilota modello &apos;%1&apos; manca, e questo file è cambiato oltre i suoi progressi nelle missioni da quando ne è stato copiato: potrebbe essere il salvataggio di un altro pilota. Rimetti al suo posto il pilota modello o scegli di nuovo un pilota modello</translation>
+    </message>
+    <message>
+        <source>Apart from its mission progress it is the same as &apos;%1&apos;: it may be that driver&apos;s savegame put here, which a save would give the template driver&apos;s progress. Choose the template driver again to make a fresh copy of it</source>
+        <translation>A parte i progressi nelle missioni è uguale a &apos;%1&apos;: potrebbe essere il salvataggio di quel pilota messo qui, a cui un salvataggio darebbe i progressi del pilota modello. Scegli di nuovo il pilota modello per farne una copia nuova</translation>
     </message>
 </context>
 <context>

@@ -767,6 +767,10 @@ Kod wyjścia: 0 wykonano, 1 zgłoszono błąd lub odmowę, 2 wiersz poleceń by�
         <source>The factory driver file is gone: choose the template driver again to make a new copy</source>
         <translation>Pliku kierowcy fabrycznego już nie ma: wybierz kierowcę-wzorzec ponownie, aby utworzyć nową kopię</translation>
     </message>
+    <message>
+        <source>The factory driver file may be another driver&apos;s: choose the template driver again</source>
+        <translation>Plik kierowcy fabrycznego może należeć do innego kierowcy: wybierz kierowcę-wzorzec ponownie</translation>
+    </message>
 </context>
 <context>
     <name>kelmora::MissionCatalogue</name>
@@ -1250,6 +1254,14 @@ Kod wyjścia: 0 wykonano, 1 zgłoszono błąd lub odmowę, 2 wiersz poleceń by�
     <message>
         <source>The program data file &apos;%1&apos; does not hold the progress of the current template driver [%2]</source>
         <translation>Plik danych programu &apos;%1&apos; nie zawiera postępu obecnego kierowcy-wzorca [%2]</translation>
+    </message>
+    <message>
+        <source>The template driver &apos;%1&apos; is missing, and this file has changed beyond its mission progress since it was copied from it: it may be another driver&apos;s savegame. Put the template driver back, or choose a template driver again</source>
+        <translation>Brakuje kierowcy-wzorca &apos;%1&apos;, a ten plik zmienił się poza postępem misji, odkąd go z niego skopiowano: może to być zapis gry innego kierowcy. Przywróć kierowcę-wzorzec albo wybierz kierowcę-wzorzec ponownie</translation>
+    </message>
+    <message>
+        <source>Apart from its mission progress it is the same as &apos;%1&apos;: it may be that driver&apos;s savegame put here, which a save would give the template driver&apos;s progress. Choose the template driver again to make a fresh copy of it</source>
+        <translation>Poza postępem misji jest taki sam jak &apos;%1&apos;: może to być umieszczony tu zapis gry tego kierowcy, któremu zapis dałby postęp kierowcy-wzorca. Wybierz kierowcę-wzorzec ponownie, aby zrobić jego świeżą kopię</translation>
     </message>
 </context>
 <context>

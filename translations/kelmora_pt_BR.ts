@@ -768,6 +768,10 @@ Status de saída: 0 feito, 1 uma falha ou recusa foi informada, 2 a linha de com
         <source>The factory driver file is gone: choose the template driver again to make a new copy</source>
         <translation>O arquivo do piloto de fábrica sumiu: escolha o piloto modelo de novo para fazer uma nova cópia</translation>
     </message>
+    <message>
+        <source>The factory driver file may be another driver&apos;s: choose the template driver again</source>
+        <translation>O arquivo do piloto de fábrica pode ser de outro piloto: escolha o piloto modelo de novo</translation>
+    </message>
 </context>
 <context>
     <name>kelmora::MissionCatalogue</name>
@@ -1251,6 +1255,14 @@ Status de saída: 0 feito, 1 uma falha ou recusa foi informada, 2 a linha de com
     <message>
         <source>The program data file &apos;%1&apos; does not hold the progress of the current template driver [%2]</source>
         <translation>O arquivo de dados do programa &apos;%1&apos; não contém o progresso do piloto modelo atual [%2]</translation>
+    </message>
+    <message>
+        <source>The template driver &apos;%1&apos; is missing, and this file has changed beyond its mission progress since it was copied from it: it may be another driver&apos;s savegame. Put the template driver back, or choose a template driver again</source>
+        <translation>O piloto modelo &apos;%1&apos; está faltando, e este arquivo mudou além do seu progresso de missões desde que foi copiado dele: pode ser o jogo salvo de outro piloto. Coloque o piloto modelo de volta ou escolha um piloto modelo de novo</translation>
+    </message>
+    <message>
+        <source>Apart from its mission progress it is the same as &apos;%1&apos;: it may be that driver&apos;s savegame put here, which a save would give the template driver&apos;s progress. Choose the template driver again to make a fresh copy of it</source>
+        <translation>A não ser pelo progresso de missões, ele é igual a &apos;%1&apos;: pode ser o jogo salvo desse piloto colocado aqui, ao qual um salvamento daria o progresso do piloto modelo. Escolha o piloto modelo de novo para fazer uma cópia nova dele</translation>
     </message>
 </context>
 <context>

@@ -25,6 +25,7 @@ struct MissionChoice
     Kind kind = Kind::Unknown;
     QList<int> indexes;
     QString reason;
+    bool anotherDriver = false; // unknown as the file may be another driver's savegame, which no save writes
 };
 
 // Compares a factory driver file's block with what a save of each mission would make of the

@@ -73,16 +73,76 @@ QString Unchangeable(const FileFacts& facts)
 // Which template the program data file was written for, by whom: kept in the user's own folder, so
 // that no other user and no other copy of the program can vouch for bytes that are not this
 // choice's. The data file itself stays the 170 bytes every copy reads.
-//   "kelmora template record 1", the data file's path, the template's path, the SHA-256 of the
-//   170 bytes in hex; separated by NULs
+//   "kelmora template record 2", the data file's path, the template's path, the SHA-256 of the
+//   170 bytes in hex, CopyDigest of the factory driver file the choice made; separated by NULs.
+//   A record 1 has no copy digest.
 struct TemplateRecord
 {
     QString dataFile;
     QString templatePath;
     QByteArray digest;
+    QByteArray copyDigest; // empty in a record 1
 };
 
-const QByteArray RecordHeader = "kelmora template record 1";
+const QByteArray RecordHeader = "kelmora template record 2";
+const QByteArray FirstRecordHeader = "kelmora template record 1";
+
+// What the bytes a save leaves alone hold: all but the mission block, which a save rewrites. The
+// copy a template choice makes holds the template's bytes there, until the game writes its own as
+// it is played. 16 hex digits of ContentDigest over the bytes before the block's end with the block
+// as zeros, and over the bytes after it.
+QByteArray CopyDigest(const QByteArray& savegame)
+{
+    QByteArray head = savegame.left(MissionBlockEnd);
+    PutBlock(head, MissionStatusTable{});
+    const QByteArray tail = QByteArray::fromRawData(savegame.constData() + head.size(), savegame.size() - head.size());
+    const quint64 digests[] = {ContentDigest(head, DigestKind::FourLane), ContentDigest(tail, DigestKind::FourLane)};
+    const QByteArray both = QByteArray::fromRawData(reinterpret_cast<const char*>(digests), sizeof digests);
+    return QByteArray::number(ContentDigest(both, DigestKind::FourLane), 16).rightJustified(16, '0');
+}
+
+// Why the factory driver file at `path`, which holds `savegame`, is not to be given the progress of
+// the template at `templatePath`, or nothing. `copyDigest`: the CopyDigest of the copy the choice
+// made, empty where it is not known. While the file holds the copy's bytes outside its block it is
+// that copy, however the game has played on. Where those bytes have changed, it is the game's
+// writing or another driver's file: a file put there from another savegame of its folder (by
+// another program's choice of a template with the same first letter, or by hand), or one on another
+// card in the same reader. The first shows as a file whose bytes outside the block are that
+// savegame's; the second, where the template is not on that card, as a missing template. A copy
+// the player kept of a factory driver file is named after it, and is no other driver.
+std::optional<QString> AnotherDriversFile(const QString& path, const QByteArray& savegame, const QString& templatePath,
+                                          const QByteArray& copyDigest)
+{
+    if (copyDigest.isEmpty())
+        return std::nullopt;
+    const QByteArray digest = CopyDigest(savegame);
+    if (digest == copyDigest)
+        return std::nullopt;
+    if (EntryAt(templatePath) == EntryKind::Missing)
+        return QCoreApplication::translate("kelmora::SavegameStore",
+                                           "The template driver '%1' is missing, and this file has changed beyond its "
+                                           "mission progress since it was copied from it: it may be another driver's "
+                                           "savegame. Put the template driver back, or choose a template driver again")
+            .arg(Native(templatePath));
+    const QDir folder = QFileInfo(path).dir();
+    for (const QString& name : ListFolder(folder.path()).files) {
+        const QString other = Native(folder.filePath(name));
+        QByteArray bytes;
+        if (!name.endsWith(QLatin1String(".sav"), Qt::CaseInsensitive) ||
+            name.contains(QLatin1String("FactMS"), Qt::CaseInsensitive) || QFileInfo(other).size() != savegame.size() ||
+            CompareFiles(other, path) != Identity::Different ||
+            CompareFiles(other, templatePath) != Identity::Different ||
+            !ReadRegularFile(other, bytes, MaximumSavegameSize).isEmpty() || CopyDigest(bytes) != digest)
+            continue;
+        return QCoreApplication::translate("kelmora::SavegameStore",
+                                           "Apart from its mission progress it is the same as '%1': it may be that "
+                                           "driver's savegame put here, which a save would give the template "
+                                           "driver's progress. Choose the template driver again to make a fresh "
+                                           "copy of it")
+            .arg(other);
+    }
+    return std::nullopt;
+}
 
 QString RecordPath(const StorePlaces& places)
 {
@@ -97,7 +157,7 @@ QByteArray RecordsDigest(const QByteArray& records)
 QByteArray RecordBytes(const TemplateRecord& record)
 {
     return RecordHeader + '\0' + Native(record.dataFile).toUtf8() + '\0' + Native(record.templatePath).toUtf8() + '\0' +
-           record.digest;
+           record.digest + '\0' + record.copyDigest;
 }
 
 std::optional<TemplateRecord> ReadRecord(const StorePlaces& places)
@@ -106,9 +166,10 @@ std::optional<TemplateRecord> ReadRecord(const StorePlaces& places)
     if (!ReadRegularFile(RecordPath(places), bytes, 64 * 1024, nullptr, false).isEmpty())
         return std::nullopt;
     const QList<QByteArray> parts = bytes.split('\0');
-    if (parts.size() != 4 || parts[0] != RecordHeader)
+    if (!(parts.size() == 5 && parts[0] == RecordHeader && !parts[4].isEmpty()) &&
+        !(parts.size() == 4 && parts[0] == FirstRecordHeader))
         return std::nullopt;
-    return TemplateRecord{QString::fromUtf8(parts[1]), QString::fromUtf8(parts[2]), parts[3]};
+    return TemplateRecord{QString::fromUtf8(parts[1]), QString::fromUtf8(parts[2]), parts[3], parts.value(4)};
 }
 
 // The template's bytes as the last save of this process found them vouched for, for the next save to
@@ -130,6 +191,7 @@ struct VouchedBlock
     QByteArray recordStamp;
     std::optional<QByteArray> templateStamp; // nothing where the template is not there
     MissionStatusTable table{};
+    QByteArray copyDigest;
 };
 
 QMutex vouchedMutex;
@@ -261,7 +323,7 @@ std::optional<Problem> SavegameStore::Begin(Session& session) const
 }
 
 std::optional<Problem> SavegameStore::TemplateBlock(const RunState& stored, MissionStatusTable& table,
-                                                    const FlowLock* lock) const
+                                                    const FlowLock* lock, QByteArray* copyDigest) const
 {
     const QString path = DataFilePath();
     const QString recordPath = RecordPath(m_places);
@@ -274,16 +336,18 @@ std::optional<Problem> SavegameStore::TemplateBlock(const RunState& stored, Miss
     // The template's too: another file put at its path is looked at again.
     const EntryStamp templateEntry = count ? StampAt(templatePath) : EntryStamp{};
     const bool templateStamped = templateEntry.stamp || templateEntry.kind == EntryKind::Missing;
-    const auto vouch = [&] {
+    const auto vouch = [&](const QByteArray& copy) {
+        if (copyDigest)
+            *copyDigest = copy;
         if (dataStamp && recordStamp && templateStamped)
-            RememberVouched(
-                {*count + 1, path, recordPath, templatePath, *dataStamp, *recordStamp, templateEntry.stamp, table});
+            RememberVouched({*count + 1, path, recordPath, templatePath, *dataStamp, *recordStamp, templateEntry.stamp,
+                             table, copy});
     };
     if (vouched && vouched->count == *count && vouched->dataFile == path && vouched->recordFile == recordPath &&
         vouched->templatePath == templatePath && dataStamp && vouched->dataStamp == *dataStamp && recordStamp &&
         vouched->recordStamp == *recordStamp && templateStamped && vouched->templateStamp == templateEntry.stamp) {
         table = vouched->table;
-        vouch();
+        vouch(vouched->copyDigest);
         return std::nullopt;
     }
     QByteArray records;
@@ -319,7 +383,9 @@ std::optional<Problem> SavegameStore::TemplateBlock(const RunState& stored, Miss
         return refuse(*another);
     // Where the record names the data file by another path, that path is looked at each time.
     if (record->dataFile == path)
-        vouch();
+        vouch(record->copyDigest);
+    else if (copyDigest)
+        *copyDigest = record->copyDigest;
     return std::nullopt;
 }
 
@@ -383,7 +449,8 @@ SaveOutcome SavegameStore::Save(RunState& state, bool panelEnabled, int index, c
     }
 
     MissionStatusTable table = state.MissionStatus;
-    if (auto problem = TemplateBlock(session.stored, table, &session.lock)) {
+    QByteArray copyDigest;
+    if (auto problem = TemplateBlock(session.stored, table, &session.lock, &copyDigest)) {
         outcome.problems << *problem;
         if (problem->failure == Failure::DataFileRead)
             outcome.problems << Problem{Failure::SaveDataFileUnreadable, problem->path, {}};
@@ -410,6 +477,8 @@ SaveOutcome SavegameStore::Save(RunState& state, bool panelEnabled, int index, c
         return writeFailed(TemplateNeverWritten());
     if (const QString reason = Unchangeable(facts); !reason.isEmpty())
         return writeFailed(reason);
+    if (const auto another = AnotherDriversFile(path, current, TemplatePathOf(state), copyDigest))
+        return writeFailed(*another);
     outcome.fileBlock = MissionBlockIn(current);
     // One copy of the savegame in memory, however large: kept as it is, then changed where it lies.
     if (*outcome.fileBlock != state.MissionStatus) {
@@ -622,7 +691,7 @@ SelectionOutcome SavegameStore::ChooseTemplate(RunState& state, const ChosenFile
         dataError = ReplaceFile(dataPath, records, true, {}, {}, true);
     if (!dataError.isEmpty())
         return failed({Failure::DataFileWrite, dataPath, dataError});
-    const TemplateRecord record{dataPath, templatePath, RecordsDigest(records)};
+    const TemplateRecord record{dataPath, templatePath, RecordsDigest(records), CopyDigest(templateBytes)};
     undo.Changing(recordPath, oldRecord, RecordBytes(record));
     if (const QString error = ReplaceFile(recordPath, RecordBytes(record), true); !error.isEmpty())
         return failed({Failure::DataFileWrite, Native(recordPath), error});
@@ -827,7 +896,8 @@ QString ReadMissionBlock(const QString& path, MissionStatusTable& table)
 }
 
 MissionChoice SavegameStore::FactoryDriverChoice(const RunState& state,
-                                                 const std::optional<MissionStatusTable>& templateBlock) const
+                                                 const std::optional<MissionStatusTable>& templateBlock,
+                                                 QByteArray copyDigest) const
 {
     MissionChoice unknown;
     const QString path = Native(FactoryPathOf(state));
@@ -844,10 +914,18 @@ MissionChoice SavegameStore::FactoryDriverChoice(const RunState& state,
         unknown.reason = QStringLiteral("%1: %2").arg(path, TemplateNeverWritten());
         return unknown;
     }
+    const auto choiceOf = [&](const MissionStatusTable& block) {
+        if (const auto another = AnotherDriversFile(path, savegame, TemplatePathOf(state), copyDigest)) {
+            unknown.reason = QStringLiteral("%1: %2").arg(path, *another);
+            unknown.anotherDriver = true;
+            return unknown;
+        }
+        return ChoiceOf(savegame, TemplatePathOf(state), block);
+    };
     if (templateBlock)
-        return ChoiceOf(savegame, TemplatePathOf(state), *templateBlock);
+        return choiceOf(*templateBlock);
     MissionStatusTable block{};
-    if (const auto problem = TemplateBlock(state, block)) {
+    if (const auto problem = TemplateBlock(state, block, nullptr, &copyDigest)) {
         // A look, not a save: the save's refusal would say that nothing was saved.
         unknown.reason = problem->failure == Failure::DataFileNotTheTemplates
                              ? QCoreApplication::translate("kelmora::SavegameStore",
@@ -857,7 +935,7 @@ MissionChoice SavegameStore::FactoryDriverChoice(const RunState& state,
                              : MessageFor(*problem).text;
         return unknown;
     }
-    return ChoiceOf(savegame, TemplatePathOf(state), block);
+    return choiceOf(block);
 }
 
 Message RestoredMessage(const Backup& backup, const QString& timeText)

@@ -114,16 +114,19 @@ public:
     BackupListing Backups() const;
 
     // The template's bytes from the program data file, when this user wrote it for the template of
-    // `state`. Reads only. With the held `lock`, the next call in this process with the lock held
-    // goes on from what this one found, while no other run has taken the lock and neither the data
-    // file nor its record has changed on disk.
+    // `state`, and in `copyDigest` what tells the factory driver file that choice made (empty for a
+    // choice recorded before that was kept). Reads only. With the held `lock`, the next call in this
+    // process with the lock held goes on from what this one found, while no other run has taken the
+    // lock and neither the data file nor its record has changed on disk.
     std::optional<Problem> TemplateBlock(const RunState& state, MissionStatusTable& table,
-                                         const FlowLock* lock = nullptr) const;
+                                         const FlowLock* lock = nullptr, QByteArray* copyDigest = nullptr) const;
 
     // What the factory driver file of `state` is set to, against the template's bytes kept in the
-    // program data file: `templateBlock` when the caller has just read them. Reads only.
+    // program data file: `templateBlock` and `copyDigest` when the caller has just read them. Unknown,
+    // with the reason, for a file that is not the copy the choice made. Reads only.
     MissionChoice FactoryDriverChoice(const RunState& state,
-                                      const std::optional<MissionStatusTable>& templateBlock = std::nullopt) const;
+                                      const std::optional<MissionStatusTable>& templateBlock = std::nullopt,
+                                      QByteArray copyDigest = {}) const;
 
     QString BackupFolderPath() const;
     QString DataFilePath() const;

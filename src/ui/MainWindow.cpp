@@ -306,9 +306,10 @@ void MainWindow::MakeRoomForTexts()
     for (MissionStatusRecord& record : played)
         record.fill(1);
     int effectHeight = effect->height();
-    for (const QString& text :
-         {SaveEffectText(untouched, MISSION_COUNT - 1, SaveTense::Ahead),
-          SaveEffectText(played, MISSION_COUNT - 1, SaveTense::Ahead), UnreadableDataFileText(), ForeignDataFileText()})
+    // Every text of the line but one that names a file, whose length has no bound.
+    for (const QString& text : {SaveEffectText(untouched, MISSION_COUNT - 1, SaveTense::Ahead),
+                                SaveEffectText(played, MISSION_COUNT - 1, SaveTense::Ahead), UnreadableDataFileText(),
+                                ForeignDataFileText(), SettingsGoneText(), FactoryGoneText(), AnotherDriversFileText()})
         effectHeight = qMax(
             effectHeight,
             QFontMetrics(effect->font()).boundingRect(QRect(0, 0, effectWidth, 0), Qt::TextWordWrap, text).height());
@@ -397,11 +398,12 @@ void MainWindow::FollowFiles(ListFollows list)
 
     const SavegameStore store = m_services.store();
     MissionStatusTable block{};
-    const std::optional<Problem> problem = store.TemplateBlock(m_state, block);
+    QByteArray copyDigest;
+    const std::optional<Problem> problem = store.TemplateBlock(m_state, block, nullptr, &copyDigest);
     m_templateBlock = problem ? std::nullopt : std::optional<MissionStatusTable>(block);
     m_templateProblem = problem;
 
-    const MissionChoice choice = store.FactoryDriverChoice(m_state, m_templateBlock);
+    const MissionChoice choice = store.FactoryDriverChoice(m_state, m_templateBlock, copyDigest);
     // A save never makes the file up: one removed since (by another run's choice, say) is made anew by
     // choosing the template again.
     m_factoryGone =
@@ -530,6 +532,21 @@ QString MainWindow::ForeignDataFileText()
     return tr("What a save gives the game cannot be told: the program data file is not this template's");
 }
 
+QString MainWindow::SettingsGoneText()
+{
+    return tr("The settings name no template driver now: choose the template driver again to save");
+}
+
+QString MainWindow::FactoryGoneText()
+{
+    return tr("The factory driver file is gone: choose the template driver again to make a new copy");
+}
+
+QString MainWindow::AnotherDriversFileText()
+{
+    return tr("The factory driver file may be another driver's: choose the template driver again");
+}
+
 void MainWindow::ShowSaveEffect()
 {
     QLabel* line = m_ui->lblSaveEffectDesc;
@@ -543,9 +560,12 @@ void MainWindow::ShowSaveEffect()
         text = tr("The settings now name %1 as the template driver: start Kelmora again to save for it")
                    .arg(m_otherTemplate);
     } else if (m_settingsGone) {
-        text = tr("The settings name no template driver now: choose the template driver again to save");
+        text = SettingsGoneText();
     } else if (m_factoryGone) {
-        text = tr("The factory driver file is gone: choose the template driver again to make a new copy");
+        text = FactoryGoneText();
+    } else if (m_seenChoice && m_seenChoice->anotherDriver) {
+        text = AnotherDriversFileText();
+        detail = m_seenChoice->reason;
     } else if (!m_templateBlock) {
         // Read, but refused as another template's, it was no file that could not be read.
         const bool foreign = m_templateProblem && m_templateProblem->failure == Failure::DataFileNotTheTemplates;

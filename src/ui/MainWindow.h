@@ -104,6 +104,9 @@ private:
     void ShowSaveEffect();
     static QString UnreadableDataFileText();
     static QString ForeignDataFileText();
+    static QString SettingsGoneText();
+    static QString FactoryGoneText();
+    static QString AnotherDriversFileText();
     void SetFileText(QLabel* label, const QString& text, const QString& fileName);
     void ApplyValueColours();
 

@@ -41,6 +41,7 @@ private slots:
     void testTemplateChosenElsewhere();
     void testDataFileNotTheTemplates_data();
     void testDataFileNotTheTemplates();
+    void testAnotherDriversFile();
     void testFullDiskKeepsTheOldBytes();
     void testRootKeepsItsDataFile();
     void testUnusableSettings_data();
@@ -341,6 +342,57 @@ void TestSave::testRootKeepsItsDataFile()
     QCOMPARE(QFileInfo(m_factoryPath).ownerId(), 65534u);
     QCOMPARE(save(5), QStringLiteral("Saved [Mission #6] @ 9:41:07 PM"));
 #endif
+}
+
+// A file put in the factory driver file's place is given no other driver's progress: where it is
+// another savegame of the folder but for its progress, or where the template is gone and the file
+// has changed beyond its progress since it was copied.
+void TestSave::testAnotherDriversFile()
+{
+    const QString bea = m_saveFolder + "Bea.sav";
+    WriteWholeFile(bea, SavedFrom(MakeSavegame(65536, 79), 12));
+    const auto refusedWith = [&](const QString& reason) {
+        const QMap<QString, QByteArray> before = Snapshot(m_dir->path());
+        QCOMPARE(save(3), NotSaved);
+        QCOMPARE(m_shown.size(), 1);
+        QVERIFY2(m_shown.first().text.contains(reason), qPrintable(m_shown.first().text));
+        QCOMPARE(Snapshot(m_dir->path()), before);
+        const MissionChoice seen = store().FactoryDriverChoice(m_state);
+        QCOMPARE(seen.kind, MissionChoice::Kind::Unknown);
+        QVERIFY2(seen.reason.contains(reason), qPrintable(seen.reason));
+    };
+    // Bea's savegame, copied over by hand or by another program's choice, set to a mission of hers,
+    // after a save of this process, which the next one goes on from.
+    QCOMPARE(save(2), QStringLiteral("Saved [Mission #3] @ 9:41:07 PM"));
+    WriteWholeFile(m_factoryPath, SavedFrom(ReadWholeFile(bea), 7));
+    refusedWith("Apart from its mission progress it is the same as '" + bea + "'");
+
+    // Played on, the bytes beyond the block changed too; a copy the player kept of it is no other driver.
+    QByteArray played = SavedFrom(m_template, 10);
+    played[245 + 240 * 10] = 9;
+    played[40000] = 'p';
+    WriteWholeFile(m_factoryPath, played);
+    WriteWholeFile(m_saveFolder + "AFactMS kept.sav", played);
+    QCOMPARE(save(3), QStringLiteral("Saved [Mission #4] @ 9:41:07 PM"));
+    played = ReadWholeFile(m_factoryPath);
+    QCOMPARE(played, WithBlock(played, ExpectedAfterSave(BlockOf(m_template), 3)));
+
+    // With the template gone (another card in the reader), only a file unchanged beyond its block is
+    // known to be its copy.
+    QVERIFY(QFile::rename(m_saveFolder + "Alex.sav", m_dir->filePath("Alex.sav")));
+    refusedWith("The template driver '" + m_saveFolder + "Alex.sav' is missing");
+    WriteWholeFile(m_factoryPath, m_template);
+    QCOMPARE(save(5), QStringLiteral("Saved [Mission #6] @ 9:41:07 PM"));
+
+    // A choice recorded before copies were known by their bytes still saves, as it did.
+    const QString recordPath = m_dir->filePath("User/kelmora.dat.template");
+    QList<QByteArray> parts = ReadWholeFile(recordPath).split('\0');
+    QCOMPARE(parts.size(), 5);
+    parts.first() = "kelmora template record 1";
+    parts.removeLast();
+    WriteWholeFile(recordPath, parts.join('\0'));
+    WriteWholeFile(m_factoryPath, played);
+    QCOMPARE(save(5), QStringLiteral("Saved [Mission #6] @ 9:41:07 PM"));
 }
 
 void TestSave::testFullDiskKeepsTheOldBytes()

@@ -768,6 +768,19 @@ void TestMainWindow::testFollowsTheFile()
              QStringLiteral("The settings name no template driver now: choose the template driver again to save"));
     chooseTemplate("Alex.sav");
     QCOMPARE(text("lblSaveEffectDesc"), QStringLiteral("Once saved, the game will offer mission 4 next"));
+
+    // And another savegame of the folder copied over it, which a save would give Alex's progress.
+    WriteWholeFile(factory, m_fixture->file("Bob.sav"));
+    comeBack();
+    QCOMPARE(text("lblSaveEffectDesc"),
+             QStringLiteral("The factory driver file may be another driver's: choose the template driver again"));
+    const QString bob = m_fixture->saveFolder + "Bob.sav";
+    QVERIFY2(m_main->findChild<QLabel*>("lblSaveEffectDesc")->toolTip().contains("the same as '" + bob + "'"),
+             qPrintable(m_main->findChild<QLabel*>("lblSaveEffectDesc")->toolTip()));
+    m_fixture->messages.shown.clear();
+    clickSave();
+    QCOMPARE(m_fixture->file("AFactMS.sav"), m_fixture->file("Bob.sav"));
+    QCOMPARE(m_fixture->messages.shown.size(), 1);
 }
 
 QTEST_MAIN(TestMainWindow)
