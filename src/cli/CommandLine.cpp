@@ -376,14 +376,23 @@ int CommandLine::Template(const QString& path)
 int CommandLine::Save(int number, bool dryRun)
 {
     RunState state;
-    if (!LoadStoredSettings(state))
-        return ExitFailed;
-    // Without settings the save would write to a file named by nothing; the window never offers it.
-    if (!state.SettingsValid) {
-        m_err << ProgramName << ": " << tr(NoTemplateText) << Qt::endl;
-        return ExitFailed;
+    SaveOutcome outcome;
+    // The save is for the template stored when it runs: one chosen by another run between the look
+    // at the settings and the save's own look under the lock is taken as if this run had come later.
+    // A window that chose its template long ago refuses instead.
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        state = {};
+        if (!LoadStoredSettings(state))
+            return ExitFailed;
+        // Without settings the save would write to a file named by nothing; the window never offers it.
+        if (!state.SettingsValid) {
+            m_err << ProgramName << ": " << tr(NoTemplateText) << Qt::endl;
+            return ExitFailed;
+        }
+        outcome = store().Save(state, true, number - 1, m_clock, dryRun);
+        if (outcome.problems.size() != 1 || outcome.problems.first().failure != Failure::TemplateChanged)
+            break;
     }
-    const SaveOutcome outcome = store().Save(state, true, number - 1, m_clock, dryRun);
     if (dryRun && !outcome.problems.isEmpty()) {
         // Nothing was tried: a title such as "Write failed" would tell of a write that never was.
         for (const Problem& problem : outcome.problems)

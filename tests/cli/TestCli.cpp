@@ -641,6 +641,20 @@ void TestCli::testTwoSavesAtOnce()
         QCOMPARE(SaveFolderEntries(), entries);
     }
     qInfo("Mission 5 was saved last in %d of 30 rounds", fiveLast);
+
+    // A template chosen while a save starts: the save is for the template stored when it runs, as if
+    // it had come later, and is never refused as chosen since kelmora-cli started.
+    WriteWholeFile(At("<save>/Bob.sav"), MakeSavegame(65536, 5));
+    for (int round = 0; round < 30; ++round) {
+        QProcess choice, save;
+        StartProcess(choice, round % 2 ? QStringLiteral("template <save>/Alex.sav")
+                                       : QStringLiteral("template <save>/Bob.sav"));
+        StartProcess(save, QStringLiteral("save 7"));
+        for (QProcess* process : {&choice, &save}) {
+            QVERIFY(process->waitForFinished(30000));
+            QVERIFY2(process->exitCode() == 0, process->readAllStandardError().constData());
+        }
+    }
 }
 
 void TestCli::testKilledSaves()
