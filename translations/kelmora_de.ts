@@ -765,16 +765,16 @@ falsch.</translation>
         <translation>wie die Vorlage</translation>
     </message>
     <message>
-        <source>The settings name no template driver now: choose the template driver again to save</source>
-        <translation>Keine Vorlage mehr in den Einstellungen: Wähle sie neu, um zu speichern</translation>
-    </message>
-    <message>
         <source>The factory driver file is gone: choose the template driver again to make a new copy</source>
         <translation>Die Werksfahrer-Datei fehlt: Wähle die Vorlage neu, um sie anzulegen</translation>
     </message>
     <message>
         <source>The factory driver file may be another driver&apos;s: choose the template driver again</source>
         <translation>Die Werksfahrer-Datei kann die eines anderen Fahrers sein: Wähle den Vorlagenfahrer noch einmal</translation>
+    </message>
+    <message>
+        <source>The settings name no usable template driver now: choose the template driver again to save</source>
+        <translation>Keine brauchbare Vorlage mehr in den Einstellungen: Wähle sie neu, um zu speichern</translation>
     </message>
 </context>
 <context>

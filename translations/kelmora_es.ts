@@ -764,16 +764,16 @@ incorrecta.</translation>
         <translation>como la plantilla</translation>
     </message>
     <message>
-        <source>The settings name no template driver now: choose the template driver again to save</source>
-        <translation>La configuración ya no indica ningún piloto plantilla: vuelve a elegir el piloto plantilla para guardar</translation>
-    </message>
-    <message>
         <source>The factory driver file is gone: choose the template driver again to make a new copy</source>
         <translation>El archivo del piloto de fábrica ya no está: vuelve a elegir el piloto plantilla para hacer una copia nueva</translation>
     </message>
     <message>
         <source>The factory driver file may be another driver&apos;s: choose the template driver again</source>
         <translation>El archivo del piloto de fábrica puede ser de otro piloto: vuelve a elegir el piloto plantilla</translation>
+    </message>
+    <message>
+        <source>The settings name no usable template driver now: choose the template driver again to save</source>
+        <translation>La configuración ya no indica ningún piloto plantilla utilizable: vuelve a elegir el piloto plantilla para guardar</translation>
     </message>
 </context>
 <context>

@@ -764,16 +764,16 @@ Code de sortie&#xa0;: 0 fait, 1 un échec ou un refus a été signalé, 2 la lig
         <translation>tel le modèle</translation>
     </message>
     <message>
-        <source>The settings name no template driver now: choose the template driver again to save</source>
-        <translation>Les réglages ne désignent plus de pilote modèle&#xa0;: rechoisissez-le pour enregistrer</translation>
-    </message>
-    <message>
         <source>The factory driver file is gone: choose the template driver again to make a new copy</source>
         <translation>Le fichier du pilote d&apos;usine a disparu&#xa0;: rechoisissez le pilote modèle pour le recréer</translation>
     </message>
     <message>
         <source>The factory driver file may be another driver&apos;s: choose the template driver again</source>
         <translation>Le fichier du pilote d&apos;usine peut être celui d&apos;un autre pilote&#xa0;: choisissez de nouveau le pilote modèle</translation>
+    </message>
+    <message>
+        <source>The settings name no usable template driver now: choose the template driver again to save</source>
+        <translation>Les réglages ne désignent plus de pilote modèle utilisable&#xa0;: rechoisissez-le pour enregistrer</translation>
     </message>
 </context>
 <context>

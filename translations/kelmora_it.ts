@@ -764,16 +764,16 @@ sbagliata.</translation>
         <translation>come il modello</translation>
     </message>
     <message>
-        <source>The settings name no template driver now: choose the template driver again to save</source>
-        <translation>Le impostazioni non indicano più alcun pilota modello: scegli di nuovo il pilota modello per salvare</translation>
-    </message>
-    <message>
         <source>The factory driver file is gone: choose the template driver again to make a new copy</source>
         <translation>Il file del pilota ufficiale non c&apos;è più: scegli di nuovo il pilota modello per farne una nuova copia</translation>
     </message>
     <message>
         <source>The factory driver file may be another driver&apos;s: choose the template driver again</source>
         <translation>Il file del pilota ufficiale potrebbe essere di un altro pilota: scegli di nuovo il pilota modello</translation>
+    </message>
+    <message>
+        <source>The settings name no usable template driver now: choose the template driver again to save</source>
+        <translation>Le impostazioni non indicano più alcun pilota modello utilizzabile: scegli di nuovo il pilota modello per salvare</translation>
     </message>
 </context>
 <context>

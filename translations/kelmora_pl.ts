@@ -760,16 +760,16 @@ Kod wyjścia: 0 wykonano, 1 zgłoszono błąd lub odmowę, 2 wiersz poleceń by�
         <translation>taki jak wzorzec</translation>
     </message>
     <message>
-        <source>The settings name no template driver now: choose the template driver again to save</source>
-        <translation>Ustawienia nie wskazują już kierowcy-wzorca: wybierz kierowcę-wzorzec ponownie, aby zapisać</translation>
-    </message>
-    <message>
         <source>The factory driver file is gone: choose the template driver again to make a new copy</source>
         <translation>Pliku kierowcy fabrycznego już nie ma: wybierz kierowcę-wzorzec ponownie, aby utworzyć nową kopię</translation>
     </message>
     <message>
         <source>The factory driver file may be another driver&apos;s: choose the template driver again</source>
         <translation>Plik kierowcy fabrycznego może należeć do innego kierowcy: wybierz kierowcę-wzorzec ponownie</translation>
+    </message>
+    <message>
+        <source>The settings name no usable template driver now: choose the template driver again to save</source>
+        <translation>Ustawienia nie wskazują już użytecznego kierowcy-wzorca: wybierz kierowcę-wzorzec ponownie, aby zapisać</translation>
     </message>
 </context>
 <context>

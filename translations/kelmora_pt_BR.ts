@@ -761,16 +761,16 @@ Status de saída: 0 feito, 1 uma falha ou recusa foi informada, 2 a linha de com
         <translation>igual ao modelo</translation>
     </message>
     <message>
-        <source>The settings name no template driver now: choose the template driver again to save</source>
-        <translation>As configurações não indicam mais nenhum piloto modelo: escolha o piloto modelo de novo para salvar</translation>
-    </message>
-    <message>
         <source>The factory driver file is gone: choose the template driver again to make a new copy</source>
         <translation>O arquivo do piloto de fábrica sumiu: escolha o piloto modelo de novo para fazer uma nova cópia</translation>
     </message>
     <message>
         <source>The factory driver file may be another driver&apos;s: choose the template driver again</source>
         <translation>O arquivo do piloto de fábrica pode ser de outro piloto: escolha o piloto modelo de novo</translation>
+    </message>
+    <message>
+        <source>The settings name no usable template driver now: choose the template driver again to save</source>
+        <translation>As configurações não indicam mais nenhum piloto modelo utilizável: escolha o piloto modelo de novo para salvar</translation>
     </message>
 </context>
 <context>

@@ -386,10 +386,12 @@ void MainWindow::FollowFiles(ListFollows list)
     if (list == ListFollows::IfFileChanged) {
         m_otherTemplate.clear();
         RunState stored;
-        // Settings that cannot be read say nothing of what they name; a save tells why.
-        m_settingsGone = !LoadSettings(stored) && !stored.SettingsValid;
-        if (stored.SettingsValid && (stored.SavedataFolder != m_state.SavedataFolder ||
-                                     stored.TemplateDriverFile != m_state.TemplateDriverFile))
+        // Settings that cannot be read say nothing of what they name; a save tells why. Those edited
+        // by hand to a relative folder or an empty name name no template a save could use.
+        m_settingsGone = !LoadSettings(stored) && (!stored.SettingsValid || !UsableSettings(stored));
+        if (!m_settingsGone && stored.SettingsValid &&
+            (stored.SavedataFolder != m_state.SavedataFolder ||
+             stored.TemplateDriverFile != m_state.TemplateDriverFile))
             // By its name, unless this window's template has that name too: then by its whole path.
             m_otherTemplate = stored.TemplateDriverFile.compare(m_state.TemplateDriverFile, Qt::CaseInsensitive) == 0
                                   ? QDir::toNativeSeparators(stored.SavedataFolder + stored.TemplateDriverFile)
@@ -534,7 +536,7 @@ QString MainWindow::ForeignDataFileText()
 
 QString MainWindow::SettingsGoneText()
 {
-    return tr("The settings name no template driver now: choose the template driver again to save");
+    return tr("The settings name no usable template driver now: choose the template driver again to save");
 }
 
 QString MainWindow::FactoryGoneText()

@@ -765,7 +765,15 @@ void TestMainWindow::testFollowsTheFile()
     }
     comeBack();
     QCOMPARE(text("lblSaveEffectDesc"),
-             QStringLiteral("The settings name no template driver now: choose the template driver again to save"));
+             QStringLiteral("The settings name no usable template driver now: choose the template driver again to "
+                            "save"));
+    // Nor does a folder edited by hand into a relative one, which is no other template to start again for.
+    QSettings(QSettings::defaultFormat(), QSettings::UserScope, "Quorrick", "Kelmora")
+        .setValue(SavedataFolderValue, "Save/");
+    QSettings(QSettings::defaultFormat(), QSettings::UserScope, "Quorrick", "Kelmora")
+        .setValue(TemplateDriverFileValue, "Alex.sav");
+    comeBack();
+    QVERIFY(text("lblSaveEffectDesc").startsWith("The settings name no usable template driver now"));
     chooseTemplate("Alex.sav");
     QCOMPARE(text("lblSaveEffectDesc"), QStringLiteral("Once saved, the game will offer mission 4 next"));
 
