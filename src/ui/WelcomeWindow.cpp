@@ -22,6 +22,8 @@ WelcomeWindow::WelcomeWindow(std::function<void()> selectNewTemplateDriver, Prog
         label->setMinimumHeight(qMax(label->minimumHeight(), label->heightForWidth(label->minimumWidth())));
     adjustSize();
     CentreOnScreen(this);
+    // Proceed is the way on, so the keyboard starts there: Enter or Space takes it.
+    setFocusProxy(m_ui->cmdProceed);
     connect(m_ui->cmdProceed, &QPushButton::clicked, this, &WelcomeWindow::cmdProceed_Click);
 }
 

@@ -9,6 +9,7 @@
 #include "mission/MissionCatalogue.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
@@ -95,7 +96,12 @@ void TestStartup::testWelcomeToFirstSave()
     Program& program = fixture.start();
     MainWindow& main = program.mainWindow();
     fixture.answer("Alex.sav");
-    QTest::mouseClick(program.welcomeWindow().findChild<QPushButton*>("cmdProceed"), Qt::LeftButton);
+    // From the keyboard: the window opens with Proceed focused, and Enter takes it.
+    WelcomeWindow& welcome = program.welcomeWindow();
+    welcome.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&welcome));
+    QCOMPARE(QApplication::focusWidget(), welcome.findChild<QPushButton*>("cmdProceed"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
 
     QCOMPARE(fixture.openDialog.opened, 1);
     QCOMPARE(fixture.openDialog.lastTitle, QStringLiteral("Select Driver Savegame File"));
