@@ -292,6 +292,8 @@ void MainWindow::MakeRoomForTexts()
         const MissionDetails mission = Details(row);
         details << mission.Car << mission.Location << mission.Mission << mission.GoalTime;
     }
+    // The value column's one sentence that no file name shortens: cut, it would lose its advice.
+    details << tr(NoTemplateHint);
     const QFontMetrics metrics(m_ui->lblMissionDesc->font());
     int detailWidth = 0;
     for (const QString& text : std::as_const(details))

@@ -118,6 +118,9 @@ void TestLanguages::testEveryTextFits()
     MainWindow& main = m_fixture->program->mainWindow();
     main.show();
     QVERIFY(QTest::qWaitForWindowExposed(&main));
+    // Before it, the advice on choosing one is whole, never cut short as a long name is.
+    QVERIFY2(!TextOf(main, "lblTemplateDriverDesc").contains(u'\u2026'),
+             qPrintable(TextOf(main, "lblTemplateDriverDesc")));
     m_fixture->answer(QStringLiteral("Alex.sav"));
     main.findChild<QAction*>(QStringLiteral("mnuFile_SelectNewTemplateDriver"))->trigger();
     auto* missions = main.findChild<QComboBox*>(QStringLiteral("cbxMissions"));
