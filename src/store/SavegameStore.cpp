@@ -109,7 +109,8 @@ QByteArray CopyDigest(const QByteArray& savegame)
 // another program's choice of a template with the same first letter, or by hand), or one on another
 // card in the same reader. The first shows as a file whose bytes outside the block are that
 // savegame's; the second, where the template is not on that card, as a missing template. A copy
-// the player kept of a factory driver file is named after it, and is no other driver.
+// the player made of the factory driver file is no other driver: one named after it, or one
+// changed later than it (a copy takes the time it was made, or keeps its source's).
 std::optional<QString> AnotherDriversFile(const QString& path, const QByteArray& savegame, const QString& templatePath,
                                           const QByteArray& copyDigest)
 {
@@ -124,13 +125,15 @@ std::optional<QString> AnotherDriversFile(const QString& path, const QByteArray&
                                            "mission progress since it was copied from it: it may be another driver's "
                                            "savegame. Put the template driver back, or choose a template driver again")
             .arg(Native(templatePath));
-    const QDir folder = QFileInfo(path).dir();
+    const QFileInfo factory(path);
+    const QDir folder = factory.dir();
     for (const QString& name : ListFolder(folder.path()).files) {
         const QString other = Native(folder.filePath(name));
+        const QFileInfo otherInfo(other);
         QByteArray bytes;
         if (!name.endsWith(QLatin1String(".sav"), Qt::CaseInsensitive) ||
-            name.contains(QLatin1String("FactMS"), Qt::CaseInsensitive) || QFileInfo(other).size() != savegame.size() ||
-            CompareFiles(other, path) != Identity::Different ||
+            name.contains(QLatin1String("FactMS"), Qt::CaseInsensitive) || otherInfo.size() != savegame.size() ||
+            otherInfo.lastModified() > factory.lastModified() || CompareFiles(other, path) != Identity::Different ||
             CompareFiles(other, templatePath) != Identity::Different ||
             !ReadRegularFile(other, bytes, MaximumSavegameSize).isEmpty() || CopyDigest(bytes) != digest)
             continue;

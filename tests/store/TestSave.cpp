@@ -351,6 +351,12 @@ void TestSave::testAnotherDriversFile()
 {
     const QString bea = m_saveFolder + "Bea.sav";
     WriteWholeFile(bea, SavedFrom(MakeSavegame(65536, 79), 12));
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    const auto changedAt = [](const QString& path, const QDateTime& time) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadWrite | QIODevice::ExistingOnly));
+        QVERIFY(file.setFileTime(time, QFileDevice::FileModificationTime));
+    };
     const auto refusedWith = [&](const QString& reason) {
         const QMap<QString, QByteArray> before = Snapshot(m_dir->path());
         QCOMPARE(save(3), NotSaved);
@@ -365,14 +371,21 @@ void TestSave::testAnotherDriversFile()
     // after a save of this process, which the next one goes on from.
     QCOMPARE(save(2), QStringLiteral("Saved [Mission #3] @ 9:41:07 PM"));
     WriteWholeFile(m_factoryPath, SavedFrom(ReadWholeFile(bea), 7));
+    changedAt(bea, now.addSecs(-3600));
+    changedAt(m_factoryPath, now);
     refusedWith("Apart from its mission progress it is the same as '" + bea + "'");
 
-    // Played on, the bytes beyond the block changed too; a copy the player kept of it is no other driver.
+    // Played on, the bytes beyond the block changed too; a copy the player made of it afterwards, or
+    // named after it, is no other driver.
     QByteArray played = SavedFrom(m_template, 10);
     played[245 + 240 * 10] = 9;
     played[40000] = 'p';
     WriteWholeFile(m_factoryPath, played);
     WriteWholeFile(m_saveFolder + "AFactMS kept.sav", played);
+    WriteWholeFile(m_saveFolder + "Mine.sav", played);
+    changedAt(m_factoryPath, now);
+    changedAt(m_saveFolder + "AFactMS kept.sav", now);
+    changedAt(m_saveFolder + "Mine.sav", now.addSecs(60));
     QCOMPARE(save(3), QStringLiteral("Saved [Mission #4] @ 9:41:07 PM"));
     played = ReadWholeFile(m_factoryPath);
     QCOMPARE(played, WithBlock(played, ExpectedAfterSave(BlockOf(m_template), 3)));
