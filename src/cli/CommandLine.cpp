@@ -122,7 +122,8 @@ QString FolderState(const QString& path)
                         : QStringLiteral(QT_TRANSLATE_NOOP("kelmora::CommandLine", "not a folder"));
 }
 
-// A path on one line of a tab-separated list: a control character would start a new field or line.
+// A path on one line of a tab-separated list, or a message on one line of the error output: a control
+// character would start a new field or line, or steer the terminal.
 QString ListField(const QString& text)
 {
     QString field;
@@ -311,7 +312,7 @@ int CommandLine::RunCommand(const QStringList& arguments)
 
 int CommandLine::UsageError(const QString& problem)
 {
-    m_err << ProgramName << ": " << problem << '\n' << tr(UsageLine) << Qt::endl;
+    m_err << ProgramName << ": " << ListField(problem) << '\n' << tr(UsageLine) << Qt::endl;
     return ExitUsage;
 }
 
@@ -330,7 +331,8 @@ void CommandLine::Present(const Problems& problems)
 {
     for (const Problem& problem : problems) {
         const Message message = MessageFor(problem);
-        m_err << message.title << ": " << message.text << '\n';
+        // A name may hold control characters (a line break, a terminal's escape): each line one line.
+        m_err << message.title << ": " << ListField(message.text) << '\n';
     }
     m_err << Qt::flush;
 }
@@ -396,7 +398,7 @@ int CommandLine::Save(int number, bool dryRun)
     if (dryRun && !outcome.problems.isEmpty()) {
         // Nothing was tried: a title such as "Write failed" would tell of a write that never was.
         for (const Problem& problem : outcome.problems)
-            m_err << tr("The save would fail: %1").arg(MessageFor(problem).text) << '\n';
+            m_err << tr("The save would fail: %1").arg(ListField(MessageFor(problem).text)) << '\n';
         m_err << tr("Nothing was written (%1)").arg(DryRunOption) << Qt::endl;
         return ExitFailed;
     }

@@ -963,6 +963,11 @@ void TestCli::testBackupsAndRestore()
 
     Fails(QStringLiteral("restore 20261207-000000-000-00000000"),
           "Error! - Restore failed: There is no backup '20261207-000000-000-00000000'", true);
+    // A message stays one line, and steers no terminal, whatever a name holds.
+    QCOMPARE(RunWords({"restore", "a\nb\x1b[31m"}, {}).errLines,
+             QStringList{"Error! - Restore failed: There is no backup 'a%0Ab%1B[31m'"});
+    QCOMPARE(RunWords({"template", At("<save>/Bo\nb.sav")}, {}).errLines.value(0),
+             At("kelmora-cli: '<save>/Bo%0Ab.sav' is not an existing file"));
     // No backup, no change: the backup folder's place is taken by a file.
     QVERIFY(QDir(At("<root>/user/Backups")).removeRecursively());
     WriteWholeFile(At("<root>/user/Backups"), "in the way");
