@@ -7,10 +7,12 @@
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
 #include <QMutex>
+#include <QtEndian>
 
 #include <algorithm>
 
@@ -96,7 +98,8 @@ QByteArray CopyDigest(const QByteArray& savegame)
     QByteArray head = savegame.left(MissionBlockEnd);
     PutBlock(head, MissionStatusTable{});
     const QByteArray tail = QByteArray::fromRawData(savegame.constData() + head.size(), savegame.size() - head.size());
-    const quint64 digests[] = {ContentDigest(head, DigestKind::FourLane), ContentDigest(tail, DigestKind::FourLane)};
+    const quint64 digests[] = {qToLittleEndian(ContentDigest(head, DigestKind::FourLane)),
+                               qToLittleEndian(ContentDigest(tail, DigestKind::FourLane))};
     const QByteArray both = QByteArray::fromRawData(reinterpret_cast<const char*>(digests), sizeof digests);
     return QByteArray::number(ContentDigest(both, DigestKind::FourLane), 16).rightJustified(16, '0');
 }
@@ -109,8 +112,9 @@ QByteArray CopyDigest(const QByteArray& savegame)
 // another program's choice of a template with the same first letter, or by hand), or one on another
 // card in the same reader. The first shows as a file whose bytes outside the block are that
 // savegame's; the second, where the template is not on that card, as a missing template. A copy
-// the player made of the factory driver file is no other driver: one named after it, or one
-// changed later than it (a copy takes the time it was made, or keeps its source's).
+// the player made of the factory driver file is no other driver: one named after it, or one made
+// or changed after the file was last written, which cannot be what was copied over it (a file
+// manager's copy keeps its source's time of change, but is made anew).
 std::optional<QString> AnotherDriversFile(const QString& path, const QByteArray& savegame, const QString& templatePath,
                                           const QByteArray& copyDigest)
 {
@@ -127,13 +131,15 @@ std::optional<QString> AnotherDriversFile(const QString& path, const QByteArray&
             .arg(Native(templatePath));
     const QFileInfo factory(path);
     const QDir folder = factory.dir();
-    for (const QString& name : ListFolder(folder.path()).files) {
+    const QDateTime written = factory.lastModified();
+    for (const QString& name : ListFolder(folder.path(), QStringLiteral(".sav")).files) {
         const QString other = Native(folder.filePath(name));
         const QFileInfo otherInfo(other);
         QByteArray bytes;
         if (!name.endsWith(QLatin1String(".sav"), Qt::CaseInsensitive) ||
             name.contains(QLatin1String("FactMS"), Qt::CaseInsensitive) || otherInfo.size() != savegame.size() ||
-            otherInfo.lastModified() > factory.lastModified() || CompareFiles(other, path) != Identity::Different ||
+            otherInfo.lastModified() > written || otherInfo.birthTime() > written ||
+            CompareFiles(other, path) != Identity::Different ||
             CompareFiles(other, templatePath) != Identity::Different ||
             !ReadRegularFile(other, bytes, MaximumSavegameSize).isEmpty() || CopyDigest(bytes) != digest)
             continue;
@@ -169,7 +175,12 @@ std::optional<TemplateRecord> ReadRecord(const StorePlaces& places)
     if (!ReadRegularFile(RecordPath(places), bytes, 64 * 1024, nullptr, false).isEmpty())
         return std::nullopt;
     const QList<QByteArray> parts = bytes.split('\0');
-    if (!(parts.size() == 5 && parts[0] == RecordHeader && !parts[4].isEmpty()) &&
+    const auto isDigest = [](const QByteArray& text) {
+        return text.size() == 16 && std::all_of(text.begin(), text.end(), [](char c) {
+                   return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f');
+               });
+    };
+    if (!(parts.size() == 5 && parts[0] == RecordHeader && isDigest(parts[4])) &&
         !(parts.size() == 4 && parts[0] == FirstRecordHeader))
         return std::nullopt;
     return TemplateRecord{QString::fromUtf8(parts[1]), QString::fromUtf8(parts[2]), parts[3], parts.value(4)};

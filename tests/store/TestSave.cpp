@@ -375,20 +375,27 @@ void TestSave::testAnotherDriversFile()
     changedAt(m_factoryPath, now);
     refusedWith("Apart from its mission progress it is the same as '" + bea + "'");
 
-    // Played on, the bytes beyond the block changed too; a copy the player made of it afterwards, or
-    // named after it, is no other driver.
+    // Played on, the bytes beyond the block changed too; a copy the player made of it is no other
+    // driver: one named after it, one changed later, or one made later though it keeps the time.
     QByteArray played = SavedFrom(m_template, 10);
     played[245 + 240 * 10] = 9;
     played[40000] = 'p';
     WriteWholeFile(m_factoryPath, played);
     WriteWholeFile(m_saveFolder + "AFactMS kept.sav", played);
     WriteWholeFile(m_saveFolder + "Mine.sav", played);
-    changedAt(m_factoryPath, now);
-    changedAt(m_saveFolder + "AFactMS kept.sav", now);
-    changedAt(m_saveFolder + "Mine.sav", now.addSecs(60));
+    changedAt(m_factoryPath, now.addSecs(120));
+    changedAt(m_saveFolder + "AFactMS kept.sav", now.addSecs(120));
+    changedAt(m_saveFolder + "Mine.sav", now.addSecs(180));
     QCOMPARE(save(3), QStringLiteral("Saved [Mission #4] @ 9:41:07 PM"));
     played = ReadWholeFile(m_factoryPath);
     QCOMPARE(played, WithBlock(played, ExpectedAfterSave(BlockOf(m_template), 3)));
+    const QString kept = m_saveFolder + "Copy of my driver.sav";
+    WriteWholeFile(kept, played);
+    if (QFileInfo(kept).birthTime().isValid()) { // where the file system keeps when a file was made
+        changedAt(m_factoryPath, now.addSecs(-60));
+        changedAt(kept, now.addSecs(-60));
+        QCOMPARE(save(3), QStringLiteral("Saved [Mission #4] @ 9:41:07 PM"));
+    }
 
     // With the template gone (another card in the reader), only a file unchanged beyond its block is
     // known to be its copy.
@@ -397,10 +404,16 @@ void TestSave::testAnotherDriversFile()
     WriteWholeFile(m_factoryPath, m_template);
     QCOMPARE(save(5), QStringLiteral("Saved [Mission #6] @ 9:41:07 PM"));
 
-    // A choice recorded before copies were known by their bytes still saves, as it did.
+    // A choice recorded before copies were known by their bytes still saves, as it did; a record 2
+    // without a digest vouches for nothing.
     const QString recordPath = m_dir->filePath("User/kelmora.dat.template");
     QList<QByteArray> parts = ReadWholeFile(recordPath).split('\0');
     QCOMPARE(parts.size(), 5);
+    QByteArray broken = ReadWholeFile(recordPath);
+    broken.chop(parts.last().size());
+    WriteWholeFile(recordPath, broken);
+    QCOMPARE(save(5), NotSaved);
+    QVERIFY(m_shown.first().text.contains("Nothing tells which template driver it was written for"));
     parts.first() = "kelmora template record 1";
     parts.removeLast();
     WriteWholeFile(recordPath, parts.join('\0'));

@@ -789,6 +789,7 @@ void TestMainWindow::testFollowsTheFile()
     clickSave();
     QCOMPARE(m_fixture->file("AFactMS.sav"), m_fixture->file("Bob.sav"));
     QCOMPARE(m_fixture->messages.shown.size(), 1);
+    QVERIFY(m_fixture->messages.shown.first().text.contains("the same as '" + bob + "'"));
 }
 
 QTEST_MAIN(TestMainWindow)
