@@ -282,8 +282,10 @@ int CommandLine::RunCommand(const QStringList& arguments)
     if (takesArgument && (words.size() < 2 || words.at(1).isEmpty()))
         return UsageError(tr("'%1' needs %2").arg(command, argumentOf.value(command)));
     if (words.size() > (takesArgument ? 2 : 1)) {
-        // "save --force 6": the word that looks like an option is what is wrong, not the number.
-        const qsizetype wrong = takesArgument && !words.at(1).startsWith(u'-') ? 2 : 1;
+        // "save --force 6": the word that looks like an option is what is wrong, not the number. A
+        // savegame's name may start with a dash.
+        const bool optionLike = command != QStringLiteral("template") && words.at(1).startsWith(u'-');
+        const qsizetype wrong = takesArgument && !optionLike ? 2 : 1;
         return UsageError(tr("unexpected argument '%1'").arg(words.at(wrong)));
     }
 
@@ -395,6 +397,14 @@ int CommandLine::Save(int number, bool dryRun)
         if (outcome.problems.size() != 1 || outcome.problems.first().failure != Failure::TemplateChanged)
             break;
     }
+    // The window's words ("start Kelmora again") are not this command's.
+    if (outcome.problems.size() == 1 && outcome.problems.first().failure == Failure::TemplateChanged) {
+        m_err << ProgramName << ": "
+              << tr("other runs kept choosing template drivers while this save ran (now '%1'); nothing was saved")
+                     .arg(ListField(outcome.problems.first().path))
+              << Qt::endl;
+        return ExitFailed;
+    }
     if (dryRun && !outcome.problems.isEmpty()) {
         // Nothing was tried: a title such as "Write failed" would tell of a write that never was.
         for (const Problem& problem : outcome.problems)
@@ -497,7 +507,7 @@ int CommandLine::Restore(const QString& id, bool acceptMix)
     if (outcome.needsConfirmation)
         m_err << ProgramName << ": "
               << tr("nothing was restored; to restore it anyway: %1")
-                     .arg(QStringLiteral("kelmora-cli restore ") + AcceptMixOption + u' ' + id)
+                     .arg(QStringLiteral("kelmora-cli restore ") + AcceptMixOption + u' ' + ListField(id))
               << Qt::endl;
     if (!outcome.done())
         return ExitFailed;
@@ -517,7 +527,7 @@ QString CommandLine::ChoiceText(const MissionChoice& choice)
 {
     QString text = MissionChoiceText(choice);
     if (choice.kind == MissionChoice::Kind::Unknown)
-        text += QStringLiteral(" - ") + choice.reason;
+        text += QStringLiteral(" - ") + ListField(choice.reason);
     else if (choice.indexes.size() > 1)
         text += tr(" (a save of any mission from %1 to %2 gives these same bytes)")
                     .arg(choice.indexes.constFirst() + 1)

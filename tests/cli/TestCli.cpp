@@ -353,6 +353,7 @@ void TestCli::testUsageErrors_data()
     QTest::newRow("save without NUMBER") << true << QStringLiteral("save");
     QTest::newRow("save with two numbers") << true << QStringLiteral("save 12 13");
     QTest::newRow("an option after the command") << true << QStringLiteral("save --force 6");
+    QTest::newRow("template with a dash-led name and another word") << true << QStringLiteral("template -x.sav extra");
     QTest::newRow("template of a missing file") << false << QStringLiteral("template <save>/Bob.sav");
     QTest::newRow("template of a folder") << true << QStringLiteral("template <save>");
     QTest::newRow("restore without ID") << true << QStringLiteral("restore");
@@ -388,6 +389,8 @@ void TestCli::testUsageErrors()
         QCOMPARE(outcome.errLines.first(), At("kelmora-cli: '<save>' is a folder, not a driver savegame"));
     if (QTest::currentDataTag() == QByteArrayLiteral("an option after the command"))
         QCOMPARE(outcome.errLines.first(), QStringLiteral("kelmora-cli: unexpected argument '--force'"));
+    if (QTest::currentDataTag() == QByteArrayLiteral("template with a dash-led name and another word"))
+        QCOMPARE(outcome.errLines.first(), QStringLiteral("kelmora-cli: unexpected argument 'extra'"));
     QVERIFY(outcome.errLines.first().contains(QStringLiteral("not text")) == commandLine.contains(u'\uFFFD'));
     QVERIFY(outcome.errLines.last().startsWith(QStringLiteral("Usage: kelmora-cli missions | template PATH")));
     QCOMPARE(Snapshot(m_root->path()), before);
