@@ -391,11 +391,11 @@ void TestSave::testAnotherDriversFile()
     QCOMPARE(played, WithBlock(played, ExpectedAfterSave(BlockOf(m_template), 3)));
     const QString kept = m_saveFolder + "Copy of my driver.sav";
     WriteWholeFile(kept, played);
-    if (QFileInfo(kept).birthTime().isValid()) { // where the file system keeps when a file was made
-        changedAt(m_factoryPath, now.addSecs(-60));
-        changedAt(kept, now.addSecs(-60));
+    changedAt(m_factoryPath, now.addSecs(-60));
+    changedAt(kept, now.addSecs(-60));
+    // Where the file system keeps when a file was made, apart from its time of change (not under Wine).
+    if (QFileInfo(kept).birthTime() > QFileInfo(kept).lastModified())
         QCOMPARE(save(3), QStringLiteral("Saved [Mission #4] @ 9:41:07 PM"));
-    }
 
     // With the template gone (another card in the reader), only a file unchanged beyond its block is
     // known to be its copy.
