@@ -122,11 +122,15 @@ public:
                                          const FlowLock* lock = nullptr, QByteArray* copyDigest = nullptr) const;
 
     // What the factory driver file of `state` is set to, against the template's bytes kept in the
-    // program data file: `templateBlock` and `copyDigest` when the caller has just read them. Unknown,
-    // with the reason, for a file that is not the copy the choice made. Reads only.
-    MissionChoice FactoryDriverChoice(const RunState& state,
-                                      const std::optional<MissionStatusTable>& templateBlock = std::nullopt,
-                                      QByteArray copyDigest = {}) const;
+    // program data file: `templateBlock` and `copyDigest` as TemplateBlock gave them, when the caller
+    // has just read them (the two together: without the digest the file would not be checked).
+    // Unknown, with the reason, for a file that may be another driver's. Reads only.
+    MissionChoice FactoryDriverChoice(const RunState& state) const
+    {
+        return FactoryDriverChoice(state, std::nullopt, {});
+    }
+    MissionChoice FactoryDriverChoice(const RunState& state, const std::optional<MissionStatusTable>& templateBlock,
+                                      QByteArray copyDigest) const;
 
     QString BackupFolderPath() const;
     QString DataFilePath() const;
