@@ -381,6 +381,9 @@ int CommandLine::Save(int number, bool dryRun)
 {
     RunState state;
     SaveOutcome outcome;
+    const auto templateChanged = [&] {
+        return outcome.problems.size() == 1 && outcome.problems.first().failure == Failure::TemplateChanged;
+    };
     // The save is for the template stored when it runs: one chosen by another run between the look
     // at the settings and the save's own look under the lock is taken as if this run had come later.
     // A window that chose its template long ago refuses instead.
@@ -394,11 +397,11 @@ int CommandLine::Save(int number, bool dryRun)
             return ExitFailed;
         }
         outcome = store().Save(state, true, number - 1, m_clock, dryRun);
-        if (outcome.problems.size() != 1 || outcome.problems.first().failure != Failure::TemplateChanged)
+        if (!templateChanged())
             break;
     }
     // The window's words ("start Kelmora again") are not this command's.
-    if (outcome.problems.size() == 1 && outcome.problems.first().failure == Failure::TemplateChanged) {
+    if (templateChanged()) {
         m_err << ProgramName << ": "
               << tr("other runs kept choosing template drivers while this save ran (now '%1'); nothing was saved")
                      .arg(ListField(outcome.problems.first().path))

@@ -136,8 +136,7 @@ std::optional<QString> AnotherDriversFile(const QString& path, const QByteArray&
         const QString other = Native(folder.filePath(name));
         const QFileInfo otherInfo(other);
         QByteArray bytes;
-        if (!name.endsWith(QLatin1String(".sav"), Qt::CaseInsensitive) ||
-            name.contains(QLatin1String("FactMS"), Qt::CaseInsensitive) || otherInfo.size() != savegame.size() ||
+        if (name.contains(QLatin1String("FactMS"), Qt::CaseInsensitive) || otherInfo.size() != savegame.size() ||
             otherInfo.lastModified() > written || otherInfo.birthTime() > written ||
             CompareFiles(other, path) != Identity::Different ||
             CompareFiles(other, templatePath) != Identity::Different ||
