@@ -252,6 +252,10 @@ public:
         m_files.prepend({path, std::move(before), std::move(after)});
     }
 
+    // The change last told of was refused before it touched its file, which another program had
+    // changed meanwhile: there is nothing of it to undo, and that program's bytes stay.
+    void Refused() { m_files.removeFirst(); }
+
     // Puts every file back; false when one could not be put back. Only where the file is as the
     // change left it: a file the failed change never reached, or one another program has changed or
     // made since, stays as it is. (So does a file whose bytes were not known, another user's say,
@@ -674,8 +678,11 @@ SelectionOutcome SavegameStore::ChooseTemplate(RunState& state, const ChosenFile
         }
         undo.Changing(file.path, file.content, std::nullopt);
         // Only the version that was backed up: what the game wrote since stays.
-        if (const QString error = RemoveFile(file.path, true, file.version); !error.isEmpty())
+        if (const QString error = RemoveFile(file.path, true, file.version); !error.isEmpty()) {
+            if (error == ChangedMeanwhileReason())
+                undo.Refused();
             return failed({Failure::MakeFactory, templatePath, QStringLiteral("%1: %2").arg(file.path, error)});
+        }
         // Gone under a name that differs only in case, the file may still seem to stand under the
         // factory driver file's name for a moment (a FUSE file system caches names): it was this
         // file, backed up, and the new copy may take its place.
@@ -683,9 +690,14 @@ SelectionOutcome SavegameStore::ChooseTemplate(RunState& state, const ChosenFile
             oldFactoryVersion.clear();
     }
     undo.Changing(factoryPath, oldFactory, templateBytes);
-    // Only over the version that was backed up, or where nothing was.
-    if (const QString error = ReplaceFile(factoryPath, templateBytes, true, {}, oldFactoryVersion); !error.isEmpty())
+    // Only over the version that was backed up, or where nothing was. Where the game wrote to the file
+    // meanwhile, the choice leaves everything as it was, the earlier choice's record too: its saves
+    // go on, and they check the file as ever.
+    if (const QString error = ReplaceFile(factoryPath, templateBytes, true, {}, oldFactoryVersion); !error.isEmpty()) {
+        if (error == ChangedMeanwhileReason())
+            undo.Refused();
         return failed({Failure::MakeFactory, templatePath, error});
+    }
     const MissionStatusTable block = MissionBlockIn(templateBytes);
     const QByteArray records = MissionRecordsOf(block);
     const std::optional<QByteArray> oldData = bytesAt(dataPath);

@@ -23,7 +23,9 @@
 #endif
 
 #include <algorithm>
+#include <atomic>
 #include <memory>
+#include <thread>
 
 using namespace kelmora;
 using namespace kelmora::test;
@@ -45,6 +47,7 @@ private slots:
     void testDialogStartsInLastFolder();
     void testChoiceNeverMixesTemplates_data();
     void testChoiceNeverMixesTemplates();
+    void testGameWritingDuringChoice();
     void testWholeCharacterNames();
 
 private:
@@ -389,6 +392,40 @@ void TestTemplateSelection::testChoiceNeverMixesTemplates()
     const SaveOutcome saved = SavegameStore({m_programFolder, m_user.path()}).Save(m_state, true, 6, m_clock);
     QCOMPARE(Shown(saved.problems), QList<ShownMessage>());
     QCOMPARE(ReadWholeFile(save("AFactMS.sav")), SavedFrom(m_alex, 6));
+}
+
+// The game writing into the factory driver file while a choice replaces it: the choice is refused,
+// and leaves the earlier choice as it was, whose saves go on.
+void TestTemplateSelection::testGameWritingDuringChoice()
+{
+#ifdef Q_OS_WIN
+    QSKIP("Windows lets no other program write a file that is being replaced");
+#endif
+    QCOMPARE(select(choose("Alex.sav")), SelectionOutcome::Result::Selected);
+    const QString factory = save("AFactMS.sav");
+    std::atomic<bool> playing = true;
+    std::thread game([&] {
+        for (char mark = 0; playing; ++mark) {
+            QFile file(factory);
+            if (file.open(QIODevice::ReadWrite | QIODevice::ExistingOnly) && file.seek(100))
+                file.write(&mark, 1);
+        }
+    });
+    bool met = false;
+    for (int round = 0; round < 300 && !met; ++round) {
+        // The same template again: a fresh copy replaces the file.
+        met = select(choose("Alex.sav")) == SelectionOutcome::Result::Refused &&
+              m_shown.value(0).text.contains(ChangedMeanwhileReason());
+    }
+    playing = false;
+    game.join();
+    if (!met)
+        QSKIP("The game's writes never fell inside a choice");
+    QCOMPARE(m_state.TemplateDriverFile, QStringLiteral("Alex.sav"));
+    const QByteArray played = ReadWholeFile(factory);
+    const SaveOutcome saved = SavegameStore({m_programFolder, m_user.path()}).Save(m_state, true, 6, m_clock);
+    QCOMPARE(Shown(saved.problems), QList<ShownMessage>());
+    QCOMPARE(ReadWholeFile(factory), WithBlock(played, ExpectedAfterSave(BlockOf(m_alex), 6)));
 }
 
 void TestTemplateSelection::testWholeCharacterNames()
