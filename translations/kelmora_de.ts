@@ -1272,6 +1272,10 @@ falsch.</translation>
         <source>Apart from its mission progress it is the same as &apos;%1&apos;: it may be that driver&apos;s savegame put here, which a save would give the template driver&apos;s progress. Choose the template driver again to make a fresh copy of it</source>
         <translation>Bis auf ihren Missionsfortschritt gleicht sie &apos;%1&apos;: Sie kann der hierher gelegte Spielstand dieses Fahrers sein, dem eine Speicherung den Fortschritt des Vorlagenfahrers gäbe. Wähle den Vorlagenfahrer noch einmal, um eine frische Kopie von ihm anzulegen</translation>
     </message>
+    <message>
+        <source>It was backed up before template driver &apos;%1&apos; was last chosen, and beyond its mission progress it differs from the copy made then: it may be another driver&apos;s savegame of that name, or one the game has played on since</source>
+        <translation>Sie wurde gesichert, bevor der Vorlagenfahrer &apos;%1&apos; zuletzt gewählt wurde, und außerhalb ihres Missionsfortschritts weicht sie von der damals gemachten Kopie ab: Sie kann der Spielstand eines anderen Fahrers dieses Namens sein oder einer, den das Spiel seither weitergespielt hat</translation>
+    </message>
 </context>
 <context>
     <name>kelmora::SettingsStore</name>

@@ -1271,6 +1271,10 @@ incorrecta.</translation>
         <source>Apart from its mission progress it is the same as &apos;%1&apos;: it may be that driver&apos;s savegame put here, which a save would give the template driver&apos;s progress. Choose the template driver again to make a fresh copy of it</source>
         <translation>Salvo por su progreso de misiones, es igual que &apos;%1&apos;: puede ser la partida de ese piloto puesta aquí, a la que un guardado daría el progreso del piloto plantilla. Vuelve a elegir el piloto plantilla para hacer una copia nueva de él</translation>
     </message>
+    <message>
+        <source>It was backed up before template driver &apos;%1&apos; was last chosen, and beyond its mission progress it differs from the copy made then: it may be another driver&apos;s savegame of that name, or one the game has played on since</source>
+        <translation>Se guardó una copia antes de que se eligiera por última vez el piloto plantilla &apos;%1&apos;, y fuera de su progreso de misiones difiere de la copia hecha entonces: puede ser la partida de otro piloto con ese nombre, o una que el juego ha seguido jugando desde entonces</translation>
+    </message>
 </context>
 <context>
     <name>kelmora::SettingsStore</name>

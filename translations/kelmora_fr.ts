@@ -1271,6 +1271,10 @@ Code de sortie&#xa0;: 0 fait, 1 un échec ou un refus a été signalé, 2 la lig
         <source>Apart from its mission progress it is the same as &apos;%1&apos;: it may be that driver&apos;s savegame put here, which a save would give the template driver&apos;s progress. Choose the template driver again to make a fresh copy of it</source>
         <translation>À part sa progression des missions, il est identique à &apos;%1&apos;&#xa0;: il peut s&apos;agir de la sauvegarde de ce pilote placée ici, à laquelle un enregistrement donnerait la progression du pilote modèle. Choisissez de nouveau le pilote modèle pour en faire une copie neuve</translation>
     </message>
+    <message>
+        <source>It was backed up before template driver &apos;%1&apos; was last chosen, and beyond its mission progress it differs from the copy made then: it may be another driver&apos;s savegame of that name, or one the game has played on since</source>
+        <translation>Elle a été sauvegardée avant le dernier choix du pilote modèle &apos;%1&apos;, et hors de sa progression des missions elle diffère de la copie faite alors&#xa0;: ce peut être la sauvegarde d&apos;un autre pilote de ce nom, ou une que le jeu a continué depuis</translation>
+    </message>
 </context>
 <context>
     <name>kelmora::SettingsStore</name>

@@ -1271,6 +1271,10 @@ sbagliata.</translation>
         <source>Apart from its mission progress it is the same as &apos;%1&apos;: it may be that driver&apos;s savegame put here, which a save would give the template driver&apos;s progress. Choose the template driver again to make a fresh copy of it</source>
         <translation>A parte i progressi nelle missioni è uguale a &apos;%1&apos;: potrebbe essere il salvataggio di quel pilota messo qui, a cui un salvataggio darebbe i progressi del pilota modello. Scegli di nuovo il pilota modello per farne una copia nuova</translation>
     </message>
+    <message>
+        <source>It was backed up before template driver &apos;%1&apos; was last chosen, and beyond its mission progress it differs from the copy made then: it may be another driver&apos;s savegame of that name, or one the game has played on since</source>
+        <translation>È stato salvato prima dell&apos;ultima scelta del pilota modello &apos;%1&apos;, e al di fuori dei progressi delle missioni differisce dalla copia fatta allora: può essere il salvataggio di un altro pilota con quel nome, o uno che il gioco ha proseguito da allora</translation>
+    </message>
 </context>
 <context>
     <name>kelmora::SettingsStore</name>

@@ -1267,6 +1267,10 @@ Kod wyjścia: 0 wykonano, 1 zgłoszono błąd lub odmowę, 2 wiersz poleceń by�
         <source>Apart from its mission progress it is the same as &apos;%1&apos;: it may be that driver&apos;s savegame put here, which a save would give the template driver&apos;s progress. Choose the template driver again to make a fresh copy of it</source>
         <translation>Poza postępem misji jest taki sam jak &apos;%1&apos;: może to być umieszczony tu zapis gry tego kierowcy, któremu zapis dałby postęp kierowcy-wzorca. Wybierz kierowcę-wzorzec ponownie, aby zrobić jego świeżą kopię</translation>
     </message>
+    <message>
+        <source>It was backed up before template driver &apos;%1&apos; was last chosen, and beyond its mission progress it differs from the copy made then: it may be another driver&apos;s savegame of that name, or one the game has played on since</source>
+        <translation>Kopię zapasową zrobiono, zanim ostatnio wybrano kierowcę-wzorca &apos;%1&apos;, a poza postępem misji różni się od kopii zrobionej wtedy: może to być zapis innego kierowcy o tej nazwie albo taki, który gra od tego czasu rozgrywała dalej</translation>
+    </message>
 </context>
 <context>
     <name>kelmora::SettingsStore</name>

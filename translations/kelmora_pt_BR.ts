@@ -1268,6 +1268,10 @@ Status de saída: 0 feito, 1 uma falha ou recusa foi informada, 2 a linha de com
         <source>Apart from its mission progress it is the same as &apos;%1&apos;: it may be that driver&apos;s savegame put here, which a save would give the template driver&apos;s progress. Choose the template driver again to make a fresh copy of it</source>
         <translation>A não ser pelo progresso de missões, ele é igual a &apos;%1&apos;: pode ser o jogo salvo desse piloto colocado aqui, ao qual um salvamento daria o progresso do piloto modelo. Escolha o piloto modelo de novo para fazer uma cópia nova dele</translation>
     </message>
+    <message>
+        <source>It was backed up before template driver &apos;%1&apos; was last chosen, and beyond its mission progress it differs from the copy made then: it may be another driver&apos;s savegame of that name, or one the game has played on since</source>
+        <translation>O backup foi feito antes de o piloto modelo &apos;%1&apos; ser escolhido pela última vez, e fora do progresso das missões ele difere da cópia feita então: pode ser o jogo salvo de outro piloto com esse nome, ou um que o jogo continuou desde então</translation>
+    </message>
 </context>
 <context>
     <name>kelmora::SettingsStore</name>

@@ -823,6 +823,26 @@ RestoreOutcome SavegameStore::Restore(const QString& id, bool acceptMix) const
                       .arg(backup->templatePath, Native(TemplatePathOf(stored)));
         return fail({Failure::RestoreMixesDrivers, target, reason});
     }
+    // Under the same name, a copy of another driver: the template's savegame made anew (the driver
+    // deleted in the game and another one given his name) and chosen again. A backup taken before the
+    // current choice whose bytes beyond the mission progress are not those of the copy it made may
+    // be such a copy, or one the game has played on; the player is asked.
+    if (savesWriteIt && !acceptMix) {
+        const std::optional<TemplateRecord> record = ReadRecord(m_places);
+        const QDateTime chosen = QFileInfo(RecordPath(m_places)).lastModified();
+        if (record && !record->copyDigest.isEmpty() && record->templatePath == Native(TemplatePathOf(stored)) &&
+            chosen.isValid() && backup->time <= chosen &&
+            (content.size() < MinimumSavegameSize || CopyDigest(content) != record->copyDigest)) {
+            outcome.needsConfirmation = true;
+            return fail({Failure::RestoreMixesDrivers, target,
+                         QCoreApplication::translate(
+                             "kelmora::SavegameStore",
+                             "It was backed up before template driver '%1' was last chosen, and beyond its mission "
+                             "progress it differs from the copy made then: it may be another driver's savegame of "
+                             "that name, or one the game has played on since")
+                             .arg(record->templatePath)});
+        }
+    }
 
     ChangeWay way = ChangeWay::Replace;
     QByteArray current;

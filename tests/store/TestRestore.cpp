@@ -332,6 +332,8 @@ void TestRestore::testRestoreAnotherDriversCopy_data()
     QTest::newRow("the same file through another path") << "folder link";
     // Taken while nothing told whose copy it was: the template's record was gone.
     QTest::newRow("a copy of no known template") << "unknown";
+    // The driver deleted in the game and another one given his name, chosen again.
+    QTest::newRow("another driver under the template's name") << "same name";
 }
 
 // Put back where saves now write another template's progress, the file would come out of the next
@@ -352,27 +354,39 @@ void TestRestore::testRestoreAnotherDriversCopy()
             QSKIP(NoLinksHere);
         annFolder = QDir::toNativeSeparators(m_dir->filePath("Library")) + QDir::separator();
     }
-    chooseTemplate("Ann.sav", annFolder);
+    QString ann = annFolder + "Ann.sav";
+    QByteArray annBytes = m_ann;
+    if (how == "same name") {
+        annBytes = MakeSavegame(20000, 45);
+        WriteWholeFile(save("Alex.sav"), annBytes);
+        ann = save("Alex.sav");
+    }
+    chooseTemplate(QFileInfo(ann).fileName(), annFolder);
     saveMission(3);
     const QString id = idOf(save("AFactMS.sav"), alexCopy);
     QVERIFY(!id.isEmpty());
     // Listed, its mission choice against Ann's progress would mean nothing.
-    QCOMPARE(listed().constLast().missionChoice, QStringLiteral("unknown"));
+    if (how != "same name")
+        QCOMPARE(listed().constLast().missionChoice, QStringLiteral("unknown"));
 
     RestoreOutcome outcome = store().Restore(id);
     QVERIFY(outcome.needsConfirmation);
     QCOMPARE(outcome.problems.size(), 1);
     QCOMPARE(outcome.problems[0].failure, Failure::RestoreMixesDrivers);
     QCOMPARE(outcome.problems[0].path, save("AFactMS.sav"));
-    const QString ann = annFolder + "Ann.sav";
     QCOMPARE(outcome.problems[0].reason,
-             how == "unknown" ? QStringLiteral("It was backed up while no template driver was known for it, and saves "
-                                               "now write the progress of '%1' into this file")
+             how == "unknown" ? QStringLiteral("It was backed up while no template driver was known for it, and "
+                                               "saves now write the progress of '%1' into this file")
                                     .arg(ann)
-                              : QStringLiteral("It is a copy of template driver '%1', and saves now write the progress "
-                                               "of '%2' into this file")
-                                    .arg(save("Alex.sav"), ann));
-    QCOMPARE(ReadWholeFile(save("AFactMS.sav")), SavedFrom(m_ann, 2));
+             : how == "same name" ? QStringLiteral("It was backed up before template driver '%1' was last chosen, and "
+                                                   "beyond its mission progress it differs from the copy made then: it "
+                                                   "may be another driver's savegame of that name, or one the game has "
+                                                   "played on since")
+                                        .arg(ann)
+                                  : QStringLiteral("It is a copy of template driver '%1', and saves now write the "
+                                                   "progress of '%2' into this file")
+                                        .arg(save("Alex.sav"), ann));
+    QCOMPARE(ReadWholeFile(save("AFactMS.sav")), SavedFrom(annBytes, 2));
 
     // The player who says yes gets it back, and what stood there is kept as Ann's.
     outcome = store().Restore(id, true);
