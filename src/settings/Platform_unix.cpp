@@ -1,5 +1,6 @@
 #include "Platform.h"
 #include "SavegameFolders.h"
+#include "store/FileSystem.h"
 
 #include <QDir>
 #include <QFile>
@@ -54,8 +55,16 @@ std::optional<SettingsFolders> DefaultSettingsFolders(QSettings::Format format)
 PlaceInputs SystemPlaceInputs()
 {
     PlaceInputs inputs;
-    inputs.documentsFolder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     inputs.homeFolder = QDir::homePath();
+    // Qt finds the Documents folder in the user's user-dirs.dirs, which it opens as it is: a FIFO
+    // there would keep it waiting for a writer for ever. Without that file it takes ~/Documents, as
+    // it would here.
+    const QString userDirs =
+        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/user-dirs.dirs");
+    const EntryKind userDirsKind = EntryAt(userDirs);
+    inputs.documentsFolder = userDirsKind == EntryKind::Missing || userDirsKind == EntryKind::RegularFile
+                                 ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
+                                 : inputs.homeFolder + QStringLiteral("/Documents");
     inputs.winePrefix = qEnvironmentVariable("WINEPREFIX");
     // Without a Documents folder of its own the home folder is given: far too much to search.
     if (QDir::cleanPath(inputs.documentsFolder) == QDir::cleanPath(inputs.homeFolder))

@@ -3,8 +3,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <chrono>
+#include <future>
 
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
@@ -23,6 +27,7 @@ private slots:
     void testPrefixesOfAFakeHome();
     void testNothingInstalled();
     void testManifest();
+    void testDocumentsBehindAFifo();
 };
 
 void TestSavegameFolders::testLibraryPaths_data()
@@ -219,6 +224,36 @@ void TestSavegameFolders::testNothingInstalled()
         WindowsPrefixes({second.path(), {}, {}, {}}),
         QList<SavegamePlace>({{"Proton 7", second.filePath(".local/share/Steam/steamapps/compatdata/7/pfx/drive_c"),
                                SavegamePlace::Kind::WindowsDrive}}));
+#endif
+}
+
+// A FIFO where the user's folder names are kept would keep the look for the Documents folder waiting
+// for a writer for ever, and with it the window's start and every search for savegames.
+void TestSavegameFolders::testDocumentsBehindAFifo()
+{
+#ifndef Q_OS_UNIX
+    QSKIP("Windows asks the system for the Documents folder");
+#else
+    QTemporaryDir home;
+    const QByteArray config = qgetenv("XDG_CONFIG_HOME"), homeFolder = qgetenv("HOME");
+    const auto putBack = qScopeGuard([&] {
+        qputenv("XDG_CONFIG_HOME", config);
+        qputenv("HOME", homeFolder);
+    });
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath("config")));
+    qputenv("HOME", QFile::encodeName(home.path()));
+    QVERIFY(QDir(home.path()).mkpath("config"));
+    const QString pipe = home.filePath("config/user-dirs.dirs");
+    QCOMPARE(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    std::future<PlaceInputs> looked = std::async(std::launch::async, [] { return SystemPlaceInputs(); });
+    if (looked.wait_for(std::chrono::seconds(10)) != std::future_status::ready) {
+        // A writer lets it go.
+        QFile writer(pipe);
+        QVERIFY(writer.open(QIODevice::WriteOnly));
+        looked.wait();
+        QFAIL("The look for the Documents folder waited on a FIFO");
+    }
+    QCOMPARE(looked.get().documentsFolder, home.filePath("Documents"));
 #endif
 }
 
