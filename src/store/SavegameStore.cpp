@@ -298,9 +298,12 @@ private:
 bool UsableSettings(const RunState& state)
 {
     // Saving with other settings would write a file named by nothing, or one relative to wherever
-    // the program was started.
-    return !state.TemplateDriverFile.isEmpty() && !state.FactoryDriverFile.isEmpty() &&
-           QDir::isAbsolutePath(state.SavedataFolder) && !state.TemplateDriverFile.contains(u'/') &&
+    // the program was started. The folder is stored with its separator at the end and the names are
+    // put after it: without one, "/saves/A" and "lex.sav" would name /saves/Alex.sav as the template
+    // and /saves/AlFactMS.sav, not its factory driver file, as the file to write.
+    const QString& folder = state.SavedataFolder;
+    return !state.TemplateDriverFile.isEmpty() && !state.FactoryDriverFile.isEmpty() && QDir::isAbsolutePath(folder) &&
+           (folder.endsWith(u'/') || folder.endsWith(QDir::separator())) && !state.TemplateDriverFile.contains(u'/') &&
            !state.TemplateDriverFile.contains(QDir::separator());
 }
 

@@ -484,15 +484,22 @@ void TestSave::testUnusableSettings_data()
                                      << "Alex.sav";
     QTest::newRow("no folder") << ""
                                << "Alex.sav";
+    // Edited by hand, the folder ends inside a name: with the template name put after it, it still
+    // names Alex.sav, but a copy the player made, AlFactMS.sav, as the file to write.
+    QTest::newRow("folder without its separator") << "<save>A"
+                                                  << "lex.sav";
 }
 
 void TestSave::testUnusableSettings()
 {
     QFETCH(QString, folder);
     QFETCH(QString, templateName);
-    m_state.SavedataFolder = folder.replace("<save>", m_state.SavedataFolder);
+    if (folder.endsWith("A"))
+        QVERIFY(QFile::copy(m_factoryPath, m_state.SavedataFolder + "AlFactMS.sav"));
+    m_state.SavedataFolder =
+        folder.replace("<save>A", m_state.SavedataFolder.chopped(1) + "A").replace("<save>", m_state.SavedataFolder);
     m_state.TemplateDriverFile = templateName;
-    m_state.FactoryDriverFile = templateName.isEmpty() ? QString() : QStringLiteral("AFactMS.sav");
+    m_state.FactoryDriverFile = templateName.isEmpty() ? QString() : FactoryDriverFileFor(templateName);
     QVERIFY(QDir::setCurrent(m_dir->path()));
     const QMap<QString, QByteArray> before = Snapshot(m_dir->path());
 
