@@ -142,6 +142,15 @@ QString ListField(const QString& text)
     return field;
 }
 
+// Places, as ListField writes each, one after another.
+QString ListFields(const QStringList& texts)
+{
+    QStringList fields;
+    for (const QString& text : texts)
+        fields << ListField(text);
+    return fields.join(QStringLiteral(", "));
+}
+
 // Where the program data file is, in English for --json and in the player's language for the status.
 QString DataPlaceName(DataPlace place)
 {
@@ -163,9 +172,9 @@ int LabelWidth(const QStringList& labels)
 // player's language), or a note that nothing is stored.
 QString PathLine(const QString& label, int width, const QString& storedName, const QString& path, const QString& state)
 {
-    const QString value = storedName.isEmpty()
-                              ? CommandLine::tr("none stored")
-                              : path + QStringLiteral(" (") + CommandLine::tr(state.toLatin1().constData()) + u')';
+    const QString value = storedName.isEmpty() ? CommandLine::tr("none stored")
+                                               : ListField(path) + QStringLiteral(" (") +
+                                                     CommandLine::tr(state.toLatin1().constData()) + u')';
     return label.leftJustified(width) + value;
 }
 
@@ -372,8 +381,8 @@ int CommandLine::Template(const QString& path)
     m_changed = true;
     const QString labels[] = {tr("Template driver:"), tr("Factory driver file:")};
     const int width = LabelWidth({labels[0], labels[1]});
-    m_out << labels[0].leftJustified(width) << state.SavedataFolder + state.TemplateDriverFile << '\n'
-          << labels[1].leftJustified(width) << state.SavedataFolder + state.FactoryDriverFile << Qt::endl;
+    m_out << labels[0].leftJustified(width) << ListField(state.SavedataFolder + state.TemplateDriverFile) << '\n'
+          << labels[1].leftJustified(width) << ListField(state.SavedataFolder + state.FactoryDriverFile) << Qt::endl;
     return ExitDone;
 }
 
@@ -465,7 +474,7 @@ int CommandLine::Status()
           << PathLine(labels[3], width, dataPath, dataPath, FileState(dataPath)) << '\n'
           << labels[4].leftJustified(width) << FactoryChoiceText(settings) << '\n'
           << labels[5].leftJustified(width) << tr(DataPlaceName(m_dataLocation.place).toLatin1().constData()) << " ("
-          << m_dataLocation.reason << ')' << Qt::endl;
+          << ListField(m_dataLocation.reason) << ')' << Qt::endl;
     return ExitDone;
 }
 
@@ -647,12 +656,11 @@ int CommandLine::Find(bool json)
         m_err << ProgramName << ": "
               << (search.searched.isEmpty()
                       ? tr("no driver savegame found; none of the places where savegames live exists")
-                      : tr("no driver savegame found in: %1").arg(search.searched.join(QStringLiteral(", "))))
+                      : tr("no driver savegame found in: %1").arg(ListFields(search.searched)))
               << '\n';
     }
     if (!search.cutShort.isEmpty())
-        m_err << ProgramName << ": "
-              << tr("too large to search whole: %1").arg(search.cutShort.join(QStringLiteral(", "))) << '\n';
+        m_err << ProgramName << ": " << tr("too large to search whole: %1").arg(ListFields(search.cutShort)) << '\n';
     for (const QString& folder : search.unreadable)
         m_err << ProgramName << ": "
               << tr("no permission to look in '%1': savegames there cannot be listed").arg(ListField(folder)) << '\n';

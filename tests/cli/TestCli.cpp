@@ -1504,12 +1504,19 @@ void TestCli::testBackupListEscapes()
     const QString folder = At("<root>/Sa\tve\n20261207-000000-000-00000000\t%\u0085\u2028");
     QVERIFY(QDir().mkpath(folder));
     WriteWholeFile(folder + "/Alex.sav", m_template);
-    QCOMPARE(RunWords({"template", folder + "/Alex.sav"}).exitCode, 0);
+    const Outcome chosen = RunWords({"template", folder + "/Alex.sav"});
+    QCOMPARE(chosen.exitCode, 0);
     Ok(QStringLiteral("save 4"));
     const QStringList lines = Ok(QStringLiteral("backups")).split(u'\n', Qt::SkipEmptyParts);
     QCOMPARE(lines.size(), 1);
-    QCOMPARE(lines[0].section(u'\t', 2, 2),
-             At("<root>/Sa%09ve%0A20261207-000000-000-00000000%09%25%C2%85%E2%80%A8/AFactMS.sav"));
+    const QString escaped = At("<root>/Sa%09ve%0A20261207-000000-000-00000000%09%25%C2%85%E2%80%A8/");
+    QCOMPARE(lines[0].section(u'\t', 2, 2), escaped + "AFactMS.sav");
+    // The template's answer and the status: each path on its own line too.
+    QCOMPARE(chosen.out.split(u'\n', Qt::SkipEmptyParts).size(), 2);
+    QVERIFY(chosen.out.contains(escaped + "Alex.sav\n"));
+    const QStringList status = Ok(QStringLiteral("status")).split(u'\n', Qt::SkipEmptyParts);
+    QCOMPARE(status.size(), 6);
+    QVERIFY(status[2].endsWith(escaped + "AFactMS.sav (exists)"));
 }
 
 // The driver savegames of the home folder, for a launcher to offer.
