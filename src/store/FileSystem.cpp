@@ -52,6 +52,13 @@ QString CannotMakeBelow(const QString& folder, QString* failedPath)
     return why;
 }
 
+QString TooLargeReason(qint64 size, qint64 maximumSize)
+{
+    return QCoreApplication::translate("kelmora::FileSystem", "The file is too large (%1 bytes, at most %2 expected)")
+        .arg(size)
+        .arg(maximumSize);
+}
+
 QString ChangedMeanwhileReason()
 {
     return QCoreApplication::translate(

@@ -80,8 +80,12 @@ QString ReadRegularFile(const QString& path, QByteArray& content, qint64 maximum
                         bool followLink = true);
 
 // The first `length` bytes of a regular file (all of a shorter one), through links: for a look at
-// part of a file that may be large. Refuses anything else at once, as ReadRegularFile does.
-QString ReadFileStart(const QString& path, QByteArray& content, qint64 length);
+// part of a file that may be large. Refuses anything else at once, as ReadRegularFile does, and so a
+// file larger than `maximumSize`, where one is given.
+QString ReadFileStart(const QString& path, QByteArray& content, qint64 length, qint64 maximumSize = -1);
+
+// Why a file of `size` bytes is not read, where at most `maximumSize` are expected.
+QString TooLargeReason(qint64 size, qint64 maximumSize);
 
 // True when the regular file at `path` holds exactly `content`. Reads a piece at a time, only as far
 // as the first difference, and not at all when the sizes differ; never waits on a FIFO or a device.

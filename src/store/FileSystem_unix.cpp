@@ -349,10 +349,7 @@ QString ReadRegularFile(const QString& path, QByteArray& content, qint64 maximum
     if (const QString reason = OpenRegular(Name(path), followLink, file, info); !reason.isEmpty())
         return reason;
     if (info.st_size > maximumSize)
-        return QCoreApplication::translate("kelmora::FileSystem",
-                                           "The file is too large (%1 bytes, at most %2 expected)")
-            .arg(info.st_size)
-            .arg(maximumSize);
+        return TooLargeReason(info.st_size, maximumSize);
     QByteArray bytes(qsizetype(info.st_size), Qt::Uninitialized);
     if (const QString error = ReadInto(file.fd, bytes); !error.isEmpty())
         return error;
@@ -366,12 +363,14 @@ QString ReadRegularFile(const QString& path, QByteArray& content, qint64 maximum
     return {};
 }
 
-QString ReadFileStart(const QString& path, QByteArray& content, qint64 length)
+QString ReadFileStart(const QString& path, QByteArray& content, qint64 length, qint64 maximumSize)
 {
     Descriptor file;
     struct stat info = {};
     if (const QString reason = OpenRegular(Name(path), true, file, info); !reason.isEmpty())
         return reason;
+    if (maximumSize >= 0 && info.st_size > maximumSize)
+        return TooLargeReason(info.st_size, maximumSize);
     QByteArray bytes(qsizetype(qMin<qint64>(length, info.st_size)), Qt::Uninitialized);
     if (const QString error = ReadInto(file.fd, bytes); !error.isEmpty())
         return error;

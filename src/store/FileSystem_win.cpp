@@ -300,10 +300,7 @@ QString ReadRegularFile(const QString& path, QByteArray& content, qint64 maximum
     if (const QString reason = OpenRegular(path, followLink, file, info); !reason.isEmpty())
         return reason;
     if (SizeOf(info) > maximumSize)
-        return QCoreApplication::translate("kelmora::FileSystem",
-                                           "The file is too large (%1 bytes, at most %2 expected)")
-            .arg(SizeOf(info))
-            .arg(maximumSize);
+        return TooLargeReason(SizeOf(info), maximumSize);
     // Never more than the size said, whatever the file does meanwhile.
     QByteArray bytes(qsizetype(SizeOf(info)), Qt::Uninitialized);
     if (const QString error = ReadInto(file.handle, bytes); !error.isEmpty())
@@ -325,12 +322,14 @@ QString ReadRegularFile(const QString& path, QByteArray& content, qint64 maximum
     return {};
 }
 
-QString ReadFileStart(const QString& path, QByteArray& content, qint64 length)
+QString ReadFileStart(const QString& path, QByteArray& content, qint64 length, qint64 maximumSize)
 {
     Handle file;
     BY_HANDLE_FILE_INFORMATION info = {};
     if (const QString reason = OpenRegular(path, true, file, info); !reason.isEmpty())
         return reason;
+    if (maximumSize >= 0 && SizeOf(info) > maximumSize)
+        return TooLargeReason(SizeOf(info), maximumSize);
     QByteArray bytes(qsizetype(qMin<qint64>(length, SizeOf(info))), Qt::Uninitialized);
     if (const QString error = ReadInto(file.handle, bytes); !error.isEmpty())
         return error;

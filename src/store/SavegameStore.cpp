@@ -936,10 +936,13 @@ QString ReadSavegame(const QString& path, QByteArray& savegame)
 
 QString ReadMissionBlock(const QString& path, MissionStatusTable& table)
 {
-    QByteArray savegame;
-    const QString error = ReadSavegame(path, savegame);
+    // Only as far as the block: a search may look at hundreds of savegames, some of them large.
+    QByteArray start;
+    QString error = ReadFileStart(path, start, MissionBlockEnd, MaximumSavegameSize);
+    if (error.isEmpty() && start.size() < MinimumSavegameSize)
+        error = TooShort(start.size());
     if (error.isEmpty())
-        table = MissionBlockIn(savegame);
+        table = MissionBlockIn(start);
     return error;
 }
 
