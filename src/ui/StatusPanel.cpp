@@ -104,6 +104,16 @@ StatusPanel::StatusPanel(const QString& text, QWidget* parent)
     Q_UNUSED(factoryInstalled);
 }
 
+QSize StatusPanel::sizeHint() const
+{
+    return QLabel::sizeHint() + QSize(indent(), 0);
+}
+
+QSize StatusPanel::minimumSizeHint() const
+{
+    return QLabel::minimumSizeHint() + QSize(indent(), 0);
+}
+
 void StatusPanel::Press()
 {
     if (isEnabled())

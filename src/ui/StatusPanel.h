@@ -28,6 +28,11 @@ public:
     // What a click does: nothing while the panel is disabled.
     void Press();
 
+    // As wide as the text with the indent on both sides: a label indents only the side it is aligned
+    // to, and the last letter would touch the frame.
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
 signals:
     void clicked();
 
