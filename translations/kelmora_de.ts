@@ -13,7 +13,7 @@
 Comments and error reports are welcome by e-mail at kelmora@quorrick.example.</source>
         <translation>Kelmora ist ein Begleiter für Vantor. Es ermöglicht die Missionsauswahl im Werksfahrer-Modus des Spiels: Wähle eine beliebige der 34 Missionen und spiele von dort aus weiter.
 
-Kommentare und Fehlerberichte sind per E-Mail an kelmora@quorrick.example willkommen.</translation>
+Kommentare und Fehlerberichte sind per E‑Mail an kelmora@quorrick.example willkommen.</translation>
     </message>
     <message>
         <source>Written by the Kelmora team at Quorrick, 2026.</source>
@@ -146,7 +146,7 @@ Kommentare und Fehlerberichte sind per E-Mail an kelmora@quorrick.example willko
     </message>
     <message>
         <source>If you need help, then please consult the README file.</source>
-        <translation>Wenn du Hilfe brauchst, lies bitte die README-Datei.</translation>
+        <translation>Wenn du Hilfe brauchst, lies bitte die README‑Datei.</translation>
     </message>
     <message>
         <source>&amp;Proceed</source>
@@ -212,7 +212,7 @@ Kommentare und Fehlerberichte sind per E-Mail an kelmora@quorrick.example willko
     <name>kelmora::BackupFolder</name>
     <message>
         <source>The backup is damaged: its bytes are not those that were kept</source>
-        <translation>Die Sicherung ist beschädigt: Ihre Bytes sind nicht mehr die gesicherten</translation>
+        <translation>Die Sicherung ist beschädigt: ihre Bytes sind nicht mehr die gesicherten</translation>
     </message>
 </context>
 <context>
@@ -480,7 +480,7 @@ falsch.</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not listed, as its name is not text in this system&apos;s encoding (rename it to choose it)</source>
-        <translation>&apos;%1&apos; wird nicht aufgeführt, da sein Name in der Zeichenkodierung dieses Systems kein Text ist (benennen Sie ihn um, um ihn zu wählen)</translation>
+        <translation>&apos;%1&apos; wird nicht aufgeführt, da sein Name in der Zeichenkodierung dieses Systems kein Text ist (benenne ihn um, um ihn zu wählen)</translation>
     </message>
     <message>
         <source>The save would fail: %1</source>
@@ -584,7 +584,7 @@ falsch.</translation>
     </message>
     <message>
         <source>It has other names, which a write into it would change too</source>
-        <translation>Sie hat weitere Namen, die ein Schreiben in sie mit ändern würde</translation>
+        <translation>Die Datei hat weitere Namen, die ein Schreiben in sie mit ändern würde</translation>
     </message>
     <message>
         <source>The file is too short for the write (%1 bytes, %2 needed)</source>
@@ -600,7 +600,7 @@ falsch.</translation>
     </message>
     <message>
         <source>It is read-only, and Kelmora leaves it so</source>
-        <translation>Sie ist schreibgeschützt, und Kelmora lässt sie so</translation>
+        <translation>Die Datei ist schreibgeschützt, und Kelmora lässt sie so</translation>
     </message>
 </context>
 <context>
@@ -978,11 +978,11 @@ falsch.</translation>
     </message>
     <message>
         <source>The game will offer mission %1 next</source>
-        <translation>Das Spiel bietet als Nächstes Mission %1 an</translation>
+        <translation>Das Spiel bietet als Nächstes Mission&#xa0;%1 an</translation>
     </message>
     <message>
         <source>The template has not reached mission %1: the game will offer mission %2 next</source>
-        <translation>Die Vorlage hat Mission %1 noch nicht erreicht: Das Spiel bietet als Nächstes Mission %2 an</translation>
+        <translation>Die Vorlage hat Mission&#xa0;%1 noch nicht erreicht: Das Spiel bietet als Nächstes Mission&#xa0;%2 an</translation>
     </message>
     <message>
         <source>has reached mission %1</source>
@@ -998,7 +998,7 @@ falsch.</translation>
     </message>
     <message>
         <source>Once saved, the game will offer mission %1 next</source>
-        <translation>Nach dem Speichern bietet das Spiel als Nächstes Mission %1 an</translation>
+        <translation>Nach dem Speichern bietet das Spiel als Nächstes Mission&#xa0;%1 an</translation>
     </message>
     <message>
         <source>The template has not reached mission %1: once saved, the game will offer mission %2 next</source>
@@ -1178,7 +1178,7 @@ falsch.</translation>
     </message>
     <message>
         <source>It belongs to another user, whose savegames Kelmora never changes</source>
-        <translation>Sie gehört einem anderen Benutzer, dessen Spielstände Kelmora nie ändert</translation>
+        <translation>Die Datei gehört einem anderen Benutzer, dessen Spielstände Kelmora nie ändert</translation>
     </message>
     <message>
         <source>There is no per-user folder to keep it in</source>
@@ -1186,7 +1186,7 @@ falsch.</translation>
     </message>
     <message>
         <source>It belongs to another user</source>
-        <translation>Sie gehört einem anderen Benutzer</translation>
+        <translation>Die Datei gehört einem anderen Benutzer</translation>
     </message>
     <message>
         <source>Other users may change it</source>
@@ -1198,7 +1198,7 @@ falsch.</translation>
     </message>
     <message>
         <source>It was written for the template driver &apos;%1&apos;</source>
-        <translation>Sie wurde für den Vorlagenfahrer &apos;%1&apos; geschrieben</translation>
+        <translation>Die Datei wurde für den Vorlagenfahrer &apos;%1&apos; geschrieben</translation>
     </message>
     <message>
         <source>The template driver was chosen by the copy of Kelmora that keeps it in &apos;%1&apos;</source>
@@ -1206,7 +1206,7 @@ falsch.</translation>
     </message>
     <message>
         <source>It has changed since the template driver was chosen</source>
-        <translation>Sie hat sich geändert, seit der Vorlagenfahrer gewählt wurde</translation>
+        <translation>Die Datei hat sich geändert, seit der Vorlagenfahrer gewählt wurde</translation>
     </message>
     <message>
         <source>It is the template driver file, which is never written</source>
@@ -1214,7 +1214,7 @@ falsch.</translation>
     </message>
     <message>
         <source>It has other names, which a write into it would change too</source>
-        <translation>Sie hat weitere Namen, die ein Schreiben in sie mit ändern würde</translation>
+        <translation>Die Datei hat weitere Namen, die ein Schreiben in sie mit ändern würde</translation>
     </message>
     <message>
         <source>The name holds characters that the file system cannot store</source>
@@ -1234,11 +1234,11 @@ falsch.</translation>
     </message>
     <message>
         <source>It was backed up while no template driver was known for it, and saves now write the progress of &apos;%1&apos; into this file</source>
-        <translation>Sie wurde gesichert, als kein Vorlagenfahrer für sie bekannt war, und das Speichern schreibt jetzt den Fortschritt von &apos;%1&apos; in diese Datei</translation>
+        <translation>Die Datei wurde gesichert, als kein Vorlagenfahrer für sie bekannt war, und das Speichern schreibt jetzt den Fortschritt von &apos;%1&apos; in diese Datei</translation>
     </message>
     <message>
         <source>It is a copy of template driver &apos;%1&apos;, and saves now write the progress of &apos;%2&apos; into this file</source>
-        <translation>Sie ist eine Kopie des Vorlagenfahrers &apos;%1&apos;, und das Speichern schreibt jetzt den Fortschritt von &apos;%2&apos; in diese Datei</translation>
+        <translation>Die Datei ist eine Kopie des Vorlagenfahrers &apos;%1&apos;, und das Speichern schreibt jetzt den Fortschritt von &apos;%2&apos; in diese Datei</translation>
     </message>
     <message>
         <source>No new file can be made in its folder, and the backup has another length than the file</source>
@@ -1266,15 +1266,15 @@ falsch.</translation>
     </message>
     <message>
         <source>The template driver &apos;%1&apos; is missing, and this file has changed beyond its mission progress since it was copied from it: it may be another driver&apos;s savegame. Put the template driver back, or choose a template driver again</source>
-        <translation>Der Vorlagenfahrer &apos;%1&apos; fehlt, und diese Datei hat sich seit dem Kopieren über ihren Missionsfortschritt hinaus verändert: Sie kann der Spielstand eines anderen Fahrers sein. Lege den Vorlagenfahrer zurück oder wähle erneut einen Vorlagenfahrer</translation>
+        <translation>Der Vorlagenfahrer &apos;%1&apos; fehlt, und diese Datei hat sich seit dem Kopieren über ihren Missionsfortschritt hinaus verändert: Die Datei kann der Spielstand eines anderen Fahrers sein. Lege den Vorlagenfahrer zurück oder wähle erneut einen Vorlagenfahrer</translation>
     </message>
     <message>
         <source>Apart from its mission progress it is the same as &apos;%1&apos;: it may be that driver&apos;s savegame put here, which a save would give the template driver&apos;s progress. Choose the template driver again to make a fresh copy of it</source>
-        <translation>Bis auf ihren Missionsfortschritt gleicht sie &apos;%1&apos;: Sie kann der hierher gelegte Spielstand dieses Fahrers sein, dem eine Speicherung den Fortschritt des Vorlagenfahrers gäbe. Wähle den Vorlagenfahrer noch einmal, um eine frische Kopie von ihm anzulegen</translation>
+        <translation>Bis auf ihren Missionsfortschritt gleicht sie &apos;%1&apos;: Die Datei kann der hierher gelegte Spielstand dieses Fahrers sein, dem eine Speicherung den Fortschritt des Vorlagenfahrers gäbe. Wähle den Vorlagenfahrer noch einmal, um eine frische Kopie von ihm anzulegen</translation>
     </message>
     <message>
         <source>It was backed up before template driver &apos;%1&apos; was last chosen, and beyond its mission progress it differs from the copy made then: it may be another driver&apos;s savegame of that name, or one the game has played on since</source>
-        <translation>Sie wurde gesichert, bevor der Vorlagenfahrer &apos;%1&apos; zuletzt gewählt wurde, und außerhalb ihres Missionsfortschritts weicht sie von der damals gemachten Kopie ab: Sie kann der Spielstand eines anderen Fahrers dieses Namens sein oder einer, den das Spiel seither weitergespielt hat</translation>
+        <translation>Die Datei wurde gesichert, bevor der Vorlagenfahrer &apos;%1&apos; zuletzt gewählt wurde, und außerhalb ihres Missionsfortschritts weicht sie von der damals gemachten Kopie ab: Die Datei kann der Spielstand eines anderen Fahrers dieses Namens sein oder einer, den das Spiel seither weitergespielt hat</translation>
     </message>
 </context>
 <context>

@@ -75,7 +75,7 @@ Tus comentarios e informes de errores son bienvenidos por correo electrónico en
     </message>
     <message>
         <source>Save Status :</source>
-        <translation>Guardado:</translation>
+        <translation>Estado:</translation>
     </message>
     <message>
         <source>Select Mission :</source>
@@ -123,7 +123,7 @@ Tus comentarios e informes de errores son bienvenidos por correo electrónico en
     </message>
     <message>
         <source>&amp;About</source>
-        <translation>&amp;Acerca de</translation>
+        <translation>&amp;Acerca de Kelmora</translation>
     </message>
     <message>
         <source>&amp;View Readme</source>
@@ -977,11 +977,11 @@ incorrecta.</translation>
     </message>
     <message>
         <source>The game will offer mission %1 next</source>
-        <translation>El juego ofrecerá a continuación la misión %1</translation>
+        <translation>El juego ofrecerá a continuación la misión&#xa0;%1</translation>
     </message>
     <message>
         <source>The template has not reached mission %1: the game will offer mission %2 next</source>
-        <translation>La plantilla no ha llegado a la misión %1: el juego ofrecerá a continuación la misión %2</translation>
+        <translation>La plantilla no ha llegado a la misión&#xa0;%1: el juego ofrecerá a continuación la misión&#xa0;%2</translation>
     </message>
     <message>
         <source>has reached mission %1</source>
@@ -997,7 +997,7 @@ incorrecta.</translation>
     </message>
     <message>
         <source>Once saved, the game will offer mission %1 next</source>
-        <translation>Una vez guardado, el juego ofrecerá a continuación la misión %1</translation>
+        <translation>Una vez guardado, el juego ofrecerá a continuación la misión&#xa0;%1</translation>
     </message>
     <message>
         <source>The template has not reached mission %1: once saved, the game will offer mission %2 next</source>

@@ -13,7 +13,7 @@
 Comments and error reports are welcome by e-mail at kelmora@quorrick.example.</source>
         <translation>Kelmora est un compagnon pour Vantor. Il permet de choisir la mission dans le mode pilote d&apos;usine du jeu&#xa0;: choisissez l&apos;une des 34 missions et jouez à partir de là.
 
-Vos commentaires et rapports d&apos;erreur sont les bienvenus par e-mail à kelmora@quorrick.example.</translation>
+Vos commentaires et rapports d&apos;erreur sont les bienvenus par e‑mail à kelmora@quorrick.example.</translation>
     </message>
     <message>
         <source>Written by the Kelmora team at Quorrick, 2026.</source>
@@ -977,11 +977,11 @@ Code de sortie&#xa0;: 0 fait, 1 un échec ou un refus a été signalé, 2 la lig
     </message>
     <message>
         <source>The game will offer mission %1 next</source>
-        <translation>Le jeu proposera ensuite la mission %1</translation>
+        <translation>Le jeu proposera ensuite la mission&#xa0;%1</translation>
     </message>
     <message>
         <source>The template has not reached mission %1: the game will offer mission %2 next</source>
-        <translation>Le modèle n&apos;a pas atteint la mission %1&#xa0;: le jeu proposera ensuite la mission %2</translation>
+        <translation>Le modèle n&apos;a pas atteint la mission&#xa0;%1&#xa0;: le jeu proposera ensuite la mission&#xa0;%2</translation>
     </message>
     <message>
         <source>has reached mission %1</source>
@@ -997,7 +997,7 @@ Code de sortie&#xa0;: 0 fait, 1 un échec ou un refus a été signalé, 2 la lig
     </message>
     <message>
         <source>Once saved, the game will offer mission %1 next</source>
-        <translation>Une fois enregistré, le jeu proposera ensuite la mission %1</translation>
+        <translation>Une fois enregistré, le jeu proposera ensuite la mission&#xa0;%1</translation>
     </message>
     <message>
         <source>The template has not reached mission %1: once saved, the game will offer mission %2 next</source>

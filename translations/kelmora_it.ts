@@ -13,7 +13,7 @@
 Comments and error reports are welcome by e-mail at kelmora@quorrick.example.</source>
         <translation>Kelmora è un compagno per Vantor. Permette di scegliere la missione nella modalità pilota ufficiale del gioco: scegli una qualsiasi delle sue 34 missioni e inizia a giocare da lì.
 
-Commenti e segnalazioni di errori sono benvenuti via e-mail a kelmora@quorrick.example.</translation>
+Commenti e segnalazioni di errori sono benvenuti via e‑mail a kelmora@quorrick.example.</translation>
     </message>
     <message>
         <source>Written by the Kelmora team at Quorrick, 2026.</source>
@@ -75,7 +75,7 @@ Commenti e segnalazioni di errori sono benvenuti via e-mail a kelmora@quorrick.e
     </message>
     <message>
         <source>Save Status :</source>
-        <translation>Salvataggio:</translation>
+        <translation>Stato:</translation>
     </message>
     <message>
         <source>Select Mission :</source>
@@ -977,11 +977,11 @@ sbagliata.</translation>
     </message>
     <message>
         <source>The game will offer mission %1 next</source>
-        <translation>Il gioco proporrà come prossima la missione %1</translation>
+        <translation>Il gioco proporrà come prossima la missione&#xa0;%1</translation>
     </message>
     <message>
         <source>The template has not reached mission %1: the game will offer mission %2 next</source>
-        <translation>Il modello non ha raggiunto la missione %1: il gioco proporrà come prossima la missione %2</translation>
+        <translation>Il modello non ha raggiunto la missione&#xa0;%1: il gioco proporrà come prossima la missione&#xa0;%2</translation>
     </message>
     <message>
         <source>has reached mission %1</source>
@@ -997,7 +997,7 @@ sbagliata.</translation>
     </message>
     <message>
         <source>Once saved, the game will offer mission %1 next</source>
-        <translation>Una volta salvato, il gioco proporrà come prossima la missione %1</translation>
+        <translation>Una volta salvato, il gioco proporrà come prossima la missione&#xa0;%1</translation>
     </message>
     <message>
         <source>The template has not reached mission %1: once saved, the game will offer mission %2 next</source>

@@ -13,7 +13,7 @@
 Comments and error reports are welcome by e-mail at kelmora@quorrick.example.</source>
         <translation>Kelmora to pomocnik do gry Vantor. Pozwala wybrać misję w trybie kierowcy fabrycznego: wybierz dowolną z 34 misji i zacznij grać od niej.
 
-Uwagi i zgłoszenia błędów mile widziane pod adresem e-mail kelmora@quorrick.example.</translation>
+Uwagi i zgłoszenia błędów mile widziane pod adresem e‑mail kelmora@quorrick.example.</translation>
     </message>
     <message>
         <source>Written by the Kelmora team at Quorrick, 2026.</source>
@@ -973,11 +973,11 @@ Kod wyjścia: 0 wykonano, 1 zgłoszono błąd lub odmowę, 2 wiersz poleceń by�
     </message>
     <message>
         <source>The game will offer mission %1 next</source>
-        <translation>Gra zaproponuje teraz misję %1</translation>
+        <translation>Gra zaproponuje teraz misję&#xa0;%1</translation>
     </message>
     <message>
         <source>The template has not reached mission %1: the game will offer mission %2 next</source>
-        <translation>Wzorzec nie dotarł do misji %1: gra zaproponuje teraz misję %2</translation>
+        <translation>Wzorzec nie dotarł do misji&#xa0;%1: gra zaproponuje teraz misję&#xa0;%2</translation>
     </message>
     <message>
         <source>has reached mission %1</source>
@@ -993,7 +993,7 @@ Kod wyjścia: 0 wykonano, 1 zgłoszono błąd lub odmowę, 2 wiersz poleceń by�
     </message>
     <message>
         <source>Once saved, the game will offer mission %1 next</source>
-        <translation>Po zapisaniu gra zaproponuje teraz misję %1</translation>
+        <translation>Po zapisaniu gra zaproponuje teraz misję&#xa0;%1</translation>
     </message>
     <message>
         <source>The template has not reached mission %1: once saved, the game will offer mission %2 next</source>

@@ -13,7 +13,7 @@
 Comments and error reports are welcome by e-mail at kelmora@quorrick.example.</source>
         <translation>O Kelmora é um companheiro para o Vantor. Ele permite escolher a missão no modo piloto de fábrica do jogo: escolha qualquer uma das 34 missões e comece a jogar a partir dela.
 
-Comentários e relatos de erros são bem-vindos por e-mail em kelmora@quorrick.example.</translation>
+Comentários e relatos de erros são bem-vindos por e‑mail em kelmora@quorrick.example.</translation>
     </message>
     <message>
         <source>Written by the Kelmora team at Quorrick, 2026.</source>
@@ -75,7 +75,7 @@ Comentários e relatos de erros são bem-vindos por e-mail em kelmora@quorrick.e
     </message>
     <message>
         <source>Save Status :</source>
-        <translation>Salvamento:</translation>
+        <translation>Status:</translation>
     </message>
     <message>
         <source>Select Mission :</source>
@@ -974,11 +974,11 @@ Status de saída: 0 feito, 1 uma falha ou recusa foi informada, 2 a linha de com
     </message>
     <message>
         <source>The game will offer mission %1 next</source>
-        <translation>O jogo oferecerá em seguida a missão %1</translation>
+        <translation>O jogo oferecerá em seguida a missão&#xa0;%1</translation>
     </message>
     <message>
         <source>The template has not reached mission %1: the game will offer mission %2 next</source>
-        <translation>O modelo não chegou à missão %1: o jogo oferecerá em seguida a missão %2</translation>
+        <translation>O modelo não chegou à missão&#xa0;%1: o jogo oferecerá em seguida a missão&#xa0;%2</translation>
     </message>
     <message>
         <source>has reached mission %1</source>
@@ -994,7 +994,7 @@ Status de saída: 0 feito, 1 uma falha ou recusa foi informada, 2 a linha de com
     </message>
     <message>
         <source>Once saved, the game will offer mission %1 next</source>
-        <translation>Depois de salvar, o jogo oferecerá em seguida a missão %1</translation>
+        <translation>Depois de salvar, o jogo oferecerá em seguida a missão&#xa0;%1</translation>
     </message>
     <message>
         <source>The template has not reached mission %1: once saved, the game will offer mission %2 next</source>
