@@ -1171,6 +1171,13 @@ falsch.</translation>
     </message>
 </context>
 <context>
+    <name>kelmora::SavegameFolders</name>
+    <message>
+        <source>Documents</source>
+        <translation>Dokumente</translation>
+    </message>
+</context>
+<context>
     <name>kelmora::SavegameStore</name>
     <message>
         <source>The file is too short to be a driver savegame (%1 bytes, at least %2 needed)</source>

@@ -1170,6 +1170,13 @@ incorrecta.</translation>
     </message>
 </context>
 <context>
+    <name>kelmora::SavegameFolders</name>
+    <message>
+        <source>Documents</source>
+        <translation>Documentos</translation>
+    </message>
+</context>
+<context>
     <name>kelmora::SavegameStore</name>
     <message>
         <source>The file is too short to be a driver savegame (%1 bytes, at least %2 needed)</source>

@@ -1170,6 +1170,13 @@ Code de sortie&#xa0;: 0 fait, 1 un échec ou un refus a été signalé, 2 la lig
     </message>
 </context>
 <context>
+    <name>kelmora::SavegameFolders</name>
+    <message>
+        <source>Documents</source>
+        <translation>Documents</translation>
+    </message>
+</context>
+<context>
     <name>kelmora::SavegameStore</name>
     <message>
         <source>The file is too short to be a driver savegame (%1 bytes, at least %2 needed)</source>

@@ -1166,6 +1166,13 @@ Kod wyjścia: 0 wykonano, 1 zgłoszono błąd lub odmowę, 2 wiersz poleceń by�
     </message>
 </context>
 <context>
+    <name>kelmora::SavegameFolders</name>
+    <message>
+        <source>Documents</source>
+        <translation>Dokumenty</translation>
+    </message>
+</context>
+<context>
     <name>kelmora::SavegameStore</name>
     <message>
         <source>The file is too short to be a driver savegame (%1 bytes, at least %2 needed)</source>

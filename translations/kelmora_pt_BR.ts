@@ -1167,6 +1167,13 @@ Status de saída: 0 feito, 1 uma falha ou recusa foi informada, 2 a linha de com
     </message>
 </context>
 <context>
+    <name>kelmora::SavegameFolders</name>
+    <message>
+        <source>Documents</source>
+        <translation>Documentos</translation>
+    </message>
+</context>
+<context>
     <name>kelmora::SavegameStore</name>
     <message>
         <source>The file is too short to be a driver savegame (%1 bytes, at least %2 needed)</source>

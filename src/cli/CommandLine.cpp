@@ -647,8 +647,8 @@ int CommandLine::Find(bool json)
         return ExitDone;
     }
     for (const FoundSavegame& found : search.savegames) {
-        m_out << IsoLocalTime(found.modified) << '\t' << ListField(found.place) << '\t' << found.progress << '\t'
-              << ListField(found.path) << '\n';
+        m_out << IsoLocalTime(found.modified) << '\t' << ListField(ShownPlaceName(found.place)) << '\t'
+              << found.progress << '\t' << ListField(found.path) << '\n';
     }
     m_out << Qt::flush;
     // For a person at the terminal; a script reads nothing on standard output.
@@ -656,11 +656,12 @@ int CommandLine::Find(bool json)
         m_err << ProgramName << ": "
               << (search.searched.isEmpty()
                       ? tr("no driver savegame found; none of the places where savegames live exists")
-                      : tr("no driver savegame found in: %1").arg(ListFields(search.searched)))
+                      : tr("no driver savegame found in: %1").arg(ListFields(ShownPlaceNames(search.searched))))
               << '\n';
     }
     if (!search.cutShort.isEmpty())
-        m_err << ProgramName << ": " << tr("too large to search whole: %1").arg(ListFields(search.cutShort)) << '\n';
+        m_err << ProgramName << ": "
+              << tr("too large to search whole: %1").arg(ListFields(ShownPlaceNames(search.cutShort))) << '\n';
     for (const QString& folder : search.unreadable)
         m_err << ProgramName << ": "
               << tr("no permission to look in '%1': savegames there cannot be listed").arg(ListField(folder)) << '\n';

@@ -1,6 +1,7 @@
 #include "SavegameFolders.h"
 #include "store/FileSystem.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -13,6 +14,8 @@
 
 namespace kelmora {
 namespace {
+
+const char* const DocumentsPlace = QT_TRANSLATE_NOOP("kelmora::SavegameFolders", "Documents");
 
 // A launcher's file lists a few folders or games; anything far larger is not one.
 constexpr qint64 MaxConfigFileSize = 4 * 1024 * 1024;
@@ -398,7 +401,8 @@ QList<SavegamePlace> SavegamePlaces(const PlaceInputs& inputs)
         }
     };
     if (!inputs.documentsFolder.isEmpty())
-        add({QStringLiteral("Documents"), QDir::cleanPath(inputs.documentsFolder), SavegamePlace::Kind::Folder});
+        add({QString::fromLatin1(DocumentsPlace), QDir::cleanPath(inputs.documentsFolder),
+             SavegamePlace::Kind::Folder});
     for (const SavegamePlace& place : inputs.systemFolders)
         add(place);
     PlaceList gameFolders;
@@ -408,6 +412,21 @@ QList<SavegamePlace> SavegamePlaces(const PlaceInputs& inputs)
     for (const SavegamePlace& place : gameFolders.places())
         add(place);
     return places;
+}
+
+QString ShownPlaceName(const QString& name)
+{
+    return name == QLatin1String(DocumentsPlace)
+               ? QCoreApplication::translate("kelmora::SavegameFolders", DocumentsPlace)
+               : name;
+}
+
+QStringList ShownPlaceNames(const QStringList& names)
+{
+    QStringList shown;
+    for (const QString& name : names)
+        shown << ShownPlaceName(name);
+    return shown;
 }
 
 } // namespace kelmora

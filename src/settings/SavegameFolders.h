@@ -54,6 +54,11 @@ QList<SavegamePlace> WindowsPrefixes(const PlaceInputs& inputs);
 // games Proton runs, and the system's own folders.
 QList<SavegamePlace> SavegamePlaces(const PlaceInputs& inputs);
 
+// A place's name as the player reads it: the Documents folder's in the player's language, the others
+// (a prefix's, a game's) as they are. What scripts read keeps the names SavegamePlaces gives.
+QString ShownPlaceName(const QString& name);
+QStringList ShownPlaceNames(const QStringList& names);
+
 // This system's inputs: the home folder, $WINEPREFIX, the Documents folder and, on Windows, the
 // folders Windows keeps savegames in.
 PlaceInputs SystemPlaceInputs();

@@ -65,7 +65,7 @@ void FindSavegamesWindow::Form_Load(const QList<SavegamePlace>& places)
     QTreeWidget* list = m_ui->lvwSavegames;
     for (const FoundSavegame& found : search.savegames) {
         auto* item = new QTreeWidgetItem(list, {VisibleText(QFileInfo(found.path).fileName()), found.progress,
-                                                VisibleText(found.place), VisibleText(found.folder),
+                                                VisibleText(ShownPlaceName(found.place)), VisibleText(found.folder),
                                                 RestoreWindow::LocalTimeText(found.modified)});
         item->setData(FileColumn, PathRole, found.path);
         for (int column = FileColumn; column <= TimeColumn; ++column)
@@ -89,9 +89,11 @@ void FindSavegamesWindow::Form_Load(const QList<SavegamePlace>& places)
     };
     QString searched = search.searched.isEmpty()
                            ? tr("None of the places where savegames live was found.")
-                           : tr("Looked in: %1.").arg(visible(search.searched, QStringLiteral(", ")));
+                           : tr("Looked in: %1.").arg(visible(ShownPlaceNames(search.searched), QStringLiteral(", ")));
     if (!search.cutShort.isEmpty())
-        searched += u' ' + tr("Too large to search whole: %1.").arg(visible(search.cutShort, QStringLiteral(", ")));
+        searched +=
+            u' ' +
+            tr("Too large to search whole: %1.").arg(visible(ShownPlaceNames(search.cutShort), QStringLiteral(", ")));
     // The first few in the text, every one in the tip.
     const auto firstFew = [&](const QStringList& paths) {
         constexpr qsizetype shown = 3;

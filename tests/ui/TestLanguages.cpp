@@ -12,6 +12,9 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDialog>
+#include <QDir>
+#include <QFileInfo>
+#include <QMap>
 #include <QTranslator>
 
 using namespace kelmora;
@@ -133,9 +136,11 @@ void TestLanguages::testEveryTextFits()
         main.sbrMain_PanelClick(MainWindow::SavePanel);
         QCOMPARE(ClippedTexts(main), QStringList());
     }
+    // With room on both sides: the last letter never sits on the panel's frame.
     for (int panel : {int(MainWindow::SavePanel), int(MainWindow::ExitPanel)}) {
         const StatusPanel* shown = main.panel(panel);
-        QVERIFY(shown->fontMetrics().horizontalAdvance(shown->text()) <= shown->contentsRect().width());
+        QVERIFY(shown->fontMetrics().horizontalAdvance(shown->text()) <=
+                shown->contentsRect().width() - 2 * shown->indent());
     }
     QCOMPARE(m_fixture->messages.shown, QList<ShownMessage>{});
 
@@ -145,6 +150,20 @@ void TestLanguages::testEveryTextFits()
     QVERIFY(about && QTest::qWaitForWindowExposed(about));
     QCOMPARE(ClippedTexts(*about), QStringList());
     about->close();
+
+    // File, Find Savegames, with one in the Documents folder, which is named in the player's language.
+    const QString documents = m_fixture->home + QStringLiteral("/Documents/Vantor/Ed.sav");
+    QVERIFY(QDir().mkpath(QFileInfo(documents).path()));
+    WriteWholeFile(documents, m_fixture->alex);
+    main.findChild<QAction*>(QStringLiteral("mnuFile_FindSavegames"))->trigger();
+    auto* find = main.findChild<QDialog*>(QStringLiteral("frmFindSavegames"));
+    QVERIFY(find && QTest::qWaitForWindowExposed(find));
+    const QMap<QString, QString> documentsName = {{"en", "Documents"},    {"de", "Dokumente"}, {"es", "Documentos"},
+                                                  {"fr", "Documents"},    {"it", "Documenti"}, {"pl", "Dokumenty"},
+                                                  {"pt_BR", "Documentos"}};
+    QCOMPARE(TextOf(*find, "lblSearched").section(u' ', -1), documentsName.value(language) + u'.');
+    QCOMPARE(ClippedTexts(*find), QStringList());
+    find->close();
 
     // File, Restore Factory Driver, with the backups of the saves above.
     main.findChild<QAction*>(QStringLiteral("mnuFile_RestoreFactoryDriver"))->trigger();
