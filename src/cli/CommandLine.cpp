@@ -265,6 +265,9 @@ int CommandLine::RunCommand(const QStringList& arguments)
         words.size() > 1 && words.first() == QStringLiteral("restore") && words.at(1) == AcceptMixOption;
     if (acceptMix)
         words.removeAt(1);
+    // "--" ends the options, as in most programs: "template -- -x.sav" names the savegame -x.sav.
+    if (words.size() > 2 && words.at(1) == QStringLiteral("--"))
+        words.removeAt(1);
     // "save --dry-run 12" and "save 12 --dry-run" alike, however often it is given.
     bool dryRun = parser.isSet(dryRunOption);
     if (!words.isEmpty() && words.first() == QStringLiteral("save")) {

@@ -330,6 +330,9 @@ void TestCli::testTemplateThenSave()
     // A relative path, as typed in a shell standing in another folder.
     QCOMPARE(Ok(QStringLiteral("template ../Save/./Alex.sav")),
              At("Template driver:     <save>/Alex.sav\nFactory driver file: <save>/AFactMS.sav\n"));
+    // "--" ends the options, as in most programs.
+    QCOMPARE(Ok(QStringLiteral("template -- ../Save/Alex.sav")),
+             At("Template driver:     <save>/Alex.sav\nFactory driver file: <save>/AFactMS.sav\n"));
     QCOMPARE(ReadWholeFile(factory), m_template);
 
     // The first and the last mission, then down and up again: each save starts from the template.
