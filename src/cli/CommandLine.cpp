@@ -599,6 +599,10 @@ std::optional<int> CommandLine::RunLauncherCommand(const QStringList& words, con
             return UsageError(tr("unexpected argument '%1'").arg(words.last()));
         return Find(words.size() == 2);
     }
+    // "status --json extra": the word after the option is what is wrong.
+    if ((command == QStringLiteral("status") || command == QStringLiteral("backups")) && words.size() > 2 &&
+        words.at(1) == JsonOption)
+        return UsageError(tr("unexpected argument '%1'").arg(words.at(2)));
     if (command == QStringLiteral("status") && words.size() == 2 && words.at(1) == JsonOption)
         return StatusJson();
     if (command == QStringLiteral("backups") && words.size() == 2 && words.at(1) == JsonOption)

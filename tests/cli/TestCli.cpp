@@ -353,6 +353,7 @@ void TestCli::testUsageErrors_data()
     QTest::newRow("unknown option") << false << QStringLiteral("--force save 3");
     QTest::newRow("unknown command") << false << QStringLiteral("load 3");
     QTest::newRow("status with an argument") << true << QStringLiteral("status all");
+    QTest::newRow("status --json with an argument") << true << QStringLiteral("status --json all");
     QTest::newRow("save without NUMBER") << true << QStringLiteral("save");
     QTest::newRow("save with two numbers") << true << QStringLiteral("save 12 13");
     QTest::newRow("an option after the command") << true << QStringLiteral("save --force 6");
@@ -394,6 +395,8 @@ void TestCli::testUsageErrors()
         QCOMPARE(outcome.errLines.first(), QStringLiteral("kelmora-cli: unexpected argument '--force'"));
     if (QTest::currentDataTag() == QByteArrayLiteral("template with a dash-led name and another word"))
         QCOMPARE(outcome.errLines.first(), QStringLiteral("kelmora-cli: unexpected argument 'extra'"));
+    if (QTest::currentDataTag() == QByteArrayLiteral("status --json with an argument"))
+        QCOMPARE(outcome.errLines.first(), QStringLiteral("kelmora-cli: unexpected argument 'all'"));
     QVERIFY(outcome.errLines.first().contains(QStringLiteral("not text")) == commandLine.contains(u'\uFFFD'));
     QVERIFY(outcome.errLines.last().startsWith(QStringLiteral("Usage: kelmora-cli missions | template PATH")));
     QCOMPARE(Snapshot(m_root->path()), before);
