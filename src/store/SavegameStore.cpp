@@ -75,18 +75,21 @@ QString Unchangeable(const FileFacts& facts)
 // Which template the program data file was written for, by whom: kept in the user's own folder, so
 // that no other user and no other copy of the program can vouch for bytes that are not this
 // choice's. The data file itself stays the 170 bytes every copy reads.
-//   "kelmora template record 2", the data file's path, the template's path, the SHA-256 of the
-//   170 bytes in hex, CopyDigest of the factory driver file the choice made; separated by NULs.
-//   A record 1 has no copy digest.
+//   "kelmora template record 3", the data file's path, the template's path, the SHA-256 of the
+//   170 bytes in hex, CopyDigest of the factory driver file the choice made, and when the choice
+//   was made (milliseconds since 1970 in decimal, by the clock that names the backups); separated
+//   by NULs. A record 2 has no time, a record 1 no copy digest either.
 struct TemplateRecord
 {
     QString dataFile;
     QString templatePath;
     QByteArray digest;
     QByteArray copyDigest; // empty in a record 1
+    std::optional<qint64> chosenAt; // none in a record 1 or 2
 };
 
-const QByteArray RecordHeader = "kelmora template record 2";
+const QByteArray RecordHeader = "kelmora template record 3";
+const QByteArray SecondRecordHeader = "kelmora template record 2";
 const QByteArray FirstRecordHeader = "kelmora template record 1";
 
 // What the bytes a save leaves alone hold: all but the mission block, which a save rewrites. The
@@ -165,7 +168,7 @@ QByteArray RecordsDigest(const QByteArray& records)
 QByteArray RecordBytes(const TemplateRecord& record)
 {
     return RecordHeader + '\0' + Native(record.dataFile).toUtf8() + '\0' + Native(record.templatePath).toUtf8() + '\0' +
-           record.digest + '\0' + record.copyDigest;
+           record.digest + '\0' + record.copyDigest + '\0' + QByteArray::number(record.chosenAt.value_or(0));
 }
 
 std::optional<TemplateRecord> ReadRecord(const StorePlaces& places)
@@ -179,10 +182,17 @@ std::optional<TemplateRecord> ReadRecord(const StorePlaces& places)
                    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f');
                });
     };
-    if (!(parts.size() == 5 && parts[0] == RecordHeader && isDigest(parts[4])) &&
-        !(parts.size() == 4 && parts[0] == FirstRecordHeader))
+    const auto isTime = [](const QByteArray& text) {
+        return !text.isEmpty() && text.size() <= 18 &&
+               std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+    };
+    std::optional<qint64> chosenAt;
+    if (parts.size() == 6 && parts[0] == RecordHeader && isDigest(parts[4]) && isTime(parts[5]))
+        chosenAt = parts[5].toLongLong();
+    else if (!(parts.size() == 5 && parts[0] == SecondRecordHeader && isDigest(parts[4])) &&
+             !(parts.size() == 4 && parts[0] == FirstRecordHeader))
         return std::nullopt;
-    return TemplateRecord{QString::fromUtf8(parts[1]), QString::fromUtf8(parts[2]), parts[3], parts.value(4)};
+    return TemplateRecord{QString::fromUtf8(parts[1]), QString::fromUtf8(parts[2]), parts[3], parts.value(4), chosenAt};
 }
 
 // The template's bytes as the last save of this process found them vouched for, for the next save to
@@ -719,7 +729,8 @@ SelectionOutcome SavegameStore::ChooseTemplate(RunState& state, const ChosenFile
         dataError = ReplaceFile(dataPath, records, true, {}, {}, true);
     if (!dataError.isEmpty())
         return failed({Failure::DataFileWrite, dataPath, dataError});
-    const TemplateRecord record{dataPath, templatePath, RecordsDigest(records), CopyDigest(templateBytes)};
+    const TemplateRecord record{dataPath, templatePath, RecordsDigest(records), CopyDigest(templateBytes),
+                                QDateTime::currentMSecsSinceEpoch()};
     undo.Changing(recordPath, oldRecord, RecordBytes(record));
     if (const QString error = ReplaceFile(recordPath, RecordBytes(record), true); !error.isEmpty())
         return failed({Failure::DataFileWrite, Native(recordPath), error});
@@ -831,10 +842,11 @@ RestoreOutcome SavegameStore::Restore(const QString& id, bool acceptMix) const
     // current choice whose bytes beyond the mission progress are not those of the copy it made may
     // be such a copy, or one the game has played on; the player is asked.
     if (savesWriteIt && !acceptMix) {
+        // The choice's time is in the record itself, by the clock that names the backups: a file's
+        // time comes from a coarser clock, and changes when an undone choice puts the record back.
         const std::optional<TemplateRecord> record = ReadRecord(m_places);
-        const QDateTime chosen = QFileInfo(RecordPath(m_places)).lastModified();
-        if (record && !record->copyDigest.isEmpty() && record->templatePath == Native(TemplatePathOf(stored)) &&
-            chosen.isValid() && backup->time <= chosen &&
+        if (record && record->chosenAt && record->templatePath == Native(TemplatePathOf(stored)) &&
+            backup->time.toMSecsSinceEpoch() <= *record->chosenAt &&
             (content.size() < MinimumSavegameSize || CopyDigest(content) != record->copyDigest)) {
             outcome.needsConfirmation = true;
             return fail({Failure::RestoreMixesDrivers, target,

@@ -39,6 +39,7 @@ private slots:
     void testRestoreRefuses();
     void testRestoreAnotherDriversCopy_data();
     void testRestoreAnotherDriversCopy();
+    void testFailedChoiceIsNoChoice();
     void testChoiceFromAWindowBehindTheSettings();
     void testRestoreTheOldestOfAFullSet();
 
@@ -415,6 +416,26 @@ void TestRestore::testRestoreAnotherDriversCopy()
 
 // A window still showing Bob chooses Alex after kelmora-cli chose Ann: the file the choice replaces
 // is Ann's copy, as the stored settings tell, and is kept as hers.
+// A choice that failed and was undone is no new choice: a backup of a save made since the real one,
+// of a file the game had played on, goes back without a question.
+void TestRestore::testFailedChoiceIsNoChoice()
+{
+    chooseTemplate("Alex.sav");
+    QByteArray played = m_alex;
+    played[100] = char(played[100] + 1);
+    WriteWholeFile(save("AFactMS.sav"), played);
+    saveMission(5);
+    // What a killed run may leave, and no run can clear away: the new copy's name.
+    QVERIFY(QDir().mkpath(save("AFactMS.sav.kelmora-new/left")));
+    QCOMPARE(store().ChooseTemplate(m_state, {save("Alex.sav"), "Alex.sav"}).result, SelectionOutcome::Result::Refused);
+    QVERIFY(QDir(save("AFactMS.sav.kelmora-new")).removeRecursively());
+    const QString id = idOf(save("AFactMS.sav"), played);
+    QVERIFY(!id.isEmpty());
+    const RestoreOutcome outcome = store().Restore(id);
+    QCOMPARE(Shown(outcome.problems), QList<ShownMessage>());
+    QCOMPARE(ReadWholeFile(save("AFactMS.sav")), played);
+}
+
 void TestRestore::testChoiceFromAWindowBehindTheSettings()
 {
     chooseTemplate("Bob.sav");
