@@ -1,9 +1,9 @@
 #include "Platform.h"
 #include "SavegameFolders.h"
-#include "store/FileSystem.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 #include <unistd.h>
@@ -57,12 +57,12 @@ PlaceInputs SystemPlaceInputs()
     PlaceInputs inputs;
     inputs.homeFolder = QDir::homePath();
     // Qt finds the Documents folder in the user's user-dirs.dirs, which it opens as it is: a FIFO
-    // there would keep it waiting for a writer for ever. Without that file it takes ~/Documents, as
+    // there, or a link to one, would keep it waiting for a writer for ever. A link to a file, as
+    // tools that keep a user's settings make, is read. Without that file Qt takes ~/Documents, as
     // it would here.
-    const QString userDirs =
-        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/user-dirs.dirs");
-    const EntryKind userDirsKind = EntryAt(userDirs);
-    inputs.documentsFolder = userDirsKind == EntryKind::Missing || userDirsKind == EntryKind::RegularFile
+    const QFileInfo userDirs(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                             QStringLiteral("/user-dirs.dirs"));
+    inputs.documentsFolder = !userDirs.exists() || userDirs.isFile()
                                  ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
                                  : inputs.homeFolder + QStringLiteral("/Documents");
     inputs.winePrefix = qEnvironmentVariable("WINEPREFIX");

@@ -254,6 +254,13 @@ void TestSavegameFolders::testDocumentsBehindAFifo()
         QFAIL("The look for the Documents folder waited on a FIFO");
     }
     QCOMPARE(looked.get().documentsFolder, home.filePath("Documents"));
+    // A link to the file, as tools that keep a user's settings make, is read.
+    QVERIFY(QFile::remove(pipe));
+    QFile names(home.filePath("names"));
+    QVERIFY(names.open(QIODevice::WriteOnly) && names.write("XDG_DOCUMENTS_DIR=\"$HOME/Dokumente\"\n") > 0);
+    names.close();
+    QVERIFY(QFile::link(names.fileName(), pipe));
+    QCOMPARE(SystemPlaceInputs().documentsFolder, home.filePath("Dokumente"));
 #endif
 }
 
