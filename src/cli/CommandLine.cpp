@@ -439,7 +439,7 @@ int CommandLine::Save(int number, bool dryRun)
                 changed << QString::number(mission + 1);
         }
         m_out << tr("Would set %1 for mission %2")
-                     .arg(QDir::toNativeSeparators(state.SavedataFolder + state.FactoryDriverFile),
+                     .arg(ListField(QDir::toNativeSeparators(state.SavedataFolder + state.FactoryDriverFile)),
                           QString::number(number))
               << '\n'
               << tr("Missions whose progress would change: %1")
@@ -527,7 +527,7 @@ int CommandLine::Restore(const QString& id, bool acceptMix)
     if (!outcome.done())
         return ExitFailed;
     m_changed = true;
-    m_out << RestoredMessage(*outcome.restored, IsoLocalTime(outcome.restored->time)).text << Qt::endl;
+    m_out << ListField(RestoredMessage(*outcome.restored, IsoLocalTime(outcome.restored->time)).text) << Qt::endl;
     return ExitDone;
 }
 

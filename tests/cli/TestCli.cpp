@@ -1513,6 +1513,7 @@ void TestCli::testBackupListEscapes()
     const Outcome chosen = RunWords({"template", folder + "/Alex.sav"});
     QCOMPARE(chosen.exitCode, 0);
     Ok(QStringLiteral("save 4"));
+    const QString wouldSet = Ok(QStringLiteral("save --dry-run 6"));
     const QStringList lines = Ok(QStringLiteral("backups")).split(u'\n', Qt::SkipEmptyParts);
     QCOMPARE(lines.size(), 1);
     const QString escaped = At("<root>/Sa%09ve%0A20261207-000000-000-00000000%09%25%C2%85%E2%80%A8/");
@@ -1523,6 +1524,10 @@ void TestCli::testBackupListEscapes()
     const QStringList status = Ok(QStringLiteral("status")).split(u'\n', Qt::SkipEmptyParts);
     QCOMPARE(status.size(), 6);
     QVERIFY(status[2].endsWith(escaped + "AFactMS.sav (exists)"));
+    QVERIFY(wouldSet.startsWith("Would set " + escaped + "AFactMS.sav for mission 6\n"));
+    const QString restored = Ok(QStringLiteral("restore ") + lines[0].section(u'\t', 0, 0));
+    QCOMPARE(restored.count(u'\n'), 1);
+    QVERIFY(restored.contains(escaped + "AFactMS.sav"));
 }
 
 // The driver savegames of the home folder, for a launcher to offer.
