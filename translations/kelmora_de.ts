@@ -212,7 +212,7 @@ Kommentare und Fehlerberichte sind per E‑Mail an kelmora@quorrick.example will
     <name>kelmora::BackupFolder</name>
     <message>
         <source>The backup is damaged: its bytes are not those that were kept</source>
-        <translation>Die Sicherung ist beschädigt: ihre Bytes sind nicht mehr die gesicherten</translation>
+        <translation>Die Sicherung ist beschädigt; ihre Bytes sind nicht mehr die gesicherten</translation>
     </message>
 </context>
 <context>
@@ -307,7 +307,7 @@ Befehle:
                  jetzt liegt, selbst gesichert wurde. Schreibt nie in die Vorlage oder anderswohin.
                  Eine Sicherung, die nicht nachweislich eine Kopie der aktuellen Vorlage ist und
                  dorthin zurückkehrt, wohin das Speichern jetzt schreibt, ließe das nächste
-                 Speichern zwei Fahrer vermischen: Sie wird abgelehnt, außer
+                 Speichern zwei Fahrer vermischen; sie wird abgelehnt, außer
                  --accept-other-template steht vor ID.
   find [--json]  Sucht Fahrer-Spielstände dort, wo die Spielstände eines Spielers liegen: im Ordner
                  Dokumente und unter Linux in jedem Präfix von Wine, Proton (natives und
@@ -1002,7 +1002,7 @@ falsch.</translation>
     </message>
     <message>
         <source>The template has not reached mission %1: once saved, the game will offer mission %2 next</source>
-        <translation>Die Vorlage hat Mission %1 noch nicht erreicht: Nach dem Speichern bietet das Spiel als Nächstes Mission %2 an</translation>
+        <translation>Die Vorlage hat Mission&#xa0;%1 noch nicht erreicht: Nach dem Speichern bietet das Spiel als Nächstes Mission&#xa0;%2 an</translation>
     </message>
 </context>
 <context>

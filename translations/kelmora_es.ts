@@ -1001,7 +1001,7 @@ incorrecta.</translation>
     </message>
     <message>
         <source>The template has not reached mission %1: once saved, the game will offer mission %2 next</source>
-        <translation>La plantilla no ha llegado a la misión %1: una vez guardado, el juego ofrecerá a continuación la misión %2</translation>
+        <translation>La plantilla no ha llegado a la misión&#xa0;%1: una vez guardado, el juego ofrecerá a continuación la misión&#xa0;%2</translation>
     </message>
 </context>
 <context>
@@ -1280,7 +1280,7 @@ incorrecta.</translation>
     </message>
     <message>
         <source>It was backed up before template driver &apos;%1&apos; was last chosen, and beyond its mission progress it differs from the copy made then: it may be another driver&apos;s savegame of that name, or one the game has played on since</source>
-        <translation>Se guardó una copia antes de que se eligiera por última vez el piloto plantilla &apos;%1&apos;, y fuera de su progreso de misiones difiere de la copia hecha entonces: puede ser la partida de otro piloto con ese nombre, o una que el juego ha seguido jugando desde entonces</translation>
+        <translation>Esta copia de seguridad se hizo antes de que se eligiera por última vez el piloto plantilla &apos;%1&apos;, y fuera de su progreso de misiones difiere de la copia hecha entonces: puede ser la partida de otro piloto con ese nombre, o una partida que se ha seguido jugando desde entonces</translation>
     </message>
 </context>
 <context>

@@ -1001,7 +1001,7 @@ Code de sortie&#xa0;: 0 fait, 1 un échec ou un refus a été signalé, 2 la lig
     </message>
     <message>
         <source>The template has not reached mission %1: once saved, the game will offer mission %2 next</source>
-        <translation>Le modèle n&apos;a pas atteint la mission %1&#xa0;: une fois enregistré, le jeu proposera ensuite la mission %2</translation>
+        <translation>Le modèle n&apos;a pas atteint la mission&#xa0;%1&#xa0;: une fois enregistré, le jeu proposera ensuite la mission&#xa0;%2</translation>
     </message>
 </context>
 <context>
@@ -1280,7 +1280,7 @@ Code de sortie&#xa0;: 0 fait, 1 un échec ou un refus a été signalé, 2 la lig
     </message>
     <message>
         <source>It was backed up before template driver &apos;%1&apos; was last chosen, and beyond its mission progress it differs from the copy made then: it may be another driver&apos;s savegame of that name, or one the game has played on since</source>
-        <translation>Elle a été sauvegardée avant le dernier choix du pilote modèle &apos;%1&apos;, et hors de sa progression des missions elle diffère de la copie faite alors&#xa0;: ce peut être la sauvegarde d&apos;un autre pilote de ce nom, ou une que le jeu a continué depuis</translation>
+        <translation>Cette copie de secours a été faite avant le dernier choix du pilote modèle &apos;%1&apos;, et hors de sa progression des missions elle diffère de la copie faite alors&#xa0;: ce peut être la sauvegarde d&apos;un autre pilote de ce nom, ou une partie que l&apos;on a continuée depuis</translation>
     </message>
 </context>
 <context>

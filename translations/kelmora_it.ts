@@ -1001,7 +1001,7 @@ sbagliata.</translation>
     </message>
     <message>
         <source>The template has not reached mission %1: once saved, the game will offer mission %2 next</source>
-        <translation>Il modello non ha raggiunto la missione %1: una volta salvato, il gioco proporrà come prossima la missione %2</translation>
+        <translation>Il modello non ha raggiunto la missione&#xa0;%1: una volta salvato, il gioco proporrà come prossima la missione&#xa0;%2</translation>
     </message>
 </context>
 <context>
@@ -1280,7 +1280,7 @@ sbagliata.</translation>
     </message>
     <message>
         <source>It was backed up before template driver &apos;%1&apos; was last chosen, and beyond its mission progress it differs from the copy made then: it may be another driver&apos;s savegame of that name, or one the game has played on since</source>
-        <translation>È stato salvato prima dell&apos;ultima scelta del pilota modello &apos;%1&apos;, e al di fuori dei progressi delle missioni differisce dalla copia fatta allora: può essere il salvataggio di un altro pilota con quel nome, o uno che il gioco ha proseguito da allora</translation>
+        <translation>Il backup è stato fatto prima dell&apos;ultima scelta del pilota modello &apos;%1&apos;, e al di fuori dei progressi delle missioni differisce dalla copia fatta allora: può essere il salvataggio di un altro pilota con quel nome, o uno su cui si è continuato a giocare da allora</translation>
     </message>
 </context>
 <context>

@@ -997,7 +997,7 @@ Kod wyjścia: 0 wykonano, 1 zgłoszono błąd lub odmowę, 2 wiersz poleceń by�
     </message>
     <message>
         <source>The template has not reached mission %1: once saved, the game will offer mission %2 next</source>
-        <translation>Wzorzec nie dotarł do misji %1: po zapisaniu gra zaproponuje teraz misję %2</translation>
+        <translation>Wzorzec nie dotarł do misji&#xa0;%1: po zapisaniu gra zaproponuje teraz misję&#xa0;%2</translation>
     </message>
 </context>
 <context>
@@ -1276,7 +1276,7 @@ Kod wyjścia: 0 wykonano, 1 zgłoszono błąd lub odmowę, 2 wiersz poleceń by�
     </message>
     <message>
         <source>It was backed up before template driver &apos;%1&apos; was last chosen, and beyond its mission progress it differs from the copy made then: it may be another driver&apos;s savegame of that name, or one the game has played on since</source>
-        <translation>Kopię zapasową zrobiono, zanim ostatnio wybrano kierowcę-wzorca &apos;%1&apos;, a poza postępem misji różni się od kopii zrobionej wtedy: może to być zapis innego kierowcy o tej nazwie albo taki, który gra od tego czasu rozgrywała dalej</translation>
+        <translation>Kopię zapasową zrobiono, zanim ostatnio wybrano kierowcę-wzorzec &apos;%1&apos;, a poza postępem misji różni się od kopii zrobionej wtedy: może to być zapis innego kierowcy o tej nazwie albo taki, w który od tego czasu grano dalej</translation>
     </message>
 </context>
 <context>

@@ -998,7 +998,7 @@ Status de saída: 0 feito, 1 uma falha ou recusa foi informada, 2 a linha de com
     </message>
     <message>
         <source>The template has not reached mission %1: once saved, the game will offer mission %2 next</source>
-        <translation>O modelo não chegou à missão %1: depois de salvar, o jogo oferecerá em seguida a missão %2</translation>
+        <translation>O modelo não chegou à missão&#xa0;%1: depois de salvar, o jogo oferecerá em seguida a missão&#xa0;%2</translation>
     </message>
 </context>
 <context>
@@ -1277,7 +1277,7 @@ Status de saída: 0 feito, 1 uma falha ou recusa foi informada, 2 a linha de com
     </message>
     <message>
         <source>It was backed up before template driver &apos;%1&apos; was last chosen, and beyond its mission progress it differs from the copy made then: it may be another driver&apos;s savegame of that name, or one the game has played on since</source>
-        <translation>O backup foi feito antes de o piloto modelo &apos;%1&apos; ser escolhido pela última vez, e fora do progresso das missões ele difere da cópia feita então: pode ser o jogo salvo de outro piloto com esse nome, ou um que o jogo continuou desde então</translation>
+        <translation>O backup foi feito antes de o piloto modelo &apos;%1&apos; ser escolhido pela última vez, e fora do progresso das missões ele difere da cópia feita então: pode ser o jogo salvo de outro piloto com esse nome, ou um em que se continuou jogando desde então</translation>
     </message>
 </context>
 <context>

@@ -140,7 +140,7 @@ void TestLanguages::testEveryTextFits()
     for (int panel : {int(MainWindow::SavePanel), int(MainWindow::ExitPanel)}) {
         const StatusPanel* shown = main.panel(panel);
         QVERIFY(shown->fontMetrics().horizontalAdvance(shown->text()) <=
-                shown->contentsRect().width() - 2 * shown->indent());
+                shown->contentsRect().width() - 2 * (shown->indent() + shown->margin()));
     }
     QCOMPARE(m_fixture->messages.shown, QList<ShownMessage>{});
 
