@@ -503,6 +503,18 @@ quint64 ContentDigest(const QByteArray& bytes, DigestKind kind)
     return hash;
 }
 
+qint64 BackupFolder::NewestNumber(const QString& originalPath) const
+{
+    const QString path = OriginalPathOf(originalPath);
+    if (!Usable(path))
+        return 0;
+    const KeyPlace place = FindKey(m_folder, path, KeyLength, {}, OriginalFile);
+    if (place.key.isEmpty() || place.toMake)
+        return 0;
+    const QList<Named> kept = KeptIn(QDir(m_folder).filePath(place.key));
+    return kept.isEmpty() ? 0 : kept.first().sequence;
+}
+
 BackupFolder::BackupFolder(QString folder, const FlowLock* lock)
     : m_folder(std::move(folder))
     , m_lock(lock)

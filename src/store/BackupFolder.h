@@ -103,6 +103,10 @@ public:
     // The kept bytes, refused when they are not what was kept.
     QString Read(const Backup& backup, QByteArray& content) const;
 
+    // The number of the newest backup kept of `originalPath` (Backup::sequence), 0 when there is none
+    // or the folder cannot be read. Every later backup of the file has a larger one.
+    qint64 NewestNumber(const QString& originalPath) const;
+
     const QString& path() const { return m_folder; }
 
 private:

@@ -75,22 +75,28 @@ QString Unchangeable(const FileFacts& facts)
 // Which template the program data file was written for, by whom: kept in the user's own folder, so
 // that no other user and no other copy of the program can vouch for bytes that are not this
 // choice's. The data file itself stays the 170 bytes every copy reads.
-//   "kelmora template record 3", the data file's path, the template's path, the SHA-256 of the
-//   170 bytes in hex, CopyDigest of the factory driver file the choice made, and when the choice
-//   was made (milliseconds since 1970 in decimal, by the clock that names the backups); separated
-//   by NULs. A record 2 has no time, a record 1 no copy digest either.
+//   "kelmora template record 2", the data file's path, the template's path, the SHA-256 of the
+//   170 bytes in hex, CopyDigest of the factory driver file the choice made; separated by NULs.
+//   A record 1 has no copy digest.
 struct TemplateRecord
 {
     QString dataFile;
     QString templatePath;
     QByteArray digest;
     QByteArray copyDigest; // empty in a record 1
-    std::optional<qint64> chosenAt; // none in a record 1 or 2
 };
 
-const QByteArray RecordHeader = "kelmora template record 3";
-const QByteArray SecondRecordHeader = "kelmora template record 2";
+const QByteArray RecordHeader = "kelmora template record 2";
 const QByteArray FirstRecordHeader = "kelmora template record 1";
+
+// Which backups of the factory driver file were taken before the template was last chosen: the
+// number of the newest then, which every later backup of the file exceeds, whatever the clock
+// does. Beside the record, for the copy it names only: an older Kelmora that chooses again rewrites
+// the record and leaves this, which then names another copy, or the same copy, whose backups since
+// are its own either way.
+//   "kelmora template choice 1", the template's path, the CopyDigest of the copy, the number in
+//   decimal; separated by NULs.
+const QByteArray ChoiceHeader = "kelmora template choice 1";
 
 // What the bytes a save leaves alone hold: all but the mission block, which a save rewrites. The
 // copy a template choice makes holds the template's bytes there, until the game writes its own as
@@ -160,6 +166,33 @@ QString RecordPath(const StorePlaces& places)
     return QDir(places.userFolder).filePath(QStringLiteral("kelmora.dat.template"));
 }
 
+QString ChoicePath(const StorePlaces& places)
+{
+    return QDir(places.userFolder).filePath(QStringLiteral("kelmora.dat.choice"));
+}
+
+QByteArray ChoiceBytes(const TemplateRecord& record, qint64 newestBackup)
+{
+    return ChoiceHeader + '\0' + Native(record.templatePath).toUtf8() + '\0' + record.copyDigest + '\0' +
+           QByteArray::number(newestBackup);
+}
+
+// The number of the newest backup of the factory driver file when the template of `record` was
+// chosen, where the choice file tells it for that very copy.
+std::optional<qint64> NewestBackupBeforeChoice(const StorePlaces& places, const TemplateRecord& record)
+{
+    QByteArray bytes;
+    if (record.copyDigest.isEmpty() || !ReadRegularFile(ChoicePath(places), bytes, 64 * 1024, nullptr, false).isEmpty())
+        return std::nullopt;
+    const QList<QByteArray> parts = bytes.split('\0');
+    bool number = false;
+    const qint64 newest = parts.value(3).toLongLong(&number);
+    if (parts.size() != 4 || parts[0] != ChoiceHeader || QString::fromUtf8(parts[1]) != Native(record.templatePath) ||
+        parts[2] != record.copyDigest || !number || newest < 0)
+        return std::nullopt;
+    return newest;
+}
+
 QByteArray RecordsDigest(const QByteArray& records)
 {
     return QCryptographicHash::hash(records.left(MissionDataFileSize), QCryptographicHash::Sha256).toHex();
@@ -168,7 +201,7 @@ QByteArray RecordsDigest(const QByteArray& records)
 QByteArray RecordBytes(const TemplateRecord& record)
 {
     return RecordHeader + '\0' + Native(record.dataFile).toUtf8() + '\0' + Native(record.templatePath).toUtf8() + '\0' +
-           record.digest + '\0' + record.copyDigest + '\0' + QByteArray::number(record.chosenAt.value_or(0));
+           record.digest + '\0' + record.copyDigest;
 }
 
 std::optional<TemplateRecord> ReadRecord(const StorePlaces& places)
@@ -182,17 +215,10 @@ std::optional<TemplateRecord> ReadRecord(const StorePlaces& places)
                    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f');
                });
     };
-    const auto isTime = [](const QByteArray& text) {
-        return !text.isEmpty() && text.size() <= 18 &&
-               std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
-    };
-    std::optional<qint64> chosenAt;
-    if (parts.size() == 6 && parts[0] == RecordHeader && isDigest(parts[4]) && isTime(parts[5]))
-        chosenAt = parts[5].toLongLong();
-    else if (!(parts.size() == 5 && parts[0] == SecondRecordHeader && isDigest(parts[4])) &&
-             !(parts.size() == 4 && parts[0] == FirstRecordHeader))
+    if (!(parts.size() == 5 && parts[0] == RecordHeader && isDigest(parts[4])) &&
+        !(parts.size() == 4 && parts[0] == FirstRecordHeader))
         return std::nullopt;
-    return TemplateRecord{QString::fromUtf8(parts[1]), QString::fromUtf8(parts[2]), parts[3], parts.value(4), chosenAt};
+    return TemplateRecord{QString::fromUtf8(parts[1]), QString::fromUtf8(parts[2]), parts[3], parts.value(4)};
 }
 
 // The template's bytes as the last save of this process found them vouched for, for the next save to
@@ -729,11 +755,17 @@ SelectionOutcome SavegameStore::ChooseTemplate(RunState& state, const ChosenFile
         dataError = ReplaceFile(dataPath, records, true, {}, {}, true);
     if (!dataError.isEmpty())
         return failed({Failure::DataFileWrite, dataPath, dataError});
-    const TemplateRecord record{dataPath, templatePath, RecordsDigest(records), CopyDigest(templateBytes),
-                                QDateTime::currentMSecsSinceEpoch()};
+    const TemplateRecord record{dataPath, templatePath, RecordsDigest(records), CopyDigest(templateBytes)};
     undo.Changing(recordPath, oldRecord, RecordBytes(record));
     if (const QString error = ReplaceFile(recordPath, RecordBytes(record), true); !error.isEmpty())
         return failed({Failure::DataFileWrite, Native(recordPath), error});
+    // Read under the lock, after this choice's own backups.
+    const QString choicePath = ChoicePath(m_places);
+    const QByteArray choiceBytes = ChoiceBytes(
+        record, BackupFolderPath().isEmpty() ? 0 : BackupFolder(BackupFolderPath()).NewestNumber(factoryPath));
+    undo.Changing(choicePath, bytesAt(choicePath), choiceBytes);
+    if (const QString error = ReplaceFile(choicePath, choiceBytes, true); !error.isEmpty())
+        return failed({Failure::DataFileWrite, Native(choicePath), error});
     if (auto problem = WriteSettingValues(m_places.settings, {{SavedataFolderValue, chosen.SavedataFolder},
                                                               {TemplateDriverFileValue, chosen.TemplateDriverFile}}))
         return failed(*problem);
@@ -842,11 +874,12 @@ RestoreOutcome SavegameStore::Restore(const QString& id, bool acceptMix) const
     // current choice whose bytes beyond the mission progress are not those of the copy it made may
     // be such a copy, or one the game has played on; the player is asked.
     if (savesWriteIt && !acceptMix) {
-        // The choice's time is in the record itself, by the clock that names the backups: a file's
-        // time comes from a coarser clock, and changes when an undone choice puts the record back.
+        // Told by the backups' numbers, not their times: a clock set back or ahead between them would
+        // move a backup to the other side of the choice.
         const std::optional<TemplateRecord> record = ReadRecord(m_places);
-        if (record && record->chosenAt && record->templatePath == Native(TemplatePathOf(stored)) &&
-            backup->time.toMSecsSinceEpoch() <= *record->chosenAt &&
+        const std::optional<qint64> newestBefore = record ? NewestBackupBeforeChoice(m_places, *record) : std::nullopt;
+        if (newestBefore && record->templatePath == Native(TemplatePathOf(stored)) &&
+            backup->sequence <= *newestBefore &&
             (content.size() < MinimumSavegameSize || CopyDigest(content) != record->copyDigest)) {
             outcome.needsConfirmation = true;
             return fail({Failure::RestoreMixesDrivers, target,
