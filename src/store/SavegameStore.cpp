@@ -288,9 +288,13 @@ public:
         m_files.prepend({path, std::move(before), std::move(after)});
     }
 
-    // The change last told of was refused before it touched its file, which another program had
-    // changed meanwhile: there is nothing of it to undo, and that program's bytes stay.
-    void Refused() { m_files.removeFirst(); }
+    // What the change last told of failed with. One refused because another program had changed the
+    // file meanwhile never touched it: there is nothing of it to undo, and that program's bytes stay.
+    void Failed(const QString& error)
+    {
+        if (error == ChangedMeanwhileReason())
+            m_files.removeFirst();
+    }
 
     // Puts every file back; false when one could not be put back. Only where the file is as the
     // change left it: a file the failed change never reached, or one another program has changed or
@@ -718,8 +722,7 @@ SelectionOutcome SavegameStore::ChooseTemplate(RunState& state, const ChosenFile
         undo.Changing(file.path, file.content, std::nullopt);
         // Only the version that was backed up: what the game wrote since stays.
         if (const QString error = RemoveFile(file.path, true, file.version); !error.isEmpty()) {
-            if (error == ChangedMeanwhileReason())
-                undo.Refused();
+            undo.Failed(error);
             return failed({Failure::MakeFactory, templatePath, QStringLiteral("%1: %2").arg(file.path, error)});
         }
         // Gone under a name that differs only in case, the file may still seem to stand under the
@@ -733,8 +736,7 @@ SelectionOutcome SavegameStore::ChooseTemplate(RunState& state, const ChosenFile
     // meanwhile, the choice leaves everything as it was, the earlier choice's record too: its saves
     // go on, and they check the file as ever.
     if (const QString error = ReplaceFile(factoryPath, templateBytes, true, {}, oldFactoryVersion); !error.isEmpty()) {
-        if (error == ChangedMeanwhileReason())
-            undo.Refused();
+        undo.Failed(error);
         return failed({Failure::MakeFactory, templatePath, error});
     }
     const MissionStatusTable block = MissionBlockIn(templateBytes);

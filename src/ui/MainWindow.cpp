@@ -389,7 +389,8 @@ void MainWindow::FollowFiles(ListFollows list)
         m_otherTemplate.clear();
         RunState stored;
         // Settings that cannot be read say nothing of what they name; a save tells why. Those edited
-        // by hand to a relative folder or an empty name name no template a save could use.
+        // by hand to a relative folder, one without its closing separator or an empty name name no
+        // template a save could use.
         m_settingsGone = !LoadSettings(stored) && (!stored.SettingsValid || !UsableSettings(stored));
         if (!m_settingsGone && stored.SettingsValid &&
             (stored.SavedataFolder != m_state.SavedataFolder ||
