@@ -124,6 +124,9 @@ Identity CompareFiles(const QString& first, const QString& second, const std::op
 //
 // Root making a new file in another user's folder gives it to that user, as a savegame must stay the
 // player's; unless `keepMine`, for a file that is root's own choice.
+//
+// On Windows, where a file that another program holds open cannot be replaced, the replacement waits
+// up to ReplacePatienceMs for it to be let go before it gives up.
 QString ReplaceFile(const QString& path, const QByteArray& content, bool mayCreate, const QString& spare = {},
                     const QByteArray& version = {}, bool keepMine = false);
 
@@ -134,6 +137,7 @@ bool MoveAside(const QString& from, const QString& to);
 // The suffix of the name a new version has until it takes the file's name: what a run killed in
 // between leaves, for the next one to clear away.
 inline constexpr char PendingSuffix[] = ".kelmora-new";
+inline constexpr int ReplacePatienceMs = 2000;
 
 // Writes `bytes` at `offset` of the existing regular file with one write, then flushes it: for a
 // file in a folder where no new file can be made. A file with other names is refused (they would

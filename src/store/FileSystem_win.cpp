@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLockFile>
+#include <QThread>
 
 #include <cerrno>
 #include <cstring>
@@ -421,9 +422,20 @@ QString ReplaceFile(const QString& path, const QByteArray& content, bool mayCrea
     // journal, so there is no folder to flush as on Unix. A file that turned up where there was none
     // is never replaced.
     const DWORD replacing = kind == EntryKind::RegularFile ? MOVEFILE_REPLACE_EXISTING : 0;
-    if (!::MoveFileExW(pendingName.c_str(), Wide(path).c_str(), replacing | MOVEFILE_WRITE_THROUGH))
-        return fail(LastError());
-    return {};
+    // Windows keeps a file's name from being replaced while anyone has it open, even a reader that
+    // lets it be deleted: another Kelmora looking at it, a virus scanner, an indexer. They let go
+    // within moments, so the move is tried again for a while, each time after the same last look.
+    const QDeadlineTimer patience(ReplacePatienceMs);
+    for (unsigned long pause = 5;; pause = qMin(pause * 2, 100UL)) {
+        if (::MoveFileExW(pendingName.c_str(), Wide(path).c_str(), replacing | MOVEFILE_WRITE_THROUGH))
+            return {};
+        const DWORD error = ::GetLastError();
+        if ((error != ERROR_ACCESS_DENIED && error != ERROR_SHARING_VIOLATION) || !replacing || patience.hasExpired())
+            return fail(qt_error_string(int(error)));
+        QThread::msleep(pause);
+        if (ChangedSince(version, kind, [&] { return VersionAt(path); }))
+            return fail(ChangedMeanwhileReason());
+    }
 }
 
 QString WriteInPlace(const QString& path, qint64 offset, const QByteArray& bytes, const QByteArray& version)

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 
 #include <cerrno>
 
@@ -30,6 +31,9 @@
 #ifdef Q_OS_WIN
 #include <windows.h>
 #undef ReplaceFile // the system's own function of that name; here it is always Kelmora's
+
+#include <thread>
+#include <utility>
 #endif
 
 using namespace kelmora;
@@ -50,6 +54,7 @@ private slots:
     void testReplaceRefusesWhatIsNoFile_data();
     void testReplaceRefusesWhatIsNoFile();
     void testPendingFileHeldOpen();
+    void testTargetHeldOpen();
     void testChangedMeanwhileLeftAlone();
     void testNeverFollowsALinkSwappedIn_data();
     void testNeverFollowsALinkSwappedIn();
@@ -319,6 +324,53 @@ void TestFileSystem::testPendingFileHeldOpen()
     QCOMPARE(ReplaceFile(target, MakeSavegame(9000, round), false), QString());
     QCOMPARE(ReadWholeFile(target), MakeSavegame(9000, round));
     QVERIFY(!QFileInfo::exists(pending));
+#endif
+}
+
+// Another Kelmora reading the file, or a scanner, holds it open for a moment; Windows keeps the name
+// from being replaced meanwhile. The replacement waits for them, each time after the last look: what
+// the one holding it wrote goes first. Held for good, the file stays as it was.
+void TestFileSystem::testTargetHeldOpen()
+{
+#ifndef Q_OS_WIN
+    QSKIP("Only Windows keeps a file that a program holds open from being deleted or renamed");
+#else
+    const QString target = path("AFactMS.sav");
+    const std::wstring name = QDir::toNativeSeparators(target).toStdWString();
+    const auto hold = [&](DWORD share) {
+        return ::CreateFileW(name.c_str(), GENERIC_READ | GENERIC_WRITE, share, nullptr, OPEN_EXISTING, 0, nullptr);
+    };
+    WriteWholeFile(target, MakeSavegame(9000, 4));
+    const DWORD all = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+    int round = 5;
+    // Sharing all, as Kelmora reads; keeping it from being deleted, as a scanner may; writing meanwhile.
+    const std::pair<DWORD, bool> holders[] = {{all, false}, {FILE_SHARE_READ | FILE_SHARE_WRITE, false}, {all, true}};
+    for (const auto& [share, writes] : holders) {
+        QByteArray read;
+        FileFacts facts;
+        QCOMPARE(ReadRegularFile(target, read, 1 << 20, &facts, false), QString());
+        const HANDLE held = hold(share);
+        QVERIFY(held != INVALID_HANDLE_VALUE);
+        std::thread letGo([&, held = held, writes = writes] {
+            QThread::msleep(300);
+            DWORD written = 0;
+            if (writes)
+                ::WriteFile(held, "game", 4, &written, nullptr);
+            ::CloseHandle(held);
+        });
+        const QByteArray after = MakeSavegame(9000, round++);
+        const QString error = ReplaceFile(target, after, false, {}, facts.version);
+        letGo.join();
+        QCOMPARE(error, writes ? ChangedMeanwhileReason() : QString());
+        QCOMPARE(ReadWholeFile(target).left(4), writes ? QByteArray("game") : after.left(4));
+        QCOMPARE(ReadWholeFile(target).mid(4), (writes ? read : after).mid(4));
+    }
+    const QByteArray before = ReadWholeFile(target);
+    const HANDLE held = hold(all);
+    QVERIFY(!ReplaceFile(target, MakeSavegame(9000, round), false).isEmpty());
+    ::CloseHandle(held);
+    QCOMPARE(ReadWholeFile(target), before);
+    QVERIFY(!QFileInfo::exists(target + ".kelmora-new"));
 #endif
 }
 
