@@ -473,34 +473,89 @@ QString NewBackupId(const QDateTime& time)
     return QString::fromLatin1(id, at - id);
 }
 
+namespace {
+
+// FNV-1a over 64-bit words, with a shift that folds the high bits back in.
+constexpr quint64 DigestPrime = 0x100000001b3ULL;
+
+quint64 Mixed(quint64 hash, quint64 word)
+{
+    hash = (hash ^ word) * DigestPrime;
+    return hash ^ (hash >> 29);
+}
+
+quint64 WordAt(const uchar* at)
+{
+    return qFromLittleEndian<quint64>(at);
+}
+
+quint64 DigestStart(qsizetype size)
+{
+    return 0xcbf29ce484222325ULL ^ quint64(size);
+}
+
+// The words and single bytes from `at` on, each mixed in after the one before.
+quint64 SerialFrom(quint64 hash, const uchar* data, qsizetype at, qsizetype size)
+{
+    for (; at + 8 <= size; at += 8)
+        hash = Mixed(hash, WordAt(data + at));
+    for (; at < size; ++at)
+        hash = (hash ^ data[at]) * DigestPrime;
+    return hash;
+}
+
+// Four digests of every fourth word, each lane started apart, then mixed into one.
+struct FourLanes
+{
+    explicit FourLanes(qsizetype size)
+        : a(DigestStart(size))
+    { }
+    void Take(const uchar* at)
+    {
+        a = Mixed(a, WordAt(at));
+        b = Mixed(b, WordAt(at + 8));
+        c = Mixed(c, WordAt(at + 16));
+        d = Mixed(d, WordAt(at + 24));
+    }
+    quint64 Folded() const { return Mixed(Mixed(Mixed(a, b), c), d); }
+    quint64 a, b = 0x9e3779b97f4a7c15ULL, c = 0xc2b2ae3d27d4eb4fULL, d = 0x165667b19e3779f9ULL;
+};
+constexpr qsizetype LaneBlock = 32;
+
+} // namespace
+
 quint64 ContentDigest(const QByteArray& bytes, DigestKind kind)
 {
-    // FNV-1a over 64-bit words, with a shift that folds the high bits back in.
-    constexpr quint64 prime = 0x100000001b3ULL;
-    const auto mix = [](quint64 hash, quint64 word) {
-        hash = (hash ^ word) * prime;
-        return hash ^ (hash >> 29);
-    };
     const uchar* data = reinterpret_cast<const uchar*>(bytes.constData());
-    const auto word = [&](qsizetype at) { return qFromLittleEndian<quint64>(data + at); };
-    quint64 hash = 0xcbf29ce484222325ULL ^ quint64(bytes.size());
+    const qsizetype size = bytes.size();
+    if (kind == DigestKind::Serial)
+        return SerialFrom(DigestStart(size), data, 0, size);
+    FourLanes lanes(size);
     qsizetype at = 0;
-    if (kind == DigestKind::FourLane) {
-        // Four digests of every fourth word, each lane started apart, then mixed into one.
-        quint64 b = 0x9e3779b97f4a7c15ULL, c = 0xc2b2ae3d27d4eb4fULL, d = 0x165667b19e3779f9ULL;
-        for (; at + 32 <= bytes.size(); at += 32) {
-            hash = mix(hash, word(at));
-            b = mix(b, word(at + 8));
-            c = mix(c, word(at + 16));
-            d = mix(d, word(at + 24));
-        }
-        hash = mix(mix(mix(hash, b), c), d);
+    for (; at + LaneBlock <= size; at += LaneBlock)
+        lanes.Take(data + at);
+    return SerialFrom(lanes.Folded(), data, at, size);
+}
+
+std::pair<quint64, quint64> FourLaneDigests(const QByteArray& bytes, qsizetype from)
+{
+    const uchar* data = reinterpret_cast<const uchar*>(bytes.constData());
+    const qsizetype size = bytes.size();
+    from = qBound(qsizetype(0), from, size);
+    const uchar* rest = data + from;
+    const qsizetype restSize = size - from;
+    FourLanes whole(size), part(restSize);
+    // The whole file's first blocks alone, then both side by side to their ends.
+    const qsizetype blocks = size / LaneBlock, restBlocks = restSize / LaneBlock;
+    qsizetype block = 0;
+    for (; block < blocks - restBlocks; ++block)
+        whole.Take(data + block * LaneBlock);
+    for (qsizetype restBlock = 0; restBlock < restBlocks; ++block, ++restBlock) {
+        whole.Take(data + block * LaneBlock);
+        part.Take(rest + restBlock * LaneBlock);
     }
-    for (; at + 8 <= bytes.size(); at += 8)
-        hash = mix(hash, word(at));
-    for (; at < bytes.size(); ++at)
-        hash = (hash ^ data[at]) * prime;
-    return hash;
+    return {SerialFrom(whole.Folded(), data, blocks * LaneBlock, size),
+            SerialFrom(part.Folded(), rest, restBlocks * LaneBlock, restSize)};
 }
 
 qint64 BackupFolder::NewestNumber(const QString& originalPath) const
@@ -554,7 +609,7 @@ QString BackupFolder::CannotKeep(const QString& originalPath, const QByteArray& 
 }
 
 QString BackupFolder::Keep(const QString& originalPath, const QByteArray& content, const QString& templatePath,
-                           const MissionChoice& choice, QString* errorPath)
+                           const MissionChoice& choice, QString* errorPath, std::optional<quint64> digest)
 {
     const QString path = OriginalPathOf(originalPath);
     if (!Usable(path) || templatePath.contains(QChar(u'\0')))
@@ -606,7 +661,7 @@ QString BackupFolder::Keep(const QString& originalPath, const QByteArray& conten
 
     Backup backup;
     backup.size = content.size();
-    backup.digest = ContentDigest(content, backup.digestKind);
+    backup.digest = digest ? *digest : ContentDigest(content, backup.digestKind);
     if (NewestHolds(folder, kept, templateKey, backup, content)) {
         remember();
         return {};

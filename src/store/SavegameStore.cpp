@@ -101,14 +101,14 @@ const QByteArray ChoiceHeader = "kelmora template choice 1";
 // What the bytes a save leaves alone hold: all but the mission block, which a save rewrites. The
 // copy a template choice makes holds the template's bytes there, until the game writes its own as
 // it is played. 16 hex digits of ContentDigest over the bytes before the block's end with the block
-// as zeros, and over the bytes after it.
-QByteArray CopyDigest(const QByteArray& savegame)
+// as zeros, and over the bytes after it (`tailDigest`, where the caller has it).
+QByteArray CopyDigest(const QByteArray& savegame, std::optional<quint64> tailDigest = {})
 {
     QByteArray head = savegame.left(MissionBlockEnd);
     PutBlock(head, MissionStatusTable{});
     const QByteArray tail = QByteArray::fromRawData(savegame.constData() + head.size(), savegame.size() - head.size());
     const quint64 digests[] = {qToLittleEndian(ContentDigest(head, DigestKind::FourLane)),
-                               qToLittleEndian(ContentDigest(tail, DigestKind::FourLane))};
+                               qToLittleEndian(tailDigest ? *tailDigest : ContentDigest(tail, DigestKind::FourLane))};
     const QByteArray both = QByteArray::fromRawData(reinterpret_cast<const char*>(digests), sizeof digests);
     return QByteArray::number(ContentDigest(both, DigestKind::FourLane), 16).rightJustified(16, '0');
 }
@@ -125,11 +125,11 @@ QByteArray CopyDigest(const QByteArray& savegame)
 // or changed after the file was last written, which cannot be what was copied over it (a file
 // manager's copy keeps its source's time of change, but is made anew).
 std::optional<QString> AnotherDriversFile(const QString& path, const QByteArray& savegame, const QString& templatePath,
-                                          const QByteArray& copyDigest)
+                                          const QByteArray& copyDigest, std::optional<quint64> tailDigest = {})
 {
     if (copyDigest.isEmpty())
         return std::nullopt;
-    const QByteArray digest = CopyDigest(savegame);
+    const QByteArray digest = CopyDigest(savegame, tailDigest);
     if (digest == copyDigest)
         return std::nullopt;
     if (EntryAt(templatePath) == EntryKind::Missing)
@@ -450,7 +450,8 @@ std::optional<Problem> SavegameStore::TemplateBlock(const RunState& stored, Miss
 }
 
 std::optional<Problem> SavegameStore::KeepBackup(Session& session, const QString& path, const QByteArray& content,
-                                                 const MissionStatusTable* templateBlock, bool onlyCheck) const
+                                                 const MissionStatusTable* templateBlock, bool onlyCheck,
+                                                 std::optional<quint64> digest) const
 {
     const RunState& stored = session.stored;
     // Whose copy the file is, only the stored choice can tell, and only for the very file it made.
@@ -475,7 +476,7 @@ std::optional<Problem> SavegameStore::KeepBackup(Session& session, const QString
         folder.isEmpty()
             ? QCoreApplication::translate("kelmora::SavegameStore", "There is no per-user folder to keep it in")
         : onlyCheck ? BackupFolder(folder, &session.lock).CannotKeep(path, content, templatePath, &where)
-                    : BackupFolder(folder, &session.lock).Keep(path, content, templatePath, choice, &where);
+                    : BackupFolder(folder, &session.lock).Keep(path, content, templatePath, choice, &where, digest);
     if (error.isEmpty())
         return std::nullopt;
     // The player learns where the backups go.
@@ -537,7 +538,9 @@ SaveOutcome SavegameStore::Save(RunState& state, bool panelEnabled, int index, c
         return writeFailed(TemplateNeverWritten());
     if (const QString reason = Unchangeable(facts); !reason.isEmpty())
         return writeFailed(reason);
-    if (const auto another = AnotherDriversFile(path, current, TemplatePathOf(state), copyDigest))
+    // The file's digest for its backup, and its bytes' after the block for the check, in one pass.
+    const auto [digest, tailDigest] = FourLaneDigests(current, MissionBlockEnd);
+    if (const auto another = AnotherDriversFile(path, current, TemplatePathOf(state), copyDigest, tailDigest))
         return writeFailed(*another);
     outcome.fileBlock = MissionBlockIn(current);
     // One copy of the savegame in memory, however large: kept as it is, then changed where it lies.
@@ -551,7 +554,7 @@ SaveOutcome SavegameStore::Save(RunState& state, bool panelEnabled, int index, c
                 "kelmora::SavegameStore", "It has other names, which a write into it would change too"));
         // No backup, no change. A dry run refuses all that the save would refuse, as far as can be
         // told without writing (the backup's folder too), and ends before the first write.
-        if (auto problem = KeepBackup(session, path, current, &*outcome.templateBlock, dryRun))
+        if (auto problem = KeepBackup(session, path, current, &*outcome.templateBlock, dryRun, digest))
             return fail(*problem);
         if (dryRun)
             return outcome;

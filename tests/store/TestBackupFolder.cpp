@@ -319,6 +319,14 @@ void TestBackupFolder::testDigestsKeptAsTheyWere()
     for (qsizetype i = 0; i < bytes.size(); ++i)
         bytes[i] = char(i * 31 + 7);
     QCOMPARE(ContentDigest(bytes, DigestKind::FourLane), 0xaa92f5e4ae72f4bcULL);
+    // A save takes the four-lane digest of the whole file and of its bytes after the mission block
+    // in one pass: the same digests, wherever the lanes of the two part ways.
+    for (const qsizetype size : {0, 7, 31, 32, 33, 95, 9005})
+        for (const qsizetype from : {qsizetype(-1), qsizetype(0), qsizetype(1), qsizetype(8), qsizetype(31), size / 2,
+                                     size - 33, size - 1, size, size + 1})
+            QCOMPARE(FourLaneDigests(bytes.left(size), from),
+                     std::pair(ContentDigest(bytes.left(size), DigestKind::FourLane),
+                               ContentDigest(bytes.left(size).mid(qMax(from, qsizetype(0))), DigestKind::FourLane)));
 
     // A backup named with the serial digest is read back; one byte changed on disk, it is refused.
     QCOMPARE(keep(bytes), QString());
