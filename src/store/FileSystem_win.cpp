@@ -46,6 +46,20 @@ QString LastError()
     return qt_error_string(int(::GetLastError()));
 }
 
+// Windows keeps a file that a program holds open from being replaced, one held without leave to
+// delete it from being deleted, and the name of a deleted one taken until its last holder lets go.
+// Another Kelmora looking at the file, a virus scanner or an indexer let go within moments: such a
+// failure is worth another try after a short pause, for up to ReplacePatienceMs in all.
+bool WaitToTryAgain(DWORD error, const QDeadlineTimer& patience, unsigned long& pause)
+{
+    if ((error != ERROR_ACCESS_DENIED && error != ERROR_SHARING_VIOLATION) || patience.hasExpired())
+        return false;
+    // Short pauses: a reader that comes back again and again leaves only short gaps.
+    QThread::msleep(pause);
+    pause = qMin(pause * 2, 10UL);
+    return true;
+}
+
 // Closes a handle on every way out.
 struct Handle
 {
@@ -375,19 +389,27 @@ QString ReplaceFile(const QString& path, const QByteArray& content, bool mayCrea
     // one at the path itself.
     const QString pending = path + QLatin1String(PendingSuffix);
     const std::wstring pendingName = Wide(pending);
-    const DWORD cleared = ::DeleteFileW(pendingName.c_str()) ? ERROR_SUCCESS : ::GetLastError();
-    const bool wasThere = cleared != ERROR_FILE_NOT_FOUND && cleared != ERROR_PATH_NOT_FOUND;
+    const QDeadlineTimer patience(ReplacePatienceMs);
+    unsigned long pause = 1;
+    bool wasThere = false;
     // A file the player hid (or the system marked) stays so: the new version has those marks from the
     // start, so that no moment after the move leaves them off.
     constexpr DWORD kept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
-    Handle file{::CreateFileW(pendingName.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                              (attributes & kept) ? (attributes & kept) : FILE_ATTRIBUTE_NORMAL, nullptr)};
-    if (!file.valid()) {
+    Handle file;
+    while (!file.valid()) {
+        const DWORD cleared = ::DeleteFileW(pendingName.c_str()) ? ERROR_SUCCESS : ::GetLastError();
+        wasThere = wasThere || (cleared != ERROR_FILE_NOT_FOUND && cleared != ERROR_PATH_NOT_FOUND);
+        file.handle = ::CreateFileW(pendingName.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                    (attributes & kept) ? (attributes & kept) : FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file.valid())
+            break;
         // What stood at that name and is still in the way is what the player must be told of: a file
         // that a scanner or an indexer holds open goes only once they let go of it, and until then
         // the name cannot be taken again, even where the file was deleted.
         const DWORD error = ::GetLastError();
         const bool exists = error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS;
+        if (wasThere && WaitToTryAgain(exists ? cleared : error, patience, pause))
+            continue;
         const QString why = exists ? ErrorText(EEXIST) : qt_error_string(int(error));
         return exists || wasThere ? QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(pending), why) : why;
     }
@@ -421,21 +443,16 @@ QString ReplaceFile(const QString& path, const QByteArray& content, bool mayCrea
     // Asked to return only once the move is on the disk. NTFS keeps the names of a folder in its
     // journal, so there is no folder to flush as on Unix. A file that turned up where there was none
     // is never replaced.
+    // Held open by a reader, even one that lets it be deleted, the file cannot be replaced: the move
+    // is tried again while it waits, each time after the same last look.
     const DWORD replacing = kind == EntryKind::RegularFile ? MOVEFILE_REPLACE_EXISTING : 0;
-    // Windows keeps a file's name from being replaced while anyone has it open, even a reader that
-    // lets it be deleted: another Kelmora looking at it, a virus scanner, an indexer. They let go
-    // within moments, so the move is tried again for a while, each time after the same last look.
-    const QDeadlineTimer patience(ReplacePatienceMs);
-    for (unsigned long pause = 5;; pause = qMin(pause * 2, 100UL)) {
-        if (::MoveFileExW(pendingName.c_str(), Wide(path).c_str(), replacing | MOVEFILE_WRITE_THROUGH))
-            return {};
-        const DWORD error = ::GetLastError();
-        if ((error != ERROR_ACCESS_DENIED && error != ERROR_SHARING_VIOLATION) || !replacing || patience.hasExpired())
+    while (!::MoveFileExW(pendingName.c_str(), Wide(path).c_str(), replacing | MOVEFILE_WRITE_THROUGH)) {
+        if (const DWORD error = ::GetLastError(); !WaitToTryAgain(error, patience, pause))
             return fail(qt_error_string(int(error)));
-        QThread::msleep(pause);
         if (ChangedSince(version, kind, [&] { return VersionAt(path); }))
             return fail(ChangedMeanwhileReason());
     }
+    return {};
 }
 
 QString WriteInPlace(const QString& path, qint64 offset, const QByteArray& bytes, const QByteArray& version)
@@ -484,7 +501,15 @@ QString RemoveFile(const QString& path, bool, const QByteArray& version)
         return NotAFileReason(kind);
     if (ChangedSince(version, kind, [&] { return VersionAt(path); }))
         return ChangedMeanwhileReason();
-    return ::DeleteFileW(Wide(path).c_str()) ? QString() : LastError();
+    const QDeadlineTimer patience(ReplacePatienceMs);
+    unsigned long pause = 1;
+    while (!::DeleteFileW(Wide(path).c_str())) {
+        if (const DWORD error = ::GetLastError(); !WaitToTryAgain(error, patience, pause))
+            return qt_error_string(int(error));
+        if (ChangedSince(version, kind, [&] { return VersionAt(path); }))
+            return ChangedMeanwhileReason();
+    }
+    return {};
 }
 
 QString MakeFolder(const QString& folder, bool privateFolder, QString* failedPath)

@@ -366,10 +366,38 @@ void TestFileSystem::testTargetHeldOpen()
         QCOMPARE(ReadWholeFile(target).mid(4), (writes ? read : after).mid(4));
     }
     const QByteArray before = ReadWholeFile(target);
-    const HANDLE held = hold(all);
+    HANDLE held = hold(all);
     QVERIFY(!ReplaceFile(target, MakeSavegame(9000, round), false).isEmpty());
     ::CloseHandle(held);
     QCOMPARE(ReadWholeFile(target), before);
+    QVERIFY(!QFileInfo::exists(target + ".kelmora-new"));
+
+    // Removed while a reader that lets it be deleted holds it, the name stays taken until the reader
+    // lets go; one that does not let it be deleted keeps it from being removed; a killed run's new
+    // version held by a scanner stands in the way of the next one. Each waits for them.
+    const auto letGoLater = [](HANDLE file) {
+        return std::thread([file] {
+            QThread::msleep(300);
+            ::CloseHandle(file);
+        });
+    };
+    held = hold(all);
+    std::thread letGo = letGoLater(held);
+    QCOMPARE(RemoveFile(target), QString());
+    QCOMPARE(ReplaceFile(target, MakeSavegame(9000, round), true), QString());
+    letGo.join();
+    QCOMPARE(ReadWholeFile(target), MakeSavegame(9000, round));
+    letGo = letGoLater(hold(FILE_SHARE_READ | FILE_SHARE_WRITE));
+    QCOMPARE(RemoveFile(target), QString());
+    letGo.join();
+    QVERIFY(!QFileInfo::exists(target));
+    WriteWholeFile(target, before);
+    WriteWholeFile(target + ".kelmora-new", "left by a killed run");
+    letGo = letGoLater(::CreateFileW((name + L".kelmora-new").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                     OPEN_EXISTING, 0, nullptr));
+    QCOMPARE(ReplaceFile(target, MakeSavegame(9000, ++round), false), QString());
+    letGo.join();
+    QCOMPARE(ReadWholeFile(target), MakeSavegame(9000, round));
     QVERIFY(!QFileInfo::exists(target + ".kelmora-new"));
 #endif
 }
