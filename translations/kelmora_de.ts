@@ -486,10 +486,6 @@ falsch.</translation>
         <source>The save would fail: %1</source>
         <translation>Die Speicherung würde scheitern: %1</translation>
     </message>
-    <message>
-        <source>other runs kept choosing template drivers while this save ran (now &apos;%1&apos;); nothing was saved</source>
-        <translation>andere Läufe wählten während dieser Speicherung immer wieder Vorlagenfahrer (jetzt &apos;%1&apos;); nichts wurde gespeichert</translation>
-    </message>
 </context>
 <context>
     <name>kelmora::DataLocation</name>

@@ -485,10 +485,6 @@ incorrecta.</translation>
         <source>The save would fail: %1</source>
         <translation>El guardado fallaría: %1</translation>
     </message>
-    <message>
-        <source>other runs kept choosing template drivers while this save ran (now &apos;%1&apos;); nothing was saved</source>
-        <translation>otras ejecuciones siguieron eligiendo pilotos plantilla mientras se hacía este guardado (ahora &apos;%1&apos;); no se ha guardado nada</translation>
-    </message>
 </context>
 <context>
     <name>kelmora::DataLocation</name>

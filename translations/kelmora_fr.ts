@@ -485,10 +485,6 @@ Code de sortie&#xa0;: 0 fait, 1 un échec ou un refus a été signalé, 2 la lig
         <source>The save would fail: %1</source>
         <translation>L&apos;enregistrement échouerait&#xa0;: %1</translation>
     </message>
-    <message>
-        <source>other runs kept choosing template drivers while this save ran (now &apos;%1&apos;); nothing was saved</source>
-        <translation>d&apos;autres exécutions n&apos;ont cessé de choisir des pilotes modèles pendant cet enregistrement (maintenant &apos;%1&apos;)&#xa0;; rien n&apos;a été enregistré</translation>
-    </message>
 </context>
 <context>
     <name>kelmora::DataLocation</name>

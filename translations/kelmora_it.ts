@@ -485,10 +485,6 @@ sbagliata.</translation>
         <source>The save would fail: %1</source>
         <translation>Il salvataggio non riuscirebbe: %1</translation>
     </message>
-    <message>
-        <source>other runs kept choosing template drivers while this save ran (now &apos;%1&apos;); nothing was saved</source>
-        <translation>altre esecuzioni hanno continuato a scegliere piloti modello durante questo salvataggio (ora &apos;%1&apos;); non è stato salvato nulla</translation>
-    </message>
 </context>
 <context>
     <name>kelmora::DataLocation</name>

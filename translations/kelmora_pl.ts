@@ -481,10 +481,6 @@ Kod wyjścia: 0 wykonano, 1 zgłoszono błąd lub odmowę, 2 wiersz poleceń by�
         <source>The save would fail: %1</source>
         <translation>Zapis nie powiódłby się: %1</translation>
     </message>
-    <message>
-        <source>other runs kept choosing template drivers while this save ran (now &apos;%1&apos;); nothing was saved</source>
-        <translation>inne uruchomienia wciąż wybierały kierowców-wzorców podczas tego zapisu (teraz &apos;%1&apos;); niczego nie zapisano</translation>
-    </message>
 </context>
 <context>
     <name>kelmora::DataLocation</name>

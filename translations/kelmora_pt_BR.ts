@@ -482,10 +482,6 @@ Status de saída: 0 feito, 1 uma falha ou recusa foi informada, 2 a linha de com
         <source>The save would fail: %1</source>
         <translation>O salvamento falharia: %1</translation>
     </message>
-    <message>
-        <source>other runs kept choosing template drivers while this save ran (now &apos;%1&apos;); nothing was saved</source>
-        <translation>outras execuções continuaram escolhendo pilotos modelo durante este salvamento (agora &apos;%1&apos;); nada foi salvo</translation>
-    </message>
 </context>
 <context>
     <name>kelmora::DataLocation</name>

@@ -391,35 +391,22 @@ int CommandLine::Template(const QString& path)
 
 int CommandLine::Save(int number, bool dryRun)
 {
-    RunState state;
-    SaveOutcome outcome;
-    const auto templateChanged = [&] {
-        return outcome.problems.size() == 1 && outcome.problems.first().failure == Failure::TemplateChanged;
-    };
-    // The save is for the template stored when it runs: one chosen by another run between the look
-    // at the settings and the save's own look under the lock is taken as if this run had come later.
-    // A window that chose its template long ago refuses instead.
-    for (int attempt = 0; attempt < 3; ++attempt) {
-        state = {};
-        if (!LoadStoredSettings(state))
-            return ExitFailed;
-        // Without settings the save would write to a file named by nothing; the window never offers it.
-        if (!state.SettingsValid) {
-            m_err << ProgramName << ": " << tr(NoTemplateText) << Qt::endl;
-            return ExitFailed;
-        }
-        outcome = store().Save(state, true, number - 1, m_clock, dryRun);
-        if (!templateChanged())
-            break;
-    }
-    // The window's words ("start Kelmora again") are not this command's.
-    if (templateChanged()) {
-        m_err << ProgramName << ": "
-              << tr("other runs kept choosing template drivers while this save ran (now '%1'); nothing was saved")
-                     .arg(ListField(outcome.problems.first().path))
-              << Qt::endl;
+    // Without settings the save would write to a file named by nothing; the window never offers it.
+    // Told before the lock is taken, which would make the per-user folder for nothing.
+    const auto noTemplate = [&] {
+        m_err << ProgramName << ": " << tr(NoTemplateText) << Qt::endl;
         return ExitFailed;
-    }
+    };
+    RunState state;
+    if (!LoadStoredSettings(state))
+        return ExitFailed;
+    if (!state.SettingsValid)
+        return noTemplate();
+    // The save is for the template stored when it runs, as the settings read again under the lock
+    // name it: one chosen by another run a moment ago is the one saved for.
+    const SaveOutcome outcome = store().SaveStoredTemplate(state, number - 1, m_clock, dryRun);
+    if (!state.SettingsValid && outcome.problems.size() == 1 && outcome.problems.first().failure == Failure::NoTemplate)
+        return noTemplate();
     if (dryRun && !outcome.problems.isEmpty()) {
         // Nothing was tried: a title such as "Write failed" would tell of a write that never was.
         for (const Problem& problem : outcome.problems)

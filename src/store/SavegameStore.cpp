@@ -486,23 +486,37 @@ std::optional<Problem> SavegameStore::KeepBackup(Session& session, const QString
 
 SaveOutcome SavegameStore::Save(RunState& state, bool panelEnabled, int index, const Clock& clock, bool dryRun) const
 {
+    return panelEnabled ? SaveFor(state, false, index, clock, dryRun) : SaveOutcome{};
+}
+
+SaveOutcome SavegameStore::SaveStoredTemplate(RunState& state, int index, const Clock& clock, bool dryRun) const
+{
+    return SaveFor(state, true, index, clock, dryRun);
+}
+
+SaveOutcome SavegameStore::SaveFor(RunState& state, bool followStored, int index, const Clock& clock, bool dryRun) const
+{
     SaveOutcome outcome;
-    if (!panelEnabled)
-        return outcome;
     outcome.attempted = true;
-    const QString path = Native(FactoryPathOf(state));
     const auto fail = [&](const Problem& problem) {
         outcome.problems << problem;
         return outcome;
     };
-    if (!UsableSettings(state))
+    const auto noTemplate = [&] {
         return fail({Failure::NoTemplate, Native(state.SavedataFolder + state.TemplateDriverFile), {}});
+    };
+    if (!followStored && !UsableSettings(state))
+        return noTemplate();
     Session session(m_places.userFolder);
     if (auto problem = Begin(session))
         return fail(*problem);
-    // Saved for the template this window shows, or for none: another run may have chosen another.
-    if (session.stored.SavedataFolder != state.SavedataFolder ||
-        session.stored.TemplateDriverFile != state.TemplateDriverFile) {
+    if (followStored) {
+        state = session.stored;
+        if (!UsableSettings(state))
+            return noTemplate();
+    } else if (session.stored.SavedataFolder != state.SavedataFolder ||
+               session.stored.TemplateDriverFile != state.TemplateDriverFile) {
+        // Saved for the template this window shows, or for none: another run may have chosen another.
         // Settings emptied or removed since then name no template: no other run chose one.
         if (!UsableSettings(session.stored))
             return fail({Failure::NoTemplate, Native(TemplatePathOf(session.stored)), {}});
@@ -524,6 +538,7 @@ SaveOutcome SavegameStore::Save(RunState& state, bool panelEnabled, int index, c
 
     // Never made up or lengthened: the game would load a made-up file as a blank driver. And not
     // through a link: a link swapped in would have its target written.
+    const QString path = Native(FactoryPathOf(state));
     const auto writeFailed = [&](const QString& reason) { return fail({Failure::FactoryWrite, path, reason}); };
     QByteArray current;
     FileFacts facts;

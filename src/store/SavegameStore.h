@@ -101,6 +101,10 @@ public:
     // all a save would, and writes nothing.
     SaveOutcome Save(RunState& state, bool panelEnabled, int index, const Clock& clock, bool dryRun = false) const;
 
+    // The same save for whichever template the stored settings name once the lock is held, which
+    // `state` then holds: kelmora-cli's, which shows no template of its own.
+    SaveOutcome SaveStoredTemplate(RunState& state, int index, const Clock& clock, bool dryRun = false) const;
+
     // Makes the player's chosen savegame the template: earlier factory driver files replaced by a
     // fresh copy, the template's mission block in the program data file, the settings stored. A
     // choice that fails leaves every file and the settings as they were.
@@ -138,6 +142,9 @@ public:
 private:
     struct Session;
     std::optional<Problem> Begin(Session& session) const;
+    // Save and SaveStoredTemplate: with `followStored`, for the template that the settings read
+    // under the lock name.
+    SaveOutcome SaveFor(RunState& state, bool followStored, int index, const Clock& clock, bool dryRun) const;
     // `templateBlock`: the stored template's bytes, when the caller has them from the program data
     // file and `path` is the stored factory driver file. `onlyCheck`: nothing is written, only what
     // would stop the backup before its first write is told. `digest`: the content's four-lane

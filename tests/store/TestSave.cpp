@@ -234,6 +234,15 @@ void TestSave::testTemplateChosenElsewhere()
     QCOMPARE(m_shown.first().title, QStringLiteral("Error! - Save failed"));
     QVERIFY2(m_shown.first().text.contains(other), qPrintable(m_shown.first().text));
     QCOMPARE(Snapshot(m_dir->path()), before);
+
+    // kelmora-cli shows no template: its save, begun with the same settings, is for the one chosen since.
+    RunState cli = m_state;
+    const auto shownFactory = [&] { return QFile::exists(m_factoryPath) ? ReadWholeFile(m_factoryPath) : "<none>"; };
+    const QByteArray shownBefore = shownFactory();
+    QVERIFY(store().SaveStoredTemplate(cli, 5, m_clock).saved());
+    QCOMPARE(cli.SavedataFolder + cli.TemplateDriverFile, other);
+    QCOMPARE(ReadWholeFile(cli.SavedataFolder + cli.FactoryDriverFile), SavedFrom(ReadWholeFile(other), 5));
+    QCOMPARE(shownFactory(), shownBefore);
 }
 
 void TestSave::testDataFileNotTheTemplates_data()
