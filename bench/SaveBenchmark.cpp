@@ -8,7 +8,8 @@
 //   1  SavegameStore::Save, with its settings re-read under the lock, against RawSave (DurableWork.h),
 //      which reads the settings' file too
 //   2  `kelmora-cli save N` against kelmora_bench_durable_save, process start to exit: both find the
-//      savegame through the stored settings
+//      savegame through the stored settings; beside them each program started for no work, which
+//      tells how much of each save is its start-up
 //   4  a template choice in a folder of 100,000 files against a listing of it and a durable copy;
 //      kelmora-cli's peak memory for that choice against the same choice in a folder of 10 files
 //   5  a save with 1,000 other originals in the Backups folder against the same save with one
@@ -303,28 +304,38 @@ struct ProcessMedians
     ProcessFigures b;
 };
 
+// Each of `runs` in turn, each round in another order, after `warmUp` rounds of all; the medians.
+std::vector<ProcessFigures> InterleavedProcesses(int warmUp, int rounds,
+                                                 const std::vector<std::function<ProcessFigures(int)>>& runs)
+{
+    const size_t count = runs.size();
+    for (int i = 0; i < warmUp; ++i) {
+        for (const auto& run : runs)
+            run(i);
+    }
+    std::vector<std::vector<double>> ms(count), kib(count);
+    for (int i = 0; i < rounds; ++i) {
+        // The order turns by one every two rounds, and every second round runs backward: each takes
+        // every place in a round as often as the others, and comes as often before as after the next.
+        const size_t turn = size_t(i / 2) % count;
+        for (size_t k = 0; k < count; ++k) {
+            const size_t which = (turn + (i % 2 ? count - 1 - k : k)) % count;
+            const ProcessFigures figures = runs[which](warmUp + i);
+            ms[which].push_back(figures.ms);
+            kib[which].push_back(figures.peakKiB);
+        }
+    }
+    std::vector<ProcessFigures> medians;
+    for (size_t k = 0; k < count; ++k)
+        medians.push_back({Median(ms[k]), Median(kib[k])});
+    return medians;
+}
+
 ProcessMedians InterleavedProcesses(int warmUp, int rounds, const std::function<ProcessFigures(int)>& a,
                                     const std::function<ProcessFigures(int)>& b)
 {
-    for (int i = 0; i < warmUp; ++i) {
-        a(i);
-        b(i);
-    }
-    std::vector<double> aMs, bMs, aKiB, bKiB;
-    const auto take = [](const ProcessFigures& figures, std::vector<double>& ms, std::vector<double>& kib) {
-        ms.push_back(figures.ms);
-        kib.push_back(figures.peakKiB);
-    };
-    for (int i = 0; i < rounds; ++i) {
-        if (i % 2 == 0) {
-            take(a(warmUp + i), aMs, aKiB);
-            take(b(warmUp + i), bMs, bKiB);
-        } else {
-            take(b(warmUp + i), bMs, bKiB);
-            take(a(warmUp + i), aMs, aKiB);
-        }
-    }
-    return {{Median(aMs), Median(aKiB)}, {Median(bMs), Median(bKiB)}};
+    const std::vector<ProcessFigures> medians = InterleavedProcesses(warmUp, rounds, {a, b});
+    return {medians[0], medians[1]};
 }
 
 // A player of kelmora-cli: its own copy of the program (so that kelmora.dat goes beside it, as for a
@@ -384,22 +395,34 @@ double CliSaveGoal(const QString& root, const QByteArray& savegame)
     const std::vector<QByteArray> raw = {baseline, QFile::encodeName(cli.dataFile()),
                                          QFile::encodeName(root + QStringLiteral("/cli-save/raw-backups"))};
     constexpr int rounds = 150;
-    const ProcessMedians m = InterleavedProcesses(
-        6, rounds,
-        [&](int i) {
-            return cli.Run({"save", QByteArray::number(i % MISSION_COUNT + 1)});
-        },
-        [&](int i) {
-            std::vector<QByteArray> arguments = raw;
-            // Another mission than kelmora-cli's of this round and the last: the file it finds then
-            // always needs the change, and kelmora-cli does the whole save every time.
-            arguments.push_back(QByteArray::number((i + MISSION_COUNT / 2) % MISSION_COUNT + 1));
-            return RunProcess(arguments, cli.environment);
-        });
+    // Beside the two saves, each program started for no work: kelmora-cli for its version (its names,
+    // translations, the place of its data file, its command line), the baseline to end at once. What
+    // is left of each save is the work it did after starting.
+    const std::vector<ProcessFigures> m =
+        InterleavedProcesses(6, rounds,
+                             {[&](int i) {
+                                  return cli.Run({"save", QByteArray::number(i % MISSION_COUNT + 1)});
+                              },
+                              [&](int i) {
+                                  std::vector<QByteArray> arguments = raw;
+                                  // Another mission than kelmora-cli's of this round and the last: the file it finds
+                                  // then always needs the change, and kelmora-cli does the whole save every time.
+                                  arguments.push_back(QByteArray::number((i + MISSION_COUNT / 2) % MISSION_COUNT + 1));
+                                  return RunProcess(arguments, cli.environment);
+                              },
+                              [&](int) { return cli.Run({"--version"}); },
+                              [&](int) {
+                                  return RunProcess({baseline, "--start-only"}, cli.environment);
+                              }});
+    const ProcessFigures &save = m[0], &rawSave = m[1], &start = m[2], &rawStart = m[3];
     std::printf("  kelmora-cli save: %.2f ms, %.0f KiB; QtCore durable save: %.2f ms, %.0f KiB (medians of %d)\n",
-                m.a.ms, m.a.peakKiB, m.b.ms, m.b.peakKiB, rounds);
-    Report(2, "kelmora-cli save N, process", "QtCore program, same durable work", m.a.ms / m.b.ms, 1.10);
-    return m.a.peakKiB;
+                save.ms, save.peakKiB, rawSave.ms, rawSave.peakKiB, rounds);
+    std::printf("  started for no work: kelmora-cli --version %.2f ms, the QtCore program %.2f ms (%.3fx); the "
+                "saves' work after starting: %.2f ms against %.2f ms (%.3fx)\n",
+                start.ms, rawStart.ms, start.ms / rawStart.ms, save.ms - start.ms, rawSave.ms - rawStart.ms,
+                (save.ms - start.ms) / (rawSave.ms - rawStart.ms));
+    Report(2, "kelmora-cli save N, process", "QtCore program, same durable work", save.ms / rawSave.ms, 1.10);
+    return save.peakKiB;
 }
 
 void CliChoiceMemoryGoal(const QString& root, const QByteArray& savegame)
