@@ -125,9 +125,9 @@ Identity CompareFiles(const QString& first, const QString& second, const std::op
 // Root making a new file in another user's folder gives it to that user, as a savegame must stay the
 // player's; unless `keepMine`, for a file that is root's own choice.
 //
-// On Windows, where a file that another program holds open cannot be replaced (nor removed, where
-// it does not let it be deleted, nor made anew while a removed one is held), ReplaceFile and
-// RemoveFile wait up to ReplacePatienceMs for it to be let go before they give up.
+// On Windows, where a file that another program holds open cannot be replaced (nor removed at once:
+// it would stay under its name until let go), ReplaceFile and RemoveFile wait up to
+// ReplacePatienceMs for it to be let go before they give up, leaving it as it was.
 QString ReplaceFile(const QString& path, const QByteArray& content, bool mayCreate, const QString& spare = {},
                     const QByteArray& version = {}, bool keepMine = false);
 

@@ -501,15 +501,24 @@ QString RemoveFile(const QString& path, bool, const QByteArray& version)
         return NotAFileReason(kind);
     if (ChangedSince(version, kind, [&] { return VersionAt(path); }))
         return ChangedMeanwhileReason();
+    // Not DeleteFile: a file it removes while another program holds it stays under its name until
+    // that program lets go, and then goes, after the caller was told it is gone and may have put
+    // something else in its place or found it could not. Opened sharing nothing, the file is held by
+    // no one else, and it goes as the handle closes, before this returns.
     const QDeadlineTimer patience(ReplacePatienceMs);
     unsigned long pause = 1;
-    while (!::DeleteFileW(Wide(path).c_str())) {
+    for (;;) {
+        const Handle file{::CreateFileW(Wide(path).c_str(), DELETE, 0, nullptr, OPEN_EXISTING,
+                                        FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr)};
+        FILE_DISPOSITION_INFO disposition{TRUE};
+        if (file.valid() &&
+            ::SetFileInformationByHandle(file.handle, FileDispositionInfo, &disposition, sizeof disposition))
+            return {};
         if (const DWORD error = ::GetLastError(); !WaitToTryAgain(error, patience, pause))
             return qt_error_string(int(error));
         if (ChangedSince(version, kind, [&] { return VersionAt(path); }))
             return ChangedMeanwhileReason();
     }
-    return {};
 }
 
 QString MakeFolder(const QString& folder, bool privateFolder, QString* failedPath)

@@ -375,9 +375,9 @@ void TestFileSystem::testTargetHeldOpen()
     QCOMPARE(ReadWholeFile(target), before);
     QVERIFY(!QFileInfo::exists(target + ".kelmora-new"));
 
-    // Removed while a reader that lets it be deleted holds it, the name stays taken until the reader
-    // lets go; one that does not let it be deleted keeps it from being removed; a killed run's new
-    // version held by a scanner stands in the way of the next one. Each waits for them.
+    // A removal waits for a reader to let go, whether or not it lets the file be deleted: removed
+    // while held, the file would stay under its name until then. A killed run's new version held by
+    // a scanner stands in the way of the next one, which waits for it too.
     const auto letGoLater = [](HANDLE file) {
         return std::thread([file] {
             QThread::msleep(300);
@@ -394,7 +394,12 @@ void TestFileSystem::testTargetHeldOpen()
     QCOMPARE(RemoveFile(target), QString());
     letGo.join();
     QVERIFY(!QFileInfo::exists(target));
+    // Held for good, it is not removed at all: not even once the holder lets go.
     WriteWholeFile(target, before);
+    held = hold(all);
+    QVERIFY(!RemoveFile(target).isEmpty());
+    ::CloseHandle(held);
+    QCOMPARE(ReadWholeFile(target), before);
     WriteWholeFile(target + ".kelmora-new", "left by a killed run");
     letGo = letGoLater(::CreateFileW((name + L".kelmora-new").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                                      OPEN_EXISTING, 0, nullptr));
