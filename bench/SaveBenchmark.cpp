@@ -42,7 +42,6 @@
 #include <vector>
 
 #include <spawn.h>
-#include <sys/resource.h>
 #include <sys/wait.h>
 #include <time.h>
 
@@ -261,16 +260,8 @@ void ChoiceTimeGoal(const QString& root, const QByteArray& savegame)
     Report(4, "template choice, 100,000 files in the folder", "one listing + durable copy", m.a / m.b, 2.0);
 }
 
-// What a whole process took and used.
-struct ProcessFigures
-{
-    double ms = 0;
-    double peakKiB = 0;
-};
-
-// Runs `arguments` with `environment`, its output thrown away; milliseconds from start to exit and its
-// peak memory (the largest resident set it had).
-ProcessFigures RunProcess(const std::vector<QByteArray>& arguments, const std::vector<QByteArray>& environment)
+// Runs `arguments` with `environment`, its output thrown away: milliseconds from start to exit.
+double RunProcess(const std::vector<QByteArray>& arguments, const std::vector<QByteArray>& environment)
 {
     std::vector<char*> argv, envp;
     for (const QByteArray& argument : arguments)
@@ -288,54 +279,65 @@ ProcessFigures RunProcess(const std::vector<QByteArray>& arguments, const std::v
     if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), envp.data()) != 0)
         bench::RawFailure("process start");
     int status = 0;
-    rusage usage{};
-    if (::wait4(pid, &status, 0, &usage) != pid)
+    if (::waitpid(pid, &status, 0) != pid)
         bench::RawFailure("process wait");
     clock_gettime(CLOCK_MONOTONIC, &end);
     posix_spawn_file_actions_destroy(&actions);
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
         qFatal("%s %s ended with status %d", argv[0], argv[1], status);
-    return {(end.tv_sec - start.tv_sec) * 1e3 + (end.tv_nsec - start.tv_nsec) / 1e6, double(usage.ru_maxrss)};
+    return (end.tv_sec - start.tv_sec) * 1e3 + (end.tv_nsec - start.tv_nsec) / 1e6;
 }
 
-struct ProcessMedians
+// The largest resident set that `arguments` had, in KiB. Not that of a process started from here:
+// Linux counts into a started program's peak the memory it shared with this one until it became
+// that program, and this one holds far more than a small save needs. kelmora_bench_peak, small
+// itself, starts it and tells.
+double PeakKiB(const std::vector<QByteArray>& arguments, const std::vector<QByteArray>& environment)
 {
-    ProcessFigures a;
-    ProcessFigures b;
-};
+    const QTemporaryDir folder;
+    const QString report = folder.filePath(QStringLiteral("peak"));
+    std::vector<QByteArray> launched = {
+        QFile::encodeName(QCoreApplication::applicationDirPath() + QStringLiteral("/kelmora_bench_peak")),
+        QFile::encodeName(report)};
+    launched.insert(launched.end(), arguments.begin(), arguments.end());
+    RunProcess(launched, environment);
+    QFile file(report);
+    bool ok = file.open(QIODevice::ReadOnly);
+    const double kib = ok ? file.readAll().trimmed().toDouble(&ok) : 0;
+    if (!ok)
+        qFatal("No peak memory reported for %s", arguments.front().constData());
+    return kib;
+}
 
-// Each of `runs` in turn, each round in another order, after `warmUp` rounds of all; the medians.
-std::vector<ProcessFigures> InterleavedProcesses(int warmUp, int rounds,
-                                                 const std::vector<std::function<ProcessFigures(int)>>& runs)
+// Each of `runs` in turn, after `warmUp` rounds of all: what each returned, round by round.
+std::vector<std::vector<double>> InterleavedRuns(int warmUp, int rounds,
+                                                 const std::vector<std::function<double(int)>>& runs)
 {
     const size_t count = runs.size();
     for (int i = 0; i < warmUp; ++i) {
         for (const auto& run : runs)
             run(i);
     }
-    std::vector<std::vector<double>> ms(count), kib(count);
+    std::vector<std::vector<double>> figures(count);
     for (int i = 0; i < rounds; ++i) {
         // The order turns by one every two rounds, and every second round runs backward: each takes
         // every place in a round as often as the others, and comes as often before as after the next.
         const size_t turn = size_t(i / 2) % count;
         for (size_t k = 0; k < count; ++k) {
             const size_t which = (turn + (i % 2 ? count - 1 - k : k)) % count;
-            const ProcessFigures figures = runs[which](warmUp + i);
-            ms[which].push_back(figures.ms);
-            kib[which].push_back(figures.peakKiB);
+            figures[which].push_back(runs[which](warmUp + i));
         }
     }
-    std::vector<ProcessFigures> medians;
-    for (size_t k = 0; k < count; ++k)
-        medians.push_back({Median(ms[k]), Median(kib[k])});
-    return medians;
+    return figures;
 }
 
-ProcessMedians InterleavedProcesses(int warmUp, int rounds, const std::function<ProcessFigures(int)>& a,
-                                    const std::function<ProcessFigures(int)>& b)
+// The median of `a`'s figures less `b`'s of the same round.
+double MedianDifference(const std::vector<double>& a, const std::vector<double>& b)
 {
-    const std::vector<ProcessFigures> medians = InterleavedProcesses(warmUp, rounds, {a, b});
-    return {medians[0], medians[1]};
+    std::vector<double> differences;
+    for (size_t i = 0; i < a.size() && i < b.size(); ++i)
+        differences.push_back(a[i] - b[i]);
+    return Median(differences);
 }
 
 // A player of kelmora-cli: its own copy of the program (so that kelmora.dat goes beside it, as for a
@@ -363,12 +365,14 @@ struct CliPlayer
         environment.push_back("HOME=" + QFile::encodeName(folder + QStringLiteral("/home")));
     }
 
-    ProcessFigures Run(const std::vector<QByteArray>& words) const
+    std::vector<QByteArray> Command(const std::vector<QByteArray>& words) const
     {
         std::vector<QByteArray> arguments{program};
         arguments.insert(arguments.end(), words.begin(), words.end());
-        return RunProcess(arguments, environment);
+        return arguments;
     }
+    double Run(const std::vector<QByteArray>& words) const { return RunProcess(Command(words), environment); }
+    double Peak(const std::vector<QByteArray>& words) const { return PeakKiB(Command(words), environment); }
 
     void Choose(const QString& templateName) const { Run({"template", QFile::encodeName(savedata + templateName)}); }
 
@@ -381,8 +385,7 @@ struct CliPlayer
     std::vector<QByteArray> environment;
 };
 
-// kelmora-cli's save: returns its peak memory for a 64 KiB savegame, for goal 7.
-double CliSaveGoal(const QString& root, const QByteArray& savegame)
+void CliSaveGoal(const QString& root, const QByteArray& savegame)
 {
     CliPlayer cli(root, QStringLiteral("cli-save"), root + QStringLiteral("/cli-save/savedata/"));
     WriteFileOrDie(cli.savedata + QStringLiteral("Alex.sav"), savegame);
@@ -396,33 +399,32 @@ double CliSaveGoal(const QString& root, const QByteArray& savegame)
                                          QFile::encodeName(root + QStringLiteral("/cli-save/raw-backups"))};
     constexpr int rounds = 150;
     // Beside the two saves, each program started for no work: kelmora-cli for its version (its names,
-    // translations, the place of its data file, its command line), the baseline to end at once. What
-    // is left of each save is the work it did after starting.
-    const std::vector<ProcessFigures> m =
-        InterleavedProcesses(6, rounds,
-                             {[&](int i) {
-                                  return cli.Run({"save", QByteArray::number(i % MISSION_COUNT + 1)});
-                              },
-                              [&](int i) {
-                                  std::vector<QByteArray> arguments = raw;
-                                  // Another mission than kelmora-cli's of this round and the last: the file it finds
-                                  // then always needs the change, and kelmora-cli does the whole save every time.
-                                  arguments.push_back(QByteArray::number((i + MISSION_COUNT / 2) % MISSION_COUNT + 1));
-                                  return RunProcess(arguments, cli.environment);
-                              },
-                              [&](int) { return cli.Run({"--version"}); },
-                              [&](int) {
-                                  return RunProcess({baseline, "--start-only"}, cli.environment);
-                              }});
-    const ProcessFigures &save = m[0], &rawSave = m[1], &start = m[2], &rawStart = m[3];
-    std::printf("  kelmora-cli save: %.2f ms, %.0f KiB; QtCore durable save: %.2f ms, %.0f KiB (medians of %d)\n",
-                save.ms, save.peakKiB, rawSave.ms, rawSave.peakKiB, rounds);
+    // translations, the place of its data file, its command line), the baseline to end at once. The
+    // work of a save after its start is told round by round: the difference of two medians would
+    // carry the spread of both, as large as that work itself.
+    const std::vector<std::vector<double>> m =
+        InterleavedRuns(6, rounds,
+                        {[&](int i) {
+                             return cli.Run({"save", QByteArray::number(i % MISSION_COUNT + 1)});
+                         },
+                         [&](int i) {
+                             std::vector<QByteArray> arguments = raw;
+                             // Another mission than kelmora-cli's of this round and the last: the file it finds then
+                             // always needs the change, and kelmora-cli does the whole save every time.
+                             arguments.push_back(QByteArray::number((i + MISSION_COUNT / 2) % MISSION_COUNT + 1));
+                             return RunProcess(arguments, cli.environment);
+                         },
+                         [&](int) { return cli.Run({"--version"}); },
+                         [&](int) {
+                             return RunProcess({baseline, "--start-only"}, cli.environment);
+                         }});
+    const double save = Median(m[0]), rawSave = Median(m[1]), start = Median(m[2]), rawStart = Median(m[3]);
+    const double work = MedianDifference(m[0], m[2]), rawWork = MedianDifference(m[1], m[3]);
+    std::printf("  kelmora-cli save: %.2f ms; QtCore durable save: %.2f ms (medians of %d)\n", save, rawSave, rounds);
     std::printf("  started for no work: kelmora-cli --version %.2f ms, the QtCore program %.2f ms (%.3fx); the "
                 "saves' work after starting: %.2f ms against %.2f ms (%.3fx)\n",
-                start.ms, rawStart.ms, start.ms / rawStart.ms, save.ms - start.ms, rawSave.ms - rawStart.ms,
-                (save.ms - start.ms) / (rawSave.ms - rawStart.ms));
-    Report(2, "kelmora-cli save N, process", "QtCore program, same durable work", save.ms / rawSave.ms, 1.10);
-    return save.peakKiB;
+                start, rawStart, start / rawStart, work, rawWork, work / rawWork);
+    Report(2, "kelmora-cli save N, process", "QtCore program, same durable work", save / rawSave, 1.10);
 }
 
 void CliChoiceMemoryGoal(const QString& root, const QByteArray& savegame)
@@ -434,18 +436,19 @@ void CliChoiceMemoryGoal(const QString& root, const QByteArray& savegame)
     WriteFileOrDie(few.savedata + QStringLiteral("Alex.sav"), savegame);
     WriteFileOrDie(many.savedata + QStringLiteral("Alex.sav"), savegame);
     constexpr int rounds = 7;
-    const ProcessMedians m = InterleavedProcesses(
+    const std::vector<std::vector<double>> m = InterleavedRuns(
         1, rounds,
-        [&](int) {
-            return many.Run({"template", QFile::encodeName(many.savedata + QStringLiteral("Alex.sav"))});
-        },
-        [&](int) {
-            return few.Run({"template", QFile::encodeName(few.savedata + QStringLiteral("Alex.sav"))});
-        });
-    std::printf("  kelmora-cli template among 100,000 files: %.1f ms, %.0f KiB; among 10: %.1f ms, %.0f KiB (medians "
-                "of %d)\n",
-                m.a.ms, m.a.peakKiB, m.b.ms, m.b.peakKiB, rounds);
-    Report(4, "template choice peak memory, 100,000 files", "same choice, 10 files", m.a.peakKiB / m.b.peakKiB, 1.2);
+        {[&](int) {
+             return many.Peak({"template", QFile::encodeName(many.savedata + QStringLiteral("Alex.sav"))});
+         },
+         [&](int) {
+             return few.Peak({"template", QFile::encodeName(few.savedata + QStringLiteral("Alex.sav"))});
+         }});
+    const double manyKiB = Median(m[0]), fewKiB = Median(m[1]);
+    std::printf(
+        "  kelmora-cli template among 100,000 files: %.0f KiB at its peak; among 10: %.0f KiB (medians of %d)\n",
+        manyKiB, fewKiB, rounds);
+    Report(4, "template choice peak memory, 100,000 files", "same choice, 10 files", manyKiB / fewKiB, 1.2);
 }
 
 void CliBackupsGoal(const QString& root, const QByteArray& savegame)
@@ -469,21 +472,31 @@ void CliBackupsGoal(const QString& root, const QByteArray& savegame)
     // Every backup is in a folder of its own original's: the listing must go down into them.
     const std::vector<QByteArray> ls = {"/bin/ls", "-lR", QFile::encodeName(cli.backupFolder())};
     constexpr int rounds = 40;
-    const ProcessMedians m = InterleavedProcesses(
-        3, rounds, [&](int) { return cli.Run({"backups"}); }, [&](int) { return RunProcess(ls, cli.environment); });
-    std::printf("  kelmora-cli backups: %.2f ms, ls -lR: %.2f ms (medians of %d)\n", m.a.ms, m.b.ms, rounds);
-    Report(6, "kelmora-cli backups, 5,000 backups", "ls -lR of the Backups folder", m.a.ms / m.b.ms, 2.0);
+    const std::vector<std::vector<double>> m = InterleavedRuns(
+        3, rounds, {[&](int) { return cli.Run({"backups"}); }, [&](int) { return RunProcess(ls, cli.environment); }});
+    const double listed = Median(m[0]), listing = Median(m[1]);
+    std::printf("  kelmora-cli backups: %.2f ms, ls -lR: %.2f ms (medians of %d)\n", listed, listing, rounds);
+    Report(6, "kelmora-cli backups, 5,000 backups", "ls -lR of the Backups folder", listed / listing, 2.0);
 }
 
-void CliSaveMemoryGoal(const QString& root, double smallPeakKiB)
+void CliSaveMemoryGoal(const QString& root, const QByteArray& savegame)
 {
+    // The same save of a 64 KiB savegame first, for what the program needs besides the savegame.
+    CliPlayer small(root, QStringLiteral("cli-small"), root + QStringLiteral("/cli-small/savedata/"));
+    WriteFileOrDie(small.savedata + QStringLiteral("Alex.sav"), savegame);
+    small.Choose(QStringLiteral("Alex.sav"));
+    std::vector<double> smallPeaks;
+    for (int i = 0; i < 5; ++i)
+        smallPeaks.push_back(small.Peak({"save", QByteArray::number(i % MISSION_COUNT + 1)}));
+    const double smallPeakKiB = Median(smallPeaks);
+
     CliPlayer cli(root, QStringLiteral("cli-large"), root + QStringLiteral("/cli-large/savedata/"));
     WriteFileOrDie(cli.savedata + QStringLiteral("Alex.sav"), RandomSavegame(LargeSavegameSize, 7));
     cli.Choose(QStringLiteral("Alex.sav"));
     // Few runs: each keeps a 64 MiB backup.
     std::vector<double> peaks;
     for (int i = 0; i < 5; ++i)
-        peaks.push_back(cli.Run({"save", QByteArray::number(i % MISSION_COUNT + 1)}).peakKiB);
+        peaks.push_back(cli.Peak({"save", QByteArray::number(i % MISSION_COUNT + 1)}));
     const double peak = Median(peaks);
     const double allowed = LargeSavegameSize / 1024.0 + smallPeakKiB;
     std::printf("  kelmora-cli save of 64 MiB: %.0f KiB at its peak; of 64 KiB: %.0f KiB\n", peak, smallPeakKiB);
@@ -524,12 +537,11 @@ int main(int argc, char** argv)
         ChoiceTimeGoal(root, savegame);
         CliChoiceMemoryGoal(root, savegame);
     }
-    double smallSavePeak = 0;
-    if (goals.contains(2) || goals.contains(7))
-        smallSavePeak = CliSaveGoal(root, savegame);
+    if (goals.contains(2))
+        CliSaveGoal(root, savegame);
     if (goals.contains(6))
         CliBackupsGoal(root, savegame);
     if (goals.contains(7))
-        CliSaveMemoryGoal(root, smallSavePeak);
+        CliSaveMemoryGoal(root, savegame);
     return 0;
 }

@@ -10,7 +10,7 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/../scripts/setup.sh"
 kelmora_install_missing xvfb x11-utils xdotool time
-for target in kelmora kelmora-cli kelmora_bench kelmora_bench_durable_save kelmora_restore_bench \
+for target in kelmora kelmora-cli kelmora_bench kelmora_bench_durable_save kelmora_bench_peak kelmora_restore_bench \
               kelmora_same_widgets_window; do
     kelmora_build --target "$target" >/dev/null
 done
