@@ -84,31 +84,42 @@ struct Medians
     double b = 0;
 };
 
-// `a` and `b` take turns, each going first every other round, after `warmUp` rounds of both;
-// medians in microseconds. Each gets the round's number, so that a save can vary its mission.
-Medians Interleaved(int warmUp, int rounds, const std::function<void(int)>& a, const std::function<void(int)>& b)
+// Each of `runs` in turn, after `warmUp` rounds of all: what each returned, round by round.
+std::vector<std::vector<double>> InterleavedRuns(int warmUp, int rounds,
+                                                 const std::vector<std::function<double(int)>>& runs)
 {
+    const size_t count = runs.size();
     for (int i = 0; i < warmUp; ++i) {
-        a(i);
-        b(i);
+        for (const auto& run : runs)
+            run(i);
     }
-    std::vector<double> as, bs;
-    QElapsedTimer timer;
-    const auto time = [&](const std::function<void(int)>& operation, int i) {
-        timer.start();
-        operation(i);
-        return timer.nsecsElapsed() / 1000.0;
-    };
+    std::vector<std::vector<double>> figures(count);
     for (int i = 0; i < rounds; ++i) {
-        if (i % 2 == 0) {
-            as.push_back(time(a, warmUp + i));
-            bs.push_back(time(b, warmUp + i));
-        } else {
-            bs.push_back(time(b, warmUp + i));
-            as.push_back(time(a, warmUp + i));
+        // The order turns by one every two rounds, and every second round runs backward: each takes
+        // every place in a round as often as the others, and comes as often before as after the next.
+        const size_t turn = size_t(i / 2) % count;
+        for (size_t k = 0; k < count; ++k) {
+            const size_t which = (turn + (i % 2 ? count - 1 - k : k)) % count;
+            figures[which].push_back(runs[which](warmUp + i));
         }
     }
-    return {Median(as), Median(bs)};
+    return figures;
+}
+
+// `a` and `b` take turns, after `warmUp` rounds of both: the medians of their times in microseconds.
+// Each gets the round's number, so that a save can vary its mission.
+Medians Interleaved(int warmUp, int rounds, const std::function<void(int)>& a, const std::function<void(int)>& b)
+{
+    const auto timed = [](const std::function<void(int)>& operation) {
+        return [&operation](int i) {
+            QElapsedTimer timer;
+            timer.start();
+            operation(i);
+            return timer.nsecsElapsed() / 1000.0;
+        };
+    };
+    const std::vector<std::vector<double>> times = InterleavedRuns(warmUp, rounds, {timed(a), timed(b)});
+    return {Median(times[0]), Median(times[1])};
 }
 
 QByteArray RandomSavegame(qsizetype size, quint32 seed)
@@ -307,28 +318,6 @@ double PeakKiB(const std::vector<QByteArray>& arguments, const std::vector<QByte
     if (!ok)
         qFatal("No peak memory reported for %s", arguments.front().constData());
     return kib;
-}
-
-// Each of `runs` in turn, after `warmUp` rounds of all: what each returned, round by round.
-std::vector<std::vector<double>> InterleavedRuns(int warmUp, int rounds,
-                                                 const std::vector<std::function<double(int)>>& runs)
-{
-    const size_t count = runs.size();
-    for (int i = 0; i < warmUp; ++i) {
-        for (const auto& run : runs)
-            run(i);
-    }
-    std::vector<std::vector<double>> figures(count);
-    for (int i = 0; i < rounds; ++i) {
-        // The order turns by one every two rounds, and every second round runs backward: each takes
-        // every place in a round as often as the others, and comes as often before as after the next.
-        const size_t turn = size_t(i / 2) % count;
-        for (size_t k = 0; k < count; ++k) {
-            const size_t which = (turn + (i % 2 ? count - 1 - k : k)) % count;
-            figures[which].push_back(runs[which](warmUp + i));
-        }
-    }
-    return figures;
 }
 
 // The median of `a`'s figures less `b`'s of the same round.
