@@ -52,8 +52,7 @@ QString MissionChoiceText(const MissionChoice& choice, Wording wording)
 QString SaveStatusText(int index, const QString& timeText)
 {
     return QCoreApplication::translate("kelmora::MissionSelection", "Saved [Mission #%1] @ %2")
-        .arg(index + 1)
-        .arg(timeText);
+        .arg(QString::number(index + 1), timeText);
 }
 
 } // namespace kelmora

@@ -128,17 +128,26 @@ QString StoreError(const QSettings& settings)
 // Each from a store of a name nobody uses: making one reads its files, so this is only done once
 // QSettings::setPath has moved the folders (tests do), which SettingsFoldersMoved tells, or where
 // the system has no rule for them. The answer is kept for each format.
-SettingsFolders FoldersOf(QSettings::Format format, bool lookAgain, bool moved = false)
+// `generation`, where asked for, gets a number that changes whenever the folders given may have.
+SettingsFolders FoldersOf(QSettings::Format format, bool lookAgain, bool moved = false, quint64* generation = nullptr)
 {
     static QMutex mutex;
     static QHash<int, SettingsFolders> known;
     static bool everMoved = false;
+    static quint64 looks = 0;
     const QMutexLocker locker(&mutex);
     everMoved = everMoved || moved;
     if (!lookAgain) {
-        if (const auto found = known.constFind(int(format)); found != known.constEnd())
+        if (const auto found = known.constFind(int(format)); found != known.constEnd()) {
+            if (generation)
+                *generation = looks;
             return *found;
+        }
     }
+    if (generation)
+        *generation = ++looks;
+    else
+        ++looks;
     const std::optional<SettingsFolders> standard = DefaultSettingsFolders(format);
     SettingsFolders folders;
     if (standard && !everMoved) {
@@ -177,10 +186,32 @@ QStringList FilesOf(const SettingsFolders& folders, const SettingsKey& key)
     return files;
 }
 
+// FilesOf the default format's folders, made again only when the folders may have changed: each
+// save reads the settings again. `generation` gets FoldersOf's.
+QStringList StoreFilesOf(const SettingsKey& key, bool lookAgain, quint64& generation)
+{
+    struct Made
+    {
+        quint64 generation;
+        QSettings::Format format;
+        SettingsKey key;
+        QStringList files;
+    };
+    const QSettings::Format format = QSettings::defaultFormat();
+    const SettingsFolders folders = FoldersOf(format, lookAgain, false, &generation);
+    static QMutex mutex;
+    static std::optional<Made> last;
+    const QMutexLocker locker(&mutex);
+    if (!last || last->generation != generation || last->format != format || last->key.root != key.root ||
+        last->key.organization != key.organization || last->key.application != key.application)
+        last = Made{generation, format, key, FilesOf(folders, key)};
+    return last->files;
+}
+
 // QSettings reads its files as soon as it is made, and an ordinary open of a FIFO waits for a writer
 // for ever. So the files it would read are looked at first. For the changes, which are rare, with
-// the folders looked up anew. `stamps` gets the files' paths and stamps, or nothing when one of them
-// has no stamp.
+// the folders looked up anew. `stamps` gets the files' stamps with what names the files, or nothing
+// when one of them has no stamp.
 std::optional<Problem> StoreFileInTheWay(const SettingsKey& key, Failure failure, bool lookAgain = true,
                                          std::optional<QByteArray>* stamps = nullptr)
 {
@@ -188,7 +219,8 @@ std::optional<Problem> StoreFileInTheWay(const SettingsKey& key, Failure failure
         stamps->reset();
     if (!SettingsInFiles(QSettings::defaultFormat()))
         return std::nullopt;
-    const QStringList files = FilesOf(FoldersOf(QSettings::defaultFormat(), lookAgain), key);
+    quint64 generation = 0;
+    const QStringList files = StoreFilesOf(key, lookAgain, generation);
     // A write takes QSettings' own lock, a file beside the key's: at a FIFO or a folder there it
     // would wait for ever.
     if (failure == Failure::SettingsWrite) {
@@ -196,8 +228,9 @@ std::optional<Problem> StoreFileInTheWay(const SettingsKey& key, Failure failure
         if (const EntryKind kind = EntryAt(lock); kind != EntryKind::Missing && kind != EntryKind::RegularFile)
             return Problem{failure, QDir::toNativeSeparators(lock), NotAFileReason(kind)};
     }
-    QByteArray all;
-    all.reserve(1024);
+    // The format and the folders' generation stand for the files' paths.
+    const quint64 paths[] = {quint64(QSettings::defaultFormat()), generation};
+    QByteArray all(reinterpret_cast<const char*>(paths), sizeof paths);
     bool stamped = true;
     // The user's own files, where a folder that cannot be entered hides them: QSettings would read
     // nothing there, and no choice would seem to have been made.
@@ -211,7 +244,7 @@ std::optional<Problem> StoreFileInTheWay(const SettingsKey& key, Failure failure
             return Problem{failure, QDir::toNativeSeparators(file), entry.unreachable};
         stamped = stamped && entry.stamp;
         if (stamped)
-            all.append(file.toUtf8()).append('\0').append(*entry.stamp).append('\0');
+            all.append(char(entry.stamp->size())).append(*entry.stamp);
     }
     if (stamps && stamped)
         *stamps = all;
@@ -223,10 +256,12 @@ std::optional<Problem> StoreFileInTheWay(const SettingsKey& key, Failure failure
 // only when its size or time has changed, which changes its stamp too.)
 struct StoredValues
 {
+    SettingsKey key;
     QByteArray stamps;
     bool exists = false;
     QString savedataFolder;
     QString templateDriverFile;
+    QString factoryDriverFile;
 };
 
 } // namespace
@@ -249,12 +284,17 @@ std::optional<Problem> LoadSettings(RunState& state, const SettingsKey& key)
     if (auto problem = StoreFileInTheWay(key, Failure::SettingsRead, false, &stamps))
         return problem;
     static QMutex mutex;
-    static QHash<QString, StoredValues> known; // by key
-    const QString name = QString::number(int(key.root)) + u'/' + key.organization + u'/' + key.application;
+    static QList<StoredValues> known; // one for each key, which are few
+    const auto knownAt = [&] {
+        return std::find_if(known.begin(), known.end(), [&](const StoredValues& values) {
+            return values.key.root == key.root && values.key.organization == key.organization &&
+                   values.key.application == key.application;
+        });
+    };
     std::optional<StoredValues> values;
     if (stamps) {
         const QMutexLocker locker(&mutex);
-        if (const auto found = known.constFind(name); found != known.constEnd() && found->stamps == *stamps)
+        if (const auto found = knownAt(); found != known.end() && found->stamps == *stamps)
             values = *found;
     }
     if (!values) {
@@ -262,12 +302,20 @@ std::optional<Problem> LoadSettings(RunState& state, const SettingsKey& key)
         if (settings.status() != QSettings::NoError)
             return Problem{Failure::SettingsRead, StoreName(settings), StoreError(settings)};
         // The key exists as soon as either value has been stored.
-        values = StoredValues{stamps.value_or(QByteArray()),
+        values = StoredValues{key,
+                              stamps.value_or(QByteArray()),
                               settings.contains(SavedataFolderValue) || settings.contains(TemplateDriverFileValue),
-                              ReadValue(settings, SavedataFolderValue), ReadValue(settings, TemplateDriverFileValue)};
+                              ReadValue(settings, SavedataFolderValue),
+                              ReadValue(settings, TemplateDriverFileValue),
+                              {}};
+        if (!values->templateDriverFile.isEmpty())
+            values->factoryDriverFile = FactoryDriverFileFor(values->templateDriverFile);
         if (stamps) {
             const QMutexLocker locker(&mutex);
-            known.insert(name, *values);
+            if (const auto found = knownAt(); found != known.end())
+                *found = *values;
+            else
+                known.append(*values);
         }
     }
     if (!values->exists)
@@ -275,7 +323,7 @@ std::optional<Problem> LoadSettings(RunState& state, const SettingsKey& key)
     state.SavedataFolder = values->savedataFolder;
     state.TemplateDriverFile = values->templateDriverFile;
     if (!state.TemplateDriverFile.isEmpty())
-        state.FactoryDriverFile = FactoryDriverFileFor(state.TemplateDriverFile);
+        state.FactoryDriverFile = values->factoryDriverFile;
     state.SettingsValid = true;
     return std::nullopt;
 }

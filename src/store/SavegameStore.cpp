@@ -538,7 +538,7 @@ SaveOutcome SavegameStore::SaveFor(RunState& state, bool followStored, int index
 
     // Never made up or lengthened: the game would load a made-up file as a blank driver. And not
     // through a link: a link swapped in would have its target written.
-    const QString path = Native(FactoryPathOf(state));
+    const QString path = Native(FactoryPathOf(state)), templatePath = TemplatePathOf(state);
     const auto writeFailed = [&](const QString& reason) { return fail({Failure::FactoryWrite, path, reason}); };
     QByteArray current;
     FileFacts facts;
@@ -549,13 +549,13 @@ SaveOutcome SavegameStore::SaveFor(RunState& state, bool followStored, int index
     // Through a hard link or a crafted name the factory driver file may be the template. The template
     // is looked at again here, after the read, not taken from the look before it: the nearer the
     // write, the less time for a link to be swapped in.
-    if (CompareFiles(path, TemplatePathOf(state), facts.id) != Identity::Different)
+    if (CompareFiles(path, templatePath, facts.id) != Identity::Different)
         return writeFailed(TemplateNeverWritten());
     if (const QString reason = Unchangeable(facts); !reason.isEmpty())
         return writeFailed(reason);
     // The file's digest for its backup, and its bytes' after the block for the check, in one pass.
     const auto [digest, tailDigest] = FourLaneDigests(current, MissionBlockEnd);
-    if (const auto another = AnotherDriversFile(path, current, TemplatePathOf(state), copyDigest, tailDigest))
+    if (const auto another = AnotherDriversFile(path, current, templatePath, copyDigest, tailDigest))
         return writeFailed(*another);
     outcome.fileBlock = MissionBlockIn(current);
     // One copy of the savegame in memory, however large: kept as it is, then changed where it lies.
