@@ -24,9 +24,9 @@ QSettings OpenStore(const SettingsKey& key)
     return QSettings(QSettings::defaultFormat(), key.root, key.organization, key.application);
 }
 
-QString ReadValue(const QSettings& settings, const QString& name)
+QString ReadValue(const QVariant& value)
 {
-    QString text = settings.value(name).toString();
+    QString text = value.toString();
     // Older stores may have kept the string's terminator; a real last character always stays.
     if (text.size() > 1 && text.endsWith(QChar(u'\0')))
         text.chop(1);
@@ -301,12 +301,15 @@ std::optional<Problem> LoadSettings(RunState& state, const SettingsKey& key)
         const QSettings settings = OpenStore(key);
         if (settings.status() != QSettings::NoError)
             return Problem{Failure::SettingsRead, StoreName(settings), StoreError(settings)};
-        // The key exists as soon as either value has been stored.
+        const QVariant folder = settings.value(SavedataFolderValue);
+        const QVariant templateFile = settings.value(TemplateDriverFileValue);
+        // The key exists as soon as either value has been stored (one stored as no value at all too).
         values = StoredValues{key,
                               stamps.value_or(QByteArray()),
-                              settings.contains(SavedataFolderValue) || settings.contains(TemplateDriverFileValue),
-                              ReadValue(settings, SavedataFolderValue),
-                              ReadValue(settings, TemplateDriverFileValue),
+                              folder.isValid() || templateFile.isValid() || settings.contains(SavedataFolderValue) ||
+                                  settings.contains(TemplateDriverFileValue),
+                              ReadValue(folder),
+                              ReadValue(templateFile),
                               {}};
         if (!values->templateDriverFile.isEmpty())
             values->factoryDriverFile = FactoryDriverFileFor(values->templateDriverFile);
