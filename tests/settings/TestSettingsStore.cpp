@@ -1,6 +1,8 @@
 #include "settings/SettingsStore.h"
+#include "store/FileSystem.h"
 
 #include "support/Fakes.h"
+#include "support/Savegames.h"
 
 #include <QDir>
 #include <QScopeGuard>
@@ -157,6 +159,24 @@ void TestSettingsStore::testReadAgainEachTime()
     RunState state;
     LoadSettings(state);
     QCOMPARE(state.TemplateDriverFile, QStringLiteral("Alex.sav"));
+#ifdef Q_OS_UNIX
+    // Two keys read in one process each have their own files looked at, also once their values are
+    // remembered by the files' stamps (given only once the file system's clock has moved past the
+    // writes) and a file changes outside this process. (Windows gives no stamps: nothing is
+    // remembered there.)
+    const SettingsKey other{QSettings::UserScope, QStringLiteral("Quorrick"), QStringLiteral("Other")};
+    const QString otherFile = m_store.filePath("Quorrick/Other.ini");
+    QCOMPARE(WriteSettingValues(other, {{"Template Driver File", "Olga.sav"}}), std::nullopt);
+    QCOMPARE(WriteSettingValues(KelmoraSettingsKey(), {{"Template Driver File", "Alex.sav"}}), std::nullopt);
+    QVERIFY(QTest::qWaitFor(
+        [&] { return StampAt(m_store.filePath("Quorrick/Kelmora.ini")).stamp && StampAt(otherFile).stamp; }));
+    RunState otherState;
+    LoadSettings(otherState, other);
+    QCOMPARE(otherState.FactoryDriverFile, QStringLiteral("OFactMS.sav"));
+    WriteWholeFile(otherFile, "[General]\nTemplate%20Driver%20File=Pia.sav\n");
+    LoadSettings(otherState, other);
+    QCOMPARE(otherState.FactoryDriverFile, QStringLiteral("PFactMS.sav"));
+#endif
 
     const QString file = m_store.filePath("Quorrick/Kelmora.ini");
     const QDateTime modified = QFileInfo(file).lastModified();
