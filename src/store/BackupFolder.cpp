@@ -229,9 +229,7 @@ QString FileNameOf(const Backup& backup, const QString& templateKey)
 // An original's path as its backups are known by: absolute, clean, with native separators.
 QString OriginalPathOf(const QString& path)
 {
-    // An absolute path's absolute form is its clean one: no QFileInfo needed, as each save asks.
-    return QDir::toNativeSeparators(
-        QDir::cleanPath(QDir::isAbsolutePath(path) ? path : QFileInfo(path).absoluteFilePath()));
+    return QDir::toNativeSeparators(QDir::cleanPath(QFileInfo(path).absoluteFilePath()));
 }
 
 bool Usable(const QString& path)
