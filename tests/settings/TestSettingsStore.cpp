@@ -174,6 +174,7 @@ void TestSettingsStore::testReadAgainEachTime()
     LoadSettings(otherState, other);
     QCOMPARE(otherState.FactoryDriverFile, QStringLiteral("OFactMS.sav"));
     WriteWholeFile(otherFile, "[General]\nTemplate%20Driver%20File=Pia.sav\n");
+    QVERIFY(QTest::qWaitFor([&] { return StampAt(otherFile).stamp.has_value(); }));
     LoadSettings(otherState, other);
     QCOMPARE(otherState.FactoryDriverFile, QStringLiteral("PFactMS.sav"));
 #endif
