@@ -137,17 +137,14 @@ SettingsFolders FoldersOf(QSettings::Format format, bool lookAgain, bool moved =
     static quint64 looks = 0;
     const QMutexLocker locker(&mutex);
     everMoved = everMoved || moved;
-    if (!lookAgain) {
-        if (const auto found = known.constFind(int(format)); found != known.constEnd()) {
-            if (generation)
-                *generation = looks;
-            return *found;
-        }
-    }
-    if (generation)
-        *generation = ++looks;
-    else
+    const auto found = known.constFind(int(format));
+    const bool kept = !lookAgain && found != known.constEnd();
+    if (!kept)
         ++looks;
+    if (generation)
+        *generation = looks;
+    if (kept)
+        return *found;
     const std::optional<SettingsFolders> standard = DefaultSettingsFolders(format);
     SettingsFolders folders;
     if (standard && !everMoved) {
@@ -186,9 +183,9 @@ QStringList FilesOf(const SettingsFolders& folders, const SettingsKey& key)
     return files;
 }
 
-// FilesOf the default format's folders, made again only when the folders may have changed: each
-// save reads the settings again. `generation` gets FoldersOf's.
-QStringList StoreFilesOf(const SettingsKey& key, bool lookAgain, quint64& generation)
+// FilesOf the folders of `format`, made again only when the folders may have changed: each save
+// reads the settings again. `generation` gets FoldersOf's.
+QStringList StoreFilesOf(QSettings::Format format, const SettingsKey& key, bool lookAgain, quint64& generation)
 {
     struct Made
     {
@@ -197,7 +194,6 @@ QStringList StoreFilesOf(const SettingsKey& key, bool lookAgain, quint64& genera
         SettingsKey key;
         QStringList files;
     };
-    const QSettings::Format format = QSettings::defaultFormat();
     const SettingsFolders folders = FoldersOf(format, lookAgain, false, &generation);
     static QMutex mutex;
     static std::optional<Made> last;
@@ -217,10 +213,11 @@ std::optional<Problem> StoreFileInTheWay(const SettingsKey& key, Failure failure
 {
     if (stamps)
         stamps->reset();
-    if (!SettingsInFiles(QSettings::defaultFormat()))
+    const QSettings::Format format = QSettings::defaultFormat();
+    if (!SettingsInFiles(format))
         return std::nullopt;
     quint64 generation = 0;
-    const QStringList files = StoreFilesOf(key, lookAgain, generation);
+    const QStringList files = StoreFilesOf(format, key, lookAgain, generation);
     // A write takes QSettings' own lock, a file beside the key's: at a FIFO or a folder there it
     // would wait for ever.
     if (failure == Failure::SettingsWrite) {
@@ -229,7 +226,7 @@ std::optional<Problem> StoreFileInTheWay(const SettingsKey& key, Failure failure
             return Problem{failure, QDir::toNativeSeparators(lock), NotAFileReason(kind)};
     }
     // The format and the folders' generation stand for the files' paths.
-    const quint64 paths[] = {quint64(QSettings::defaultFormat()), generation};
+    const quint64 paths[] = {quint64(format), generation};
     QByteArray all(reinterpret_cast<const char*>(paths), sizeof paths);
     bool stamped = true;
     // The user's own files, where a folder that cannot be entered hides them: QSettings would read
@@ -261,7 +258,6 @@ struct StoredValues
     bool exists = false;
     QString savedataFolder;
     QString templateDriverFile;
-    QString factoryDriverFile;
 };
 
 } // namespace
@@ -304,15 +300,10 @@ std::optional<Problem> LoadSettings(RunState& state, const SettingsKey& key)
         const QVariant folder = settings.value(SavedataFolderValue);
         const QVariant templateFile = settings.value(TemplateDriverFileValue);
         // The key exists as soon as either value has been stored (one stored as no value at all too).
-        values = StoredValues{key,
-                              stamps.value_or(QByteArray()),
+        values = StoredValues{key, stamps.value_or(QByteArray()),
                               folder.isValid() || templateFile.isValid() || settings.contains(SavedataFolderValue) ||
                                   settings.contains(TemplateDriverFileValue),
-                              ReadValue(folder),
-                              ReadValue(templateFile),
-                              {}};
-        if (!values->templateDriverFile.isEmpty())
-            values->factoryDriverFile = FactoryDriverFileFor(values->templateDriverFile);
+                              ReadValue(folder), ReadValue(templateFile)};
         if (stamps) {
             const QMutexLocker locker(&mutex);
             if (const auto found = knownAt(); found != known.end())
@@ -326,7 +317,7 @@ std::optional<Problem> LoadSettings(RunState& state, const SettingsKey& key)
     state.SavedataFolder = values->savedataFolder;
     state.TemplateDriverFile = values->templateDriverFile;
     if (!state.TemplateDriverFile.isEmpty())
-        state.FactoryDriverFile = values->factoryDriverFile;
+        state.FactoryDriverFile = FactoryDriverFileFor(state.TemplateDriverFile);
     state.SettingsValid = true;
     return std::nullopt;
 }
