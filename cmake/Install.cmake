@@ -129,6 +129,8 @@ kelmora-cli, for launchers and scripts.")
     # The libraries come from dpkg-shlibdeps. The readme is shown with xdg-open; Qt's own dialogs and
     # buttons speak the player's language with Qt's translations.
     set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-    set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, qt6-translations-l10n")
+    # libqt6svg6: the image plugin that draws the About window's picture sharp at any scale; without
+    # it the picture comes from its PNG renderings.
+    set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, qt6-translations-l10n, libqt6svg6")
 endif()
 include(CPack)

@@ -5,9 +5,10 @@ KELMORA_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 KELMORA_BUILD_DIR=${KELMORA_BUILD_DIR:-$KELMORA_ROOT/build}
 
 # qt6-tools-dev and qt6-l10n-tools build the translations (lupdate, lrelease); qt6-translations-l10n
-# holds Qt's own (qtbase_*.qm), which the program loads for its dialogs and buttons.
+# holds Qt's own (qtbase_*.qm), which the program loads for its dialogs and buttons. libqt6svg6's
+# image plugin draws the About window's picture from its SVG.
 # The last six check and package the installed program (tests/install, scripts/package).
-kelmora_packages=(cmake g++ make qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
+kelmora_packages=(cmake g++ make qt6-base-dev libqt6svg6 qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
                   xdg-utils fonts-dejavu-core
                   desktop-file-utils appstream groff-base file dpkg-dev shared-mime-info)
 

@@ -2,6 +2,7 @@
 #include "PackedImages.h"
 
 #include <QDir>
+#include <QImageReader>
 #include <QResource>
 #include <QTextDocument>
 
@@ -55,6 +56,30 @@ QIcon ProgramIcon()
         return renderings;
     }();
     return icon;
+}
+
+QPixmap Picture(const QString& name, QSize size, qreal devicePixelRatio)
+{
+    const QSize pixels = size * devicePixelRatio;
+    // The drawing through Qt's SVG image plugin, which loads Qt SVG only now: linked to the program,
+    // that library would be loaded and bound at every start, for the About window's picture alone.
+    QImageReader drawing(QStringLiteral(":/icons/%1.svg").arg(name), "svg");
+    drawing.setScaledSize(pixels);
+    QImage image = drawing.read();
+    // Without the plugin (Windows builds have no Qt SVG), the PNG renderings: a size in between is
+    // scaled down from the next larger one, which keeps it sharper than scaling up.
+    if (image.size() != pixels) {
+        const QMap<int, QString> sizes = RenderedSizes(name);
+        if (sizes.isEmpty())
+            return {};
+        const auto larger = sizes.lowerBound(qMax(pixels.width(), pixels.height()));
+        image.load(larger != sizes.cend() ? larger.value() : sizes.last());
+        if (image.size() != pixels)
+            image = image.scaled(pixels, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    }
+    QPixmap pixmap = QPixmap::fromImage(std::move(image));
+    pixmap.setDevicePixelRatio(devicePixelRatio);
+    return pixmap;
 }
 
 double ContrastRatio(const QColor& a, const QColor& b)

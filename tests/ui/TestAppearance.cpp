@@ -6,6 +6,7 @@
 #include "UiFixture.h"
 
 #include <QApplication>
+#include <QImageReader>
 #include <QLabel>
 #include <QResource>
 #include <QStyle>
@@ -70,6 +71,7 @@ private slots:
     void testFollowsTheTheme();
     void testPictures_data();
     void testPictures();
+    void testPictureDrawnAtAnyScale();
     void testPackedIcon();
     void testTextShownAsItIs();
 
@@ -198,6 +200,17 @@ void TestAppearance::testPictures()
     QCOMPARE(shown.deviceIndependentSize(), QSizeF(logical));
     const double difference = DifferenceFrom(shown, QStringLiteral(":/icons/%1-%2.png").arg(name).arg(rendered));
     QVERIFY2(difference < tolerance, qPrintable(QString::number(difference)));
+}
+
+void TestAppearance::testPictureDrawnAtAnyScale()
+{
+    // Where Qt's SVG image plugin is installed, a scale without a rendering of its own is drawn at
+    // its size, not scaled up from the largest rendering, which it would then equal.
+    if (!QImageReader::supportedImageFormats().contains("svg"))
+        QSKIP("No SVG image plugin here: the renderings are the picture");
+    const QPixmap shown = Picture(QStringLiteral("trafficlight"), QSize(32, 32), 3.0);
+    QCOMPARE(shown.size(), QSize(96, 96));
+    QCOMPARE_GT(DifferenceFrom(shown, QStringLiteral(":/icons/trafficlight-64.png")), 0.3);
 }
 
 void TestAppearance::testPackedIcon()
