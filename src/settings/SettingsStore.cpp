@@ -198,8 +198,7 @@ QStringList StoreFilesOf(QSettings::Format format, const SettingsKey& key, bool 
     static QMutex mutex;
     static std::optional<Made> last;
     const QMutexLocker locker(&mutex);
-    if (!last || last->generation != generation || last->format != format || last->key.root != key.root ||
-        last->key.organization != key.organization || last->key.application != key.application)
+    if (!last || last->generation != generation || last->format != format || last->key != key)
         last = Made{generation, format, key, FilesOf(folders, key)};
     return last->files;
 }
@@ -282,10 +281,7 @@ std::optional<Problem> LoadSettings(RunState& state, const SettingsKey& key)
     static QMutex mutex;
     static QList<StoredValues> known; // one for each key, which are few
     const auto knownAt = [&] {
-        return std::find_if(known.begin(), known.end(), [&](const StoredValues& values) {
-            return values.key.root == key.root && values.key.organization == key.organization &&
-                   values.key.application == key.application;
-        });
+        return std::find_if(known.begin(), known.end(), [&](const StoredValues& values) { return values.key == key; });
     };
     std::optional<StoredValues> values;
     if (stamps) {

@@ -15,6 +15,8 @@ struct SettingsKey
     QSettings::Scope root;
     QString organization;
     QString application;
+
+    bool operator==(const SettingsKey&) const = default;
 };
 
 const SettingsKey& KelmoraSettingsKey();

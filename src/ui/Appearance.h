@@ -35,9 +35,9 @@ QString VisibleText(const QString& text, bool keepLines = false);
 // "<b>Saves</b>") for markup.
 QString PlainToolTip(const QString& text);
 
-// The icons and pictures of the resources (resources/kelmora.qrc), by name: drawn from their SVG
-// drawings where Qt's SVG image plugin is installed, else from the PNGs that scripts/render-icons
-// renders from those drawings.
+// The icons and pictures of the resources (resources/kelmora.qrc), by name: the program icon from
+// the PNGs that scripts/render-icons renders from its SVG drawing; the pictures from their drawings
+// where Qt's SVG image plugin is installed, else from their PNGs.
 
 // The PNG renderings of `name` in the resources (`name-<pixels>.png`), by their size in pixels.
 QMap<int, QString> RenderedSizes(const QString& name);
