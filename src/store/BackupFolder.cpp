@@ -609,8 +609,7 @@ QString BackupFolder::CannotKeep(const QString& originalPath, const QByteArray& 
 }
 
 QString BackupFolder::Keep(const QString& originalPath, const QByteArray& content, const QString& templatePath,
-                           const MissionChoice& choice, QString* errorPath, std::optional<quint64> digest,
-                           LinkedBackup* link)
+                           const MissionChoice& choice, QString* errorPath, std::optional<quint64> digest)
 {
     const QString path = OriginalPathOf(originalPath);
     if (!Usable(path) || templatePath.contains(QChar(u'\0')))
@@ -646,13 +645,6 @@ QString BackupFolder::Keep(const QString& originalPath, const QByteArray& conten
         kept = KeptIn(folder, m_lock ? &pending : nullptr);
         for (const QString& file : pending)
             RemoveFile(file, false);
-        // A run killed between giving the original its backup's name and replacing it leaves that
-        // name on the original itself: the backup of no change, which would change with the file.
-        if (!kept.isEmpty()) {
-            const QString newest = prefix + kept.first().fileName;
-            if (CompareFiles(newest, path) == Identity::Same && RemoveFile(newest, false).isEmpty())
-                kept.removeFirst();
-        }
     }
     // What the next Keep may go on from once this one has succeeded: `original` as it was before
     // this Keep's changes, the folder after them.
@@ -683,10 +675,7 @@ QString BackupFolder::Keep(const QString& originalPath, const QByteArray& conten
     // only where there is none.
     backup.id = NewBackupId(QDateTime::currentDateTimeUtc());
     const QString fileName = FileNameOf(backup, templateKey), target = prefix + fileName;
-    if (link && LinkUnchanged(originalPath, target, link->version)) {
-        link->path = target;
-    } else if (QString error = ReplaceFile(target, content, true, prefix + SpareFile, NoFileVersion);
-               !error.isEmpty()) {
+    if (QString error = ReplaceFile(target, content, true, prefix + SpareFile, NoFileVersion); !error.isEmpty()) {
         if (errorPath)
             *errorPath = QDir::toNativeSeparators(target);
         return error;

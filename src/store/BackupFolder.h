@@ -33,7 +33,7 @@ namespace kelmora {
 //                 never put back: the size in decimal; "x" and 16 hex digits of ContentDigest, or,
 //                 in a backup made before it, 16 hex digits alone of the serial digest
 //     spare                the file of the last backup dropped, no longer one: the next backup
-//                          that is a copy rewrites it rather than make a new file (Unix only)
+//                          rewrites it rather than make a new file (Unix only)
 // Names never come from the original path, and a listing reads names and the small path files only.
 // A backup appears in one step, complete and flushed, with its folder. Anything else is ignored.
 // Backups of Kelmora 1.0 (<id>-<key>-<sequence>.sav beside <key>.path, in the folder itself) are
@@ -76,15 +76,6 @@ std::pair<quint64, quint64> FourLaneDigests(const QByteArray& bytes, qsizetype f
 
 class FlowLock;
 
-// For a Keep whose caller is about to replace the original with a new version renamed over it: the
-// backup may then be the old version itself under a second name (LinkUnchanged), no bytes written.
-struct LinkedBackup
-{
-    QByteArray version; // the original's, as the content was read from it (FileFacts)
-    QString path; // set by Keep where the backup was made so: the caller that does not replace the
-                  // original after all removes it, or it changes with the original
-};
-
 class BackupFolder
 {
 public:
@@ -100,10 +91,8 @@ public:
     // a copy of the same template; then drops the oldest beyond BackupsKeptPerFile. The backup is on
     // disk, flushed, when this returns. On failure, the system's words, and the file or folder that
     // failed in `errorPath`. `digest`: the content's four-lane ContentDigest, where the caller has it.
-    // `link`: the backup may be the original itself under a second name (LinkedBackup).
     QString Keep(const QString& originalPath, const QByteArray& content, const QString& templatePath,
-                 const MissionChoice& choice, QString* errorPath = nullptr, std::optional<quint64> digest = {},
-                 LinkedBackup* link = nullptr);
+                 const MissionChoice& choice, QString* errorPath = nullptr, std::optional<quint64> digest = {});
 
     // Why Keep could not keep this backup, as far as can be told without writing: the folder it would
     // keep it in, or the nearest part of its path that exists, is no folder this user can make files

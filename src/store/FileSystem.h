@@ -131,16 +131,6 @@ Identity CompareFiles(const QString& first, const QString& second, const std::op
 QString ReplaceFile(const QString& path, const QByteArray& content, bool mayCreate, const QString& spare = {},
                     const QByteArray& version = {}, bool keepMine = false);
 
-// Gives the regular file at `path`, still at the `version` that was read (FileFacts) and with no
-// other name, the second name `link`, which must be free, on the same file system; flushes the file
-// and the folder of `link`. A backup taken so costs no bytes, for a file about to be replaced by a
-// new version renamed over it: from then on `link` is the old version's only name. A caller that
-// does not replace the file after all removes `link` again, or it changes with the file. False, with
-// nothing made, where it cannot be done: another file system, one without second names or with
-// coarse times (FAT), a file changed since; and always on Windows, where every backup is a copy.
-// Then the caller copies it.
-bool LinkUnchanged(const QString& path, const QString& link, const QByteArray& version);
-
 // Renames the file at `from` to `to` in the same folder, never over anything there: true when done.
 // Windows never does, and the caller removes what it would have kept aside.
 bool MoveAside(const QString& from, const QString& to);

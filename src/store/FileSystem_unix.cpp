@@ -231,23 +231,6 @@ std::optional<QString> RewriteSpare(const QByteArray& folder, const QByteArray& 
 #endif
 }
 
-// Gives the open file `fd` the new name `to`, never over anything there; errno tells why not.
-bool LinkOpenFile(int fd, const QByteArray& to)
-{
-    // The descriptor itself names the file: since Linux 6.10 for the user who opened it, before only
-    // with the right to find any file. Where that is refused, its name in /proc does.
-    int linked = ::linkat(fd, "", AT_FDCWD, to.constData(), AT_EMPTY_PATH);
-    if (linked != 0 && errno != EEXIST) {
-        const int refused = errno;
-        const QByteArray descriptor = "/proc/self/fd/" + QByteArray::number(fd);
-        linked = ::linkat(AT_FDCWD, descriptor.constData(), AT_FDCWD, to.constData(), AT_SYMLINK_FOLLOW);
-        // Without /proc the first refusal is what the player must be told (a full disk, ...).
-        if (linked != 0 && errno == ENOENT)
-            errno = refused;
-    }
-    return linked == 0;
-}
-
 // rename(), never over anything at `to`.
 int RenameNoReplace(const char* from, const char* to)
 {
@@ -503,19 +486,33 @@ QString ReplaceFile(const QString& path, const QByteArray& content, bool mayCrea
         return fail(errno);
 #ifdef O_TMPFILE
     if (unnamed) {
+        // The descriptor itself names the file: since Linux 6.10 for the user who opened it, before
+        // only with the right to find any file. Where that is refused, its name in /proc does.
+        const auto linkAs = [&](const QByteArray& to) {
+            int linked = ::linkat(file.fd, "", AT_FDCWD, to.constData(), AT_EMPTY_PATH);
+            if (linked != 0 && errno != EEXIST) {
+                const int refused = errno;
+                const QByteArray descriptor = "/proc/self/fd/" + QByteArray::number(file.fd);
+                linked = ::linkat(AT_FDCWD, descriptor.constData(), AT_FDCWD, to.constData(), AT_SYMLINK_FOLLOW);
+                // Without /proc the first refusal is what the player must be told (a full disk, ...).
+                if (linked != 0 && errno == ENOENT)
+                    errno = refused;
+            }
+            return linked == 0;
+        };
         // A new file takes its own name at once: it appears whole, in one step. What another program
         // has made at the name since the look above is never replaced: it has no backup.
-        if (kind == EntryKind::Missing && LinkOpenFile(file.fd, name)) {
+        if (kind == EntryKind::Missing && linkAs(name)) {
             temporary = name;
         } else if (kind == EntryKind::Missing) {
             return ErrorText(errno);
         } else {
             // What a run killed at the wrong moment left at the pending name goes first.
-            if (!LinkOpenFile(file.fd, pending)) {
+            if (!linkAs(pending)) {
                 if (errno != EEXIST)
                     return blocked(errno);
                 ::unlink(pending.constData()); // never follows a link, never removes a folder
-                if (!LinkOpenFile(file.fd, pending))
+                if (!linkAs(pending))
                     return blocked(errno);
             }
             temporary = pending;
@@ -584,31 +581,6 @@ bool MoveAside(const QString& from, const QString& to)
 #else
     return false;
 #endif
-}
-
-bool LinkUnchanged(const QString& path, const QString& link, const QByteArray& version)
-{
-    // Opened without following a link, and looked at through the descriptor: the name given is that
-    // of the very file looked at, whatever is renamed over the path meanwhile. A file with a name
-    // elsewhere could change through it; times too coarse cannot tell a write since the read.
-    Descriptor file;
-    struct stat info = {};
-    if (version.isEmpty() || !OpenRegular(Name(path), false, file, info).isEmpty() || info.st_nlink != 1 ||
-        CoarseTimes(info) || VersionOf(info) != version)
-        return false;
-    // What the program that wrote it left unflushed goes to disk first, as a copy's bytes would.
-    const QByteArray to = Name(link);
-    if (::fsync(file.fd) != 0 || !LinkOpenFile(file.fd, to))
-        return false;
-    // Written into between the look and the second name, or given a third one: the backup would not
-    // be the bytes that were read, or not the backup's alone once the original is replaced.
-    struct stat now = {};
-    if (::fstat(file.fd, &now) != 0 || VersionOf(now) != version || now.st_nlink != 2 ||
-        !FlushFolder(FolderOf(link)).isEmpty()) {
-        ::unlink(to.constData());
-        return false;
-    }
-    return true;
 }
 
 QString RemoveFile(const QString& path, bool flushFolder, const QByteArray& version)

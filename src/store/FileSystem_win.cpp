@@ -489,11 +489,6 @@ QString WriteInPlace(const QString& path, qint64 offset, const QByteArray& bytes
     return ::FlushFileBuffers(file.handle) ? QString() : LastError();
 }
 
-bool LinkUnchanged(const QString&, const QString&, const QByteArray&)
-{
-    return false;
-}
-
 bool MoveAside(const QString&, const QString&)
 {
     return false;

@@ -451,7 +451,7 @@ std::optional<Problem> SavegameStore::TemplateBlock(const RunState& stored, Miss
 
 std::optional<Problem> SavegameStore::KeepBackup(Session& session, const QString& path, const QByteArray& content,
                                                  const MissionStatusTable* templateBlock, bool onlyCheck,
-                                                 std::optional<quint64> digest, LinkedBackup* link) const
+                                                 std::optional<quint64> digest) const
 {
     const RunState& stored = session.stored;
     // Whose copy the file is, only the stored choice can tell, and only for the very file it made.
@@ -475,9 +475,8 @@ std::optional<Problem> SavegameStore::KeepBackup(Session& session, const QString
     const QString error =
         folder.isEmpty()
             ? QCoreApplication::translate("kelmora::SavegameStore", "There is no per-user folder to keep it in")
-        : onlyCheck
-            ? BackupFolder(folder, &session.lock).CannotKeep(path, content, templatePath, &where)
-            : BackupFolder(folder, &session.lock).Keep(path, content, templatePath, choice, &where, digest, link);
+        : onlyCheck ? BackupFolder(folder, &session.lock).CannotKeep(path, content, templatePath, &where)
+                    : BackupFolder(folder, &session.lock).Keep(path, content, templatePath, choice, &where, digest);
     if (error.isEmpty())
         return std::nullopt;
     // The player learns where the backups go.
@@ -570,10 +569,7 @@ SaveOutcome SavegameStore::SaveFor(RunState& state, bool followStored, int index
                 "kelmora::SavegameStore", "It has other names, which a write into it would change too"));
         // No backup, no change. A dry run refuses all that the save would refuse, as far as can be
         // told without writing (the backup's folder too), and ends before the first write.
-        // A file replaced by its new version can leave its old one to the backup as it is.
-        LinkedBackup link{facts.version, {}};
-        if (auto problem = KeepBackup(session, path, current, &*outcome.templateBlock, dryRun, digest,
-                                      way == ChangeWay::Replace ? &link : nullptr))
+        if (auto problem = KeepBackup(session, path, current, &*outcome.templateBlock, dryRun, digest))
             return fail(*problem);
         if (dryRun)
             return outcome;
@@ -587,13 +583,8 @@ SaveOutcome SavegameStore::SaveFor(RunState& state, bool followStored, int index
                 ? ReplaceFile(path, current, false, {}, facts.version)
                 : WriteInPlace(path, MissionBlockOffset,
                                current.mid(MissionBlockOffset, MissionBlockEnd - MissionBlockOffset), facts.version);
-        if (!error.isEmpty()) {
-            // The file left as it is needs no backup, and one that is still the file itself would
-            // change with it from now on.
-            if (!link.path.isEmpty() && CompareFiles(link.path, path) == Identity::Same)
-                RemoveFile(link.path);
+        if (!error.isEmpty())
             return writeFailed(error);
-        }
     }
     outcome.statusText = SaveStatusText(index, clock.LongTimeText());
     return outcome;

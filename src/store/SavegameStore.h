@@ -148,10 +148,10 @@ private:
     // `templateBlock`: the stored template's bytes, when the caller has them from the program data
     // file and `path` is the stored factory driver file. `onlyCheck`: nothing is written, only what
     // would stop the backup before its first write is told. `digest`: the content's four-lane
-    // ContentDigest, where the caller has it. `link`: see BackupFolder::Keep.
+    // ContentDigest, where the caller has it.
     std::optional<Problem> KeepBackup(Session& session, const QString& path, const QByteArray& content,
                                       const MissionStatusTable* templateBlock = nullptr, bool onlyCheck = false,
-                                      std::optional<quint64> digest = {}, LinkedBackup* link = nullptr) const;
+                                      std::optional<quint64> digest = {}) const;
 
     StorePlaces m_places;
 };

