@@ -672,7 +672,8 @@ QString BackupFolder::Keep(const QString& originalPath, const QByteArray& conten
     backup.choice = choice;
     // Its time to the millisecond and a random part give it a name of its own. Were that taken all
     // the same, the backup would fail rather than replace what is there: ReplaceFile makes a new file
-    // only where there is none.
+    // only where there is none. Always a copy, never the original given a second name, though that
+    // would cost no bytes: a game holding the original open would go on writing into the backup.
     backup.id = NewBackupId(QDateTime::currentDateTimeUtc());
     const QString fileName = FileNameOf(backup, templateKey), target = prefix + fileName;
     if (QString error = ReplaceFile(target, content, true, prefix + SpareFile, NoFileVersion); !error.isEmpty()) {

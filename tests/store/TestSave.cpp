@@ -43,6 +43,8 @@ private slots:
     void testDataFileNotTheTemplates();
     void testAnotherDriversFile();
     void testFullDiskKeepsTheOldBytes();
+    void testBackupStaysAsKept_data();
+    void testBackupStaysAsKept();
     void testRootKeepsItsDataFile();
     void testUnusableSettings_data();
     void testUnusableSettings();
@@ -481,6 +483,38 @@ void TestSave::testFullDiskKeepsTheOldBytes()
     // The bytes outside the block are the game's and stay; the block is the save's.
     QVERIFY(save(2) != NotSaved);
     QCOMPARE(ReadWholeFile(m_factoryPath), WithBlock(played, ExpectedAfterSave(BlockOf(m_template), 2)));
+}
+
+void TestSave::testBackupStaysAsKept_data()
+{
+    QTest::addColumn<bool>("heldOpen");
+#ifdef Q_OS_UNIX
+    // Windows replaces no file that a program holds open.
+    QTest::newRow("held open across the save") << true;
+#endif
+    QTest::newRow("another name of the file") << false;
+}
+
+// A backup holds the bytes as they were, whatever is written afterwards into the file it was taken
+// of: by a game that held it open across the save, or through another name of the file. Either would
+// reach a backup that shared the file: a second name of the old version, say, which saves a copy.
+void TestSave::testBackupStaysAsKept()
+{
+    QFETCH(bool, heldOpen);
+    const QString written = heldOpen ? m_factoryPath : m_saveFolder + "Other.sav";
+    if (!heldOpen && !MakeHardLink(m_factoryPath, written))
+        QSKIP("No second names for files here");
+    QFile file(written);
+    if (heldOpen)
+        QVERIFY(file.open(QIODevice::ReadWrite));
+    QVERIFY(save(5) != NotSaved);
+    if (!heldOpen)
+        QVERIFY(file.open(QIODevice::ReadWrite));
+    QCOMPARE(file.write("played on"), 9);
+    QVERIFY(file.flush());
+    const QList<ListedBackup> kept = store().Backups().backups;
+    QCOMPARE(kept.size(), 1);
+    QCOMPARE(ReadWholeFile(kept.first().backup.file), m_template);
 }
 
 void TestSave::testUnusableSettings_data()
