@@ -497,7 +497,7 @@ void TestSave::testBackupStaysAsKept_data()
 
 // A backup holds the bytes as they were, whatever is written afterwards into the file it was taken
 // of: by a game that held it open across the save, or through another name of the file. Either would
-// reach a backup that shared the file: a second name of the old version, say, which saves a copy.
+// reach a backup that shared the file, as the old version given a second name instead of copied would.
 void TestSave::testBackupStaysAsKept()
 {
     QFETCH(bool, heldOpen);
