@@ -587,10 +587,6 @@ falsch.</translation>
         <translation>Die Datei ist zu kurz zum Schreiben (%1 Bytes, %2 nötig)</translation>
     </message>
     <message>
-        <source>The lock file could not be made</source>
-        <translation>Die Sperrdatei konnte nicht angelegt werden</translation>
-    </message>
-    <message>
         <source>Another program changed it meanwhile, and it was left as that program wrote it</source>
         <translation>Ein anderes Programm hat sie inzwischen geändert; sie blieb so, wie dieses Programm sie geschrieben hat</translation>
     </message>

@@ -586,10 +586,6 @@ incorrecta.</translation>
         <translation>El archivo es demasiado corto para la escritura (%1 bytes, se necesitan %2)</translation>
     </message>
     <message>
-        <source>The lock file could not be made</source>
-        <translation>No se pudo crear el archivo de bloqueo</translation>
-    </message>
-    <message>
         <source>Another program changed it meanwhile, and it was left as that program wrote it</source>
         <translation>Otro programa lo cambió mientras tanto, y se dejó tal como ese programa lo escribió</translation>
     </message>

@@ -586,10 +586,6 @@ Code de sortie&#xa0;: 0 fait, 1 un échec ou un refus a été signalé, 2 la lig
         <translation>Le fichier est trop court pour l&apos;écriture (%1 octets, %2 nécessaires)</translation>
     </message>
     <message>
-        <source>The lock file could not be made</source>
-        <translation>Le fichier de verrou n&apos;a pas pu être créé</translation>
-    </message>
-    <message>
         <source>Another program changed it meanwhile, and it was left as that program wrote it</source>
         <translation>Un autre programme l&apos;a modifié entre-temps, et il a été laissé tel que ce programme l&apos;a écrit</translation>
     </message>

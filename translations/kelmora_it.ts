@@ -586,10 +586,6 @@ sbagliata.</translation>
         <translation>Il file è troppo corto per la scrittura (%1 byte, ne servono %2)</translation>
     </message>
     <message>
-        <source>The lock file could not be made</source>
-        <translation>Impossibile creare il file di blocco</translation>
-    </message>
-    <message>
         <source>Another program changed it meanwhile, and it was left as that program wrote it</source>
         <translation>Un altro programma lo ha modificato nel frattempo, ed è stato lasciato come quel programma lo ha scritto</translation>
     </message>

@@ -582,10 +582,6 @@ Kod wyjścia: 0 wykonano, 1 zgłoszono błąd lub odmowę, 2 wiersz poleceń by�
         <translation>Plik jest za krótki dla zapisu (%1 bajtów, potrzeba %2)</translation>
     </message>
     <message>
-        <source>The lock file could not be made</source>
-        <translation>Nie udało się utworzyć pliku blokady</translation>
-    </message>
-    <message>
         <source>Another program changed it meanwhile, and it was left as that program wrote it</source>
         <translation>Inny program zmienił go w międzyczasie i pozostawiono go tak, jak ten program go zapisał</translation>
     </message>

@@ -583,10 +583,6 @@ Status de saída: 0 feito, 1 uma falha ou recusa foi informada, 2 a linha de com
         <translation>O arquivo é curto demais para a escrita (%1 bytes, são necessários %2)</translation>
     </message>
     <message>
-        <source>The lock file could not be made</source>
-        <translation>Não foi possível criar o arquivo de trava</translation>
-    </message>
-    <message>
         <source>Another program changed it meanwhile, and it was left as that program wrote it</source>
         <translation>Outro programa o alterou nesse meio-tempo, e ele foi deixado como esse programa o escreveu</translation>
     </message>

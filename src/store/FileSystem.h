@@ -215,8 +215,8 @@ public:
     // Each run that takes the lock counts itself in its file, as one that may change what the lock
     // guards. The count it found: a run may go on from what it found at its own last change while
     // the count is still the one it left (that count + 1). Nothing where no count is kept
-    // (Windows, whose lock file is made anew each time), where the disk had no room for it, or
-    // before the lock is held.
+    // (Windows, whose backups' folders keep no stamps to go on from), where the disk had no room
+    // for it, or before the lock is held.
     std::optional<quint64> CountFound() const;
 
     static constexpr int DefaultWaitMs = 5000;

@@ -2,11 +2,9 @@
 #include "FileSystem_p.h"
 
 #include <QCoreApplication>
-#include <QDateTime>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
-#include <QLockFile>
 #include <QThread>
 
 #include <cerrno>
@@ -189,36 +187,6 @@ QByteArray VersionAt(const QString& path)
         digest.addData(QByteArrayView(buffer, got));
     }
     return VersionOf(info) + digest.result();
-}
-
-// A run killed between making the lock file and writing its owner into it leaves the file empty.
-// QLockFile cannot ask such an owner whether it still runs and, with no stale time, would refuse
-// every later change for ever. A live owner writes its line right after making the file, so one
-// that has stood without an owner this long was left by a dead run.
-constexpr qint64 OwnerlessLockAgeMs = 1000;
-
-bool OwnerlessAndOld(const QString& path)
-{
-    qint64 pid = 0;
-    QString hostName, appName;
-    const QFileInfo info(path);
-    return info.exists() && !QLockFile(path).getLockInfo(&pid, &hostName, &appName) &&
-           qAbs(info.lastModified().msecsTo(QDateTime::currentDateTime())) > OwnerlessLockAgeMs;
-}
-
-void TakeOverOwnerlessLock(QLockFile& lock, const QString& path)
-{
-    // QLockFile removes a stale lock under a second lock, "<lock>.rmlock"; a run killed while it held
-    // that one leaves it without an owner too.
-    const QString removalPath = path + QStringLiteral(".rmlock");
-    if (OwnerlessAndOld(removalPath))
-        QFile::remove(removalPath);
-    if (!OwnerlessAndOld(path))
-        return;
-    // As QLockFile itself does: one remover at a time, and a second look once it is the one.
-    QLockFile removal(removalPath);
-    if (removal.tryLock(0) && OwnerlessAndOld(path))
-        lock.removeStaleLockFile();
 }
 
 } // namespace
@@ -633,9 +601,22 @@ QString NameOnDisk(const QString& path)
     return QString::fromWCharArray(entry.cFileName);
 }
 
+// A byte far past the end of the lock file: Windows' range locks keep others from the bytes they
+// cover, and nothing ever reads or writes there.
+constexpr DWORD LockedByteHigh = 1;
+
 struct FlowLock::Held
 {
-    std::unique_ptr<QLockFile> lock;
+    Handle file;
+    bool locked = false;
+    ~Held()
+    {
+        // Let go at once: the system lets go of a closed handle's lock "in its own time".
+        OVERLAPPED at = {};
+        at.OffsetHigh = LockedByteHigh;
+        if (locked)
+            ::UnlockFileEx(file.handle, 0, 1, 0, &at);
+    }
 };
 
 FlowLock::FlowLock(const QString& folder)
@@ -644,8 +625,7 @@ FlowLock::FlowLock(const QString& folder)
 
 FlowLock::~FlowLock() = default;
 
-// QLockFile writes its file anew at each lock, so it keeps no count: no run goes on from what it
-// found at an earlier change.
+// The backups' folders keep no stamps here (StampAt), so nothing could be gone on from: no count.
 std::optional<quint64> FlowLock::CountFound() const
 {
     return std::nullopt;
@@ -654,35 +634,53 @@ std::optional<quint64> FlowLock::CountFound() const
 std::optional<Problem> FlowLock::Acquire(int waitMs)
 {
     const QString path = QDir::toNativeSeparators(m_folder + QStringLiteral("/kelmora.lock"));
+    // A range lock on the file rather than QLockFile, as flock() on Unix: the system lets go of it
+    // when its process ends, however it ends, while a QLockFile of a killed run can be left without
+    // an owner, and one removed while another program holds it open keeps every later run waiting.
     if (const QString error = MakeFolder(m_folder, false); !error.isEmpty())
         return Problem{Failure::LockFailed, path, error};
-    // QLockFile takes a folder for a lock that another run holds.
-    for (const QString& file : {path, path + QStringLiteral(".rmlock")}) {
-        const EntryKind kind = EntryAt(file);
-        if (kind != EntryKind::Missing && kind != EntryKind::RegularFile)
-            return Problem{Failure::LockFailed, QDir::toNativeSeparators(file), NotAFileReason(kind)};
-    }
+    // Refused at once: a folder or a link there would only have the run wait and call itself busy.
+    if (const EntryKind kind = EntryAt(path); kind != EntryKind::Missing && kind != EntryKind::RegularFile)
+        return Problem{Failure::LockFailed, path, NotAFileReason(kind)};
     m_held = std::make_unique<Held>();
-    m_held->lock = std::make_unique<QLockFile>(path);
-    QLockFile& lock = *m_held->lock;
-    // A run that died keeps its lock only as long as its process could still be alive.
-    lock.setStaleLockTime(0);
+    Handle& file = m_held->file;
     const QDeadlineTimer deadline(waitMs);
-    while (!lock.tryLock(int(qMin<qint64>(deadline.remainingTime(), 100)))) {
-        if (lock.error() != QLockFile::LockFailedError || deadline.hasExpired())
-            break;
-        TakeOverOwnerlessLock(lock, path);
-    }
-    if (lock.isLocked())
-        return std::nullopt;
-    switch (lock.error()) {
-    case QLockFile::LockFailedError:
-        return Problem{Failure::Busy, path, {}};
-    case QLockFile::PermissionError:
-        return Problem{Failure::LockFailed, path, ErrorText(EACCES)};
-    default:
-        return Problem{Failure::LockFailed, path,
-                       QCoreApplication::translate("kelmora::FileSystem", "The lock file could not be made")};
+    for (;;) {
+        // Shared with the other runs, which open it to wait for their turn, but never with one that
+        // would delete or rename it: the file held is the one that every run opens.
+        DWORD error = ERROR_SUCCESS;
+        if (!file.valid()) {
+            file.handle =
+                ::CreateFileW(Wide(path).c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                              nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+            error = ::GetLastError();
+        }
+        if (file.valid()) {
+            BY_HANDLE_FILE_INFORMATION info = {};
+            if (!Information(file.handle, info))
+                return Problem{Failure::LockFailed, path, LastError()};
+            if (const QString reason = NotAFile(file.handle, info); !reason.isEmpty())
+                return Problem{Failure::LockFailed, path, reason};
+            OVERLAPPED at = {};
+            at.OffsetHigh = LockedByteHigh;
+            if (::LockFileEx(file.handle, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, &at)) {
+                m_held->locked = true;
+                return std::nullopt;
+            }
+            error = ::GetLastError();
+            if (error != ERROR_LOCK_VIOLATION)
+                return Problem{Failure::LockFailed, path, qt_error_string(int(error))};
+        } else if (error != ERROR_SHARING_VIOLATION && error != ERROR_ACCESS_DENIED) {
+            // Only a program that holds the file sharing nothing, or one that removed it while another
+            // still holds it open, is worth the wait: both let go in a moment.
+            return Problem{Failure::LockFailed, path, qt_error_string(int(error))};
+        }
+        if (deadline.hasExpired()) {
+            // What keeps the file from being opened at all may be no other run's doing either.
+            return error == ERROR_ACCESS_DENIED ? Problem{Failure::LockFailed, path, qt_error_string(int(error))}
+                                                : Problem{Failure::Busy, path, {}};
+        }
+        QThread::msleep(static_cast<unsigned long>(qBound(qint64(1), deadline.remainingTime(), qint64(20))));
     }
 }
 

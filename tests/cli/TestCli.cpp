@@ -2,6 +2,7 @@
 #include "Translations.h"
 #include "mission/MissionData.h"
 #include "store/BackupFolder.h"
+#include "store/FileSystem.h"
 #include "support/Fakes.h"
 #include "support/Savegames.h"
 
@@ -22,12 +23,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTranslator>
-
-#ifdef Q_OS_UNIX
-#include <fcntl.h>
-#include <sys/file.h>
-#include <unistd.h>
-#endif
 
 #include <algorithm>
 #include <chrono>
@@ -762,15 +757,9 @@ void TestCli::testLockedOut()
     // Where the program's per-user data folder is with XDG_DATA_HOME set, as QStandardPaths says.
     const QString lockPath = UserData() + QStringLiteral("/kelmora.lock");
     QVERIFY(QDir().mkpath(QFileInfo(lockPath).path()));
-    // Another run holds the lock, as the program takes it: flock() on Unix, QLockFile on Windows.
-#ifdef Q_OS_UNIX
-    const int held = ::open(QFile::encodeName(lockPath).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-    QVERIFY(held >= 0);
-    QCOMPARE(::flock(held, LOCK_EX | LOCK_NB), 0);
-#else
-    auto held = std::make_unique<QLockFile>(lockPath);
-    QVERIFY(held->tryLock(0));
-#endif
+    // Another run holds the lock, as the program takes it.
+    auto held = std::make_unique<FlowLock>(QFileInfo(lockPath).path());
+    QCOMPARE(held->Acquire(0), std::nullopt);
 
     const QMap<QString, QByteArray> before = Snapshot(m_root->path());
     QElapsedTimer waited;
@@ -782,14 +771,10 @@ void TestCli::testLockedOut()
     QCOMPARE(outcome.errLines, QStringList{"Error! - Busy: Another Kelmora is saving or choosing a template driver "
                                            "right now. Try again when it has finished."});
     QCOMPARE(Snapshot(m_root->path()), before);
-#ifdef Q_OS_UNIX
-    ::close(held);
-#else
     held.reset();
-#endif
 
-    // What runs killed at any moment leave behind (a lock file naming a dead process, an empty one,
-    // the helper files an earlier lock left) never keeps the next run waiting.
+    // What killed runs of earlier versions left behind (a lock file naming a dead process, an empty
+    // one, the helper file of a QLockFile) never keeps the next run waiting.
     // As QLockFile writes its owner, with a process number no system hands out.
     QByteArray deadOwner;
     {

@@ -666,15 +666,15 @@ void TestFileSystem::testLock()
     const QString folder = path("user");
     auto first = std::make_unique<FlowLock>(folder);
     QCOMPARE(first->Acquire(0), std::nullopt);
-    FlowLock second(folder);
-    const std::optional<Problem> busy = second.Acquire(50);
+    auto second = std::make_unique<FlowLock>(folder);
+    const std::optional<Problem> busy = second->Acquire(50);
     QVERIFY(busy);
     QCOMPARE(busy->failure, Failure::Busy);
 #ifdef Q_OS_UNIX
     // Each run that takes the lock counts itself, and only such a run: what one run remembers of
     // its own last change lapses as soon as another has held the lock.
     QVERIFY(first->CountFound());
-    QCOMPARE(second.CountFound(), std::nullopt);
+    QCOMPARE(second->CountFound(), std::nullopt);
     const quint64 found = *first->CountFound();
     first.reset();
     for (const quint64 next : {found + 1, found + 2}) {
@@ -692,9 +692,31 @@ void TestFileSystem::testLock()
         QCOMPARE(again.CountFound(), std::nullopt);
     }
     QCOMPARE(QFileInfo(folder + "/kelmora.lock").size(), 0);
-    FlowLock after(folder);
-    QCOMPARE(after.Acquire(0), std::nullopt);
-    QVERIFY(after.CountFound());
+    {
+        FlowLock after(folder);
+        QCOMPARE(after.Acquire(0), std::nullopt);
+        QVERIFY(after.CountFound());
+    }
+#endif
+
+    // Another program holding the released lock file open (a virus scanner, a backup tool) keeps no
+    // run waiting; one that shares nothing with others makes it wait, then call itself busy.
+    first.reset();
+    second.reset();
+    {
+        QFile holder(folder + "/kelmora.lock");
+        QVERIFY(holder.open(QIODevice::ReadWrite));
+        QCOMPARE(FlowLock(folder).Acquire(0), std::nullopt);
+    }
+#ifdef Q_OS_WIN
+    const HANDLE exclusive =
+        ::CreateFileW(reinterpret_cast<const wchar_t*>(QDir::toNativeSeparators(folder + "/kelmora.lock").utf16()),
+                      GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    QVERIFY(exclusive != INVALID_HANDLE_VALUE);
+    const std::optional<Problem> shut = FlowLock(folder).Acquire(50);
+    ::CloseHandle(exclusive);
+    QVERIFY(shut);
+    QCOMPARE(shut->failure, Failure::Busy);
 #endif
 
     // A folder that cannot be made names the system's reason, and never waits.
