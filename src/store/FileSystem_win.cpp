@@ -656,6 +656,9 @@ std::optional<Problem> FlowLock::Acquire(int waitMs)
             error = ::GetLastError();
         }
         if (file.valid()) {
+            // A device has no file information to ask for.
+            if (::GetFileType(file.handle) != FILE_TYPE_DISK)
+                return Problem{Failure::LockFailed, path, NotAFileReason(EntryKind::Other)};
             BY_HANDLE_FILE_INFORMATION info = {};
             if (!Information(file.handle, info))
                 return Problem{Failure::LockFailed, path, LastError()};
