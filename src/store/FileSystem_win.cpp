@@ -601,9 +601,18 @@ QString NameOnDisk(const QString& path)
     return QString::fromWCharArray(entry.cFileName);
 }
 
-// A byte far past the end of the lock file: Windows' range locks keep others from the bytes they
-// cover, and nothing ever reads or writes there.
-constexpr DWORD LockedByteHigh = 1;
+namespace {
+
+// The lock's one byte, far past the end of the lock file: Windows' range locks keep others from the
+// bytes they cover, and nothing ever reads or writes there.
+OVERLAPPED LockedByte()
+{
+    OVERLAPPED at = {};
+    at.OffsetHigh = 1;
+    return at;
+}
+
+} // namespace
 
 struct FlowLock::Held
 {
@@ -612,8 +621,7 @@ struct FlowLock::Held
     ~Held()
     {
         // Let go at once: the system lets go of a closed handle's lock "in its own time".
-        OVERLAPPED at = {};
-        at.OffsetHigh = LockedByteHigh;
+        OVERLAPPED at = LockedByte();
         if (locked)
             ::UnlockFileEx(file.handle, 0, 1, 0, &at);
     }
@@ -664,8 +672,7 @@ std::optional<Problem> FlowLock::Acquire(int waitMs)
                 return Problem{Failure::LockFailed, path, LastError()};
             if (const QString reason = NotAFile(file.handle, info); !reason.isEmpty())
                 return Problem{Failure::LockFailed, path, reason};
-            OVERLAPPED at = {};
-            at.OffsetHigh = LockedByteHigh;
+            OVERLAPPED at = LockedByte();
             if (::LockFileEx(file.handle, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, &at)) {
                 m_held->locked = true;
                 return std::nullopt;
