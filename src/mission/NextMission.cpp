@@ -37,8 +37,7 @@ std::optional<int> MissionOfferedAfterSave(const MissionStatusTable& templateBlo
 
 bool SaveFallsShort(const MissionStatusTable& templateBlock, int index)
 {
-    const std::optional<int> offered = MissionOfferedAfterSave(templateBlock, index);
-    return offered && *offered != index;
+    return index >= 0 && index < MISSION_COUNT && MissionOfferedAfterSave(templateBlock, index) != index;
 }
 
 QString SaveEffectText(const MissionStatusTable& templateBlock, int index, SaveTense tense)

@@ -32,8 +32,9 @@ enum class SaveTense
 // Empty for an index outside the catalogue.
 QString SaveEffectText(const MissionStatusTable& templateBlock, int index, SaveTense tense = SaveTense::Made);
 
-// Whether the template has not reached mission `index`, so that a save of it gives the game an
-// earlier mission: the case the window and kelmora-cli warn of.
+// Whether a save of mission `index` gives the game another mission next than that one: an earlier
+// one, where the template has not reached it, or none, where the last mission is chosen and the
+// template has progress in every mission. The case the window and kelmora-cli warn of.
 bool SaveFallsShort(const MissionStatusTable& templateBlock, int index);
 
 // A driver's progress as the player counts it: "has reached mission 17", the mission the game

@@ -82,6 +82,8 @@ void TestNextMission::testOfferedAfterSave()
     QFETCH(int, offered);
     const MissionStatusTable block = TemplateWithout(zeroMissions, oneByte);
     QCOMPARE(MissionOfferedAfterSave(block, index).value_or(-1), offered);
+    // The player is warned whenever the game will not offer the chosen mission next, none included.
+    QCOMPARE(SaveFallsShort(block, index), index >= 0 && index < MISSION_COUNT && offered != index);
 }
 
 void TestNextMission::testTexts()
