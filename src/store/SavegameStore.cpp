@@ -123,7 +123,8 @@ QByteArray CopyDigest(const QByteArray& savegame, std::optional<quint64> tailDig
 // savegame's; the second, where the template is not on that card, as a missing template. A copy
 // the player made of the factory driver file is no other driver: one named after it, or one made
 // or changed after the file was last written, which cannot be what was copied over it (a file
-// manager's copy keeps its source's time of change, but is made anew).
+// manager's copy keeps its source's time of change, but is made anew). Nor is another driver's
+// savegame given a second name in its place: the file under both names is that driver's.
 std::optional<QString> AnotherDriversFile(const QString& path, const QByteArray& savegame, const QString& templatePath,
                                           const QByteArray& copyDigest, std::optional<quint64> tailDigest = {})
 {
@@ -143,13 +144,17 @@ std::optional<QString> AnotherDriversFile(const QString& path, const QByteArray&
     const QDateTime written = factory.lastModified();
     for (const QString& name : ListFolder(folder.path(), QStringLiteral(".sav")).files) {
         const QString other = Native(folder.filePath(name));
+        if (name.contains(QLatin1String("FactMS"), Qt::CaseInsensitive) ||
+            CompareFiles(other, templatePath) != Identity::Different)
+            continue;
+        const Identity sameFile = CompareFiles(other, path);
         const QFileInfo otherInfo(other);
         QByteArray bytes;
-        if (name.contains(QLatin1String("FactMS"), Qt::CaseInsensitive) || otherInfo.size() != savegame.size() ||
-            otherInfo.lastModified() > written || otherInfo.birthTime() > written ||
-            CompareFiles(other, path) != Identity::Different ||
-            CompareFiles(other, templatePath) != Identity::Different ||
-            !ReadRegularFile(other, bytes, MaximumSavegameSize).isEmpty() || CopyDigest(bytes) != digest)
+        if (sameFile == Identity::MaybeSame ||
+            (sameFile == Identity::Different &&
+             (otherInfo.size() != savegame.size() || otherInfo.lastModified() > written ||
+              otherInfo.birthTime() > written || !ReadRegularFile(other, bytes, MaximumSavegameSize).isEmpty() ||
+              CopyDigest(bytes) != digest)))
             continue;
         return QCoreApplication::translate("kelmora::SavegameStore",
                                            "Apart from its mission progress it is the same as '%1': it may be that "

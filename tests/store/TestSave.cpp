@@ -385,6 +385,11 @@ void TestSave::testAnotherDriversFile()
     changedAt(bea, now.addSecs(-3600));
     changedAt(m_factoryPath, now);
     refusedWith("Apart from its mission progress it is the same as '" + bea + "'");
+    // Or Bea's very file, given the factory driver file's name as a second one.
+    QVERIFY(QFile::remove(m_factoryPath));
+    QVERIFY(MakeHardLink(bea, m_factoryPath));
+    refusedWith("Apart from its mission progress it is the same as '" + bea + "'");
+    QVERIFY(QFile::remove(m_factoryPath));
 
     // Played on, the bytes beyond the block changed too; a copy the player made of it is no other
     // driver: one named after it, one changed later, or one made later though it keeps the time.
