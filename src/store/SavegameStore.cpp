@@ -781,16 +781,19 @@ SelectionOutcome SavegameStore::ChooseTemplate(RunState& state, const ChosenFile
     if (!dataError.isEmpty())
         return failed({Failure::DataFileWrite, dataPath, dataError});
     const TemplateRecord record{dataPath, templatePath, RecordsDigest(records), CopyDigest(templateBytes)};
-    undo.Changing(recordPath, oldRecord, RecordBytes(record));
-    if (const QString error = ReplaceFile(recordPath, RecordBytes(record), true); !error.isEmpty())
-        return failed({Failure::DataFileWrite, Native(recordPath), error});
-    // Read under the lock, after this choice's own backups.
+    // Which backups came before this copy goes before the record: a run killed between the two must
+    // not leave a record that saves go on from beside an earlier choice's note, which a restore of
+    // the earlier driver's copy would take as telling nothing. The newest number is read under the
+    // lock, after this choice's own backups.
     const QString choicePath = ChoicePath(m_places);
     const QByteArray choiceBytes = ChoiceBytes(
         record, BackupFolderPath().isEmpty() ? 0 : BackupFolder(BackupFolderPath()).NewestNumber(factoryPath));
     undo.Changing(choicePath, bytesAt(choicePath), choiceBytes);
     if (const QString error = ReplaceFile(choicePath, choiceBytes, true); !error.isEmpty())
         return failed({Failure::DataFileWrite, Native(choicePath), error});
+    undo.Changing(recordPath, oldRecord, RecordBytes(record));
+    if (const QString error = ReplaceFile(recordPath, RecordBytes(record), true); !error.isEmpty())
+        return failed({Failure::DataFileWrite, Native(recordPath), error});
     if (auto problem = WriteSettingValues(m_places.settings, {{SavedataFolderValue, chosen.SavedataFolder},
                                                               {TemplateDriverFileValue, chosen.TemplateDriverFile}}))
         return failed(*problem);

@@ -125,6 +125,7 @@ private slots:
     void testRelativeUserFolders();
     void testKilledAtEachStep_data();
     void testKilledAtEachStep();
+    void testKilledChoiceOfANewDriver();
     void testNamedThroughProc_data();
     void testNamedThroughProc();
     void testNotNamedWithoutProc();
@@ -1496,6 +1497,44 @@ void TestCli::testKilledAtEachStep()
     QVERIFY2(last.exitCode == 0, qPrintable(last.errLines.join(u'\n')));
     QCOMPARE(RunProcess(QStringLiteral("save 9")).exitCode, 0);
     QCOMPARE(ReadWholeFile(factory), SavedFrom(m_template, 8));
+}
+
+// The driver deleted in the game and another one given his name, chosen again, the choice killed at
+// each file it names: whatever a restore of the first driver's copy then does, no save succeeds in
+// giving one driver's file the other's progress.
+void TestCli::testKilledChoiceOfANewDriver()
+{
+    const QString strace = QStandardPaths::findExecutable(QStringLiteral("strace"));
+    if (strace.isEmpty())
+        QSKIP("Needs strace to kill the program at a chosen system call");
+    InstallExecutable();
+    const QString alex = At("<save>/Alex.sav"), factory = At("<save>/AFactMS.sav");
+    const QByteArray newDriver = MakeSavegame(9000, 31);
+    for (int when = 1;; ++when) {
+        QVERIFY(when < 30);
+        WriteWholeFile(alex, m_template);
+        QCOMPARE(RunProcess(QStringLiteral("template <save>/Alex.sav")).exitCode, 0);
+        QCOMPARE(RunProcess(QStringLiteral("save 9")).exitCode, 0);
+        WriteWholeFile(alex, newDriver);
+        const Outcome choice = RunProcess(
+            QStringLiteral("template <save>/Alex.sav"), {},
+            {strace, "-f", "-o", "/dev/null", "-e", QStringLiteral("inject=linkat:signal=KILL:when=%1").arg(when)});
+        QString id;
+        BackupFolder kept(UserData() + QStringLiteral("/Backups"));
+        for (const Backup& backup : kept.List()) {
+            QByteArray bytes;
+            if (kept.Read(backup, bytes).isEmpty() && bytes == SavedFrom(m_template, 8))
+                id = backup.id;
+        }
+        if (!id.isEmpty())
+            RunProcess(QStringLiteral("restore ") + id);
+        if (RunProcess(QStringLiteral("save 5")).exitCode == 0)
+            QVERIFY2(ReadWholeFile(factory) == SavedFrom(newDriver, 4) ||
+                         ReadWholeFile(factory) == SavedFrom(m_template, 4),
+                     qPrintable(QStringLiteral("killed at linkat %1").arg(when)));
+        if (choice.exitCode != -1)
+            break;
+    }
 }
 
 // One backup, one line: a tab or a line break in a folder's name would split it, or forge another.
