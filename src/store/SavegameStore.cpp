@@ -144,17 +144,16 @@ std::optional<QString> AnotherDriversFile(const QString& path, const QByteArray&
     const QDateTime written = factory.lastModified();
     for (const QString& name : ListFolder(folder.path(), QStringLiteral(".sav")).files) {
         const QString other = Native(folder.filePath(name));
-        if (name.contains(QLatin1String("FactMS"), Qt::CaseInsensitive) ||
-            CompareFiles(other, templatePath) != Identity::Different)
-            continue;
-        const Identity sameFile = CompareFiles(other, path);
         const QFileInfo otherInfo(other);
+        if (name.contains(QLatin1String("FactMS"), Qt::CaseInsensitive) || otherInfo.size() != savegame.size())
+            continue;
+        // A second name of the file itself holds its bytes, whatever its times say: nothing to read.
+        const Identity sameFile = CompareFiles(other, path);
         QByteArray bytes;
-        if (sameFile == Identity::MaybeSame ||
+        if (sameFile == Identity::MaybeSame || CompareFiles(other, templatePath) != Identity::Different ||
             (sameFile == Identity::Different &&
-             (otherInfo.size() != savegame.size() || otherInfo.lastModified() > written ||
-              otherInfo.birthTime() > written || !ReadRegularFile(other, bytes, MaximumSavegameSize).isEmpty() ||
-              CopyDigest(bytes) != digest)))
+             (otherInfo.lastModified() > written || otherInfo.birthTime() > written ||
+              !ReadRegularFile(other, bytes, MaximumSavegameSize).isEmpty() || CopyDigest(bytes) != digest)))
             continue;
         return QCoreApplication::translate("kelmora::SavegameStore",
                                            "Apart from its mission progress it is the same as '%1': it may be that "
