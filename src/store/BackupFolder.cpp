@@ -581,6 +581,11 @@ QString BackupFolder::CannotKeep(const QString& originalPath, const QByteArray& 
     const QString path = OriginalPathOf(originalPath);
     if (!Usable(path) || templatePath.contains(QChar(u'\0')))
         return ErrorText(EINVAL);
+    if (const QString why = NotOwnFolder(m_folder); !why.isEmpty()) {
+        if (errorPath)
+            *errorPath = QDir::toNativeSeparators(m_folder);
+        return why;
+    }
     // The folder that Keep would keep it in, and that it would make there if it is missing.
     const KeyPlace place = FindKey(m_folder, path, KeyLength, {}, OriginalFile);
     if (place.key.isEmpty()) {
@@ -590,7 +595,11 @@ QString BackupFolder::CannotKeep(const QString& originalPath, const QByteArray& 
     }
     const QString folder = QDir(m_folder).filePath(place.key);
     QString where;
-    const QString why = CannotMakeBelow(folder, &where);
+    QString why = place.toMake ? QString() : NotOwnFolder(folder);
+    if (!why.isEmpty())
+        where = QDir::toNativeSeparators(folder);
+    else
+        why = CannotMakeBelow(folder, &where);
     if (!why.isEmpty() && !place.toMake) {
         // Where the newest backup holds these bytes already, Keep writes nothing.
         const KeyPlace templatePlace = templatePath.isEmpty() ? KeyPlace{NoTemplateKey, {}, false}
@@ -625,7 +634,12 @@ QString BackupFolder::Keep(const QString& originalPath, const QByteArray& conten
         templateKey = remembered->templateKey;
         kept = std::move(remembered->kept);
     } else {
-        QString error;
+        QString error = NotOwnFolder(m_folder);
+        if (!error.isEmpty()) {
+            if (errorPath)
+                *errorPath = QDir::toNativeSeparators(m_folder);
+            return error;
+        }
         key = KeyFor(m_folder, path, KeyLength, {}, OriginalFile, error, errorPath);
         if (key.isEmpty())
             return error;
@@ -638,6 +652,11 @@ QString BackupFolder::Keep(const QString& originalPath, const QByteArray& conten
     const QString folder = QDir(m_folder).filePath(key);
     const QString prefix = folder + u'/';
     if (!remembered) {
+        if (const QString error = NotOwnFolder(folder); !error.isEmpty()) {
+            if (errorPath)
+                *errorPath = QDir::toNativeSeparators(folder);
+            return error;
+        }
         // Where a backup cannot be made without a name (Windows, a file system without unnamed
         // files), a run killed while writing one leaves it at its pending name. Under the lock no
         // other run writes here, so it goes.
@@ -747,6 +766,8 @@ QList<Backup> BackupFolder::List(QString* error, QString* errorPath) const
     const FolderNames top = ListFolder(m_folder);
     if (!top.error.isEmpty())
         return failed(m_folder, top.error);
+    if (const QString why = NotOwnFolder(m_folder); !why.isEmpty())
+        return failed(m_folder, why);
     QList<QList<Backup>> files; // each file's backups, newest first
     const QDir root(m_folder);
     for (const QString& key : top.folders) {
@@ -754,8 +775,9 @@ QList<Backup> BackupFolder::List(QString* error, QString* errorPath) const
             continue;
         const QDir folder(root.filePath(key));
         const FolderNames names = ListFolder(folder.path(), ContentSuffix);
-        if (!names.error.isEmpty()) {
-            failed(folder.path(), names.error); // one file's backups hidden, the others' listed
+        const QString why = names.error.isEmpty() ? NotOwnFolder(folder.path()) : names.error;
+        if (!why.isEmpty()) {
+            failed(folder.path(), why); // one file's backups hidden, the others' listed
             continue;
         }
         const QList<Named> named = BackupsIn(names.files);

@@ -70,6 +70,16 @@ QString ReadOnlyReason()
     return QCoreApplication::translate("kelmora::FileSystem", "It is read-only, and Kelmora leaves it so");
 }
 
+QString NotOwnFolder(const QString& folder)
+{
+    const std::optional<FileFacts> facts = FolderFacts(folder);
+    if (facts && !facts->mine && !RunningAsAdministrator())
+        return QCoreApplication::translate("kelmora::SavegameStore", "It belongs to another user");
+    if (facts && facts->othersMayWrite)
+        return QCoreApplication::translate("kelmora::SavegameStore", "Other users may change it");
+    return {};
+}
+
 Identity CompareFiles(const QString& first, const QString& second, const std::optional<FileId>& knownFirstId)
 {
     const std::optional<FileId> firstId = knownFirstId ? knownFirstId : FileIdOf(first), secondId = FileIdOf(second);

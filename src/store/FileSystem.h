@@ -164,6 +164,11 @@ QString MakeFolder(const QString& folder, bool privateFolder, QString* failedPat
 // Why this user cannot make files in `folder` (root neither, on a read-only medium), or empty.
 QString CannotMakeFilesIn(const QString& folder);
 
+// Why `folder`, which should be this user's alone, is not: another user's (the administrator may
+// work in any user's), or one that other users may change. Empty where it is, where it cannot be
+// looked at (what is done in it then says why), and where the system keeps no owners.
+QString NotOwnFolder(const QString& folder);
+
 // Why `folder` could not be made, or files in it, as far as the nearest part of its path that stands
 // (a link too) tells; names that part in `failedPath`. Empty when they could.
 QString CannotMakeBelow(const QString& folder, QString* failedPath = nullptr);

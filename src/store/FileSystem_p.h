@@ -18,6 +18,10 @@ QString NoSuchFileWords();
 // The FileId of the file or folder at `path`, following links; nothing when there is none.
 std::optional<FileId> FileIdOf(const QString& path);
 
+// Whose the folder at `path` is, following links (`mine` and `othersMayWrite` only); nothing where
+// there is no folder or it cannot be looked at.
+std::optional<FileFacts> FolderFacts(const QString& path);
+
 // Where a file system keeps a file's times only to the whole second or coarser (FAT to two seconds;
 // some keep none at all), a write of the same length within that time leaves them as they were: the
 // version of such a file also holds this digest of its bytes.

@@ -287,6 +287,14 @@ EntryKind KindOf(mode_t mode)
 
 } // namespace
 
+std::optional<FileFacts> FolderFacts(const QString& path)
+{
+    struct stat info = {};
+    if (::stat(Name(path).constData(), &info) != 0 || !S_ISDIR(info.st_mode))
+        return std::nullopt;
+    return FactsOf(info);
+}
+
 EntryKind EntryAt(const QString& path)
 {
     struct stat info = {};

@@ -200,6 +200,20 @@ std::optional<FileId> FileIdOf(const QString& path)
     return FileId{info.dwVolumeSerialNumber, (quint64(info.nFileIndexHigh) << 32) | info.nFileIndexLow};
 }
 
+std::optional<FileFacts> FolderFacts(const QString& path)
+{
+    Handle folder{Open(path, READ_CONTROL)};
+    BY_HANDLE_FILE_INFORMATION info = {};
+    if (path.isEmpty() || !folder.valid() || !Information(folder.handle, info) ||
+        !(info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+        return std::nullopt;
+    // As for a file, the owner alone is looked at.
+    FileFacts facts;
+    facts.mine = OwnedByUser(folder.handle);
+    facts.othersMayWrite = false;
+    return facts;
+}
+
 QString NoSuchFileWords()
 {
     return qt_error_string(ERROR_FILE_NOT_FOUND);

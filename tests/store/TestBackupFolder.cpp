@@ -55,6 +55,7 @@ private slots:
     void testRunsTakingTurns();
     void testChangedByHand_data();
     void testChangedByHand();
+    void testOthersMayChangeIt();
 
 private:
     QString path(const QString& name) const { return QDir::toNativeSeparators(m_dir->filePath(name)); }
@@ -433,4 +434,31 @@ void TestBackupFolder::testChangedByHand()
 }
 
 QTEST_GUILESS_MAIN(TestBackupFolder)
+// A folder other users may write is not the player's alone: what stands in it may have been put
+// there, its path files to send a restore into another driver's file. Nothing is listed, kept or
+// read from it.
+void TestBackupFolder::testOthersMayChangeIt()
+{
+#ifndef Q_OS_UNIX
+    QSKIP("Windows: the per-user folder's rights are its owner's");
+#else
+    const QByteArray bytes = MakeSavegame(9000, 5);
+    QCOMPARE(keep(bytes), QString());
+    const QString original = folder().List().value(0).file;
+    const QString perFile = QFileInfo(original).path();
+    const QString others = QStringLiteral("Other users may change it");
+    for (const QString& opened : {path("Backups"), perFile}) {
+        QCOMPARE(::chmod(QFile::encodeName(opened).constData(), 0777), 0);
+        QString error, where;
+        QVERIFY(folder().List(&error, &where).isEmpty());
+        QCOMPARE(error, others);
+        QCOMPARE(where, opened);
+        QCOMPARE(keep(MakeSavegame(9000, 6), true), others);
+        QCOMPARE(folder().CannotKeep(path("Save/AFactMS.sav"), MakeSavegame(9000, 7), path("Save/Alex.sav")), others);
+        QCOMPARE(::chmod(QFile::encodeName(opened).constData(), 0700), 0);
+    }
+    QCOMPARE(folder().List().size(), 1);
+#endif
+}
+
 #include "TestBackupFolder.moc"
