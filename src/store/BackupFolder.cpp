@@ -434,6 +434,14 @@ QList<Named> KeptIn(const QString& folder, QStringList* pending = nullptr)
     return kept;
 }
 
+// `why`, with the place it tells of in `errorPath` where that is asked for.
+QString FailedAt(const QString& place, const QString& why, QString* errorPath)
+{
+    if (errorPath)
+        *errorPath = QDir::toNativeSeparators(place);
+    return why;
+}
+
 // Whether the newest of `kept` in `folder` holds `content` already, as a copy of the template of
 // `templateKey`: then Keep makes no new backup. Only a copy of the same template: the bytes alone do
 // not tell whose copy they were.
@@ -581,25 +589,17 @@ QString BackupFolder::CannotKeep(const QString& originalPath, const QByteArray& 
     const QString path = OriginalPathOf(originalPath);
     if (!Usable(path) || templatePath.contains(QChar(u'\0')))
         return ErrorText(EINVAL);
-    if (const QString why = NotOwnFolder(m_folder); !why.isEmpty()) {
-        if (errorPath)
-            *errorPath = QDir::toNativeSeparators(m_folder);
-        return why;
-    }
+    if (const QString why = NotOwnFolder(m_folder); !why.isEmpty())
+        return FailedAt(m_folder, why, errorPath);
     // The folder that Keep would keep it in, and that it would make there if it is missing.
     const KeyPlace place = FindKey(m_folder, path, KeyLength, {}, OriginalFile);
-    if (place.key.isEmpty()) {
-        if (errorPath)
-            *errorPath = QDir::toNativeSeparators(m_folder);
-        return ErrorText(EEXIST);
-    }
+    if (place.key.isEmpty())
+        return FailedAt(m_folder, ErrorText(EEXIST), errorPath);
     const QString folder = QDir(m_folder).filePath(place.key);
+    if (const QString why = place.toMake ? QString() : NotOwnFolder(folder); !why.isEmpty())
+        return FailedAt(folder, why, errorPath);
     QString where;
-    QString why = place.toMake ? QString() : NotOwnFolder(folder);
-    if (!why.isEmpty())
-        where = QDir::toNativeSeparators(folder);
-    else
-        why = CannotMakeBelow(folder, &where);
+    const QString why = CannotMakeBelow(folder, &where);
     if (!why.isEmpty() && !place.toMake) {
         // Where the newest backup holds these bytes already, Keep writes nothing.
         const KeyPlace templatePlace = templatePath.isEmpty() ? KeyPlace{NoTemplateKey, {}, false}
@@ -635,14 +635,15 @@ QString BackupFolder::Keep(const QString& originalPath, const QByteArray& conten
         kept = std::move(remembered->kept);
     } else {
         QString error = NotOwnFolder(m_folder);
-        if (!error.isEmpty()) {
-            if (errorPath)
-                *errorPath = QDir::toNativeSeparators(m_folder);
-            return error;
-        }
+        if (!error.isEmpty())
+            return FailedAt(m_folder, error, errorPath);
         key = KeyFor(m_folder, path, KeyLength, {}, OriginalFile, error, errorPath);
         if (key.isEmpty())
             return error;
+        // Nothing is written into a file's folder that is not the player's alone: not even the
+        // template's path file.
+        if (const QString folder = QDir(m_folder).filePath(key); !(error = NotOwnFolder(folder)).isEmpty())
+            return FailedAt(folder, error, errorPath);
         templateKey = templatePath.isEmpty() ? NoTemplateKey
                                              : KeyFor(QDir(m_folder).filePath(key), nativeTemplate, TemplateKeyLength,
                                                       TemplateSuffix, {}, error, errorPath);
@@ -652,11 +653,6 @@ QString BackupFolder::Keep(const QString& originalPath, const QByteArray& conten
     const QString folder = QDir(m_folder).filePath(key);
     const QString prefix = folder + u'/';
     if (!remembered) {
-        if (const QString error = NotOwnFolder(folder); !error.isEmpty()) {
-            if (errorPath)
-                *errorPath = QDir::toNativeSeparators(folder);
-            return error;
-        }
         // Where a backup cannot be made without a name (Windows, a file system without unnamed
         // files), a run killed while writing one leaves it at its pending name. Under the lock no
         // other run writes here, so it goes.
@@ -695,11 +691,8 @@ QString BackupFolder::Keep(const QString& originalPath, const QByteArray& conten
     // would cost no bytes: a game holding the original open would go on writing into the backup.
     backup.id = NewBackupId(QDateTime::currentDateTimeUtc());
     const QString fileName = FileNameOf(backup, templateKey), target = prefix + fileName;
-    if (QString error = ReplaceFile(target, content, true, prefix + SpareFile, NoFileVersion); !error.isEmpty()) {
-        if (errorPath)
-            *errorPath = QDir::toNativeSeparators(target);
-        return error;
-    }
+    if (QString error = ReplaceFile(target, content, true, prefix + SpareFile, NoFileVersion); !error.isEmpty())
+        return FailedAt(target, error, errorPath);
     // The new one is never among those dropped. The folder is left for the next backup to flush:
     // after a power cut a dropped one may come back, one backup too many; or, where its move aside
     // was lost but the next backup's bytes were written, under its old name with bytes that its

@@ -147,13 +147,14 @@ std::optional<QString> AnotherDriversFile(const QString& path, const QByteArray&
         const QFileInfo otherInfo(other);
         if (name.contains(QLatin1String("FactMS"), Qt::CaseInsensitive) || otherInfo.size() != savegame.size())
             continue;
-        // A second name of the file itself holds its bytes, whatever its times say: nothing to read.
         const Identity sameFile = CompareFiles(other, path);
+        if (sameFile == Identity::MaybeSame || CompareFiles(other, templatePath) != Identity::Different)
+            continue;
+        // A second name of the file itself holds its bytes, whatever its times say: nothing to read.
         QByteArray bytes;
-        if (sameFile == Identity::MaybeSame || CompareFiles(other, templatePath) != Identity::Different ||
-            (sameFile == Identity::Different &&
-             (otherInfo.lastModified() > written || otherInfo.birthTime() > written ||
-              !ReadRegularFile(other, bytes, MaximumSavegameSize).isEmpty() || CopyDigest(bytes) != digest)))
+        if (sameFile == Identity::Different &&
+            (otherInfo.lastModified() > written || otherInfo.birthTime() > written ||
+             !ReadRegularFile(other, bytes, MaximumSavegameSize).isEmpty() || CopyDigest(bytes) != digest))
             continue;
         return QCoreApplication::translate("kelmora::SavegameStore",
                                            "Apart from its mission progress it is the same as '%1': it may be that "

@@ -1526,6 +1526,8 @@ void TestCli::testKilledChoiceOfANewDriver()
             if (kept.Read(backup, bytes).isEmpty() && bytes == SavedFrom(m_template, 8))
                 id = backup.id;
         }
+        // Once the choice is whole, it has kept the first driver's copy.
+        QVERIFY(choice.exitCode == -1 || !id.isEmpty());
         if (!id.isEmpty())
             RunProcess(QStringLiteral("restore ") + id);
         if (RunProcess(QStringLiteral("save 5")).exitCode == 0)

@@ -433,7 +433,6 @@ void TestBackupFolder::testChangedByHand()
     QCOMPARE(read(after.first()), MakeSavegame(9000, 3));
 }
 
-QTEST_GUILESS_MAIN(TestBackupFolder)
 // A folder other users may write is not the player's alone: what stands in it may have been put
 // there, its path files to send a restore into another driver's file. Nothing is listed, kept or
 // read from it.
@@ -444,8 +443,7 @@ void TestBackupFolder::testOthersMayChangeIt()
 #else
     const QByteArray bytes = MakeSavegame(9000, 5);
     QCOMPARE(keep(bytes), QString());
-    const QString original = folder().List().value(0).file;
-    const QString perFile = QFileInfo(original).path();
+    const QString perFile = QFileInfo(folder().List().value(0).file).path();
     const QString others = QStringLiteral("Other users may change it");
     for (const QString& opened : {path("Backups"), perFile}) {
         QCOMPARE(::chmod(QFile::encodeName(opened).constData(), 0777), 0);
@@ -460,5 +458,7 @@ void TestBackupFolder::testOthersMayChangeIt()
     QCOMPARE(folder().List().size(), 1);
 #endif
 }
+
+QTEST_GUILESS_MAIN(TestBackupFolder)
 
 #include "TestBackupFolder.moc"
